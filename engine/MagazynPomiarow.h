@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+// The per-sample stores: sigma and the neighbour histogram of every recorded
+// sample of every series. They are indexed by sample number (iteration count /
+// sampling interval), so a run of 1 000 000 iterations sampled every 100 keeps
+// every sample; the storage is taken once (about 17 MB) and never cleared, so
+// entries of an earlier, longer run stay until overwritten.
+class MagazynPomiarow {
+public:
+    static constexpr int LiczbaWierszy = 26;       // series 0..25 (1..24 used)
+    static constexpr int MaxPomiarow = 1000000 / 100 + 2; // samples 0..N/P + 1
+    static constexpr int LiczbaSlupkow = 7;       // n = 0..6 unlike neighbours
+
+    MagazynPomiarow();
+
+    // The sampling interval of the run now being recorded (100..2000).
+    void UstawPrzedzial(int przedzial) { przedzial_ = przedzial; }
+    int Przedzial() const { return przedzial_; }
+
+    void ZapiszSigme(int seria, int iteracja, double sigma);
+    void ZapiszSlupek(int seria, int iteracja, int n, double liczba);
+
+    // The sample recorded at `iteracja`, or, when that count was not sampled,
+    // the latest one recorded before it.
+    double SigmaCykli(int seria, int iteracja) const;
+    double HistogramCykli(int seria, int iteracja, int n) const;
+
+private:
+    std::size_t Pozycja(int seria, int iteracja) const;
+
+    std::vector<double> sigma_;
+    std::vector<double> histogram_;
+    int przedzial_ = 1000;
+};

@@ -1,0 +1,334 @@
+#include "Obliczenia.h"
+
+#include "ObserwatorPomiarow.h"
+#include "PetlaPrzeskokow.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace {
+void Wymagaj(bool warunek, const char* opis) {
+    if (!warunek) {
+        throw std::invalid_argument(std::string("Niepoprawny parametr: ") + opis);
+    }
+}
+
+bool RozmiarPoprawny(int n) { return n >= 6 && n <= Siec::MaxOs && n % 2 == 0; }
+
+void SprawdzParametry(const ParametrySymulacji& p) {
+    Wymagaj(RozmiarPoprawny(p.IloscAtomowOsX), "IloscAtomowOsX");
+    Wymagaj(RozmiarPoprawny(p.IloscAtomowOsY), "IloscAtomowOsY");
+    Wymagaj(JestPlaska(p.Rodzaj) || RozmiarPoprawny(p.IloscAtomowOsZ), "IloscAtomowOsZ");
+    Wymagaj(p.PozycjaKoncentracji >= 10 && p.PozycjaKoncentracji <= 50, "Koncentracja");
+    Wymagaj(p.PozycjaLambdy >= 1 && p.PozycjaLambdy <= 24, "Lambda");
+    Wymagaj(p.PozycjaLambdyKoncowej >= p.PozycjaLambdy && p.PozycjaLambdyKoncowej <= 24,
+            "LambdaKoncowa");
+    Wymagaj(p.PozycjaKroku >= 1 && p.PozycjaKroku <= p.PozycjaLambdyKoncowej - p.PozycjaLambdy + 1,
+            "Krok");
+    Wymagaj(p.PozycjaPrzedzialu >= 1 && p.PozycjaPrzedzialu <= 20, "PrzedzialCzasowy");
+    Wymagaj(p.MaxIloscCykli >= 10000 && p.MaxIloscCykli <= 1000000, "MaxIloscCykli");
+}
+
+// Trackbar positions become reals the way the run has always formed them: the
+// quotient in extended precision, rounded once when stored.
+double Iloraz(int licznik, int mianownik) {
+    return static_cast<double>(static_cast<long double>(licznik) / mianownik);
+}
+} // namespace
+
+Obliczenia::Obliczenia(ZrodloZiarna& zrodloZiarna) : generator_(zrodloZiarna) {}
+
+void Obliczenia::UstawSiec() {
+    // The axis sizes and the per-series tables survive; the lattice and the
+    // stores are not part of the state cleared here.
+    StanObliczen nowy;
+    nowy.IloscAtomowOsX = stan_.IloscAtomowOsX;
+    nowy.IloscAtomowOsY = stan_.IloscAtomowOsY;
+    nowy.IloscAtomowOsZ = stan_.IloscAtomowOsZ;
+    nowy.LambdaSerii = stan_.LambdaSerii;
+    nowy.SigmaSerii = stan_.SigmaSerii;
+    nowy.MaxIloscCykli = 100000;
+    stan_ = nowy;
+    postep_ = PostepObliczen{};
+    zakonczone_ = true;
+}
+
+void Obliczenia::UstawZakresy(const ParametrySymulacji& p) {
+    const int nz = JestPlaska(p.Rodzaj) ? 1 : p.IloscAtomowOsZ;
+    siec_.UstawRozmiar(p.Rodzaj, p.IloscAtomowOsX, p.IloscAtomowOsY, nz);
+    stan_.IloscAtomowOsX = p.IloscAtomowOsX;
+    stan_.IloscAtomowOsY = p.IloscAtomowOsY;
+    stan_.IloscAtomowOsZ = nz;
+    stan_.IloscAtomow = siec_.IloscAtomow();
+    stan_.LiczbaSasiadow = siec_.LiczbaSasiadow();
+}
+
+void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
+    SprawdzParametry(p);
+    stan_.Parametry = p;
+    generator_.Przelosuj();
+    UstawZakresy(p);
+
+    stan_.Koncentracja = Iloraz(p.PozycjaKoncentracji, 100);
+    stan_.Lambda = Iloraz(p.PozycjaLambdy, 10);
+    if (p.Tryb == Oddzialywanie::Klasteryzacja) {
+        stan_.Lambda = -stan_.Lambda;
+    }
+    stan_.LambdaKoncowa = Iloraz(p.PozycjaLambdyKoncowej, 10);
+    stan_.PrzedzialCzasowy = p.PozycjaPrzedzialu * 100;
+    stan_.Krok = Iloraz(p.PozycjaKroku, 10);
+    stan_.LiczbaSerii =
+        p.Seria ? LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku) : 1;
+    stan_.NrSerii = 1;
+    stan_.MaxIloscCykli = p.MaxIloscCykli;
+    postep_ = PostepObliczen{0, stan_.MaxIloscCykli, 0, stan_.LiczbaSerii * stan_.MaxIloscCykli};
+    magazyn_.UstawPrzedzial(stan_.PrzedzialCzasowy);
+    zakonczone_ = false;
+
+    stan_.NrCyklu = 0;
+    KonfiguracjaPoczatkowa(stan_.NrSerii, stan_.NrCyklu);
+    stan_.NrCyklu = stan_.PrzedzialCzasowy;
+}
+
+int Obliczenia::LiczbaSeriiDla(int s, int e, int k) {
+    const double x = static_cast<double>(static_cast<long double>(e - s) / k + 1);
+    const double czescCalkowita = std::trunc(x);
+    return static_cast<int>(x - czescCalkowita > 0 ? czescCalkowita + 1 : x);
+}
+
+void Obliczenia::ZbudujTabliceAkceptacji() {
+    tablica_.Zbuduj(stan_.Lambda, stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie);
+}
+
+double Obliczenia::SigmaZPar(double pary) const {
+    // 0 for a random arrangement, 1 for the perfect alternation at c_B = 0.5.
+    const long double cB = stan_.KoncentracjaB;
+    const long double qNcB = static_cast<long double>(stan_.LiczbaSasiadow * stan_.IloscAtomow) * cB;
+    const long double losowe = qNcB * (1.0L - cB);
+    return static_cast<double>((pary - losowe) / (qNcB - losowe));
+}
+
+void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
+    const ParametrySymulacji& p = stan_.Parametry;
+    const int nx = siec_.Nx();
+    const int ny = siec_.Ny();
+    const int nz = siec_.Nz();
+    generator_.Przelosuj();
+    siec_.WyczyscRamke();
+
+    switch (p.Uklad) {
+    case Ulozenie::Przypadkowe: {
+        // The product in extended precision: at 30 % a 10 x 10 lattice holds 29 A atoms.
+        const int doUmieszczenia = static_cast<int>(
+            static_cast<long double>(stan_.IloscAtomow) * static_cast<long double>(stan_.Koncentracja));
+        int umieszczone = 0;
+        while (umieszczone < doUmieszczenia) {
+            const int x = generator_.Losuj(nx) + 1;
+            const int y = generator_.Losuj(ny) + 1;
+            const int z = generator_.Losuj(nz) + 1;
+            if (siec_.Wartosc(x, y, z) != 1) {
+                siec_.Ustaw(x, y, z, 1);
+                ++umieszczone;
+            }
+        }
+        break;
+    }
+    case Ulozenie::Uporzadkowane:
+        // The checkerboard: A exactly where x + y + z is even (z = 1 on the flat kinds).
+        for (int z = 1; z <= nz; ++z) {
+            for (int y = 1; y <= ny; ++y) {
+                for (int x = 1; x <= nx; ++x) {
+                    siec_.Ustaw(x, y, z, (x + y + z) % 2 == 0 ? 1 : 0);
+                }
+            }
+        }
+        break;
+    case Ulozenie::UporzadkowaneWydzielenie:
+        // Two slabs: the lower half B, the upper half A, along z (cubic) or y (flat).
+        for (int z = 1; z <= nz; ++z) {
+            for (int y = 1; y <= ny; ++y) {
+                const bool gorna = JestPlaska(p.Rodzaj) ? y > ny / 2 : z > nz / 2;
+                for (int x = 1; x <= nx; ++x) {
+                    siec_.Ustaw(x, y, z, gorna ? 1 : 0);
+                }
+            }
+        }
+        break;
+    }
+
+    stan_.IloscAtomowA = siec_.IloscAtomowA();
+    stan_.IloscAtomowB = stan_.IloscAtomow - stan_.IloscAtomowA;
+    stan_.KoncentracjaB =
+        static_cast<double>(static_cast<long double>(stan_.IloscAtomowB) /
+                            (stan_.IloscAtomowA + stan_.IloscAtomowB));
+    PoliczParyAB(seria, iteracja);
+    stan_.Energia = static_cast<double>(-1.0L * stan_.LiczbaParAB * stan_.Lambda);
+    ZbudujTabliceAkceptacji();
+    ZapiszPomiar(seria, iteracja, stan_.Energia, true, SigmaZPar(stan_.LiczbaParAB));
+    magazyn_.ZapiszSigme(seria, iteracja, stan_.Sigma);
+}
+
+void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
+    generator_.Przelosuj();
+    stan_.SumaZmian = 0.0;
+    if (stan_.PrzedzialCzasowy > 0) {
+        OstatniaProba ostatnia{stan_.X1, stan_.Y1, stan_.Z1, stan_.X2, stan_.Y2, stan_.Z2,
+                               stan_.IloscSasiadowBWezlaB, stan_.IloscSasiadowBWezlaA,
+                               stan_.LiczbaLosowa};
+        const bool porzadkowanie = stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie;
+        const int proby = stan_.PrzedzialCzasowy;
+        long long suma = 0;
+        switch (siec_.Rodzaj()) {
+        case RodzajSieci::Kubiczna3D:
+            suma = PetlaPrzeskokow<RodzajSieci::Kubiczna3D>(siec_, generator_, tablica_,
+                                                            porzadkowanie, proby, ostatnia);
+            break;
+        case RodzajSieci::Kwadratowa:
+            suma = PetlaPrzeskokow<RodzajSieci::Kwadratowa>(siec_, generator_, tablica_,
+                                                            porzadkowanie, proby, ostatnia);
+            break;
+        case RodzajSieci::Trojkatna:
+            suma = PetlaPrzeskokow<RodzajSieci::Trojkatna>(siec_, generator_, tablica_,
+                                                           porzadkowanie, proby, ostatnia);
+            break;
+        case RodzajSieci::Heksagonalna:
+            suma = PetlaPrzeskokow<RodzajSieci::Heksagonalna>(siec_, generator_, tablica_,
+                                                              porzadkowanie, proby, ostatnia);
+            break;
+        }
+        stan_.SumaZmian = static_cast<double>(suma);
+        stan_.X1 = ostatnia.x1;
+        stan_.Y1 = ostatnia.y1;
+        stan_.Z1 = ostatnia.z1;
+        stan_.X2 = ostatnia.x2;
+        stan_.Y2 = ostatnia.y2;
+        stan_.Z2 = ostatnia.z2;
+        stan_.IloscSasiadowBWezlaB = ostatnia.sasiedziBWezlaB;
+        stan_.IloscSasiadowBWezlaA = ostatnia.sasiedziBWezlaA;
+        stan_.LiczbaLosowa = ostatnia.liczbaLosowa;
+    }
+    stan_.Energia = static_cast<double>(static_cast<long double>(stan_.Energia) -
+                                        static_cast<long double>(stan_.Lambda) * stan_.SumaZmian);
+    ZapiszPomiar(seria, iteracja, stan_.Energia, false, 0.0);
+}
+
+void Obliczenia::PoliczParyAB(int seria, int iteracja) {
+    siec_.OdswiezBrzegi();
+    const std::array<int, 7> licznik = siec_.HistogramSasiadow();
+    if (obserwator_) {
+        obserwator_->HistogramWyczyszczony();
+    }
+    for (int n = 0; n <= stan_.LiczbaSasiadow; ++n) {
+        if (obserwator_) {
+            obserwator_->SlupekHistogramu(n, licznik[n]);
+        }
+        magazyn_.ZapiszSlupek(seria, iteracja, n, licznik[n]);
+    }
+    stan_.LiczbaParAB = siec_.PoliczParyAB();
+}
+
+void Obliczenia::ZapiszPomiar(int seria, int iteracja, double energia, bool sigmaPodana,
+                              double sigma) {
+    if (obserwator_) {
+        obserwator_->PunktEnergii(iteracja, energia);
+    }
+    if (!sigmaPodana) {
+        PoliczParyAB(seria, iteracja);
+    }
+    stan_.SigmaPoprzednia = stan_.Sigma;
+    const double surowa = SigmaZPar(stan_.LiczbaParAB);
+    // Small changes are taken as they are, larger ones are halved; the fifth
+    // small change of a run keeps the previous value.
+    if (std::fabs(static_cast<long double>(surowa) - stan_.SigmaPoprzednia) <= 0.01L) {
+        ++stan_.LicznikMalychZmian;
+        stan_.Sigma = stan_.LicznikMalychZmian == 5 ? stan_.SigmaPoprzednia : surowa;
+    } else {
+        stan_.Sigma = static_cast<double>(
+            (static_cast<long double>(stan_.SigmaPoprzednia) + surowa) / 2);
+    }
+    if (sigmaPodana) {
+        stan_.Sigma = sigma;
+        magazyn_.ZapiszSigme(seria, 0, stan_.Sigma);
+    } else {
+        magazyn_.ZapiszSigme(seria, iteracja, stan_.Sigma);
+    }
+    if (obserwator_) {
+        obserwator_->PunktSigmy(iteracja, stan_.Sigma);
+    }
+}
+
+StanKroku Obliczenia::KrokSymulacji() {
+    if (zakonczone_) {
+        return StanKroku::Koniec;
+    }
+    WykonajPrzeskoki(stan_.NrSerii, stan_.NrCyklu);
+    if (stan_.NrCyklu <= stan_.MaxIloscCykli) {
+        postep_.PojedynczaSymulacja = stan_.NrCyklu;
+        postep_.SeriaSymulacji = stan_.ObliczoneSerie * stan_.MaxIloscCykli + stan_.NrCyklu;
+        stan_.LambdaSerii[stan_.NrSerii] = stan_.Lambda;
+        stan_.SigmaSerii[stan_.NrSerii] = stan_.Sigma;
+        stan_.NrCyklu += stan_.PrzedzialCzasowy;
+        return StanKroku::Trwa;
+    }
+    // The chunk that carried the count past the end closes this series.
+    --stan_.LiczbaSerii;
+    if (obserwator_) {
+        obserwator_->PunktSigmyOdLambdy(stan_.Lambda, stan_.Sigma);
+    }
+    if (stan_.Parametry.Seria && stan_.LiczbaSerii > 0) {
+        ZerujSymulacje();
+        PrzesunLambde();
+        ++stan_.NrSerii;
+        ++stan_.ObliczoneSerie;
+        stan_.NrCyklu = 0;
+        KonfiguracjaPoczatkowa(stan_.NrSerii, 0);
+        stan_.NrCyklu = stan_.PrzedzialCzasowy;
+        postep_.PojedynczaSymulacja = postep_.PojedynczaSymulacjaMax;
+        return StanKroku::NastepnaSeria;
+    }
+    postep_.PojedynczaSymulacja = postep_.PojedynczaSymulacjaMax;
+    postep_.SeriaSymulacji = postep_.SeriaSymulacjiMax;
+    zakonczone_ = true;
+    return StanKroku::Koniec;
+}
+
+void Obliczenia::PrzesunLambde() {
+    // Sums are rounded to 8 bytes when stored, so the lambdas accumulate step by
+    // step; the end value and the limit 2.4 are compared in extended precision.
+    const long double krok = static_cast<long double>(stan_.Parametry.PozycjaKroku) / 10;
+    const long double koniec = static_cast<long double>(stan_.Parametry.PozycjaLambdyKoncowej) / 10;
+    if (stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie) {
+        stan_.Lambda = static_cast<double>(stan_.Lambda + krok);
+        if (!(koniec >= stan_.Lambda)) {
+            stan_.Lambda = static_cast<double>(koniec);
+        }
+        if (!(2.4L >= stan_.Lambda)) {
+            stan_.Lambda = static_cast<double>(2.4L);
+        }
+    } else {
+        stan_.Lambda = static_cast<double>(stan_.Lambda - krok);
+        if (-koniec > stan_.Lambda) {
+            stan_.Lambda = static_cast<double>(-koniec);
+        }
+        if (stan_.Lambda < -2.4L) {
+            stan_.Lambda = static_cast<double>(-2.4L);
+        }
+    }
+}
+
+void Obliczenia::ZerujSymulacje() {
+    stan_.X1 = stan_.Y1 = stan_.Z1 = stan_.X2 = stan_.Y2 = stan_.Z2 = 0;
+    stan_.IloscSasiadowBWezlaB = stan_.IloscSasiadowBWezlaA = 0;
+    stan_.SumaZmian = 0.0;
+    stan_.LiczbaLosowa = 0.0;
+    stan_.LiczbaParAB = 0.0;
+    stan_.Energia = 0.0;
+    stan_.Sigma = 0.0;
+    stan_.SigmaPoprzednia = 0.0;
+    stan_.LicznikMalychZmian = 0;
+    stan_.NrCyklu = 0;
+    if (obserwator_) {
+        obserwator_->PrzebiegWyzerowany();
+    }
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "Generator.h"
+#include "Siec.h"
+#include "TablicaAkceptacji.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// The sites, counts and draw of the latest attempt, left for the run state.
+struct OstatniaProba {
+    int x1 = 0, y1 = 0, z1 = 0, x2 = 0, y2 = 0, z2 = 0;
+    int sasiedziBWezlaB = 0;
+    int sasiedziBWezlaA = 0;
+    double liczbaLosowa = 0.0;
+};
+
+// One chunk of exchange attempts on a lattice of kind R: returns the sum of
+// the accepted changes of unlike pairs. Per attempt: three integer draws for
+// the first site, three per try for the second until it holds the other kind,
+// then at most one real. Allocates nothing.
+template <RodzajSieci R>
+long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tablica,
+                          bool porzadkowanie, int liczbaProb, OstatniaProba& ostatnia) {
+    constexpr bool Plaska = JestPlaska(R);
+    const int nx = siec.Nx();
+    const int ny = siec.Ny();
+    const int nz = siec.Nz();
+    const int q = siec.LiczbaSasiadow();
+    std::uint8_t* c = siec.Dane();
+    const std::ptrdiff_t sx = siec.KrokY();
+    const std::ptrdiff_t sxy = siec.KrokZ();
+
+    const auto losujZ = [&]() {
+        if constexpr (Plaska) {
+            g.Nastepny(); // R(1) is always 0 but still advances the generator
+            return 1;
+        } else {
+            return g.Losuj(nz) + 1;
+        }
+    };
+    const auto sumaSasiadow = [&](std::size_t i, int x, int y) -> int {
+        if constexpr (R == RodzajSieci::Kubiczna3D) {
+            return c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] + c[i - sxy] + c[i + sxy];
+        } else if constexpr (R == RodzajSieci::Kwadratowa) {
+            return c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx];
+        } else if constexpr (R == RodzajSieci::Trojkatna) {
+            const std::ptrdiff_t dx = (y & 1) ? -1 : 1;
+            return c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] + c[i - sx + dx] + c[i + sx + dx];
+        } else {
+            (void)x;
+            const std::ptrdiff_t dx = ((x + y) & 1) ? -1 : 1;
+            return c[i - sx] + c[i + sx] + c[i + dx];
+        }
+    };
+    // Signed distance of two atoms on a periodic axis, as far as adjacency needs it.
+    const auto zawin = [](int d, int n) { return d == n - 1 ? -1 : (d == 1 - n ? 1 : d); };
+    const auto sasiednie = [&](int x1, int y1, int z1, int x2, int y2, int z2) -> bool {
+        const int dx = zawin(x2 - x1, nx);
+        const int dy = zawin(y2 - y1, ny);
+        if constexpr (R == RodzajSieci::Kubiczna3D) {
+            const int dz = zawin(z2 - z1, nz);
+            return (dx * dx + dy * dy + dz * dz) == 1;
+        } else if constexpr (R == RodzajSieci::Kwadratowa) {
+            (void)z1, (void)z2;
+            return (dx * dx + dy * dy) == 1;
+        } else if constexpr (R == RodzajSieci::Trojkatna) {
+            (void)z1, (void)z2;
+            return (dx * dx + dy * dy) == 1 || (dy * dy == 1 && dx == ((y1 & 1) ? -1 : 1));
+        } else {
+            (void)z1, (void)z2;
+            return (dx == 0 && dy * dy == 1) || (dy == 0 && dx == (((x1 + y1) & 1) ? -1 : 1));
+        }
+    };
+
+    long long suma = 0;
+    int x1 = 0, y1 = 0, z1 = 0, x2 = 0, y2 = 0, z2 = 0, bB = 0, bA = 0;
+    std::uint32_t ostatnieS = 0;
+    bool losowano = false;
+    for (int proba = 0; proba < liczbaProb; ++proba) {
+        x1 = g.Losuj(nx) + 1;
+        y1 = g.Losuj(ny) + 1;
+        z1 = losujZ();
+        const std::size_t i1 = siec.Indeks(x1, y1, z1);
+        const int v1 = c[i1];
+        std::size_t i2 = 0;
+        do {
+            x2 = g.Losuj(nx) + 1;
+            y2 = g.Losuj(ny) + 1;
+            z2 = losujZ();
+            i2 = siec.Indeks(x2, y2, z2);
+        } while (c[i2] == v1);
+
+        const int s1 = q - sumaSasiadow(i1, x1, y1); // B neighbours of each site
+        const int s2 = q - sumaSasiadow(i2, x2, y2);
+        bB = v1 == 0 ? s1 : s2;
+        bA = v1 == 0 ? s2 : s1;
+        const int zmiana = 2 * (bB - bA + (sasiednie(x1, y1, z1, x2, y2, z2) ? 1 : 0));
+
+        bool akceptuj = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
+        if (!akceptuj) {
+            ostatnieS = g.Nastepny();
+            losowano = true;
+            akceptuj = tablica.Akceptuj(zmiana, ostatnieS);
+        }
+        if (akceptuj) {
+            siec.ZapiszAtom(x1, y1, z1, 1 - v1);
+            siec.ZapiszAtom(x2, y2, z2, v1);
+            suma += zmiana;
+        }
+    }
+    if (liczbaProb > 0) {
+        ostatnia = {x1, y1, z1, x2, y2, z2, bB, bA,
+                    losowano ? ostatnieS * (1.0 / 4294967296.0) : ostatnia.liczbaLosowa};
+    }
+    return suma;
+}

@@ -1,0 +1,250 @@
+#include "Siec.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr int Bok = Siec::MaxOs + 2;
+
+// The shortest signed distance between two atom coordinates on a periodic axis of n atoms.
+int RoznicaOkresowa(int od, int doWezla, int n) {
+    int d = doWezla - od;
+    if (d > n / 2) {
+        d -= n;
+    } else if (d < -n / 2) {
+        d += n;
+    }
+    return d;
+}
+} // namespace
+
+Siec::Siec() : komorki_(static_cast<std::size_t>(Bok) * Bok * Bok, 0) {
+    UstawRozmiar(RodzajSieci::Kwadratowa, 10, 10, 1);
+}
+
+void Siec::UstawRozmiar(RodzajSieci rodzaj, int nx, int ny, int nz) {
+    rodzaj_ = rodzaj;
+    nx_ = nx;
+    ny_ = ny;
+    nz_ = JestPlaska(rodzaj) ? 1 : nz;
+    q_ = LiczbaSasiadowRodzaju(rodzaj);
+    sx_ = nx_ + 2;
+    sxy_ = sx_ * (ny_ + 2);
+    baza_ = JestPlaska(rodzaj) ? sxy_ : 0;
+}
+
+void Siec::WyczyscRamke() {
+    const std::size_t komorek = static_cast<std::size_t>(sxy_) * (JestPlaska(rodzaj_) ? 1 : nz_ + 2);
+    std::fill_n(komorki_.begin(), komorek, std::uint8_t{0});
+}
+
+void Siec::ZapiszAtom(int x, int y, int z, int wartosc) {
+    const auto v = static_cast<std::uint8_t>(wartosc);
+    komorki_[Indeks(x, y, z)] = v;
+    if (x == 1) {
+        komorki_[Indeks(nx_ + 1, y, z)] = v;
+    }
+    if (x == nx_) {
+        komorki_[Indeks(0, y, z)] = v;
+    }
+    if (y == 1) {
+        komorki_[Indeks(x, ny_ + 1, z)] = v;
+    }
+    if (y == ny_) {
+        komorki_[Indeks(x, 0, z)] = v;
+    }
+    if (rodzaj_ == RodzajSieci::Kubiczna3D) {
+        if (z == 1) {
+            komorki_[Indeks(x, y, nz_ + 1)] = v;
+        }
+        if (z == nz_) {
+            komorki_[Indeks(x, y, 0)] = v;
+        }
+    } else if (rodzaj_ == RodzajSieci::Trojkatna) {
+        if (x == 1 && y == 1) {
+            komorki_[Indeks(nx_ + 1, ny_ + 1, 1)] = v;
+        }
+        if (x == nx_ && y == ny_) {
+            komorki_[Indeks(0, 0, 1)] = v;
+        }
+    }
+}
+
+void Siec::OdswiezBrzegi() {
+    const int z0 = 1;
+    const int z1 = nz_;
+    for (int z = z0; z <= z1; ++z) {
+        for (int y = 1; y <= ny_; ++y) {
+            komorki_[Indeks(0, y, z)] = komorki_[Indeks(nx_, y, z)];
+            komorki_[Indeks(nx_ + 1, y, z)] = komorki_[Indeks(1, y, z)];
+        }
+    }
+    for (int z = z0; z <= z1; ++z) {
+        std::copy_n(&komorki_[Indeks(1, ny_, z)], nx_, &komorki_[Indeks(1, 0, z)]);
+        std::copy_n(&komorki_[Indeks(1, 1, z)], nx_, &komorki_[Indeks(1, ny_ + 1, z)]);
+    }
+    if (rodzaj_ == RodzajSieci::Kubiczna3D) {
+        for (int y = 1; y <= ny_; ++y) {
+            std::copy_n(&komorki_[Indeks(1, y, nz_)], nx_, &komorki_[Indeks(1, y, 0)]);
+            std::copy_n(&komorki_[Indeks(1, y, 1)], nx_, &komorki_[Indeks(1, y, nz_ + 1)]);
+        }
+    } else if (rodzaj_ == RodzajSieci::Trojkatna) {
+        komorki_[Indeks(0, 0, 1)] = komorki_[Indeks(nx_, ny_, 1)];
+        komorki_[Indeks(nx_ + 1, ny_ + 1, 1)] = komorki_[Indeks(1, 1, 1)];
+    }
+}
+
+Siec::Sasiedzi Siec::SasiedziWezla(int x, int y, int z) const {
+    Sasiedzi s{};
+    switch (rodzaj_) {
+    case RodzajSieci::Kubiczna3D:
+        s = {Wezel{x - 1, y, z}, Wezel{x + 1, y, z}, Wezel{x, y - 1, z},
+             Wezel{x, y + 1, z}, Wezel{x, y, z - 1}, Wezel{x, y, z + 1}};
+        break;
+    case RodzajSieci::Kwadratowa:
+        s = {Wezel{x - 1, y, 1}, Wezel{x + 1, y, 1}, Wezel{x, y - 1, 1}, Wezel{x, y + 1, 1}};
+        break;
+    case RodzajSieci::Trojkatna: {
+        // Odd rows sit half a spacing to the left of even rows.
+        const int dx = (y % 2 != 0) ? -1 : 1;
+        s = {Wezel{x - 1, y, 1},      Wezel{x + 1, y, 1},     Wezel{x, y - 1, 1},
+             Wezel{x, y + 1, 1},      Wezel{x + dx, y - 1, 1}, Wezel{x + dx, y + 1, 1}};
+        break;
+    }
+    case RodzajSieci::Heksagonalna: {
+        // Brick-wall honeycomb: the horizontal bond joins (x, y) and (x + 1, y) when x + y is even.
+        const int dx = ((x + y) % 2 == 0) ? 1 : -1;
+        s = {Wezel{x, y - 1, 1}, Wezel{x, y + 1, 1}, Wezel{x + dx, y, 1}};
+        break;
+    }
+    }
+    return s;
+}
+
+int Siec::IloscSasiadowB(int x, int y, int z, int wymagany) const {
+    if (JestPlaska(rodzaj_)) {
+        z = 1;
+    }
+    if (Wartosc(x, y, z) != wymagany) {
+        return 0;
+    }
+    const Sasiedzi s = SasiedziWezla(x, y, z);
+    int wynik = 0;
+    for (int i = 0; i < q_; ++i) {
+        wynik += Wartosc(s[i].x, s[i].y, s[i].z) == 0 ? 1 : 0;
+    }
+    return wynik;
+}
+
+bool Siec::Sasiednie(const Wezel& a, const Wezel& b) const {
+    const int dx = RoznicaOkresowa(a.x, b.x, nx_);
+    const int dy = RoznicaOkresowa(a.y, b.y, ny_);
+    const int dz = JestPlaska(rodzaj_) ? 0 : RoznicaOkresowa(a.z, b.z, nz_);
+    const int odleglosc = std::abs(dx) + std::abs(dy) + std::abs(dz);
+    switch (rodzaj_) {
+    case RodzajSieci::Kubiczna3D:
+    case RodzajSieci::Kwadratowa:
+        return odleglosc == 1;
+    case RodzajSieci::Trojkatna:
+        return odleglosc == 1 || (std::abs(dy) == 1 && dx == ((a.y % 2 != 0) ? -1 : 1));
+    case RodzajSieci::Heksagonalna:
+        return (dx == 0 && std::abs(dy) == 1) ||
+               (dy == 0 && dx == (((a.x + a.y) % 2 == 0) ? 1 : -1));
+    }
+    return false;
+}
+
+// Visits the atoms with z outermost, then y, then x, handing the cell index,
+// x and y to the body.
+template <class Cialo> void Siec::ZaKazdymAtomem(Cialo&& cialo) const {
+    for (int z = 1; z <= nz_; ++z) {
+        for (int y = 1; y <= ny_; ++y) {
+            const std::size_t wiersz = Indeks(0, y, z);
+            for (int x = 1; x <= nx_; ++x) {
+                cialo(wiersz + static_cast<std::size_t>(x), x, y);
+            }
+        }
+    }
+}
+
+int Siec::PoliczParyAB() const {
+    const std::uint8_t* c = komorki_.data();
+    const std::ptrdiff_t sx = sx_;
+    const std::ptrdiff_t sxy = sxy_;
+    int pary = 0;
+    switch (rodzaj_) {
+    case RodzajSieci::Kubiczna3D:
+        ZaKazdymAtomem([&](std::size_t i, int, int) {
+            const int v = c[i];
+            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]) + (v ^ c[i + sxy]);
+        });
+        break;
+    case RodzajSieci::Kwadratowa:
+        ZaKazdymAtomem([&](std::size_t i, int, int) {
+            const int v = c[i];
+            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]);
+        });
+        break;
+    case RodzajSieci::Trojkatna:
+        ZaKazdymAtomem([&](std::size_t i, int, int y) {
+            const int v = c[i];
+            const std::ptrdiff_t skos = (y % 2 != 0) ? sx - 1 : sx + 1;
+            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]) + (v ^ c[i + skos]);
+        });
+        break;
+    case RodzajSieci::Heksagonalna:
+        ZaKazdymAtomem([&](std::size_t i, int x, int y) {
+            const int v = c[i];
+            pary += v ^ c[i - sx];
+            if ((x + y) % 2 == 0) {
+                pary += v ^ c[i + 1];
+            }
+        });
+        break;
+    }
+    return pary;
+}
+
+std::array<int, 7> Siec::HistogramSasiadow() const {
+    const std::uint8_t* c = komorki_.data();
+    const std::ptrdiff_t sx = sx_;
+    const std::ptrdiff_t sxy = sxy_;
+    std::array<int, 7> licznik{};
+    switch (rodzaj_) {
+    case RodzajSieci::Kubiczna3D:
+        ZaKazdymAtomem([&](std::size_t i, int, int) {
+            const int v = c[i];
+            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx]) +
+                      (v ^ c[i - sxy]) + (v ^ c[i + sxy])];
+        });
+        break;
+    case RodzajSieci::Kwadratowa:
+        ZaKazdymAtomem([&](std::size_t i, int, int) {
+            const int v = c[i];
+            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx])];
+        });
+        break;
+    case RodzajSieci::Trojkatna:
+        ZaKazdymAtomem([&](std::size_t i, int, int y) {
+            const int v = c[i];
+            const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
+            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx]) +
+                      (v ^ c[i - sx + dx]) + (v ^ c[i + sx + dx])];
+        });
+        break;
+    case RodzajSieci::Heksagonalna:
+        ZaKazdymAtomem([&](std::size_t i, int x, int y) {
+            const int v = c[i];
+            const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
+            ++licznik[(v ^ c[i - sx]) + (v ^ c[i + sx]) + (v ^ c[i + dx])];
+        });
+        break;
+    }
+    return licznik;
+}
+
+int Siec::IloscAtomowA() const {
+    int a = 0;
+    ZaKazdymAtomem([&](std::size_t i, int, int) { a += komorki_[i]; });
+    return a;
+}

@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs what is missing, builds everything and runs every test: the full
+# build (with the window tests under the offscreen platform), then the pure C++
+# layers again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build
+ctest --test-dir build --output-on-failure -j2
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFAZOLAB_SANITIZE=ON
+cmake --build build-san
+ctest --test-dir build-san --output-on-failure -j2
