@@ -21,8 +21,8 @@ public:
     }
     // An integer in 0..n-1: floor(s * n / 2^32).
     int Losuj(int n) {
-        return static_cast<int>((static_cast<std::uint64_t>(Nastepny()) *
-                                 static_cast<std::uint32_t>(n)) >> 32);
+        return static_cast<int>(
+            (static_cast<std::uint64_t>(Nastepny()) * static_cast<std::uint32_t>(n)) >> 32);
     }
     // A real in [0, 1): s / 2^32, exact as a double.
     double LosujRzeczywista() { return Nastepny() * (1.0 / 4294967296.0); }

@@ -10,9 +10,9 @@
 // entries of an earlier, longer run stay until overwritten.
 class MagazynPomiarow {
 public:
-    static constexpr int LiczbaWierszy = 26;       // series 0..25 (1..24 used)
+    static constexpr int LiczbaWierszy = 26;              // series 0..25 (1..24 used)
     static constexpr int MaxPomiarow = 1000000 / 100 + 2; // samples 0..N/P + 1
-    static constexpr int LiczbaSlupkow = 7;       // n = 0..6 unlike neighbours
+    static constexpr int LiczbaSlupkow = 7;               // n = 0..6 unlike neighbours
 
     MagazynPomiarow();
 

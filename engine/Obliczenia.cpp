@@ -2,6 +2,7 @@
 
 #include "ObserwatorPomiarow.h"
 #include "PetlaPrzeskokow.h"
+#include "WygladzanieSigmy.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -14,7 +15,9 @@ void Wymagaj(bool warunek, const char* opis) {
     }
 }
 
-bool RozmiarPoprawny(int n) { return n >= 6 && n <= Siec::MaxOs && n % 2 == 0; }
+bool RozmiarPoprawny(int n) {
+    return n >= 6 && n <= Siec::MaxOs && n % 2 == 0;
+}
 
 void SprawdzParametry(const ParametrySymulacji& p) {
     Wymagaj(RozmiarPoprawny(p.IloscAtomowOsX), "IloscAtomowOsX");
@@ -104,7 +107,8 @@ void Obliczenia::ZbudujTabliceAkceptacji() {
 double Obliczenia::SigmaZPar(double pary) const {
     // 0 for a random arrangement, 1 for the perfect alternation at c_B = 0.5.
     const long double cB = stan_.KoncentracjaB;
-    const long double qNcB = static_cast<long double>(stan_.LiczbaSasiadow * stan_.IloscAtomow) * cB;
+    const long double qNcB =
+        static_cast<long double>(stan_.LiczbaSasiadow * stan_.IloscAtomow) * cB;
     const long double losowe = qNcB * (1.0L - cB);
     return static_cast<double>((pary - losowe) / (qNcB - losowe));
 }
@@ -120,8 +124,8 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
     switch (p.Uklad) {
     case Ulozenie::Przypadkowe: {
         // The product in extended precision: at 30 % a 10 x 10 lattice holds 29 A atoms.
-        const int doUmieszczenia = static_cast<int>(
-            static_cast<long double>(stan_.IloscAtomow) * static_cast<long double>(stan_.Koncentracja));
+        const int doUmieszczenia = static_cast<int>(static_cast<long double>(stan_.IloscAtomow) *
+                                                    static_cast<long double>(stan_.Koncentracja));
         int umieszczone = 0;
         while (umieszczone < doUmieszczenia) {
             const int x = generator_.Losuj(nx) + 1;
@@ -159,9 +163,8 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
 
     stan_.IloscAtomowA = siec_.IloscAtomowA();
     stan_.IloscAtomowB = stan_.IloscAtomow - stan_.IloscAtomowA;
-    stan_.KoncentracjaB =
-        static_cast<double>(static_cast<long double>(stan_.IloscAtomowB) /
-                            (stan_.IloscAtomowA + stan_.IloscAtomowB));
+    stan_.KoncentracjaB = static_cast<double>(static_cast<long double>(stan_.IloscAtomowB) /
+                                              (stan_.IloscAtomowA + stan_.IloscAtomowB));
     PoliczParyAB(seria, iteracja);
     stan_.Energia = static_cast<double>(-1.0L * stan_.LiczbaParAB * stan_.Lambda);
     ZbudujTabliceAkceptacji();
@@ -173,8 +176,14 @@ void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
     generator_.Przelosuj();
     stan_.SumaZmian = 0.0;
     if (stan_.PrzedzialCzasowy > 0) {
-        OstatniaProba ostatnia{stan_.X1, stan_.Y1, stan_.Z1, stan_.X2, stan_.Y2, stan_.Z2,
-                               stan_.IloscSasiadowBWezlaB, stan_.IloscSasiadowBWezlaA,
+        OstatniaProba ostatnia{stan_.X1,
+                               stan_.Y1,
+                               stan_.Z1,
+                               stan_.X2,
+                               stan_.Y2,
+                               stan_.Z2,
+                               stan_.IloscSasiadowBWezlaB,
+                               stan_.IloscSasiadowBWezlaA,
                                stan_.LiczbaLosowa};
         const bool porzadkowanie = stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie;
         const int proby = stan_.PrzedzialCzasowy;
@@ -238,15 +247,7 @@ void Obliczenia::ZapiszPomiar(int seria, int iteracja, double energia, bool sigm
     }
     stan_.SigmaPoprzednia = stan_.Sigma;
     const double surowa = SigmaZPar(stan_.LiczbaParAB);
-    // Small changes are taken as they are, larger ones are halved; the fifth
-    // small change of a run keeps the previous value.
-    if (std::fabs(static_cast<long double>(surowa) - stan_.SigmaPoprzednia) <= 0.01L) {
-        ++stan_.LicznikMalychZmian;
-        stan_.Sigma = stan_.LicznikMalychZmian == 5 ? stan_.SigmaPoprzednia : surowa;
-    } else {
-        stan_.Sigma = static_cast<double>(
-            (static_cast<long double>(stan_.SigmaPoprzednia) + surowa) / 2);
-    }
+    stan_.Sigma = WygladzSigme(stan_.SigmaPoprzednia, surowa, stan_.LicznikMalychZmian);
     if (sigmaPodana) {
         stan_.Sigma = sigma;
         magazyn_.ZapiszSigme(seria, 0, stan_.Sigma);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Generator.h"
+#include "Sasiedztwo.h"
 #include "Siec.h"
 #include "TablicaAkceptacji.h"
 
@@ -53,26 +54,6 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
             return c[i - sx] + c[i + sx] + c[i + dx];
         }
     };
-    // Signed distance of two atoms on a periodic axis, as far as adjacency needs it.
-    const auto zawin = [](int d, int n) { return d == n - 1 ? -1 : (d == 1 - n ? 1 : d); };
-    const auto sasiednie = [&](int x1, int y1, int z1, int x2, int y2, int z2) -> bool {
-        const int dx = zawin(x2 - x1, nx);
-        const int dy = zawin(y2 - y1, ny);
-        if constexpr (R == RodzajSieci::Kubiczna3D) {
-            const int dz = zawin(z2 - z1, nz);
-            return (dx * dx + dy * dy + dz * dz) == 1;
-        } else if constexpr (R == RodzajSieci::Kwadratowa) {
-            (void)z1, (void)z2;
-            return (dx * dx + dy * dy) == 1;
-        } else if constexpr (R == RodzajSieci::Trojkatna) {
-            (void)z1, (void)z2;
-            return (dx * dx + dy * dy) == 1 || (dy * dy == 1 && dx == ((y1 & 1) ? -1 : 1));
-        } else {
-            (void)z1, (void)z2;
-            return (dx == 0 && dy * dy == 1) || (dy == 0 && dx == (((x1 + y1) & 1) ? -1 : 1));
-        }
-    };
-
     long long suma = 0;
     int x1 = 0, y1 = 0, z1 = 0, x2 = 0, y2 = 0, z2 = 0, bB = 0, bA = 0;
     std::uint32_t ostatnieS = 0;
@@ -95,7 +76,8 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         const int s2 = q - sumaSasiadow(i2, x2, y2);
         bB = v1 == 0 ? s1 : s2;
         bA = v1 == 0 ? s2 : s1;
-        const int zmiana = 2 * (bB - bA + (sasiednie(x1, y1, z1, x2, y2, z2) ? 1 : 0));
+        const bool sasiednie = SasiednieOkresowo<R>(x1, y1, z1, x2, y2, z2, nx, ny, nz);
+        const int zmiana = 2 * (bB - bA + (sasiednie ? 1 : 0));
 
         bool akceptuj = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
         if (!akceptuj) {
@@ -110,8 +92,9 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         }
     }
     if (liczbaProb > 0) {
-        ostatnia = {x1, y1, z1, x2, y2, z2, bB, bA,
-                    losowano ? ostatnieS * (1.0 / 4294967296.0) : ostatnia.liczbaLosowa};
+        ostatnia = {x1, y1, z1,
+                    x2, y2, z2,
+                    bB, bA, losowano ? ostatnieS * (1.0 / 4294967296.0) : ostatnia.liczbaLosowa};
     }
     return suma;
 }

@@ -16,7 +16,9 @@ std::optional<RodzajSieci> RodzajZKlucza(std::string_view klucz) {
     return std::nullopt;
 }
 
-std::string_view KluczRodzaju(RodzajSieci rodzaj) { return Klucze[static_cast<int>(rodzaj)]; }
+std::string_view KluczRodzaju(RodzajSieci rodzaj) {
+    return Klucze[static_cast<int>(rodzaj)];
+}
 
 int LiczbaSasiadowRodzaju(RodzajSieci rodzaj) {
     switch (rodzaj) {

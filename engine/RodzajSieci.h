@@ -13,4 +13,6 @@ std::string_view KluczRodzaju(RodzajSieci rodzaj);
 // Coordination number: 6, 4, 6, 3.
 int LiczbaSasiadowRodzaju(RodzajSieci rodzaj);
 
-constexpr bool JestPlaska(RodzajSieci rodzaj) { return rodzaj != RodzajSieci::Kubiczna3D; }
+constexpr bool JestPlaska(RodzajSieci rodzaj) {
+    return rodzaj != RodzajSieci::Kubiczna3D;
+}

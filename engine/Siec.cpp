@@ -1,21 +1,11 @@
 #include "Siec.h"
 
+#include "Sasiedztwo.h"
+
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 constexpr int Bok = Siec::MaxOs + 2;
-
-// The shortest signed distance between two atom coordinates on a periodic axis of n atoms.
-int RoznicaOkresowa(int od, int doWezla, int n) {
-    int d = doWezla - od;
-    if (d > n / 2) {
-        d -= n;
-    } else if (d < -n / 2) {
-        d += n;
-    }
-    return d;
-}
 } // namespace
 
 Siec::Siec() : komorki_(static_cast<std::size_t>(Bok) * Bok * Bok, 0) {
@@ -34,7 +24,8 @@ void Siec::UstawRozmiar(RodzajSieci rodzaj, int nx, int ny, int nz) {
 }
 
 void Siec::WyczyscRamke() {
-    const std::size_t komorek = static_cast<std::size_t>(sxy_) * (JestPlaska(rodzaj_) ? 1 : nz_ + 2);
+    const std::size_t komorek =
+        static_cast<std::size_t>(sxy_) * (JestPlaska(rodzaj_) ? 1 : nz_ + 2);
     std::fill_n(komorki_.begin(), komorek, std::uint8_t{0});
 }
 
@@ -107,8 +98,8 @@ Siec::Sasiedzi Siec::SasiedziWezla(int x, int y, int z) const {
     case RodzajSieci::Trojkatna: {
         // Odd rows sit half a spacing to the left of even rows.
         const int dx = (y % 2 != 0) ? -1 : 1;
-        s = {Wezel{x - 1, y, 1},      Wezel{x + 1, y, 1},     Wezel{x, y - 1, 1},
-             Wezel{x, y + 1, 1},      Wezel{x + dx, y - 1, 1}, Wezel{x + dx, y + 1, 1}};
+        s = {Wezel{x - 1, y, 1}, Wezel{x + 1, y, 1},      Wezel{x, y - 1, 1},
+             Wezel{x, y + 1, 1}, Wezel{x + dx, y - 1, 1}, Wezel{x + dx, y + 1, 1}};
         break;
     }
     case RodzajSieci::Heksagonalna: {
@@ -137,19 +128,16 @@ int Siec::IloscSasiadowB(int x, int y, int z, int wymagany) const {
 }
 
 bool Siec::Sasiednie(const Wezel& a, const Wezel& b) const {
-    const int dx = RoznicaOkresowa(a.x, b.x, nx_);
-    const int dy = RoznicaOkresowa(a.y, b.y, ny_);
-    const int dz = JestPlaska(rodzaj_) ? 0 : RoznicaOkresowa(a.z, b.z, nz_);
-    const int odleglosc = std::abs(dx) + std::abs(dy) + std::abs(dz);
     switch (rodzaj_) {
     case RodzajSieci::Kubiczna3D:
+        return SasiednieOkresowo<RodzajSieci::Kubiczna3D>(a.x, a.y, a.z, b.x, b.y, b.z, nx_, ny_,
+                                                          nz_);
     case RodzajSieci::Kwadratowa:
-        return odleglosc == 1;
+        return SasiednieOkresowo<RodzajSieci::Kwadratowa>(a.x, a.y, 1, b.x, b.y, 1, nx_, ny_, 1);
     case RodzajSieci::Trojkatna:
-        return odleglosc == 1 || (std::abs(dy) == 1 && dx == ((a.y % 2 != 0) ? -1 : 1));
+        return SasiednieOkresowo<RodzajSieci::Trojkatna>(a.x, a.y, 1, b.x, b.y, 1, nx_, ny_, 1);
     case RodzajSieci::Heksagonalna:
-        return (dx == 0 && std::abs(dy) == 1) ||
-               (dy == 0 && dx == (((a.x + a.y) % 2 == 0) ? 1 : -1));
+        return SasiednieOkresowo<RodzajSieci::Heksagonalna>(a.x, a.y, 1, b.x, b.y, 1, nx_, ny_, 1);
     }
     return false;
 }

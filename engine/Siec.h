@@ -83,7 +83,7 @@ private:
     int ny_ = 0;
     int nz_ = 1;
     int q_ = 4;
-    int sx_ = 0;    // stride of y
-    int sxy_ = 0;   // stride of z
-    int baza_ = 0;  // offset that maps the lowest z of the frame to the start
+    int sx_ = 0;   // stride of y
+    int sxy_ = 0;  // stride of z
+    int baza_ = 0; // offset that maps the lowest z of the frame to the start
 };
