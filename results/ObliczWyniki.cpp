@@ -1,0 +1,134 @@
+#include "ObliczWyniki.h"
+
+#include "DopasujWielomian.h"
+#include "Fixed.h"
+#include "Obliczenia.h"
+#include "Pochodna.h"
+#include "Potega.h"
+
+#include <stdexcept>
+
+namespace {
+// Below any real Cv/kN, so that the first series always counts as a rise.
+constexpr double CvkNPrzedPierwszaSeria = -1000.0;
+
+int WybierzStopien(const DaneWynikow& dane) {
+    if (dane.Stopien) {
+        return *dane.Stopien;
+    }
+    return dane.NrSerii >= 4 ? 4 : dane.NrSerii - 1;
+}
+
+void SprawdzDane(const DaneWynikow& dane) {
+    if (dane.NrSerii < 1 || dane.NrSerii >= RozmiarTablicyPunktow) {
+        throw std::invalid_argument("ObliczWyniki: liczba serii poza zakresem");
+    }
+    if (dane.Stopien && (*dane.Stopien < 0 || *dane.Stopien >= RozmiarTablicyPunktow)) {
+        throw std::invalid_argument("ObliczWyniki: stopień wielomianu poza zakresem");
+    }
+}
+
+double Wartosc(const TablicaPunktow& a, int d, double x) {
+    double f = 0.0;
+    for (int j = 0; j <= d; ++j) {
+        f = static_cast<double>(f + Potega(x, j) * a[j]);
+    }
+    return f;
+}
+
+// p and whether a fall exists, on C_0..C_n; equal neighbours are no fall.
+void ZnajdzPrzejscie(int n, WynikiSerii& w) {
+    w.IndeksPrzejscia = n;
+    w.Spadek = false;
+    for (int k = 1; k <= n; ++k) {
+        if (w.CvkN[k] < w.CvkN[k - 1]) {
+            w.IndeksPrzejscia = k - 1;
+            w.Spadek = true;
+            return;
+        }
+    }
+}
+} // namespace
+
+WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
+    SprawdzDane(dane);
+    const int n = dane.NrSerii;
+    const bool porzadkowanie = dane.Tryb == Oddzialywanie::Porzadkowanie;
+    WynikiSerii w;
+    w.J = dane.J;
+    w.Stopien = WybierzStopien(dane);
+
+    TablicaPunktow x{};
+    TablicaPunktow y{};
+    for (int k = 1; k <= n; ++k) {
+        x[k] = dane.LambdaSerii[k];
+        y[k] = dane.SigmaSerii[k];
+    }
+    w.Wspolczynniki = DopasujWielomian(n, w.Stopien, x, y);
+    for (int k = 1; k <= n; ++k) {
+        w.Series9.push_back({x[k], y[k]});
+    }
+    w.Teksty.MOpisSieci = OpisSieci(dane.Opis);
+
+    // Clustering flips both signs, so the derivative is that of ordering
+    // taken at positive lambdas.
+    TablicaPunktow u{};
+    TablicaPunktow v{};
+    for (int k = 1; k <= n; ++k) {
+        const double f = Wartosc(w.Wspolczynniki, w.Stopien, x[k]);
+        w.Series10.push_back({x[k], f});
+        w.Teksty.MLambda.push_back(fixed(x[k], 1));
+        w.Teksty.MSigma.push_back(fixed(porzadkowanie ? y[k] : f, 4));
+        u[k] = porzadkowanie ? x[k] : -x[k];
+        v[k] = static_cast<double>((porzadkowanie ? 10.0L : -10.0L) * f);
+    }
+
+    const long double czynnik =
+        static_cast<long double>(dane.KoncentracjaB) * dane.KoncentracjaB * dane.LiczbaSasiadow;
+    w.CvkN[0] = CvkNPrzedPierwszaSeria;
+    for (int k = 1; k <= n; ++k) {
+        int blad = PochodnaBezBledu;
+        const double pochodna = static_cast<double>(Pochodna(n, u, v, blad, u[k]));
+        const long double u2 = static_cast<long double>(u[k]) * u[k];
+        w.CvkN[k] = static_cast<double>(u2 * czynnik * pochodna);
+    }
+
+    ZnajdzPrzejscie(n, w);
+    const int p = w.IndeksPrzejscia;
+    const double lambdaPrzejscia = static_cast<double>(static_cast<long double>(u[p]) - dane.J);
+    for (int k = 1; k <= n; ++k) {
+        const double pokazana = (!w.Spadek || k <= p) ? w.CvkN[k] : 0.0;
+        const double xPunktu = (w.Spadek && p >= 1 && k == p) ? lambdaPrzejscia : u[k];
+        w.Teksty.MCvkN.push_back(fixed(pokazana, 3));
+        w.Series5.push_back({xPunktu, pokazana});
+    }
+    w.UstawCvkNTc = p >= 1;
+    if (w.UstawCvkNTc) {
+        w.Teksty.ECvkNTc = fixed(w.CvkN[p], 3);
+    }
+    w.Teksty.ELambdaTc = fixed(w.Spadek ? lambdaPrzejscia : u[n], 2);
+    return w;
+}
+
+DaneWynikow DaneWynikowZ(Obliczenia& obliczenia, std::optional<int> stopien) {
+    const StanObliczen& stan = obliczenia.Stan();
+    DaneWynikow dane;
+    dane.NrSerii = stan.NrSerii;
+    dane.LambdaSerii = stan.LambdaSerii;
+    dane.SigmaSerii = stan.SigmaSerii;
+    dane.KoncentracjaB = stan.KoncentracjaB;
+    dane.LiczbaSasiadow = stan.LiczbaSasiadow;
+    dane.Tryb = stan.Parametry.Tryb;
+    dane.Stopien = stopien;
+    dane.J = static_cast<double>(
+        static_cast<long double>(obliczenia.GeneratorLiczb().LosujRzeczywista()) / 10);
+    dane.Opis = DaneOpisu{stan.Parametry.Rodzaj,
+                          stan.Parametry.PozycjaLambdy,
+                          stan.Parametry.PozycjaLambdyKoncowej,
+                          stan.Parametry.PozycjaKoncentracji,
+                          stan.IloscAtomow,
+                          stan.IloscAtomowOsX,
+                          stan.IloscAtomowOsY,
+                          stan.IloscAtomowOsZ};
+    return dane;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "RodzajSieci.h"
+
+#include <string>
+#include <vector>
+
+// What the four description lines of a lattice and its run say: the trackbar
+// positions as the settings page held them (lambdas in tenths without sign,
+// the concentration of A atoms in hundredths) and the lattice extents (Z is 1
+// for the flat lattices).
+struct DaneOpisu {
+    RodzajSieci Rodzaj = RodzajSieci::Kwadratowa;
+    int PozycjaLambdy = 1;
+    int PozycjaLambdyKoncowej = 24;
+    int PozycjaKoncentracji = 50;
+    int IloscAtomow = 0;
+    int IloscAtomowOsX = 0;
+    int IloscAtomowOsY = 0;
+    int IloscAtomowOsZ = 1;
+};
+
+// The four lines of the memo " Opis wybranej sieci i parametrów ", UTF-8.
+std::vector<std::string> OpisSieci(const DaneOpisu& dane);

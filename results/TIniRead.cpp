@@ -1,0 +1,24 @@
+#include "TIniRead.h"
+
+#include "OtworzKlucz.h"
+
+#include <QSettings>
+#include <QVariant>
+
+TIniRead::TIniRead() : subKeyName_(KluczFazolab()) {}
+
+void TIniRead::SetSubKeyName(const QString& nazwa) {
+    if (nazwa != subKeyName_) {
+        subKeyName_ = nazwa;
+    }
+}
+
+void TIniRead::SetReadString(const QString& nazwa) {
+    if (nazwa != readString_) {
+        readString_ = nazwa;
+    }
+}
+
+void TIniRead::Execute() {
+    Value = OtworzKlucz(subKeyName_)->value(readString_).toString();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <array>
+
+// Room for the origin and 25 points (series 1..24 in practice), indexed from 0;
+// also the coefficient array a_0..a_25 of the fit, lowest power first.
+constexpr int RozmiarTablicyPunktow = 26;
+using TablicaPunktow = std::array<double, RozmiarTablicyPunktow>;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TekstyWynikow.h"
+#include "WynikZapisu.h"
+
+#include <functional>
+#include <string>
+
+// The whole save of "Zapisz wyniki" after the dialog: the file's bytes, the
+// safe write, and only after a successful write the remembering of the file's
+// folder (the window stores it as "KatalogDoZapisu").
+WynikZapisu ZapiszWyniki(const std::string& sciezka, const TekstyWynikow& teksty,
+                         const PolaWynikow& pola, char separator,
+                         const std::function<void(const std::string&)>& zapamietajKatalog);
