@@ -32,14 +32,6 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     const std::ptrdiff_t sx = siec.KrokY();
     const std::ptrdiff_t sxy = siec.KrokZ();
 
-    const auto losujZ = [&]() {
-        if constexpr (Plaska) {
-            g.Nastepny(); // R(1) is always 0 but still advances the generator
-            return 1;
-        } else {
-            return g.Losuj(nz) + 1;
-        }
-    };
     const auto sumaSasiadow = [&](std::size_t i, int x, int y) -> int {
         if constexpr (R == RodzajSieci::Kubiczna3D) {
             return c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] + c[i - sxy] + c[i + sxy];
@@ -54,22 +46,46 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
             return c[i - sx] + c[i + sx] + c[i + dx];
         }
     };
+    // Copies that stay in registers: the byte stores into the lattice could
+    // otherwise alias the generator's state and the table.
+    Generator gen = g;
+    const TablicaAkceptacji tab = tablica;
+    const std::size_t poczatek = siec.Indeks(0, 0, Plaska ? 1 : 0);
+    const auto indeks = [&](int x, int y, int z) {
+        return poczatek + static_cast<std::size_t>(x + y * sx + (Plaska ? 0 : z * sxy));
+    };
+    const auto naScianie = [&](int x, int y, int z) {
+        const bool scianaXY = x == 1 || x == nx || y == 1 || y == ny;
+        if constexpr (Plaska) {
+            (void)z;
+            return scianaXY;
+        } else {
+            return scianaXY || z == 1 || z == nz;
+        }
+    };
+    const auto losujWezel = [&](int& x, int& y, int& z) {
+        x = gen.Losuj(nx) + 1;
+        y = gen.Losuj(ny) + 1;
+        if constexpr (Plaska) {
+            gen.Nastepny(); // R(1) is always 0 but still advances the generator
+            z = 1;
+        } else {
+            z = gen.Losuj(nz) + 1;
+        }
+    };
+
     long long suma = 0;
     int x1 = 0, y1 = 0, z1 = 0, x2 = 0, y2 = 0, z2 = 0, bB = 0, bA = 0;
     std::uint32_t ostatnieS = 0;
     bool losowano = false;
     for (int proba = 0; proba < liczbaProb; ++proba) {
-        x1 = g.Losuj(nx) + 1;
-        y1 = g.Losuj(ny) + 1;
-        z1 = losujZ();
-        const std::size_t i1 = siec.Indeks(x1, y1, z1);
+        losujWezel(x1, y1, z1);
+        const std::size_t i1 = indeks(x1, y1, z1);
         const int v1 = c[i1];
         std::size_t i2 = 0;
         do {
-            x2 = g.Losuj(nx) + 1;
-            y2 = g.Losuj(ny) + 1;
-            z2 = losujZ();
-            i2 = siec.Indeks(x2, y2, z2);
+            losujWezel(x2, y2, z2);
+            i2 = indeks(x2, y2, z2);
         } while (c[i2] == v1);
 
         const int s1 = q - sumaSasiadow(i1, x1, y1); // B neighbours of each site
@@ -79,18 +95,28 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         const bool sasiednie = SasiednieOkresowo<R>(x1, y1, z1, x2, y2, z2, nx, ny, nz);
         const int zmiana = 2 * (bB - bA + (sasiednie ? 1 : 0));
 
-        bool akceptuj = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
-        if (!akceptuj) {
-            ostatnieS = g.Nastepny();
-            losowano = true;
-            akceptuj = tablica.Akceptuj(zmiana, ostatnieS);
-        }
-        if (akceptuj) {
-            siec.ZapiszAtom(x1, y1, z1, 1 - v1);
-            siec.ZapiszAtom(x2, y2, z2, v1);
-            suma += zmiana;
+        // A change in the favoured direction is accepted without a draw;
+        // otherwise one real is drawn. Written without branches: the outcome
+        // is unpredictable by nature.
+        const bool losuj = porzadkowanie ? zmiana < 0 : zmiana > 0;
+        const std::uint32_t s = gen.NastepnyGdy(losuj);
+        ostatnieS = losuj ? s : ostatnieS;
+        losowano |= losuj;
+        const bool akceptuj = !losuj || tab.Akceptuj(zmiana, s);
+
+        const auto nowa1 = static_cast<std::uint8_t>(akceptuj ? 1 - v1 : v1);
+        c[i1] = nowa1;
+        c[i2] = static_cast<std::uint8_t>(1 - nowa1);
+        suma += akceptuj ? zmiana : 0;
+        // The face test comes first: it is predictable, the acceptance is not.
+        if (naScianie(x1, y1, z1) || naScianie(x2, y2, z2)) {
+            if (akceptuj) {
+                siec.ZapiszAtom(x1, y1, z1, nowa1);
+                siec.ZapiszAtom(x2, y2, z2, 1 - nowa1);
+            }
         }
     }
+    g = gen;
     if (liczbaProb > 0) {
         ostatnia = {x1, y1, z1,
                     x2, y2, z2,
