@@ -5,6 +5,7 @@
 #include "Obliczenia.h"
 #include "Pochodna.h"
 #include "Potega.h"
+#include "PrzejscieFazowe.h"
 
 #include <stdexcept>
 
@@ -36,18 +37,6 @@ double Wartosc(const TablicaPunktow& a, int d, double x) {
     return f;
 }
 
-// p and whether a fall exists, on C_0..C_n; equal neighbours are no fall.
-void ZnajdzPrzejscie(int n, WynikiSerii& w) {
-    w.IndeksPrzejscia = n;
-    w.Spadek = false;
-    for (int k = 1; k <= n; ++k) {
-        if (w.CvkN[k] < w.CvkN[k - 1]) {
-            w.IndeksPrzejscia = k - 1;
-            w.Spadek = true;
-            return;
-        }
-    }
-}
 } // namespace
 
 WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
@@ -93,7 +82,9 @@ WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
         w.CvkN[k] = static_cast<double>(u2 * czynnik * pochodna);
     }
 
-    ZnajdzPrzejscie(n, w);
+    const PrzejscieFazowe przejscie = ZnajdzPrzejscie(w.CvkN, n);
+    w.IndeksPrzejscia = przejscie.Indeks;
+    w.Spadek = przejscie.Spadek;
     const int p = w.IndeksPrzejscia;
     const double lambdaPrzejscia = static_cast<double>(static_cast<long double>(u[p]) - dane.J);
     for (int k = 1; k <= n; ++k) {

@@ -1,0 +1,105 @@
+#include "OpisSieci.h"
+#include "PlikWynikow.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+TekstyWynikow TrzySerie() {
+    TekstyWynikow t;
+    t.MOpisSieci = OpisSieci({RodzajSieci::Kubiczna3D, 1, 7, 50, 1000, 10, 10, 10});
+    t.MLambda = {"0.1", "0.4", "0.7"};
+    t.MSigma = {"0.0512", "0.1234", "0.3001"};
+    t.MCvkN = {"0.021", "0.567", "0.000"};
+    t.ELambdaTc = "0.37";
+    t.ECvkNTc = "0.567";
+    return t;
+}
+
+// The description in Windows-1250 ("ą" B9, "ń" F1, "Ś"-free, "ś" 9C, "ł" B3,
+// "ó" F3), each line with its trailing separator.
+std::string Opis(char s) {
+    return std::string("Siec: 3D Kubiczna prosta") + s + "\r\n" +
+           "Lambda pocz\xB9tkowa: 0.1;   Lambda ko\xF1"
+           "cowa: 0.7" +
+           s + "\r\n" + "Ilo\x9C\xE6 atom\xF3w w sieci: 1000;   Koncentracja atom\xF3w: 0.50" + s +
+           "\r\n" +
+           "Ilo\x9C\xE6 atom\xF3w na osi X: 10;   Ilo\x9C\xE6 atom\xF3w na osi Y: 10;   "
+           "Ilo\x9C\xE6 atom\xF3w na osi Z: 10" +
+           s + "\r\n";
+}
+} // namespace
+
+TEST(PlikWynikow, CsvWithAllBoxes) {
+    const std::string oczekiwane = Opis(',') + "\r\n"
+                                               "Lambda:,Sigma:,Cv/kN:\r\n"
+                                               "0.1,0.0512,0.021\r\n"
+                                               "0.4,0.1234,0.567\r\n"
+                                               "0.7,0.3001,0.000\r\n"
+                                               "\r\n"
+                                               "Przej\x9C"
+                                               "cie fazowe dla\r\n"
+                                               "Lambda=,0.37,\r\n"
+                                               "Cv/kN=,0.567,\r\n";
+    EXPECT_EQ(TrescPlikuWynikow(TrzySerie(), PolaWynikow{}, SeparatorTypu(1)), oczekiwane);
+}
+
+TEST(PlikWynikow, TxtWithAllBoxesPutsTabsWhereCsvPutsCommas) {
+    const std::string oczekiwane = Opis('\t') + "\r\n"
+                                                "Lambda:\tSigma:\tCv/kN:\r\n"
+                                                "0.1\t0.0512\t0.021\r\n"
+                                                "0.4\t0.1234\t0.567\r\n"
+                                                "0.7\t0.3001\t0.000\r\n"
+                                                "\r\n"
+                                                "Przej\x9C"
+                                                "cie fazowe dla\r\n"
+                                                "Lambda=\t0.37\t\r\n"
+                                                "Cv/kN=\t0.567\t\r\n";
+    EXPECT_EQ(TrescPlikuWynikow(TrzySerie(), PolaWynikow{}, SeparatorTypu(2)), oczekiwane);
+}
+
+TEST(PlikWynikow, OnlySigmaStartsEachLineWithTheSeparator) {
+    PolaWynikow pola{false, false, true, false, false, false};
+    EXPECT_EQ(TrescPlikuWynikow(TrzySerie(), pola, '\t'),
+              "\r\n\tSigma:\r\n\t0.0512\r\n\t0.1234\r\n\t0.3001\r\n\r\n");
+}
+
+TEST(PlikWynikow, NoTransitionBoxesEndsWithTheEmptyLineAfterTheTable) {
+    PolaWynikow pola;
+    pola.LambdaTc = false;
+    pola.CvkNTc = false;
+    const std::string tresc = TrescPlikuWynikow(TrzySerie(), pola, ',');
+    EXPECT_EQ(tresc, Opis(',') + "\r\nLambda:,Sigma:,Cv/kN:\r\n0.1,0.0512,0.021\r\n"
+                                 "0.4,0.1234,0.567\r\n0.7,0.3001,0.000\r\n\r\n");
+}
+
+TEST(PlikWynikow, NoColumnsStillWritesOneLinePerSeriesAndOnlyCvkNAtTheTransition) {
+    PolaWynikow pola{false, false, false, false, false, true};
+    EXPECT_EQ(TrescPlikuWynikow(TrzySerie(), pola, ','), "\r\n\r\n\r\n\r\n\r\n\r\nPrzej\x9C"
+                                                         "cie fazowe dla\r\nCv/kN=,0.567,\r\n");
+}
+
+TEST(PlikWynikow, RefusesATextWindows1250CannotHold) {
+    TekstyWynikow t = TrzySerie();
+    t.ELambdaTc = "\xE4\xB8\xAD"; // a CJK character
+    EXPECT_THROW(TrescPlikuWynikow(t, PolaWynikow{}, ','), std::invalid_argument);
+}
+
+TEST(PlikWynikow, ProposedNamesAndSeparators) {
+    EXPECT_EQ(DomyslnaNazwaPliku(RodzajSieci::Kubiczna3D), "3DKubiczna");
+    EXPECT_EQ(DomyslnaNazwaPliku(RodzajSieci::Kwadratowa), "2DKwadratowa");
+    EXPECT_EQ(DomyslnaNazwaPliku(RodzajSieci::Trojkatna), "2DTrojkatna");
+    EXPECT_EQ(DomyslnaNazwaPliku(RodzajSieci::Heksagonalna), "2DHeksagonalna");
+    EXPECT_EQ(SeparatorTypu(1), ',');
+    EXPECT_EQ(SeparatorTypu(2), '\t');
+}
+
+TEST(PlikWynikow, RememberedFolderKeepsTheSeparatorOnlyAtARoot) {
+    EXPECT_EQ(KatalogPliku("/home/ala/Wyniki/a.csv"), "/home/ala/Wyniki");
+    EXPECT_EQ(KatalogPliku("/a.csv"), "/");
+    EXPECT_EQ(KatalogPliku("D:\\Wyniki\\a.csv"), "D:\\Wyniki");
+    EXPECT_EQ(KatalogPliku("D:\\a.csv"), "D:\\");
+    EXPECT_EQ(KatalogPliku("/home/ala/a\\b.csv"), "/home/ala");
+    EXPECT_EQ(KatalogPliku("a.csv"), "");
+}

@@ -1,0 +1,155 @@
+#include "ZapiszPlik.h"
+#include "ZapiszWyniki.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+class ZapiszPlikTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string wzor = (fs::temp_directory_path() / "fazolab-zapis-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(wzor.data()), nullptr);
+        katalog_ = wzor;
+    }
+    void TearDown() override {
+        fs::permissions(katalog_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(katalog_);
+    }
+
+    std::string Sciezka(const std::string& nazwa) const { return (katalog_ / nazwa).string(); }
+    static std::string Czytaj(const std::string& sciezka) {
+        std::ifstream plik(sciezka, std::ios::binary);
+        std::ostringstream tresc;
+        tresc << plik.rdbuf();
+        return tresc.str();
+    }
+    static void Utworz(const std::string& sciezka, const std::string& tresc) {
+        std::ofstream(sciezka, std::ios::binary) << tresc;
+    }
+    // Only the target (and whatever the test made) may remain in the folder.
+    std::size_t LiczbaPlikow() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(katalog_), fs::directory_iterator()));
+    }
+    static void OczekujBledu(const WynikZapisu& wynik) {
+        EXPECT_EQ(wynik.Stan, StanZapisu::Blad);
+        EXPECT_EQ(wynik.Komunikat.rfind("Nie można zapisać pliku", 0), 0u) << wynik.Komunikat;
+        EXPECT_EQ(wynik.Tytul.rfind("Fazolab", 0), 0u);
+    }
+
+    fs::path katalog_;
+};
+
+// Lets a test make every write beyond `bajty` fail, as a full disk would.
+class LimitRozmiaru {
+public:
+    explicit LimitRozmiaru(rlim_t bajty) : sygnal_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &poprzedni_);
+        rlimit nowy = poprzedni_;
+        nowy.rlim_cur = bajty;
+        ::setrlimit(RLIMIT_FSIZE, &nowy);
+    }
+    ~LimitRozmiaru() {
+        ::setrlimit(RLIMIT_FSIZE, &poprzedni_);
+        std::signal(SIGXFSZ, sygnal_);
+    }
+    LimitRozmiaru(const LimitRozmiaru&) = delete;
+    LimitRozmiaru& operator=(const LimitRozmiaru&) = delete;
+
+private:
+    rlimit poprzedni_{};
+    void (*sygnal_)(int);
+};
+} // namespace
+
+TEST_F(ZapiszPlikTest, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
+    const std::string cel = Sciezka("wyniki.csv");
+    ASSERT_TRUE(ZapiszPlik(cel, std::string("a,b\r\n\0x", 7)).Udany());
+    EXPECT_EQ(Czytaj(cel), std::string("a,b\r\n\0x", 7));
+
+    fs::permissions(cel, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(ZapiszPlik(cel, "nowe").Udany());
+    EXPECT_EQ(Czytaj(cel), "nowe");
+    EXPECT_EQ(fs::status(cel).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(LiczbaPlikow(), 1u);
+}
+
+TEST_F(ZapiszPlikTest, AFailedWriteLeavesTheExistingFileIdenticalAndNoTemporaryFile) {
+    const std::string cel = Sciezka("wyniki.csv");
+    Utworz(cel, "poprzednie wyniki");
+    WynikZapisu wynik;
+    {
+        LimitRozmiaru limit(8);
+        wynik = ZapiszPlik(cel, std::string(4096, 'x'));
+    }
+    OczekujBledu(wynik);
+    EXPECT_NE(wynik.Komunikat.find(cel), std::string::npos);
+    EXPECT_EQ(Czytaj(cel), "poprzednie wyniki");
+    EXPECT_EQ(LiczbaPlikow(), 1u);
+}
+
+TEST_F(ZapiszPlikTest, AMissingFolderOrADirectoryTargetIsReported) {
+    OczekujBledu(ZapiszPlik(Sciezka("brak/wyniki.csv"), "x"));
+    fs::create_directory(Sciezka("folder"));
+    const WynikZapisu wynik = ZapiszPlik(Sciezka("folder"), "x");
+    OczekujBledu(wynik);
+    EXPECT_TRUE(fs::is_directory(Sciezka("folder")));
+    EXPECT_TRUE(fs::is_empty(Sciezka("folder")));
+}
+
+TEST_F(ZapiszPlikTest, AReadOnlyFileOrFolderIsRefusedAndLeftAsItWas) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    }
+    const std::string cel = Sciezka("wyniki.csv");
+    Utworz(cel, "stare");
+    fs::permissions(cel, fs::perms::owner_read);
+    OczekujBledu(ZapiszPlik(cel, "nowe"));
+    EXPECT_EQ(Czytaj(cel), "stare");
+    fs::permissions(cel, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(katalog_, fs::perms::owner_read | fs::perms::owner_exec);
+    OczekujBledu(ZapiszPlik(cel, "nowe"));
+    EXPECT_EQ(Czytaj(cel), "stare");
+}
+
+TEST_F(ZapiszPlikTest, ALinkStaysALinkToTheRewrittenFile) {
+    const std::string cel = Sciezka("prawdziwy.csv");
+    Utworz(cel, "stare");
+    fs::create_symlink(cel, Sciezka("link.csv"));
+    ASSERT_TRUE(ZapiszPlik(Sciezka("link.csv"), "nowe").Udany());
+    EXPECT_TRUE(fs::is_symlink(Sciezka("link.csv")));
+    EXPECT_EQ(Czytaj(cel), "nowe");
+}
+
+TEST_F(ZapiszPlikTest, TheFolderIsRememberedOnlyAfterASuccessfulSave) {
+    std::vector<std::string> zapamietane;
+    const auto zapamietaj = [&](const std::string& k) { zapamietane.push_back(k); };
+    TekstyWynikow teksty;
+    teksty.MLambda = {"0.1"};
+    teksty.MSigma = {"0.5000"};
+    teksty.MCvkN = {"1.000"};
+
+    EXPECT_FALSE(
+        ZapiszWyniki(Sciezka("brak/a.csv"), teksty, PolaWynikow{}, ',', zapamietaj).Udany());
+    EXPECT_TRUE(zapamietane.empty());
+
+    ASSERT_TRUE(ZapiszWyniki(Sciezka("a.csv"), teksty, PolaWynikow{}, ',', zapamietaj).Udany());
+    EXPECT_EQ(zapamietane, std::vector<std::string>{katalog_.string()});
+    EXPECT_EQ(Czytaj(Sciezka("a.csv")).substr(0, 2), "\r\n");
+}
+
+TEST(KomunikatPlikWUzyciu, NamesTheFullPathOnItsFirstLine) {
+    EXPECT_EQ(KomunikatPlikWUzyciu("D:\\Wyniki\\a.csv"),
+              "Plik: D:\\Wyniki\\a.csv\r\njest w użyciu. Zamknij go i sprbój ponownie zapisać "
+              "wyniki.");
+}
