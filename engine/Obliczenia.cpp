@@ -25,9 +25,12 @@ void SprawdzParametry(const ParametrySymulacji& p) {
     Wymagaj(JestPlaska(p.Rodzaj) || RozmiarPoprawny(p.IloscAtomowOsZ), "IloscAtomowOsZ");
     Wymagaj(p.PozycjaKoncentracji >= 10 && p.PozycjaKoncentracji <= 50, "Koncentracja");
     Wymagaj(p.PozycjaLambdy >= 1 && p.PozycjaLambdy <= 24, "Lambda");
-    Wymagaj(p.PozycjaLambdyKoncowej >= p.PozycjaLambdy && p.PozycjaLambdyKoncowej <= 24,
+    // A single run leaves the end and the step where they stand: they are not used.
+    Wymagaj(!p.Seria ||
+                (p.PozycjaLambdyKoncowej >= p.PozycjaLambdy && p.PozycjaLambdyKoncowej <= 24),
             "LambdaKoncowa");
-    Wymagaj(p.PozycjaKroku >= 1 && p.PozycjaKroku <= p.PozycjaLambdyKoncowej - p.PozycjaLambdy + 1,
+    Wymagaj(!p.Seria || (p.PozycjaKroku >= 1 &&
+                         p.PozycjaKroku <= p.PozycjaLambdyKoncowej - p.PozycjaLambdy + 1),
             "Krok");
     Wymagaj(p.PozycjaPrzedzialu >= 1 && p.PozycjaPrzedzialu <= 20, "PrzedzialCzasowy");
     Wymagaj(p.MaxIloscCykli >= 10000 && p.MaxIloscCykli <= 1000000, "MaxIloscCykli");

@@ -1,0 +1,299 @@
+#include "ParserOpcji.h"
+
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <sstream>
+
+namespace {
+constexpr const char* OpisOsi = "parzyste liczby od 6 do 100: X, XxY (sieci 2D) lub XxYxZ (3DR)";
+constexpr const char* OpisLambdy =
+    "S albo S:E:K, wartości od 0.1 do 2.4 co 0.1, E >= S, 0.1 <= K <= E - S + 0.1";
+
+std::optional<long long> Calkowita(std::string_view tekst) {
+    long long wartosc = 0;
+    const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
+    if (blad != std::errc{} || koniec != tekst.data() + tekst.size() || tekst.empty()) {
+        return std::nullopt;
+    }
+    return wartosc;
+}
+
+// A decimal written with "." or "," as a whole number of 1/mianownik, when it
+// is exactly one (0.3 with mianownik 10 gives 3; 0.35 gives nothing).
+std::optional<int> Pozycja(std::string tekst, int mianownik) {
+    for (char& z : tekst) {
+        if (z == ',') {
+            z = '.';
+        }
+    }
+    double wartosc = 0;
+    const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
+    if (blad != std::errc{} || koniec != tekst.data() + tekst.size() || tekst.empty()) {
+        return std::nullopt;
+    }
+    const double skalowana = wartosc * mianownik;
+    const double zaokraglona = std::round(skalowana);
+    if (std::fabs(skalowana - zaokraglona) > 1e-6 || std::fabs(zaokraglona) > 1e6) {
+        return std::nullopt;
+    }
+    return static_cast<int>(zaokraglona);
+}
+
+std::vector<std::string> Podziel(const std::string& tekst, char separator) {
+    std::vector<std::string> czesci;
+    std::stringstream strumien(tekst);
+    std::string czesc;
+    while (std::getline(strumien, czesc, separator)) {
+        czesci.push_back(czesc);
+    }
+    if (!tekst.empty() && tekst.back() == separator) {
+        czesci.emplace_back();
+    }
+    return czesci;
+}
+
+BladOpcji Blad(const std::string& opcja, const std::string& dozwolone) {
+    return {"Błędna wartość opcji " + opcja + ": dozwolone " + dozwolone + "."};
+}
+
+bool RozmiarOsi(const std::string& tekst, int& wynik) {
+    const auto n = Calkowita(tekst);
+    if (!n || *n < 6 || *n > 100 || *n % 2 != 0) {
+        return false;
+    }
+    wynik = static_cast<int>(*n);
+    return true;
+}
+
+class Parser {
+public:
+    std::variant<OpcjeWsadowe, BladOpcji> Czytaj(const std::vector<std::string>& argumenty);
+
+private:
+    std::optional<BladOpcji> Osie(const std::string& w);
+    std::optional<BladOpcji> Lambda(const std::string& w);
+
+    OpcjeWsadowe o_;
+};
+
+std::optional<BladOpcji> Parser::Osie(const std::string& w) {
+    const std::vector<std::string> czesci = Podziel(w, 'x');
+    ParametrySymulacji& p = o_.Parametry;
+    const bool kubiczna = p.Rodzaj == RodzajSieci::Kubiczna3D;
+    bool dobre = false;
+    if (czesci.size() == 1) {
+        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX);
+        p.IloscAtomowOsY = p.IloscAtomowOsZ = p.IloscAtomowOsX;
+    } else if (czesci.size() == 2 && !kubiczna) {
+        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX) && RozmiarOsi(czesci[1], p.IloscAtomowOsY);
+    } else if (czesci.size() == 3 && kubiczna) {
+        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX) &&
+                RozmiarOsi(czesci[1], p.IloscAtomowOsY) && RozmiarOsi(czesci[2], p.IloscAtomowOsZ);
+    }
+    if (!dobre) {
+        return Blad("--osie", OpisOsi);
+    }
+    return std::nullopt;
+}
+
+std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
+    const std::vector<std::string> czesci = Podziel(w, ':');
+    ParametrySymulacji& p = o_.Parametry;
+    const auto wZakresie = [](std::optional<int> poz) { return poz && *poz >= 1 && *poz <= 24; };
+    if (czesci.size() == 1) {
+        const auto s = Pozycja(czesci[0], 10);
+        if (!wZakresie(s)) {
+            return Blad("--lambda", OpisLambdy);
+        }
+        p.Seria = false;
+        p.PozycjaLambdy = *s;
+        return std::nullopt;
+    }
+    if (czesci.size() != 3) {
+        return Blad("--lambda", OpisLambdy);
+    }
+    const auto s = Pozycja(czesci[0], 10);
+    const auto e = Pozycja(czesci[1], 10);
+    const auto k = Pozycja(czesci[2], 10);
+    if (!wZakresie(s) || !wZakresie(e) || !k || *e < *s || *k < 1 || *k > *e - *s + 1) {
+        return Blad("--lambda", OpisLambdy);
+    }
+    p.Seria = true;
+    p.PozycjaLambdy = *s;
+    p.PozycjaLambdyKoncowej = *e;
+    p.PozycjaKroku = *k;
+    return std::nullopt;
+}
+
+std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::string>& argumenty) {
+    ParametrySymulacji& p = o_.Parametry;
+    std::optional<std::string> osie;
+    std::optional<std::string> lambda;
+    // Each option with a value: the check of its value, or an error.
+    const std::map<std::string, std::function<std::optional<BladOpcji>(const std::string&)>> opcje =
+        {
+            {"--siec",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto r = RodzajZKlucza(w);
+                 if (!r) {
+                     return Blad("--siec", "3DR, 2DKwadrat, 2DTrojkat lub 2DHeksagonalna");
+                 }
+                 p.Rodzaj = *r;
+                 return std::nullopt;
+             }},
+            {"--osie", [&](const std::string& w) { return osie = w, std::nullopt; }},
+            {"--lambda", [&](const std::string& w) { return lambda = w, std::nullopt; }},
+            {"--tryb",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 if (w == "porzadkowanie") {
+                     p.Tryb = Oddzialywanie::Porzadkowanie;
+                 } else if (w == "klasteryzacja") {
+                     p.Tryb = Oddzialywanie::Klasteryzacja;
+                 } else {
+                     return Blad("--tryb", "porzadkowanie lub klasteryzacja");
+                 }
+                 return std::nullopt;
+             }},
+            {"--koncentracja",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto c = Pozycja(w, 100);
+                 if (!c || *c < 10 || *c > 50) {
+                     return Blad("--koncentracja", "wartości od 0.10 do 0.50 co 0.01");
+                 }
+                 p.PozycjaKoncentracji = *c;
+                 return std::nullopt;
+             }},
+            {"--iteracje",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto n = Calkowita(w);
+                 if (!n || *n < 10000 || *n > 1000000) {
+                     return Blad("--iteracje", "liczby całkowite od 10000 do 1000000");
+                 }
+                 p.MaxIloscCykli = static_cast<int>(*n);
+                 return std::nullopt;
+             }},
+            {"--co",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto n = Calkowita(w);
+                 if (!n || *n < 100 || *n > 2000 || *n % 100 != 0) {
+                     return Blad("--co", "wartości od 100 do 2000 co 100");
+                 }
+                 p.PozycjaPrzedzialu = static_cast<int>(*n / 100);
+                 return std::nullopt;
+             }},
+            {"--uklad",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 if (w == "przypadkowe") {
+                     p.Uklad = Ulozenie::Przypadkowe;
+                 } else if (w == "uporzadkowane") {
+                     p.Uklad = Ulozenie::Uporzadkowane;
+                 } else if (w == "wydzielenie") {
+                     p.Uklad = Ulozenie::UporzadkowaneWydzielenie;
+                 } else {
+                     return Blad("--uklad", "przypadkowe, uporzadkowane lub wydzielenie");
+                 }
+                 return std::nullopt;
+             }},
+            {"--ziarno",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto n = Calkowita(w);
+                 if (!n || *n < 0 || *n > 4294967295LL) {
+                     return Blad("--ziarno", "liczby całkowite od 0 do 4294967295");
+                 }
+                 o_.Ziarno = static_cast<std::uint32_t>(*n);
+                 return std::nullopt;
+             }},
+            {"--stopien",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto n = Calkowita(w);
+                 if (!n || *n < 1 || *n > 24) {
+                     return Blad("--stopien", "liczby całkowite od 1 do 24");
+                 }
+                 o_.Stopien = static_cast<int>(*n);
+                 return std::nullopt;
+             }},
+            {"--wyjscie",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 if (w.empty()) {
+                     return Blad("--wyjscie", "niepusta nazwa pliku");
+                 }
+                 o_.Wyjscie = w;
+                 return std::nullopt;
+             }},
+            {"--przebieg",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 if (w.empty()) {
+                     return Blad("--przebieg", "niepusta nazwa pliku");
+                 }
+                 o_.Przebieg = w;
+                 return std::nullopt;
+             }},
+        };
+
+    for (std::size_t i = 0; i < argumenty.size(); ++i) {
+        std::string nazwa = argumenty[i];
+        std::optional<std::string> wartosc;
+        if (const auto rownosc = nazwa.find('='); rownosc != std::string::npos) {
+            wartosc = nazwa.substr(rownosc + 1);
+            nazwa.resize(rownosc);
+        }
+        if (nazwa == "--pomoc" || nazwa == "-h" || nazwa == "--help") {
+            o_.Pomoc = true;
+            return o_;
+        }
+        const auto opcja = opcje.find(nazwa);
+        if (opcja == opcje.end()) {
+            return BladOpcji{"Nieznana opcja: " + nazwa + " (--pomoc wyświetla listę opcji)."};
+        }
+        if (!wartosc) {
+            if (i + 1 >= argumenty.size()) {
+                return BladOpcji{"Brak wartości opcji " + nazwa + "."};
+            }
+            wartosc = argumenty[++i];
+        }
+        if (auto blad = opcja->second(*wartosc)) {
+            return *blad;
+        }
+    }
+    // The axes depend on the lattice kind, whatever the order of the options.
+    if (auto blad = Osie(osie.value_or("10"))) {
+        return *blad;
+    }
+    if (lambda) {
+        if (auto blad = Lambda(*lambda)) {
+            return *blad;
+        }
+    }
+    if (!o_.Wyjscie.empty() && !p.Seria) {
+        return BladOpcji{"Opcja --wyjscie wymaga serii symulacji (--lambda S:E:K): "
+                         "pojedyncza symulacja nie ma etapu wyników."};
+    }
+    return o_;
+}
+} // namespace
+
+std::variant<OpcjeWsadowe, BladOpcji> CzytajOpcje(const std::vector<std::string>& argumenty) {
+    return Parser().Czytaj(argumenty);
+}
+
+std::string TekstPomocy() {
+    return "Użycie: fazolab-batch [opcje]\n"
+           "Symulacja Monte Carlo przejść fazowych porządek-nieporządek bez okna programu.\n"
+           "\n"
+           "  --siec 3DR|2DKwadrat|2DTrojkat|2DHeksagonalna   rodzaj sieci (2DKwadrat)\n"
+           "  --osie X | XxY | XxYxZ     ilość atomów na osiach, parzyste 6..100 (10)\n"
+           "  --tryb porzadkowanie|klasteryzacja             znak oddziaływania (porzadkowanie)\n"
+           "  --lambda S | S:E:K         pojedyncza symulacja albo seria, 0.1..2.4 co 0.1\n"
+           "                             (seria 0.1:2.4:0.3)\n"
+           "  --koncentracja C           koncentracja atomów A, 0.10..0.50 co 0.01 (0.50)\n"
+           "  --iteracje N               ilość iteracji, 10000..1000000 (100000)\n"
+           "  --co P                     pobierz dane co P iteracji, 100..2000 co 100 (1000)\n"
+           "  --uklad przypadkowe|uporzadkowane|wydzielenie  ułożenie początkowe (przypadkowe)\n"
+           "  --ziarno N                 stałe ziarno generatora: powtarzalny przebieg\n"
+           "  --stopien D                stopień wielomianu 1..24 (automatyczny)\n"
+           "  --wyjscie PLIK             plik wyników serii (.csv: przecinek, inaczej tabulator)\n"
+           "  --przebieg PLIK            każdy pomiar jako CSV (UTF-8)\n"
+           "  --pomoc                    ten opis\n";
+}

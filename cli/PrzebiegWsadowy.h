@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+class ZrodloZiarna;
+
+// One call of fazolab-batch: reads the options, runs single runs or series
+// with the same engine and results computation as the window (without its
+// timer), writes the files asked for and prints the summary table. Returns
+// the exit status: 0 done, 1 a file could not be written, 2 refused options.
+// `zegar` seeds the run when no --ziarno is given.
+int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zegar,
+                   std::ostream& wyjscie, std::ostream& bledy, bool bledyNaTerminalu);

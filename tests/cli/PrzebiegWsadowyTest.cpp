@@ -1,0 +1,170 @@
+#include "ObliczWyniki.h"
+#include "Obliczenia.h"
+#include "PlikWynikow.h"
+#include "PrzebiegWsadowy.h"
+#include "StaleZiarno.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+class PrzebiegWsadowy : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("fazolab-batch-" + std::to_string(::getpid()) + "-" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    struct Wynik {
+        int status;
+        std::string wyjscie;
+        std::string bledy;
+    };
+    Wynik Uruchom(std::vector<std::string> argumenty) {
+        StaleZiarno zegar(1); // stands in for the clock; runs here always pass --ziarno
+        std::ostringstream wyjscie, bledy;
+        const int status = UruchomWsadowo(argumenty, zegar, wyjscie, bledy, false);
+        return {status, wyjscie.str(), bledy.str()};
+    }
+    std::string Plik(const std::string& nazwa) const { return (folder_ / nazwa).string(); }
+    static std::string Czytaj(const std::string& sciezka) {
+        std::ifstream plik(sciezka, std::ios::binary);
+        return {std::istreambuf_iterator<char>(plik), {}};
+    }
+
+    fs::path folder_;
+};
+
+const std::vector<std::string> MalaSeria = {"--osie",   "6",    "--iteracje", "10000",
+                                            "--co",     "2000", "--lambda",   "0.3:1.5:0.4",
+                                            "--ziarno", "4242"};
+
+std::vector<std::string> Z(std::vector<std::string> a, std::initializer_list<std::string> b) {
+    a.insert(a.end(), b);
+    return a;
+}
+} // namespace
+
+TEST_F(PrzebiegWsadowy, TeSameZiarnoDajeTeSameBajty) {
+    const auto a = Uruchom(Z(MalaSeria, {"--wyjscie", Plik("a.csv"), "--przebieg", Plik("a.trc")}));
+    const auto b = Uruchom(Z(MalaSeria, {"--wyjscie", Plik("b.csv"), "--przebieg", Plik("b.trc")}));
+    ASSERT_EQ(a.status, 0) << a.bledy;
+    EXPECT_EQ(a.wyjscie, b.wyjscie);
+    EXPECT_EQ(Czytaj(Plik("a.csv")), Czytaj(Plik("b.csv")));
+    EXPECT_EQ(Czytaj(Plik("a.trc")), Czytaj(Plik("b.trc")));
+    EXPECT_NE(a.wyjscie.find("Cv/kN (fluktuacje)"), std::string::npos);
+}
+
+TEST_F(PrzebiegWsadowy, PlikWynikowIPrzebiegJakZSilnikaOkna) {
+    ASSERT_EQ(
+        Uruchom(Z(MalaSeria, {"--wyjscie", Plik("w.txt"), "--przebieg", Plik("p.csv")})).status, 0);
+
+    // The window's engine on the same seed and parameters.
+    StaleZiarno ziarno(4242);
+    Obliczenia obl(ziarno);
+    ParametrySymulacji p;
+    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
+    p.MaxIloscCykli = 10000;
+    p.PozycjaPrzedzialu = 20;
+    p.PozycjaLambdy = 3;
+    p.PozycjaLambdyKoncowej = 15;
+    p.PozycjaKroku = 4;
+    obl.PrzygotujObliczenia(p);
+    while (obl.KrokSymulacji() != StanKroku::Koniec) {
+    }
+    const WynikiSerii wyniki = ObliczWyniki(obl, std::nullopt);
+    EXPECT_EQ(Czytaj(Plik("w.txt")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, '\t'));
+
+    std::ifstream przebieg(Plik("p.csv"));
+    std::string linia;
+    std::getline(przebieg, linia);
+    EXPECT_EQ(linia, "seria,lambda,iteracja,energia,sigma,pary_ab,h0,h1,h2,h3,h4,h5,h6");
+    int wierszy = 0;
+    while (std::getline(przebieg, linia)) {
+        std::vector<std::string> pola;
+        std::stringstream s(linia);
+        for (std::string pole; std::getline(s, pole, ',');) {
+            pola.push_back(pole);
+        }
+        pola.resize(13);
+        const int seria = std::stoi(pola[0]);
+        const double lambda = std::stod(pola[1]);
+        const int iteracja = std::stoi(pola[2]);
+        const double energia = std::stod(pola[3]);
+        const double pary = std::stod(pola[5]);
+        ASSERT_EQ(std::stod(pola[4]), obl.Pomiary().SigmaCykli(seria, iteracja)) << linia;
+        ASSERT_NEAR(energia, -lambda * pary, 1e-9) << linia;
+        double atomy = 0, konce = 0;
+        for (int n = 0; n <= 4; ++n) {
+            atomy += std::stod(pola[6 + n]);
+            konce += n * std::stod(pola[6 + n]);
+        }
+        ASSERT_EQ(atomy, 36) << linia;
+        ASSERT_EQ(konce, 2 * pary) << linia;
+        ASSERT_TRUE(pola[11].empty() && pola[12].empty()) << linia;
+        ++wierszy;
+    }
+    EXPECT_EQ(wierszy, 4 * 7); // four series of seven samples (0, 2000, ..., 12000)
+}
+
+TEST_F(PrzebiegWsadowy, BledneOpcjeOdrzuconeZanimCokolwiekRuszy) {
+    const std::vector<std::vector<std::string>> zle = {
+        {"--siec", "3D"},
+        {"--osie", "7"},
+        {"--osie", "102"},
+        {"--siec", "3DR", "--osie", "10x10"},
+        {"--siec", "2DTrojkat", "--osie", "10x10x10"},
+        {"--tryb", "porzadek"},
+        {"--lambda", "0.15"},
+        {"--lambda", "2.5"},
+        {"--lambda", "1.0:0.5:0.1"},
+        {"--lambda", "0.5:1.0:0.7"},
+        {"--lambda", "0.5:1.0"},
+        {"--koncentracja", "0.55"},
+        {"--koncentracja", "0.105"},
+        {"--iteracje", "9999"},
+        {"--iteracje", "1e5"},
+        {"--co", "150"},
+        {"--uklad", "losowe"},
+        {"--ziarno", "-1"},
+        {"--stopien", "25"},
+        {"--lambda", "0.5", "--wyjscie", "x.csv"},
+        {"--nieznana"},
+        {"--co"},
+    };
+    for (const auto& argumenty : zle) {
+        const auto w = Uruchom(Z(argumenty, {"--przebieg", Plik("p.csv")}));
+        EXPECT_EQ(w.status, 2) << argumenty[0];
+        EXPECT_FALSE(w.bledy.empty());
+        EXPECT_EQ(std::count(w.bledy.begin(), w.bledy.end(), '\n'), 1) << w.bledy;
+        EXPECT_FALSE(fs::exists(Plik("p.csv")));
+    }
+}
+
+TEST_F(PrzebiegWsadowy, NiezapisywalnyPlikToStatus1IBezSladu) {
+    const auto w = Uruchom(Z(MalaSeria, {"--wyjscie", Plik("brak/w.csv")}));
+    EXPECT_EQ(w.status, 1);
+    EXPECT_NE(w.bledy.find("Nie można zapisać pliku"), std::string::npos);
+    EXPECT_TRUE(w.wyjscie.empty());
+    EXPECT_FALSE(fs::exists(Plik("brak")));
+
+    fs::create_directory(Plik("folder.csv"));
+    EXPECT_EQ(Uruchom(Z(MalaSeria, {"--wyjscie", Plik("folder.csv")})).status, 1);
+}
+
+TEST_F(PrzebiegWsadowy, PojedynczaSymulacjaBezPlikuWynikow) {
+    const auto w = Uruchom({"--lambda", "1,2", "--osie", "6", "--iteracje", "10000", "--ziarno",
+                            "3", "--siec", "2DHeksagonalna"});
+    ASSERT_EQ(w.status, 0) << w.bledy;
+    EXPECT_NE(w.wyjscie.find("1.2000"), std::string::npos);
+    EXPECT_EQ(std::count(w.wyjscie.begin(), w.wyjscie.end(), '\n'), 2); // head and one series
+}

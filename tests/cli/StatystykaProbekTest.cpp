@@ -1,0 +1,39 @@
+#include "StatystykaProbek.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+TEST(StatystykaProbek, NiezalezneProbkiDajaBladSigmaPrzezPierwiastekN) {
+    std::mt19937 los(7);
+    std::normal_distribution<double> normalny(2.0, 3.0);
+    std::vector<double> x(4096);
+    for (double& v : x) {
+        v = normalny(los);
+    }
+    const SredniaZBledem w = SredniaBlokowa(x);
+    EXPECT_NEAR(w.Srednia, 2.0, 4 * 3.0 / 64);
+    EXPECT_NEAR(w.Blad, 3.0 / 64, 0.3 * 3.0 / 64);
+    EXPECT_NEAR(Wariancja(x), 9.0, 0.6);
+}
+
+TEST(StatystykaProbek, SkorelowaneProbkiMajaWiekszyBlad) {
+    // Runs of 32 equal values: the naive error understates by about sqrt(32).
+    std::mt19937 los(11);
+    std::normal_distribution<double> normalny(0.0, 1.0);
+    std::vector<double> x;
+    for (int blok = 0; blok < 128; ++blok) {
+        x.insert(x.end(), 32, normalny(los));
+    }
+    const double naiwny = std::sqrt(Wariancja(x) / (x.size() - 1));
+    EXPECT_GT(SredniaBlokowa(x).Blad, 4 * naiwny);
+}
+
+TEST(StatystykaProbek, ZaMaloProbekToBrakBledu) {
+    const std::vector<double> x{1.0, 2.0, 3.0};
+    EXPECT_EQ(SredniaBlokowa(x).Srednia, 2.0);
+    EXPECT_TRUE(std::isnan(SredniaBlokowa(x).Blad));
+    EXPECT_EQ(SredniaBlokowa(std::vector<double>(16, 0.5)).Blad, 0.0);
+}
