@@ -53,7 +53,9 @@ private:
     void RysujSiecTrojkatna(const KontrolkiRysunku& kontrolki);
     void RysujSiecHeksagonalna(const KontrolkiRysunku& kontrolki);
     // Paints the visited cells of plane z row by row; `pozycja` maps a cell
-    // (i, j) to the top-left corner of its picture.
+    // (i, j) to the top-left corner of its picture. The border cells that no
+    // site has as a neighbour are painted like the others: the empty pictures
+    // (0 and 14) are fully masked, so they are never drawn.
     template <class Pozycja> void RysujKomorki(bool atomySasiadujace, int z, Pozycja&& pozycja);
     // Top-left corner of cell (0, 0); the honeycomb takes two pitches a column.
     std::pair<int, int> Poczatek(bool heksagonalna) const;

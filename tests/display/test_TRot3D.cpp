@@ -55,6 +55,7 @@ private slots:
     void rzutSzescianu_data();
     void rzutSzescianu();
     void nazwyOsi();
+    void skalaIPoczatek();
     void punktyIRamka();
     void pustaListaNicNieZmienia();
     void obrotMysza();
@@ -125,6 +126,24 @@ void TestTRot3D::nazwyOsi() {
     QCOMPARE(rot.Rzutuj(0, 950, 0) - QPoint(195, 200), QPoint(-79, 96));
     QCOMPARE(rot.Rzutuj(0, 0, 950) - QPoint(195, 200), QPoint(137, 56));
     QCOMPARE(rot.Rzutuj(-91, 0, 0), QPoint(195, 190));
+}
+
+void TestTRot3D::skalaIPoczatek() {
+    Widok w(6, 10, 8);
+    w.rysunek.RysujSiec3D();
+    w.rot.SetIsoMetric(true);
+    for (int os = 0; os < 3; ++os) {
+        QCOMPARE(w.rot.Skala(os), 1000.0 / 9);
+    }
+    w.rot.SetIsoMetric(false);
+    QCOMPARE(w.rot.Skala(0), 200.0);
+
+    w.rot.SetAutoScale(false);
+    w.rot.SetAutoOrigin(false);
+    w.rot.SetOrigin(1, 1, 1);
+    QCOMPARE(w.Wzgledny(0), QPoint(0, 0));
+    w.rot.SetIsoMetric(true);
+    QCOMPARE(w.rot.Skala(2), 200.0);
 }
 
 // Later points cover earlier ones; A atoms are lime, B atoms blue; the lowered
