@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A progress gauge: a horizontal bar in the foreground colour (yellow unless
+// set) over the background colour, as long as position / maximum of the
+// width, with the percentage written in the middle.
+class WskaznikPostepu : public QWidget {
+    Q_OBJECT
+public:
+    explicit WskaznikPostepu(QWidget* rodzic = nullptr);
+
+    int Maksimum() const { return maksimum_; }
+    void UstawMaksimum(int maksimum);
+    int Pozycja() const { return pozycja_; }
+    // Kept between 0 and the maximum.
+    void UstawPozycje(int pozycja);
+    // Whole percent done, as written on the gauge.
+    int Procent() const;
+
+    QColor KolorPaska() const { return kolorPaska_; }
+    void UstawKolorPaska(const QColor& kolor);
+    QColor KolorTla() const { return kolorTla_; }
+    void UstawKolorTla(const QColor& kolor);
+
+    QSize sizeHint() const override { return QSize(150, 18); }
+
+protected:
+    void paintEvent(QPaintEvent* zdarzenie) override;
+
+private:
+    int maksimum_ = 100;
+    int pozycja_ = 0;
+    QColor kolorPaska_ = Qt::yellow;
+    QColor kolorTla_ = Qt::white;
+};
