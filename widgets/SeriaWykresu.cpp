@@ -8,9 +8,12 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
+
+#include <cmath>
 
 namespace {
 
@@ -164,28 +167,35 @@ void SeriaWykresu::Zmieniona() {
     wykres_.Zaplanuj();
 }
 
-bool SeriaWykresu::WymagaSynchronizacji(double xMin, double xMax, int kolumny) const {
+bool SeriaWykresu::WymagaSynchronizacji(const Uklad& uklad) const {
     if (zmieniona_) {
         return true;
     }
-    return rodzaj_ == Rodzaj::Linia &&
-           (xMin != zsynchronizowaneXMin_ || xMax != zsynchronizowaneXMax_ ||
-            kolumny != zsynchronizowaneKolumny_);
+    switch (rodzaj_) {
+    case Rodzaj::Linia:
+        return uklad.XMin != uklad_.XMin || uklad.XMax != uklad_.XMax ||
+               uklad.Obszar.width() != uklad_.Obszar.width();
+    case Rodzaj::Slupki:
+        return uklad.YMin != uklad_.YMin || uklad.YMax != uklad_.YMax ||
+               uklad.Obszar.height() != uklad_.Obszar.height();
+    case Rodzaj::Punkty:
+        break;
+    }
+    return false;
 }
 
-void SeriaWykresu::Zsynchronizuj(double xMin, double xMax, int kolumny) {
-    if (!WymagaSynchronizacji(xMin, xMax, kolumny)) {
+void SeriaWykresu::Zsynchronizuj(const Uklad& uklad) {
+    if (!WymagaSynchronizacji(uklad)) {
         return;
     }
     zmieniona_ = false;
-    zsynchronizowaneXMin_ = xMin;
-    zsynchronizowaneXMax_ = xMax;
-    zsynchronizowaneKolumny_ = kolumny;
+    uklad_ = uklad;
     SeriaQt()->setVisible(aktywna_);
 
     switch (rodzaj_) {
     case Rodzaj::Linia:
-        xy_->replace(PrzerzedzLinie(punkty_, xMin, xMax, kolumny));
+        xy_->replace(PrzerzedzLinie(punkty_, uklad.XMin, uklad.XMax,
+                                    static_cast<int>(std::ceil(uklad.Obszar.width()))));
         break;
     case Rodzaj::Punkty:
         xy_->replace(punkty_);
@@ -198,12 +208,12 @@ void SeriaWykresu::Zsynchronizuj(double xMin, double xMax, int kolumny) {
         }
         break;
     case Rodzaj::Slupki:
-        ZsynchronizujSlupki();
+        ZsynchronizujSlupki(uklad);
         break;
     }
 }
 
-void SeriaWykresu::ZsynchronizujSlupki() {
+void SeriaWykresu::ZsynchronizujSlupki(const Uklad& uklad) {
     QBarCategoryAxis* kategorie = wykres_.Kategorie();
     QStringList etykiety;
     for (const Slupek& s : slupki_) {
@@ -239,26 +249,40 @@ void SeriaWykresu::ZsynchronizujSlupki() {
         napis->setBorderColor(Qt::transparent);
         napis->setPointLabelsVisible(true);
         napis->setPointLabelsClipping(false);
+        napis->setPointLabelsFont(CzcionkaNapisu());
         napis->setPointLabelsColor(Qt::black);
-        QFont czcionka = napis->pointLabelsFont();
-        czcionka.setPixelSize(10);
-        napis->setPointLabelsFont(czcionka);
         chart->addSeries(napis);
         napis->attachAxis(kategorie);
         napis->attachAxis(wykres_.lewa_.Os());
         napisy_.push_back(napis);
     }
     const QString format = FormatWartosciLubDomyslny();
+    // A value that would stand above the plot (a bar of the full fixed range)
+    // is written inside the top of its bar instead, where the gradient is
+    // lightest.
+    const double jednostekNaPiksel =
+        uklad.Obszar.height() > 0 ? (uklad.YMax - uklad.YMin) / uklad.Obszar.height() : 0.0;
+    const double wysokoscNapisu = QFontMetricsF(CzcionkaNapisu()).height() + 6.0;
     for (std::size_t i = 0; i < napisy_.size(); ++i) {
         QScatterSeries* napis = napisy_[i];
         const bool jest = i < static_cast<std::size_t>(n);
         napis->setVisible(jest && aktywna_);
-        if (jest) {
-            const double wartosc = slupki_[static_cast<qsizetype>(i)].Wartosc;
-            napis->replace(QList<QPointF>{QPointF(static_cast<double>(i), wartosc)});
-            napis->setPointLabelsFormat(FormatujLiczbe(wartosc, format));
-        } else {
+        if (!jest) {
             napis->clear();
+            continue;
         }
+        const Slupek& slupek = slupki_[static_cast<qsizetype>(i)];
+        double y = slupek.Wartosc;
+        if ((uklad.YMax - y) < wysokoscNapisu * jednostekNaPiksel) {
+            y -= wysokoscNapisu * jednostekNaPiksel;
+        }
+        napis->replace(QList<QPointF>{QPointF(static_cast<double>(i), y)});
+        napis->setPointLabelsFormat(FormatujLiczbe(slupek.Wartosc, format));
     }
+}
+
+QFont SeriaWykresu::CzcionkaNapisu() {
+    QFont czcionka;
+    czcionka.setPixelSize(10);
+    return czcionka;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 
 #include <vector>
@@ -83,14 +85,26 @@ private:
     friend class Wykres;
     SeriaWykresu(Wykres& wykres, Rodzaj rodzaj, const QColor& kolor, const QString& tytul);
 
+    // The ranges shown and the plot's size in pixels, as the last layout of
+    // the chart left them.
+    struct Uklad {
+        double XMin = 0.0;
+        double XMax = 0.0;
+        double YMin = 0.0;
+        double YMax = 0.0;
+        QSizeF Obszar;
+        bool operator==(const Uklad&) const = default;
+    };
+
     void Zmieniona();
     QString FormatWartosciLubDomyslny() const;
-    // Hands the points to Qt Charts; a line is thinned to `kolumny` pixel
-    // columns over [xMin, xMax].
-    void Zsynchronizuj(double xMin, double xMax, int kolumny);
-    void ZsynchronizujSlupki();
+    // Hands the points to Qt Charts: a line thinned to the plot's pixel
+    // columns, the bars with their values.
+    void Zsynchronizuj(const Uklad& uklad);
+    void ZsynchronizujSlupki(const Uklad& uklad);
     void UstawWygladPunktow();
-    bool WymagaSynchronizacji(double xMin, double xMax, int kolumny) const;
+    bool WymagaSynchronizacji(const Uklad& uklad) const;
+    static QFont CzcionkaNapisu();
 
     Wykres& wykres_;
     Rodzaj rodzaj_;
@@ -110,7 +124,5 @@ private:
     std::vector<QScatterSeries*> napisy_;
 
     bool zmieniona_ = true;
-    double zsynchronizowaneXMin_ = 0.0;
-    double zsynchronizowaneXMax_ = 0.0;
-    int zsynchronizowaneKolumny_ = 0;
+    Uklad uklad_;
 };

@@ -6,8 +6,9 @@
 #include <algorithm>
 
 namespace {
+constexpr int GruboscKanalu = 6;
 constexpr int GruboscPasma = 4;
-}
+} // namespace
 
 SuwakZZaznaczeniem::SuwakZZaznaczeniem(Qt::Orientation orientacja, QWidget* rodzic)
     : QSlider(orientacja, rodzic) {
@@ -54,10 +55,19 @@ void SuwakZZaznaczeniem::paintEvent(QPaintEvent*) {
     QStylePainter malarz(this);
     QStyleOptionSlider opcje;
     initStyleOption(&opcje);
-    const QStyle::SubControls wszystkie = opcje.subControls;
 
-    opcje.subControls = wszystkie & ~QStyle::SC_SliderHandle;
-    malarz.drawComplexControl(QStyle::CC_Slider, opcje);
+    // The channel is drawn here, not by the style: some styles fill it up to
+    // the handle, which would read as a selection.
+    const QRect rowek =
+        style()->subControlRect(QStyle::CC_Slider, &opcje, QStyle::SC_SliderGroove, this);
+    const QPoint srodek = rowek.center();
+    const QRect kanal =
+        orientation() == Qt::Horizontal
+            ? QRect(rowek.left(), srodek.y() - GruboscKanalu / 2, rowek.width(), GruboscKanalu)
+            : QRect(srodek.x() - GruboscKanalu / 2, rowek.top(), GruboscKanalu, rowek.height());
+    malarz.fillRect(kanal, palette().color(QPalette::Base));
+    malarz.setPen(palette().color(QPalette::Mid));
+    malarz.drawRect(kanal.adjusted(0, 0, -1, -1));
 
     const QRect pasmo = ProstokatZaznaczenia();
     if (!pasmo.isEmpty()) {
@@ -66,5 +76,8 @@ void SuwakZZaznaczeniem::paintEvent(QPaintEvent*) {
     }
 
     opcje.subControls = QStyle::SC_SliderHandle;
+    if (tickPosition() != QSlider::NoTicks) {
+        opcje.subControls |= QStyle::SC_SliderTickmarks;
+    }
     malarz.drawComplexControl(QStyle::CC_Slider, opcje);
 }

@@ -194,7 +194,15 @@ void Wykres::Zaplanuj() {
         return;
     }
     zaplanowane_ = true;
-    QTimer::singleShot(0, this, &Wykres::Odswiez);
+    QTimer::singleShot(0, this, [this] {
+        // A chart nobody sees (the other page, the chart of the other mode)
+        // keeps its points to itself until it is shown.
+        if (isVisible()) {
+            Odswiez();
+        } else {
+            zaplanowane_ = false;
+        }
+    });
 }
 
 void Wykres::Odswiez() {
@@ -213,14 +221,19 @@ void Wykres::Odswiez() {
             break;
         }
     }
-    const int kolumny = static_cast<int>(std::ceil(obszar.width()));
+    const SeriaWykresu::Uklad uklad{dolna_.Minimum(), dolna_.Maksimum(), lewa_.Minimum(),
+                                    lewa_.Maksimum(), obszar.size()};
     for (const auto& seria : serie_) {
-        seria->Zsynchronizuj(dolna_.Minimum(), dolna_.Maksimum(), kolumny);
+        seria->Zsynchronizuj(uklad);
     }
     UlozLegende();
-    chart()->layout()->invalidate();
     chart()->layout()->activate();
     odswiezanie_ = false;
+}
+
+void Wykres::showEvent(QShowEvent* zdarzenie) {
+    QChartView::showEvent(zdarzenie);
+    Zaplanuj();
 }
 
 void Wykres::resizeEvent(QResizeEvent* zdarzenie) {
@@ -384,25 +397,26 @@ QRectF Wykres::UstawZakresyOsi() {
     }
     const double szerokosc = width() - m.left() - m.right();
 
-    const auto wolne = [this](const QRectF& miejsce) { return MiejsceWolne(miejsce); };
     const auto [lewaMin, lewaMax] = ZakresPokazywany(Os::Lewa);
-    lewa_.Zastosuj(lewaMin, lewaMax, obszar, dolKrawedzi, wolne);
+    lewa_.Zastosuj(lewaMin, lewaMax, obszar, dolKrawedzi,
+                   [this](const QRectF& miejsce) { return MiejsceWolne(miejsce, true); });
     if (!kategorie_) {
         const auto [dolnaMin, dolnaMax] = ZakresPokazywany(Os::Dolna);
-        dolna_.Zastosuj(dolnaMin, dolnaMax, obszar, szerokosc, wolne);
+        dolna_.Zastosuj(dolnaMin, dolnaMax, obszar, szerokosc,
+                        [this](const QRectF& miejsce) { return MiejsceWolne(miejsce, false); });
     }
     return obszar;
 }
 
-bool Wykres::MiejsceWolne(const QRectF& miejsce) const {
+bool Wykres::MiejsceWolne(const QRectF& miejsce, bool pionowa) const {
     // Qt Charts makes room beside the plot for the labels of the left axis,
-    // but lets the ends of the bottom one run past the chart.
+    // but lets the ends of either axis run past the chart's edges.
     const QRectF wnetrze = rect();
-    if (miejsce.left() < wnetrze.left() && miejsce.top() > chart()->plotArea().bottom()) {
-        return false;
-    }
-    if (miejsce.right() > wnetrze.right() || miejsce.top() < wnetrze.top() ||
-        miejsce.bottom() > wnetrze.bottom()) {
+    const bool poza = pionowa
+                          ? miejsce.top() < wnetrze.top() || miejsce.bottom() > wnetrze.bottom()
+                          : miejsce.left() < wnetrze.left() || miejsce.right() > wnetrze.right() ||
+                                miejsce.bottom() > wnetrze.bottom();
+    if (poza) {
         return false;
     }
     for (const QLabel* nakladka : nakladki_) {

@@ -19,7 +19,8 @@ class QLabel;
 // margins in percent of the chart, and pictures and labels laid over it.
 //
 // Changes are collected and handed to Qt Charts once per turn of the event
-// loop; Odswiez does it at once (before a grab, in tests).
+// loop, and only while the chart is shown; Odswiez does it at once (before a
+// grab, in tests).
 class Wykres : public QChartView {
     Q_OBJECT
 public:
@@ -84,6 +85,7 @@ public:
     void Odswiez();
 
 protected:
+    void showEvent(QShowEvent* zdarzenie) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
     bool viewportEvent(QEvent* zdarzenie) override;
 
@@ -96,7 +98,9 @@ private:
     QString TekstLegendy(const SeriaWykresu& seria) const;
     // Returns the plot area the ticks were chosen for.
     QRectF UstawZakresyOsi();
-    bool MiejsceWolne(const QRectF& miejsce) const;
+    // Whether a label of the left (pionowa) or bottom axis can stand there:
+    // within the chart along its axis, under no picture or label laid over it.
+    bool MiejsceWolne(const QRectF& miejsce, bool pionowa) const;
     OsWykresu& OsDla(Os os) { return os == Os::Lewa ? lewa_ : dolna_; }
     const OsWykresu& OsDla(Os os) const { return os == Os::Lewa ? lewa_ : dolna_; }
     QAbstractAxis* OsQt(Os os) const;

@@ -7,6 +7,7 @@
 
 #include <QBarSet>
 #include <QDir>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLegend>
 #include <QStackedBarSeries>
@@ -64,6 +65,55 @@ void SprawdzZakres(Wykres* w, Os os, double min, double max) {
     QCOMPARE(w->Zakres(os).Maksimum.value(), max);
     QCOMPARE(w->Minimum(os), min);
     QCOMPARE(w->Maksimum(os), max);
+}
+
+// Qt Charts writes "..." for a label it had to shorten.
+bool CosSkrocone(Wykres* w) {
+    for (QGraphicsItem* element : w->scene()->items()) {
+        const auto* tekst = dynamic_cast<const QGraphicsTextItem*>(element);
+        if (tekst && tekst->isVisible() && tekst->toPlainText().contains(QLatin1String("..."))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct NazwanyWykres {
+    Wykres* wykres;
+    const char* nazwa;
+};
+
+std::vector<NazwanyWykres> Wszystkie(const WykresySymulacji& w) {
+    return {{w.ChartEnergia, "ChartEnergia"},
+            {w.ChartSigmaSeria, "ChartSigmaSeria"},
+            {w.ChartSigma, "ChartSigma"},
+            {w.ChartLA, "ChartLA"},
+            {w.ChartSigmaLambda, "ChartSigmaLambda"},
+            {w.ChartCvkNLambda, "ChartCvkNLambda"},
+            {w.Chart5, "Chart5"},
+            {w.Chart6, "Chart6"},
+            {w.ChartSigma2, "ChartSigma2"}};
+}
+
+// Shows every chart, saves its picture as wykresy_png/<name><przyrostek>.png
+// and checks that no label had to be shortened.
+void Zapisz(Okno& o, const QString& przyrostek) {
+    for (const NazwanyWykres& n : Wszystkie(*o.wykresy)) {
+        n.wykres->show();
+    }
+    for (QWidget* rodzic : {&o.strona, &o.cieplo, &o.histogramy, &o.historia}) {
+        rodzic->show();
+    }
+    QCoreApplication::processEvents();
+    QDir().mkpath(QStringLiteral("wykresy_png"));
+    for (const NazwanyWykres& n : Wszystkie(*o.wykresy)) {
+        n.wykres->Odswiez();
+        const QImage obraz = n.wykres->grab().toImage();
+        QCOMPARE(obraz.size(), n.wykres->size());
+        QVERIFY(obraz.save(
+            QStringLiteral("wykresy_png/%1%2.png").arg(QLatin1String(n.nazwa), przyrostek)));
+        QVERIFY2(!CosSkrocone(n.wykres), n.nazwa);
+    }
 }
 
 bool MaKolor(const QImage& obraz, const QRect& obszar, QRgb kolor, int tolerancja = 8) {
@@ -602,35 +652,7 @@ private slots:
             DodajSlupekHistogramu(*w.Series6, n, przed[n]);
             DodajSlupekHistogramu(*w.Series7, n, po[n]);
         }
-        w.ChartSigmaSeria->show();
-
-        QDir().mkpath(QStringLiteral("wykresy_png"));
-        const std::pair<Wykres*, const char*> wykresy[] = {
-            {w.ChartEnergia, "ChartEnergia"},
-            {w.ChartSigmaSeria, "ChartSigmaSeria"},
-            {w.ChartSigma, "ChartSigma"},
-            {w.ChartLA, "ChartLA"},
-            {w.ChartSigmaLambda, "ChartSigmaLambda"},
-            {w.ChartCvkNLambda, "ChartCvkNLambda"},
-            {w.Chart5, "Chart5"},
-            {w.Chart6, "Chart6"},
-            {w.ChartSigma2, "ChartSigma2"},
-        };
-        for (auto [wykres, nazwa] : wykresy) {
-            wykres->show();
-        }
-        o.strona.show();
-        o.cieplo.show();
-        o.histogramy.show();
-        o.historia.show();
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        for (auto [wykres, nazwa] : wykresy) {
-            wykres->Odswiez();
-            const QImage obraz = wykres->grab().toImage();
-            QCOMPARE(obraz.size(), wykres->size());
-            QVERIFY(obraz.save(QStringLiteral("wykresy_png/%1.png").arg(QLatin1String(nazwa))));
-        }
+        Zapisz(o, QString());
 
         const QImage la = w.ChartLA->grab().toImage();
         for (QRgb kolor : {0xFF0000u, 0x008000u, 0xFFFF00u, 0x0000FFu}) {
@@ -641,6 +663,35 @@ private slots:
         const QImage sigma = w.ChartSigma->grab().toImage();
         QVERIFY(MaKolor(sigma, sigma.rect(), 0xFFFF00));
         QCOMPARE(w.ChartSigma->TekstyLegendy(), QStringList{QStringLiteral("0,73   (sigma śr)")});
+    }
+
+    // Clustering, the longest run and the largest cubic lattice: negative
+    // lambdas and sigmas, seven bars, values of a million.
+    void obrazyKlasteryzacji() {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        Okno o;
+        WykresySymulacji& w = *o.wykresy;
+        w.UstawZakresyOsi(Oddzialywanie::Klasteryzacja, 1000000, 1000000);
+        for (int i = 0; i <= 10000; ++i) {
+            const double t = i / 10000.0;
+            w.PunktEnergii(i * 100, -2.4e6 * (1 - std::exp(-4 * t)) + 3e4 * std::sin(i * 0.9));
+            w.PunktSigmy(i * 100, -0.9 * (1 - std::exp(-5 * t)) + 0.03 * std::sin(i * 1.3));
+        }
+        const double histogram[] = {1000000, 0, 0, 0, 0, 0, 0};
+        w.HistogramWyczyszczony();
+        for (int n = 0; n < 7; ++n) {
+            w.SlupekHistogramu(n, histogram[n]);
+        }
+        for (int i = 0; i < 24; ++i) {
+            const double lambda = -0.1 - 0.1 * i;
+            w.PunktSigmyOdLambdy(lambda, -0.95 / (1 + std::exp((lambda + 1.0) * 5)));
+        }
+        w.ChartSigmaSeria->show();
+        Zapisz(o, QStringLiteral("_klasteryzacja"));
+        QCOMPARE(w.Series3->NapisyNadSlupkami().first(),
+                 QStringLiteral("1") + QChar::Nbsp + "000" + QChar::Nbsp + "000");
+        QCOMPARE(w.ChartSigma->TekstyLegendy().size(), 1);
+        QVERIFY(w.ChartSigma->TekstyLegendy().first().startsWith(QLatin1Char('-')));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "Podpowiedz.h"
 #include "Wykres.h"
 
 #include <QBarCategoryAxis>
@@ -11,6 +12,7 @@
 #include <QScatterSeries>
 #include <QStackedBarSeries>
 #include <QTest>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -100,6 +102,26 @@ private slots:
         p.wykres.Odswiez();
         QCOMPARE(s->LiczbaPunktow(), 0);
         QCOMPARE(Xy(s)->count(), 0);
+    }
+
+    void ukrytyWykresCzekaNaPokazanie() {
+        QWidget strona;
+        Wykres wykres(&strona);
+        SeriaWykresu* s = wykres.DodajSerie(Rodzaj::Linia, Qt::red);
+        s->DodajPunkt(0, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(Xy(s)->count(), 0);
+        strona.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(Xy(s)->count(), 1);
+        // Hidden again (another page in front): points wait, then arrive.
+        strona.hide();
+        s->DodajPunkt(1, 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(Xy(s)->count(), 1);
+        strona.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(Xy(s)->count(), 2);
     }
 
     void kolorPunktu() {
@@ -352,6 +374,27 @@ private slots:
         QCOMPARE(s->NapisyNadSlupkami(), QStringList{"5"});
     }
 
+    void pelnySlupekMaWartoscWewnatrz() {
+        Pokazany p(QSize(272, 177));
+        p.wykres.UstawOs(Os::Lewa, ZakresOsi::Staly(0, 100));
+        SeriaWykresu* s = p.wykres.DodajSerie(Rodzaj::Slupki, Qt::green);
+        s->DodajSlupek(100, QStringLiteral("4"), Qt::blue);
+        s->DodajSlupek(40, QStringLiteral("5"), Qt::blue);
+        p.Odswiez();
+        // The value of a bar of the whole range would stand over the plot's
+        // top edge: it is written inside the bar, the other above its bar.
+        QMap<QString, double> wysokosci;
+        for (QAbstractSeries* seria : p.wykres.chart()->series()) {
+            auto* punkty = qobject_cast<QScatterSeries*>(seria);
+            if (punkty && punkty->isVisible() && punkty->count() == 1) {
+                wysokosci[punkty->pointLabelsFormat()] = punkty->at(0).y();
+            }
+        }
+        QVERIFY(wysokosci.value(QStringLiteral("100")) < 100);
+        QVERIFY(wysokosci.value(QStringLiteral("100")) > 80);
+        QCOMPARE(wysokosci.value(QStringLiteral("40")), 40.0);
+    }
+
     void legendaTytulow() {
         Pokazany p(QSize(409, 200));
         p.wykres.UstawLegende(Wykres::Legenda::TytulySerii);
@@ -431,6 +474,17 @@ private slots:
         QCOMPARE(e->text(), QStringLiteral("E"));
         QVERIFY(e->font().bold());
         QVERIFY(e->isVisible());
+    }
+
+    void podpowiedzWykresuWDymku() {
+        Pokazany p;
+        UstawPodpowiedz(&p.wykres, QStringLiteral("WYKRES: Zmiana energii E"));
+        // The view hands tool tips to the scene: the chart shows its own.
+        QHelpEvent pomoc(QEvent::ToolTip, QPoint(50, 50), p.wykres.mapToGlobal(QPoint(50, 50)));
+        QCoreApplication::sendEvent(p.wykres.viewport(), &pomoc);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("WYKRES: Zmiana energii E"));
+        QToolTip::hideText();
     }
 
     void tytulOsi() {
