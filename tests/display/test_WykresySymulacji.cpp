@@ -40,6 +40,15 @@ struct Okno {
     }
 };
 
+// The engine, fed to the charts as the window feeds them.
+struct Silnik {
+    StaleZiarno ziarno;
+    Obliczenia obliczenia;
+    Silnik(WykresySymulacji& wykresy, std::uint32_t z) : ziarno(z), obliczenia(ziarno) {
+        obliczenia.UstawObserwatora(&wykresy);
+    }
+};
+
 // The overlay pictures of a chart, by position.
 QList<QLabel*> Obrazki(Wykres* w) {
     QList<QLabel*> obrazki;
@@ -448,9 +457,8 @@ private slots:
     void histogramKwadratowej10x10() {
         Okno o;
         WykresySymulacji& w = *o.wykresy;
-        StaleZiarno ziarno(12345);
-        Obliczenia obliczenia(ziarno);
-        obliczenia.UstawObserwatora(&w);
+        Silnik silnik(w, 12345);
+        Obliczenia& obliczenia = silnik.obliczenia;
         ParametrySymulacji p;
         p.Rodzaj = RodzajSieci::Kwadratowa;
         p.IloscAtomowOsX = p.IloscAtomowOsY = 10;
@@ -506,9 +514,8 @@ private slots:
         QFETCH(RodzajSieci, rodzaj);
         QFETCH(int, slupkow);
         Okno o;
-        StaleZiarno ziarno(7);
-        Obliczenia obliczenia(ziarno);
-        obliczenia.UstawObserwatora(o.wykresy.get());
+        Silnik silnik(*o.wykresy, 7);
+        Obliczenia& obliczenia = silnik.obliczenia;
         ParametrySymulacji p;
         p.Rodzaj = rodzaj;
         p.IloscAtomowOsX = p.IloscAtomowOsY = p.IloscAtomowOsZ = 6;
@@ -563,9 +570,8 @@ private slots:
     void series11ZostajePusta() {
         Okno o;
         WykresySymulacji& w = *o.wykresy;
-        StaleZiarno ziarno(99);
-        Obliczenia obliczenia(ziarno);
-        obliczenia.UstawObserwatora(&w);
+        Silnik silnik(w, 99);
+        Obliczenia& obliczenia = silnik.obliczenia;
         ParametrySymulacji p;
         p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
         p.MaxIloscCykli = 10000;
