@@ -31,8 +31,11 @@ void PasekPostepu::Pokaz(int seria, int liczbaSerii, int iteracja, int maxIterac
     wyjscie_ << linia << std::flush;
 }
 
-void PasekPostepu::Zakoncz() {
-    if (aktywny_ && pokazany_) {
-        wyjscie_ << '\n' << std::flush;
+void PasekPostepu::Zakoncz(int liczbaSerii, int maxIteracji, long long proby) {
+    if (!aktywny_) {
+        return;
     }
+    pokazany_ = false;
+    Pokaz(liczbaSerii, liczbaSerii, maxIteracji, maxIteracji, proby);
+    wyjscie_ << '\n' << std::flush;
 }

@@ -12,7 +12,8 @@ public:
     PasekPostepu(std::ostream& wyjscie, bool aktywny);
 
     void Pokaz(int seria, int liczbaSerii, int iteracja, int maxIteracji, long long proby);
-    void Zakoncz();
+    // Shows the finished state whatever the time since the last redraw, then ends the line.
+    void Zakoncz(int liczbaSerii, int maxIteracji, long long proby);
 
 private:
     using Zegar = std::chrono::steady_clock;

@@ -116,7 +116,7 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
                     proby);
         proby += obl.Stan().PrzedzialCzasowy;
     } while (obl.KrokSymulacji() != StanKroku::Koniec);
-    pasek.Zakoncz();
+    pasek.Zakoncz(liczbaSerii, obl.Stan().MaxIloscCykli, proby);
 
     std::optional<WynikiSerii> wyniki;
     if (o.Parametry.Seria) {
