@@ -19,13 +19,6 @@ public:
         s_ = s_ * 134775813u + 1u;
         return s_;
     }
-    // Advances only when `losuj` holds (without a branch, for the exchange
-    // loop) and returns the state that such a draw reads.
-    std::uint32_t NastepnyGdy(bool losuj) {
-        const std::uint32_t nowy = s_ * 134775813u + 1u;
-        s_ = losuj ? nowy : s_;
-        return nowy;
-    }
     // An integer in 0..n-1: floor(s * n / 2^32).
     int Losuj(int n) {
         return static_cast<int>(

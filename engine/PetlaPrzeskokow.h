@@ -96,14 +96,14 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         const int zmiana = 2 * (bB - bA + (sasiednie ? 1 : 0));
 
         // A change in the favoured direction is accepted without a draw;
-        // otherwise one real is drawn. Written without branches: the outcome
-        // is unpredictable by nature.
-        const bool losuj = porzadkowanie ? zmiana < 0 : zmiana > 0;
-        const std::uint32_t s = gen.NastepnyGdy(losuj);
-        ostatnieS = losuj ? s : ostatnieS;
-        losowano |= losuj;
-        const bool akceptuj = !losuj || tab.Akceptuj(zmiana, s);
-
+        // otherwise one real is drawn.
+        bool akceptuj = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
+        if (!akceptuj) {
+            ostatnieS = gen.Nastepny();
+            losowano = true;
+            akceptuj = tab.Akceptuj(zmiana, ostatnieS);
+        }
+        // Rejected, both atoms are written back as they were.
         const auto nowa1 = static_cast<std::uint8_t>(akceptuj ? 1 - v1 : v1);
         c[i1] = nowa1;
         c[i2] = static_cast<std::uint8_t>(1 - nowa1);
