@@ -54,7 +54,6 @@ void Obliczenia::UstawSiec() {
     nowy.IloscAtomowOsZ = stan_.IloscAtomowOsZ;
     nowy.LambdaSerii = stan_.LambdaSerii;
     nowy.SigmaSerii = stan_.SigmaSerii;
-    nowy.MaxIloscCykli = 100000;
     stan_ = nowy;
     postep_ = PostepObliczen{};
     zakonczone_ = true;
@@ -171,8 +170,8 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
     PoliczParyAB(seria, iteracja);
     stan_.Energia = static_cast<double>(-1.0L * stan_.LiczbaParAB * stan_.Lambda);
     ZbudujTabliceAkceptacji();
+    // The sample stores the given sigma at iteration 0 of the series.
     ZapiszPomiar(seria, iteracja, stan_.Energia, true, SigmaZPar(stan_.LiczbaParAB));
-    magazyn_.ZapiszSigme(seria, iteracja, stan_.Sigma);
 }
 
 void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
