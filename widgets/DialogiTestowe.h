@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Dialogi.h"
+
+#include <QList>
+
+#include <optional>
+
+// Answers the dialogs as a test tells it to and records what was asked.
+class DialogiTestowe final : public Dialogi {
+public:
+    struct Pytanie {
+        QString Tekst;
+        QString Tytul;
+        Przyciski Rodzaj;
+        Ikona Znak;
+    };
+
+    // The answers to the next questions, in order; when none is left the
+    // answer is Nie (Tak/Nie) or Anuluj (Ok/Anuluj) or Ok (Ok).
+    QList<Odpowiedz> Odpowiedzi;
+    // The file the next save dialog returns (nothing = cancelled).
+    std::optional<WybranyPlik> Plik;
+
+    QList<Pytanie> Zadane;
+    QList<ZapytanieOZapis> ZapytaniaOZapis;
+
+    Odpowiedz Zapytaj(QWidget*, const QString& tekst, const QString& tytul, Przyciski przyciski,
+                      Ikona ikona) override {
+        Zadane.append({tekst, tytul, przyciski, ikona});
+        if (!Odpowiedzi.isEmpty()) {
+            return Odpowiedzi.takeFirst();
+        }
+        switch (przyciski) {
+        case Przyciski::TakNie:
+            return Odpowiedz::Nie;
+        case Przyciski::OkAnuluj:
+            return Odpowiedz::Anuluj;
+        case Przyciski::Ok:
+            break;
+        }
+        return Odpowiedz::Ok;
+    }
+
+    std::optional<WybranyPlik> WybierzPlikDoZapisu(QWidget*,
+                                                   const ZapytanieOZapis& zapytanie) override {
+        ZapytaniaOZapis.append(zapytanie);
+        if (Plik && zapytanie.ZmianaTypu && Plik->Typ != zapytanie.Typ) {
+            zapytanie.ZmianaTypu(Plik->Typ);
+        }
+        return Plik;
+    }
+};
