@@ -7,3 +7,10 @@ add_custom_target(fazolab_okna
             $<TARGET_FILE:fazolab_rysuj_okna> ${PROJECT_SOURCE_DIR}/assets
     DEPENDS fazolab_rysuj_okna
     COMMENT "Rysowanie obrazkow okien i klipu")
+
+# Checks the committed pictures, clip and help against what the windows expect.
+add_executable(test_Zasoby ${CMAKE_CURRENT_LIST_DIR}/test_Zasoby.cpp)
+target_compile_definitions(test_Zasoby PRIVATE FAZOLAB_ZASOBY="${PROJECT_SOURCE_DIR}/assets")
+target_link_libraries(test_Zasoby PRIVATE Qt6::Gui Qt6::Test)
+add_test(NAME test_Zasoby COMMAND test_Zasoby)
+set_tests_properties(test_Zasoby PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
