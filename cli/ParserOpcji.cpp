@@ -1,5 +1,7 @@
 #include "ParserOpcji.h"
 
+#include "ZakresyParametrow.h"
+
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -7,9 +9,19 @@
 #include <sstream>
 
 namespace {
-constexpr const char* OpisOsi = "parzyste liczby od 6 do 100: X, XxY (sieci 2D) lub XxYxZ (3DR)";
-constexpr const char* OpisLambdy =
-    "S albo S:E:K, wartości od 0.1 do 2.4 co 0.1, E >= S, 0.1 <= K <= E - S + 0.1";
+// A trackbar position in tenths or hundredths as the option writes it.
+std::string Dziesietnie(int pozycja, int mianownik) {
+    const int miejsca = mianownik == 100 ? 2 : 1;
+    std::string ulamek = std::to_string(pozycja % mianownik);
+    ulamek.insert(0, static_cast<std::size_t>(miejsca) - ulamek.size(), '0');
+    return std::to_string(pozycja / mianownik) + "." + ulamek;
+}
+
+const std::string OpisOsi = "parzyste liczby od " + std::to_string(ZakresOsi.Min) + " do " +
+                            std::to_string(ZakresOsi.Max) + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
+const std::string OpisLambdy = "S albo S:E:K, wartości od " + Dziesietnie(ZakresLambdy.Min, 10) +
+                               " do " + Dziesietnie(ZakresLambdy.Max, 10) + " co 0.1, E >= S, " +
+                               "0.1 <= K <= E - S + 0.1";
 
 std::optional<long long> Calkowita(std::string_view tekst) {
     long long wartosc = 0;
@@ -60,7 +72,7 @@ BladOpcji Blad(const std::string& opcja, const std::string& dozwolone) {
 
 bool RozmiarOsi(const std::string& tekst, int& wynik) {
     const auto n = Calkowita(tekst);
-    if (!n || *n < 6 || *n > 100 || *n % 2 != 0) {
+    if (!n || !NaSkaliZakresu(ZakresOsi, *n)) {
         return false;
     }
     wynik = static_cast<int>(*n);
@@ -101,7 +113,9 @@ std::optional<BladOpcji> Parser::Osie(const std::string& w) {
 std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
     const std::vector<std::string> czesci = Podziel(w, ':');
     ParametrySymulacji& p = o_.Parametry;
-    const auto wZakresie = [](std::optional<int> poz) { return poz && *poz >= 1 && *poz <= 24; };
+    const auto wZakresie = [](std::optional<int> poz) {
+        return poz && WZakresie(ZakresLambdy, *poz);
+    };
     if (czesci.size() == 1) {
         const auto s = Pozycja(czesci[0], 10);
         if (!wZakresie(s)) {
@@ -159,8 +173,11 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             {"--koncentracja",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto c = Pozycja(w, 100);
-                 if (!c || *c < 10 || *c > 50) {
-                     return Blad("--koncentracja", "wartości od 0.10 do 0.50 co 0.01");
+                 if (!c || !NaSkaliZakresu(ZakresKoncentracji, *c)) {
+                     return Blad("--koncentracja",
+                                 "wartości od " + Dziesietnie(ZakresKoncentracji.Min, 100) +
+                                     " do " + Dziesietnie(ZakresKoncentracji.Max, 100) +
+                                     " co 0.01");
                  }
                  p.PozycjaKoncentracji = *c;
                  return std::nullopt;
@@ -168,8 +185,10 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             {"--iteracje",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto n = Calkowita(w);
-                 if (!n || *n < 10000 || *n > 1000000) {
-                     return Blad("--iteracje", "liczby całkowite od 10000 do 1000000");
+                 if (!n || !WZakresie(ZakresIteracji, *n)) {
+                     return Blad("--iteracje", "liczby całkowite od " +
+                                                   std::to_string(ZakresIteracji.Min) + " do " +
+                                                   std::to_string(ZakresIteracji.Max));
                  }
                  p.MaxIloscCykli = static_cast<int>(*n);
                  return std::nullopt;
@@ -177,8 +196,11 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             {"--co",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto n = Calkowita(w);
-                 if (!n || *n < 100 || *n > 2000 || *n % 100 != 0) {
-                     return Blad("--co", "wartości od 100 do 2000 co 100");
+                 if (!n || *n % 100 != 0 || !NaSkaliZakresu(ZakresPrzedzialu, *n / 100)) {
+                     return Blad("--co", "wartości od " +
+                                             std::to_string(ZakresPrzedzialu.Min * 100) + " do " +
+                                             std::to_string(ZakresPrzedzialu.Max * 100) +
+                                             " co 100");
                  }
                  p.PozycjaPrzedzialu = static_cast<int>(*n / 100);
                  return std::nullopt;
@@ -208,8 +230,10 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             {"--stopien",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto n = Calkowita(w);
-                 if (!n || *n < 1 || *n > 24) {
-                     return Blad("--stopien", "liczby całkowite od 1 do 24");
+                 if (!n || !NaSkaliZakresu(ZakresStopnia, *n)) {
+                     return Blad("--stopien", "liczby całkowite od " +
+                                                  std::to_string(ZakresStopnia.Min) + " do " +
+                                                  std::to_string(ZakresStopnia.Max));
                  }
                  o_.Stopien = static_cast<int>(*n);
                  return std::nullopt;

@@ -99,10 +99,15 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
         }
     }
 
-    std::optional<StaleZiarno> stale;
-    ZrodloZiarna& zrodlo = o.Ziarno ? static_cast<ZrodloZiarna&>(stale.emplace(*o.Ziarno)) : zegar;
+    // An unseeded run reads the clock once and then runs as if that seed had
+    // been given, so it can be repeated with --ziarno.
+    std::optional<std::uint32_t> wylosowane;
+    if (!o.Ziarno) {
+        wylosowane = zegar.Ziarno().value_or(0);
+    }
+    StaleZiarno zrodlo(o.Ziarno ? *o.Ziarno : *wylosowane);
     Obliczenia obl(zrodlo);
-    ZapisPrzebiegu zapis(obl, !o.Przebieg.empty());
+    ZapisPrzebiegu zapis(!o.Przebieg.empty());
     obl.UstawObserwatora(&zapis);
     obl.UstawSiec();
     obl.PrzygotujObliczenia(o.Parametry);
@@ -110,17 +115,21 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     PasekPostepu pasek(bledy, bledyNaTerminalu);
     const int liczbaSerii = obl.Stan().LiczbaSerii;
     long long proby = 0;
-    do {
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
         pasek.Pokaz(obl.Stan().NrSerii, liczbaSerii,
                     obl.Stan().NrCyklu - obl.Stan().PrzedzialCzasowy, obl.Stan().MaxIloscCykli,
                     proby);
         proby += obl.Stan().PrzedzialCzasowy;
-    } while (obl.KrokSymulacji() != StanKroku::Koniec);
+        krok = obl.KrokSymulacji();
+        if (krok == StanKroku::SeriaZakonczona) {
+            obl.RozpocznijNastepnaSerie();
+        }
+    }
     pasek.Zakoncz(liczbaSerii, obl.Stan().MaxIloscCykli, proby);
 
     std::optional<WynikiSerii> wyniki;
     if (o.Parametry.Seria) {
-        wyniki = ObliczWyniki(obl, o.Stopien);
+        wyniki = ObliczWyniki(obl, o.Stopien, obl.LosujPrzesuniecieTc());
     }
     if (!o.Przebieg.empty()) {
         const WynikZapisu w = ZapiszPlik(o.Przebieg, zapis.Przebieg());
@@ -137,6 +146,9 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
             bledy << JednaLinia(w.Komunikat) << '\n';
             return 1;
         }
+    }
+    if (wylosowane) {
+        wyjscie << "ziarno " << *wylosowane << '\n';
     }
     WypiszPodsumowanie(wyjscie, obl, zapis, wyniki);
     return 0;

@@ -10,6 +10,7 @@ class ZrodloZiarna;
 // with the same engine and results computation as the window (without its
 // timer), writes the files asked for and prints the summary table. Returns
 // the exit status: 0 done, 1 a file could not be written, 2 refused options.
-// `zegar` seeds the run when no --ziarno is given.
+// Without --ziarno the run takes one seed from `zegar` and the summary's
+// first line names it ("ziarno N").
 int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zegar,
                    std::ostream& wyjscie, std::ostream& bledy, bool bledyNaTerminalu);

@@ -1,6 +1,6 @@
 #include "ZapisPrzebiegu.h"
 
-#include "Obliczenia.h"
+#include "Pomiar.h"
 
 #include <cstdio>
 
@@ -12,41 +12,32 @@ void DopiszLiczbe(std::string& cel, double wartosc) {
 }
 } // namespace
 
-ZapisPrzebiegu::ZapisPrzebiegu(const Obliczenia& obliczenia, bool zPrzebiegiem)
-    : obliczenia_(obliczenia), zPrzebiegiem_(zPrzebiegiem) {
+ZapisPrzebiegu::ZapisPrzebiegu(bool zPrzebiegiem) : zPrzebiegiem_(zPrzebiegiem) {
     if (zPrzebiegiem_) {
         przebieg_ = Naglowek;
     }
 }
 
-void ZapisPrzebiegu::HistogramWyczyszczony() {
-    slupki_ = {};
-}
-
-void ZapisPrzebiegu::SlupekHistogramu(int n, double liczbaAtomow) {
-    slupki_[n] = liczbaAtomow;
-}
-
-void ZapisPrzebiegu::PunktSigmy(int iteracja, double sigma) {
-    const StanObliczen& s = obliczenia_.Stan();
-    sigmy_[s.NrSerii].push_back(sigma);
-    pary_[s.NrSerii].push_back(s.LiczbaParAB);
+void ZapisPrzebiegu::NowyPomiar(const Pomiar& p) {
+    sigmy_[p.Seria].push_back(p.Sigma);
+    pary_[p.Seria].push_back(p.LiczbaParAB);
     if (!zPrzebiegiem_) {
         return;
     }
-    przebieg_ += std::to_string(s.NrSerii);
+    przebieg_ += std::to_string(p.Seria);
     przebieg_ += ',';
-    DopiszLiczbe(przebieg_, s.Lambda);
+    DopiszLiczbe(przebieg_, p.Lambda);
     przebieg_ += ',';
-    przebieg_ += std::to_string(iteracja);
-    for (const double wartosc : {s.Energia, sigma, s.LiczbaParAB}) {
+    przebieg_ += std::to_string(p.Iteracja);
+    for (const double wartosc : {p.Energia, p.Sigma, p.LiczbaParAB}) {
         przebieg_ += ',';
         DopiszLiczbe(przebieg_, wartosc);
     }
-    for (int n = 0; n < 7; ++n) {
+    // The bars a lattice kind cannot have stay empty.
+    for (int n = 0; n < LiczbaSlupkow; ++n) {
         przebieg_ += ',';
-        if (n <= s.LiczbaSasiadow) {
-            DopiszLiczbe(przebieg_, slupki_[n]);
+        if (n <= p.LiczbaSasiadow) {
+            DopiszLiczbe(przebieg_, p.Histogram[n]);
         }
     }
     przebieg_ += '\n';

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "ObserwatorPomiarow.h"
+#include "Pojemnosci.h"
 
 #include <array>
 #include <string>
 #include <vector>
-
-class Obliczenia;
 
 // Watches a batch run sample by sample: keeps sigma and the pair count of
 // every sample of every series for the summary, and, when asked, the trace
@@ -16,12 +15,9 @@ public:
     static constexpr const char* Naglowek =
         "seria,lambda,iteracja,energia,sigma,pary_ab,h0,h1,h2,h3,h4,h5,h6\n";
 
-    ZapisPrzebiegu(const Obliczenia& obliczenia, bool zPrzebiegiem);
+    explicit ZapisPrzebiegu(bool zPrzebiegiem);
 
-    void HistogramWyczyszczony() override;
-    void SlupekHistogramu(int n, double liczbaAtomow) override;
-    // The last call of every sample: the engine's state now describes it.
-    void PunktSigmy(int iteracja, double sigma) override;
+    void NowyPomiar(const Pomiar& pomiar) override;
 
     // Samples of series 1..n, in the order recorded.
     const std::vector<double>& Sigmy(int seria) const { return sigmy_[seria]; }
@@ -29,10 +25,8 @@ public:
     const std::string& Przebieg() const { return przebieg_; }
 
 private:
-    const Obliczenia& obliczenia_;
     bool zPrzebiegiem_;
-    std::array<double, 7> slupki_{};
-    std::array<std::vector<double>, 26> sigmy_;
-    std::array<std::vector<double>, 26> pary_;
+    std::array<std::vector<double>, LiczbaWpisowSerii> sigmy_;
+    std::array<std::vector<double>, LiczbaWpisowSerii> pary_;
     std::string przebieg_;
 };

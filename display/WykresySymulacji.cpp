@@ -2,6 +2,8 @@
 
 #include "KoloryHistogramu.h"
 
+#include "Pomiar.h"
+
 #include "Podpowiedz.h"
 #include "Wykres.h"
 
@@ -57,7 +59,7 @@ Wykres::Marginesy Marginesy(double lewy, double gorny, double prawy, double doln
 
 // Only the ends of an axis change with the mode; its step and format stay.
 void UstawKonce(Wykres* wykres, Os os, double minimum, double maksimum) {
-    ZakresOsi zakres = wykres->Zakres(os);
+    ZakresOsiWykresu zakres = wykres->Zakres(os);
     zakres.Minimum = minimum;
     zakres.Maksimum = maksimum;
     wykres->UstawOs(os, zakres);
@@ -68,9 +70,9 @@ Wykres* ZbudujChartEnergia(QWidget* strona) {
         strona, QRect(291, 8, 278, 177),
         QStringLiteral("WYKRES: Zmiana energii E w zależności od liczby iteracji"), Dymek::Tak);
     w->UstawTytul({QStringLiteral("Zależność energii od ilości stanów konfig.")});
-    w->UstawOs(Os::Dolna, ZakresOsi::Staly(0, FormaIloscCykli, 1000));
+    w->UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, FormaIloscCykli, 1000));
     w->UstawTytulOsi(Os::Dolna, QStringLiteral("ilość iteracji"), CzcionkaTytuluOsi(13));
-    w->UstawOs(Os::Lewa, ZakresOsi::Automatyczny());
+    w->UstawOs(Os::Lewa, ZakresOsiWykresu::Automatyczny());
     w->UstawMarginesy(Marginesy(3, 4, 7, 0));
     QFont czcionkaE(QStringLiteral("MS Sans Serif"));
     czcionkaE.setStyleHint(QFont::SansSerif);
@@ -85,8 +87,8 @@ Wykres* ZbudujChartSigmaSeria(QWidget* strona) {
                            QStringLiteral("WYKRES: Zależność parametru uporządkowania bliskiego "
                                           "zasięgu (sigma) od wartości Lambda"));
     w->UstawTytulWidoczny(false);
-    w->UstawOs(Os::Dolna, ZakresOsi::Staly(0, 2.45, 0.2));
-    w->UstawOs(Os::Lewa, ZakresOsi::Staly(0, 1.1, 0.1));
+    w->UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, 2.45, 0.2));
+    w->UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(0, 1.1, 0.1));
     w->UstawMarginesy(Marginesy(9, 4, 4, 7));
     w->DodajObrazek(Glif("sigma"), QPoint(4, 4));
     w->DodajObrazek(Glif("lambda"), QPoint(256, 152));
@@ -99,9 +101,9 @@ Wykres* ZbudujChartSigma(QWidget* strona) {
         strona, QRect(291, 192, 278, 177),
         QStringLiteral("WYKRES: Średni parametr uporządkowania bliskiego zasięgu (sigma)"));
     w->UstawTytulWidoczny(false);
-    w->UstawOs(Os::Dolna, ZakresOsi::Staly(0, FormaIloscCykli));
+    w->UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, FormaIloscCykli));
     w->UstawTytulOsi(Os::Dolna, QStringLiteral("ilość iteracji"), CzcionkaTytuluOsi(13));
-    w->UstawOs(Os::Lewa, ZakresOsi::Staly(0, 1.1, 0.1));
+    w->UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(0, 1.1, 0.1));
     w->UstawMarginesy(Marginesy(9, 14, 4, 0));
     // In the band of the top margin, beside the sigma glyph.
     w->UstawLegende(Wykres::Legenda::OstatnieWartosci, 1);
@@ -115,7 +117,7 @@ Wykres* ZbudujChartLA(QWidget* strona) {
                                           "B w otoczeniu atomu rodz. A"));
     w->UstawTytul({QStringLiteral("Prawdopodobieństwo znalezienia n atomów"),
                    QStringLiteral("rodz. B w otoczeniu atomu rodz. A")});
-    w->UstawOs(Os::Lewa, ZakresOsi::Staly(0, FormaIloscAtomow));
+    w->UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(0, FormaIloscAtomow));
     w->UstawTytulOsi(Os::Dolna, QStringLiteral("n"), CzcionkaTytuluOsi(13));
     w->UstawTytulOsi(Os::Lewa, QStringLiteral("ilość atomów"), CzcionkaTytuluOsi(11));
     w->UstawMarginesy(Marginesy(0, 4, 3, 0));
@@ -127,8 +129,8 @@ Wykres* ZbudujChartSigmaLambda(QWidget* grupa) {
         QStringLiteral("Zależność parametru uporządkowania bliskiego zasięgu od Lambda");
     Wykres* w = NowyWykres(grupa, QRect(8, 10, 409, 200), QStringLiteral("WYKRES: ") + tytul);
     w->UstawTytul({tytul});
-    w->UstawOs(Os::Dolna, ZakresOsi::Staly(0, 2.45, 0.2, FormatLambdy));
-    w->UstawOs(Os::Lewa, ZakresOsi::Staly(0, 1.05, 0.1));
+    w->UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, 2.45, 0.2, FormatLambdy));
+    w->UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(0, 1.05, 0.1));
     w->UstawLegende(Wykres::Legenda::TytulySerii);
     w->UstawMarginesy(Marginesy(7, 2, 7, 1));
     w->DodajObrazek(Glif("sigma"), QPoint(16, 24));
@@ -140,8 +142,8 @@ Wykres* ZbudujChartCvkNLambda(QWidget* grupa) {
     const QString tytul = QStringLiteral("Zależność ciepła właściwego od wartości Lambda");
     Wykres* w = NowyWykres(grupa, QRect(8, 212, 409, 160), QStringLiteral("WYKRES: ") + tytul);
     w->UstawTytul({tytul});
-    w->UstawOs(Os::Dolna, ZakresOsi::Staly(0, 2.45, 0.2));
-    w->UstawOs(Os::Lewa, ZakresOsi{0.0, std::nullopt, 0.5, {}});
+    w->UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, 2.45, 0.2));
+    w->UstawOs(Os::Lewa, ZakresOsiWykresu{0.0, std::nullopt, 0.5, {}});
     w->UstawMarginesy(Marginesy(8, 4, 7, 4));
     w->DodajObrazek(Glif("lambda"), QPoint(386, 135));
     w->DodajObrazek(Glif("cvkn"), QPoint(16, 4));
@@ -165,9 +167,9 @@ Wykres* ZbudujChartSigma2(QWidget* strona) {
     w->UstawTytul({QStringLiteral("Średni parametr uporządkowania bliskiego zasięgu dla "
                                   "wybranej wart. Lambda")},
                   Qt::AlignRight);
-    w->UstawOs(Os::Dolna, ZakresOsi::Staly(0, FormaIloscCykli));
+    w->UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, FormaIloscCykli));
     w->UstawTytulOsi(Os::Dolna, QStringLiteral("ilość iteracji"), CzcionkaTytuluOsi(13));
-    w->UstawOs(Os::Lewa, ZakresOsi::Staly(0, 1.0, 0.1));
+    w->UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(0, 1.0, 0.1));
     w->UstawMarginesy(Marginesy(7, 4, 7, 0));
     w->DodajObrazek(Glif("sigma"), QPoint(24, 16));
     return w;
@@ -236,30 +238,24 @@ void WykresySymulacji::WyczyscSerie() {
     }
 }
 
-void WykresySymulacji::PunktEnergii(int iteracja, double energia) {
-    Series1->DodajPunkt(iteracja, energia);
-}
-
-void WykresySymulacji::HistogramWyczyszczony() {
+void WykresySymulacji::NowyPomiar(const Pomiar& pomiar) {
+    Series1->DodajPunkt(pomiar.Iteracja, pomiar.Energia);
     Series3->Wyczysc();
+    for (int n = 0; n <= pomiar.LiczbaSasiadow; ++n) {
+        DodajSlupekHistogramu(*Series3, n, pomiar.Histogram[n]);
+    }
+    Series2->DodajPunkt(pomiar.Iteracja, pomiar.Sigma);
 }
 
-void WykresySymulacji::SlupekHistogramu(int n, double liczbaAtomow) {
-    DodajSlupekHistogramu(*Series3, n, liczbaAtomow);
-}
-
-void WykresySymulacji::PunktSigmy(int iteracja, double sigma) {
-    Series2->DodajPunkt(iteracja, sigma);
-}
-
-void WykresySymulacji::PunktSigmyOdLambdy(double lambda, double sigma) {
+void WykresySymulacji::KoniecSerii(double lambda, double sigma) {
     Series13->DodajPunkt(lambda, sigma);
 }
 
 void WykresySymulacji::PrzebiegWyzerowany() {
-    Series1->Wyczysc();
-    Series2->Wyczysc();
-    Series3->Wyczysc();
+    for (SeriaWykresu* s : {Series1, Series2, Series3, Series4, Series5, Series6, Series7, Series8,
+                            Series9, Series10, Series11}) {
+        s->Wyczysc();
+    }
 }
 
 void DodajSlupekHistogramu(SeriaWykresu& seria, int n, double liczbaAtomow) {

@@ -34,14 +34,14 @@ public:
     // the mode, the iteration axes 0..maxIloscCykli, the atoms axis of the
     // histogram 0..iloscAtomow.
     void UstawZakresyOsi(Oddzialywanie tryb, int maxIloscCykli, int iloscAtomow);
-    // Empties all thirteen series (a new lattice kind).
+    // Empties all twelve series (a new lattice kind).
     void WyczyscSerie();
 
-    void PunktEnergii(int iteracja, double energia) override;
-    void HistogramWyczyszczony() override;
-    void SlupekHistogramu(int n, double liczbaAtomow) override;
-    void PunktSigmy(int iteracja, double sigma) override;
-    void PunktSigmyOdLambdy(double lambda, double sigma) override;
+    // The energy point, the histogram of the sample and the sigma point.
+    void NowyPomiar(const Pomiar& pomiar) override;
+    // The point of the finished series on ChartSigmaSeria.
+    void KoniecSerii(double lambda, double sigma) override;
+    // Empties Series1 to Series11; Series13 keeps the finished series.
     void PrzebiegWyzerowany() override;
 
     Wykres* const ChartEnergia;

@@ -12,7 +12,6 @@ public:
 
     // Takes a new state from the seed source, or keeps the stream when it gives none.
     void Przelosuj();
-    void UstawStan(std::uint32_t s) { s_ = s; }
     std::uint32_t Stan() const { return s_; }
 
     std::uint32_t Nastepny() {

@@ -4,11 +4,11 @@
 #include <stdexcept>
 
 MagazynPomiarow::MagazynPomiarow()
-    : sigma_(static_cast<std::size_t>(LiczbaWierszy) * MaxPomiarow, 0.0),
-      histogram_(static_cast<std::size_t>(LiczbaWierszy) * MaxPomiarow * LiczbaSlupkow, 0.0) {}
+    : sigma_(static_cast<std::size_t>(LiczbaWpisowSerii) * MaxPomiarow, 0.0),
+      histogram_(static_cast<std::size_t>(LiczbaWpisowSerii) * MaxPomiarow * LiczbaSlupkow, 0.0) {}
 
 std::size_t MagazynPomiarow::Pozycja(int seria, int iteracja) const {
-    if (seria < 0 || seria >= LiczbaWierszy || iteracja < 0) {
+    if (seria < 0 || seria >= LiczbaWpisowSerii || iteracja < 0) {
         throw std::out_of_range("MagazynPomiarow: seria lub iteracja poza zakresem");
     }
     const int pomiar = std::min(iteracja / przedzial_, MaxPomiarow - 1);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Pojemnosci.h"
+#include "ZakresyParametrow.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -10,9 +13,8 @@
 // entries of an earlier, longer run stay until overwritten.
 class MagazynPomiarow {
 public:
-    static constexpr int LiczbaWierszy = 26;              // series 0..25 (1..24 used)
-    static constexpr int MaxPomiarow = 1000000 / 100 + 2; // samples 0..N/P + 1
-    static constexpr int LiczbaSlupkow = 7;               // n = 0..6 unlike neighbours
+    // Samples 0..N/P + 1 of the longest run at the shortest interval.
+    static constexpr int MaxPomiarow = ZakresIteracji.Max / (ZakresPrzedzialu.Min * 100) + 2;
 
     MagazynPomiarow();
 

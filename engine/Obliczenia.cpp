@@ -3,6 +3,7 @@
 #include "ObserwatorPomiarow.h"
 #include "PetlaPrzeskokow.h"
 #include "WygladzanieSigmy.h"
+#include "ZakresyParametrow.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -16,28 +17,29 @@ void Wymagaj(bool warunek, const char* opis) {
 }
 
 bool RozmiarPoprawny(int n) {
-    return n >= 6 && n <= Siec::MaxOs && n % 2 == 0;
+    return NaSkaliZakresu(ZakresOsi, n) && n <= Siec::MaxOs;
 }
 
 void SprawdzParametry(const ParametrySymulacji& p) {
     Wymagaj(RozmiarPoprawny(p.IloscAtomowOsX), "IloscAtomowOsX");
     Wymagaj(RozmiarPoprawny(p.IloscAtomowOsY), "IloscAtomowOsY");
     Wymagaj(JestPlaska(p.Rodzaj) || RozmiarPoprawny(p.IloscAtomowOsZ), "IloscAtomowOsZ");
-    Wymagaj(p.PozycjaKoncentracji >= 10 && p.PozycjaKoncentracji <= 50, "Koncentracja");
-    Wymagaj(p.PozycjaLambdy >= 1 && p.PozycjaLambdy <= 24, "Lambda");
+    Wymagaj(NaSkaliZakresu(ZakresKoncentracji, p.PozycjaKoncentracji), "Koncentracja");
+    Wymagaj(NaSkaliZakresu(ZakresLambdy, p.PozycjaLambdy), "Lambda");
     // A single run leaves the end and the step where they stand: they are not used.
-    Wymagaj(!p.Seria ||
-                (p.PozycjaLambdyKoncowej >= p.PozycjaLambdy && p.PozycjaLambdyKoncowej <= 24),
+    Wymagaj(!p.Seria || (p.PozycjaLambdyKoncowej >= p.PozycjaLambdy &&
+                         NaSkaliZakresu(ZakresLambdy, p.PozycjaLambdyKoncowej)),
             "LambdaKoncowa");
     Wymagaj(!p.Seria || (p.PozycjaKroku >= 1 &&
                          p.PozycjaKroku <= p.PozycjaLambdyKoncowej - p.PozycjaLambdy + 1),
             "Krok");
-    Wymagaj(p.PozycjaPrzedzialu >= 1 && p.PozycjaPrzedzialu <= 20, "PrzedzialCzasowy");
-    Wymagaj(p.MaxIloscCykli >= 10000 && p.MaxIloscCykli <= 1000000, "MaxIloscCykli");
+    Wymagaj(NaSkaliZakresu(ZakresPrzedzialu, p.PozycjaPrzedzialu), "PrzedzialCzasowy");
+    Wymagaj(WZakresie(ZakresIteracji, p.MaxIloscCykli), "MaxIloscCykli");
 }
 
-// Trackbar positions become reals the way the run has always formed them: the
-// quotient in extended precision, rounded once when stored.
+// Trackbar positions become reals as the quotient in extended precision,
+// rounded once when stored. Every real derived from a position is formed this
+// way, so one position always gives the same bits, run after run.
 double Iloraz(int licznik, int mianownik) {
     return static_cast<double>(static_cast<long double>(licznik) / mianownik);
 }
@@ -57,6 +59,7 @@ void Obliczenia::UstawSiec() {
     stan_ = nowy;
     postep_ = PostepObliczen{};
     zakonczone_ = true;
+    seriaCzeka_ = false;
 }
 
 void Obliczenia::UstawZakresy(const ParametrySymulacji& p) {
@@ -72,6 +75,8 @@ void Obliczenia::UstawZakresy(const ParametrySymulacji& p) {
 void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
     SprawdzParametry(p);
     stan_.Parametry = p;
+    // The run's one seed: reseeding per chunk from a clock would replay the
+    // same stream whenever two chunks fall in the same millisecond.
     generator_.Przelosuj();
     UstawZakresy(p);
 
@@ -86,10 +91,12 @@ void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
     stan_.LiczbaSerii =
         p.Seria ? LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku) : 1;
     stan_.NrSerii = 1;
+    stan_.ObliczoneSerie = 0;
     stan_.MaxIloscCykli = p.MaxIloscCykli;
     postep_ = PostepObliczen{0, stan_.MaxIloscCykli, 0, stan_.LiczbaSerii * stan_.MaxIloscCykli};
     magazyn_.UstawPrzedzial(stan_.PrzedzialCzasowy);
     zakonczone_ = false;
+    seriaCzeka_ = false;
 
     stan_.NrCyklu = 0;
     KonfiguracjaPoczatkowa(stan_.NrSerii, stan_.NrCyklu);
@@ -120,7 +127,6 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
     const int nx = siec_.Nx();
     const int ny = siec_.Ny();
     const int nz = siec_.Nz();
-    generator_.Przelosuj();
     siec_.WyczyscRamke();
 
     switch (p.Uklad) {
@@ -171,11 +177,10 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
     stan_.Energia = static_cast<double>(-1.0L * stan_.LiczbaParAB * stan_.Lambda);
     ZbudujTabliceAkceptacji();
     // The sample stores the given sigma at iteration 0 of the series.
-    ZapiszPomiar(seria, iteracja, stan_.Energia, true, SigmaZPar(stan_.LiczbaParAB));
+    ZapiszPomiar(seria, iteracja, stan_.Energia, SigmaZPar(stan_.LiczbaParAB));
 }
 
 void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
-    generator_.Przelosuj();
     stan_.SumaZmian = 0.0;
     if (stan_.PrzedzialCzasowy > 0) {
         OstatniaProba ostatnia{stan_.X1,
@@ -221,49 +226,52 @@ void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
     }
     stan_.Energia = static_cast<double>(static_cast<long double>(stan_.Energia) -
                                         static_cast<long double>(stan_.Lambda) * stan_.SumaZmian);
-    ZapiszPomiar(seria, iteracja, stan_.Energia, false, 0.0);
+    ZapiszPomiar(seria, iteracja, stan_.Energia, std::nullopt);
 }
 
 void Obliczenia::PoliczParyAB(int seria, int iteracja) {
     siec_.OdswiezBrzegi();
-    const std::array<int, 7> licznik = siec_.HistogramSasiadow();
-    if (obserwator_) {
-        obserwator_->HistogramWyczyszczony();
-    }
+    const std::array<int, LiczbaSlupkow> licznik = siec_.HistogramSasiadow();
+    pomiar_.Histogram = {};
     for (int n = 0; n <= stan_.LiczbaSasiadow; ++n) {
-        if (obserwator_) {
-            obserwator_->SlupekHistogramu(n, licznik[n]);
-        }
+        pomiar_.Histogram[n] = licznik[n];
         magazyn_.ZapiszSlupek(seria, iteracja, n, licznik[n]);
     }
     stan_.LiczbaParAB = siec_.PoliczParyAB();
 }
 
-void Obliczenia::ZapiszPomiar(int seria, int iteracja, double energia, bool sigmaPodana,
-                              double sigma) {
-    if (obserwator_) {
-        obserwator_->PunktEnergii(iteracja, energia);
-    }
-    if (!sigmaPodana) {
+void Obliczenia::ZapiszPomiar(int seria, int iteracja, double energia,
+                              std::optional<double> sigma) {
+    if (!sigma) {
         PoliczParyAB(seria, iteracja);
     }
     stan_.SigmaPoprzednia = stan_.Sigma;
     const double surowa = SigmaZPar(stan_.LiczbaParAB);
+    // The smoothing runs for a new arrangement too: it counts towards the
+    // small changes of the run, though the given value is what is stored.
     stan_.Sigma = WygladzSigme(stan_.SigmaPoprzednia, surowa, stan_.LicznikMalychZmian);
-    if (sigmaPodana) {
-        stan_.Sigma = sigma;
-        magazyn_.ZapiszSigme(seria, 0, stan_.Sigma);
-    } else {
-        magazyn_.ZapiszSigme(seria, iteracja, stan_.Sigma);
+    if (sigma) {
+        stan_.Sigma = *sigma;
     }
+    magazyn_.ZapiszSigme(seria, iteracja, stan_.Sigma);
     if (obserwator_) {
-        obserwator_->PunktSigmy(iteracja, stan_.Sigma);
+        pomiar_.Seria = seria;
+        pomiar_.Iteracja = iteracja;
+        pomiar_.Lambda = stan_.Lambda;
+        pomiar_.Energia = energia;
+        pomiar_.LiczbaParAB = stan_.LiczbaParAB;
+        pomiar_.Sigma = stan_.Sigma;
+        pomiar_.LiczbaSasiadow = stan_.LiczbaSasiadow;
+        obserwator_->NowyPomiar(pomiar_);
     }
 }
 
 StanKroku Obliczenia::KrokSymulacji() {
     if (zakonczone_) {
         return StanKroku::Koniec;
+    }
+    if (seriaCzeka_) {
+        return StanKroku::SeriaZakonczona;
     }
     WykonajPrzeskoki(stan_.NrSerii, stan_.NrCyklu);
     if (stan_.NrCyklu <= stan_.MaxIloscCykli) {
@@ -277,23 +285,36 @@ StanKroku Obliczenia::KrokSymulacji() {
     // The chunk that carried the count past the end closes this series.
     --stan_.LiczbaSerii;
     if (obserwator_) {
-        obserwator_->PunktSigmyOdLambdy(stan_.Lambda, stan_.Sigma);
+        obserwator_->KoniecSerii(stan_.Lambda, stan_.Sigma);
     }
     if (stan_.Parametry.Seria && stan_.LiczbaSerii > 0) {
-        ZerujSymulacje();
-        PrzesunLambde();
-        ++stan_.NrSerii;
-        ++stan_.ObliczoneSerie;
-        stan_.NrCyklu = 0;
-        KonfiguracjaPoczatkowa(stan_.NrSerii, 0);
-        stan_.NrCyklu = stan_.PrzedzialCzasowy;
-        postep_.PojedynczaSymulacja = postep_.PojedynczaSymulacjaMax;
-        return StanKroku::NastepnaSeria;
+        seriaCzeka_ = true;
+        return StanKroku::SeriaZakonczona;
     }
     postep_.PojedynczaSymulacja = postep_.PojedynczaSymulacjaMax;
     postep_.SeriaSymulacji = postep_.SeriaSymulacjiMax;
     zakonczone_ = true;
     return StanKroku::Koniec;
+}
+
+void Obliczenia::RozpocznijNastepnaSerie() {
+    if (!seriaCzeka_) {
+        return;
+    }
+    seriaCzeka_ = false;
+    ZerujSymulacje();
+    PrzesunLambde();
+    ++stan_.NrSerii;
+    ++stan_.ObliczoneSerie;
+    stan_.NrCyklu = 0;
+    KonfiguracjaPoczatkowa(stan_.NrSerii, 0);
+    stan_.NrCyklu = stan_.PrzedzialCzasowy;
+    // The next tick brings the gauge back to the new count.
+    postep_.PojedynczaSymulacja = postep_.PojedynczaSymulacjaMax;
+}
+
+double Obliczenia::LosujPrzesuniecieTc() {
+    return static_cast<double>(static_cast<long double>(generator_.LosujRzeczywista()) / 10);
 }
 
 void Obliczenia::PrzesunLambde() {

@@ -3,9 +3,12 @@
 #include "Generator.h"
 #include "MagazynPomiarow.h"
 #include "ParametrySymulacji.h"
+#include "Pomiar.h"
 #include "Siec.h"
 #include "StanObliczen.h"
 #include "TablicaAkceptacji.h"
+
+#include <optional>
 
 class ObserwatorPomiarow;
 class ZrodloZiarna;
@@ -16,35 +19,44 @@ class ZrodloZiarna;
 // for the life of the program; its size is fixed at construction and nothing
 // is allocated per run, per tick or per attempt.
 //
-// A run: PrzygotujObliczenia (first configuration, sample at iteration 0),
-// then KrokSymulacji once per timer tick until it reports the end.
+// A run: PrzygotujObliczenia (first arrangement, its sample at iteration 0),
+// then KrokSymulacji once per tick. When a tick reports SeriaZakonczona the
+// caller may show the finished series' last state, then calls
+// RozpocznijNastepnaSerie and goes on ticking until Koniec.
 class Obliczenia {
 public:
     explicit Obliczenia(ZrodloZiarna& zrodloZiarna);
 
+    // Every sample, the end of every series and every reset are reported here
+    // (nullptr: nobody listens).
     void UstawObserwatora(ObserwatorPomiarow* obserwator) { obserwator_ = obserwator; }
 
     // The engine's part of setting the window up for a lattice kind: clears
     // the run state (the lattice, the per-series tables and the stores stay).
     void UstawSiec();
-    // Copies the parameters into the run state, builds the first
-    // configuration and records its sample. Throws std::invalid_argument when
-    // a parameter lies outside the ranges of the settings page.
+    // Copies the parameters into the run state, seeds the generator (the
+    // source is asked once here; every later draw of the run continues that
+    // one stream), builds the first arrangement and records its sample. The
+    // count of finished series starts again at 0. Throws
+    // std::invalid_argument when a parameter lies outside the ranges of the
+    // settings page.
     void PrzygotujObliczenia(const ParametrySymulacji& parametry);
     // One tick: one chunk and its sample, then the bookkeeping of the run.
-    // After the end of a run it does nothing and reports the end again.
+    // After the end of a run it does nothing and reports Koniec again; while a
+    // finished series waits for RozpocznijNastepnaSerie it does nothing and
+    // reports SeriaZakonczona again.
     StanKroku KrokSymulacji();
+    // After SeriaZakonczona: resets the run's accumulators, advances lambda,
+    // builds the next arrangement and records its sample at iteration 0.
+    // Does nothing when no finished series waits.
+    void RozpocznijNastepnaSerie();
     // Resets the per-run accumulators (before a further series, or when the
     // user repeats the computation keeping the parameters).
     void ZerujSymulacje();
-    // "Powtórz obliczenia": the next run starts its series count afresh.
-    void ZerujObliczoneSerie() { stan_.ObliczoneSerie = 0; }
 
-    // The steps of a run, public for the tests and benchmarks.
-    void KonfiguracjaPoczatkowa(int seria, int iteracja);
-    void WykonajPrzeskoki(int seria, int iteracja);
-    void ZapiszPomiar(int seria, int iteracja, double energia, bool sigmaPodana, double sigma);
-    void PoliczParyAB(int seria, int iteracja);
+    // The one draw of the results stage: the offset J of the transition
+    // lambda, uniform in [0, 0.1), from the run's own stream.
+    double LosujPrzesuniecieTc();
 
     // Number of series of a sweep over trackbar positions s..e in steps of k.
     static int LiczbaSeriiDla(int s, int e, int k);
@@ -52,14 +64,17 @@ public:
     const StanObliczen& Stan() const { return stan_; }
     const PostepObliczen& Postep() const { return postep_; }
     const Siec& SiecAtomow() const { return siec_; }
-    Siec& SiecAtomow() { return siec_; }
     const MagazynPomiarow& Pomiary() const { return magazyn_; }
-    // The results stage draws one number from the same stream.
-    Generator& GeneratorLiczb() { return generator_; }
     bool Zakonczone() const { return zakonczone_; }
 
 private:
     void UstawZakresy(const ParametrySymulacji& p);
+    void KonfiguracjaPoczatkowa(int seria, int iteracja);
+    void WykonajPrzeskoki(int seria, int iteracja);
+    // Records the sample: the given sigma (a new arrangement), or the pairs
+    // counted afresh and the smoothed sigma (after a chunk).
+    void ZapiszPomiar(int seria, int iteracja, double energia, std::optional<double> sigma);
+    void PoliczParyAB(int seria, int iteracja);
     void PrzesunLambde();
     void ZbudujTabliceAkceptacji();
     double SigmaZPar(double pary) const;
@@ -70,6 +85,8 @@ private:
     TablicaAkceptacji tablica_;
     StanObliczen stan_;
     PostepObliczen postep_;
+    Pomiar pomiar_{};
     ObserwatorPomiarow* obserwator_ = nullptr;
     bool zakonczone_ = true;
+    bool seriaCzeka_ = false;
 };

@@ -193,11 +193,11 @@ int Siec::PoliczParyAB() const {
     return pary;
 }
 
-std::array<int, 7> Siec::HistogramSasiadow() const {
+std::array<int, LiczbaSlupkow> Siec::HistogramSasiadow() const {
     const std::uint8_t* c = komorki_.data();
     const std::ptrdiff_t sx = sx_;
     const std::ptrdiff_t sxy = sxy_;
-    std::array<int, 7> licznik{};
+    std::array<int, LiczbaSlupkow> licznik{};
     switch (rodzaj_) {
     case RodzajSieci::Kubiczna3D:
         ZaKazdymAtomem([&](std::size_t i, int, int) {

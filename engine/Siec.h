@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Pojemnosci.h"
 #include "RodzajSieci.h"
 #include "Wezel.h"
 
@@ -61,7 +62,7 @@ public:
     // Unlike nearest-neighbour pairs, each counted once (reads the border).
     int PoliczParyAB() const;
     // Number of atoms with n unlike neighbours, n = 0..6 (reads the border).
-    std::array<int, 7> HistogramSasiadow() const;
+    std::array<int, LiczbaSlupkow> HistogramSasiadow() const;
     // Atoms holding 1 in the block.
     int IloscAtomowA() const;
 

@@ -2,7 +2,7 @@
 
 #include "ZrodloZiarna.h"
 
-// A fixed seed for reproducible runs: given on the first reseed only.
+// A fixed seed for reproducible runs: given to the first run only.
 class StaleZiarno final : public ZrodloZiarna {
 public:
     explicit StaleZiarno(std::uint32_t ziarno) : ziarno_(ziarno) {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParametrySymulacji.h"
+#include "Pojemnosci.h"
 
 #include <array>
 
@@ -20,8 +21,8 @@ struct StanObliczen {
     int NrCyklu = 0; // iteration count of the next chunk's sample
     int MaxIloscCykli = 100000;
     int PrzedzialCzasowy = 0;
-    std::array<double, 26> LambdaSerii{};
-    std::array<double, 26> SigmaSerii{};
+    std::array<double, LiczbaWpisowSerii> LambdaSerii{};
+    std::array<double, LiczbaWpisowSerii> SigmaSerii{};
 
     // Lattice extents.
     int IloscAtomowOsX = 0;
@@ -61,7 +62,7 @@ struct PostepObliczen {
 
 // What one tick of the run did.
 enum class StanKroku {
-    Trwa,          // the run goes on
-    NastepnaSeria, // a series ended and the next one was prepared
-    Koniec,        // the run ended
+    Trwa,            // the run goes on
+    SeriaZakonczona, // a series ended and another follows: RozpocznijNastepnaSerie builds it
+    Koniec,          // the run ended
 };

@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <optional>
 
-// Where the generator's state comes from when it is reseeded. The window reseeds
-// from the time of day; a reproducible run returns its seed once and nothing
-// after, so every later reseed simply continues the one stream.
+// Where the generator's state comes from. The engine asks once per prepared
+// run; the draws of the whole run then come from that one stream. The window
+// seeds from the time of day; a reproducible run returns its seed once and
+// nothing after, so a further run on the same engine continues the stream.
 class ZrodloZiarna {
 public:
     virtual ~ZrodloZiarna() = default;

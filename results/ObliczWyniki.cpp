@@ -101,7 +101,7 @@ WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
     return w;
 }
 
-DaneWynikow DaneWynikowZ(Obliczenia& obliczenia, std::optional<int> stopien) {
+DaneWynikow DaneWynikowZ(const Obliczenia& obliczenia, std::optional<int> stopien, double J) {
     const StanObliczen& stan = obliczenia.Stan();
     DaneWynikow dane;
     dane.NrSerii = stan.NrSerii;
@@ -111,8 +111,7 @@ DaneWynikow DaneWynikowZ(Obliczenia& obliczenia, std::optional<int> stopien) {
     dane.LiczbaSasiadow = stan.LiczbaSasiadow;
     dane.Tryb = stan.Parametry.Tryb;
     dane.Stopien = stopien;
-    dane.J = static_cast<double>(
-        static_cast<long double>(obliczenia.GeneratorLiczb().LosujRzeczywista()) / 10);
+    dane.J = J;
     dane.Opis = DaneOpisu{stan.Parametry.Rodzaj,
                           stan.Parametry.PozycjaLambdy,
                           stan.Parametry.PozycjaLambdyKoncowej,

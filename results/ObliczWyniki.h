@@ -14,10 +14,12 @@ class Obliczenia;
 // (the window offers n up to 24 and degrees 1..24).
 WynikiSerii ObliczWyniki(const DaneWynikow& dane);
 
-// The inputs as the engine holds them after a series; draws J from the run's
-// generator, so every call moves the stream by one draw.
-DaneWynikow DaneWynikowZ(Obliczenia& obliczenia, std::optional<int> stopien);
+// The inputs as the engine holds them after a series, with the degree the
+// user chose (none: automatic) and the offset J the caller drew with
+// Obliczenia::LosujPrzesuniecieTc.
+DaneWynikow DaneWynikowZ(const Obliczenia& obliczenia, std::optional<int> stopien, double J);
 
-inline WynikiSerii ObliczWyniki(Obliczenia& obliczenia, std::optional<int> stopien) {
-    return ObliczWyniki(DaneWynikowZ(obliczenia, stopien));
+inline WynikiSerii ObliczWyniki(const Obliczenia& obliczenia, std::optional<int> stopien,
+                                double J) {
+    return ObliczWyniki(DaneWynikowZ(obliczenia, stopien, J));
 }

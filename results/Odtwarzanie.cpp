@@ -22,7 +22,7 @@ std::vector<PunktWykresu> HistoriaSigmy(const MagazynPomiarow& pomiary, int seri
 
 std::vector<double> SlupkiHistogramu(const MagazynPomiarow& pomiary, int seria, int iteracja,
                                      int z) {
-    if (z < 0 || z >= MagazynPomiarow::LiczbaSlupkow) {
+    if (z < 0 || z >= LiczbaSlupkow) {
         throw std::invalid_argument("SlupkiHistogramu: liczba sąsiadów poza zakresem");
     }
     std::vector<double> slupki;

@@ -3,20 +3,6 @@
 #include "Fixed.h"
 
 namespace {
-std::string NazwaSieci(RodzajSieci rodzaj) {
-    switch (rodzaj) {
-    case RodzajSieci::Kubiczna3D:
-        return "Siec: 3D Kubiczna prosta";
-    case RodzajSieci::Kwadratowa:
-        return "Siec: 2D Kwadratowa";
-    case RodzajSieci::Trojkatna:
-        return "Siec: 2D Trojkatna";
-    case RodzajSieci::Heksagonalna:
-        return "Siec: 2D Heksagonalna - \"plaster miodu\"";
-    }
-    return {};
-}
-
 double Iloraz(int licznik, int mianownik) {
     return static_cast<double>(static_cast<long double>(licznik) / mianownik);
 }
@@ -24,7 +10,7 @@ double Iloraz(int licznik, int mianownik) {
 
 std::vector<std::string> OpisSieci(const DaneOpisu& dane) {
     return {
-        NazwaSieci(dane.Rodzaj),
+        "Siec: " + std::string(OpisRodzaju(dane.Rodzaj).Nazwa),
         "Lambda początkowa: " + fixed(Iloraz(dane.PozycjaLambdy, 10), 1) +
             ";   Lambda końcowa: " + fixed(Iloraz(dane.PozycjaLambdyKoncowej, 10), 1),
         "Ilość atomów w sieci: " + std::to_string(dane.IloscAtomow) +

@@ -58,17 +58,7 @@ std::string TrescPlikuWynikow(const TekstyWynikow& teksty, const PolaWynikow& po
 }
 
 std::string DomyslnaNazwaPliku(RodzajSieci rodzaj) {
-    switch (rodzaj) {
-    case RodzajSieci::Kubiczna3D:
-        return "3DKubiczna";
-    case RodzajSieci::Kwadratowa:
-        return "2DKwadratowa";
-    case RodzajSieci::Trojkatna:
-        return "2DTrojkatna";
-    case RodzajSieci::Heksagonalna:
-        return "2DHeksagonalna";
-    }
-    return {};
+    return std::string(OpisRodzaju(rodzaj).NazwaPliku);
 }
 
 std::string KatalogPliku(const std::string& sciezka) {

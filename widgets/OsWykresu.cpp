@@ -16,13 +16,13 @@ constexpr double OdstepMiedzyEtykietami = 4.0;
 constexpr double ZapasQt = 10.5;
 } // namespace
 
-ZakresOsi ZakresOsi::Staly(double minimum, double maksimum, double przyrost,
-                           const QString& format) {
-    return ZakresOsi{minimum, maksimum, przyrost, format};
+ZakresOsiWykresu ZakresOsiWykresu::Staly(double minimum, double maksimum, double przyrost,
+                                         const QString& format) {
+    return ZakresOsiWykresu{minimum, maksimum, przyrost, format};
 }
 
-ZakresOsi ZakresOsi::Automatyczny(double przyrost, const QString& format) {
-    return ZakresOsi{std::nullopt, std::nullopt, przyrost, format};
+ZakresOsiWykresu ZakresOsiWykresu::Automatyczny(double przyrost, const QString& format) {
+    return ZakresOsiWykresu{std::nullopt, std::nullopt, przyrost, format};
 }
 
 double DobierzKrok(double minimum, double maksimum, double przyrost, double dlugosc,

@@ -13,15 +13,15 @@ class QCategoryAxis;
 // The range of one chart axis: each end either fixed or taken from the data,
 // the smallest step between two labels (0: the chart picks a round one) and
 // the picture of the labels (FormatujLiczbe; empty: "#,##0.###").
-struct ZakresOsi {
+struct ZakresOsiWykresu {
     std::optional<double> Minimum;
     std::optional<double> Maksimum;
     double Przyrost = 0.0;
     QString Format;
 
-    static ZakresOsi Staly(double minimum, double maksimum, double przyrost = 0.0,
-                           const QString& format = {});
-    static ZakresOsi Automatyczny(double przyrost = 0.0, const QString& format = {});
+    static ZakresOsiWykresu Staly(double minimum, double maksimum, double przyrost = 0.0,
+                                  const QString& format = {});
+    static ZakresOsiWykresu Automatyczny(double przyrost = 0.0, const QString& format = {});
 };
 
 // What the labels of one step take: how many are written and the length of
@@ -57,8 +57,8 @@ public:
     QCategoryAxis* Os() const { return os_; }
     bool Pionowa() const { return pionowa_; }
 
-    void UstawZakres(const ZakresOsi& zakres) { zakres_ = zakres; }
-    const ZakresOsi& Zakres() const { return zakres_; }
+    void UstawZakres(const ZakresOsiWykresu& zakres) { zakres_ = zakres; }
+    const ZakresOsiWykresu& Zakres() const { return zakres_; }
 
     // Shows [minimum, maksimum] along the side of the plot `obszar`. A label
     // whose place `wolne` refuses (beyond the chart, under a picture laid over
@@ -78,7 +78,7 @@ private:
 
     QCategoryAxis* os_;
     bool pionowa_;
-    ZakresOsi zakres_;
+    ZakresOsiWykresu zakres_;
     double minimum_ = 0.0;
     double maksimum_ = 1.0;
     double krok_ = 0.0;

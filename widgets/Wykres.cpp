@@ -47,7 +47,7 @@ Wykres::Wykres(QWidget* rodzic) : QChartView(rodzic), tytulEtykieta_(new QLabel(
     wykres->legend()->setLabelColor(Qt::black);
 
     for (OsWykresu* os : {&lewa_, &dolna_}) {
-        os->UstawZakres(ZakresOsi::Automatyczny());
+        os->UstawZakres(ZakresOsiWykresu::Automatyczny());
         os->Os()->setLabelsFont(CzcionkaWykresu(11));
         os->Os()->setLabelsColor(Qt::black);
         os->Os()->setLinePenColor(Qt::darkGray);
@@ -91,12 +91,12 @@ void Wykres::UstawTytulWidoczny(bool widoczny) {
     UlozMarginesy();
 }
 
-void Wykres::UstawOs(Os os, const ZakresOsi& zakres) {
+void Wykres::UstawOs(Os os, const ZakresOsiWykresu& zakres) {
     OsDla(os).UstawZakres(zakres);
     Zaplanuj();
 }
 
-const ZakresOsi& Wykres::Zakres(Os os) const {
+const ZakresOsiWykresu& Wykres::Zakres(Os os) const {
     return OsDla(os).Zakres();
 }
 
@@ -337,7 +337,7 @@ QBarCategoryAxis* Wykres::Kategorie() {
 }
 
 std::pair<double, double> Wykres::ZakresPokazywany(Os os) const {
-    const ZakresOsi& zakres = OsDla(os).Zakres();
+    const ZakresOsiWykresu& zakres = OsDla(os).Zakres();
     double dolny = std::numeric_limits<double>::infinity();
     double gorny = -dolny;
     bool slupki = false;

@@ -58,8 +58,8 @@ public:
 
     // The bottom axis of a chart of bars shows the bars' labels: its range is
     // not set.
-    void UstawOs(Os os, const ZakresOsi& zakres);
-    const ZakresOsi& Zakres(Os os) const;
+    void UstawOs(Os os, const ZakresOsiWykresu& zakres);
+    const ZakresOsiWykresu& Zakres(Os os) const;
     // The range shown now (automatic ends taken from the data).
     double Minimum(Os os) const;
     double Maksimum(Os os) const;

@@ -28,7 +28,7 @@ struct WykresEnergii {
 
     WykresEnergii() {
         wykres.resize(278, 177);
-        wykres.UstawOs(Wykres::Os::Dolna, ZakresOsi::Staly(0, Punktow * Przedzial, 1000));
+        wykres.UstawOs(Wykres::Os::Dolna, ZakresOsiWykresu::Staly(0, Punktow * Przedzial, 1000));
         seria = wykres.DodajSerie(SeriaWykresu::Rodzaj::Linia, Qt::red);
         wykres.show();
         wykres.Odswiez();

@@ -3,6 +3,7 @@
 #include "PlikWynikow.h"
 #include "PrzebiegWsadowy.h"
 #include "StaleZiarno.h"
+#include "ZegarMilisekundy.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,10 @@ protected:
         std::string bledy;
     };
     Wynik Uruchom(std::vector<std::string> argumenty) {
-        StaleZiarno zegar(1); // stands in for the clock; runs here always pass --ziarno
+        ZegarMilisekundy zegar(1);
+        return Uruchom(std::move(argumenty), zegar);
+    }
+    Wynik Uruchom(std::vector<std::string> argumenty, ZrodloZiarna& zegar) {
         std::ostringstream wyjscie, bledy;
         const int status = UruchomWsadowo(argumenty, zegar, wyjscie, bledy, false);
         return {status, wyjscie.str(), bledy.str()};
@@ -79,9 +83,11 @@ TEST_F(PrzebiegWsadowy, PlikWynikowIPrzebiegJakZSilnikaOkna) {
     p.PozycjaLambdyKoncowej = 15;
     p.PozycjaKroku = 4;
     obl.PrzygotujObliczenia(p);
-    while (obl.KrokSymulacji() != StanKroku::Koniec) {
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+        krok = obl.KrokSymulacji();
+        obl.RozpocznijNastepnaSerie();
     }
-    const WynikiSerii wyniki = ObliczWyniki(obl, std::nullopt);
+    const WynikiSerii wyniki = ObliczWyniki(obl, std::nullopt, obl.LosujPrzesuniecieTc());
     EXPECT_EQ(Czytaj(Plik("w.txt")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, '\t'));
 
     std::ifstream przebieg(Plik("p.csv"));
@@ -167,4 +173,24 @@ TEST_F(PrzebiegWsadowy, PojedynczaSymulacjaBezPlikuWynikow) {
     ASSERT_EQ(w.status, 0) << w.bledy;
     EXPECT_NE(w.wyjscie.find("1.2000"), std::string::npos);
     EXPECT_EQ(std::count(w.wyjscie.begin(), w.wyjscie.end(), '\n'), 2); // head and one series
+}
+
+TEST_F(PrzebiegWsadowy, BezZiarnaJedenOdczytZegaraIZiarnoWPodsumowaniu) {
+    const std::vector<std::string> bezZiarna(MalaSeria.begin(), MalaSeria.end() - 2);
+    ZegarMilisekundy zegar(51234567);
+    const auto a =
+        Uruchom(Z(bezZiarna, {"--wyjscie", Plik("a.csv"), "--przebieg", Plik("a.trc")}), zegar);
+    ASSERT_EQ(a.status, 0) << a.bledy;
+    EXPECT_EQ(zegar.odczyty, 1) << "every series of the run continues one stream";
+    const std::string pierwsza = "ziarno 51234567\n";
+    ASSERT_EQ(a.wyjscie.substr(0, pierwsza.size()), pierwsza);
+
+    // The printed seed repeats the run.
+    const auto b = Uruchom(Z(bezZiarna, {"--ziarno", "51234567", "--wyjscie", Plik("b.csv"),
+                                         "--przebieg", Plik("b.trc")}));
+    ASSERT_EQ(b.status, 0) << b.bledy;
+    EXPECT_EQ(a.wyjscie.substr(pierwsza.size()), b.wyjscie);
+    EXPECT_EQ(Czytaj(Plik("a.csv")), Czytaj(Plik("b.csv")));
+    EXPECT_EQ(Czytaj(Plik("a.trc")), Czytaj(Plik("b.trc")));
+    EXPECT_EQ(b.wyjscie.find("ziarno"), std::string::npos) << "a given seed is not repeated";
 }

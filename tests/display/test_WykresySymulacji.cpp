@@ -2,6 +2,7 @@
 #include "WykresySymulacji.h"
 
 #include "Obliczenia.h"
+#include "Pomiar.h"
 #include "StaleZiarno.h"
 #include "Wykres.h"
 
@@ -15,7 +16,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -48,6 +51,29 @@ struct Silnik {
         obliczenia.UstawObserwatora(&wykresy);
     }
 };
+
+// A sample as the engine reports it, with bars 0..n for the n + 1 values given.
+Pomiar PomiarWykresu(int iteracja, double energia, double sigma,
+                     std::initializer_list<double> slupki = {}) {
+    Pomiar p{};
+    p.Seria = 1;
+    p.Iteracja = iteracja;
+    p.Energia = energia;
+    p.Sigma = sigma;
+    p.LiczbaSasiadow = static_cast<int>(slupki.size()) - 1;
+    std::copy(slupki.begin(), slupki.end(), p.Histogram.begin());
+    return p;
+}
+
+// Runs the engine to the end, starting every further series at once.
+void DoKonca(Obliczenia& obliczenia) {
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+        krok = obliczenia.KrokSymulacji();
+        if (krok == StanKroku::SeriaZakonczona) {
+            obliczenia.RozpocznijNastepnaSerie();
+        }
+    }
+}
 
 // The overlay pictures of a chart, by position.
 QList<QLabel*> Obrazki(Wykres* w) {
@@ -549,8 +575,8 @@ private slots:
         QLocale::setDefault(jezyk);
         Okno o;
         WykresySymulacji& w = *o.wykresy;
-        w.PunktSigmy(0, 0.1);
-        w.PunktSigmy(1000, sigma);
+        w.NowyPomiar(PomiarWykresu(0, 0, 0.1));
+        w.NowyPomiar(PomiarWykresu(1000, 0, sigma));
         w.ChartSigma->Odswiez();
         QCOMPARE(w.ChartSigma->TekstyLegendy(), QStringList{tekst});
         // The legend lies over the chart: the plot keeps its place.
@@ -580,8 +606,7 @@ private slots:
         p.PozycjaLambdyKoncowej = 24;
         p.PozycjaKroku = 2;
         obliczenia.PrzygotujObliczenia(p);
-        while (obliczenia.KrokSymulacji() != StanKroku::Koniec) {
-        }
+        DoKonca(obliczenia);
         QCOMPARE(w.Series13->LiczbaPunktow(), 3);
         for (SeriaWykresu* s : {w.Series11, w.Series4, w.Series5, w.Series9, w.Series10}) {
             QCOMPARE(s->LiczbaPunktow(), 0);
@@ -590,24 +615,55 @@ private slots:
         QCOMPARE(qobject_cast<QXYSeries*>(w.Series11->SeriaQt())->count(), 0);
     }
 
+    // "Powtórz obliczenia" answered No resets through the engine: a second
+    // results stage must not add onto the points of the first.
+    void zerowanieSilnikaCzysciWykresyPrzebiegu() {
+        Okno o;
+        WykresySymulacji& w = *o.wykresy;
+        Silnik silnik(w, 5);
+        Obliczenia& obliczenia = silnik.obliczenia;
+        ParametrySymulacji p;
+        p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
+        p.MaxIloscCykli = 10000;
+        p.PozycjaPrzedzialu = 20;
+        p.PozycjaLambdy = 5;
+        p.PozycjaLambdyKoncowej = 7;
+        p.PozycjaKroku = 2;
+        obliczenia.PrzygotujObliczenia(p);
+        DoKonca(obliczenia);
+        // What a results stage and a replay put on the other charts.
+        for (SeriaWykresu* s :
+             {w.Series4, w.Series5, w.Series8, w.Series9, w.Series10, w.Series11}) {
+            s->DodajPunkt(0.5, 0.5);
+        }
+        DodajSlupekHistogramu(*w.Series6, 0, 3);
+        DodajSlupekHistogramu(*w.Series7, 0, 3);
+        QCOMPARE(w.Series13->LiczbaPunktow(), 2);
+
+        obliczenia.ZerujSymulacje();
+        for (SeriaWykresu* s : {w.Series1, w.Series2, w.Series3, w.Series4, w.Series5, w.Series6,
+                                w.Series7, w.Series8, w.Series9, w.Series10, w.Series11}) {
+            QCOMPARE(s->LiczbaPunktow(), 0);
+        }
+        QCOMPARE(w.Series13->LiczbaPunktow(), 2);
+    }
+
     void obserwator() {
         Okno o;
         WykresySymulacji& w = *o.wykresy;
-        w.PunktEnergii(0, -12);
-        w.PunktSigmy(0, 0.2);
-        w.HistogramWyczyszczony();
-        w.SlupekHistogramu(0, 3);
-        w.SlupekHistogramu(1, 5);
-        w.PunktSigmyOdLambdy(0.4, 0.6);
+        w.NowyPomiar(PomiarWykresu(0, -12, 0.2, {3, 5}));
+        w.KoniecSerii(0.4, 0.6);
         QCOMPARE(w.Series1->Punkty(), QList<QPointF>{QPointF(0, -12)});
         QCOMPARE(w.Series2->Punkty(), QList<QPointF>{QPointF(0, 0.2)});
         QCOMPARE(w.Series3->Slupki().size(), 2);
         QCOMPARE(w.Series13->Punkty(), QList<QPointF>{QPointF(0.4, 0.6)});
-        w.HistogramWyczyszczony();
-        QCOMPARE(w.Series3->Slupki().size(), 0);
+        // Each sample's histogram replaces the one before.
+        w.NowyPomiar(PomiarWykresu(1000, -14, 0.3, {1, 2, 3}));
+        QCOMPARE(w.Series3->Slupki().size(), 3);
+        QCOMPARE(w.Series3->Slupki().at(2).Wartosc, 3.0);
+        QCOMPARE(w.Series1->LiczbaPunktow(), 2);
 
         // A reset clears the charts of one run; sigma against lambda stays.
-        w.SlupekHistogramu(0, 3);
         w.PrzebiegWyzerowany();
         QCOMPARE(w.Series1->LiczbaPunktow(), 0);
         QCOMPARE(w.Series2->LiczbaPunktow(), 0);
@@ -632,18 +688,14 @@ private slots:
         w.UstawZakresyOsi(Oddzialywanie::Porzadkowanie, 100000, 100);
         for (int i = 0; i <= 100; ++i) {
             const double t = i / 100.0;
-            w.PunktEnergii(i * 1000, -200 * (1 - std::exp(-5 * t)) - 20 * std::sin(20 * t));
-            w.PunktSigmy(i * 1000, 0.75 * (1 - std::exp(-6 * t)) + 0.02 * std::sin(30 * t));
-        }
-        const double histogram[] = {0, 12, 40, 36, 12};
-        w.HistogramWyczyszczony();
-        for (int n = 0; n < 5; ++n) {
-            w.SlupekHistogramu(n, histogram[n]);
+            w.NowyPomiar(PomiarWykresu(
+                i * 1000, -200 * (1 - std::exp(-5 * t)) - 20 * std::sin(20 * t),
+                0.75 * (1 - std::exp(-6 * t)) + 0.02 * std::sin(30 * t), {0, 12, 40, 36, 12}));
         }
         for (int i = 0; i < 9; ++i) {
             const double lambda = 0.1 + 0.3 * i;
             const double sigma = 0.95 / (1 + std::exp(-(lambda - 1.0) * 5)) - 0.05;
-            w.PunktSigmyOdLambdy(lambda, sigma);
+            w.KoniecSerii(lambda, sigma);
             w.Series9->DodajPunkt(lambda, sigma);
             w.Series5->DodajPunkt(lambda, 2.5 * std::exp(-std::pow((lambda - 1.0) * 2.5, 2)));
         }
@@ -680,17 +732,14 @@ private slots:
         w.UstawZakresyOsi(Oddzialywanie::Klasteryzacja, 1000000, 1000000);
         for (int i = 0; i <= 10000; ++i) {
             const double t = i / 10000.0;
-            w.PunktEnergii(i * 100, -2.4e6 * (1 - std::exp(-4 * t)) + 3e4 * std::sin(i * 0.9));
-            w.PunktSigmy(i * 100, -0.9 * (1 - std::exp(-5 * t)) + 0.03 * std::sin(i * 1.3));
-        }
-        const double histogram[] = {1000000, 0, 0, 0, 0, 0, 0};
-        w.HistogramWyczyszczony();
-        for (int n = 0; n < 7; ++n) {
-            w.SlupekHistogramu(n, histogram[n]);
+            w.NowyPomiar(PomiarWykresu(i * 100,
+                                       -2.4e6 * (1 - std::exp(-4 * t)) + 3e4 * std::sin(i * 0.9),
+                                       -0.9 * (1 - std::exp(-5 * t)) + 0.03 * std::sin(i * 1.3),
+                                       {1000000, 0, 0, 0, 0, 0, 0}));
         }
         for (int i = 0; i < 24; ++i) {
             const double lambda = -0.1 - 0.1 * i;
-            w.PunktSigmyOdLambdy(lambda, -0.95 / (1 + std::exp((lambda + 1.0) * 5)));
+            w.KoniecSerii(lambda, -0.95 / (1 + std::exp((lambda + 1.0) * 5)));
         }
         w.ChartSigmaSeria->show();
         Zapisz(o, QStringLiteral("_klasteryzacja"));

@@ -26,9 +26,8 @@ int ParyZeZawinieciem(const Siec& s) {
 }
 
 struct Sprawdzajacy : ObserwatorPomiarow {
-    std::array<double, 7> slupki{};
-    void HistogramWyczyszczony() override { slupki = {}; }
-    void SlupekHistogramu(int n, double liczba) override { slupki[n] = liczba; }
+    std::array<double, LiczbaSlupkow> slupki{};
+    void NowyPomiar(const Pomiar& p) override { slupki = p.Histogram; }
 };
 } // namespace
 

@@ -22,7 +22,8 @@ Przebieg Uruchom(SilnikTestowy& t, const ParametrySymulacji& p) {
         ++wynik.kroki;
         wynik.postepMalejacy |= t.obl.Postep().SeriaSymulacji < poprzedni;
         poprzedni = t.obl.Postep().SeriaSymulacji;
-        if (wynik.ostatni == StanKroku::NastepnaSeria) {
+        if (wynik.ostatni == StanKroku::SeriaZakonczona) {
+            t.obl.RozpocznijNastepnaSerie();
             wynik.pelnePojedyncze +=
                 t.obl.Postep().PojedynczaSymulacja == t.obl.Postep().PojedynczaSymulacjaMax;
         }
@@ -125,4 +126,116 @@ TEST(Przebieg, TeSameZiarnoTeSamePomiary) {
         }
     }
     EXPECT_EQ(a.obl.Stan().Energia, b.obl.Stan().Energia);
+}
+
+TEST(Przebieg, KoniecSeriiCzekaNaNastepneUlozenie) {
+    SilnikTestowy t;
+    ZapisObserwatora zapis;
+    t.obl.UstawObserwatora(&zapis);
+    t.obl.PrzygotujObliczenia(Seria(3, 7, 4));
+    StanKroku krok = StanKroku::Trwa;
+    while ((krok = t.obl.KrokSymulacji()) == StanKroku::Trwa) {
+    }
+    ASSERT_EQ(krok, StanKroku::SeriaZakonczona);
+    // The finished series' last state is still there to be drawn.
+    const std::size_t probek = zapis.pomiary.size();
+    EXPECT_EQ(zapis.pomiary.back().Seria, 1);
+    EXPECT_EQ(zapis.pomiary.back().Iteracja, 12000);
+    EXPECT_EQ(t.obl.Stan().NrSerii, 1);
+    EXPECT_EQ(t.obl.Stan().LiczbaSerii, 1);
+    EXPECT_EQ(zapis.lambdySerii, std::vector<double>{0.3});
+    EXPECT_EQ(zapis.zerowania, 0);
+    EXPECT_EQ(t.obl.KrokSymulacji(), StanKroku::SeriaZakonczona) << "nothing runs meanwhile";
+    EXPECT_EQ(zapis.pomiary.size(), probek);
+
+    t.obl.RozpocznijNastepnaSerie();
+    EXPECT_EQ(zapis.zerowania, 1);
+    ASSERT_EQ(zapis.pomiary.size(), probek + 1);
+    EXPECT_EQ(zapis.pomiary.back().Seria, 2);
+    EXPECT_EQ(zapis.pomiary.back().Iteracja, 0);
+    EXPECT_EQ(zapis.pomiary.back().Lambda, 0.7);
+    EXPECT_EQ(t.obl.Stan().NrSerii, 2);
+    EXPECT_EQ(t.obl.Stan().ObliczoneSerie, 1);
+    EXPECT_EQ(t.obl.Stan().NrCyklu, 2000);
+    EXPECT_EQ(t.obl.Postep().PojedynczaSymulacja, t.obl.Postep().PojedynczaSymulacjaMax);
+    t.obl.RozpocznijNastepnaSerie();
+    EXPECT_EQ(zapis.pomiary.size(), probek + 1) << "only a waiting series is started";
+
+    while ((krok = t.obl.KrokSymulacji()) == StanKroku::Trwa) {
+    }
+    EXPECT_EQ(krok, StanKroku::Koniec);
+    EXPECT_TRUE(t.obl.Zakonczone());
+}
+
+TEST(Przebieg, PomiarOpisujeProbkeJakMagazyn) {
+    SilnikTestowy t;
+    ZapisObserwatora zapis;
+    t.obl.UstawObserwatora(&zapis);
+    t.obl.PrzygotujObliczenia(Seria(3, 7, 4));
+    DoKonca(t.obl);
+    ASSERT_EQ(zapis.pomiary.size(), 2u * 7u); // samples 0, 2000, ..., 12000 of two series
+    for (const Pomiar& p : zapis.pomiary) {
+        EXPECT_EQ(p.Sigma, t.obl.Pomiary().SigmaCykli(p.Seria, p.Iteracja));
+        EXPECT_NEAR(p.Energia, -p.Lambda * p.LiczbaParAB, 1e-9);
+        EXPECT_EQ(p.LiczbaSasiadow, 4);
+        double atomy = 0;
+        for (int n = 0; n < LiczbaSlupkow; ++n) {
+            EXPECT_EQ(p.Histogram[n], t.obl.Pomiary().HistogramCykli(p.Seria, p.Iteracja, n));
+            atomy += p.Histogram[n];
+        }
+        EXPECT_EQ(atomy, 36);
+    }
+}
+
+TEST(Przebieg, NowePrzygotowanieLiczySerieOdZera) {
+    // "Powtórz obliczenia" prepares the stage afresh without setting the window up again.
+    SilnikTestowy t;
+    t.obl.PrzygotujObliczenia(Seria(1, 24, 12));
+    DoKonca(t.obl);
+    EXPECT_EQ(t.obl.Stan().ObliczoneSerie, 2);
+    t.obl.PrzygotujObliczenia(Seria(1, 24, 12));
+    EXPECT_EQ(t.obl.Stan().ObliczoneSerie, 0);
+    t.obl.KrokSymulacji();
+    EXPECT_EQ(t.obl.Postep().SeriaSymulacji, 2000);
+}
+
+TEST(Przebieg, ParametrySpozaZakresowOdrzucone) {
+    const auto odrzucone = [](auto zmien) {
+        SilnikTestowy t;
+        ParametrySymulacji p = Seria(1, 24, 3);
+        zmien(p);
+        try {
+            t.obl.PrzygotujObliczenia(p);
+        } catch (const std::invalid_argument&) {
+            return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(odrzucone([](ParametrySymulacji& p) { p.IloscAtomowOsX = 7; }));
+    EXPECT_TRUE(odrzucone([](ParametrySymulacji& p) { p.IloscAtomowOsY = 102; }));
+    EXPECT_TRUE(odrzucone([](ParametrySymulacji& p) { p.IloscAtomowOsX = 4; }));
+    EXPECT_FALSE(odrzucone([](ParametrySymulacji& p) { p.IloscAtomowOsX = 100; }));
+    EXPECT_TRUE(odrzucone([](ParametrySymulacji& p) { p.PozycjaKoncentracji = 51; }));
+    EXPECT_TRUE(odrzucone([](ParametrySymulacji& p) { p.PozycjaLambdy = 0; }));
+    EXPECT_TRUE(odrzucone([](ParametrySymulacji& p) { p.PozycjaLambdyKoncowej = 25; }));
+    EXPECT_TRUE(odrzucone([](ParametrySymulacji& p) { p.PozycjaPrzedzialu = 21; }));
+    EXPECT_TRUE(odrzucone([](ParametrySymulacji& p) { p.MaxIloscCykli = 9999; }));
+    EXPECT_FALSE(odrzucone([](ParametrySymulacji& p) { p.MaxIloscCykli = 10500; }))
+        << "a typed count between the spinner's steps is taken";
+    EXPECT_FALSE(odrzucone([](ParametrySymulacji& p) {
+        p.Seria = false;
+        p.PozycjaLambdyKoncowej = 99;
+    })) << "a single run ignores the end of the sweep";
+}
+
+TEST(Przebieg, TablicaRodzajowZgodnaZSiecia) {
+    for (const OpisRodzajuSieci& opis : RodzajeSieci) {
+        EXPECT_EQ(&OpisRodzaju(opis.Rodzaj), &opis);
+        EXPECT_EQ(RodzajZKlucza(opis.Klucz), opis.Rodzaj);
+        Siec s;
+        s.UstawRozmiar(opis.Rodzaj, 6, 6, 6);
+        EXPECT_EQ(s.LiczbaSasiadow(), opis.LiczbaSasiadow);
+        EXPECT_EQ(s.Nz(), opis.Wymiary == 3 ? 6 : 1);
+    }
+    EXPECT_EQ(RodzajZKlucza("3D"), std::nullopt);
 }

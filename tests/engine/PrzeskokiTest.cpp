@@ -71,7 +71,7 @@ TEST(Przeskoki, KolejnoscLosowanIPierwszaProbaZZiarna) {
     // above exp(-0.8) = 0.4493, so the exchange is rejected.
     SilnikTestowy t;
     t.obl.PrzygotujObliczenia(Parametry(RodzajSieci::Kwadratowa, 10, Ulozenie::Uporzadkowane));
-    Siec& s = t.obl.SiecAtomow();
+    Siec s = t.obl.SiecAtomow();
     const JednaProba p = Proba(s, 12345, 0.1, true);
     EXPECT_EQ(p.ostatnia.x1, 4);
     EXPECT_EQ(p.ostatnia.y1, 3);

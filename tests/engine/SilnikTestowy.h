@@ -2,6 +2,7 @@
 
 #include "Obliczenia.h"
 #include "ObserwatorPomiarow.h"
+#include "Pomiar.h"
 #include "StaleZiarno.h"
 
 #include <array>
@@ -26,20 +27,34 @@ inline ParametrySymulacji Parametry(RodzajSieci rodzaj, int n, Ulozenie uklad,
 
 // Records what the engine reports, in order.
 struct ZapisObserwatora : ObserwatorPomiarow {
+    std::vector<Pomiar> pomiary;
     std::vector<int> iteracjeEnergii;
     std::vector<double> energie;
     std::vector<double> sigmy;
-    std::vector<std::array<double, 7>> histogramy;
+    std::vector<std::array<double, LiczbaSlupkow>> histogramy;
     std::vector<double> lambdySerii;
     int zerowania = 0;
 
-    void PunktEnergii(int iteracja, double energia) override {
-        iteracjeEnergii.push_back(iteracja);
-        energie.push_back(energia);
+    void NowyPomiar(const Pomiar& p) override {
+        pomiary.push_back(p);
+        iteracjeEnergii.push_back(p.Iteracja);
+        energie.push_back(p.Energia);
+        sigmy.push_back(p.Sigma);
+        histogramy.push_back(p.Histogram);
     }
-    void HistogramWyczyszczony() override { histogramy.push_back({}); }
-    void SlupekHistogramu(int n, double liczba) override { histogramy.back()[n] = liczba; }
-    void PunktSigmy(int, double sigma) override { sigmy.push_back(sigma); }
-    void PunktSigmyOdLambdy(double lambda, double) override { lambdySerii.push_back(lambda); }
+    void KoniecSerii(double lambda, double) override { lambdySerii.push_back(lambda); }
     void PrzebiegWyzerowany() override { ++zerowania; }
 };
+
+// Runs a prepared run to the end, starting every further series at once;
+// returns the number of ticks.
+inline int DoKonca(Obliczenia& obl) {
+    int kroki = 0;
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec; ++kroki) {
+        krok = obl.KrokSymulacji();
+        if (krok == StanKroku::SeriaZakonczona) {
+            obl.RozpocznijNastepnaSerie();
+        }
+    }
+    return kroki;
+}

@@ -15,7 +15,7 @@ std::unique_ptr<MagazynPomiarow> Magazyn(int n, int przedzial) {
     magazyn->UstawPrzedzial(przedzial);
     for (int t = 0; t <= n + przedzial; t += przedzial) {
         magazyn->ZapiszSigme(2, t, t / 1e6);
-        for (int m = 0; m < MagazynPomiarow::LiczbaSlupkow; ++m) {
+        for (int m = 0; m < LiczbaSlupkow; ++m) {
             magazyn->ZapiszSlupek(2, t, m, t + m);
         }
     }

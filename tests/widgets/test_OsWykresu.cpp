@@ -77,12 +77,13 @@ private slots:
     }
 
     void zakresyStaleIAutomatyczne() {
-        const ZakresOsi s = ZakresOsi::Staly(0, 2.45, 0.2, QStringLiteral("# ##0.###"));
+        const ZakresOsiWykresu s =
+            ZakresOsiWykresu::Staly(0, 2.45, 0.2, QStringLiteral("# ##0.###"));
         QCOMPARE(s.Minimum.value(), 0.0);
         QCOMPARE(s.Maksimum.value(), 2.45);
         QCOMPARE(s.Przyrost, 0.2);
         QCOMPARE(s.Format, QStringLiteral("# ##0.###"));
-        const ZakresOsi a = ZakresOsi::Automatyczny(0.5);
+        const ZakresOsiWykresu a = ZakresOsiWykresu::Automatyczny(0.5);
         QVERIFY(!a.Minimum && !a.Maksimum);
         QCOMPARE(a.Przyrost, 0.5);
     }

@@ -142,7 +142,7 @@ private slots:
 
     void dlugaLiniaJestPrzerzedzana() {
         Pokazany p;
-        p.wykres.UstawOs(Os::Dolna, ZakresOsi::Staly(0, 1000000, 1000));
+        p.wykres.UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, 1000000, 1000));
         SeriaWykresu* s = p.wykres.DodajSerie(Rodzaj::Linia, Qt::red);
         for (int i = 0; i < 10000; ++i) {
             s->DodajPunkt(i * 100, std::sin(i * 0.7));
@@ -200,8 +200,9 @@ private slots:
 
     void osStala() {
         Pokazany p;
-        p.wykres.UstawOs(Os::Lewa, ZakresOsi::Staly(-0.15, 1.1, 0.1));
-        p.wykres.UstawOs(Os::Dolna, ZakresOsi::Staly(0, 2.45, 0.2, QStringLiteral("# ##0.###")));
+        p.wykres.UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(-0.15, 1.1, 0.1));
+        p.wykres.UstawOs(Os::Dolna,
+                         ZakresOsiWykresu::Staly(0, 2.45, 0.2, QStringLiteral("# ##0.###")));
         SeriaWykresu* s = p.wykres.DodajSerie(Rodzaj::Linia, Qt::red);
         s->DodajPunkt(0.5, 5); // outside: the fixed range stands
         p.Odswiez();
@@ -246,7 +247,7 @@ private slots:
 
     void osZJednymKoncemStalym() {
         Pokazany p;
-        p.wykres.UstawOs(Os::Lewa, ZakresOsi{0.0, std::nullopt, 0.5, {}});
+        p.wykres.UstawOs(Os::Lewa, ZakresOsiWykresu{0.0, std::nullopt, 0.5, {}});
         SeriaWykresu* s = p.wykres.DodajSerie(Rodzaj::Linia, Qt::green);
         s->DodajPunkt(0.1, 0.4);
         s->DodajPunkt(1.0, 3.7);
@@ -261,9 +262,9 @@ private slots:
 
     void zakresOsiWCzasieDzialania() {
         Pokazany p;
-        p.wykres.UstawOs(Os::Dolna, ZakresOsi::Staly(0, 100000));
+        p.wykres.UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, 100000));
         p.Odswiez();
-        p.wykres.UstawOs(Os::Dolna, ZakresOsi::Staly(0, 250000));
+        p.wykres.UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, 250000));
         p.Odswiez();
         QCOMPARE(p.wykres.Maksimum(Os::Dolna), 250000.0);
         auto* dolna = qobject_cast<QCategoryAxis*>(p.wykres.chart()->axes(Qt::Horizontal).first());
@@ -295,8 +296,8 @@ private slots:
             QLocale::setDefault(jezyk);
             Pokazany p(rozmiar);
             p.wykres.UstawTytul({QStringLiteral("Tytuł")});
-            p.wykres.UstawOs(Os::Lewa, ZakresOsi::Staly(lewaMin, lewaMax, lewaPrzyrost));
-            p.wykres.UstawOs(Os::Dolna, ZakresOsi::Staly(0, dolnaMax, dolnaPrzyrost));
+            p.wykres.UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(lewaMin, lewaMax, lewaPrzyrost));
+            p.wykres.UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, dolnaMax, dolnaPrzyrost));
             p.wykres.UstawTytulOsi(Os::Dolna, QStringLiteral("ilość iteracji"), QFont());
             p.wykres.DodajSerie(Rodzaj::Linia, Qt::red)->DodajPunkt(0, lewaMin);
             p.Odswiez();
@@ -312,8 +313,8 @@ private slots:
 
     void etykietaUstepujeObrazkowi() {
         Pokazany p;
-        p.wykres.UstawOs(Os::Dolna, ZakresOsi::Staly(0, 2.45, 0.2));
-        p.wykres.UstawOs(Os::Lewa, ZakresOsi::Staly(0, 1.1, 0.1));
+        p.wykres.UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, 2.45, 0.2));
+        p.wykres.UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(0, 1.1, 0.1));
         p.Odswiez();
         const QStringList bez = p.wykres.EtykietyOsi(Os::Dolna);
         QVERIFY(bez.contains(QStringLiteral("2.4")));
@@ -332,7 +333,7 @@ private slots:
     void etykietaNieWychodziZaWykres() {
         Pokazany p;
         p.wykres.UstawMarginesy({3, 4, 0, 4});
-        p.wykres.UstawOs(Os::Dolna, ZakresOsi::Staly(0, 100000));
+        p.wykres.UstawOs(Os::Dolna, ZakresOsiWykresu::Staly(0, 100000));
         p.Odswiez();
         const QStringList etykiety = p.wykres.EtykietyOsi(Os::Dolna);
         QVERIFY(!etykiety.isEmpty());
@@ -376,7 +377,7 @@ private slots:
 
     void pelnySlupekMaWartoscWewnatrz() {
         Pokazany p(QSize(272, 177));
-        p.wykres.UstawOs(Os::Lewa, ZakresOsi::Staly(0, 100));
+        p.wykres.UstawOs(Os::Lewa, ZakresOsiWykresu::Staly(0, 100));
         SeriaWykresu* s = p.wykres.DodajSerie(Rodzaj::Slupki, Qt::green);
         s->DodajSlupek(100, QStringLiteral("4"), Qt::blue);
         s->DodajSlupek(40, QStringLiteral("5"), Qt::blue);
