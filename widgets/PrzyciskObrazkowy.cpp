@@ -1,6 +1,9 @@
 #include "PrzyciskObrazkowy.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 PrzyciskObrazkowy::PrzyciskObrazkowy(QWidget* rodzic) : QAbstractButton(rodzic) {
     setCursor(Qt::PointingHandCursor);
@@ -36,4 +39,20 @@ void PrzyciskObrazkowy::leaveEvent(QEvent* zdarzenie) {
 void PrzyciskObrazkowy::paintEvent(QPaintEvent*) {
     QPainter malarz(this);
     malarz.drawPixmap(rect(), WidocznyObrazek());
+    if (hasFocus()) {
+        QStyleOptionFocusRect ramka;
+        ramka.initFrom(this);
+        ramka.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ramka, &malarz, this);
+    }
+}
+
+void PrzyciskObrazkowy::keyPressEvent(QKeyEvent* zdarzenie) {
+    // Space is the button's own key; Enter does the same, as on the push
+    // buttons of a dialog.
+    if (zdarzenie->key() == Qt::Key_Return || zdarzenie->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(zdarzenie);
 }
