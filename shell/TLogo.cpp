@@ -48,6 +48,8 @@ TLogo::TLogo(Dialogi& dialogi, const QRect& ekran, QWidget* rodzic)
     UstawPodpowiedz(przycisk, QStringLiteral("Kliknij, aby przejść do Menu głównego programu"));
     przycisk->setFocus();
     connect(przycisk, &QAbstractButton::clicked, this, &TLogo::ESimageFM1Click);
+    // The button stays whole even where the picture under it is transparent.
+    setMask(mask() + przycisk->geometry());
 
     plikPomocy_ = ZnajdzPlikProgramu(QStringLiteral("Pomoc/Fazolab.html"));
 }

@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 PrzyciskObrazkowy::PrzyciskObrazkowy(QWidget* rodzic) : QAbstractButton(rodzic) {
     setCursor(Qt::PointingHandCursor);
@@ -40,10 +38,12 @@ void PrzyciskObrazkowy::paintEvent(QPaintEvent*) {
     QPainter malarz(this);
     malarz.drawPixmap(rect(), WidocznyObrazek());
     if (hasFocus()) {
-        QStyleOptionFocusRect ramka;
-        ramka.initFrom(this);
-        ramka.rect = rect().adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ramka, &malarz, this);
+        // Dots over a light line: seen on dark and light pictures alike.
+        const QRect ramka = rect().adjusted(2, 2, -3, -3);
+        malarz.setPen(QPen(Qt::white, 1));
+        malarz.drawRect(ramka);
+        malarz.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        malarz.drawRect(ramka);
     }
 }
 
