@@ -1,12 +1,9 @@
 #!/bin/sh
-# Installs what is missing, builds Fazolab and starts it.
+# Installs what is missing, builds Fazolab and starts it. The build puts the
+# help and the animation clip beside the program, where it looks first.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build
-if [ -x build/shell/fazolab ]; then
-    exec build/shell/fazolab "$@"
-fi
-echo "Okno programu jeszcze nie istnieje; uruchamiam fazolab-batch." >&2
-exec build/cli/fazolab-batch "$@"
+exec build/shell/fazolab "$@"

@@ -1,5 +1,6 @@
 #include "PrzyciskObrazkowy.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 PrzyciskObrazkowy::PrzyciskObrazkowy(QWidget* rodzic) : QAbstractButton(rodzic) {
@@ -36,4 +37,22 @@ void PrzyciskObrazkowy::leaveEvent(QEvent* zdarzenie) {
 void PrzyciskObrazkowy::paintEvent(QPaintEvent*) {
     QPainter malarz(this);
     malarz.drawPixmap(rect(), WidocznyObrazek());
+    if (hasFocus()) {
+        // Dots over a light line: seen on dark and light pictures alike.
+        const QRect ramka = rect().adjusted(2, 2, -3, -3);
+        malarz.setPen(QPen(Qt::white, 1));
+        malarz.drawRect(ramka);
+        malarz.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        malarz.drawRect(ramka);
+    }
+}
+
+void PrzyciskObrazkowy::keyPressEvent(QKeyEvent* zdarzenie) {
+    // Space is the button's own key; Enter does the same, as on the push
+    // buttons of a dialog.
+    if (zdarzenie->key() == Qt::Key_Return || zdarzenie->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(zdarzenie);
 }

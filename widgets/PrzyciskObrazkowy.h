@@ -4,7 +4,8 @@
 #include <QPixmap>
 
 // A button that is a picture: one picture normally, the other while the
-// mouse is over it; clicked() on a click. Its size is that of the first
+// mouse is over it; clicked() on a click, and on Enter or Space while it has
+// the focus (a dotted frame shows the focus). Its size is that of the first
 // picture unless set otherwise; both pictures are drawn to fill it.
 class PrzyciskObrazkowy : public QAbstractButton {
     Q_OBJECT
@@ -22,6 +23,7 @@ protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
     void enterEvent(QEnterEvent* zdarzenie) override;
     void leaveEvent(QEvent* zdarzenie) override;
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
 
 private:
     QPixmap zwykly_;

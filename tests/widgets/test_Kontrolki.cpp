@@ -199,6 +199,15 @@ private slots:
         QTest::mouseClick(&przycisk, Qt::LeftButton);
         QCOMPARE(klik.size(), 1);
         QCOMPARE(przycisk.toolTip(), przycisk.statusTip());
+
+        // From the keyboard: it takes the focus, and Enter and Space click it.
+        QCOMPARE(przycisk.focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(&przycisk, Qt::Key_Return);
+        QTest::keyClick(&przycisk, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(&przycisk, Qt::Key_Space);
+        QCOMPARE(klik.size(), 4);
+        QTest::keyClick(&przycisk, Qt::Key_A);
+        QCOMPARE(klik.size(), 4);
     }
 
     void etykietaLacza() {
