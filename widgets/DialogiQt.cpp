@@ -5,8 +5,12 @@
 
 Odpowiedz DialogiQt::Zapytaj(QWidget* rodzic, const QString& tekst, const QString& tytul,
                              Przyciski przyciski, Ikona ikona) {
+    // Texts may break lines as "\n\r" or "\r\n"; a message box wants plain "\n".
+    QString wyswietlany = tekst;
+    wyswietlany.replace(QLatin1String("\n\r"), QLatin1String("\n"))
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox okno(ikona == Ikona::Blad ? QMessageBox::Critical : QMessageBox::NoIcon, tytul,
-                     tekst, QMessageBox::NoButton, rodzic);
+                     wyswietlany, QMessageBox::NoButton, rodzic);
     switch (przyciski) {
     case Przyciski::TakNie:
         okno.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

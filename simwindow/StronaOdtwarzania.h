@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class Obliczenia;
+class PrzyciskPrzezroczysty;
+class QGroupBox;
+class QLabel;
+class QSpinBox;
+class SuwakZZaznaczeniem;
+class WykresySymulacji;
+
+// The page "Liczba par AB i parametr Sigma": the replay of every stored
+// sample. A series (TBNrSerii) and a cycle, an iteration count (SENrCyklu),
+// are chosen; the page shows the sigma history of the series, its histogram
+// at the cycle and at the end of the run. The automatic show steps through
+// the cycles at the pace of "Odświerz co:".
+class StronaOdtwarzania : public QWidget {
+    Q_OBJECT
+public:
+    StronaOdtwarzania(const Obliczenia& obliczenia, QWidget* rodzic = nullptr);
+
+    // Where the chart set places Chart5 and Chart6, and ChartSigma2.
+    QWidget* MiejsceHistogramow() const { return histogramy_; }
+    QWidget* MiejsceHistoriiSigmy() const { return historia_; }
+    void UstawWykresy(WykresySymulacji* wykresy) { wykresy_ = wykresy; }
+
+    void PokazCykl();
+    void SENrCykluChange();
+    void TBNrSeriiChange();
+    void TBPoczatekClick();
+    void TBKoniecClick();
+    void TBAutoPokazPlayClick();
+    void TimerAutoPokazTimer();
+    void TBAutoPokazStopClick();
+    void SEOdswierzanieChange();
+
+    // The cycle spinner steps by the sampling interval P and ends at the
+    // number of iterations N of the run.
+    void UstawPrzyrostCyklu(int przyrost);
+    void UstawMaksimumCyklu(int maksimum);
+    // Stops a running show (the stage is left).
+    void ZatrzymajPokaz();
+
+    SuwakZZaznaczeniem* TBNrSerii;
+    QLabel* LNrSerii;
+    QLabel* Label16;
+    QLabel* LTBNrSerii;
+    QLabel* LWynikiLambdaInfo;
+    QSpinBox* SENrCyklu;
+    PrzyciskPrzezroczysty* TBPoczatek;
+    PrzyciskPrzezroczysty* TBKoniec;
+    PrzyciskPrzezroczysty* TBAutoPokazPlay;
+    PrzyciskPrzezroczysty* TBAutoPokazStop;
+    QSpinBox* SEOdswierzanie;
+    QTimer TimerAutoPokaz;
+
+private:
+    void Zbuduj();
+
+    const Obliczenia& obliczenia_;
+    WykresySymulacji* wykresy_ = nullptr;
+    QWidget* histogramy_ = nullptr;
+    QWidget* historia_ = nullptr;
+};

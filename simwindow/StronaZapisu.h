@@ -1,0 +1,60 @@
+#pragma once
+
+#include "TekstyWynikow.h"
+
+#include <QString>
+#include <QWidget>
+
+class Dialogi;
+class PrzyciskPrzezroczysty;
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+struct WynikiSerii;
+
+// The page "Wyniki": the results of a series as text and their save to a
+// file a spreadsheet opens. The folder of the last save is remembered in the
+// settings ("KatalogDoZapisu"), the file type chosen last is proposed again.
+class StronaZapisu : public QWidget {
+    Q_OBJECT
+public:
+    StronaZapisu(Dialogi& dialogi, QWidget* rodzic = nullptr);
+
+    // The lattice kind whose file name the save proposes.
+    void UstawRodzaj(const QString& rodzaj) { rodzaj_ = rodzaj; }
+    // Fills the memos and edits; the Cv/kN at the transition keeps its
+    // previous text when the results give none.
+    void PokazTeksty(const WynikiSerii& wyniki);
+    // Checks the five export choices the results stage always offers.
+    void ZaznaczEksport();
+    TekstyWynikow Teksty() const;
+    PolaWynikow Pola() const;
+
+    void BZapiszWynikiClick();
+    void ZapiszWyniki();
+    // The file type changed while the dialog is open.
+    void SDZapiszWynikiTypeChange(int typ);
+    char Separator() const { return separator_; }
+
+    QPlainTextEdit* MOpisSieci;
+    QPlainTextEdit* MLambda;
+    QPlainTextEdit* MSigma;
+    QPlainTextEdit* MCvkN;
+    QLineEdit* ELambdaTc;
+    QLineEdit* ECvkNTc;
+    QCheckBox* CBWynikiOpis;
+    QCheckBox* CBWynikiLambda;
+    QCheckBox* CBWynikiSigma;
+    QCheckBox* CBWynikiCvkN;
+    QCheckBox* CBWynikiLambdaTc;
+    QCheckBox* CBWynikiCvkNTc;
+    PrzyciskPrzezroczysty* BZapiszWyniki;
+
+private:
+    void Zbuduj();
+
+    Dialogi& dialogi_;
+    QString rodzaj_;
+    int typ_ = 1;
+    char separator_ = ',';
+};

@@ -1,0 +1,498 @@
+#include "TSiec2D3D.h"
+
+#include "Dialogi.h"
+#include "Obliczenia.h"
+#include "OknoPomocy.h"
+#include "Opis.h"
+#include "OtworzKlucz.h"
+#include "PlikiProgramu.h"
+#include "PrzyciskPrzezroczysty.h"
+#include "RysunekSieci.h"
+#include "SterownikPrzebiegu.h"
+#include "StronaObliczen.h"
+#include "StronaOdtwarzania.h"
+#include "StronaUstawien.h"
+#include "StronaZapisu.h"
+#include "StronyWynikow.h"
+#include "SuwakZZaznaczeniem.h"
+#include "TIniRead.h"
+#include "TRot3D.h"
+#include "TytulyOkna.h"
+#include "WykresySymulacji.h"
+#include "Wykres.h"
+#include "ZegarDoby.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+
+namespace {
+constexpr int DomyslnaIloscAtomowNaOsi = 10;
+constexpr int DomyslnaMaxIloscCykli = 100000;
+constexpr int ProgDuzejSieci = 5000;
+constexpr int MaxAtomowWidoku3D = 1000;
+
+const QString CaptionObliczenia = QStringLiteral("Obliczenia   ");
+const QString CaptionWyniki = QStringLiteral("Wyniki      ");
+const QString CaptionZapisz = QStringLiteral("Zapisz wyniki");
+
+PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const QString& napis, const QString& obrazek,
+                                const QRect& miejsce, const QString& podpowiedz) {
+    auto* przycisk = new PrzyciskPrzezroczysty(napis, rodzic);
+    przycisk->setGeometry(miejsce);
+    przycisk->setIcon(QIcon(obrazek));
+    przycisk->setFocusPolicy(Qt::StrongFocus);
+    QFont czcionka = przycisk->font();
+    czcionka.setBold(true);
+    czcionka.setPixelSize(14);
+    przycisk->setFont(czcionka);
+    Opisz(przycisk, napis.trimmed(), podpowiedz, 3001);
+    return przycisk;
+}
+
+void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne) {
+    for (QWidget* kontrolka : kontrolki) {
+        kontrolka->setVisible(widoczne);
+    }
+}
+
+// The caption colour a blink turns `kolor` into: `pierwszy` becomes `drugi`,
+// anything else `pierwszy`.
+void Mrugnij(PrzyciskPrzezroczysty* przycisk, const QColor& pierwszy, const QColor& drugi) {
+    if (przycisk->isEnabled()) {
+        przycisk->UstawKolorCzcionki(przycisk->KolorCzcionki() == pierwszy ? drugi : pierwszy);
+    }
+}
+} // namespace
+
+TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
+                     std::unique_ptr<ZrodloZiarna> ziarno)
+    : QWidget(rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      dialogi_(dialogi), menu_(menu),
+      ziarno_(ziarno ? std::move(ziarno) : std::make_unique<ZegarDoby>()),
+      obliczenia_(std::make_unique<Obliczenia>(*ziarno_)) {
+    Zbuduj();
+    Wykresy = std::make_unique<WykresySymulacji>(
+        MiejscaWykresow{TNObliczenia->StronaWykresow(), TNWyniki->MiejsceCieplaWlasciwego(),
+                        TNWyniki->Odtwarzanie->MiejsceHistogramow(),
+                        TNWyniki->Odtwarzanie->MiejsceHistoriiSigmy()});
+    obliczenia_->UstawObserwatora(Wykresy.get());
+    TNWyniki->UstawWykresy(Wykresy.get());
+    rysunek_ = std::make_unique<RysunekSieci>(obliczenia_->SiecAtomow(), *TNObliczenia->ISiecXYZ,
+                                              *TNObliczenia->RotSiec3D);
+
+    SterownikPrzebiegu::Otoczenie otoczenie;
+    otoczenie.BSiecNowe = BSiecNowe;
+    otoczenie.BSiecDalej = BSiecDalej;
+    otoczenie.BSiecZamknij = BSiecZamknij;
+    otoczenie.WylaczonaGrafika = [this] { return Ustawienia->WylaczonaGrafika(); };
+    otoczenie.RysujSiec = [this] { RysujSiec(); };
+    otoczenie.UstawMaksimumCyklu = [this](int n) { TNWyniki->Odtwarzanie->UstawMaksimumCyklu(n); };
+    Przebieg = new SterownikPrzebiegu(*obliczenia_, *TNObliczenia, otoczenie, this);
+
+    Ustawienia->UstawPokazGaugeSerii([this](bool pokaz) { TNObliczenia->PokazGaugeSerii(pokaz); });
+    connect(BSiecDalej, &QAbstractButton::clicked, this, &TSiec2D3D::BSiecDalejClick);
+    connect(BSiecNowe, &QAbstractButton::clicked, this, &TSiec2D3D::BSiecNoweClick);
+    connect(BSiecZamknij, &QAbstractButton::clicked, this, &TSiec2D3D::BSiecZamknijClick);
+    connect(TBPomoc, &QAbstractButton::clicked, this, &TSiec2D3D::TBPomocClick);
+    connect(TNObliczenia->TBLicz, &QAbstractButton::clicked, Przebieg,
+            &SterownikPrzebiegu::TBLiczClick);
+    connect(TNObliczenia->TBZatrzymaj, &QAbstractButton::clicked, Przebieg,
+            &SterownikPrzebiegu::TBZatrzymajClick);
+    connect(TNObliczenia->CBAtomySasiadujace, &QAbstractButton::clicked, this,
+            &TSiec2D3D::CBAtomySasiadujaceClick);
+    connect(TNObliczenia->RBWidok2D, &QAbstractButton::clicked, this, &TSiec2D3D::RBWidok2DClick);
+    connect(TNObliczenia->RBWidok3D, &QAbstractButton::clicked, this, &TSiec2D3D::RBWidok3DClick);
+    connect(TNObliczenia->TBOsZ, &QSlider::valueChanged, this, [this] { RysujSiec(); });
+    connect(TNWyniki, &StronyWynikow::WynikiObliczone, this,
+            [this] { UstawIkone(QStringLiteral(":/okna/ikona_wyniki.png")); });
+    TimerDalej.setInterval(500);
+    connect(&TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
+    FormCreate();
+}
+
+TSiec2D3D::~TSiec2D3D() {
+    obliczenia_->UstawObserwatora(nullptr);
+}
+
+// The window's fixed layout: the picture strip, the panel with the three
+// notebooks stacked at one place and the button row, the status bar.
+void TSiec2D3D::Zbuduj() {
+    setFixedSize(752, 483);
+    Opisz(this, QStringLiteral("Symulacje"), {}, 3001);
+    PasekObrazka = new QLabel(this);
+    PasekObrazka->setGeometry(0, 0, 151, 465);
+    PasekObrazka->setPixmap(QPixmap(QStringLiteral(":/okna/pasek.jpg")));
+    PasekObrazka->setScaledContents(true);
+
+    auto* panel = new QFrame(this);
+    panel->setGeometry(150, 0, 600, 457);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    TNUstawienia = new QTabWidget(panel);
+    Ustawienia = new StronaUstawien;
+    TNUstawienia->addTab(Ustawienia, QStringLiteral("Ustawienia"));
+    Opisz(TNUstawienia, QStringLiteral("Ustawienia"), {}, 10000);
+    TNObliczenia = new StronaObliczen(panel);
+    TNWyniki = new StronyWynikow(*obliczenia_, dialogi_, panel);
+    for (QTabWidget* notatnik : {TNUstawienia, static_cast<QTabWidget*>(TNObliczenia),
+                                 static_cast<QTabWidget*>(TNWyniki)}) {
+        notatnik->setGeometry(5, 5, 590, 408);
+    }
+
+    TBPomoc = Przycisk(panel, QStringLiteral("Pomoc"), QStringLiteral(":/okna/pomoc.png"),
+                       QRect(16, 421, 89, 29), QStringLiteral("Otwiera pomoc programu..."));
+    BSiecNowe =
+        Przycisk(panel, QStringLiteral("Powtórz obliczenia"), QStringLiteral(":/okna/nowe.png"),
+                 QRect(128, 421, 169, 29), QStringLiteral("Wraca do ustawień parametrów..."));
+    BSiecDalej =
+        Przycisk(panel, QStringLiteral("Obliczenia  "), QStringLiteral(":/okna/dalej.png"),
+                 QRect(309, 421, 156, 29), QStringLiteral("Przechodzi do następnego etapu..."));
+    auto* panelKonca = new QFrame(panel);
+    panelKonca->setGeometry(488, 410, 108, 46);
+    panelKonca->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    BSiecZamknij =
+        Przycisk(panelKonca, QStringLiteral("Koniec"), QStringLiteral(":/okna/koniec.png"),
+                 QRect(4, 2, 100, 42), QStringLiteral("Wraca do menu głównego..."));
+    BSiecNowe->setEnabled(false);
+
+    PasekStanu = new QStatusBar(this);
+    PasekStanu->setGeometry(0, 465, 752, 18);
+    PasekStanu->setSizeGripEnabled(false);
+}
+
+void TSiec2D3D::FormCreate() {
+    if (const QScreen* ekran = screen()) {
+        const QRect obszar = ekran->geometry();
+        move(static_cast<int>(obszar.width() / 2.0 - width() / 2.0),
+             static_cast<int>(obszar.height() / 2.0 - height() / 2.0 - 20));
+    }
+    plikPomocy_ = ZnajdzPlikProgramu(QStringLiteral("Pomoc/Fazolab.html"));
+    TBPomoc->setVisible(!plikPomocy_.isEmpty());
+}
+
+bool TSiec2D3D::event(QEvent* zdarzenie) {
+    if (zdarzenie->type() == QEvent::StatusTip) {
+        PasekStanu->showMessage(static_cast<QStatusTipEvent*>(zdarzenie)->tip());
+        return true;
+    }
+    return QWidget::event(zdarzenie);
+}
+
+// The close box does what "Koniec" does, and is refused while a run goes on
+// ("Koniec" is disabled then).
+void TSiec2D3D::closeEvent(QCloseEvent* zdarzenie) {
+    // A hidden window is only closed when the program ends.
+    if (isHidden()) {
+        zdarzenie->accept();
+        return;
+    }
+    if (!BSiecZamknij->isEnabled() || Przebieg->Trwa()) {
+        zdarzenie->ignore();
+        return;
+    }
+    BSiecZamknijClick();
+    zdarzenie->accept();
+}
+
+void TSiec2D3D::UstawTytul(const QString& etap) {
+    setWindowTitle(TytulOkna(rodzajSieci_, etap));
+}
+
+void TSiec2D3D::UstawIkone(const QString& obrazek) {
+    setWindowIcon(QIcon(obrazek));
+}
+
+void TSiec2D3D::PokazEtap(QWidget* notebook) {
+    for (QWidget* etap : {static_cast<QWidget*>(TNUstawienia), static_cast<QWidget*>(TNObliczenia),
+                          static_cast<QWidget*>(TNWyniki)}) {
+        etap->setVisible(etap == notebook);
+    }
+}
+
+void TSiec2D3D::UstawSiec(const QString& rodzaj) {
+    Przebieg->ZerujLicznikZakladki();
+    TIniRead czytajRejestr;
+    czytajRejestr.SetSubKeyName(KluczFazolab());
+    czytajRejestr.SetReadString(QStringLiteral("DopasowanieWielomianem"));
+    czytajRejestr.Execute();
+    TNWyniki->GBDopasowanieWielomianem->setVisible(czytajRejestr.Value == QLatin1String("Tak"));
+
+    UstawIkone(QStringLiteral(":/okna/ikona_ustawienia.png"));
+    rodzajSieci_ = rodzaj.left(20);
+    Ustawienia->UstawRodzaj(rodzajSieci_);
+    TNWyniki->Zapis->UstawRodzaj(rodzajSieci_);
+    UstawTytul(QStringLiteral("Ustawienia"));
+
+    TNObliczenia->UstawAnimacje(ZnajdzPlikProgramu(QStringLiteral("Dane/anim.dat")));
+    Ustawienia->UstawOsie(DomyslnaIloscAtomowNaOsi);
+    obliczenia_->UstawSiec();
+    Ustawienia->UstawTrackbaryDomyslne(DomyslnaMaxIloscCykli);
+    TNObliczenia->TBOsZ->setValue(0);
+    Wykresy->WyczyscSerie();
+    Ustawienia->PokazOsZ(rodzajSieci_ == QLatin1String("3DR"));
+    TNObliczenia->ZerujGauge();
+
+    PokazEtap(TNUstawienia);
+    TNObliczenia->setCurrentIndex(0);
+    TNWyniki->setCurrentIndex(0);
+    TNObliczenia->P2D->show();
+    TNObliczenia->P3D->hide();
+    TNObliczenia->PSeriaObliczen->hide();
+    TNObliczenia->UlozPostep(true);
+    TNObliczenia->RBWidok2D->setChecked(true);
+    TNObliczenia->RotSiec3D->ClearPoints();
+    Pokaz({TNObliczenia->LTrwajaObliczenia, TNObliczenia->LProszeCzekac}, false);
+
+    TimerDalej.start();
+    BSiecDalej->setEnabled(true);
+    BSiecDalej->setText(CaptionObliczenia);
+    Ustawienia->UstawWyboryDomyslne();
+    Ustawienia->OdswiezParametry();
+    TNObliczenia->TBLicz->setEnabled(false);
+    Ustawienia->RBSeriaSymulacji->setFocus();
+}
+
+void TSiec2D3D::BSiecDalejClick() {
+    if (!TNUstawienia->isHidden()) {
+        PokazEtap(TNObliczenia);
+        TNObliczenia->TBLicz->setEnabled(true);
+        BSiecNowe->setEnabled(true);
+        BSiecDalej->setEnabled(false);
+        BSiecDalej->setText(CaptionWyniki);
+        PrzygotujObliczenia();
+        TNObliczenia->TBLicz->setFocus();
+    } else if (!TNObliczenia->isHidden()) {
+        UstawIkone(QStringLiteral(":/okna/ikona_wyniki.png"));
+        UstawTytul(QStringLiteral("Wyniki"));
+        TNWyniki->setCurrentIndex(0);
+        PokazEtap(TNWyniki);
+        BSiecDalej->setEnabled(true);
+        BSiecDalej->setText(CaptionZapisz);
+        StronaOdtwarzania& odtwarzanie = *TNWyniki->Odtwarzanie;
+        odtwarzanie.TBNrSerii->setMaximum(obliczenia_->Stan().NrSerii);
+        odtwarzanie.SENrCyklu->setValue(0);
+        odtwarzanie.PokazCykl();
+        TNWyniki->ObliczWyniki();
+    } else {
+        TNWyniki->Zapis->ZaznaczEksport();
+        BSiecDalej->setEnabled(false);
+        TNWyniki->setCurrentIndex(2);
+        TNWyniki->Zapis->BZapiszWyniki->setFocus();
+    }
+}
+
+void TSiec2D3D::BSiecNoweClick() {
+    const Odpowiedz odpowiedz = dialogi_.Zapytaj(
+        this, QStringLiteral("Czy przywrócić ustawienia domyślne wszystkich parametrów ?"),
+        QStringLiteral("Fazolab"), Przyciski::TakNie);
+    TNWyniki->Odtwarzanie->ZatrzymajPokaz();
+    if (odpowiedz == Odpowiedz::Tak) {
+        UstawSiec(rodzajSieci_);
+    } else {
+        UstawIkone(QStringLiteral(":/okna/ikona_ustawienia.png"));
+        UstawTytul(QStringLiteral("Ustawienia"));
+        obliczenia_->ZerujSymulacje();
+        TNObliczenia->setCurrentIndex(0);
+        BSiecDalej->setEnabled(true);
+        PokazEtap(TNUstawienia);
+        Wykresy->Series13->Wyczysc();
+    }
+    Ustawienia->UstawWylaczonaGrafike(false);
+    BSiecNowe->setEnabled(false);
+    BSiecDalej->setText(CaptionObliczenia);
+    TNObliczenia->TBLicz->setEnabled(false);
+    TNObliczenia->ZerujGauge();
+    TNObliczenia->setCurrentIndex(0);
+    Przebieg->ZerujLicznikZakladki();
+    TNObliczenia->RBWidok2D->setChecked(true);
+    TNObliczenia->P2D->show();
+    Pokaz({TNObliczenia->P3D, TNObliczenia->PSeriaObliczen, TNObliczenia->LTrwajaObliczenia,
+           TNObliczenia->LProszeCzekac},
+          false);
+    Ustawienia->RBSeriaSymulacji->setFocus();
+}
+
+void TSiec2D3D::BSiecZamknijClick() {
+    Przebieg->Zatrzymaj();
+    TNWyniki->Odtwarzanie->ZatrzymajPokaz();
+    rodzajSieci_.clear();
+    BSiecNowe->setEnabled(false);
+    BSiecDalej->setEnabled(false);
+    if (menu_) {
+        menu_->show();
+        menu_->setEnabled(true);
+    }
+    hide();
+}
+
+void TSiec2D3D::TBPomocClick() {
+    if (plikPomocy_.isEmpty()) {
+        return;
+    }
+    if (!pomoc_) {
+        pomoc_ = std::make_unique<OknoPomocy>(plikPomocy_);
+    }
+    pomoc_->Pokaz(3001);
+}
+
+void TSiec2D3D::TimerDalejTimer() {
+    Mrugnij(BSiecDalej, Qt::black, Qt::red);
+    Mrugnij(BSiecNowe, Qt::black, Qt::red);
+    Mrugnij(TNObliczenia->TBLicz, QColor(0, 128, 0), Qt::yellow);
+    Mrugnij(TNObliczenia->TBZatrzymaj, QColor(128, 0, 0), Qt::red);
+}
+
+void TSiec2D3D::PrzygotujObliczenia() {
+    UstawIkone(QStringLiteral(":/okna/ikona_obliczenia.png"));
+    UstawTytul(QStringLiteral("Obliczenia"));
+    Ustawienia->OdswiezParametry();
+
+    StronaUstawien& u = *Ustawienia;
+    StronaObliczen& o = *TNObliczenia;
+    const bool szescienna = rodzajSieci_ == QLatin1String("3DR");
+    Pokaz({u.SEIloscAtomowOsZ, u.LOsZ, o.TBOsZ}, szescienna);
+    const ParametrySymulacji parametry = u.Parametry();
+    if (szescienna) {
+        o.TBOsZ->setRange(1, parametry.IloscAtomowOsZ);
+    } else {
+        o.TBOsZ->setValue(1);
+    }
+    u.LIloscAtomowWSieci->setText(QString::number(u.IloscAtomowWSieci()));
+
+    u.TBKrok->setMaximum(u.TBLambdaKoncowa->value() - u.TBLambdaKoncowa->minimum() + 1);
+    u.TBKrok->setEnabled(u.TBKrok->maximum() != 1);
+    TNWyniki->Odtwarzanie->UstawPrzyrostCyklu(parametry.PozycjaPrzedzialu * 100);
+    const int liczbaSerii =
+        parametry.Seria
+            ? Obliczenia::LiczbaSeriiDla(parametry.PozycjaLambdy, parametry.PozycjaLambdyKoncowej,
+                                         parametry.PozycjaKroku)
+            : 1;
+    TNWyniki->Odtwarzanie->TBNrSerii->setMaximum(liczbaSerii);
+    o.RBWidok3D->setEnabled(szescienna && u.IloscAtomowWSieci() <= MaxAtomowWidoku3D);
+
+    if (!u.WylaczonaGrafika() && u.IloscAtomowWSieci() >= ProgDuzejSieci) {
+        const Odpowiedz odpowiedz =
+            dialogi_.Zapytaj(this,
+                             QStringLiteral("Im większa ilość atomów do wyświetlenia w sieci,\n\r"
+                                            "tym wolniej będą prowadzone obliczenia.\n\r"
+                                            "Czy wyłączyć wyświetlanie sieci ?"),
+                             QStringLiteral("Fazolab"), Przyciski::TakNie);
+        u.UstawWylaczonaGrafike(odpowiedz == Odpowiedz::Tak);
+    }
+
+    o.UstawMaksimaGauge(parametry.MaxIloscCykli, liczbaSerii * parametry.MaxIloscCykli);
+    Wykresy->UstawZakresyOsi(parametry.Tryb, parametry.MaxIloscCykli, u.IloscAtomowWSieci());
+    o.TBLicz->setEnabled(true);
+
+    const bool wylaczona = u.WylaczonaGrafika();
+    if (!parametry.Seria) {
+        o.UlozPostep(false);
+        o.PokazGaugeSerii(false);
+        o.P2D->show();
+        Pokaz({o.P3D, o.PSeriaObliczen}, false);
+        Pokaz({o.GBSposobWyswietlaniaSieci, o.CBAtomySasiadujace, o.RBWidok2D, o.RBWidok3D,
+               o.PPlaszczyzna},
+              true);
+        Wykresy->ChartEnergia->show();
+        Wykresy->ChartSigmaSeria->hide();
+    } else {
+        o.UlozPostep(true);
+        o.PokazGaugeSerii(true);
+        Wykresy->ChartEnergia->hide();
+        Wykresy->ChartSigmaSeria->show();
+        o.PSeriaObliczen->setVisible(wylaczona);
+        Pokaz({o.GBSposobWyswietlaniaSieci, o.P2D, o.CBAtomySasiadujace}, !wylaczona);
+        if (wylaczona) {
+            Pokaz({o.P3D, o.TBOsZ}, false);
+        }
+    }
+
+    obliczenia_->PrzygotujObliczenia(parametry);
+    const StanObliczen& stan = obliczenia_->Stan();
+    o.LObliczeniaLambda->setText(FormatOgolny(stan.Lambda));
+    o.LObliczeniaKoncentracja->setText(FormatOgolny(stan.Koncentracja));
+    o.LObliczeniaIlAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
+    o.LObliczeniaLiczbaIteracji->setText(FormatOgolny(stan.MaxIloscCykli));
+    TNWyniki->LWynikiLambda->setText(FormatOgolny(stan.Lambda));
+    TNWyniki->LWynikiLambdaKoncowa->setText(FormatOgolny(stan.LambdaKoncowa));
+    TNWyniki->LWynikiKrok->setText(FormatOgolny(stan.Krok));
+    TNWyniki->LWynikiKonceentracja->setText(FormatOgolny(stan.Koncentracja));
+    TNWyniki->LWynikiLiczAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
+    TNWyniki->LWynikiLiczbaIteracji->setText(FormatOgolny(stan.MaxIloscCykli));
+
+    UstawZakresOsiZ();
+    rysunek_->UstawTlo();
+    RysujSiec();
+}
+
+void TSiec2D3D::RysujSiec() {
+    if (TNObliczenia->isHidden() || obliczenia_->Stan().IloscAtomow == 0) {
+        return;
+    }
+    StronaObliczen& o = *TNObliczenia;
+    const KontrolkiRysunku kontrolki{o.RBWidok3D->isChecked(), Ustawienia->WylaczonaGrafika(),
+                                     o.CBAtomySasiadujace->isChecked(), o.TBOsZ->value()};
+    switch (rysunek_->RysujSiec(kontrolki)) {
+    case Rysunek::Widok3D:
+        break;
+    case Rysunek::Wylaczony:
+        o.PSeriaObliczen->show();
+        Pokaz({o.GBSposobWyswietlaniaSieci, o.P2D, o.P3D, o.CBAtomySasiadujace, o.TBOsZ}, false);
+        break;
+    case Rysunek::Widok2D:
+        if (rysunek_->RozmiarAtomu() == 16) {
+            o.P2D->show();
+            o.PSeriaObliczen->hide();
+        }
+        o.PPlaszczyzna->setText(rysunek_->OpisPlaszczyzny());
+        break;
+    }
+}
+
+void TSiec2D3D::UstawZakresOsiZ() {
+    const auto [od, doPlaszczyzny] = RysunekSieci::ZakresOsiZ(
+        obliczenia_->SiecAtomow(), TNObliczenia->CBAtomySasiadujace->isChecked());
+    const QSignalBlocker cisza(TNObliczenia->TBOsZ);
+    TNObliczenia->TBOsZ->setRange(od, doPlaszczyzny);
+}
+
+void TSiec2D3D::CBAtomySasiadujaceClick() {
+    rysunek_->UstawTlo();
+    UstawZakresOsiZ();
+    RysujSiec();
+}
+
+void TSiec2D3D::RBWidok3DClick() {
+    StronaObliczen& o = *TNObliczenia;
+    o.P3D->show();
+    o.P2D->hide();
+    if (rodzajSieci_ == QLatin1String("3DR")) {
+        o.TBOsZ->hide();
+    }
+    o.PPlaszczyzna->hide();
+    o.CBAtomySasiadujace->setEnabled(false);
+    rysunek_->RysujSiec3D();
+}
+
+void TSiec2D3D::RBWidok2DClick() {
+    StronaObliczen& o = *TNObliczenia;
+    o.P3D->hide();
+    o.P2D->show();
+    if (rodzajSieci_ == QLatin1String("3DR")) {
+        o.TBOsZ->show();
+    }
+    o.PPlaszczyzna->show();
+    o.CBAtomySasiadujace->setEnabled(true);
+    RysujSiec();
+}
