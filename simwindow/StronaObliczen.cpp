@@ -38,8 +38,8 @@ QLabel* Etykieta(QWidget* rodzic, const QString& tekst, const QRect& miejsce, bo
 
 // A caption and its value label on one row; the value is named after it.
 QLabel* Wiersz(QWidget* rodzic, const QString& podpis, int y) {
-    Etykieta(rodzic, podpis, QRect(434, y, 82, 16));
-    auto* wartosc = Etykieta(rodzic, QString(), QRect(516, y, 68, 16), true);
+    Etykieta(rodzic, podpis, QRect(434, y, 92, 16));
+    auto* wartosc = Etykieta(rodzic, QString(), QRect(528, y, 56, 16), true);
     Opisz(wartosc, podpis);
     return wartosc;
 }

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTabBar>
 
 namespace {
 constexpr int Kontekst = 31000;
@@ -27,8 +28,8 @@ QLabel* Etykieta(QWidget* rodzic, const QString& tekst, const QRect& miejsce) {
 
 // A caption and its value on one row of the parameters group.
 QLabel* Wiersz(QWidget* rodzic, const QString& podpis, int y) {
-    Etykieta(rodzic, podpis, QRect(8, y, 86, 16));
-    auto* wartosc = Etykieta(rodzic, QString(), QRect(94, y, 54, 16));
+    Etykieta(rodzic, podpis, QRect(6, y, 92, 16));
+    auto* wartosc = Etykieta(rodzic, QString(), QRect(98, y, 52, 16));
     QFont czcionka = wartosc->font();
     czcionka.setBold(true);
     wartosc->setFont(czcionka);
@@ -54,6 +55,10 @@ StronyWynikow::StronyWynikow(Obliczenia& obliczenia, Dialogi& dialogi, QWidget* 
            QStringLiteral("Ciepło właściwe i temperatura przejścia fazowego"));
     addTab(Odtwarzanie, QStringLiteral("Liczba par AB i parametr Sigma"));
     addTab(Zapis, QStringLiteral("Wyniki"));
+    // The three page names fit side by side only in a smaller type.
+    QFont czcionkaZakladek = tabBar()->font();
+    czcionkaZakladek.setPixelSize(11);
+    tabBar()->setFont(czcionkaZakladek);
     Opisz(this, QStringLiteral("Wyniki"), {}, 30000);
     connect(SEStopienWielomianu, &QSpinBox::valueChanged, this,
             &StronyWynikow::SEStopienWielomianuChange);

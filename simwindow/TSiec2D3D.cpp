@@ -52,7 +52,7 @@ PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const QString& napis, const QSt
     przycisk->setFocusPolicy(Qt::StrongFocus);
     QFont czcionka = przycisk->font();
     czcionka.setBold(true);
-    czcionka.setPixelSize(14);
+    czcionka.setPixelSize(13);
     przycisk->setFont(czcionka);
     Opisz(przycisk, napis.trimmed(), podpowiedz, 3001);
     return przycisk;
