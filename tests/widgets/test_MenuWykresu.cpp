@@ -190,14 +190,8 @@ private slots:
         QTest::addColumn<QString>("nazwa");
         QTest::newRow("spacje") << "przed symulacją"
                                 << "przed_symulacją";
-        QTest::newRow("dwie linie") << "Prawdopodobieństwo znalezienia n atomów rodz. B w "
-                                       "otoczeniu atomu rodz. A"
-                                    << "Prawdopodobieństwo_znalezienia_n_atomów_rodz._B_w_"
-                                       "otoczeniu_atomu_rodz._A";
-        QTest::newRow("zakazane znaki") << " Cv/kN: \"a\" <b>? "
+        QTest::newRow("zakazane znaki") << " ..Cv/kN: \"a\" <b>?. "
                                         << "Cv_kN_a_b";
-        QTest::newRow("kropki na końcach") << "..ukryty."
-                                           << "ukryty";
         QTest::newRow("pusty") << "  "
                                << "Wykres";
     }
