@@ -25,8 +25,7 @@ public:
         const std::vector<std::string> formaty = FormatyKomorek(Rozpakuj(plik, "xl/styles.xml"));
         Komorki komorki;
         const std::regex wzor(R"re(<c r="([A-Z]+)([0-9]+)"([^>]*?)(/>|>(.*?)</c>))re");
-        for (std::sregex_iterator i(arkusz.begin(), arkusz.end(), wzor), koniec; i != koniec;
-             ++i) {
+        for (std::sregex_iterator i(arkusz.begin(), arkusz.end(), wzor), koniec; i != koniec; ++i) {
             const std::smatch& m = *i;
             const std::string atrybuty = m[3];
             const std::string wnetrze = m[5];
@@ -112,7 +111,7 @@ private:
         std::vector<std::string> formaty;
         const std::string xfs = Miedzy(xml, "<cellXfs", "</cellXfs>");
         const std::regex xf(R"re(<xf numFmtId="([0-9]+)")re");
-            for (std::sregex_iterator i(xfs.begin(), xfs.end(), xf), koniec; i != koniec; ++i) {
+        for (std::sregex_iterator i(xfs.begin(), xfs.end(), xf), koniec; i != koniec; ++i) {
             formaty.push_back(kody.at(std::stoi((*i)[1])));
         }
         return formaty;
