@@ -15,8 +15,8 @@ class QPainter;
 class Wykres;
 
 // The folder the pictures of the charts were last saved in, kept by whoever
-// owns the settings (the window keeps it as "KatalogObrazow"). An empty or
-// missing folder stands for the user's home folder.
+// owns the settings (the window keeps it as "KatalogObrazow"). An empty value
+// stands for the user's home folder.
 struct KatalogObrazow {
     std::function<QString()> Odczytaj;
     std::function<void(const QString&)> Zapamietaj;
@@ -56,8 +56,9 @@ public:
 
     // The file name the dialog proposes, without extension: the chart's title.
     QString ProponowanaNazwa() const;
-    // A title as a file name: white space as "_", characters no file system
-    // accepts left out, letters (Polish ones too) kept; "Wykres" for nothing.
+    // A title as a file name: white space and the characters some file system
+    // refuses become "_" (one for a run), letters (Polish ones too) are kept,
+    // "_" and "." are trimmed from the ends; "Wykres" for nothing left.
     static QString NazwaPlikuZTytulu(const QString& tytul);
 
 protected:
