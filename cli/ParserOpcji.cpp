@@ -317,7 +317,8 @@ std::string TekstPomocy() {
            "  --uklad przypadkowe|uporzadkowane|wydzielenie  ułożenie początkowe (przypadkowe)\n"
            "  --ziarno N                 stałe ziarno generatora: powtarzalny przebieg\n"
            "  --stopien D                stopień wielomianu 1..24 (automatyczny)\n"
-           "  --wyjscie PLIK             plik wyników serii (.csv: przecinek, inaczej tabulator)\n"
+           "  --wyjscie PLIK             plik wyników serii: .csv z przecinkiem, .xlsx skoroszyt\n"
+           "                             programu Excel, inny z tabulatorem\n"
            "  --przebieg PLIK            każdy pomiar jako CSV (UTF-8)\n"
            "  --pomoc                    ten opis\n";
 }

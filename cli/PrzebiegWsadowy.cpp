@@ -9,6 +9,7 @@
 #include "StatystykaProbek.h"
 #include "ZapisPrzebiegu.h"
 #include "ZapiszPlik.h"
+#include "ZapiszWyniki.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,14 +20,23 @@
 #include <unistd.h>
 
 namespace {
-bool KonczySieNaCsv(const std::string& nazwa) {
-    if (nazwa.size() < 4) {
+bool KonczySieNa(const std::string& nazwa, const std::string& rozszerzenie) {
+    if (nazwa.size() < rozszerzenie.size()) {
         return false;
     }
-    std::string koncowka = nazwa.substr(nazwa.size() - 4);
+    std::string koncowka = nazwa.substr(nazwa.size() - rozszerzenie.size());
     std::transform(koncowka.begin(), koncowka.end(), koncowka.begin(),
                    [](unsigned char z) { return static_cast<char>(std::tolower(z)); });
-    return koncowka == ".csv";
+    return koncowka == rozszerzenie;
+}
+
+// The batch has no dialog: the extension chooses the type, a name without a
+// known one gets the tab-separated text.
+TypPlikuWynikow TypWyjscia(const std::string& nazwa) {
+    if (KonczySieNa(nazwa, ".csv")) {
+        return TypPlikuWynikow::Csv;
+    }
+    return KonczySieNa(nazwa, ".xlsx") ? TypPlikuWynikow::Xlsx : TypPlikuWynikow::Txt;
 }
 
 // Checked before the run, so that an hour of computing is not lost to a typo.
@@ -139,9 +149,8 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
         }
     }
     if (!o.Wyjscie.empty()) {
-        const char separator = KonczySieNaCsv(o.Wyjscie) ? SeparatorCsv : SeparatorTxt;
         const WynikZapisu w =
-            ZapiszPlik(o.Wyjscie, TrescPlikuWynikow(wyniki->Teksty, PolaWynikow{}, separator));
+            ZapiszWyniki(o.Wyjscie, wyniki->Teksty, PolaWynikow{}, TypWyjscia(o.Wyjscie), nullptr);
         if (!w.Udany()) {
             bledy << JednaLinia(w.Komunikat) << '\n';
             return 1;

@@ -5,19 +5,21 @@
 namespace {
 constexpr const char* KoniecLinii = "\r\n";
 
-std::string Wiersz(const std::string& lambda, const std::string& sigma, const std::string& cvkn,
-                   const PolaWynikow& pola, char separator) {
-    std::string wiersz;
-    if (pola.Lambda) {
-        wiersz += lambda;
+// The chosen columns of one line of the table: a column left out leaves no
+// field, but a line without "Lambda" still starts with the separator.
+std::vector<std::string> Wiersz(const std::string& lambda, const std::string& sigma,
+                                const std::string& cvkn, const PolaWynikow& pola) {
+    std::vector<std::string> komorki;
+    if (pola.Lambda || pola.Sigma || pola.CvkN) {
+        komorki.push_back(pola.Lambda ? lambda : std::string());
     }
     if (pola.Sigma) {
-        wiersz += separator + sigma;
+        komorki.push_back(sigma);
     }
     if (pola.CvkN) {
-        wiersz += separator + cvkn;
+        komorki.push_back(cvkn);
     }
-    return wiersz + KoniecLinii;
+    return komorki;
 }
 
 std::string Linia(const std::vector<std::string>& memo, std::size_t i) {
@@ -29,30 +31,46 @@ char SeparatorTypu(int typ) {
     return typ == 2 ? SeparatorTxt : SeparatorCsv;
 }
 
+std::vector<std::vector<std::string>> WierszeWynikow(const TekstyWynikow& teksty,
+                                                     const PolaWynikow& pola) {
+    std::vector<std::vector<std::string>> wiersze;
+    if (pola.Opis) {
+        // Each description line ends with a separator: an empty last field.
+        for (const std::string& linia : teksty.MOpisSieci) {
+            wiersze.push_back({linia, std::string()});
+        }
+    }
+    wiersze.emplace_back();
+    wiersze.push_back(Wiersz("Lambda:", "Sigma:", "Cv/kN:", pola));
+    // One line per series whichever columns are chosen.
+    for (std::size_t i = 0; i < teksty.MLambda.size(); ++i) {
+        wiersze.push_back(
+            Wiersz(teksty.MLambda[i], Linia(teksty.MSigma, i), Linia(teksty.MCvkN, i), pola));
+    }
+    wiersze.emplace_back();
+    if (pola.LambdaTc || pola.CvkNTc) {
+        wiersze.push_back({"Przejście fazowe dla"});
+    }
+    if (pola.LambdaTc) {
+        wiersze.push_back({"Lambda=", teksty.ELambdaTc, std::string()});
+    }
+    if (pola.CvkNTc) {
+        wiersze.push_back({"Cv/kN=", teksty.ECvkNTc, std::string()});
+    }
+    return wiersze;
+}
+
 std::string TrescPlikuWynikow(const TekstyWynikow& teksty, const PolaWynikow& pola,
                               char separator) {
     std::string tresc;
-    if (pola.Opis) {
-        for (const std::string& linia : teksty.MOpisSieci) {
-            tresc += linia + separator + KoniecLinii;
+    for (const std::vector<std::string>& wiersz : WierszeWynikow(teksty, pola)) {
+        for (std::size_t i = 0; i < wiersz.size(); ++i) {
+            if (i > 0) {
+                tresc += separator;
+            }
+            tresc += wiersz[i];
         }
-    }
-    tresc += KoniecLinii;
-    tresc += Wiersz("Lambda:", "Sigma:", "Cv/kN:", pola, separator);
-    // One line per series whichever columns are chosen.
-    for (std::size_t i = 0; i < teksty.MLambda.size(); ++i) {
-        tresc += Wiersz(teksty.MLambda[i], Linia(teksty.MSigma, i), Linia(teksty.MCvkN, i), pola,
-                        separator);
-    }
-    tresc += KoniecLinii;
-    if (pola.LambdaTc || pola.CvkNTc) {
-        tresc += std::string("Przejście fazowe dla") + KoniecLinii;
-    }
-    if (pola.LambdaTc) {
-        tresc += "Lambda=" + (separator + teksty.ELambdaTc) + separator + KoniecLinii;
-    }
-    if (pola.CvkNTc) {
-        tresc += "Cv/kN=" + (separator + teksty.ECvkNTc) + separator + KoniecLinii;
+        tresc += KoniecLinii;
     }
     return NaWindows1250(tresc);
 }

@@ -4,12 +4,26 @@
 #include "TekstyWynikow.h"
 
 #include <string>
+#include <vector>
 
-// The separators of the two file types of the save dialog: type 1 (*.csv)
-// the comma, type 2 (*.txt) the tab.
+// The file types of the save dialog, numbered as its entries (1-based), with
+// their filters in UTF-8.
+enum class TypPlikuWynikow { Csv = 1, Txt = 2, Xlsx = 3 };
+inline constexpr const char* FiltrCsv = "Arkusz Microsoft Excel (R) 2000 (*.csv)";
+inline constexpr const char* FiltrTxt = "Plik tekstowy (*.txt)";
+inline constexpr const char* FiltrXlsx = "Skoroszyt programu Excel (*.xlsx)";
+
+// The separators of the two text file types: type 1 (*.csv) the comma, type 2
+// (*.txt) the tab.
 constexpr char SeparatorCsv = ',';
 constexpr char SeparatorTxt = '\t';
 char SeparatorTypu(int typ);
+
+// The lines of the results file as fields, UTF-8: the file joins the fields
+// of a line with the separator, the workbook puts each into a cell of its
+// row. An empty line has no field; a trailing separator is an empty last field.
+std::vector<std::vector<std::string>> WierszeWynikow(const TekstyWynikow& teksty,
+                                                     const PolaWynikow& pola);
 
 // The bytes of the results file, Windows-1250 with CR LF line ends, for the
 // given texts and check boxes; the description lines, the heading line and

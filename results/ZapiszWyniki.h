@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlikWynikow.h"
 #include "TekstyWynikow.h"
 #include "WynikZapisu.h"
 
@@ -11,4 +12,11 @@
 // folder (the window stores it as "KatalogDoZapisu").
 WynikZapisu ZapiszWyniki(const std::string& sciezka, const TekstyWynikow& teksty,
                          const PolaWynikow& pola, char separator,
+                         const std::function<void(const std::string&)>& zapamietajKatalog);
+
+// The same for the file type chosen in the dialog: Csv and Txt the text file
+// with the comma or the tab, Xlsx the workbook (SkoroszytWynikow). The file
+// name's extension plays no part.
+WynikZapisu ZapiszWyniki(const std::string& sciezka, const TekstyWynikow& teksty,
+                         const PolaWynikow& pola, TypPlikuWynikow typ,
                          const std::function<void(const std::string&)>& zapamietajKatalog);

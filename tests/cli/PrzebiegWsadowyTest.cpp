@@ -1,6 +1,8 @@
+#include "CzytnikSkoroszytu.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
 #include "PlikWynikow.h"
+#include "ParserOpcji.h"
 #include "PrzebiegWsadowy.h"
 #include "StaleZiarno.h"
 #include "ZegarMilisekundy.h"
@@ -120,6 +122,16 @@ TEST_F(PrzebiegWsadowy, PlikWynikowIPrzebiegJakZSilnikaOkna) {
         ++wierszy;
     }
     EXPECT_EQ(wierszy, 4 * 7); // four series of seven samples (0, 2000, ..., 12000)
+}
+
+TEST_F(PrzebiegWsadowy, WyjscieXlsxToSkoroszyt) {
+    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--wyjscie", Plik("w.XLSX")})).status, 0);
+    int liczby = 0;
+    for (const auto& [miejsce, komorka] : CzytnikSkoroszytu::Czytaj(Plik("w.XLSX"))) {
+        liczby += komorka.Liczba;
+    }
+    EXPECT_EQ(liczby, 3 * 4 + 2); // three columns of four series, the transition
+    EXPECT_NE(TekstPomocy().find(".xlsx"), std::string::npos);
 }
 
 TEST_F(PrzebiegWsadowy, BledneOpcjeOdrzuconeZanimCokolwiekRuszy) {
