@@ -34,8 +34,8 @@ struct WykresZKrzywa {
     WykresZKrzywa() {
         wykres.resize(409, 200);
         wykres.UstawTytul({TytulSigmaLambda});
-        wykres.UstawOs(Wykres::Os::Dolna, ZakresOsi::Staly(0.0, 2.45, 0.2));
-        wykres.UstawOs(Wykres::Os::Lewa, ZakresOsi::Staly(-0.15, 1.1, 0.1));
+        wykres.UstawOs(Wykres::Os::Dolna, ZakresOsiWykresu::Staly(0.0, 2.45, 0.2));
+        wykres.UstawOs(Wykres::Os::Lewa, ZakresOsiWykresu::Staly(-0.15, 1.1, 0.1));
         SeriaWykresu* krzywa = wykres.DodajSerie(SeriaWykresu::Rodzaj::Linia, Aqua);
         for (int i = 0; i <= 24; ++i) {
             const double x = 0.1 * i;
