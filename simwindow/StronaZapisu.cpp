@@ -164,10 +164,14 @@ void StronaZapisu::ZapiszWyniki() {
     zapytanie.Katalog = katalog;
     const auto rodzaj = RodzajZKlucza(rodzaj_.toStdString());
     zapytanie.NazwaPliku = rodzaj ? QString::fromStdString(DomyslnaNazwaPliku(*rodzaj)) : QString();
-    zapytanie.Filtry = {QStringLiteral("Arkusz Microsoft Excel (R) 2000 (*.csv)"),
-                        QStringLiteral("Plik tekstowy (*.txt)")};
+    zapytanie.Filtry = {QString::fromUtf8(FiltrCsv), QString::fromUtf8(FiltrTxt),
+                        QString::fromUtf8(FiltrXlsx)};
     zapytanie.Typ = typ_;
-    zapytanie.DomyslneRozszerzenie = QStringLiteral("csv");
+    // A name typed without an extension becomes a .csv file, or a workbook
+    // when the workbook type was chosen last.
+    zapytanie.DomyslneRozszerzenie = static_cast<TypPlikuWynikow>(typ_) == TypPlikuWynikow::Xlsx
+                                         ? QStringLiteral("xlsx")
+                                         : QStringLiteral("csv");
     zapytanie.ZmianaTypu = [this](int typ) { SDZapiszWynikiTypeChange(typ); };
     separator_ = SeparatorTypu(typ_);
 
@@ -181,11 +185,11 @@ void StronaZapisu::ZapiszWyniki() {
     zapiszRejestr.SetSubKeyName(KluczFazolab());
     zapiszRejestr.SetReadString(KluczKatalogu);
     zapiszRejestr.SetNotify(false);
-    const WynikZapisu wynik =
-        ::ZapiszWyniki(QDir::toNativeSeparators(plik->Sciezka).toStdString(), Teksty(), Pola(),
-                       separator_, [&zapiszRejestr](const std::string& folder) {
-                           zapiszRejestr.Execute(QString::fromStdString(folder));
-                       });
+    const WynikZapisu wynik = ::ZapiszWyniki(
+        QDir::toNativeSeparators(plik->Sciezka).toStdString(), Teksty(), Pola(),
+        static_cast<TypPlikuWynikow>(typ_), [&zapiszRejestr](const std::string& folder) {
+            zapiszRejestr.Execute(QString::fromStdString(folder));
+        });
     if (!wynik.Udany()) {
         dialogi_.Zapytaj(this, QString::fromStdString(wynik.Komunikat),
                          QString::fromStdString(wynik.Tytul), Przyciski::Ok, Ikona::Blad);

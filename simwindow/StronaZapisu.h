@@ -32,8 +32,10 @@ public:
 
     void BZapiszWynikiClick();
     void ZapiszWyniki();
-    // The file type changed while the dialog is open.
+    // The file type changed while the dialog is open: 1 comma-separated,
+    // 2 tab-separated text, 3 workbook.
     void SDZapiszWynikiTypeChange(int typ);
+    int Typ() const { return typ_; }
     char Separator() const { return separator_; }
 
     QPlainTextEdit* MOpisSieci;

@@ -3,6 +3,7 @@
 #include "Dialogi.h"
 #include "Obliczenia.h"
 #include "OknoPomocy.h"
+#include "MenuWykresu.h"
 #include "Opis.h"
 #include "OtworzKlucz.h"
 #include "PlikiProgramu.h"
@@ -16,6 +17,7 @@
 #include "StronyWynikow.h"
 #include "SuwakZZaznaczeniem.h"
 #include "TIniRead.h"
+#include "TIniWrite.h"
 #include "TRot3D.h"
 #include "TytulyOkna.h"
 #include "WykresySymulacji.h"
@@ -87,6 +89,7 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
                         TNWyniki->Odtwarzanie->MiejsceHistogramow(),
                         TNWyniki->Odtwarzanie->MiejsceHistoriiSigmy()});
     obliczenia_->UstawObserwatora(Wykresy.get());
+    DodajMenuWykresow();
     TNWyniki->UstawWykresy(Wykresy.get());
     rysunek_ = std::make_unique<RysunekSieci>(obliczenia_->SiecAtomow(), *TNObliczenia->ISiecXYZ,
                                               *TNObliczenia->RotSiec3D);
@@ -119,6 +122,30 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
     TimerDalej.setInterval(500);
     connect(&TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
     FormCreate();
+}
+
+// Every chart can be copied or saved as a picture; the folder of the last
+// picture is remembered like the folder of the results.
+void TSiec2D3D::DodajMenuWykresow() {
+    const QString klucz = QStringLiteral("KatalogObrazow");
+    const KatalogObrazow katalog{[klucz] {
+                                     TIniRead czytaj;
+                                     czytaj.SetSubKeyName(KluczFazolab());
+                                     czytaj.SetReadString(klucz);
+                                     czytaj.Execute();
+                                     return czytaj.Value;
+                                 },
+                                 [klucz](const QString& folder) {
+                                     TIniWrite zapisz;
+                                     zapisz.SetSubKeyName(KluczFazolab());
+                                     zapisz.SetReadString(klucz);
+                                     zapisz.Execute(folder);
+                                 }};
+    for (Wykres* wykres : {Wykresy->ChartEnergia, Wykresy->ChartSigmaSeria, Wykresy->ChartSigma,
+                           Wykresy->ChartLA, Wykresy->ChartSigmaLambda, Wykresy->ChartCvkNLambda,
+                           Wykresy->Chart5, Wykresy->Chart6, Wykresy->ChartSigma2}) {
+        new MenuWykresu(*wykres, dialogi_, katalog);
+    }
 }
 
 TSiec2D3D::~TSiec2D3D() {

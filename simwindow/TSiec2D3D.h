@@ -70,6 +70,7 @@ protected:
 
 private:
     void Zbuduj();
+    void DodajMenuWykresow();
     void FormCreate();
     void PrzygotujObliczenia();
     void RysujSiec();

@@ -1,0 +1,236 @@
+#include "OknoTestowe.h"
+
+#include "MenuWykresu.h"
+#include "ObliczWyniki.h"
+#include "PlikWynikow.h"
+#include "SeriaWykresu.h"
+#include "StronaOdtwarzania.h"
+#include "StronaZapisu.h"
+#include "StronyWynikow.h"
+#include "WykresySymulacji.h"
+#include "Wykres.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+QStringList Linie(const QPlainTextEdit* memo) {
+    return memo->toPlainText().split(QLatin1Char('\n'));
+}
+
+QString Linie(const std::vector<std::string>& linie) {
+    QStringList tekst;
+    for (const std::string& linia : linie) {
+        tekst.append(QString::fromStdString(linia));
+    }
+    return tekst.join(QLatin1Char('\n'));
+}
+
+// Runs a series and enters the results stage.
+void DoWynikow(OknoTestowe& t) {
+    t.okno->BSiecDalejClick();
+    QVERIFY(t.LiczDoKonca());
+    t.okno->BSiecDalejClick();
+}
+
+QByteArray Plik(const QString& sciezka) {
+    QFile plik(sciezka);
+    return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
+}
+} // namespace
+
+// The results stage: results, replay and the save, as a user meets them.
+class WynikiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        QVERIFY(konfiguracja_.isValid());
+        qputenv("XDG_CONFIG_HOME", konfiguracja_.path().toUtf8());
+    }
+
+    void WejscieDoWynikow() {
+        OknoTestowe t;
+        t.u().SEMaxIloscCykli->setValue(10000);
+        DoWynikow(t);
+        StronyWynikow& w = *t.okno->TNWyniki;
+        QCOMPARE(w.currentIndex(), 0);
+        QCOMPARE(w.Odtwarzanie->TBNrSerii->minimum(), 1);
+        QCOMPARE(w.Odtwarzanie->TBNrSerii->maximum(), 9);
+        QCOMPARE(w.Odtwarzanie->TBNrSerii->value(), 1);
+        QCOMPARE(w.Odtwarzanie->SENrCyklu->value(), 0);
+        QCOMPARE(w.Odtwarzanie->LWynikiLambdaInfo->text(), "0,1");
+        for (QPlainTextEdit* memo : {w.Zapis->MLambda, w.Zapis->MSigma, w.Zapis->MCvkN}) {
+            QCOMPARE(Linie(memo).size(), 9);
+        }
+        QCOMPARE(Linie(w.Zapis->MOpisSieci).size(), 4);
+        // Everything but the transition lambda is free of the random offset.
+        const WynikiSerii rdzen = ObliczWyniki(t.okno->Silnik(), std::nullopt, 0.0);
+        QCOMPARE(w.Zapis->MCvkN->toPlainText(), Linie(rdzen.Teksty.MCvkN));
+        QCOMPARE(w.Zapis->MSigma->toPlainText(), Linie(rdzen.Teksty.MSigma));
+        QCOMPARE(w.Zapis->ECvkNTc->text(), QString::fromStdString(rdzen.Teksty.ECvkNTc));
+        QCOMPARE(w.LWynikiTempTc->text(), w.Zapis->ECvkNTc->text());
+        QCOMPARE(w.LWynikiLambdaTc->text(), w.Zapis->ELambdaTc->text());
+        QCOMPARE(t.okno->Wykresy->Series9->LiczbaPunktow(), 9);
+        QCOMPARE(t.okno->Wykresy->Series10->LiczbaPunktow(), 9);
+        QCOMPARE(t.okno->Wykresy->Series5->LiczbaPunktow(), 9);
+        QVERIFY(w.GBDopasowanieWielomianem->isHidden());
+
+        // A degree changed and back again gives the same results.
+        const QString cvkn = w.Zapis->MCvkN->toPlainText();
+        const double lambdaTc = w.Zapis->ELambdaTc->text().toDouble();
+        w.CBStopienWielomianu->click();
+        QVERIFY(w.SEStopienWielomianu->isEnabled());
+        w.SEStopienWielomianu->setValue(2);
+        QVERIFY(w.Zapis->MCvkN->toPlainText() != cvkn);
+        QCOMPARE(t.okno->Wykresy->Series10->LiczbaPunktow(), 9);
+        w.CBStopienWielomianu->click();
+        QCOMPARE(w.SEStopienWielomianu->value(), 4);
+        QVERIFY(!w.SEStopienWielomianu->isEnabled());
+        QCOMPARE(w.Zapis->MCvkN->toPlainText(), cvkn);
+        QVERIFY(qAbs(w.Zapis->ELambdaTc->text().toDouble() - lambdaTc) < 0.1);
+    }
+
+    void GrupaStopniaTylkoGdyUstawienieBrzmiTak() {
+        QSettings ustawienia(QSettings::NativeFormat, QSettings::UserScope,
+                             QStringLiteral("Vendra Software"), QStringLiteral("Fazolab"));
+        ustawienia.setValue(QStringLiteral("DopasowanieWielomianem"), QStringLiteral("tak"));
+        ustawienia.sync();
+        {
+            OknoTestowe t;
+            QVERIFY(t.okno->TNWyniki->GBDopasowanieWielomianem->isHidden());
+        }
+        ustawienia.setValue(QStringLiteral("DopasowanieWielomianem"), QStringLiteral("Tak"));
+        ustawienia.sync();
+        OknoTestowe t;
+        QVERIFY(!t.okno->TNWyniki->GBDopasowanieWielomianem->isHidden());
+        ustawienia.remove(QStringLiteral("DopasowanieWielomianem"));
+    }
+
+    void OdtwarzanieIPokaz() {
+        OknoTestowe t(QStringLiteral("2DTrojkat"));
+        t.u().TBLambda->setValue(10);
+        t.u().TBLambdaKoncowa->setValue(10);
+        t.u().TBLiczbaPrzeskokow->setValue(20);
+        DoWynikow(t);
+        StronaOdtwarzania& o = *t.okno->TNWyniki->Odtwarzanie;
+        WykresySymulacji& w = *t.okno->Wykresy;
+        QCOMPARE(w.Series8->LiczbaPunktow(), 51);
+        QCOMPARE(w.Series8->Punkty().last().x(), 100000.0);
+        QCOMPARE(w.Series6->Slupki().size(), 7);
+        QCOMPARE(w.Series7->Slupki().size(), 7);
+        QCOMPARE(o.SENrCyklu->singleStep(), 2000);
+
+        o.TBKoniecClick();
+        QCOMPARE(o.SENrCyklu->value(), 100000);
+        o.SEOdswierzanie->setValue(100);
+        o.TBAutoPokazPlayClick();
+        QCOMPARE(o.SENrCyklu->value(), 0);
+        QVERIFY(o.TimerAutoPokaz.isActive());
+        QVERIFY(!o.TBAutoPokazPlay->isEnabled());
+        o.SEOdswierzanie->setValue(200);
+        QCOMPARE(o.TimerAutoPokaz.interval(), 200);
+        o.TimerAutoPokazTimer();
+        QCOMPARE(o.SENrCyklu->value(), 2000);
+        o.TBAutoPokazStopClick();
+        QVERIFY(!o.TimerAutoPokaz.isActive());
+        QCOMPARE(o.SENrCyklu->value(), 2000);
+        o.TBAutoPokazPlayClick();
+        QCOMPARE(o.SENrCyklu->value(), 0);
+        for (int krok = 0; krok < 50; ++krok) {
+            o.TimerAutoPokazTimer();
+        }
+        QCOMPARE(o.SENrCyklu->value(), 100000);
+        QVERIFY(!o.TimerAutoPokaz.isActive());
+        QVERIFY(o.TBAutoPokazPlay->isEnabled());
+        QVERIFY(!o.TBAutoPokazStop->isEnabled());
+    }
+
+    void ZapisWynikow() {
+        OknoTestowe t(QStringLiteral("2DHeksagonalna"));
+        t.u().SEMaxIloscCykli->setValue(10000);
+        DoWynikow(t);
+        t.okno->BSiecDalejClick();
+        StronaZapisu& z = *t.okno->TNWyniki->Zapis;
+        QTemporaryDir folder;
+        const QString sciezka = folder.filePath(QStringLiteral("2DHeksagonalna.txt"));
+        t.dialogi.Plik = WybranyPlik{sciezka, 2};
+        z.BZapiszWynikiClick();
+        const ZapytanieOZapis& pierwsze = t.dialogi.ZapytaniaOZapis.last();
+        QCOMPARE(pierwsze.Tytul, "Fazolab - Zapis wyników");
+        QCOMPARE(pierwsze.NazwaPliku, "2DHeksagonalna");
+        QCOMPARE(pierwsze.Filtry.size(), 3);
+        QCOMPARE(pierwsze.Filtry[0], "Arkusz Microsoft Excel (R) 2000 (*.csv)");
+        QCOMPARE(pierwsze.Filtry[1], "Plik tekstowy (*.txt)");
+        QCOMPARE(pierwsze.Typ, 1);
+        QCOMPARE(z.Separator(), '\t');
+        const std::string oczekiwane = TrescPlikuWynikow(z.Teksty(), z.Pola(), '\t');
+        QCOMPARE(Plik(sciezka), QByteArray::fromStdString(oczekiwane));
+
+        // The next save opens in that folder and proposes the type used.
+        t.dialogi.Plik.reset();
+        z.BZapiszWynikiClick();
+        QCOMPARE(t.dialogi.ZapytaniaOZapis.last().Katalog, folder.path());
+        QCOMPARE(t.dialogi.ZapytaniaOZapis.last().Typ, 2);
+
+        // A folder that cannot be written: a Polish message, the old file intact.
+        t.dialogi.Plik = WybranyPlik{folder.filePath(QStringLiteral("brak/wyniki.csv")), 1};
+        z.BZapiszWynikiClick();
+        QCOMPARE(t.dialogi.Zadane.size(), 1);
+        QVERIFY(t.dialogi.Zadane[0].Tytul.startsWith(QStringLiteral("Fazolab")));
+        QVERIFY(t.dialogi.Zadane[0].Tekst.startsWith(QStringLiteral("Nie można zapisać pliku:")));
+        if (geteuid() != 0) {
+            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            t.dialogi.Plik = WybranyPlik{sciezka, 1};
+            z.BZapiszWynikiClick();
+            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ExeOwner);
+            QCOMPARE(t.dialogi.Zadane.size(), 2);
+            QCOMPARE(Plik(sciezka), QByteArray::fromStdString(oczekiwane));
+        }
+    }
+
+    void ObrazWykresu() {
+        OknoTestowe t;
+        t.u().SEMaxIloscCykli->setValue(10000);
+        DoWynikow(t);
+        auto* menu = t.okno->Wykresy->ChartSigmaLambda->findChild<MenuWykresu*>();
+        QVERIFY(menu);
+        QTemporaryDir folder;
+        for (const QString& nazwa : {QStringLiteral("sigma.png"), QStringLiteral("sigma.svg")}) {
+            t.dialogi.Plik = WybranyPlik{folder.filePath(nazwa), 1};
+            QVERIFY(menu->ZapiszJakoObraz());
+            QImageReader czytnik(folder.filePath(nazwa));
+            const QImage obraz = czytnik.read();
+            QVERIFY2(!obraz.isNull(), qPrintable(czytnik.errorString()));
+            // The fitted curve is drawn in aqua.
+            bool krzywa = false;
+            for (int y = 0; y < obraz.height() && !krzywa; ++y) {
+                for (int x = 0; x < obraz.width() && !krzywa; ++x) {
+                    const QColor c = obraz.pixelColor(x, y);
+                    krzywa = c.red() < 60 && c.green() > 200 && c.blue() > 200;
+                }
+            }
+            QVERIFY(krzywa);
+        }
+    }
+
+private:
+    QTemporaryDir konfiguracja_;
+};
+
+QTEST_MAIN(WynikiTest)
+#include "WynikiTest.moc"
