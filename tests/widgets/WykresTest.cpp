@@ -504,4 +504,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWykres)
-#include "test_Wykres.moc"
+#include "WykresTest.moc"

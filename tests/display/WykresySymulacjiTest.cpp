@@ -751,4 +751,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWykresySymulacji)
-#include "test_WykresySymulacji.moc"
+#include "WykresySymulacjiTest.moc"
