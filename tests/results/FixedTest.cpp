@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Fixed, RoundsToTheGivenDecimalsWithAPointAndNoGrouping) {
+TEST(Fixed, ZaokraglaDoMiejscZKropkaBezGrupowania) {
     EXPECT_EQ(fixed(0.39999999999999997, 1), "0.4");
     EXPECT_EQ(fixed(-0.5, 1), "-0.5");
     EXPECT_EQ(fixed(0, 3), "0.000");
@@ -11,12 +11,12 @@ TEST(Fixed, RoundsToTheGivenDecimalsWithAPointAndNoGrouping) {
     EXPECT_EQ(fixed(2, 0), "2");
 }
 
-TEST(Fixed, KeepsTheSignOfSmallNegativesButNotOfNegativeZero) {
+TEST(Fixed, ZnakMalejUjemnejZostajeUjemnegoZeraNie) {
     EXPECT_EQ(fixed(-0.0001, 3), "-0.000");
     EXPECT_EQ(fixed(-0.0, 3), "0.000");
 }
 
-TEST(Fixed, AnExactTieRoundsAwayFromZero) {
+TEST(Fixed, DokladnaPolowaOdZera) {
     EXPECT_EQ(fixed(0.125, 2), "0.13");
     EXPECT_EQ(fixed(-0.125, 2), "-0.13");
     EXPECT_EQ(fixed(0.03125, 4), "0.0313"); // sigma 1/32 on an 8 x 8 lattice
