@@ -15,7 +15,7 @@ namespace {
 const QRect EkranDomowy(0, 0, 1024, 768);
 }
 
-class TestTLogo : public QObject {
+class TLogoTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir obrazki_;
@@ -134,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTLogo)
-#include "test_TLogo.moc"
+QTEST_MAIN(TLogoTest)
+#include "TLogoTest.moc"

@@ -46,7 +46,7 @@ QString NaGorze(const OknoPomocy& okno) {
 
 } // namespace
 
-class TestPomoc : public QObject {
+class PomocTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir katalog_;
@@ -191,5 +191,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPomoc)
-#include "test_Pomoc.moc"
+QTEST_MAIN(PomocTest)
+#include "PomocTest.moc"

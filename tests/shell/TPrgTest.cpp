@@ -41,7 +41,7 @@ PrzyciskObrazkowy* Przycisk(const TPrg& menu, const QString& nazwa) {
 
 } // namespace
 
-class TestTPrg : public QObject {
+class TPrgTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir katalog_;
@@ -236,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTPrg)
-#include "test_TPrg.moc"
+QTEST_MAIN(TPrgTest)
+#include "TPrgTest.moc"

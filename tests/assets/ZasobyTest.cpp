@@ -64,7 +64,7 @@ int ZablakaneSzare(const QImage& obraz, QRgb szary) {
 
 } // namespace
 
-class TestZasoby : public QObject {
+class ZasobyTest : public QObject {
     Q_OBJECT
 private slots:
     void obrazkiMajaUzgodnioneRozmiary_data() {
@@ -199,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestZasoby)
-#include "test_Zasoby.moc"
+QTEST_MAIN(ZasobyTest)
+#include "ZasobyTest.moc"

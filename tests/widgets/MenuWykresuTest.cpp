@@ -70,7 +70,7 @@ QMenu* OtwarteMenu() {
 
 } // namespace
 
-class TestMenuWykresu : public QObject {
+class MenuWykresuTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -245,5 +245,5 @@ private:
     std::optional<QTemporaryDir> tmp_;
 };
 
-QTEST_MAIN(TestMenuWykresu)
-#include "test_MenuWykresu.moc"
+QTEST_MAIN(MenuWykresuTest)
+#include "MenuWykresuTest.moc"
