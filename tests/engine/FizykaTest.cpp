@@ -66,6 +66,12 @@ TEST(Fizyka, KorelacjaIsingaZnaneWartosci) {
 class WysokaTemperatura
     : public testing::TestWithParam<std::tuple<int, Oddzialywanie, std::uint32_t>> {};
 
+std::string NazwaPrzypadku(const testing::TestParamInfo<WysokaTemperatura::ParamType>& info) {
+    const bool porzadkowanie = std::get<1>(info.param) == Oddzialywanie::Porzadkowanie;
+    return std::string(porzadkowanie ? "Porzadkowanie" : "Klasteryzacja") + "Lambda0" +
+           std::to_string(std::get<0>(info.param));
+}
+
 TEST_P(WysokaTemperatura, SigmaZParToKorelacjaIsinga) {
     const auto [pozycja, tryb, ziarno] = GetParam();
     const std::vector<double> sigmy = Sigmy(pozycja, tryb, Ulozenie::Przypadkowe, 1000000, ziarno);
@@ -85,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Lambdy, WysokaTemperatura,
                          testing::Values(std::make_tuple(1, Oddzialywanie::Porzadkowanie, 11u),
                                          std::make_tuple(3, Oddzialywanie::Porzadkowanie, 12u),
                                          std::make_tuple(1, Oddzialywanie::Klasteryzacja, 13u),
-                                         std::make_tuple(3, Oddzialywanie::Klasteryzacja, 14u)));
+                                         std::make_tuple(3, Oddzialywanie::Klasteryzacja, 14u)),
+                         NazwaPrzypadku);
 
 TEST(Fizyka, UporzadkowanaSiecZostajeUporzadkowanaPrzyLambdzie24) {
     const std::vector<double> sigmy =
