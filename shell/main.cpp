@@ -1,9 +1,6 @@
-#include "TLogo.h"
-#include "TPrg.h"
-#include "TSiec2D3D.h"
+#include "Program.h"
 
 #include "DialogiQt.h"
-#include "FiltrPomocy.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,7 +11,7 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
-    QApplication program(argc, argv);
+    QApplication aplikacja(argc, argv);
     // The name is the caption of the message boxes; with the organisation it
     // also names the settings ("Vendra Software/Fazolab").
     QApplication::setApplicationName(QStringLiteral("Fazolab"));
@@ -29,18 +26,7 @@ int main(int argc, char* argv[]) {
     QDir::setSearchPaths(QStringLiteral("okna"), {QStringLiteral(":/okna")});
     QApplication::setWindowIcon(QIcon(QStringLiteral("okna:fazolab.png")));
 
-    const QRect ekran = QGuiApplication::primaryScreen()->geometry();
     DialogiQt dialogi;
-    TLogo logo(dialogi, ekran);
-    FiltrPomocy pomoc(logo.PlikPomocy());
-    QApplication::instance()->installEventFilter(&pomoc);
-    TPrg menu(dialogi, ekran);
-    TSiec2D3D oknoSymulacji(dialogi, &menu);
-
-    logo.UstawMenu(&menu);
-    menu.UstawOknoSymulacji(&oknoSymulacji, [&oknoSymulacji](const QString& rodzaj) {
-        oknoSymulacji.UstawSiec(rodzaj);
-    });
-    logo.show();
+    const Program program(dialogi, QGuiApplication::primaryScreen()->geometry());
     return QApplication::exec();
 }

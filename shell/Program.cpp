@@ -1,0 +1,17 @@
+#include "Program.h"
+
+#include <QCoreApplication>
+
+Program::Program(Dialogi& dialogi, const QRect& ekran)
+    : Logo(dialogi, ekran), Pomoc(Logo.PlikPomocy()), Menu(dialogi, ekran),
+      OknoSymulacji(dialogi, &Menu) {
+    QCoreApplication::instance()->installEventFilter(&Pomoc);
+    Logo.UstawMenu(&Menu);
+    Menu.UstawOknoSymulacji(&OknoSymulacji,
+                            [this](const QString& rodzaj) { OknoSymulacji.UstawSiec(rodzaj); });
+    Logo.show();
+}
+
+Program::~Program() {
+    QCoreApplication::instance()->removeEventFilter(&Pomoc);
+}
