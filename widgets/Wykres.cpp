@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QHelpEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
@@ -329,7 +330,15 @@ void Wykres::UlozLegende() {
             znacznik->setVisible(seria->Aktywna() && !tekst.isEmpty());
         }
     }
-    const QSizeF rozmiar = legenda->effectiveSizeHint(Qt::PreferredSize);
+    // The legend lays its new labels out only later, so its own size hint may
+    // still be that of the old texts: the width is made room for here.
+    QSizeF rozmiar = legenda->effectiveSizeHint(Qt::PreferredSize);
+    const QFontMetricsF miara(legenda->font());
+    double szerokoscTekstow = 0.0;
+    for (const QString& tekst : TekstyLegendy()) {
+        szerokoscTekstow = std::max(szerokoscTekstow, miara.horizontalAdvance(tekst));
+    }
+    rozmiar.setWidth(std::max(rozmiar.width(), szerokoscTekstow + 4.0 * miara.height()));
     const double prawy = width() - marginesy_.Prawy * width() / 100.0;
     legenda->setGeometry(
         QRectF(QPointF(prawy - rozmiar.width(), gornaKrawedzLegendy_ * height() / 100.0), rozmiar));
