@@ -1,5 +1,6 @@
 #include "PrzyciskPrzezroczysty.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -44,6 +45,16 @@ void PrzyciskPrzezroczysty::leaveEvent(QEvent* zdarzenie) {
     QAbstractButton::leaveEvent(zdarzenie);
 }
 
+void PrzyciskPrzezroczysty::keyPressEvent(QKeyEvent* zdarzenie) {
+    // Space is the button's own key; Enter does the same, as on the push
+    // buttons of a dialog.
+    if (zdarzenie->key() == Qt::Key_Return || zdarzenie->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(zdarzenie);
+}
+
 void PrzyciskPrzezroczysty::paintEvent(QPaintEvent*) {
     QPainter malarz(this);
     malarz.setRenderHint(QPainter::Antialiasing);
@@ -63,6 +74,15 @@ void PrzyciskPrzezroczysty::paintEvent(QPaintEvent*) {
             icon().pixmap(iconSize(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
         malarz.drawPixmap(x, obszar.top() + (obszar.height() - iconSize().height()) / 2, obrazek);
         x += iconSize().width() + Odstep;
+    }
+    if (hasFocus()) {
+        // Dots over a light line: seen on the light page and the dark strip.
+        const QRect ramka = rect().adjusted(1, 1, -2, -2);
+        malarz.setRenderHint(QPainter::Antialiasing, false);
+        malarz.setPen(QPen(Qt::white, 1));
+        malarz.drawRect(ramka);
+        malarz.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        malarz.drawRect(ramka);
     }
     malarz.setFont(font());
     malarz.setPen(isEnabled() ? kolorCzcionki_

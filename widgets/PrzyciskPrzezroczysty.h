@@ -18,6 +18,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
     void paintEvent(QPaintEvent* zdarzenie) override;
     void enterEvent(QEnterEvent* zdarzenie) override;
     void leaveEvent(QEvent* zdarzenie) override;

@@ -118,9 +118,15 @@ private slots:
         QSignalSpy klik(&przycisk, &QAbstractButton::clicked);
         QTest::mouseClick(&przycisk, Qt::LeftButton);
         QCOMPARE(klik.size(), 1);
+        // From the keyboard: Enter and Space click it, other keys do not.
+        QTest::keyClick(&przycisk, Qt::Key_Return);
+        QTest::keyClick(&przycisk, Qt::Key_Space);
+        QTest::keyClick(&przycisk, Qt::Key_A);
+        QCOMPARE(klik.size(), 3);
         przycisk.setEnabled(false);
         QTest::mouseClick(&przycisk, Qt::LeftButton);
-        QCOMPARE(klik.size(), 1);
+        QTest::keyClick(&przycisk, Qt::Key_Return);
+        QCOMPARE(klik.size(), 3);
 
         // No face of its own: a parent's colour shows through.
         QWidget tlo;
@@ -214,7 +220,7 @@ private slots:
         Przegladarka przegladarka;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &przegladarka, "Otworz");
         const QUrl adres(QStringLiteral("https://example.org/autor"));
-        EtykietaLacza lacze(QStringLiteral("Jan Kowalski"), adres);
+        EtykietaLacza lacze(QStringLiteral("Zespół Fazolab"), adres);
         lacze.UstawKolory(Qt::white, Qt::yellow);
         lacze.resize(lacze.sizeHint());
         QVERIFY(lacze.font().underline());
