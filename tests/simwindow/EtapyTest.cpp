@@ -9,6 +9,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -222,6 +225,43 @@ private slots:
         QVERIFY(t.menu.isVisible());
         QVERIFY(t.menu.isEnabled());
         QVERIFY(t.okno->RodzajSieci().isEmpty());
+    }
+
+    void KoniecIInnaSiecDajaWszystkieDomyslne() {
+        OknoTestowe t;
+        t.u().SEIloscAtomowOsX->setValue(40);
+        t.u().RBKlasteryzacja->click();
+        t.u().TBKoncentracja->setValue(20);
+        t.okno->BSiecDalejClick();
+        t.okno->BSiecZamknijClick();
+        t.okno->show();
+        t.okno->UstawSiec(QStringLiteral("3DR"));
+        QCOMPARE(t.okno->windowTitle(), "Symulacje - Sieć 3D  (kubiczna prosta)  :  Ustawienia");
+        QVERIFY(!t.okno->TNUstawienia->isHidden());
+        QCOMPARE(t.u().SEIloscAtomowOsX->value(), 10);
+        QVERIFY(t.u().RBPorzadkowanie->isChecked());
+        QCOMPARE(t.u().LKoncentracja->text(), "0,5");
+        QCOMPARE(t.u().LIloscAtomowWSieci->text(), "1000");
+        QCOMPARE(t.okno->BSiecDalej->text(), "Obliczenia   ");
+        QCOMPARE(t.okno->Wykresy->Series1->LiczbaPunktow(), 0);
+    }
+
+    void PrzyciskPomocyTylkoZPlikiemPomocy() {
+        {
+            OknoTestowe t;
+            QVERIFY(t.okno->TBPomoc->isHidden());
+        }
+        QDir program(QCoreApplication::applicationDirPath());
+        QVERIFY(program.mkpath(QStringLiteral("Pomoc")));
+        QFile pomoc(program.filePath(QStringLiteral("Pomoc/Fazolab.html")));
+        QVERIFY(pomoc.open(QIODevice::WriteOnly));
+        pomoc.write("<a name=\"k3001\"></a>Pomoc");
+        pomoc.close();
+        OknoTestowe t;
+        const bool widoczny = !t.okno->TBPomoc->isHidden();
+        pomoc.remove();
+        program.rmdir(QStringLiteral("Pomoc"));
+        QVERIFY(widoczny);
     }
 
     void MruganiePrzyciskow() {
