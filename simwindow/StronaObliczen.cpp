@@ -1,6 +1,7 @@
 #include "StronaObliczen.h"
 
 #include "ObrazSieci.h"
+#include "Kontrolki.h"
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "SuwakZZaznaczeniem.h"
@@ -25,25 +26,6 @@ QFrame* Panel(QWidget* rodzic, const QRect& miejsce) {
     return panel;
 }
 
-QLabel* Etykieta(QWidget* rodzic, const QString& tekst, const QRect& miejsce, bool gruba = false) {
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setGeometry(miejsce);
-    if (gruba) {
-        QFont czcionka = etykieta->font();
-        czcionka.setBold(true);
-        etykieta->setFont(czcionka);
-    }
-    return etykieta;
-}
-
-// A caption and its value label on one row; the value is named after it.
-QLabel* Wiersz(QWidget* rodzic, const QString& podpis, int y) {
-    Etykieta(rodzic, podpis, QRect(434, y, 92, 16));
-    auto* wartosc = Etykieta(rodzic, QString(), QRect(528, y, 56, 16), true);
-    Opisz(wartosc, podpis);
-    return wartosc;
-}
-
 WskaznikPostepu* Gauge(QWidget* rodzic, const QString& nazwa) {
     auto* gauge = new WskaznikPostepu(rodzic);
     gauge->setFixedSize(129, 18);
@@ -51,19 +33,6 @@ WskaznikPostepu* Gauge(QWidget* rodzic, const QString& nazwa) {
     return gauge;
 }
 
-PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const QString& napis, const QString& obrazek,
-                                const QRect& miejsce, const QString& podpowiedz) {
-    auto* przycisk = new PrzyciskPrzezroczysty(napis, rodzic);
-    przycisk->setGeometry(miejsce);
-    przycisk->setIcon(QIcon(obrazek));
-    QFont czcionka = przycisk->font();
-    czcionka.setBold(true);
-    czcionka.setPixelSize(14);
-    przycisk->setFont(czcionka);
-    przycisk->setFocusPolicy(Qt::StrongFocus);
-    Opisz(przycisk, napis.trimmed(), podpowiedz, 21000);
-    return przycisk;
-}
 } // namespace
 
 StronaObliczen::StronaObliczen(QWidget* rodzic) : QTabWidget(rodzic) {
@@ -109,9 +78,9 @@ void StronaObliczen::ZbudujStroneSieci(QWidget* strona) {
     Animacja3D = new QLabel(PSeriaObliczen);
     Animacja3D->setGeometry(121, 111, 160, 120);
     LTrwajaObliczenia =
-        Etykieta(PSeriaObliczen, QStringLiteral("Trwają obliczenia"), QRect(1, 262, 401, 24), true);
+        Wartosc(PSeriaObliczen, QStringLiteral("Trwają obliczenia"), QRect(1, 262, 401, 24));
     LProszeCzekac =
-        Etykieta(PSeriaObliczen, QStringLiteral("Proszę czekać..."), QRect(1, 292, 401, 24), true);
+        Wartosc(PSeriaObliczen, QStringLiteral("Proszę czekać..."), QRect(1, 292, 401, 24));
     for (QLabel* napis : {LTrwajaObliczenia, LProszeCzekac}) {
         napis->setAlignment(Qt::AlignCenter);
         QFont czcionka = napis->font();
@@ -149,19 +118,24 @@ void StronaObliczen::ZbudujStroneSieci(QWidget* strona) {
     PPlaszczyzna->setAlignment(Qt::AlignCenter);
     Opisz(PPlaszczyzna, QStringLiteral("Płaszczyzna"));
 
-    TBLicz = Przycisk(strona, QStringLiteral("Licz    "), QStringLiteral(":/okna/licz.png"),
-                      QRect(434, 114, 145, 28), QStringLiteral("Uruchamia obliczenia..."));
+    TBLicz =
+        Przycisk(strona, QStringLiteral("Licz    "), QStringLiteral(":/okna/licz.png"),
+                 QRect(434, 114, 145, 28), QStringLiteral("Uruchamia obliczenia..."), 21000, 14);
     TBLicz->UstawKolorCzcionki(QColor(0, 255, 0));
     TBZatrzymaj =
         Przycisk(strona, QStringLiteral("Zatrzymaj"), QStringLiteral(":/okna/zatrzymaj.png"),
-                 QRect(434, 144, 145, 28), QStringLiteral("Wstrzymuje obliczenia..."));
+                 QRect(434, 144, 145, 28), QStringLiteral("Wstrzymuje obliczenia..."), 21000, 14);
     TBZatrzymaj->UstawKolorCzcionki(QColor(128, 0, 0));
     TBZatrzymaj->setEnabled(false);
 
-    LObliczeniaLambda = Wiersz(strona, QStringLiteral("Lambda:"), 176);
-    LObliczeniaKoncentracja = Wiersz(strona, QStringLiteral("Koncentracja:"), 192);
-    LObliczeniaIlAtWSieci = Wiersz(strona, QStringLiteral("Ilość atomów:"), 208);
-    LObliczeniaLiczbaIteracji = Wiersz(strona, QStringLiteral("Iteracje:"), 224);
+    LObliczeniaLambda =
+        Wiersz(strona, QStringLiteral("Lambda:"), QRect(434, 176, 92, 16), QRect(528, 176, 56, 16));
+    LObliczeniaKoncentracja = Wiersz(strona, QStringLiteral("Koncentracja:"),
+                                     QRect(434, 192, 92, 16), QRect(528, 192, 56, 16));
+    LObliczeniaIlAtWSieci = Wiersz(strona, QStringLiteral("Ilość atomów:"), QRect(434, 208, 92, 16),
+                                   QRect(528, 208, 56, 16));
+    LObliczeniaLiczbaIteracji = Wiersz(strona, QStringLiteral("Iteracje:"), QRect(434, 224, 92, 16),
+                                       QRect(528, 224, 56, 16));
 
     GBPostepObliczeen = new QGroupBox(QStringLiteral(" Postęp obliczeń "), strona);
     GBPostepObliczeen->setGeometry(434, 240, 145, WysokoscGrupyPostepu);

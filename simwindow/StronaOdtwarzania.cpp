@@ -2,6 +2,7 @@
 
 #include "Obliczenia.h"
 #include "Odtwarzanie.h"
+#include "Kontrolki.h"
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "SeriaWykresu.h"
@@ -15,24 +16,6 @@
 
 namespace {
 constexpr int Kontekst = 32000;
-
-QLabel* Etykieta(QWidget* rodzic, const QString& tekst, const QRect& miejsce,
-                 Qt::Alignment wyrownanie = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setGeometry(miejsce);
-    etykieta->setAlignment(wyrownanie);
-    return etykieta;
-}
-
-PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const QString& nazwa, const QString& obrazek,
-                                const QRect& miejsce, const QString& podpowiedz) {
-    auto* przycisk = new PrzyciskPrzezroczysty(QString(), rodzic);
-    przycisk->setGeometry(miejsce);
-    przycisk->setIcon(QIcon(obrazek));
-    przycisk->setFocusPolicy(Qt::StrongFocus);
-    Opisz(przycisk, nazwa, podpowiedz, Kontekst);
-    return przycisk;
-}
 
 QSpinBox* PoleBezPisania(QWidget* rodzic, const QRect& miejsce) {
     auto* pole = new QSpinBox(rodzic);
@@ -102,21 +85,25 @@ void StronaOdtwarzania::Zbuduj() {
     SENrCyklu = PoleBezPisania(cykl, QRect(6, 20, 82, 24));
     SENrCyklu->setRange(0, 0);
     Opisz(SENrCyklu, QStringLiteral("Numer cyklu"), QStringLiteral("Numer cyklu..."), Kontekst);
-    TBPoczatek = Przycisk(cykl, QStringLiteral("Pierwszy cykl"),
-                          QStringLiteral(":/okna/poczatek.png"), QRect(8, 50, 36, 26),
-                          QStringLiteral("Kliknij, aby przejść do pierwszego cyklu..."));
-    TBKoniec = Przycisk(cykl, QStringLiteral("Ostatni cykl"),
-                        QStringLiteral(":/okna/koniec_cyklu.png"), QRect(50, 50, 36, 26),
-                        QStringLiteral("Kliknij, aby przejść do ostatniego cyklu..."));
+    TBPoczatek =
+        Przycisk(cykl, QString(), QStringLiteral(":/okna/poczatek.png"), QRect(8, 50, 36, 26),
+                 QStringLiteral("Kliknij, aby przejść do pierwszego cyklu..."), Kontekst, 13,
+                 QStringLiteral("Pierwszy cykl"));
+    TBKoniec =
+        Przycisk(cykl, QString(), QStringLiteral(":/okna/koniec_cyklu.png"), QRect(50, 50, 36, 26),
+                 QStringLiteral("Kliknij, aby przejść do ostatniego cyklu..."), Kontekst, 13,
+                 QStringLiteral("Ostatni cykl"));
 
     auto* pokaz = new QGroupBox(QStringLiteral(" Auto pokaz: "), this);
     pokaz->setGeometry(488, 250, 94, 124);
-    TBAutoPokazPlay = Przycisk(pokaz, QStringLiteral("Uruchom pokaz"),
-                               QStringLiteral(":/okna/play.png"), QRect(8, 20, 36, 26),
-                               QStringLiteral("Kliknij, aby uruchomić automatyczny pokaz..."));
-    TBAutoPokazStop = Przycisk(pokaz, QStringLiteral("Zatrzymaj pokaz"),
-                               QStringLiteral(":/okna/stop.png"), QRect(50, 20, 36, 26),
-                               QStringLiteral("Kliknij, aby zatrzymać automatyczny pokaz..."));
+    TBAutoPokazPlay =
+        Przycisk(pokaz, QString(), QStringLiteral(":/okna/play.png"), QRect(8, 20, 36, 26),
+                 QStringLiteral("Kliknij, aby uruchomić automatyczny pokaz..."), Kontekst, 13,
+                 QStringLiteral("Uruchom pokaz"));
+    TBAutoPokazStop =
+        Przycisk(pokaz, QString(), QStringLiteral(":/okna/stop.png"), QRect(50, 20, 36, 26),
+                 QStringLiteral("Kliknij, aby zatrzymać automatyczny pokaz..."), Kontekst, 13,
+                 QStringLiteral("Zatrzymaj pokaz"));
     TBAutoPokazStop->setEnabled(false);
     const QString odswiez = QStringLiteral("Odświerz co:");
     Etykieta(pokaz, odswiez, QRect(6, 52, 84, 16));

@@ -1,5 +1,6 @@
 #include "StronaUstawien.h"
 
+#include "Kontrolki.h"
 #include "Opis.h"
 #include "PoleIteracji.h"
 #include "SuwakZZaznaczeniem.h"
@@ -20,14 +21,6 @@ QGroupBox* Grupa(QWidget* rodzic, const QString& tytul, const QRect& miejsce, in
     grupa->setGeometry(miejsce);
     Opisz(grupa, tytul.trimmed(), {}, kontekst);
     return grupa;
-}
-
-QLabel* Etykieta(QWidget* rodzic, const QString& tekst, const QRect& miejsce,
-                 Qt::Alignment wyrownanie = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setGeometry(miejsce);
-    etykieta->setAlignment(wyrownanie);
-    return etykieta;
 }
 
 template <class Przycisk>
@@ -66,15 +59,6 @@ SuwakZZaznaczeniem* Suwak(QWidget* rodzic, int y, const ZakresParametru& zakres,
     return suwak;
 }
 
-// The value label beside its caption, named after it for a screen reader.
-QLabel* Wartosc(QWidget* rodzic, const QString& nazwa, int x, int y) {
-    auto* etykieta = Etykieta(rodzic, QString(), QRect(x, y, 80, 16));
-    QFont pogrubiona = etykieta->font();
-    pogrubiona.setBold(true);
-    etykieta->setFont(pogrubiona);
-    Opisz(etykieta, nazwa);
-    return etykieta;
-}
 } // namespace
 
 StronaUstawien::StronaUstawien(QWidget* rodzic) : QWidget(rodzic) {
@@ -112,7 +96,7 @@ void StronaUstawien::Zbuduj() {
         PoleOsi(osie, LOsZ, 82, QStringLiteral("Ustawia ilość atomów na osi Z..."), 12030);
     const QString wCalejSieci = QStringLiteral("w całej sieci:");
     Etykieta(osie, wCalejSieci, QRect(140, 40, 120, 20));
-    LIloscAtomowWSieci = Wartosc(osie, wCalejSieci, 140, 62);
+    LIloscAtomowWSieci = Wartosc(osie, wCalejSieci, QRect(140, 62, 80, 16));
     CBXRowneYZ = Wybor<QCheckBox>(
         osie, QStringLiteral("Ta sama ilość atomów na osiach"), QRect(12, 112, 254, 20),
         QStringLiteral("Ustawia taką samą ilość atomów na wszystkich osiach..."), 1204);
@@ -150,7 +134,7 @@ void StronaUstawien::Zbuduj() {
                             QStringLiteral("Przeprowadza symulację klasteryzacji..."), 10412);
     const QString poczatkowa = QStringLiteral("początkowa wartość:");
     Etykieta(lambda, poczatkowa, QRect(10, 40, 130, 16));
-    LLambda = Wartosc(lambda, poczatkowa, 145, 40);
+    LLambda = Wartosc(lambda, poczatkowa, QRect(145, 40, 80, 16));
     TBLambda =
         Suwak(lambda, 56, ZakresLambdy, 1, QStringLiteral("Lambda, ") + poczatkowa,
               QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."), 10413);
@@ -158,7 +142,7 @@ void StronaUstawien::Zbuduj() {
     LLambdaMax = Etykieta(lambda, QStringLiteral("2,4"), QRect(232, 78, 40, 16), Qt::AlignRight);
     const QString koncowa = QStringLiteral("końcowa wartość:");
     LLambdaKoncowaText = Etykieta(lambda, koncowa, QRect(10, 98, 130, 16));
-    LLambdaKoncowa = Wartosc(lambda, koncowa, 145, 98);
+    LLambdaKoncowa = Wartosc(lambda, koncowa, QRect(145, 98, 80, 16));
     TBLambdaKoncowa =
         Suwak(lambda, 114, ZakresLambdy, 24, QStringLiteral("Lambda, ") + koncowa,
               QStringLiteral("Ustawia końcową wartość parametru temperaturowego..."), 10414);
@@ -170,7 +154,8 @@ void StronaUstawien::Zbuduj() {
     auto* koncentracja =
         Grupa(parametry, QStringLiteral(" Koncentracja atomów "), QRect(8, 180, 280, 62), 10420);
     Etykieta(koncentracja, wartosc, QRect(10, 14, 60, 16));
-    LKoncentracja = Wartosc(koncentracja, QStringLiteral("Koncentracja atomów, wartość"), 72, 14);
+    LKoncentracja = Wartosc(koncentracja, QStringLiteral("Koncentracja atomów, wartość"),
+                            QRect(72, 14, 80, 16));
     TBKoncentracja =
         Suwak(koncentracja, 28, ZakresKoncentracji, 50, QStringLiteral("Koncentracja atomów"),
               QStringLiteral("Ustawia wartość koncentracji atomów A w sieci..."), 10421);
@@ -181,8 +166,8 @@ void StronaUstawien::Zbuduj() {
     auto* przedzial = Grupa(parametry, QStringLiteral(" Pobierz dane co:   (iteracji) "),
                             QRect(8, 244, 280, 62), 10430);
     Etykieta(przedzial, wartosc, QRect(10, 14, 60, 16));
-    LPrzedzialCzasowy =
-        Wartosc(przedzial, QStringLiteral("Pobierz dane co (iteracji), wartość"), 72, 14);
+    LPrzedzialCzasowy = Wartosc(przedzial, QStringLiteral("Pobierz dane co (iteracji), wartość"),
+                                QRect(72, 14, 80, 16));
     TBLiczbaPrzeskokow =
         Suwak(przedzial, 28, ZakresPrzedzialu, 20, QStringLiteral("Pobierz dane co (iteracji)"),
               QStringLiteral("Ustawia wyświetlanie i pobieranie danych do obliczeń..."), 10431);
@@ -192,7 +177,7 @@ void StronaUstawien::Zbuduj() {
 
     auto* krok = Grupa(parametry, QStringLiteral(" Krok "), QRect(8, 308, 280, 62), 10440);
     LKrokText = Etykieta(krok, wartosc, QRect(10, 14, 60, 16));
-    LKrok = Wartosc(krok, QStringLiteral("Krok, wartość"), 72, 14);
+    LKrok = Wartosc(krok, QStringLiteral("Krok, wartość"), QRect(72, 14, 80, 16));
     TBKrok = Suwak(krok, 28, ZakresParametru{1, ZakresLambdy.Max, 1}, 3, QStringLiteral("Krok"),
                    QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441);
     LKrokMin = Etykieta(krok, QStringLiteral("0.1"), QRect(8, 46, 40, 16));

@@ -1,6 +1,7 @@
 #include "StronaZapisu.h"
 
 #include "Dialogi.h"
+#include "Kontrolki.h"
 #include "Opis.h"
 #include "OtworzKlucz.h"
 #include "PlikWynikow.h"
@@ -96,15 +97,9 @@ void StronaZapisu::Zbuduj() {
     CBWynikiCvkN = Wybor(zapis, QStringLiteral("Cv/kN"), 78);
     CBWynikiLambdaTc = Wybor(zapis, QStringLiteral("Lambda dla Tc"), 98);
     CBWynikiCvkNTc = Wybor(zapis, QStringLiteral("Cv/kN dla Tc"), 118);
-    BZapiszWyniki = new PrzyciskPrzezroczysty(QStringLiteral("Zapisz wyniki"), zapis);
-    BZapiszWyniki->setGeometry(10, 144, 186, 30);
-    BZapiszWyniki->setIcon(QIcon(QStringLiteral(":/okna/zapisz.png")));
-    BZapiszWyniki->setFocusPolicy(Qt::StrongFocus);
-    QFont czcionka = BZapiszWyniki->font();
-    czcionka.setBold(true);
-    BZapiszWyniki->setFont(czcionka);
-    Opisz(BZapiszWyniki, QStringLiteral("Zapisz wyniki"),
-          QStringLiteral("Zapisuje wyniki do pliku..."), Kontekst);
+    BZapiszWyniki =
+        Przycisk(zapis, QStringLiteral("Zapisz wyniki"), QStringLiteral(":/okna/zapisz.png"),
+                 QRect(10, 144, 186, 30), QStringLiteral("Zapisuje wyniki do pliku..."), Kontekst);
 }
 
 void StronaZapisu::PokazTeksty(const WynikiSerii& wyniki) {

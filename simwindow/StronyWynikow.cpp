@@ -2,6 +2,7 @@
 
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
+#include "Kontrolki.h"
 #include "Opis.h"
 #include "SeriaWykresu.h"
 #include "StronaOdtwarzania.h"
@@ -19,23 +20,6 @@
 namespace {
 constexpr int Kontekst = 31000;
 constexpr int StopienDomyslny = 4;
-
-QLabel* Etykieta(QWidget* rodzic, const QString& tekst, const QRect& miejsce) {
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setGeometry(miejsce);
-    return etykieta;
-}
-
-// A caption and its value on one row of the parameters group.
-QLabel* Wiersz(QWidget* rodzic, const QString& podpis, int y) {
-    Etykieta(rodzic, podpis, QRect(6, y, 92, 16));
-    auto* wartosc = Etykieta(rodzic, QString(), QRect(98, y, 52, 16));
-    QFont czcionka = wartosc->font();
-    czcionka.setBold(true);
-    wartosc->setFont(czcionka);
-    Opisz(wartosc, podpis);
-    return wartosc;
-}
 
 QList<QPointF> Punkty(const std::vector<PunktWykresu>& punkty) {
     QList<QPointF> lista;
@@ -93,12 +77,18 @@ QWidget* StronyWynikow::ZbudujStroneCiepla() {
 
     auto* parametry = new QGroupBox(QStringLiteral(" Parametry symulacji "), strona);
     parametry->setGeometry(430, 80, 152, 124);
-    LWynikiLambda = Wiersz(parametry, QStringLiteral("Lambda pocz.:"), 18);
-    LWynikiLambdaKoncowa = Wiersz(parametry, QStringLiteral("Lambda końc.:"), 35);
-    LWynikiKrok = Wiersz(parametry, QStringLiteral("Krok:"), 52);
-    LWynikiKonceentracja = Wiersz(parametry, QStringLiteral("Koncentracja:"), 69);
-    LWynikiLiczAtWSieci = Wiersz(parametry, QStringLiteral("Ilość atomów:"), 86);
-    LWynikiLiczbaIteracji = Wiersz(parametry, QStringLiteral("Iteracje:"), 103);
+    LWynikiLambda = Wiersz(parametry, QStringLiteral("Lambda pocz.:"), QRect(6, 18, 92, 16),
+                           QRect(98, 18, 52, 16));
+    LWynikiLambdaKoncowa = Wiersz(parametry, QStringLiteral("Lambda końc.:"), QRect(6, 35, 92, 16),
+                                  QRect(98, 35, 52, 16));
+    LWynikiKrok =
+        Wiersz(parametry, QStringLiteral("Krok:"), QRect(6, 52, 92, 16), QRect(98, 52, 52, 16));
+    LWynikiKonceentracja = Wiersz(parametry, QStringLiteral("Koncentracja:"), QRect(6, 69, 92, 16),
+                                  QRect(98, 69, 52, 16));
+    LWynikiLiczAtWSieci = Wiersz(parametry, QStringLiteral("Ilość atomów:"), QRect(6, 86, 92, 16),
+                                 QRect(98, 86, 52, 16));
+    LWynikiLiczbaIteracji = Wiersz(parametry, QStringLiteral("Iteracje:"), QRect(6, 103, 92, 16),
+                                   QRect(98, 103, 52, 16));
 
     auto* przejscie = new QGroupBox(QStringLiteral(" Przejście fazowe "), strona);
     przejscie->setGeometry(430, 208, 152, 168);

@@ -4,6 +4,7 @@
 #include "Obliczenia.h"
 #include "OknoPomocy.h"
 #include "MenuWykresu.h"
+#include "Kontrolki.h"
 #include "Opis.h"
 #include "OtworzKlucz.h"
 #include "PlikiProgramu.h"
@@ -45,20 +46,6 @@ constexpr int MaxAtomowWidoku3D = 1000;
 const QString CaptionObliczenia = QStringLiteral("Obliczenia   ");
 const QString CaptionWyniki = QStringLiteral("Wyniki      ");
 const QString CaptionZapisz = QStringLiteral("Zapisz wyniki");
-
-PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const QString& napis, const QString& obrazek,
-                                const QRect& miejsce, const QString& podpowiedz) {
-    auto* przycisk = new PrzyciskPrzezroczysty(napis, rodzic);
-    przycisk->setGeometry(miejsce);
-    przycisk->setIcon(QIcon(obrazek));
-    przycisk->setFocusPolicy(Qt::StrongFocus);
-    QFont czcionka = przycisk->font();
-    czcionka.setBold(true);
-    czcionka.setPixelSize(13);
-    przycisk->setFont(czcionka);
-    Opisz(przycisk, napis.trimmed(), podpowiedz, 3001);
-    return przycisk;
-}
 
 void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne) {
     for (QWidget* kontrolka : kontrolki) {
@@ -178,19 +165,19 @@ void TSiec2D3D::Zbuduj() {
     }
 
     TBPomoc = Przycisk(panel, QStringLiteral("Pomoc"), QStringLiteral(":/okna/pomoc.png"),
-                       QRect(16, 421, 89, 29), QStringLiteral("Otwiera pomoc programu..."));
+                       QRect(16, 421, 89, 29), QStringLiteral("Otwiera pomoc programu..."), 3001);
     BSiecNowe =
         Przycisk(panel, QStringLiteral("Powtórz obliczenia"), QStringLiteral(":/okna/nowe.png"),
-                 QRect(128, 421, 169, 29), QStringLiteral("Wraca do ustawień parametrów..."));
-    BSiecDalej =
-        Przycisk(panel, QStringLiteral("Obliczenia  "), QStringLiteral(":/okna/dalej.png"),
-                 QRect(309, 421, 156, 29), QStringLiteral("Przechodzi do następnego etapu..."));
+                 QRect(128, 421, 169, 29), QStringLiteral("Wraca do ustawień parametrów..."), 3001);
+    BSiecDalej = Przycisk(panel, QStringLiteral("Obliczenia  "), QStringLiteral(":/okna/dalej.png"),
+                          QRect(309, 421, 156, 29),
+                          QStringLiteral("Przechodzi do następnego etapu..."), 3001);
     auto* panelKonca = new QFrame(panel);
     panelKonca->setGeometry(488, 410, 108, 46);
     panelKonca->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     BSiecZamknij =
         Przycisk(panelKonca, QStringLiteral("Koniec"), QStringLiteral(":/okna/koniec.png"),
-                 QRect(4, 2, 100, 42), QStringLiteral("Wraca do menu głównego..."));
+                 QRect(4, 2, 100, 42), QStringLiteral("Wraca do menu głównego..."), 3001);
     BSiecNowe->setEnabled(false);
 
     PasekStanu = new QStatusBar(this);
