@@ -141,19 +141,19 @@ protected:
 };
 } // namespace
 
-TEST_F(SkoroszytWynikowTest, HoldsTheCellsOfTheCsvWithNumbersAsNumbers) {
+TEST_F(SkoroszytWynikowTest, MaKomorkiCsvZLiczbamiJakoLiczby) {
     OczekujTegoCoCsv(Seria(), PolaWynikow{});
     // Nothing of the workbook's making is left in the temporary folder.
     EXPECT_EQ(LiczbaPlikow(katalog_ / "tmp"), 0u);
 }
 
-TEST_F(SkoroszytWynikowTest, FollowsTheCheckBoxesAsTheCsvDoes) {
+TEST_F(SkoroszytWynikowTest, SluchaPolWyboruJakCsv) {
     OczekujTegoCoCsv(Seria(), PolaWynikow{false, false, true, false, false, false});
     OczekujTegoCoCsv(Seria(), PolaWynikow{true, false, false, true, false, true});
     OczekujTegoCoCsv(Seria(), PolaWynikow{false, false, false, false, false, false});
 }
 
-TEST_F(SkoroszytWynikowTest, OnlyPlainFixedPointTextsBecomeNumbers) {
+TEST_F(SkoroszytWynikowTest, TylkoZwyklyZapisStaloprzecinkowyJestLiczba) {
     TekstyWynikow t;
     t.MLambda = {"0.1", "nan", "1.", ".5", "1e3", "-", "+1.0", "0.1 "};
     t.MSigma.assign(t.MLambda.size(), "0.5");
@@ -171,7 +171,7 @@ TEST_F(SkoroszytWynikowTest, OnlyPlainFixedPointTextsBecomeNumbers) {
     }
 }
 
-TEST_F(SkoroszytWynikowTest, TheSaveChoosesTheWriterByTheFileType) {
+TEST_F(SkoroszytWynikowTest, ZapisWybieraPiszacegoWedlugTypuPliku) {
     const TekstyWynikow t = Seria();
     std::vector<std::string> zapamietane;
     const auto zapamietaj = [&](const std::string& k) { zapamietane.push_back(k); };
@@ -193,7 +193,7 @@ TEST_F(SkoroszytWynikowTest, TheSaveChoosesTheWriterByTheFileType) {
     EXPECT_EQ(LiczbaPlikow(katalog_), 4u); // the three files and tmp
 }
 
-TEST_F(SkoroszytWynikowTest, AFailedSaveReportsItAndLeavesTheOldFileAsItWas) {
+TEST_F(SkoroszytWynikowTest, NieudanyZapisZglaszaBladIZostawiaStaryPlik) {
     const TekstyWynikow t = Seria();
     bool zapamietany = false;
     const auto zapamietaj = [&](const std::string&) { zapamietany = true; };
