@@ -77,13 +77,13 @@ void StronaObliczen::ZbudujStroneSieci(QWidget* strona) {
     ISeriaObliczen->setPixmap(QPixmap(QStringLiteral(":/okna/seria_obliczen.jpg")));
     Animacja3D = new QLabel(PSeriaObliczen);
     Animacja3D->setGeometry(121, 111, 160, 120);
-    LTrwajaObliczenia =
-        Wartosc(PSeriaObliczen, QStringLiteral("Trwają obliczenia"), QRect(1, 262, 401, 24));
-    LProszeCzekac =
-        Wartosc(PSeriaObliczen, QStringLiteral("Proszę czekać..."), QRect(1, 292, 401, 24));
+    LTrwajaObliczenia = Etykieta(PSeriaObliczen, QStringLiteral("Trwają obliczenia"),
+                                 QRect(1, 262, 401, 24), Qt::AlignCenter);
+    LProszeCzekac = Etykieta(PSeriaObliczen, QStringLiteral("Proszę czekać..."),
+                             QRect(1, 292, 401, 24), Qt::AlignCenter);
     for (QLabel* napis : {LTrwajaObliczenia, LProszeCzekac}) {
-        napis->setAlignment(Qt::AlignCenter);
         QFont czcionka = napis->font();
+        czcionka.setBold(true);
         czcionka.setPixelSize(18);
         napis->setFont(czcionka);
     }

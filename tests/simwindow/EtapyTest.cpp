@@ -63,6 +63,12 @@ private slots:
             QVERIFY(t.u().CBWylaczGrafike->isChecked());
             QVERIFY(!t.o().PSeriaObliczen->isHidden());
             QVERIFY(t.o().P2D->isHidden());
+            t.o().TBLicz->click();
+            QVERIFY(t.o().LTrwajaObliczenia->isVisible());
+            QCOMPARE(t.o().LTrwajaObliczenia->text(), "Trwają obliczenia");
+            QCOMPARE(t.o().LProszeCzekac->text(), "Proszę czekać...");
+            t.o().TBZatrzymaj->click();
+            QVERIFY(!t.o().LProszeCzekac->isVisible());
         }
         QCOMPARE(t.o().RBWidok3D->isEnabled(), rodzaj == "3DR" && os * os * os <= 1000);
     }
