@@ -1,6 +1,8 @@
 #include "StronaObliczen.h"
 
 #include "ObrazSieci.h"
+#include "RysunekSieci.h"
+#include "Siec.h"
 #include "Kontrolki.h"
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
@@ -16,6 +18,12 @@
 #include <QRadioButton>
 
 namespace {
+void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne) {
+    for (QWidget* kontrolka : kontrolki) {
+        kontrolka->setVisible(widoczne);
+    }
+}
+
 constexpr int WysokoscGrupyPostepu = 137;
 
 QFrame* Panel(QWidget* rodzic, const QRect& miejsce) {
@@ -34,6 +42,8 @@ WskaznikPostepu* Gauge(QWidget* rodzic, const QString& nazwa) {
 }
 
 } // namespace
+
+StronaObliczen::~StronaObliczen() = default;
 
 StronaObliczen::StronaObliczen(QWidget* rodzic) : QTabWidget(rodzic) {
     auto* strona0 = new QWidget;
@@ -233,4 +243,81 @@ void StronaObliczen::AnimacjaAktywna(bool aktywna) {
 
 bool StronaObliczen::AnimacjaGra() const {
     return film_ && film_->state() == QMovie::Running;
+}
+
+void StronaObliczen::UstawRysowanie(const Siec& siec, std::function<bool()> wylaczonaGrafika) {
+    siec_ = &siec;
+    wylaczonaGrafika_ = std::move(wylaczonaGrafika);
+    rysunek_ = std::make_unique<RysunekSieci>(siec, *ISiecXYZ, *RotSiec3D);
+    connect(CBAtomySasiadujace, &QAbstractButton::clicked, this,
+            &StronaObliczen::CBAtomySasiadujaceClick);
+    connect(RBWidok2D, &QAbstractButton::clicked, this, &StronaObliczen::RBWidok2DClick);
+    connect(RBWidok3D, &QAbstractButton::clicked, this, &StronaObliczen::RBWidok3DClick);
+    connect(TBOsZ, &QSlider::valueChanged, this, &StronaObliczen::RysujSiec);
+}
+
+void StronaObliczen::NoweTlo() {
+    UstawZakresOsiZ();
+    rysunek_->UstawTlo();
+}
+
+void StronaObliczen::RysujSiec() {
+    if (isHidden() || !rysunek_ || siec_->IloscAtomow() == 0) {
+        return;
+    }
+    StronaObliczen& o = *this;
+    const KontrolkiRysunku kontrolki{o.RBWidok3D->isChecked(), wylaczonaGrafika_(),
+                                     o.CBAtomySasiadujace->isChecked(), o.TBOsZ->value()};
+    switch (rysunek_->RysujSiec(kontrolki)) {
+    case Rysunek::Widok3D:
+        break;
+    case Rysunek::Wylaczony:
+        o.PSeriaObliczen->show();
+        Pokaz({o.GBSposobWyswietlaniaSieci, o.P2D, o.P3D, o.CBAtomySasiadujace, o.TBOsZ}, false);
+        break;
+    case Rysunek::Widok2D:
+        if (rysunek_->RozmiarAtomu() == 16) {
+            o.P2D->show();
+            o.PSeriaObliczen->hide();
+        }
+        o.PPlaszczyzna->setText(rysunek_->OpisPlaszczyzny());
+        break;
+    }
+}
+
+void StronaObliczen::UstawZakresOsiZ() {
+    const auto [od, doPlaszczyzny] =
+        RysunekSieci::ZakresOsiZ(*siec_, CBAtomySasiadujace->isChecked());
+    const QSignalBlocker cisza(TBOsZ);
+    TBOsZ->setRange(od, doPlaszczyzny);
+}
+
+void StronaObliczen::CBAtomySasiadujaceClick() {
+    rysunek_->UstawTlo();
+    UstawZakresOsiZ();
+    RysujSiec();
+}
+
+void StronaObliczen::RBWidok3DClick() {
+    StronaObliczen& o = *this;
+    o.P3D->show();
+    o.P2D->hide();
+    if (siec_->Rodzaj() == RodzajSieci::Kubiczna3D) {
+        o.TBOsZ->hide();
+    }
+    o.PPlaszczyzna->hide();
+    o.CBAtomySasiadujace->setEnabled(false);
+    rysunek_->RysujSiec3D();
+}
+
+void StronaObliczen::RBWidok2DClick() {
+    StronaObliczen& o = *this;
+    o.P3D->hide();
+    o.P2D->show();
+    if (siec_->Rodzaj() == RodzajSieci::Kubiczna3D) {
+        o.TBOsZ->show();
+    }
+    o.PPlaszczyzna->show();
+    o.CBAtomySasiadujace->setEnabled(true);
+    RysujSiec();
 }

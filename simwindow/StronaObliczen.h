@@ -2,6 +2,9 @@
 
 #include <QTabWidget>
 
+#include <functional>
+#include <memory>
+
 class ObrazSieci;
 class PrzyciskPrzezroczysty;
 class QCheckBox;
@@ -10,6 +13,8 @@ class QGroupBox;
 class QLabel;
 class QMovie;
 class QRadioButton;
+class RysunekSieci;
+class Siec;
 class SuwakZZaznaczeniem;
 class TRot3D;
 class WskaznikPostepu;
@@ -22,6 +27,18 @@ class StronaObliczen : public QTabWidget {
     Q_OBJECT
 public:
     explicit StronaObliczen(QWidget* rodzic = nullptr);
+    ~StronaObliczen() override;
+
+    // The lattice the page draws, and whether drawing is switched off.
+    void UstawRysowanie(const Siec& siec, std::function<bool()> wylaczonaGrafika);
+    // A new computation: the plane slider's range and a blank drawing area.
+    void NoweTlo();
+    // Redraws the lattice view as the controls ask; with drawing off shows
+    // the panel PSeriaObliczen instead.
+    void RysujSiec();
+    void CBAtomySasiadujaceClick();
+    void RBWidok2DClick();
+    void RBWidok3DClick();
 
     // The page the window's chart set places its four charts on.
     QWidget* StronaWykresow() const { return strona1_; }
@@ -76,6 +93,11 @@ private:
     void ZbudujStroneSieci(QWidget* strona);
     void ZbudujStroneWykresow(QWidget* strona);
 
+    void UstawZakresOsiZ();
+
     QWidget* strona1_;
+    const Siec* siec_ = nullptr;
+    std::function<bool()> wylaczonaGrafika_;
+    std::unique_ptr<RysunekSieci> rysunek_;
     QMovie* film_ = nullptr;
 };

@@ -9,7 +9,6 @@
 #include "OtworzKlucz.h"
 #include "PlikiProgramu.h"
 #include "PrzyciskPrzezroczysty.h"
-#include "RysunekSieci.h"
 #include "SterownikPrzebiegu.h"
 #include "StronaObliczen.h"
 #include "StronaOdtwarzania.h"
@@ -78,15 +77,15 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
     obliczenia_->UstawObserwatora(Wykresy.get());
     DodajMenuWykresow();
     TNWyniki->UstawWykresy(Wykresy.get());
-    rysunek_ = std::make_unique<RysunekSieci>(obliczenia_->SiecAtomow(), *TNObliczenia->ISiecXYZ,
-                                              *TNObliczenia->RotSiec3D);
+    TNObliczenia->UstawRysowanie(obliczenia_->SiecAtomow(),
+                                 [this] { return Ustawienia->WylaczonaGrafika(); });
 
     SterownikPrzebiegu::Otoczenie otoczenie;
     otoczenie.BSiecNowe = BSiecNowe;
     otoczenie.BSiecDalej = BSiecDalej;
     otoczenie.BSiecZamknij = BSiecZamknij;
     otoczenie.WylaczonaGrafika = [this] { return Ustawienia->WylaczonaGrafika(); };
-    otoczenie.RysujSiec = [this] { RysujSiec(); };
+    otoczenie.RysujSiec = [this] { TNObliczenia->RysujSiec(); };
     otoczenie.UstawMaksimumCyklu = [this](int n) { TNWyniki->Odtwarzanie->UstawMaksimumCyklu(n); };
     Przebieg = new SterownikPrzebiegu(*obliczenia_, *TNObliczenia, otoczenie, this);
 
@@ -99,11 +98,6 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
             &SterownikPrzebiegu::TBLiczClick);
     connect(TNObliczenia->TBZatrzymaj, &QAbstractButton::clicked, Przebieg,
             &SterownikPrzebiegu::TBZatrzymajClick);
-    connect(TNObliczenia->CBAtomySasiadujace, &QAbstractButton::clicked, this,
-            &TSiec2D3D::CBAtomySasiadujaceClick);
-    connect(TNObliczenia->RBWidok2D, &QAbstractButton::clicked, this, &TSiec2D3D::RBWidok2DClick);
-    connect(TNObliczenia->RBWidok3D, &QAbstractButton::clicked, this, &TSiec2D3D::RBWidok3DClick);
-    connect(TNObliczenia->TBOsZ, &QSlider::valueChanged, this, [this] { RysujSiec(); });
     connect(TNWyniki, &StronyWynikow::WynikiObliczone, this,
             [this] { UstawIkone(QStringLiteral(":/okna/ikona_wyniki.png")); });
     TimerDalej.setInterval(500);
@@ -445,68 +439,6 @@ void TSiec2D3D::PrzygotujObliczenia() {
     TNWyniki->LWynikiLiczAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
     TNWyniki->LWynikiLiczbaIteracji->setText(FormatOgolny(stan.MaxIloscCykli));
 
-    UstawZakresOsiZ();
-    rysunek_->UstawTlo();
-    RysujSiec();
-}
-
-void TSiec2D3D::RysujSiec() {
-    if (TNObliczenia->isHidden() || obliczenia_->Stan().IloscAtomow == 0) {
-        return;
-    }
-    StronaObliczen& o = *TNObliczenia;
-    const KontrolkiRysunku kontrolki{o.RBWidok3D->isChecked(), Ustawienia->WylaczonaGrafika(),
-                                     o.CBAtomySasiadujace->isChecked(), o.TBOsZ->value()};
-    switch (rysunek_->RysujSiec(kontrolki)) {
-    case Rysunek::Widok3D:
-        break;
-    case Rysunek::Wylaczony:
-        o.PSeriaObliczen->show();
-        Pokaz({o.GBSposobWyswietlaniaSieci, o.P2D, o.P3D, o.CBAtomySasiadujace, o.TBOsZ}, false);
-        break;
-    case Rysunek::Widok2D:
-        if (rysunek_->RozmiarAtomu() == 16) {
-            o.P2D->show();
-            o.PSeriaObliczen->hide();
-        }
-        o.PPlaszczyzna->setText(rysunek_->OpisPlaszczyzny());
-        break;
-    }
-}
-
-void TSiec2D3D::UstawZakresOsiZ() {
-    const auto [od, doPlaszczyzny] = RysunekSieci::ZakresOsiZ(
-        obliczenia_->SiecAtomow(), TNObliczenia->CBAtomySasiadujace->isChecked());
-    const QSignalBlocker cisza(TNObliczenia->TBOsZ);
-    TNObliczenia->TBOsZ->setRange(od, doPlaszczyzny);
-}
-
-void TSiec2D3D::CBAtomySasiadujaceClick() {
-    rysunek_->UstawTlo();
-    UstawZakresOsiZ();
-    RysujSiec();
-}
-
-void TSiec2D3D::RBWidok3DClick() {
-    StronaObliczen& o = *TNObliczenia;
-    o.P3D->show();
-    o.P2D->hide();
-    if (rodzajSieci_ == QLatin1String("3DR")) {
-        o.TBOsZ->hide();
-    }
-    o.PPlaszczyzna->hide();
-    o.CBAtomySasiadujace->setEnabled(false);
-    rysunek_->RysujSiec3D();
-}
-
-void TSiec2D3D::RBWidok2DClick() {
-    StronaObliczen& o = *TNObliczenia;
-    o.P3D->hide();
-    o.P2D->show();
-    if (rodzajSieci_ == QLatin1String("3DR")) {
-        o.TBOsZ->show();
-    }
-    o.PPlaszczyzna->show();
-    o.CBAtomySasiadujace->setEnabled(true);
-    RysujSiec();
+    TNObliczenia->NoweTlo();
+    TNObliczenia->RysujSiec();
 }

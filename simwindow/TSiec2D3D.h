@@ -15,7 +15,6 @@ class PrzyciskPrzezroczysty;
 class QLabel;
 class QStatusBar;
 class QTabWidget;
-class RysunekSieci;
 class StronaObliczen;
 class StronaUstawien;
 class StronyWynikow;
@@ -73,20 +72,14 @@ private:
     void DodajMenuWykresow();
     void FormCreate();
     void PrzygotujObliczenia();
-    void RysujSiec();
     void UstawTytul(const QString& etap);
     void UstawIkone(const QString& obrazek);
-    void UstawZakresOsiZ();
-    void CBAtomySasiadujaceClick();
-    void RBWidok2DClick();
-    void RBWidok3DClick();
     void PokazEtap(QWidget* notebook);
 
     Dialogi& dialogi_;
     QWidget* menu_;
     std::unique_ptr<ZrodloZiarna> ziarno_;
     std::unique_ptr<Obliczenia> obliczenia_;
-    std::unique_ptr<RysunekSieci> rysunek_;
     std::unique_ptr<OknoPomocy> pomoc_;
     QString plikPomocy_;
     QString rodzajSieci_;
