@@ -8,7 +8,8 @@ namespace {
 constexpr int Bok = Siec::MaxOs + 2;
 } // namespace
 
-Siec::Siec() : komorki_(static_cast<std::size_t>(Bok) * Bok * Bok, 0) {
+Siec::Siec()
+    : komorki_(static_cast<std::size_t>(Bok) * Bok * Bok, 0), sasiedziA_(komorki_.size(), 0) {
     UstawRozmiar(RodzajSieci::Kwadratowa, 10, 10, 1);
 }
 
@@ -235,4 +236,44 @@ int Siec::IloscAtomowA() const {
     int a = 0;
     ZaKazdymAtomem([&](std::size_t i, int, int) { a += komorki_[i]; });
     return a;
+}
+
+void Siec::PoliczOdNowa() {
+    OdswiezBrzegi();
+    liczniki_.ParyAB = PoliczParyAB();
+    liczniki_.Histogram = HistogramSasiadow();
+    PoliczSasiadowA();
+}
+
+void Siec::PoliczSasiadowA() {
+    const std::uint8_t* c = komorki_.data();
+    std::uint8_t* a = sasiedziA_.data();
+    const std::ptrdiff_t sx = sx_;
+    const std::ptrdiff_t sxy = sxy_;
+    switch (rodzaj_) {
+    case RodzajSieci::Kubiczna3D:
+        ZaKazdymAtomem([&](std::size_t i, int, int) {
+            a[i] = static_cast<std::uint8_t>(c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] +
+                                             c[i - sxy] + c[i + sxy]);
+        });
+        break;
+    case RodzajSieci::Kwadratowa:
+        ZaKazdymAtomem([&](std::size_t i, int, int) {
+            a[i] = static_cast<std::uint8_t>(c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx]);
+        });
+        break;
+    case RodzajSieci::Trojkatna:
+        ZaKazdymAtomem([&](std::size_t i, int, int y) {
+            const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
+            a[i] = static_cast<std::uint8_t>(c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] +
+                                             c[i - sx + dx] + c[i + sx + dx]);
+        });
+        break;
+    case RodzajSieci::Heksagonalna:
+        ZaKazdymAtomem([&](std::size_t i, int x, int y) {
+            const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
+            a[i] = static_cast<std::uint8_t>(c[i - sx] + c[i + sx] + c[i + dx]);
+        });
+        break;
+    }
 }

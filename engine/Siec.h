@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LicznikiSasiedztwa.h"
 #include "Pojemnosci.h"
 #include "RodzajSieci.h"
 #include "Wezel.h"
@@ -18,6 +19,10 @@
 // The face cells of the border hold copies of the opposite faces; the edge and
 // corner cells hold B, except the two corners that the triangular rule reads,
 // (0, 0) and (nx + 1, ny + 1), which hold the copies of (nx, ny) and (1, 1).
+//
+// Beside the cells it keeps what a sample reads: the unlike pairs and the
+// neighbour histogram, and for every atom the number of its A neighbours. The
+// exchange loop keeps them current; PoliczOdNowa counts them from the cells.
 class Siec {
 public:
     static constexpr int MaxOs = 100;
@@ -38,7 +43,8 @@ public:
 
     // Reads any cell of the frame (z = 1 for the flat kinds).
     int Wartosc(int x, int y, int z) const { return komorki_[Indeks(x, y, z)]; }
-    // Writes an atom only; the border is brought up to date by OdswiezBrzegi.
+    // Writes an atom only; the border and the kept counts are brought up to
+    // date by PoliczOdNowa.
     void Ustaw(int x, int y, int z, int wartosc) {
         komorki_[Indeks(x, y, z)] = static_cast<std::uint8_t>(wartosc);
     }
@@ -50,6 +56,9 @@ public:
     void WyczyscRamke();
     // Copies the faces into the border (and the two triangular corners).
     void OdswiezBrzegi();
+    // Refreshes the border and counts the kept values afresh from the cells:
+    // once an arrangement is written.
+    void PoliczOdNowa();
 
     // The neighbours of a site under the rule of the kind, as frame cells (the
     // first LiczbaSasiadow() entries are filled).
@@ -58,6 +67,10 @@ public:
     int IloscSasiadowB(int x, int y, int z, int wymagany) const;
     // Whether two atoms are nearest neighbours, also through the periodic border.
     bool Sasiednie(const Wezel& a, const Wezel& b) const;
+
+    // The kept counts, current after every exchange of the loop.
+    const LicznikiSasiedztwa& Liczniki() const { return liczniki_; }
+    LicznikiSasiedztwa& Liczniki() { return liczniki_; }
 
     // Unlike nearest-neighbour pairs, each counted once (reads the border).
     int PoliczParyAB() const;
@@ -72,13 +85,20 @@ public:
     }
     std::uint8_t* Dane() { return komorki_.data(); }
     const std::uint8_t* Dane() const { return komorki_.data(); }
+    // The kept A-neighbour counts, indexed like the cells (atoms only are kept).
+    std::uint8_t* SasiedziA() { return sasiedziA_.data(); }
+    const std::uint8_t* SasiedziA() const { return sasiedziA_.data(); }
     int KrokY() const { return sx_; }
     int KrokZ() const { return sxy_; }
 
 private:
     template <class Cialo> void ZaKazdymAtomem(Cialo&& cialo) const;
 
+    void PoliczSasiadowA();
+
     std::vector<std::uint8_t> komorki_;
+    std::vector<std::uint8_t> sasiedziA_;
+    LicznikiSasiedztwa liczniki_;
     RodzajSieci rodzaj_ = RodzajSieci::Kwadratowa;
     int nx_ = 0;
     int ny_ = 0;
