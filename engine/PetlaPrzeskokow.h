@@ -30,7 +30,6 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     const int ny = siec.Ny();
     const int nz = siec.Nz();
     constexpr int q = LiczbaSasiadowRodzaju(R);
-    const std::uint8_t* c = siec.Dane();
     const std::ptrdiff_t sx = siec.KrokY();
     const std::ptrdiff_t sxy = siec.KrokZ();
 
@@ -43,6 +42,7 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         return poczatek + static_cast<std::size_t>(x + y * sx + (Plaska ? 0 : z * sxy));
     };
     PrzestawianieAtomow<R> atomy(siec);
+    const std::uint8_t* o = siec.Otoczenie(); // kind in bit 0, A neighbours above
     const auto losujWezel = [&](int& x, int& y, int& z) {
         x = gen.Losuj(nx) + 1;
         y = gen.Losuj(ny) + 1;
@@ -61,15 +61,15 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     for (int proba = 0; proba < liczbaProb; ++proba) {
         losujWezel(x1, y1, z1);
         const std::size_t i1 = indeks(x1, y1, z1);
-        const int v1 = c[i1];
+        const int v1 = o[i1] & 1;
         std::size_t i2 = 0;
         do {
             losujWezel(x2, y2, z2);
             i2 = indeks(x2, y2, z2);
-        } while (c[i2] == v1);
+        } while ((o[i2] & 1) == v1);
 
-        const int s1 = q - atomy.SasiedziA(i1); // B neighbours of each site
-        const int s2 = q - atomy.SasiedziA(i2);
+        const int s1 = q - (o[i1] >> 1); // B neighbours of each site
+        const int s2 = q - (o[i2] >> 1);
         bB = v1 == 0 ? s1 : s2;
         bA = v1 == 0 ? s2 : s1;
         const bool sasiednie = SasiednieOkresowo<R>(x1, y1, z1, x2, y2, z2, nx, ny, nz);

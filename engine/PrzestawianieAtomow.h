@@ -9,117 +9,124 @@
 #include <cstdint>
 
 // Changes single atoms of a lattice of kind R during a chunk and keeps its
-// counts current: the A neighbours of every atom at once, the neighbour
-// histogram as moves between bins, added up by Zakoncz. A move is counted in
-// a table of its own per neighbour slot, so that the counts of one exchange
-// never wait for each other in memory; that is what keeps an accepted
-// exchange cheap. The strides and pointers are held here, not read back from
-// the lattice, because byte stores into the cells may alias anything.
+// counts current. Every atom has an "otoczenie" byte beside the cells: its
+// kind in bit 0, the number of its A neighbours above it; that byte alone
+// says which histogram bin the atom is in and which way a change of a
+// neighbour moves it. The histogram is kept as moves counted by that byte and
+// added up by Zakoncz: one increment per atom touched. The strides and
+// pointers are held here, not read back from the lattice, because byte stores
+// may alias anything.
 template <RodzajSieci R> class PrzestawianieAtomow {
 public:
     static constexpr int Q = LiczbaSasiadowRodzaju(R);
 
     explicit PrzestawianieAtomow(Siec& siec)
-        : siec_(siec), c_(siec.Dane()), a_(siec.SasiedziA()), nx_(siec.Nx()), ny_(siec.Ny()),
+        : siec_(siec), c_(siec.Dane()), o_(siec.Otoczenie()), nx_(siec.Nx()), ny_(siec.Ny()),
           nz_(siec.Nz()), sx_(siec.KrokY()), sxy_(siec.KrokZ()), przejscia_{}, odwrocenia_{} {}
 
-    int SasiedziA(std::size_t i) const { return a_[i]; }
-
-    // Gives the atom at cell i, (x, y, z), the other kind. Each neighbour
-    // moves one bin (towards fewer unlike neighbours when it holds the new
-    // kind), the atom itself moves from n to q - n unlike neighbours, and the
-    // neighbours' A counts follow. An atom on a face also writes its copies in
-    // the border.
+    // Gives the atom at cell i, (x, y, z), the other kind; its neighbours'
+    // A counts follow. An atom on a face also writes its copies in the border.
     void Przestaw(std::size_t i, int x, int y, int z) {
-        const int nowa = 1 - c_[i];
-        ++odwrocenia_[nowa ? a_[i] : Q - a_[i]];
-        std::array<std::size_t, Q> sasiedzi;
-        const bool naScianie = NaScianie(x, y, z);
-        if (naScianie) {
-            SasiedziPrzezBrzeg(x, y, z, sasiedzi);
-        } else {
-            SasiedziWnetrza(i, x, y, sasiedzi);
-        }
-        const int zmianaA = 2 * nowa - 1;
+        std::uint8_t* const o = o_; // a register copy: the byte stores below may alias o_
+        const int stan = o[i];
+        const int nowa = 1 - (stan & 1);
+        ++odwrocenia_[stan];
+        o[i] = static_cast<std::uint8_t>(stan ^ 1);
+        const std::array<std::ptrdiff_t, Q> sasiedzi = Sasiedzi(x, y, z);
+        const int zmiana = nowa ? 2 : -2;
         for (int j = 0; j < Q; ++j) {
-            const std::size_t k = sasiedzi[j];
-            const int a = a_[k];
-            const int niepodobne = c_[k] ? Q - a : a;
-            ++przejscia_[j][niepodobne][c_[k] == nowa ? 0 : 1];
-            a_[k] = static_cast<std::uint8_t>(a + zmianaA);
+            const std::size_t k = i + static_cast<std::size_t>(sasiedzi[j]);
+            const int s = o[k];
+            ++przejscia_[nowa][s];
+            o[k] = static_cast<std::uint8_t>(s + zmiana);
         }
-        if (naScianie) {
-            siec_.ZapiszAtom(x, y, z, nowa);
-        } else {
-            c_[i] = static_cast<std::uint8_t>(nowa);
-        }
+        ZapiszZKopiami(i, x, y, z, static_cast<std::uint8_t>(nowa));
     }
 
-    // Adds the moves of the chunk to the lattice's histogram.
+    // Adds the moves of the chunk to the lattice's histogram. An atom of kind
+    // v with a A neighbours has n = q - a unlike neighbours when it is A, a
+    // when it is B; exchanged, it has q - n; a neighbour that turns to its own
+    // kind makes it one fewer, to the other kind one more.
     void Zakoncz() {
         std::array<int, LiczbaSlupkow>& h = siec_.Liczniki().Histogram;
-        for (int n = 0; n <= Q; ++n) {
-            h[n] -= odwrocenia_[n];
-            h[Q - n] += odwrocenia_[n];
-            for (int j = 0; j < Q; ++j) {
-                h[n] -= przejscia_[j][n][0] + przejscia_[j][n][1];
-                if (n > 0) {
-                    h[n - 1] += przejscia_[j][n][0];
-                }
-                if (n < Q) {
-                    h[n + 1] += przejscia_[j][n][1];
-                }
+        for (int s = 0; s < Stany; ++s) {
+            const int v = s & 1;
+            const int n = v ? Q - (s >> 1) : s >> 1;
+            h[n] -= odwrocenia_[s];
+            h[Q - n] += odwrocenia_[s];
+            const int mniej = przejscia_[v][s]; // the neighbour turned to its kind
+            const int wiecej = przejscia_[1 - v][s];
+            h[n] -= mniej + wiecej;
+            if (n > 0) {
+                h[n - 1] += mniej;
+            }
+            if (n < Q) {
+                h[n + 1] += wiecej;
             }
         }
     }
 
 private:
-    bool NaScianie(int x, int y, int z) const {
-        const bool scianaXY = x == 1 || x == nx_ || y == 1 || y == ny_;
-        if constexpr (JestPlaska(R)) {
-            (void)z;
-            return scianaXY;
+    static constexpr int Stany = 2 * (Q + 1);
+
+    // Writes the atom and each border cell that holds a copy of it. An atom
+    // away from a face writes itself again instead of a copy: stores without
+    // a branch or a call, which keep the loop's values in registers.
+    void ZapiszZKopiami(std::size_t i, int x, int y, int z, std::uint8_t nowa) {
+        std::uint8_t* const c = c_;
+        const std::ptrdiff_t kx = x == 1 ? nx_ : (x == nx_ ? -nx_ : 0);
+        const std::ptrdiff_t ky = y == 1 ? ny_ * sx_ : (y == ny_ ? -ny_ * sx_ : 0);
+        c[i] = nowa;
+        c[i + static_cast<std::size_t>(kx)] = nowa;
+        c[i + static_cast<std::size_t>(ky)] = nowa;
+        if constexpr (R == RodzajSieci::Kubiczna3D) {
+            const std::ptrdiff_t kz = z == 1 ? nz_ * sxy_ : (z == nz_ ? -nz_ * sxy_ : 0);
+            c[i + static_cast<std::size_t>(kz)] = nowa;
         } else {
-            return scianaXY || z == 1 || z == nz_;
+            (void)z;
+        }
+        if constexpr (R == RodzajSieci::Trojkatna) {
+            // The corners (0, 0) and (nx + 1, ny + 1) copy (nx, ny) and (1, 1).
+            const bool naroznik = (x == 1 && y == 1) || (x == nx_ && y == ny_);
+            c[i + static_cast<std::size_t>(naroznik ? kx + ky : 0)] = nowa;
         }
     }
 
-    // An inner atom: its neighbours are atoms at fixed offsets.
-    void SasiedziWnetrza(std::size_t i, int x, int y, std::array<std::size_t, Q>& s) const {
+    // The offsets of the neighbour atoms from the cell of (x, y, z). A step
+    // out of the block lands on the atom at the other end of its axis rather
+    // than on the border copy, so that the counts kept are the atom's own.
+    std::array<std::ptrdiff_t, Q> Sasiedzi(int x, int y, int z) const {
         const std::ptrdiff_t sx = sx_;
+        const std::ptrdiff_t lewo = x == 1 ? nx_ - 1 : -1;
+        const std::ptrdiff_t prawo = x == nx_ ? 1 - nx_ : 1;
+        const std::ptrdiff_t dol = y == 1 ? (ny_ - 1) * sx : -sx;
+        const std::ptrdiff_t gora = y == ny_ ? (1 - ny_) * sx : sx;
         if constexpr (R == RodzajSieci::Kubiczna3D) {
             const std::ptrdiff_t sxy = sxy_;
-            s = {i - 1, i + 1, i - sx, i + sx, i - sxy, i + sxy};
+            const std::ptrdiff_t przod = z == 1 ? (nz_ - 1) * sxy : -sxy;
+            const std::ptrdiff_t tyl = z == nz_ ? (1 - nz_) * sxy : sxy;
+            return {lewo, prawo, dol, gora, przod, tyl};
         } else if constexpr (R == RodzajSieci::Kwadratowa) {
-            s = {i - 1, i + 1, i - sx, i + sx};
+            (void)z;
+            return {lewo, prawo, dol, gora};
         } else if constexpr (R == RodzajSieci::Trojkatna) {
-            const std::ptrdiff_t dx = (y & 1) ? -1 : 1;
-            s = {i - 1, i + 1, i - sx, i + sx, i - sx + dx, i + sx + dx};
+            (void)z;
+            const std::ptrdiff_t skos = (y & 1) ? lewo : prawo;
+            return {lewo, prawo, dol, gora, dol + skos, gora + skos};
         } else {
-            const std::ptrdiff_t dx = ((x + y) & 1) ? -1 : 1;
-            s = {i - sx, i + sx, i + dx};
-        }
-        (void)x;
-        (void)y;
-    }
-
-    // An atom on a face: a neighbour in the border is the atom it copies.
-    void SasiedziPrzezBrzeg(int x, int y, int z, std::array<std::size_t, Q>& s) const {
-        const auto zawin = [](int c, int n) { return c < 1 ? n : (c > n ? 1 : c); };
-        const Siec::Sasiedzi w = siec_.SasiedziWezla(x, y, z);
-        for (int j = 0; j < Q; ++j) {
-            s[j] = siec_.Indeks(zawin(w[j].x, nx_), zawin(w[j].y, ny_),
-                                JestPlaska(R) ? 1 : zawin(w[j].z, nz_));
+            (void)z;
+            return {dol, gora, ((x + y) & 1) ? lewo : prawo};
         }
     }
 
     Siec& siec_;
     std::uint8_t* c_;
-    std::uint8_t* a_;
+    std::uint8_t* o_;
     int nx_, ny_, nz_;
     std::ptrdiff_t sx_, sxy_;
-    // Moves of neighbours in slot j from bin n down [0] or up [1] by one.
-    std::array<std::array<std::array<int, 2>, LiczbaSlupkow>, Q> przejscia_;
-    // Moves of exchanged atoms from n to Q - n unlike neighbours.
-    std::array<int, LiczbaSlupkow> odwrocenia_;
+    // Moves of the neighbours of atoms turned to kind `nowa`, by the
+    // neighbour's otoczenie byte before the move.
+    std::array<std::array<int, Stany>, 2> przejscia_;
+    // Exchanged atoms, by their otoczenie byte before the exchange.
+    std::array<int, Stany> odwrocenia_;
 };

@@ -9,7 +9,7 @@ constexpr int Bok = Siec::MaxOs + 2;
 } // namespace
 
 Siec::Siec()
-    : komorki_(static_cast<std::size_t>(Bok) * Bok * Bok, 0), sasiedziA_(komorki_.size(), 0) {
+    : komorki_(static_cast<std::size_t>(Bok) * Bok * Bok, 0), otoczenie_(komorki_.size(), 0) {
     UstawRozmiar(RodzajSieci::Kwadratowa, 10, 10, 1);
 }
 
@@ -28,38 +28,6 @@ void Siec::WyczyscRamke() {
     const std::size_t komorek =
         static_cast<std::size_t>(sxy_) * (JestPlaska(rodzaj_) ? 1 : nz_ + 2);
     std::fill_n(komorki_.begin(), komorek, std::uint8_t{0});
-}
-
-void Siec::ZapiszAtom(int x, int y, int z, int wartosc) {
-    const auto v = static_cast<std::uint8_t>(wartosc);
-    komorki_[Indeks(x, y, z)] = v;
-    if (x == 1) {
-        komorki_[Indeks(nx_ + 1, y, z)] = v;
-    }
-    if (x == nx_) {
-        komorki_[Indeks(0, y, z)] = v;
-    }
-    if (y == 1) {
-        komorki_[Indeks(x, ny_ + 1, z)] = v;
-    }
-    if (y == ny_) {
-        komorki_[Indeks(x, 0, z)] = v;
-    }
-    if (rodzaj_ == RodzajSieci::Kubiczna3D) {
-        if (z == 1) {
-            komorki_[Indeks(x, y, nz_ + 1)] = v;
-        }
-        if (z == nz_) {
-            komorki_[Indeks(x, y, 0)] = v;
-        }
-    } else if (rodzaj_ == RodzajSieci::Trojkatna) {
-        if (x == 1 && y == 1) {
-            komorki_[Indeks(nx_ + 1, ny_ + 1, 1)] = v;
-        }
-        if (x == nx_ && y == ny_) {
-            komorki_[Indeks(0, 0, 1)] = v;
-        }
-    }
 }
 
 void Siec::OdswiezBrzegi() {
@@ -242,37 +210,43 @@ void Siec::PoliczOdNowa() {
     OdswiezBrzegi();
     liczniki_.ParyAB = PoliczParyAB();
     liczniki_.Histogram = HistogramSasiadow();
-    PoliczSasiadowA();
+    PoliczOtoczenie();
 }
 
-void Siec::PoliczSasiadowA() {
+namespace {
+std::uint8_t BajtOtoczenia(int rodzaj, int sasiedziA) {
+    return static_cast<std::uint8_t>(rodzaj | sasiedziA << 1);
+}
+} // namespace
+
+void Siec::PoliczOtoczenie() {
     const std::uint8_t* c = komorki_.data();
-    std::uint8_t* a = sasiedziA_.data();
+    std::uint8_t* o = otoczenie_.data();
     const std::ptrdiff_t sx = sx_;
     const std::ptrdiff_t sxy = sxy_;
     switch (rodzaj_) {
     case RodzajSieci::Kubiczna3D:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            a[i] = static_cast<std::uint8_t>(c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] +
-                                             c[i - sxy] + c[i + sxy]);
+            o[i] = BajtOtoczenia(c[i], c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] + c[i - sxy] +
+                                           c[i + sxy]);
         });
         break;
     case RodzajSieci::Kwadratowa:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            a[i] = static_cast<std::uint8_t>(c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx]);
+            o[i] = BajtOtoczenia(c[i], c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx]);
         });
         break;
     case RodzajSieci::Trojkatna:
         ZaKazdymAtomem([&](std::size_t i, int, int y) {
             const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
-            a[i] = static_cast<std::uint8_t>(c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] +
-                                             c[i - sx + dx] + c[i + sx + dx]);
+            o[i] = BajtOtoczenia(c[i], c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] +
+                                           c[i - sx + dx] + c[i + sx + dx]);
         });
         break;
     case RodzajSieci::Heksagonalna:
         ZaKazdymAtomem([&](std::size_t i, int x, int y) {
             const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
-            a[i] = static_cast<std::uint8_t>(c[i - sx] + c[i + sx] + c[i + dx]);
+            o[i] = BajtOtoczenia(c[i], c[i - sx] + c[i + sx] + c[i + dx]);
         });
         break;
     }

@@ -21,8 +21,9 @@
 // (0, 0) and (nx + 1, ny + 1), which hold the copies of (nx, ny) and (1, 1).
 //
 // Beside the cells it keeps what a sample reads: the unlike pairs and the
-// neighbour histogram, and for every atom the number of its A neighbours. The
-// exchange loop keeps them current; PoliczOdNowa counts them from the cells.
+// neighbour histogram, and for every atom its kind and the number of its A
+// neighbours in one byte. The exchange loop keeps them current; PoliczOdNowa
+// counts them from the cells.
 class Siec {
 public:
     static constexpr int MaxOs = 100;
@@ -48,9 +49,6 @@ public:
     void Ustaw(int x, int y, int z, int wartosc) {
         komorki_[Indeks(x, y, z)] = static_cast<std::uint8_t>(wartosc);
     }
-    // Writes an atom and every border cell that holds a copy of it, so that
-    // neighbour counts never see a stale copy.
-    void ZapiszAtom(int x, int y, int z, int wartosc);
 
     // Sets every cell of the frame to B.
     void WyczyscRamke();
@@ -85,19 +83,20 @@ public:
     }
     std::uint8_t* Dane() { return komorki_.data(); }
     const std::uint8_t* Dane() const { return komorki_.data(); }
-    // The kept A-neighbour counts, indexed like the cells (atoms only are kept).
-    std::uint8_t* SasiedziA() { return sasiedziA_.data(); }
-    const std::uint8_t* SasiedziA() const { return sasiedziA_.data(); }
+    // Per atom, indexed like the cells (atoms only are kept): its kind in bit
+    // 0, the number of its A neighbours above it.
+    std::uint8_t* Otoczenie() { return otoczenie_.data(); }
+    const std::uint8_t* Otoczenie() const { return otoczenie_.data(); }
     int KrokY() const { return sx_; }
     int KrokZ() const { return sxy_; }
 
 private:
     template <class Cialo> void ZaKazdymAtomem(Cialo&& cialo) const;
 
-    void PoliczSasiadowA();
+    void PoliczOtoczenie();
 
     std::vector<std::uint8_t> komorki_;
-    std::vector<std::uint8_t> sasiedziA_;
+    std::vector<std::uint8_t> otoczenie_;
     LicznikiSasiedztwa liczniki_;
     RodzajSieci rodzaj_ = RodzajSieci::Kwadratowa;
     int nx_ = 0;
