@@ -46,6 +46,14 @@ struct Sprawdzajacy : ObserwatorPomiarow {
 class Niezmienniki
     : public testing::TestWithParam<std::tuple<RodzajSieci, Oddzialywanie, Ulozenie, int>> {};
 
+std::string NazwaPrzypadku(const testing::TestParamInfo<Niezmienniki::ParamType>& info) {
+    const auto [rodzaj, tryb, uklad, lambda] = info.param;
+    const char* uklady[] = {"Przypadkowe", "Uporzadkowane", "Wydzielenie"};
+    return std::string(KluczRodzaju(rodzaj)) +
+           (tryb == Oddzialywanie::Porzadkowanie ? "Porzadkowanie" : "Klasteryzacja") +
+           uklady[static_cast<int>(uklad)] + "Lambda" + std::to_string(lambda);
+}
+
 TEST_P(Niezmienniki, EnergiaParyIHistogramZgodnePoKazdymKawalku) {
     const auto [rodzaj, tryb, uklad, lambda] = GetParam();
     SilnikTestowy t(2024);
@@ -92,4 +100,5 @@ INSTANTIATE_TEST_SUITE_P(
                      testing::Values(Oddzialywanie::Porzadkowanie, Oddzialywanie::Klasteryzacja),
                      testing::Values(Ulozenie::Przypadkowe, Ulozenie::Uporzadkowane,
                                      Ulozenie::UporzadkowaneWydzielenie),
-                     testing::Values(1, 6, 24)));
+                     testing::Values(1, 6, 24)),
+    NazwaPrzypadku);
