@@ -1,6 +1,7 @@
 #include "PrzestawianieAtomow.h"
-#include "StaleZiarno.h"
+
 #include "Generator.h"
+#include "StaleZiarno.h"
 
 #include <gtest/gtest.h>
 

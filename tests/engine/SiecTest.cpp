@@ -1,5 +1,6 @@
-#include "PrzestawianieAtomow.h"
 #include "Siec.h"
+
+#include "PrzestawianieAtomow.h"
 
 #include <gtest/gtest.h>
 
