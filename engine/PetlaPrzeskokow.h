@@ -42,7 +42,7 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         return poczatek + static_cast<std::size_t>(x + y * sx + (Plaska ? 0 : z * sxy));
     };
     PrzestawianieAtomow<R> atomy(siec);
-    const std::uint8_t* o = siec.Otoczenie(); // kind in bit 0, A neighbours above
+    const std::uint8_t* o = siec.Dane(); // kind in bit 0, A neighbours above
     const auto losujWezel = [&](int& x, int& y, int& z) {
         x = gen.Losuj(nx) + 1;
         y = gen.Losuj(ny) + 1;

@@ -9,20 +9,18 @@
 #include <cstdint>
 
 // Changes single atoms of a lattice of kind R during a chunk and keeps its
-// counts current. Every atom has an "otoczenie" byte beside the cells: its
-// kind in bit 0, the number of its A neighbours above it; that byte alone
-// says which histogram bin the atom is in and which way a change of a
-// neighbour moves it. The histogram is kept as moves counted by that byte and
-// added up by Zakoncz: one increment per atom touched. The strides and
-// pointers are held here, not read back from the lattice, because byte stores
-// may alias anything.
+// counts current. An atom's byte (its kind in bit 0, the number of its A
+// neighbours above it) alone says which histogram bin the atom is in and
+// which way a change of a neighbour moves it. The histogram is kept as moves counted by that byte
+// and added up by Zakoncz: one increment per atom touched. The strides and pointers are held here,
+// not read back from the lattice, because byte stores may alias anything.
 template <RodzajSieci R> class PrzestawianieAtomow {
 public:
     static constexpr int Q = LiczbaSasiadowRodzaju(R);
 
     explicit PrzestawianieAtomow(Siec& siec)
-        : siec_(siec), c_(siec.Dane()), o_(siec.Otoczenie()), nx_(siec.Nx()), ny_(siec.Ny()),
-          nz_(siec.Nz()), sx_(siec.KrokY()), sxy_(siec.KrokZ()), przejscia_{}, odwrocenia_{} {}
+        : siec_(siec), o_(siec.Dane()), nx_(siec.Nx()), ny_(siec.Ny()), nz_(siec.Nz()),
+          sx_(siec.KrokY()), sxy_(siec.KrokZ()), przejscia_{}, odwrocenia_{} {}
 
     // Gives the atom at cell i, (x, y, z), the other kind; its neighbours'
     // A counts follow. An atom on a face also writes its copies in the border.
@@ -40,7 +38,7 @@ public:
             ++przejscia_[nowa][s];
             o[k] = static_cast<std::uint8_t>(s + zmiana);
         }
-        ZapiszZKopiami(i, x, y, z, static_cast<std::uint8_t>(nowa));
+        ZapiszKopie(i, x, y, z);
     }
 
     // Adds the moves of the chunk to the lattice's histogram. An atom of kind
@@ -69,26 +67,27 @@ public:
 private:
     static constexpr int Stany = 2 * (Q + 1);
 
-    // Writes the atom and each border cell that holds a copy of it. An atom
-    // away from a face writes itself again instead of a copy: stores without
-    // a branch or a call, which keep the loop's values in registers.
-    void ZapiszZKopiami(std::size_t i, int x, int y, int z, std::uint8_t nowa) {
-        std::uint8_t* const c = c_;
+    // Copies the atom's byte into each border cell that holds a copy of it
+    // (only its kind bit is read there). An atom away from a face writes its
+    // own byte again instead: stores without a branch or a call, which keep
+    // the loop's values in registers.
+    void ZapiszKopie(std::size_t i, int x, int y, int z) {
+        std::uint8_t* const o = o_;
+        const std::uint8_t bajt = o[i];
         const std::ptrdiff_t kx = x == 1 ? nx_ : (x == nx_ ? -nx_ : 0);
         const std::ptrdiff_t ky = y == 1 ? ny_ * sx_ : (y == ny_ ? -ny_ * sx_ : 0);
-        c[i] = nowa;
-        c[i + static_cast<std::size_t>(kx)] = nowa;
-        c[i + static_cast<std::size_t>(ky)] = nowa;
+        o[i + static_cast<std::size_t>(kx)] = bajt;
+        o[i + static_cast<std::size_t>(ky)] = bajt;
         if constexpr (R == RodzajSieci::Kubiczna3D) {
             const std::ptrdiff_t kz = z == 1 ? nz_ * sxy_ : (z == nz_ ? -nz_ * sxy_ : 0);
-            c[i + static_cast<std::size_t>(kz)] = nowa;
+            o[i + static_cast<std::size_t>(kz)] = bajt;
         } else {
             (void)z;
         }
         if constexpr (R == RodzajSieci::Trojkatna) {
             // The corners (0, 0) and (nx + 1, ny + 1) copy (nx, ny) and (1, 1).
             const bool naroznik = (x == 1 && y == 1) || (x == nx_ && y == ny_);
-            c[i + static_cast<std::size_t>(naroznik ? kx + ky : 0)] = nowa;
+            o[i + static_cast<std::size_t>(naroznik ? kx + ky : 0)] = bajt;
         }
     }
 
@@ -120,7 +119,6 @@ private:
     }
 
     Siec& siec_;
-    std::uint8_t* c_;
     std::uint8_t* o_;
     int nx_, ny_, nz_;
     std::ptrdiff_t sx_, sxy_;

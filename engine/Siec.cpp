@@ -8,8 +8,7 @@ namespace {
 constexpr int Bok = Siec::MaxOs + 2;
 } // namespace
 
-Siec::Siec()
-    : komorki_(static_cast<std::size_t>(Bok) * Bok * Bok, 0), otoczenie_(komorki_.size(), 0) {
+Siec::Siec() : komorki_(static_cast<std::size_t>(Bok) * Bok * Bok, 0) {
     UstawRozmiar(RodzajSieci::Kwadratowa, 10, 10, 1);
 }
 
@@ -132,29 +131,29 @@ int Siec::PoliczParyAB() const {
     switch (rodzaj_) {
     case RodzajSieci::Kubiczna3D:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = c[i];
-            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]) + (v ^ c[i + sxy]);
+            const int v = (c[i] & 1);
+            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + sxy] & 1));
         });
         break;
     case RodzajSieci::Kwadratowa:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = c[i];
-            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]);
+            const int v = (c[i] & 1);
+            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1));
         });
         break;
     case RodzajSieci::Trojkatna:
         ZaKazdymAtomem([&](std::size_t i, int, int y) {
-            const int v = c[i];
+            const int v = (c[i] & 1);
             const std::ptrdiff_t skos = (y % 2 != 0) ? sx - 1 : sx + 1;
-            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]) + (v ^ c[i + skos]);
+            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + skos] & 1));
         });
         break;
     case RodzajSieci::Heksagonalna:
         ZaKazdymAtomem([&](std::size_t i, int x, int y) {
-            const int v = c[i];
-            pary += v ^ c[i - sx];
+            const int v = (c[i] & 1);
+            pary += v ^ (c[i - sx] & 1);
             if ((x + y) % 2 == 0) {
-                pary += v ^ c[i + 1];
+                pary += v ^ (c[i + 1] & 1);
             }
         });
         break;
@@ -170,30 +169,32 @@ std::array<int, LiczbaSlupkow> Siec::HistogramSasiadow() const {
     switch (rodzaj_) {
     case RodzajSieci::Kubiczna3D:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = c[i];
-            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx]) +
-                      (v ^ c[i - sxy]) + (v ^ c[i + sxy])];
+            const int v = (c[i] & 1);
+            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
+                      (v ^ (c[i + sx] & 1)) + (v ^ (c[i - sxy] & 1)) + (v ^ (c[i + sxy] & 1))];
         });
         break;
     case RodzajSieci::Kwadratowa:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = c[i];
-            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx])];
+            const int v = (c[i] & 1);
+            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
+                      (v ^ (c[i + sx] & 1))];
         });
         break;
     case RodzajSieci::Trojkatna:
         ZaKazdymAtomem([&](std::size_t i, int, int y) {
-            const int v = c[i];
+            const int v = (c[i] & 1);
             const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
-            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx]) +
-                      (v ^ c[i - sx + dx]) + (v ^ c[i + sx + dx])];
+            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
+                      (v ^ (c[i + sx] & 1)) + (v ^ (c[i - sx + dx] & 1)) +
+                      (v ^ (c[i + sx + dx] & 1))];
         });
         break;
     case RodzajSieci::Heksagonalna:
         ZaKazdymAtomem([&](std::size_t i, int x, int y) {
-            const int v = c[i];
+            const int v = (c[i] & 1);
             const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
-            ++licznik[(v ^ c[i - sx]) + (v ^ c[i + sx]) + (v ^ c[i + dx])];
+            ++licznik[(v ^ (c[i - sx] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + dx] & 1))];
         });
         break;
     }
@@ -202,7 +203,7 @@ std::array<int, LiczbaSlupkow> Siec::HistogramSasiadow() const {
 
 int Siec::IloscAtomowA() const {
     int a = 0;
-    ZaKazdymAtomem([&](std::size_t i, int, int) { a += komorki_[i]; });
+    ZaKazdymAtomem([&](std::size_t i, int, int) { a += komorki_[i] & 1; });
     return a;
 }
 
@@ -220,33 +221,37 @@ std::uint8_t BajtOtoczenia(int rodzaj, int sasiedziA) {
 } // namespace
 
 void Siec::PoliczOtoczenie() {
+    // Only the kind bits are read, so the counts can be written in place.
     const std::uint8_t* c = komorki_.data();
-    std::uint8_t* o = otoczenie_.data();
+    std::uint8_t* o = komorki_.data();
     const std::ptrdiff_t sx = sx_;
     const std::ptrdiff_t sxy = sxy_;
     switch (rodzaj_) {
     case RodzajSieci::Kubiczna3D:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            o[i] = BajtOtoczenia(c[i], c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] + c[i - sxy] +
-                                           c[i + sxy]);
+            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
+                                                 (c[i + sx] & 1) + (c[i - sxy] & 1) +
+                                                 (c[i + sxy] & 1));
         });
         break;
     case RodzajSieci::Kwadratowa:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            o[i] = BajtOtoczenia(c[i], c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx]);
+            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
+                                                 (c[i + sx] & 1));
         });
         break;
     case RodzajSieci::Trojkatna:
         ZaKazdymAtomem([&](std::size_t i, int, int y) {
             const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
-            o[i] = BajtOtoczenia(c[i], c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] +
-                                           c[i - sx + dx] + c[i + sx + dx]);
+            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
+                                                 (c[i + sx] & 1) + (c[i - sx + dx] & 1) +
+                                                 (c[i + sx + dx] & 1));
         });
         break;
     case RodzajSieci::Heksagonalna:
         ZaKazdymAtomem([&](std::size_t i, int x, int y) {
             const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
-            o[i] = BajtOtoczenia(c[i], c[i - sx] + c[i + sx] + c[i + dx]);
+            o[i] = BajtOtoczenia((c[i] & 1), (c[i - sx] & 1) + (c[i + sx] & 1) + (c[i + dx] & 1));
         });
         break;
     }

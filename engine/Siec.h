@@ -20,10 +20,11 @@
 // corner cells hold B, except the two corners that the triangular rule reads,
 // (0, 0) and (nx + 1, ny + 1), which hold the copies of (nx, ny) and (1, 1).
 //
-// Beside the cells it keeps what a sample reads: the unlike pairs and the
-// neighbour histogram, and for every atom its kind and the number of its A
-// neighbours in one byte. The exchange loop keeps them current; PoliczOdNowa
-// counts them from the cells.
+// The byte of an atom holds its kind in bit 0 and, above it, the number of its
+// A neighbours; a border cell holds the kind of the atom it copies (its upper
+// bits are never read). Beside the cells the lattice keeps what a sample
+// reads: the unlike pairs and the neighbour histogram. The exchange loop keeps
+// all of them current; PoliczOdNowa counts them from the kinds.
 class Siec {
 public:
     static constexpr int MaxOs = 100;
@@ -43,8 +44,8 @@ public:
     int LiczbaSasiadow() const { return q_; }
 
     // Reads any cell of the frame (z = 1 for the flat kinds).
-    int Wartosc(int x, int y, int z) const { return komorki_[Indeks(x, y, z)]; }
-    // Writes an atom only; the border and the kept counts are brought up to
+    int Wartosc(int x, int y, int z) const { return komorki_[Indeks(x, y, z)] & 1; }
+    // Writes an atom's kind only; the border and the counts are brought up to
     // date by PoliczOdNowa.
     void Ustaw(int x, int y, int z, int wartosc) {
         komorki_[Indeks(x, y, z)] = static_cast<std::uint8_t>(wartosc);
@@ -83,10 +84,6 @@ public:
     }
     std::uint8_t* Dane() { return komorki_.data(); }
     const std::uint8_t* Dane() const { return komorki_.data(); }
-    // Per atom, indexed like the cells (atoms only are kept): its kind in bit
-    // 0, the number of its A neighbours above it.
-    std::uint8_t* Otoczenie() { return otoczenie_.data(); }
-    const std::uint8_t* Otoczenie() const { return otoczenie_.data(); }
     int KrokY() const { return sx_; }
     int KrokZ() const { return sxy_; }
 
@@ -96,7 +93,6 @@ private:
     void PoliczOtoczenie();
 
     std::vector<std::uint8_t> komorki_;
-    std::vector<std::uint8_t> otoczenie_;
     LicznikiSasiedztwa liczniki_;
     RodzajSieci rodzaj_ = RodzajSieci::Kwadratowa;
     int nx_ = 0;

@@ -7,9 +7,9 @@
 
 namespace {
 // Every atom of a 6 x 6 (x 6) lattice changed in turn, from a random
-// arrangement, and after each change everything kept (cells and border, the
-// otoczenie bytes of the atoms, the histogram) equal to a lattice counted
-// afresh. The turn order reaches every face, edge and corner atom, and
+// arrangement, and after each change everything kept (the kinds of the atoms
+// and of the border, the whole bytes of the atoms, the histogram) equal to a
+// lattice counted afresh. The turn order reaches every face, edge and corner atom, and
 // neighbours changed one after another.
 template <RodzajSieci R> void KazdaZmianaJakPoliczonaOdNowa() {
     Siec s;
@@ -37,14 +37,14 @@ template <RodzajSieci R> void KazdaZmianaJakPoliczonaOdNowa() {
                 wzor.PoliczOdNowa();
                 const std::size_t komorek = s.Indeks(n + 1, n + 1, JestPlaska(R) ? 1 : n + 1) + 1;
                 for (std::size_t i = 0; i < komorek; ++i) {
-                    ASSERT_EQ(s.Dane()[i], wzor.Dane()[i])
+                    ASSERT_EQ(s.Dane()[i] & 1, wzor.Dane()[i] & 1)
                         << "cell " << i << " after " << x << ", " << y << ", " << z;
                 }
                 for (int zz = 1; zz <= s.Nz(); ++zz) {
                     for (int yy = 1; yy <= n; ++yy) {
                         for (int xx = 1; xx <= n; ++xx) {
                             const std::size_t i = s.Indeks(xx, yy, zz);
-                            ASSERT_EQ(s.Otoczenie()[i], wzor.Otoczenie()[i])
+                            ASSERT_EQ(s.Dane()[i], wzor.Dane()[i])
                                 << xx << ", " << yy << ", " << zz << " after " << x << ", " << y
                                 << ", " << z;
                         }
@@ -81,6 +81,6 @@ TEST(PrzestawianieAtomow, HistogramCzekaNaZakonczenie) {
     EXPECT_EQ(s.Liczniki().Histogram[4], 36) << "the lattice's histogram moves at the end only";
     atomy.Zakoncz();
     EXPECT_EQ(s.Liczniki().Histogram, (std::array<int, LiczbaSlupkow>{1, 0, 0, 4, 31, 0, 0}));
-    EXPECT_EQ(s.Otoczenie()[s.Indeks(6, 1, 1)], 0 | 3 << 1)
+    EXPECT_EQ(s.Dane()[s.Indeks(6, 1, 1)], 0 | 3 << 1)
         << "B at (6, 1) lost (1, 1) through the border: three A neighbours left";
 }
