@@ -11,9 +11,10 @@
 // Changes single atoms of a lattice of kind R during a chunk and keeps its
 // counts current. An atom's byte (its kind in bit 0, the number of its A
 // neighbours above it) alone says which histogram bin the atom is in and
-// which way a change of a neighbour moves it. The histogram is kept as moves counted by that byte
-// and added up by Zakoncz: one increment per atom touched. The strides and pointers are held here,
-// not read back from the lattice, because byte stores may alias anything.
+// which way a change of a neighbour moves it, so the histogram is kept as
+// moves counted by that byte, one increment per atom touched, and added up by
+// Zakoncz. The strides and pointers are held here, not read back from the
+// lattice, because byte stores may alias anything.
 template <RodzajSieci R> class PrzestawianieAtomow {
 public:
     static constexpr int Q = LiczbaSasiadowRodzaju(R);
