@@ -173,7 +173,10 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
     stan_.IloscAtomowB = stan_.IloscAtomow - stan_.IloscAtomowA;
     stan_.KoncentracjaB = static_cast<double>(static_cast<long double>(stan_.IloscAtomowB) /
                                               (stan_.IloscAtomowA + stan_.IloscAtomowB));
-    PoliczParyAB(seria, iteracja);
+    // The one full count of a run's arrangement; from here on the exchanges
+    // keep the counts current.
+    siec_.PoliczOdNowa();
+    stan_.LiczbaParAB = siec_.Liczniki().ParyAB;
     stan_.Energia = static_cast<double>(-1.0L * stan_.LiczbaParAB * stan_.Lambda);
     ZbudujTabliceAkceptacji();
     // The sample stores the given sigma at iteration 0 of the series.
@@ -229,22 +232,19 @@ void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
     ZapiszPomiar(seria, iteracja, stan_.Energia, std::nullopt);
 }
 
-void Obliczenia::PoliczParyAB(int seria, int iteracja) {
-    siec_.OdswiezBrzegi();
-    const std::array<int, LiczbaSlupkow> licznik = siec_.HistogramSasiadow();
+void Obliczenia::OdczytajLiczniki(int seria, int iteracja) {
+    const LicznikiSasiedztwa& liczniki = siec_.Liczniki();
     pomiar_.Histogram = {};
     for (int n = 0; n <= stan_.LiczbaSasiadow; ++n) {
-        pomiar_.Histogram[n] = licznik[n];
-        magazyn_.ZapiszSlupek(seria, iteracja, n, licznik[n]);
+        pomiar_.Histogram[n] = liczniki.Histogram[n];
+        magazyn_.ZapiszSlupek(seria, iteracja, n, liczniki.Histogram[n]);
     }
-    stan_.LiczbaParAB = siec_.PoliczParyAB();
+    stan_.LiczbaParAB = liczniki.ParyAB;
 }
 
 void Obliczenia::ZapiszPomiar(int seria, int iteracja, double energia,
                               std::optional<double> sigma) {
-    if (!sigma) {
-        PoliczParyAB(seria, iteracja);
-    }
+    OdczytajLiczniki(seria, iteracja);
     stan_.SigmaPoprzednia = stan_.Sigma;
     const double surowa = SigmaZPar(stan_.LiczbaParAB);
     // The smoothing runs for a new arrangement too: it counts towards the

@@ -71,10 +71,10 @@ private:
     void UstawZakresy(const ParametrySymulacji& p);
     void KonfiguracjaPoczatkowa(int seria, int iteracja);
     void WykonajPrzeskoki(int seria, int iteracja);
-    // Records the sample: the given sigma (a new arrangement), or the pairs
-    // counted afresh and the smoothed sigma (after a chunk).
+    // Records the sample from the lattice's kept counts: the given sigma (a
+    // new arrangement), or the smoothed sigma of the pairs (after a chunk).
     void ZapiszPomiar(int seria, int iteracja, double energia, std::optional<double> sigma);
-    void PoliczParyAB(int seria, int iteracja);
+    void OdczytajLiczniki(int seria, int iteracja);
     void PrzesunLambde();
     void ZbudujTabliceAkceptacji();
     double SigmaZPar(double pary) const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Generator.h"
+#include "PrzestawianieAtomow.h"
 #include "Sasiedztwo.h"
 #include "Siec.h"
 #include "TablicaAkceptacji.h"
@@ -19,7 +20,8 @@ struct OstatniaProba {
 // One chunk of exchange attempts on a lattice of kind R: returns the sum of
 // the accepted changes of unlike pairs. Per attempt: three integer draws for
 // the first site, three per try for the second until it holds the other kind,
-// then at most one real. Allocates nothing.
+// then at most one real. The lattice's kept counts follow every accepted
+// exchange, so a sample only reads them. Allocates nothing.
 template <RodzajSieci R>
 long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tablica,
                           bool porzadkowanie, int liczbaProb, OstatniaProba& ostatnia) {
@@ -27,25 +29,10 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     const int nx = siec.Nx();
     const int ny = siec.Ny();
     const int nz = siec.Nz();
-    const int q = siec.LiczbaSasiadow();
-    std::uint8_t* c = siec.Dane();
+    constexpr int q = LiczbaSasiadowRodzaju(R);
     const std::ptrdiff_t sx = siec.KrokY();
     const std::ptrdiff_t sxy = siec.KrokZ();
 
-    const auto sumaSasiadow = [&](std::size_t i, int x, int y) -> int {
-        if constexpr (R == RodzajSieci::Kubiczna3D) {
-            return c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] + c[i - sxy] + c[i + sxy];
-        } else if constexpr (R == RodzajSieci::Kwadratowa) {
-            return c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx];
-        } else if constexpr (R == RodzajSieci::Trojkatna) {
-            const std::ptrdiff_t dx = (y & 1) ? -1 : 1;
-            return c[i - 1] + c[i + 1] + c[i - sx] + c[i + sx] + c[i - sx + dx] + c[i + sx + dx];
-        } else {
-            (void)x;
-            const std::ptrdiff_t dx = ((x + y) & 1) ? -1 : 1;
-            return c[i - sx] + c[i + sx] + c[i + dx];
-        }
-    };
     // Copies that stay in registers: the byte stores into the lattice could
     // otherwise alias the generator's state and the table.
     Generator gen = g;
@@ -54,15 +41,8 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     const auto indeks = [&](int x, int y, int z) {
         return poczatek + static_cast<std::size_t>(x + y * sx + (Plaska ? 0 : z * sxy));
     };
-    const auto naScianie = [&](int x, int y, int z) {
-        const bool scianaXY = x == 1 || x == nx || y == 1 || y == ny;
-        if constexpr (Plaska) {
-            (void)z;
-            return scianaXY;
-        } else {
-            return scianaXY || z == 1 || z == nz;
-        }
-    };
+    PrzestawianieAtomow<R> atomy(siec);
+    const std::uint8_t* o = siec.Dane(); // kind in bit 0, A neighbours above
     const auto losujWezel = [&](int& x, int& y, int& z) {
         x = gen.Losuj(nx) + 1;
         y = gen.Losuj(ny) + 1;
@@ -81,15 +61,15 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     for (int proba = 0; proba < liczbaProb; ++proba) {
         losujWezel(x1, y1, z1);
         const std::size_t i1 = indeks(x1, y1, z1);
-        const int v1 = c[i1];
+        const int v1 = o[i1] & 1;
         std::size_t i2 = 0;
         do {
             losujWezel(x2, y2, z2);
             i2 = indeks(x2, y2, z2);
-        } while (c[i2] == v1);
+        } while ((o[i2] & 1) == v1);
 
-        const int s1 = q - sumaSasiadow(i1, x1, y1); // B neighbours of each site
-        const int s2 = q - sumaSasiadow(i2, x2, y2);
+        const int s1 = q - (o[i1] >> 1); // B neighbours of each site
+        const int s2 = q - (o[i2] >> 1);
         bB = v1 == 0 ? s1 : s2;
         bA = v1 == 0 ? s2 : s1;
         const bool sasiednie = SasiednieOkresowo<R>(x1, y1, z1, x2, y2, z2, nx, ny, nz);
@@ -103,19 +83,14 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
             losowano = true;
             akceptuj = tab.Akceptuj(zmiana, ostatnieS);
         }
-        // Rejected, both atoms are written back as they were.
-        const auto nowa1 = static_cast<std::uint8_t>(akceptuj ? 1 - v1 : v1);
-        c[i1] = nowa1;
-        c[i2] = static_cast<std::uint8_t>(1 - nowa1);
-        suma += akceptuj ? zmiana : 0;
-        // The face test comes first: it is predictable, the acceptance is not.
-        if (naScianie(x1, y1, z1) || naScianie(x2, y2, z2)) {
-            if (akceptuj) {
-                siec.ZapiszAtom(x1, y1, z1, nowa1);
-                siec.ZapiszAtom(x2, y2, z2, 1 - nowa1);
-            }
+        if (akceptuj) {
+            atomy.Przestaw(i1, x1, y1, z1);
+            atomy.Przestaw(i2, x2, y2, z2);
+            suma += zmiana;
         }
     }
+    atomy.Zakoncz();
+    siec.Liczniki().ParyAB += static_cast<int>(suma);
     g = gen;
     if (liczbaProb > 0) {
         ostatnia = {x1, y1, z1,

@@ -29,38 +29,6 @@ void Siec::WyczyscRamke() {
     std::fill_n(komorki_.begin(), komorek, std::uint8_t{0});
 }
 
-void Siec::ZapiszAtom(int x, int y, int z, int wartosc) {
-    const auto v = static_cast<std::uint8_t>(wartosc);
-    komorki_[Indeks(x, y, z)] = v;
-    if (x == 1) {
-        komorki_[Indeks(nx_ + 1, y, z)] = v;
-    }
-    if (x == nx_) {
-        komorki_[Indeks(0, y, z)] = v;
-    }
-    if (y == 1) {
-        komorki_[Indeks(x, ny_ + 1, z)] = v;
-    }
-    if (y == ny_) {
-        komorki_[Indeks(x, 0, z)] = v;
-    }
-    if (rodzaj_ == RodzajSieci::Kubiczna3D) {
-        if (z == 1) {
-            komorki_[Indeks(x, y, nz_ + 1)] = v;
-        }
-        if (z == nz_) {
-            komorki_[Indeks(x, y, 0)] = v;
-        }
-    } else if (rodzaj_ == RodzajSieci::Trojkatna) {
-        if (x == 1 && y == 1) {
-            komorki_[Indeks(nx_ + 1, ny_ + 1, 1)] = v;
-        }
-        if (x == nx_ && y == ny_) {
-            komorki_[Indeks(0, 0, 1)] = v;
-        }
-    }
-}
-
 void Siec::OdswiezBrzegi() {
     const int z0 = 1;
     const int z1 = nz_;
@@ -163,29 +131,29 @@ int Siec::PoliczParyAB() const {
     switch (rodzaj_) {
     case RodzajSieci::Kubiczna3D:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = c[i];
-            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]) + (v ^ c[i + sxy]);
+            const int v = (c[i] & 1);
+            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + sxy] & 1));
         });
         break;
     case RodzajSieci::Kwadratowa:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = c[i];
-            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]);
+            const int v = (c[i] & 1);
+            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1));
         });
         break;
     case RodzajSieci::Trojkatna:
         ZaKazdymAtomem([&](std::size_t i, int, int y) {
-            const int v = c[i];
+            const int v = (c[i] & 1);
             const std::ptrdiff_t skos = (y % 2 != 0) ? sx - 1 : sx + 1;
-            pary += (v ^ c[i + 1]) + (v ^ c[i + sx]) + (v ^ c[i + skos]);
+            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + skos] & 1));
         });
         break;
     case RodzajSieci::Heksagonalna:
         ZaKazdymAtomem([&](std::size_t i, int x, int y) {
-            const int v = c[i];
-            pary += v ^ c[i - sx];
+            const int v = (c[i] & 1);
+            pary += v ^ (c[i - sx] & 1);
             if ((x + y) % 2 == 0) {
-                pary += v ^ c[i + 1];
+                pary += v ^ (c[i + 1] & 1);
             }
         });
         break;
@@ -201,30 +169,32 @@ std::array<int, LiczbaSlupkow> Siec::HistogramSasiadow() const {
     switch (rodzaj_) {
     case RodzajSieci::Kubiczna3D:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = c[i];
-            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx]) +
-                      (v ^ c[i - sxy]) + (v ^ c[i + sxy])];
+            const int v = (c[i] & 1);
+            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
+                      (v ^ (c[i + sx] & 1)) + (v ^ (c[i - sxy] & 1)) + (v ^ (c[i + sxy] & 1))];
         });
         break;
     case RodzajSieci::Kwadratowa:
         ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = c[i];
-            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx])];
+            const int v = (c[i] & 1);
+            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
+                      (v ^ (c[i + sx] & 1))];
         });
         break;
     case RodzajSieci::Trojkatna:
         ZaKazdymAtomem([&](std::size_t i, int, int y) {
-            const int v = c[i];
+            const int v = (c[i] & 1);
             const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
-            ++licznik[(v ^ c[i - 1]) + (v ^ c[i + 1]) + (v ^ c[i - sx]) + (v ^ c[i + sx]) +
-                      (v ^ c[i - sx + dx]) + (v ^ c[i + sx + dx])];
+            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
+                      (v ^ (c[i + sx] & 1)) + (v ^ (c[i - sx + dx] & 1)) +
+                      (v ^ (c[i + sx + dx] & 1))];
         });
         break;
     case RodzajSieci::Heksagonalna:
         ZaKazdymAtomem([&](std::size_t i, int x, int y) {
-            const int v = c[i];
+            const int v = (c[i] & 1);
             const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
-            ++licznik[(v ^ c[i - sx]) + (v ^ c[i + sx]) + (v ^ c[i + dx])];
+            ++licznik[(v ^ (c[i - sx] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + dx] & 1))];
         });
         break;
     }
@@ -233,6 +203,56 @@ std::array<int, LiczbaSlupkow> Siec::HistogramSasiadow() const {
 
 int Siec::IloscAtomowA() const {
     int a = 0;
-    ZaKazdymAtomem([&](std::size_t i, int, int) { a += komorki_[i]; });
+    ZaKazdymAtomem([&](std::size_t i, int, int) { a += komorki_[i] & 1; });
     return a;
+}
+
+void Siec::PoliczOdNowa() {
+    OdswiezBrzegi();
+    liczniki_.ParyAB = PoliczParyAB();
+    liczniki_.Histogram = HistogramSasiadow();
+    PoliczOtoczenie();
+}
+
+namespace {
+std::uint8_t BajtOtoczenia(int rodzaj, int sasiedziA) {
+    return static_cast<std::uint8_t>(rodzaj | sasiedziA << 1);
+}
+} // namespace
+
+void Siec::PoliczOtoczenie() {
+    // Only the kind bits are read, so the counts can be written in place.
+    const std::uint8_t* c = komorki_.data();
+    std::uint8_t* o = komorki_.data();
+    const std::ptrdiff_t sx = sx_;
+    const std::ptrdiff_t sxy = sxy_;
+    switch (rodzaj_) {
+    case RodzajSieci::Kubiczna3D:
+        ZaKazdymAtomem([&](std::size_t i, int, int) {
+            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
+                                                 (c[i + sx] & 1) + (c[i - sxy] & 1) +
+                                                 (c[i + sxy] & 1));
+        });
+        break;
+    case RodzajSieci::Kwadratowa:
+        ZaKazdymAtomem([&](std::size_t i, int, int) {
+            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
+                                                 (c[i + sx] & 1));
+        });
+        break;
+    case RodzajSieci::Trojkatna:
+        ZaKazdymAtomem([&](std::size_t i, int, int y) {
+            const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
+            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
+                                                 (c[i + sx] & 1) + (c[i - sx + dx] & 1) +
+                                                 (c[i + sx + dx] & 1));
+        });
+        break;
+    case RodzajSieci::Heksagonalna:
+        ZaKazdymAtomem([&](std::size_t i, int x, int y) {
+            const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
+            o[i] = BajtOtoczenia((c[i] & 1), (c[i - sx] & 1) + (c[i + sx] & 1) + (c[i + dx] & 1));
+        });
+        break;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LicznikiSasiedztwa.h"
 #include "Pojemnosci.h"
 #include "RodzajSieci.h"
 #include "Wezel.h"
@@ -18,6 +19,12 @@
 // The face cells of the border hold copies of the opposite faces; the edge and
 // corner cells hold B, except the two corners that the triangular rule reads,
 // (0, 0) and (nx + 1, ny + 1), which hold the copies of (nx, ny) and (1, 1).
+//
+// The byte of an atom holds its kind in bit 0 and, above it, the number of its
+// A neighbours; a border cell holds the kind of the atom it copies (its upper
+// bits are never read). Beside the cells the lattice keeps what a sample
+// reads: the unlike pairs and the neighbour histogram. The exchange loop keeps
+// all of them current; PoliczOdNowa counts them from the kinds.
 class Siec {
 public:
     static constexpr int MaxOs = 100;
@@ -37,19 +44,20 @@ public:
     int LiczbaSasiadow() const { return q_; }
 
     // Reads any cell of the frame (z = 1 for the flat kinds).
-    int Wartosc(int x, int y, int z) const { return komorki_[Indeks(x, y, z)]; }
-    // Writes an atom only; the border is brought up to date by OdswiezBrzegi.
+    int Wartosc(int x, int y, int z) const { return komorki_[Indeks(x, y, z)] & 1; }
+    // Writes an atom's kind only; the border and the counts are brought up to
+    // date by PoliczOdNowa.
     void Ustaw(int x, int y, int z, int wartosc) {
         komorki_[Indeks(x, y, z)] = static_cast<std::uint8_t>(wartosc);
     }
-    // Writes an atom and every border cell that holds a copy of it, so that
-    // neighbour counts never see a stale copy.
-    void ZapiszAtom(int x, int y, int z, int wartosc);
 
     // Sets every cell of the frame to B.
     void WyczyscRamke();
     // Copies the faces into the border (and the two triangular corners).
     void OdswiezBrzegi();
+    // Refreshes the border and counts the kept values afresh from the cells:
+    // once an arrangement is written.
+    void PoliczOdNowa();
 
     // The neighbours of a site under the rule of the kind, as frame cells (the
     // first LiczbaSasiadow() entries are filled).
@@ -58,6 +66,10 @@ public:
     int IloscSasiadowB(int x, int y, int z, int wymagany) const;
     // Whether two atoms are nearest neighbours, also through the periodic border.
     bool Sasiednie(const Wezel& a, const Wezel& b) const;
+
+    // The kept counts, current after every exchange of the loop.
+    const LicznikiSasiedztwa& Liczniki() const { return liczniki_; }
+    LicznikiSasiedztwa& Liczniki() { return liczniki_; }
 
     // Unlike nearest-neighbour pairs, each counted once (reads the border).
     int PoliczParyAB() const;
@@ -78,7 +90,10 @@ public:
 private:
     template <class Cialo> void ZaKazdymAtomem(Cialo&& cialo) const;
 
+    void PoliczOtoczenie();
+
     std::vector<std::uint8_t> komorki_;
+    LicznikiSasiedztwa liczniki_;
     RodzajSieci rodzaj_ = RodzajSieci::Kwadratowa;
     int nx_ = 0;
     int ny_ = 0;

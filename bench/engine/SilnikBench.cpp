@@ -1,7 +1,7 @@
-// Exchange attempts per second by lattice kind and size, next to a loop that
-// makes only the random draws of the attempts: the ratio of the two is the
-// figure to watch. Also the cost of one tick with its sample on the largest
-// lattice.
+// Exchange attempts per second by lattice kind, size and lambda, next to a
+// loop that makes only the random draws of the attempts: the ratio of the two
+// is the figure to watch. Also the cost of one tick with its sample on the
+// largest lattice, next to the same chunk without the sample.
 #include "Obliczenia.h"
 #include "PetlaPrzeskokow.h"
 #include "StaleZiarno.h"
@@ -11,11 +11,12 @@
 namespace {
 constexpr int ProbyNaKawalek = 2000;
 
-ParametrySymulacji ParametryBench(RodzajSieci rodzaj, int n) {
+// Lambda is given in tenths, as the trackbar sets it.
+ParametrySymulacji ParametryBench(RodzajSieci rodzaj, int n, int pozycjaLambdy) {
     ParametrySymulacji p;
     p.Rodzaj = rodzaj;
     p.IloscAtomowOsX = p.IloscAtomowOsY = p.IloscAtomowOsZ = n;
-    p.PozycjaLambdy = 5; // lambda 0.5: a realistic share of exchanges needs the real draw
+    p.PozycjaLambdy = pozycjaLambdy;
     p.PozycjaKoncentracji = 50;
     return p;
 }
@@ -24,18 +25,25 @@ ParametrySymulacji ParametryBench(RodzajSieci rodzaj, int n) {
 Siec PierwszeUlozenie(RodzajSieci rodzaj, int n) {
     StaleZiarno ziarno(1);
     Obliczenia obl(ziarno);
-    obl.PrzygotujObliczenia(ParametryBench(rodzaj, n));
+    obl.PrzygotujObliczenia(ParametryBench(rodzaj, n, 5));
     return obl.SiecAtomow();
 }
 
+// Chunks of attempts at lambda range(1) / 10 (ordering) on a lattice of range(0)
+// atoms per axis. At 0.1 most exchanges are accepted, at 2.4 few; the lattice
+// is first brought near the equilibrium of that lambda.
 template <RodzajSieci R> void Przeskoki(benchmark::State& state) {
     Siec siec = PierwszeUlozenie(R, static_cast<int>(state.range(0)));
     StaleZiarno ziarno(1);
     Generator g(ziarno);
     g.Przelosuj();
     TablicaAkceptacji tablica;
-    tablica.Zbuduj(0.5, true);
+    tablica.Zbuduj(static_cast<double>(state.range(1)) / 10, true);
     OstatniaProba ostatnia;
+    const int rozgrzewka = 20 * siec.IloscAtomow() / ProbyNaKawalek + 1;
+    for (int i = 0; i < rozgrzewka; ++i) {
+        PetlaPrzeskokow<R>(siec, g, tablica, true, ProbyNaKawalek, ostatnia);
+    }
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             PetlaPrzeskokow<R>(siec, g, tablica, true, ProbyNaKawalek, ostatnia));
@@ -64,14 +72,16 @@ template <RodzajSieci R> void Losowania(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * ProbyNaKawalek);
 }
 
-// A tick of the shortest chunk (100 attempts, a few microseconds): its time
-// is that of the sample.
+// A tick of the shortest chunk (100 attempts) on the 100 x 100 x 100 lattice
+// at lambda 0.5. Less the same chunk without its sample (below), what is left
+// is the cost of the sample.
 void KrokZPomiarem(benchmark::State& state) {
     StaleZiarno ziarno(1);
     Obliczenia obl(ziarno);
-    ParametrySymulacji p = ParametryBench(RodzajSieci::Kubiczna3D, 100);
+    ParametrySymulacji p = ParametryBench(RodzajSieci::Kubiczna3D, 100, 5);
     p.Seria = false;
     p.PozycjaPrzedzialu = 1;
+    p.MaxIloscCykli = 1000000;
     obl.PrzygotujObliczenia(p);
     for (auto _ : state) {
         if (obl.KrokSymulacji() == StanKroku::Koniec) {
@@ -81,16 +91,36 @@ void KrokZPomiarem(benchmark::State& state) {
         }
     }
 }
+
+// The 100 attempts of that tick alone, on the same arrangement and lambda.
+void KawalekBezPomiaru(benchmark::State& state) {
+    Siec siec = PierwszeUlozenie(RodzajSieci::Kubiczna3D, 100);
+    StaleZiarno ziarno(1);
+    Generator g(ziarno);
+    g.Przelosuj();
+    TablicaAkceptacji tablica;
+    tablica.Zbuduj(0.5, true);
+    OstatniaProba ostatnia;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            PetlaPrzeskokow<RodzajSieci::Kubiczna3D>(siec, g, tablica, true, 100, ostatnia));
+    }
+}
+
+void Rozmiary(benchmark::internal::Benchmark* b) {
+    b->ArgsProduct({{10, 100}, {1, 24}});
+}
 } // namespace
 
-BENCHMARK(Przeskoki<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
+BENCHMARK(Przeskoki<RodzajSieci::Kwadratowa>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
-BENCHMARK(Przeskoki<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
+BENCHMARK(Przeskoki<RodzajSieci::Trojkatna>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
-BENCHMARK(Przeskoki<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
+BENCHMARK(Przeskoki<RodzajSieci::Heksagonalna>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
-BENCHMARK(Przeskoki<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
+BENCHMARK(Przeskoki<RodzajSieci::Kubiczna3D>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
-BENCHMARK(KrokZPomiarem)->Unit(benchmark::kMillisecond);
+BENCHMARK(KrokZPomiarem)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KawalekBezPomiaru)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

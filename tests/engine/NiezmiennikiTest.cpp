@@ -5,24 +5,36 @@
 #include <cmath>
 
 namespace {
-// Unlike pairs counted from the neighbour rule with explicit wrap-around,
-// independently of the border copies.
-int ParyZeZawinieciem(const Siec& s) {
+// The unlike neighbours of every atom, from the neighbour rule with explicit
+// wrap-around, independently of the border copies and of the kept counts.
+template <class Cialo> void ZaKazdaPara(const Siec& s, Cialo&& cialo) {
     const auto zawin = [](int c, int n) { return c < 1 ? c + n : (c > n ? c - n : c); };
-    int podwojne = 0;
     for (int z = 1; z <= s.Nz(); ++z) {
         for (int y = 1; y <= s.Ny(); ++y) {
             for (int x = 1; x <= s.Nx(); ++x) {
                 const Siec::Sasiedzi sas = s.SasiedziWezla(x, y, z);
+                int niepodobne = 0;
                 for (int i = 0; i < s.LiczbaSasiadow(); ++i) {
                     const int v = s.Wartosc(zawin(sas[i].x, s.Nx()), zawin(sas[i].y, s.Ny()),
                                             JestPlaska(s.Rodzaj()) ? 1 : zawin(sas[i].z, s.Nz()));
-                    podwojne += v != s.Wartosc(x, y, z);
+                    niepodobne += v != s.Wartosc(x, y, z);
                 }
+                cialo(niepodobne);
             }
         }
     }
+}
+
+int ParyZeZawinieciem(const Siec& s) {
+    int podwojne = 0;
+    ZaKazdaPara(s, [&](int niepodobne) { podwojne += niepodobne; });
     return podwojne / 2;
+}
+
+std::array<double, LiczbaSlupkow> HistogramZeZawinieciem(const Siec& s) {
+    std::array<double, LiczbaSlupkow> h{};
+    ZaKazdaPara(s, [&](int niepodobne) { ++h[niepodobne]; });
+    return h;
 }
 
 struct Sprawdzajacy : ObserwatorPomiarow {
@@ -32,25 +44,25 @@ struct Sprawdzajacy : ObserwatorPomiarow {
 } // namespace
 
 class Niezmienniki
-    : public testing::TestWithParam<std::tuple<RodzajSieci, Oddzialywanie, Ulozenie>> {};
+    : public testing::TestWithParam<std::tuple<RodzajSieci, Oddzialywanie, Ulozenie, int>> {};
 
 std::string NazwaPrzypadku(const testing::TestParamInfo<Niezmienniki::ParamType>& info) {
-    const auto [rodzaj, tryb, uklad] = info.param;
+    const auto [rodzaj, tryb, uklad, lambda] = info.param;
     const char* uklady[] = {"Przypadkowe", "Uporzadkowane", "Wydzielenie"};
     return std::string(KluczRodzaju(rodzaj)) +
            (tryb == Oddzialywanie::Porzadkowanie ? "Porzadkowanie" : "Klasteryzacja") +
-           uklady[static_cast<int>(uklad)];
+           uklady[static_cast<int>(uklad)] + "Lambda" + std::to_string(lambda);
 }
 
 TEST_P(Niezmienniki, EnergiaParyIHistogramZgodnePoKazdymKawalku) {
-    const auto [rodzaj, tryb, uklad] = GetParam();
+    const auto [rodzaj, tryb, uklad, lambda] = GetParam();
     SilnikTestowy t(2024);
     Sprawdzajacy obs;
     t.obl.UstawObserwatora(&obs);
     ParametrySymulacji p = Parametry(rodzaj, rodzaj == RodzajSieci::Kubiczna3D ? 6 : 10, uklad, 30);
     p.Tryb = tryb;
     p.Seria = false;
-    p.PozycjaLambdy = 6;
+    p.PozycjaLambdy = lambda;
     p.MaxIloscCykli = 200000;
     p.PozycjaPrzedzialu = 1;
     t.obl.PrzygotujObliczenia(p);
@@ -67,9 +79,12 @@ TEST_P(Niezmienniki, EnergiaParyIHistogramZgodnePoKazdymKawalku) {
         }
         ASSERT_EQ(suma, s.IloscAtomow);
         ASSERT_EQ(wazona, 2 * s.LiczbaParAB);
-        if (kawalki % 250 == 0) {
-            ASSERT_EQ(s.LiczbaParAB, ParyZeZawinieciem(t.obl.SiecAtomow()));
-        }
+        // The counts kept through the exchanges against a full recount.
+        const Siec& siec = t.obl.SiecAtomow();
+        ASSERT_EQ(s.LiczbaParAB, ParyZeZawinieciem(siec)) << "chunk " << kawalki;
+        ASSERT_EQ(obs.slupki, HistogramZeZawinieciem(siec)) << "chunk " << kawalki;
+        ASSERT_EQ(siec.Liczniki().ParyAB, siec.PoliczParyAB()) << "the border is current";
+        ASSERT_EQ(siec.Liczniki().Histogram, siec.HistogramSasiadow());
         ++kawalki;
         if (krok == StanKroku::Koniec) {
             break;
@@ -84,5 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
                                      RodzajSieci::Trojkatna, RodzajSieci::Heksagonalna),
                      testing::Values(Oddzialywanie::Porzadkowanie, Oddzialywanie::Klasteryzacja),
                      testing::Values(Ulozenie::Przypadkowe, Ulozenie::Uporzadkowane,
-                                     Ulozenie::UporzadkowaneWydzielenie)),
+                                     Ulozenie::UporzadkowaneWydzielenie),
+                     testing::Values(1, 6, 24)),
     NazwaPrzypadku);

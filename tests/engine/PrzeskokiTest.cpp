@@ -47,7 +47,7 @@ JednaProba Proba(Siec& siec, std::uint32_t ziarno, double lambda, bool porzadkow
     return wynik;
 }
 
-// A 6 x 6 square lattice of A atoms with B at the given sites, border current.
+// A 6 x 6 square lattice of A atoms with B at the given sites, border and counts current.
 Siec SiecZAtomamiB(std::initializer_list<Wezel> b) {
     Siec s;
     s.UstawRozmiar(RodzajSieci::Kwadratowa, 6, 6, 1);
@@ -59,7 +59,7 @@ Siec SiecZAtomamiB(std::initializer_list<Wezel> b) {
     for (const Wezel& w : b) {
         s.Ustaw(w.x, w.y, 1, 0);
     }
-    s.OdswiezBrzegi();
+    s.PoliczOdNowa();
     return s;
 }
 } // namespace

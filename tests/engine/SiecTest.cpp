@@ -1,5 +1,7 @@
 #include "Siec.h"
 
+#include "PrzestawianieAtomow.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -91,20 +93,25 @@ TEST(Siec, BrzegTrzymaKopieTakzeNaroznikowTrojkatnej) {
     EXPECT_EQ(s.Wartosc(6, 0, 1), 1);
     EXPECT_EQ(s.Wartosc(7, 0, 1), 0); // other edge and corner cells stay B
 
-    // A write during a chunk keeps every copy current.
-    s.ZapiszAtom(1, 1, 1, 0);
+    // An exchange during a chunk keeps every copy current.
+    s.PoliczOdNowa();
+    PrzestawianieAtomow<RodzajSieci::Trojkatna> trojkatna(s);
+    trojkatna.Przestaw(s.Indeks(1, 1, 1), 1, 1, 1);
     EXPECT_EQ(s.Wartosc(7, 1, 1), 0);
     EXPECT_EQ(s.Wartosc(1, 7, 1), 0);
     EXPECT_EQ(s.Wartosc(7, 7, 1), 0);
-    s.ZapiszAtom(6, 6, 1, 0);
+    trojkatna.Przestaw(s.Indeks(6, 6, 1), 6, 6, 1);
     EXPECT_EQ(s.Wartosc(0, 0, 1), 0);
 
     s.UstawRozmiar(RodzajSieci::Kubiczna3D, 6, 6, 6);
     s.WyczyscRamke();
-    s.ZapiszAtom(1, 6, 6, 1);
+    s.PoliczOdNowa();
+    PrzestawianieAtomow<RodzajSieci::Kubiczna3D> kubiczna(s);
+    kubiczna.Przestaw(s.Indeks(1, 6, 6), 1, 6, 6);
     EXPECT_EQ(s.Wartosc(7, 6, 6), 1);
     EXPECT_EQ(s.Wartosc(1, 0, 6), 1);
     EXPECT_EQ(s.Wartosc(1, 6, 0), 1);
+    EXPECT_EQ(s.Wartosc(0, 6, 6), 0) << "an atom on no other face writes no other copy";
 }
 
 TEST(Siec, IloscSasiadowBTylkoDlaWymaganegoRodzaju) {

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "Pojemnosci.h"
+#include "RodzajSieci.h"
+#include "Siec.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// Changes single atoms of a lattice of kind R during a chunk and keeps its
+// counts current. An atom's byte (its kind in bit 0, the number of its A
+// neighbours above it) alone says which histogram bin the atom is in and
+// which way a change of a neighbour moves it, so the histogram is kept as
+// moves counted by that byte, one increment per atom touched, and added up by
+// Zakoncz. The strides and pointers are held here, not read back from the
+// lattice, because byte stores may alias anything.
+template <RodzajSieci R> class PrzestawianieAtomow {
+public:
+    static constexpr int Q = LiczbaSasiadowRodzaju(R);
+
+    explicit PrzestawianieAtomow(Siec& siec)
+        : siec_(siec), o_(siec.Dane()), nx_(siec.Nx()), ny_(siec.Ny()), nz_(siec.Nz()),
+          sx_(siec.KrokY()), sxy_(siec.KrokZ()), przejscia_{}, odwrocenia_{} {}
+
+    // Gives the atom at cell i, (x, y, z), the other kind; its neighbours'
+    // A counts follow. An atom on a face also writes its copies in the border.
+    void Przestaw(std::size_t i, int x, int y, int z) {
+        std::uint8_t* const o = o_; // a register copy: the byte stores below may alias o_
+        const int stan = o[i];
+        const int nowa = 1 - (stan & 1);
+        ++odwrocenia_[stan];
+        o[i] = static_cast<std::uint8_t>(stan ^ 1);
+        const std::array<std::ptrdiff_t, Q> sasiedzi = Sasiedzi(x, y, z);
+        const int zmiana = nowa ? 2 : -2;
+        for (int j = 0; j < Q; ++j) {
+            const std::size_t k = i + static_cast<std::size_t>(sasiedzi[j]);
+            const int s = o[k];
+            ++przejscia_[nowa][s];
+            o[k] = static_cast<std::uint8_t>(s + zmiana);
+        }
+        ZapiszKopie(i, x, y, z);
+    }
+
+    // Adds the moves of the chunk to the lattice's histogram. An atom of kind
+    // v with a A neighbours has n = q - a unlike neighbours when it is A, a
+    // when it is B; exchanged, it has q - n; a neighbour that turns to its own
+    // kind makes it one fewer, to the other kind one more.
+    void Zakoncz() {
+        std::array<int, LiczbaSlupkow>& h = siec_.Liczniki().Histogram;
+        for (int s = 0; s < Stany; ++s) {
+            const int v = s & 1;
+            const int n = v ? Q - (s >> 1) : s >> 1;
+            h[n] -= odwrocenia_[s];
+            h[Q - n] += odwrocenia_[s];
+            const int mniej = przejscia_[v][s]; // the neighbour turned to its kind
+            const int wiecej = przejscia_[1 - v][s];
+            h[n] -= mniej + wiecej;
+            if (n > 0) {
+                h[n - 1] += mniej;
+            }
+            if (n < Q) {
+                h[n + 1] += wiecej;
+            }
+        }
+    }
+
+private:
+    static constexpr int Stany = 2 * (Q + 1);
+
+    // Copies the atom's byte into each border cell that holds a copy of it
+    // (only its kind bit is read there). An atom away from a face writes its
+    // own byte again instead: stores without a branch or a call, which keep
+    // the loop's values in registers.
+    void ZapiszKopie(std::size_t i, int x, int y, int z) {
+        std::uint8_t* const o = o_;
+        const std::uint8_t bajt = o[i];
+        const std::ptrdiff_t kx = x == 1 ? nx_ : (x == nx_ ? -nx_ : 0);
+        const std::ptrdiff_t ky = y == 1 ? ny_ * sx_ : (y == ny_ ? -ny_ * sx_ : 0);
+        o[i + static_cast<std::size_t>(kx)] = bajt;
+        o[i + static_cast<std::size_t>(ky)] = bajt;
+        if constexpr (R == RodzajSieci::Kubiczna3D) {
+            const std::ptrdiff_t kz = z == 1 ? nz_ * sxy_ : (z == nz_ ? -nz_ * sxy_ : 0);
+            o[i + static_cast<std::size_t>(kz)] = bajt;
+        } else {
+            (void)z;
+        }
+        if constexpr (R == RodzajSieci::Trojkatna) {
+            // The corners (0, 0) and (nx + 1, ny + 1) copy (nx, ny) and (1, 1).
+            const bool naroznik = (x == 1 && y == 1) || (x == nx_ && y == ny_);
+            o[i + static_cast<std::size_t>(naroznik ? kx + ky : 0)] = bajt;
+        }
+    }
+
+    // The offsets of the neighbour atoms from the cell of (x, y, z). A step
+    // out of the block lands on the atom at the other end of its axis rather
+    // than on the border copy, so that the counts kept are the atom's own.
+    std::array<std::ptrdiff_t, Q> Sasiedzi(int x, int y, int z) const {
+        const std::ptrdiff_t sx = sx_;
+        const std::ptrdiff_t lewo = x == 1 ? nx_ - 1 : -1;
+        const std::ptrdiff_t prawo = x == nx_ ? 1 - nx_ : 1;
+        const std::ptrdiff_t dol = y == 1 ? (ny_ - 1) * sx : -sx;
+        const std::ptrdiff_t gora = y == ny_ ? (1 - ny_) * sx : sx;
+        if constexpr (R == RodzajSieci::Kubiczna3D) {
+            const std::ptrdiff_t sxy = sxy_;
+            const std::ptrdiff_t przod = z == 1 ? (nz_ - 1) * sxy : -sxy;
+            const std::ptrdiff_t tyl = z == nz_ ? (1 - nz_) * sxy : sxy;
+            return {lewo, prawo, dol, gora, przod, tyl};
+        } else if constexpr (R == RodzajSieci::Kwadratowa) {
+            (void)z;
+            return {lewo, prawo, dol, gora};
+        } else if constexpr (R == RodzajSieci::Trojkatna) {
+            (void)z;
+            const std::ptrdiff_t skos = (y & 1) ? lewo : prawo;
+            return {lewo, prawo, dol, gora, dol + skos, gora + skos};
+        } else {
+            (void)z;
+            return {dol, gora, ((x + y) & 1) ? lewo : prawo};
+        }
+    }
+
+    Siec& siec_;
+    std::uint8_t* o_;
+    int nx_, ny_, nz_;
+    std::ptrdiff_t sx_, sxy_;
+    // Moves of the neighbours of atoms turned to kind `nowa`, by the
+    // neighbour's otoczenie byte before the move.
+    std::array<std::array<int, Stany>, 2> przejscia_;
+    // Exchanged atoms, by their otoczenie byte before the exchange.
+    std::array<int, Stany> odwrocenia_;
+};

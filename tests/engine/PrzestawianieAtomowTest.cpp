@@ -1,0 +1,86 @@
+#include "PrzestawianieAtomow.h"
+
+#include "Generator.h"
+#include "StaleZiarno.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// Every atom of a 6 x 6 (x 6) lattice changed in turn, from a random
+// arrangement, and after each change everything kept (the kinds of the atoms
+// and of the border, the whole bytes of the atoms, the histogram) equal to a
+// lattice counted afresh. The turn order reaches every face, edge and corner atom, and
+// neighbours changed one after another.
+template <RodzajSieci R> void KazdaZmianaJakPoliczonaOdNowa() {
+    Siec s;
+    const int n = 6;
+    s.UstawRozmiar(R, n, n, n);
+    s.WyczyscRamke();
+    StaleZiarno ziarno(99);
+    Generator g(ziarno);
+    g.Przelosuj();
+    for (int z = 1; z <= s.Nz(); ++z) {
+        for (int y = 1; y <= n; ++y) {
+            for (int x = 1; x <= n; ++x) {
+                s.Ustaw(x, y, z, g.Losuj(2));
+            }
+        }
+    }
+    s.PoliczOdNowa();
+    for (int z = 1; z <= s.Nz(); ++z) {
+        for (int y = 1; y <= n; ++y) {
+            for (int x = 1; x <= n; ++x) {
+                PrzestawianieAtomow<R> atomy(s);
+                atomy.Przestaw(s.Indeks(x, y, z), x, y, z);
+                atomy.Zakoncz();
+                Siec wzor = s;
+                wzor.PoliczOdNowa();
+                const std::size_t komorek = s.Indeks(n + 1, n + 1, JestPlaska(R) ? 1 : n + 1) + 1;
+                for (std::size_t i = 0; i < komorek; ++i) {
+                    ASSERT_EQ(s.Dane()[i] & 1, wzor.Dane()[i] & 1)
+                        << "cell " << i << " after " << x << ", " << y << ", " << z;
+                }
+                for (int zz = 1; zz <= s.Nz(); ++zz) {
+                    for (int yy = 1; yy <= n; ++yy) {
+                        for (int xx = 1; xx <= n; ++xx) {
+                            const std::size_t i = s.Indeks(xx, yy, zz);
+                            ASSERT_EQ(s.Dane()[i], wzor.Dane()[i])
+                                << xx << ", " << yy << ", " << zz << " after " << x << ", " << y
+                                << ", " << z;
+                        }
+                    }
+                }
+                ASSERT_EQ(s.Liczniki().Histogram, wzor.Liczniki().Histogram)
+                    << "after " << x << ", " << y << ", " << z;
+            }
+        }
+    }
+}
+} // namespace
+
+TEST(PrzestawianieAtomow, KazdaZmianaJakPoliczonaOdNowa) {
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Kubiczna3D>();
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Kwadratowa>();
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Trojkatna>();
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Heksagonalna>();
+}
+
+TEST(PrzestawianieAtomow, HistogramCzekaNaZakonczenie) {
+    // Ordered 6 x 6 square lattice: every atom has 4 unlike neighbours. One
+    // atom changed: it has 0, its four neighbours 3 each.
+    Siec s;
+    s.UstawRozmiar(RodzajSieci::Kwadratowa, 6, 6, 1);
+    for (int y = 1; y <= 6; ++y) {
+        for (int x = 1; x <= 6; ++x) {
+            s.Ustaw(x, y, 1, (x + y) % 2 == 0 ? 1 : 0);
+        }
+    }
+    s.PoliczOdNowa();
+    PrzestawianieAtomow<RodzajSieci::Kwadratowa> atomy(s);
+    atomy.Przestaw(s.Indeks(1, 1, 1), 1, 1, 1);
+    EXPECT_EQ(s.Liczniki().Histogram[4], 36) << "the lattice's histogram moves at the end only";
+    atomy.Zakoncz();
+    EXPECT_EQ(s.Liczniki().Histogram, (std::array<int, LiczbaSlupkow>{1, 0, 0, 4, 31, 0, 0}));
+    EXPECT_EQ(s.Dane()[s.Indeks(6, 1, 1)], 0 | 3 << 1)
+        << "B at (6, 1) lost (1, 1) through the border: three A neighbours left";
+}
