@@ -17,6 +17,9 @@ std::string Dziesietnie(int pozycja, int mianownik) {
     return std::to_string(pozycja / mianownik) + "." + ulamek;
 }
 
+// Replicas, and threads: more threads than replicas would have nothing to do.
+constexpr ZakresParametru ZakresPowtorzen{1, 64, 1};
+
 const std::string OpisOsi = "parzyste liczby od " + std::to_string(ZakresOsi.Min) + " do " +
                             std::to_string(ZakresOsi.Max) + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
 const std::string OpisLambdy = "S albo S:E:K, wartości od " + Dziesietnie(ZakresLambdy.Min, 10) +
@@ -238,6 +241,26 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
                  o_.Stopien = static_cast<int>(*n);
                  return std::nullopt;
              }},
+            {"--powtorzenia",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto n = Calkowita(w);
+                 if (!n || !WZakresie(ZakresPowtorzen, *n)) {
+                     return Blad("--powtorzenia",
+                                 "liczby całkowite od 1 do " + std::to_string(ZakresPowtorzen.Max));
+                 }
+                 o_.Powtorzenia = static_cast<int>(*n);
+                 return std::nullopt;
+             }},
+            {"--watki",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto n = Calkowita(w);
+                 if (!n || !WZakresie(ZakresPowtorzen, *n)) {
+                     return Blad("--watki",
+                                 "liczby całkowite od 1 do " + std::to_string(ZakresPowtorzen.Max));
+                 }
+                 o_.Watki = static_cast<int>(*n);
+                 return std::nullopt;
+             }},
             {"--wyjscie",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  if (w.empty()) {
@@ -317,7 +340,14 @@ std::string TekstPomocy() {
            "  --uklad przypadkowe|uporzadkowane|wydzielenie  ułożenie początkowe (przypadkowe)\n"
            "  --ziarno N                 stałe ziarno generatora: powtarzalny przebieg\n"
            "  --stopien D                stopień wielomianu 1..24 (automatyczny)\n"
-           "  --wyjscie PLIK             plik wyników serii (.csv: przecinek, inaczej tabulator)\n"
-           "  --przebieg PLIK            każdy pomiar jako CSV (UTF-8)\n"
+           "  --wyjscie PLIK             plik wyników serii (.csv: przecinek, inaczej tabulator);\n"
+           "                             przy powtórzeniach z sigm uśrednionych po powtórzeniach\n"
+           "  --przebieg PLIK            każdy pomiar jako CSV (UTF-8); przy powtórzeniach jeden\n"
+           "                             plik na powtórzenie: PLIK.csv -> PLIK.0.csv, PLIK.1.csv, "
+           "...\n"
+           "  --powtorzenia N            N niezależnych powtórzeń, 1..64 (1); powtórzenie k ma\n"
+           "                             ziarno Z + k, gdzie Z to --ziarno albo ziarno z zegara\n"
+           "  --watki T                  powtórzenia liczone równolegle w T wątkach, 1..64\n"
+           "                             (liczba wątków procesora); wynik nie zależy od T\n"
            "  --pomoc                    ten opis\n";
 }
