@@ -1,9 +1,8 @@
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
 #include "PlikWynikow.h"
-#include "PrzebiegWsadowy.h"
 #include "StaleZiarno.h"
-#include "ZegarMilisekundy.h"
+#include "TestWsadowy.h"
 
 #include <gtest/gtest.h>
 
@@ -15,47 +14,12 @@
 namespace fs = std::filesystem;
 
 namespace {
-class PrzebiegWsadowy : public testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("fazolab-batch-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    struct Wynik {
-        int status;
-        std::string wyjscie;
-        std::string bledy;
-    };
-    Wynik Uruchom(std::vector<std::string> argumenty) {
-        ZegarMilisekundy zegar(1);
-        return Uruchom(std::move(argumenty), zegar);
-    }
-    Wynik Uruchom(std::vector<std::string> argumenty, ZrodloZiarna& zegar) {
-        std::ostringstream wyjscie, bledy;
-        const int status = UruchomWsadowo(argumenty, zegar, wyjscie, bledy, false);
-        return {status, wyjscie.str(), bledy.str()};
-    }
-    std::string Plik(const std::string& nazwa) const { return (folder_ / nazwa).string(); }
-    static std::string Czytaj(const std::string& sciezka) {
-        std::ifstream plik(sciezka, std::ios::binary);
-        return {std::istreambuf_iterator<char>(plik), {}};
-    }
-
-    fs::path folder_;
-};
+class PrzebiegWsadowy : public TestWsadowy {};
 
 const std::vector<std::string> MalaSeria = {"--osie",   "6",    "--iteracje", "10000",
                                             "--co",     "2000", "--lambda",   "0.3:1.5:0.4",
                                             "--ziarno", "4242"};
 
-std::vector<std::string> Z(std::vector<std::string> a, std::initializer_list<std::string> b) {
-    a.insert(a.end(), b);
-    return a;
-}
 } // namespace
 
 TEST_F(PrzebiegWsadowy, TeSameZiarnoDajeTeSameBajty) {
