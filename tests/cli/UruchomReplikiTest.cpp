@@ -214,3 +214,17 @@ TEST_F(Powtorzenia, PrzejscieKwadratowejSieciBliskoDokladnego) {
     EXPECT_GT(std::stod(dopasowanie[2]), 0.0);
     EXPECT_LT(std::stod(dopasowanie[2]), 0.1);
 }
+
+TEST_F(Powtorzenia, PasekPostepuKonczySiePelnymStanem) {
+    std::ostringstream wyjscie, bledy;
+    ZegarMilisekundy zegar(1);
+    ASSERT_EQ(UruchomWsadowo(Z(MalaSeria, {"--ziarno", "1", "--powtorzenia", "3", "--watki", "2"}),
+                             zegar, wyjscie, bledy, true),
+              0);
+    const std::string pasek = bledy.str();
+    const std::size_t ostatni = pasek.rfind('\r');
+    ASSERT_NE(ostatni, std::string::npos) << pasek;
+    EXPECT_TRUE(std::regex_match(pasek.substr(ostatni + 1),
+                                 std::regex("powtórzenia 3/3 \\[#{30}\\] [0-9.]+ mln prób/s \n")))
+        << pasek;
+}
