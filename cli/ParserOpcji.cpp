@@ -82,6 +82,18 @@ bool RozmiarOsi(const std::string& tekst, int& wynik) {
     return true;
 }
 
+// A count of replicas or of threads, into an int or an optional int.
+template <class Cel>
+std::optional<BladOpcji> Powtorzen(const std::string& opcja, const std::string& w, Cel& cel) {
+    const auto n = Calkowita(w);
+    if (!n || !WZakresie(ZakresPowtorzen, *n)) {
+        return Blad(opcja, "liczby całkowite od " + std::to_string(ZakresPowtorzen.Min) + " do " +
+                               std::to_string(ZakresPowtorzen.Max));
+    }
+    cel = static_cast<int>(*n);
+    return std::nullopt;
+}
+
 class Parser {
 public:
     std::variant<OpcjeWsadowe, BladOpcji> Czytaj(const std::vector<std::string>& argumenty);
@@ -242,25 +254,8 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
                  return std::nullopt;
              }},
             {"--powtorzenia",
-             [&](const std::string& w) -> std::optional<BladOpcji> {
-                 const auto n = Calkowita(w);
-                 if (!n || !WZakresie(ZakresPowtorzen, *n)) {
-                     return Blad("--powtorzenia",
-                                 "liczby całkowite od 1 do " + std::to_string(ZakresPowtorzen.Max));
-                 }
-                 o_.Powtorzenia = static_cast<int>(*n);
-                 return std::nullopt;
-             }},
-            {"--watki",
-             [&](const std::string& w) -> std::optional<BladOpcji> {
-                 const auto n = Calkowita(w);
-                 if (!n || !WZakresie(ZakresPowtorzen, *n)) {
-                     return Blad("--watki",
-                                 "liczby całkowite od 1 do " + std::to_string(ZakresPowtorzen.Max));
-                 }
-                 o_.Watki = static_cast<int>(*n);
-                 return std::nullopt;
-             }},
+             [&](const std::string& w) { return Powtorzen("--powtorzenia", w, o_.Powtorzenia); }},
+            {"--watki", [&](const std::string& w) { return Powtorzen("--watki", w, o_.Watki); }},
             {"--wyjscie",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  if (w.empty()) {

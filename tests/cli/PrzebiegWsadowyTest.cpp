@@ -16,9 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 class PrzebiegWsadowy : public TestWsadowy {};
 
-const std::vector<std::string> MalaSeria = {"--osie",   "6",    "--iteracje", "10000",
-                                            "--co",     "2000", "--lambda",   "0.3:1.5:0.4",
-                                            "--ziarno", "4242"};
+const std::vector<std::string>& MalaSeria = MalaSeriaZZiarnem;
 
 } // namespace
 
@@ -38,19 +36,8 @@ TEST_F(PrzebiegWsadowy, PlikWynikowIPrzebiegJakZSilnikaOkna) {
 
     // The window's engine on the same seed and parameters.
     StaleZiarno ziarno(4242);
-    Obliczenia obl(ziarno);
-    ParametrySymulacji p;
-    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
-    p.MaxIloscCykli = 10000;
-    p.PozycjaPrzedzialu = 20;
-    p.PozycjaLambdy = 3;
-    p.PozycjaLambdyKoncowej = 15;
-    p.PozycjaKroku = 4;
-    obl.PrzygotujObliczenia(p);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obl.KrokSymulacji();
-        obl.RozpocznijNastepnaSerie();
-    }
+    const std::unique_ptr<Obliczenia> silnik = SilnikMalejSerii(ziarno);
+    Obliczenia& obl = *silnik;
     const WynikiSerii wyniki = ObliczWyniki(obl, std::nullopt, obl.LosujPrzesuniecieTc());
     EXPECT_EQ(Czytaj(Plik("w.txt")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, '\t'));
 

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "Obliczenia.h"
 #include "PrzebiegWsadowy.h"
+#include "StaleZiarno.h"
 #include "ZegarMilisekundy.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -51,4 +54,27 @@ inline std::vector<std::string> Z(std::vector<std::string> a,
                                   std::initializer_list<std::string> b) {
     a.insert(a.end(), b);
     return a;
+}
+
+// A small series as the batch runner is asked for it, and the same run of the
+// window's engine.
+inline const std::vector<std::string> MalaSeriaZZiarnem = {
+    "--osie", "6",        "--iteracje",  "10000",    "--co",
+    "2000",   "--lambda", "0.3:1.5:0.4", "--ziarno", "4242"};
+
+inline std::unique_ptr<Obliczenia> SilnikMalejSerii(StaleZiarno& ziarno) {
+    auto obl = std::make_unique<Obliczenia>(ziarno);
+    ParametrySymulacji p;
+    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
+    p.MaxIloscCykli = 10000;
+    p.PozycjaPrzedzialu = 20;
+    p.PozycjaLambdy = 3;
+    p.PozycjaLambdyKoncowej = 15;
+    p.PozycjaKroku = 4;
+    obl->PrzygotujObliczenia(p);
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+        krok = obl->KrokSymulacji();
+        obl->RozpocznijNastepnaSerie();
+    }
+    return obl;
 }

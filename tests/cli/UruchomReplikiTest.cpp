@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 namespace {
 class Powtorzenia : public TestWsadowy {};
 
-const std::vector<std::string> MalaSeria = {"--osie", "6",    "--iteracje", "10000",
-                                            "--co",   "2000", "--lambda",   "0.3:1.5:0.4"};
+// MalaSeria without its seed.
+const std::vector<std::string> MalaSeria(MalaSeriaZZiarnem.begin(), MalaSeriaZZiarnem.end() - 2);
 
 std::vector<std::string> Linie(const std::string& tekst) {
     std::vector<std::string> linie;
@@ -44,23 +44,6 @@ std::string Cztery(double x) {
     return bufor;
 }
 
-// The window's engine, run through a whole series of MalaSeria with one seed.
-std::unique_ptr<Obliczenia> Silnik(StaleZiarno& ziarno) {
-    auto obl = std::make_unique<Obliczenia>(ziarno);
-    ParametrySymulacji p;
-    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
-    p.MaxIloscCykli = 10000;
-    p.PozycjaPrzedzialu = 20;
-    p.PozycjaLambdy = 3;
-    p.PozycjaLambdyKoncowej = 15;
-    p.PozycjaKroku = 4;
-    obl->PrzygotujObliczenia(p);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obl->KrokSymulacji();
-        obl->RozpocznijNastepnaSerie();
-    }
-    return obl;
-}
 } // namespace
 
 TEST_F(Powtorzenia, LiczbaWatkowNieZmieniaBajtow) {
@@ -98,7 +81,7 @@ TEST_F(Powtorzenia, ReplikaKToZwyklyPrzebiegZZiarnemPlusK) {
                   0);
         EXPECT_EQ(Czytaj(Plik("p." + std::to_string(k) + ".csv")), Czytaj(Plik("z.csv"))) << k;
         ziarna.push_back(std::make_unique<StaleZiarno>(4242 + k));
-        silniki.push_back(Silnik(*ziarna.back()));
+        silniki.push_back(SilnikMalejSerii(*ziarna.back()));
     }
 
     // The results file: the fit of the replica means of the stored sigmas,
