@@ -2,7 +2,39 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <stdexcept>
+
+namespace {
+// Whether v lies exactly halfway between two values of `miejsca` decimals:
+// v = (k + 1/2) / 10^m exactly means v * 2^(m + 1) = k' * 5^m with k' odd,
+// that is v * 2^(m + 1) is an odd integer (scaling by a power of two is exact).
+bool DokladnieWPolowie(double v, int miejsca) {
+    const double skalowana = std::ldexp(std::fabs(v), miejsca + 1);
+    return skalowana < 9007199254740992.0 && std::floor(skalowana) == skalowana &&
+           std::fmod(skalowana, 2.0) == 1.0;
+}
+
+// Adds one unit in the last decimal place to the digits, carrying leftwards.
+std::string ZaokraglijWGore(std::string tekst) {
+    std::size_t i = tekst.size();
+    while (i > 0) {
+        --i;
+        char& cyfra = tekst[i];
+        if (cyfra == '.' || cyfra == '-') {
+            continue;
+        }
+        if (cyfra != '9') {
+            ++cyfra;
+            return tekst;
+        }
+        cyfra = '0';
+    }
+    const std::size_t pierwsza = !tekst.empty() && tekst[0] == '-' ? 1 : 0;
+    tekst.insert(pierwsza, 1, '1');
+    return tekst;
+}
+} // namespace
 
 std::string fixed(double v, int miejsca) {
     if (miejsca < 0 || miejsca > 20) {
@@ -15,6 +47,18 @@ std::string fixed(double v, int miejsca) {
     // to_chars ignores the locale, which the GUI sets from the user's
     // regional settings; printf would then write a decimal comma.
     std::array<char, 400> bufor{};
+    if (DokladnieWPolowie(v, miejsca)) {
+        // A tie is written exactly with one more digit, a 5, which is dropped
+        // and rounded away from zero, as a person rounds (to_chars would
+        // round it to even).
+        const auto wynik = std::to_chars(bufor.data(), bufor.data() + bufor.size(), v,
+                                         std::chars_format::fixed, miejsca + 1);
+        std::string tekst(bufor.data(), wynik.ptr - 1);
+        if (miejsca == 0) {
+            tekst.pop_back(); // the decimal point
+        }
+        return ZaokraglijWGore(tekst);
+    }
     const auto wynik = std::to_chars(bufor.data(), bufor.data() + bufor.size(), v,
                                      std::chars_format::fixed, miejsca);
     return std::string(bufor.data(), wynik.ptr);

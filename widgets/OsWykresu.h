@@ -31,9 +31,9 @@ struct MiaraEtykiet {
     double Rozmiar = 0.0;
 };
 
-// The label step of an axis. The given increment is a smallest step, as the
-// charts of the program have always treated it: when the labels would not fit
-// along an axis `dlugosc` pixels long, the step grows to 2, 5, 10, 20, ...
+// The label step of an axis. The given increment is a smallest step, so that
+// a narrow chart stays readable instead of crowding its labels: when they
+// would not fit along an axis `dlugosc` pixels long, the step grows to 2, 5, 10, 20, ...
 // times the increment (or to the next round number without an increment)
 // until they do. `etykiety(krok)` measures the labels of a step.
 //

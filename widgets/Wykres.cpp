@@ -33,7 +33,8 @@ constexpr double MiejsceNaNapis = 0.15;
 
 } // namespace
 
-Wykres::Wykres(QWidget* rodzic) : QChartView(rodzic), tytulEtykieta_(new QLabel(this)) {
+Wykres::Wykres(QWidget* rodzic)
+    : QChartView(rodzic), tytulEtykieta_(new QLabel(this)), legendaTytulow_(new QLabel(this)) {
     setFrameShape(QFrame::NoFrame);
     setRenderHint(QPainter::Antialiasing);
     setBackgroundBrush(palette().window());
@@ -61,6 +62,14 @@ Wykres::Wykres(QWidget* rodzic) : QChartView(rodzic), tytulEtykieta_(new QLabel(
     tytulEtykieta_->setPalette(paleta);
     tytulEtykieta_->setAttribute(Qt::WA_TransparentForMouseEvents);
     tytulEtykieta_->hide();
+
+    legendaTytulow_->setFont(CzcionkaWykresu(11));
+    legendaTytulow_->setTextFormat(Qt::PlainText);
+    legendaTytulow_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    paleta.setColor(QPalette::WindowText, Qt::black);
+    legendaTytulow_->setPalette(paleta);
+    legendaTytulow_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    legendaTytulow_->hide();
 
     connect(wykres, &QChart::plotAreaChanged, this, [this] {
         if (!odswiezanie_) {
@@ -266,28 +275,44 @@ void Wykres::UlozMarginesy() {
     const auto piksele = [](double procent, int rozmiar) {
         return static_cast<int>(std::lround(procent * rozmiar / 100.0));
     };
-    chart()->setMargins(QMargins(
-        piksele(marginesy_.Lewy, width()), piksele(marginesy_.Gorny, height()) + wysokoscTytulu,
-        piksele(marginesy_.Prawy, width()), piksele(marginesy_.Dolny, height())));
+    // The titles legend takes its room from the plot, below the margin.
+    wysokoscLegendyTytulow_ = WysokoscLegendyTytulow();
+    chart()->setMargins(QMargins(piksele(marginesy_.Lewy, width()),
+                                 piksele(marginesy_.Gorny, height()) + wysokoscTytulu,
+                                 piksele(marginesy_.Prawy, width()),
+                                 piksele(marginesy_.Dolny, height()) + wysokoscLegendyTytulow_));
     UlozLegende();
+}
+
+int Wykres::WysokoscLegendyTytulow() const {
+    if (legenda_ != Legenda::TytulySerii) {
+        return 0;
+    }
+    const qsizetype linie = TekstyLegendy().size();
+    return linie == 0
+               ? 0
+               : static_cast<int>(linie) * QFontMetrics(legendaTytulow_->font()).lineSpacing() + 2;
 }
 
 void Wykres::UlozLegende() {
     QLegend* legenda = chart()->legend();
-    if (legenda_ == Legenda::Ukryta) {
+    if (legenda_ != Legenda::OstatnieWartosci) {
         legenda->hide();
+        const int wysokosc = WysokoscLegendyTytulow();
+        if (wysokosc != wysokoscLegendyTytulow_) {
+            UlozMarginesy(); // makes the room, then comes back here
+            return;
+        }
+        legendaTytulow_->setText(TekstyLegendy().join(QLatin1Char('\n')));
+        legendaTytulow_->setGeometry(0, height() - wysokosc, width(), wysokosc);
+        legendaTytulow_->setVisible(wysokosc > 0);
         return;
     }
-    const bool wartosci = legenda_ == Legenda::OstatnieWartosci;
+    legendaTytulow_->hide();
+    // Laid over the chart: the plot keeps its size.
     legenda->show();
-    legenda->setReverseMarkers(wartosci);
-    if (wartosci) {
-        // Laid over the chart: the plot keeps its size.
-        legenda->detachFromChart();
-    } else {
-        legenda->attachToChart();
-        legenda->setAlignment(Qt::AlignBottom);
-    }
+    legenda->setReverseMarkers(true);
+    legenda->detachFromChart();
     for (QLegendMarker* znacznik : legenda->markers()) {
         znacznik->setVisible(false);
     }
@@ -304,12 +329,10 @@ void Wykres::UlozLegende() {
             znacznik->setVisible(seria->Aktywna() && !tekst.isEmpty());
         }
     }
-    if (wartosci) {
-        const QSizeF rozmiar = legenda->effectiveSizeHint(Qt::PreferredSize);
-        const double prawy = width() - marginesy_.Prawy * width() / 100.0;
-        legenda->setGeometry(QRectF(
-            QPointF(prawy - rozmiar.width(), gornaKrawedzLegendy_ * height() / 100.0), rozmiar));
-    }
+    const QSizeF rozmiar = legenda->effectiveSizeHint(Qt::PreferredSize);
+    const double prawy = width() - marginesy_.Prawy * width() / 100.0;
+    legenda->setGeometry(
+        QRectF(QPointF(prawy - rozmiar.width(), gornaKrawedzLegendy_ * height() / 100.0), rozmiar));
 }
 
 QAbstractAxis* Wykres::OsQt(Os os) const {
@@ -388,13 +411,9 @@ QRectF Wykres::UstawZakresyOsi() {
         obszar = QRectF(0.1 * width(), 0.1 * height(), 0.8 * width(), 0.7 * height());
     }
     // The area Qt Charts shares among the labels: the chart inside its
-    // margins, less the title and a legend at the bottom.
+    // margins (which hold the title and the titles legend).
     const QMargins m = chart()->margins();
-    double dolKrawedzi = height() - m.bottom();
-    QLegend* legenda = chart()->legend();
-    if (legenda->isVisible() && legenda->isAttachedToChart()) {
-        dolKrawedzi -= legenda->geometry().height();
-    }
+    const double dolKrawedzi = height() - m.bottom();
     const double szerokosc = width() - m.left() - m.right();
 
     const auto [lewaMin, lewaMax] = ZakresPokazywany(Os::Lewa);

@@ -27,7 +27,8 @@ public:
     enum class Os { Lewa, Dolna };
     enum class Legenda {
         Ukryta,
-        // The titles of the active series with a title, at the bottom.
+        // The titles of the active series with a title, one line each in
+        // plain text, centred under the plot.
         TytulySerii,
         // The last value of each active series by its value format, the last
         // series first, laid over the chart at a given height, right-aligned.
@@ -95,6 +96,8 @@ private:
     void Zaplanuj();
     void UlozMarginesy();
     void UlozLegende();
+    // The height the titles legend needs, 0 when there is none.
+    int WysokoscLegendyTytulow() const;
     QString TekstLegendy(const SeriaWykresu& seria) const;
     // Returns the plot area the ticks were chosen for.
     QRectF UstawZakresyOsi();
@@ -116,6 +119,8 @@ private:
 
     std::vector<QLabel*> nakladki_;
     QLabel* tytulEtykieta_;
+    QLabel* legendaTytulow_;
+    int wysokoscLegendyTytulow_ = 0; // what the bottom margin holds for it
     QStringList tytul_;
     Qt::Alignment wyrownanieTytulu_ = Qt::AlignHCenter;
     bool tytulWidoczny_ = true;

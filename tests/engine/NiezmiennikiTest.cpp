@@ -34,6 +34,14 @@ struct Sprawdzajacy : ObserwatorPomiarow {
 class Niezmienniki
     : public testing::TestWithParam<std::tuple<RodzajSieci, Oddzialywanie, Ulozenie>> {};
 
+std::string NazwaPrzypadku(const testing::TestParamInfo<Niezmienniki::ParamType>& info) {
+    const auto [rodzaj, tryb, uklad] = info.param;
+    const char* uklady[] = {"Przypadkowe", "Uporzadkowane", "Wydzielenie"};
+    return std::string(KluczRodzaju(rodzaj)) +
+           (tryb == Oddzialywanie::Porzadkowanie ? "Porzadkowanie" : "Klasteryzacja") +
+           uklady[static_cast<int>(uklad)];
+}
+
 TEST_P(Niezmienniki, EnergiaParyIHistogramZgodnePoKazdymKawalku) {
     const auto [rodzaj, tryb, uklad] = GetParam();
     SilnikTestowy t(2024);
@@ -76,4 +84,5 @@ INSTANTIATE_TEST_SUITE_P(
                                      RodzajSieci::Trojkatna, RodzajSieci::Heksagonalna),
                      testing::Values(Oddzialywanie::Porzadkowanie, Oddzialywanie::Klasteryzacja),
                      testing::Values(Ulozenie::Przypadkowe, Ulozenie::Uporzadkowane,
-                                     Ulozenie::UporzadkowaneWydzielenie)));
+                                     Ulozenie::UporzadkowaneWydzielenie)),
+    NazwaPrzypadku);

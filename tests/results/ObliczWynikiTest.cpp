@@ -32,7 +32,7 @@ std::vector<std::string> Teksty(std::initializer_list<const char*> t) {
 }
 } // namespace
 
-TEST(ObliczWyniki, OneSeriesFitsTheMeanAndHasNoFall) {
+TEST(ObliczWyniki, JednaSeriaDopasowujeSredniaBezSpadku) {
     auto dane = Seria(
         {0.4}, [](double) { return 0.3; }, 0.05);
     const WynikiSerii w = ObliczWyniki(dane);
@@ -51,7 +51,7 @@ TEST(ObliczWyniki, OneSeriesFitsTheMeanAndHasNoFall) {
     EXPECT_DOUBLE_EQ(w.Series5.at(0).X, 0.4);
 }
 
-TEST(ObliczWyniki, AutomaticDegreeIsNMinusOneBelowFourSeriesAndFourFromThere) {
+TEST(ObliczWyniki, StopienAutomatycznyNMinusJedenPonizejCzterechSeriiPotemCztery) {
     const auto s = [](double l) { return 0.3 * l - 0.05 * l * l; };
     EXPECT_EQ(ObliczWyniki(Seria({0.1, 0.4}, s)).Stopien, 1);
     EXPECT_EQ(ObliczWyniki(Seria({0.1, 0.4, 0.7}, s)).Stopien, 2);
@@ -65,7 +65,7 @@ TEST(ObliczWyniki, AutomaticDegreeIsNMinusOneBelowFourSeriesAndFourFromThere) {
     EXPECT_EQ(ObliczWyniki(Seria({0.1, 0.4, 0.7, 1.0, 1.3, 1.6}, s)).Stopien, 4);
 }
 
-TEST(ObliczWyniki, ChosenDegreeAboveNGivesTheResultsOfDegreeN) {
+TEST(ObliczWyniki, WybranyStopienPonadNDajeWynikiStopniaN) {
     auto dane = Seria({0.3, 0.6, 0.9}, [](double l) { return l < 0.5 ? 0.2 : 0.5 - l * 0.1; });
     dane.Stopien = 7;
     const WynikiSerii wysoki = ObliczWyniki(dane);
@@ -78,7 +78,7 @@ TEST(ObliczWyniki, ChosenDegreeAboveNGivesTheResultsOfDegreeN) {
     EXPECT_EQ(wysoki.Teksty.ELambdaTc, rowny.Teksty.ELambdaTc);
 }
 
-TEST(ObliczWyniki, RiseToAMaximumThenFallShowsZerosAndTheOffsetLambda) {
+TEST(ObliczWyniki, WzrostDoMaksimumPotemSpadekDajeZeraIPrzesunietaLambde) {
     // Cv/kN = 3 l^2 - l^3: 0.625, 2, 3.375, 4 (the maximum at 2.0), 3.125, 0, -6.125.
     const WynikiSerii w = ObliczWyniki(Seria({0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 3.5},
                                              [](double l) { return 0.1 * (3 * l - l * l / 2); }));
@@ -97,7 +97,7 @@ TEST(ObliczWyniki, RiseToAMaximumThenFallShowsZerosAndTheOffsetLambda) {
     EXPECT_EQ(w.Teksty.MSigma[0], "0.1375");
 }
 
-TEST(ObliczWyniki, EverythingAfterTheFirstFallIsZeroEvenWhereItRisesAgain) {
+TEST(ObliczWyniki, WszystkoPoPierwszymSpadkuZeremNawetGdyZnowRosnie) {
     // Cv/kN = l^2 (l - 2)^2: rises, falls to 0 at 2.0, then rises to 9 at 3.0.
     const WynikiSerii w = ObliczWyniki(Seria({0.5, 1.0, 1.5, 2.0, 2.5, 3.0}, [](double l) {
         return 0.1 * ((l - 2) * (l - 2) * (l - 2) + 8) / 3;
@@ -110,7 +110,7 @@ TEST(ObliczWyniki, EverythingAfterTheFirstFallIsZeroEvenWhereItRisesAgain) {
     }
 }
 
-TEST(ObliczWyniki, RisingThroughoutEndsAtTheLastLambdaWithoutOffset) {
+TEST(ObliczWyniki, CiaglyWzrostKonczySieNaOstatniejLambdzieBezPrzesuniecia) {
     // Cv/kN = 2 l^3.
     const WynikiSerii w = ObliczWyniki(Seria(
         {0.5, 1.0, 1.5}, [](double l) { return 0.1 * l * l; }, 0.07));
@@ -123,7 +123,7 @@ TEST(ObliczWyniki, RisingThroughoutEndsAtTheLastLambdaWithoutOffset) {
     }
 }
 
-TEST(ObliczWyniki, AFallBelowTheSentinelKeepsThePreviousCvkNText) {
+TEST(ObliczWyniki, SpadekPonizejWartownikaZostawiaPoprzedniTekstCvkN) {
     // C_1 = 5 u_1 y_1 = -1500 lies below C_0 = -1000: p = 0.
     const WynikiSerii w = ObliczWyniki(Seria(
         {1.0}, [](double) { return -300.0; }, 0.03));
@@ -136,7 +136,7 @@ TEST(ObliczWyniki, AFallBelowTheSentinelKeepsThePreviousCvkNText) {
     EXPECT_EQ(w.Teksty.ELambdaTc, "-0.03");
 }
 
-TEST(ObliczWyniki, ClusteringMirrorsOrderingAndShowsTheFittedSigma) {
+TEST(ObliczWyniki, KlasteryzacjaOdbiciemPorzadkowaniaZDopasowanaSigma) {
     auto klasteryzacja =
         Seria({-0.5, -0.9, -1.3}, [](double l) { return l < -1 ? 0.6 : -l * 0.5; });
     klasteryzacja.Tryb = Oddzialywanie::Klasteryzacja;
@@ -163,7 +163,7 @@ TEST(ObliczWyniki, ClusteringMirrorsOrderingAndShowsTheFittedSigma) {
     EXPECT_NE(k.Teksty.ELambdaTc.front(), '-');
 }
 
-TEST(ObliczWyniki, RefusesSeriesCountsAndDegreesOutsideItsArrays) {
+TEST(ObliczWyniki, OdrzucaLiczbySeriiIStopniePozaTablicami) {
     auto dane = Seria({0.4}, [](double) { return 0.3; });
     dane.NrSerii = 0;
     EXPECT_THROW(ObliczWyniki(dane), std::invalid_argument);
@@ -174,7 +174,7 @@ TEST(ObliczWyniki, RefusesSeriesCountsAndDegreesOutsideItsArrays) {
     EXPECT_THROW(ObliczWyniki(dane), std::invalid_argument);
 }
 
-TEST(ZnajdzPrzejscie, FirstStrictFallDecidesAndEqualValuesAreNoFall) {
+TEST(ZnajdzPrzejscie, DecydujePierwszySpadekRowneWartosciToNieSpadek) {
     struct Przypadek {
         TablicaPunktow c;
         int n;
@@ -195,7 +195,7 @@ TEST(ZnajdzPrzejscie, FirstStrictFallDecidesAndEqualValuesAreNoFall) {
     }
 }
 
-TEST(ObliczWyniki, TakesItsInputsFromTheEngine) {
+TEST(ObliczWyniki, DaneZSilnika) {
     StaleZiarno ziarno(12345);
     Obliczenia obliczenia(ziarno);
     ParametrySymulacji parametry;

@@ -23,7 +23,7 @@ std::unique_ptr<MagazynPomiarow> Magazyn(int n, int przedzial) {
 }
 } // namespace
 
-TEST(HistoriaSigmy, HoldsTheSamplesUpToNAndNotTheOneBeyond) {
+TEST(HistoriaSigmy, PomiaryDoNBezTegoZaN) {
     struct Przypadek {
         int n, p;
         std::size_t punkty;
@@ -42,7 +42,7 @@ TEST(HistoriaSigmy, HoldsTheSamplesUpToNAndNotTheOneBeyond) {
     EXPECT_THROW(HistoriaSigmy(*magazyn, 2, 10000, 0), std::invalid_argument);
 }
 
-TEST(SlupkiHistogramu, OneBarPerNeighbourCountAndTheLatestSampleForAnUnsampledCycle) {
+TEST(SlupkiHistogramu, SlupekNaLiczbeSasiadowIOstatniPomiarDlaCykluBezPomiaru) {
     const auto magazyn = Magazyn(10000, 300);
     EXPECT_EQ(SlupkiHistogramu(*magazyn, 2, 300, 3), (std::vector<double>{300, 301, 302, 303}));
     EXPECT_EQ(SlupkiHistogramu(*magazyn, 2, 0, 4).size(), 5u);

@@ -31,7 +31,7 @@ std::string Opis(char s) {
 }
 } // namespace
 
-TEST(PlikWynikow, CsvWithAllBoxes) {
+TEST(PlikWynikow, CsvZeWszystkimiPolami) {
     const std::string oczekiwane = Opis(',') + "\r\n"
                                                "Lambda:,Sigma:,Cv/kN:\r\n"
                                                "0.1,0.0512,0.021\r\n"
@@ -45,7 +45,7 @@ TEST(PlikWynikow, CsvWithAllBoxes) {
     EXPECT_EQ(TrescPlikuWynikow(TrzySerie(), PolaWynikow{}, SeparatorTypu(1)), oczekiwane);
 }
 
-TEST(PlikWynikow, TxtWithAllBoxesPutsTabsWhereCsvPutsCommas) {
+TEST(PlikWynikow, TxtZeWszystkimiPolamiMaTabulatoryZamiastPrzecinkow) {
     const std::string oczekiwane = Opis('\t') + "\r\n"
                                                 "Lambda:\tSigma:\tCv/kN:\r\n"
                                                 "0.1\t0.0512\t0.021\r\n"
@@ -59,13 +59,13 @@ TEST(PlikWynikow, TxtWithAllBoxesPutsTabsWhereCsvPutsCommas) {
     EXPECT_EQ(TrescPlikuWynikow(TrzySerie(), PolaWynikow{}, SeparatorTypu(2)), oczekiwane);
 }
 
-TEST(PlikWynikow, OnlySigmaStartsEachLineWithTheSeparator) {
+TEST(PlikWynikow, SamaSigmaZaczynaKazdaLinieSeparatorem) {
     PolaWynikow pola{false, false, true, false, false, false};
     EXPECT_EQ(TrescPlikuWynikow(TrzySerie(), pola, '\t'),
               "\r\n\tSigma:\r\n\t0.0512\r\n\t0.1234\r\n\t0.3001\r\n\r\n");
 }
 
-TEST(PlikWynikow, NoTransitionBoxesEndsWithTheEmptyLineAfterTheTable) {
+TEST(PlikWynikow, BezPolPrzejsciaKonczySiePustaLiniaPoTabeli) {
     PolaWynikow pola;
     pola.LambdaTc = false;
     pola.CvkNTc = false;
@@ -74,19 +74,19 @@ TEST(PlikWynikow, NoTransitionBoxesEndsWithTheEmptyLineAfterTheTable) {
                                  "0.4,0.1234,0.567\r\n0.7,0.3001,0.000\r\n\r\n");
 }
 
-TEST(PlikWynikow, NoColumnsStillWritesOneLinePerSeriesAndOnlyCvkNAtTheTransition) {
+TEST(PlikWynikow, BezKolumnNadalLiniaNaSerieISamoCvkNPrzejscia) {
     PolaWynikow pola{false, false, false, false, false, true};
     EXPECT_EQ(TrescPlikuWynikow(TrzySerie(), pola, ','), "\r\n\r\n\r\n\r\n\r\n\r\nPrzej\x9C"
                                                          "cie fazowe dla\r\nCv/kN=,0.567,\r\n");
 }
 
-TEST(PlikWynikow, RefusesATextWindows1250CannotHold) {
+TEST(PlikWynikow, OdrzucaTekstSpozaWindows1250) {
     TekstyWynikow t = TrzySerie();
     t.ELambdaTc = "\xE4\xB8\xAD"; // a CJK character
     EXPECT_THROW(TrescPlikuWynikow(t, PolaWynikow{}, ','), std::invalid_argument);
 }
 
-TEST(PlikWynikow, ProposedNamesAndSeparators) {
+TEST(PlikWynikow, ProponowaneNazwyISeparatory) {
     EXPECT_EQ(DomyslnaNazwaPliku(RodzajSieci::Kubiczna3D), "3DKubiczna");
     EXPECT_EQ(DomyslnaNazwaPliku(RodzajSieci::Kwadratowa), "2DKwadratowa");
     EXPECT_EQ(DomyslnaNazwaPliku(RodzajSieci::Trojkatna), "2DTrojkatna");
@@ -95,7 +95,7 @@ TEST(PlikWynikow, ProposedNamesAndSeparators) {
     EXPECT_EQ(SeparatorTypu(2), '\t');
 }
 
-TEST(PlikWynikow, RememberedFolderKeepsTheSeparatorOnlyAtARoot) {
+TEST(PlikWynikow, ZapamietanyFolderMaSeparatorTylkoWKorzeniu) {
     EXPECT_EQ(KatalogPliku("/home/ala/Wyniki/a.csv"), "/home/ala/Wyniki");
     EXPECT_EQ(KatalogPliku("/a.csv"), "/");
     EXPECT_EQ(KatalogPliku("D:\\Wyniki\\a.csv"), "D:\\Wyniki");

@@ -22,13 +22,13 @@ double Wielomian(const TablicaPunktow& a, int d, double x) {
 }
 } // namespace
 
-TEST(DopasujWielomian, DegreeZeroIsTheMeanOfAllPointsOriginIncluded) {
+TEST(DopasujWielomian, StopienZeroToSredniaPunktowZPoczatkiem) {
     const auto a = DopasujWielomian(3, 0, Tablica({0, 1, 2, 3}), Tablica({0, 2, 3, 7}));
     EXPECT_DOUBLE_EQ(a[0], 3.0);
     EXPECT_EQ(a[1], 0.0);
 }
 
-TEST(DopasujWielomian, DegreeNInterpolatesEveryPoint) {
+TEST(DopasujWielomian, StopienNPrzechodziPrzezKazdyPunkt) {
     const auto x = Tablica({0, 0.5, 1.2, 2.0, 2.7});
     TablicaPunktow y{};
     for (int i = 0; i <= 4; ++i) {
@@ -43,7 +43,7 @@ TEST(DopasujWielomian, DegreeNInterpolatesEveryPoint) {
     EXPECT_NEAR(a[4], -0.2, 1e-9);
 }
 
-TEST(DopasujWielomian, DegreeAboveNGivesZerosAboveAndTheDegreeNFitBelow) {
+TEST(DopasujWielomian, StopienPonadNDajeZeraPowyzejIDopasowanieStopniaN) {
     const auto x = Tablica({0, 0.4, 0.9});
     const auto y = Tablica({0, 0.8, 0.3});
     const auto stopienN = DopasujWielomian(2, 2, x, y);
@@ -56,7 +56,7 @@ TEST(DopasujWielomian, DegreeAboveNGivesZerosAboveAndTheDegreeNFitBelow) {
     }
 }
 
-TEST(DopasujWielomian, LeastSquaresRecoversAStraightLine) {
+TEST(DopasujWielomian, NajmniejszeKwadratyOdtwarzajaProsta) {
     const auto x = Tablica({0, 0.1, 0.4, 0.7, 1.0, 1.3});
     TablicaPunktow y{};
     for (int i = 0; i <= 5; ++i) {
@@ -72,21 +72,21 @@ TEST(DopasujWielomian, LeastSquaresRecoversAStraightLine) {
     }
 }
 
-TEST(DopasujWielomian, RefusesSizesBeyondItsArrays) {
+TEST(DopasujWielomian, OdrzucaRozmiaryPozaTablicami) {
     const TablicaPunktow t{};
     EXPECT_THROW(DopasujWielomian(26, 2, t, t), std::invalid_argument);
     EXPECT_THROW(DopasujWielomian(3, 26, t, t), std::invalid_argument);
     EXPECT_THROW(DopasujWielomian(-1, 0, t, t), std::invalid_argument);
 }
 
-TEST(Potega, MultipliesJTimesAndZeroPowerIsOne) {
+TEST(Potega, MnozyJRazyAZerowaPotegaToJeden) {
     EXPECT_EQ(Potega(0.0L, 0), 1.0L);
     EXPECT_EQ(Potega(-3.5L, 0), 1.0L);
     EXPECT_EQ(Potega(2.0L, 10), 1024.0L);
     EXPECT_EQ(Potega(-0.5L, 3), -0.125L);
 }
 
-TEST(Pochodna, TwoPointsGiveTheSlopeEverywhere) {
+TEST(Pochodna, DwaPunktyDajaNachylenieWszedzie) {
     int blad = -1;
     for (double t : {0.0, 1.0, 7.5}) {
         EXPECT_NEAR(static_cast<double>(Pochodna(1, Tablica({0, 2}), Tablica({0, 10}), blad, t)),
@@ -95,7 +95,7 @@ TEST(Pochodna, TwoPointsGiveTheSlopeEverywhere) {
     }
 }
 
-TEST(Pochodna, ThreePointsOnAParabolaGiveTwoT) {
+TEST(Pochodna, TrzyPunktyNaParabolaDajaDwaT) {
     int blad = -1;
     const auto x = Tablica({0, 1, 3});
     const auto y = Tablica({0, 1, 9});
@@ -104,7 +104,7 @@ TEST(Pochodna, ThreePointsOnAParabolaGiveTwoT) {
     }
 }
 
-TEST(Pochodna, ReportsItsTwoErrorsAndComputesNothing) {
+TEST(Pochodna, ZglaszaDwaBledyINicNieLiczy) {
     int blad = 0;
     EXPECT_EQ(Pochodna(0, Tablica({0}), Tablica({1}), blad, 1.0), 0.0L);
     EXPECT_EQ(blad, PochodnaZaMaloPunktow);

@@ -71,7 +71,7 @@ private:
 };
 } // namespace
 
-TEST_F(ZapiszPlikTest, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
+TEST_F(ZapiszPlikTest, ZapisujeNowyPlikIZastepujeStaryZJegoUprawnieniami) {
     const std::string cel = Sciezka("wyniki.csv");
     ASSERT_TRUE(ZapiszPlik(cel, std::string("a,b\r\n\0x", 7)).Udany());
     EXPECT_EQ(Czytaj(cel), std::string("a,b\r\n\0x", 7));
@@ -84,7 +84,7 @@ TEST_F(ZapiszPlikTest, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
     EXPECT_EQ(LiczbaPlikow(), 1u);
 }
 
-TEST_F(ZapiszPlikTest, AFailedWriteLeavesTheExistingFileIdenticalAndNoTemporaryFile) {
+TEST_F(ZapiszPlikTest, NieudanyZapisZostawiaPlikBezZmianIBezPlikuTymczasowego) {
     const std::string cel = Sciezka("wyniki.csv");
     Utworz(cel, "poprzednie wyniki");
     WynikZapisu wynik;
@@ -98,7 +98,7 @@ TEST_F(ZapiszPlikTest, AFailedWriteLeavesTheExistingFileIdenticalAndNoTemporaryF
     EXPECT_EQ(LiczbaPlikow(), 1u);
 }
 
-TEST_F(ZapiszPlikTest, AMissingFolderOrADirectoryTargetIsReported) {
+TEST_F(ZapiszPlikTest, BrakFolderuLubFolderZamiastPlikuZgloszone) {
     OczekujBledu(ZapiszPlik(Sciezka("brak/wyniki.csv"), "x"));
     fs::create_directory(Sciezka("folder"));
     const WynikZapisu wynik = ZapiszPlik(Sciezka("folder"), "x");
@@ -107,7 +107,7 @@ TEST_F(ZapiszPlikTest, AMissingFolderOrADirectoryTargetIsReported) {
     EXPECT_TRUE(fs::is_empty(Sciezka("folder")));
 }
 
-TEST_F(ZapiszPlikTest, AReadOnlyFileOrFolderIsRefusedAndLeftAsItWas) {
+TEST_F(ZapiszPlikTest, PlikLubFolderTylkoDoOdczytuOdrzuconyIBezZmian) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not bind the superuser";
     }
@@ -122,7 +122,7 @@ TEST_F(ZapiszPlikTest, AReadOnlyFileOrFolderIsRefusedAndLeftAsItWas) {
     EXPECT_EQ(Czytaj(cel), "stare");
 }
 
-TEST_F(ZapiszPlikTest, ALinkStaysALinkToTheRewrittenFile) {
+TEST_F(ZapiszPlikTest, DowiazanieZostajeDowiazaniemDoNowegoPliku) {
     const std::string cel = Sciezka("prawdziwy.csv");
     Utworz(cel, "stare");
     fs::create_symlink(cel, Sciezka("link.csv"));
@@ -131,7 +131,7 @@ TEST_F(ZapiszPlikTest, ALinkStaysALinkToTheRewrittenFile) {
     EXPECT_EQ(Czytaj(cel), "nowe");
 }
 
-TEST_F(ZapiszPlikTest, TheFolderIsRememberedOnlyAfterASuccessfulSave) {
+TEST_F(ZapiszPlikTest, FolderZapamietanyTylkoPoUdanymZapisie) {
     std::vector<std::string> zapamietane;
     const auto zapamietaj = [&](const std::string& k) { zapamietane.push_back(k); };
     TekstyWynikow teksty;
@@ -148,7 +148,7 @@ TEST_F(ZapiszPlikTest, TheFolderIsRememberedOnlyAfterASuccessfulSave) {
     EXPECT_EQ(Czytaj(Sciezka("a.csv")).substr(0, 2), "\r\n");
 }
 
-TEST(KomunikatPlikWUzyciu, NamesTheFullPathOnItsFirstLine) {
+TEST(KomunikatPlikWUzyciu, PelnaSciezkaWPierwszejLinii) {
     EXPECT_EQ(KomunikatPlikWUzyciu("D:\\Wyniki\\a.csv"),
               "Plik: D:\\Wyniki\\a.csv\r\njest w użyciu. Zamknij go i sprbój ponownie zapisać "
               "wyniki.");

@@ -2,9 +2,6 @@
 
 #include "OtworzKlucz.h"
 
-#include <QSettings>
-#include <QVariant>
-
 TIniRead::TIniRead() : subKeyName_(KluczFazolab()) {}
 
 void TIniRead::SetSubKeyName(const QString& nazwa) {
@@ -20,5 +17,5 @@ void TIniRead::SetReadString(const QString& nazwa) {
 }
 
 void TIniRead::Execute() {
-    Value = OtworzKlucz(subKeyName_)->value(readString_).toString();
+    Value = CzytajTekst(subKeyName_, readString_);
 }

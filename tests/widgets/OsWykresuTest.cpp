@@ -90,4 +90,4 @@ private slots:
 };
 
 QTEST_MAIN(TestOsWykresu)
-#include "test_OsWykresu.moc"
+#include "OsWykresuTest.moc"

@@ -56,4 +56,4 @@ private slots:
 };
 
 QTEST_MAIN(TestFormatLiczby)
-#include "test_FormatLiczby.moc"
+#include "FormatLiczbyTest.moc"

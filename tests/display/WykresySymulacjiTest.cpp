@@ -590,7 +590,16 @@ private slots:
         QCOMPARE(w.ChartSigmaLambda->TekstyLegendy(),
                  (QStringList{QStringLiteral("Krzywa aproksymowana"),
                               QStringLiteral("Wart. doświadczalne")}));
-        QCOMPARE(w.ChartSigmaLambda->chart()->legend()->alignment(), Qt::AlignBottom);
+        // One line per series, its title in plain text, under the plot.
+        QLabel* legenda = nullptr;
+        for (QLabel* l : w.ChartSigmaLambda->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (l->textFormat() == Qt::PlainText) {
+                legenda = l;
+            }
+        }
+        QVERIFY(legenda);
+        QCOMPARE(legenda->text(), QStringLiteral("Krzywa aproksymowana\nWart. doświadczalne"));
+        QVERIFY(!w.ChartSigmaLambda->chart()->legend()->isVisible());
     }
 
     void series11ZostajePusta() {
@@ -751,4 +760,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWykresySymulacji)
-#include "test_WykresySymulacji.moc"
+#include "WykresySymulacjiTest.moc"

@@ -317,4 +317,4 @@ void TestRysunekSieci::zapiszObrazki() {
 }
 
 QTEST_MAIN(TestRysunekSieci)
-#include "test_RysunekSieci.moc"
+#include "RysunekSieciTest.moc"

@@ -30,7 +30,9 @@ public:
 
     explicit TRot3D(QWidget* rodzic = nullptr);
 
-    // Empties the point list and blanks the off-screen picture (no repaint).
+    // Empties the point list. The display list, and so the picture, stay
+    // until UpdateView: a repaint while the points are being fed again shows
+    // the previous picture, not bare axes.
     void ClearPoints();
     void SetPointColor(const QColor& kolor) { kolorPunktu_ = kolor.rgb(); }
     void AddPoint(std::uint8_t znak, double x, double y, double z);

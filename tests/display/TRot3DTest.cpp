@@ -162,11 +162,23 @@ void TestTRot3D::punktyIRamka() {
 
 void TestTRot3D::pustaListaNicNieZmienia() {
     Widok w(6, 6, 6);
+    w.siec.Ustaw(6, 6, 6, 1);
     w.rysunek.RysujSiec3D();
     w.rot.ClearPoints();
+    // A repaint between ClearPoints and UpdateView shows the previous picture.
+    QCOMPARE(w.rot.IloscPunktow(), 216);
+    QCOMPARE(w.rot.Rysuj().pixel(w.rot.PunktNaEkranie(215)), Limonka);
     w.rot.UpdateView();
-    QCOMPARE(w.rot.IloscPunktow(), 0);
+    QCOMPARE(w.rot.IloscPunktow(), 216);
     QCOMPARE(w.rot.OriginX(), 3.5);
+    QCOMPARE(w.rot.Rysuj().pixel(w.rot.PunktNaEkranie(215)), Limonka);
+
+    // Fed again, the new points replace the picture at UpdateView.
+    w.rot.ClearPoints();
+    w.rot.AddPoint(TRot3D::ZnakKola, 1, 1, 1);
+    QCOMPARE(w.rot.IloscPunktow(), 216);
+    w.rot.UpdateView();
+    QCOMPARE(w.rot.IloscPunktow(), 1);
 }
 
 // Dragging left by 73 pixels over the 657 of a turn adds 40 degrees to the X
@@ -233,4 +245,4 @@ void TestTRot3D::zapiszObrazek() {
 }
 
 QTEST_MAIN(TestTRot3D)
-#include "test_TRot3D.moc"
+#include "TRot3DTest.moc"

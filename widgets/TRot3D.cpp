@@ -37,11 +37,6 @@ TRot3D::TRot3D(QWidget* rodzic) : QWidget(rodzic) {
 
 void TRot3D::ClearPoints() {
     punkty_.clear();
-    lista_.clear();
-    if (obraz_.size() != size()) {
-        obraz_ = QImage(size(), QImage::Format_RGB32);
-    }
-    obraz_.fill(colorChart_);
 }
 
 void TRot3D::AddPoint(std::uint8_t znak, double x, double y, double z) {

@@ -77,4 +77,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPrzerzedzenieLinii)
-#include "test_PrzerzedzenieLinii.moc"
+#include "PrzerzedzenieLiniiTest.moc"

@@ -18,6 +18,16 @@
 
 namespace {
 
+// The titles legend: the chart's only label of plain text.
+const QLabel* LegendaTytulow(const Wykres& wykres) {
+    for (const QLabel* l : wykres.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (l->textFormat() == Qt::PlainText) {
+            return l;
+        }
+    }
+    return nullptr;
+}
+
 using Os = Wykres::Os;
 using Rodzaj = SeriaWykresu::Rodzaj;
 
@@ -405,9 +415,20 @@ private slots:
         p.Odswiez();
         QCOMPARE(p.wykres.TekstyLegendy(),
                  (QStringList{QStringLiteral("Krzywa"), QStringLiteral("Punkty")}));
-        QLegend* legenda = p.wykres.chart()->legend();
-        QVERIFY(legenda->isAttachedToChart());
-        QCOMPARE(legenda->alignment(), Qt::AlignBottom);
+        // One line per series in plain text under the plot, not Qt's row of markers.
+        QVERIFY(!p.wykres.chart()->legend()->isVisible());
+        const QLabel* legenda = LegendaTytulow(p.wykres);
+        QVERIFY(legenda && legenda->isVisible());
+        QCOMPARE(legenda->text(), QStringLiteral("Krzywa\nPunkty"));
+        QCOMPARE(legenda->textFormat(), Qt::PlainText);
+        QCOMPARE(legenda->geometry().bottom(), 199);
+        QVERIFY(p.wykres.chart()->plotArea().bottom() < legenda->geometry().top());
+        const double dolWykresu = p.wykres.chart()->plotArea().bottom();
+
+        p.wykres.DodajSerie(Rodzaj::Linia, Qt::green, QStringLiteral("Trzecia"));
+        p.Odswiez();
+        QCOMPARE(legenda->text(), QStringLiteral("Krzywa\nPunkty\nTrzecia"));
+        QVERIFY2(p.wykres.chart()->plotArea().bottom() < dolWykresu, "the plot makes room");
 
         p.wykres.UstawLegende(Wykres::Legenda::Ukryta);
         QVERIFY(!legenda->isVisible());
@@ -504,4 +525,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWykres)
-#include "test_Wykres.moc"
+#include "WykresTest.moc"

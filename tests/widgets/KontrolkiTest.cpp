@@ -285,4 +285,4 @@ private slots:
 };
 
 QTEST_MAIN(TestKontrolki)
-#include "test_Kontrolki.moc"
+#include "KontrolkiTest.moc"
