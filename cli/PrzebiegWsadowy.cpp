@@ -1,8 +1,8 @@
 #include "PrzebiegWsadowy.h"
 
 #include "ObliczWyniki.h"
-#include "PasekPostepu.h"
 #include "ParserOpcji.h"
+#include "PasekPostepu.h"
 #include "PlikWynikow.h"
 #include "UruchomRepliki.h"
 #include "WypiszPodsumowanie.h"

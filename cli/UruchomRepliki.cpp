@@ -7,6 +7,8 @@
 #include "SilnikRepliki.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <exception>
 #include <filesystem>

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <ostream>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace {
 std::string Liczba(double wartosc, const char* format) {
