@@ -14,5 +14,7 @@ struct OpcjeWsadowe {
     std::optional<int> Stopien;          // none: the automatic degree
     std::string Wyjscie;                 // the results file, after a series
     std::string Przebieg;                // every sample as CSV
+    int Powtorzenia = 1;                 // independent replicas, 1..64
+    std::optional<int> Watki;            // none: the hardware threads
     bool Pomoc = false;
 };

@@ -17,6 +17,9 @@ std::string Dziesietnie(int pozycja, int mianownik) {
     return std::to_string(pozycja / mianownik) + "." + ulamek;
 }
 
+// Replicas, and threads: more threads than replicas would have nothing to do.
+constexpr ZakresParametru ZakresPowtorzen{1, 64, 1};
+
 const std::string OpisOsi = "parzyste liczby od " + std::to_string(ZakresOsi.Min) + " do " +
                             std::to_string(ZakresOsi.Max) + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
 const std::string OpisLambdy = "S albo S:E:K, wartości od " + Dziesietnie(ZakresLambdy.Min, 10) +
@@ -77,6 +80,18 @@ bool RozmiarOsi(const std::string& tekst, int& wynik) {
     }
     wynik = static_cast<int>(*n);
     return true;
+}
+
+// A count of replicas or of threads, into an int or an optional int.
+template <class Cel>
+std::optional<BladOpcji> Powtorzen(const std::string& opcja, const std::string& w, Cel& cel) {
+    const auto n = Calkowita(w);
+    if (!n || !WZakresie(ZakresPowtorzen, *n)) {
+        return Blad(opcja, "liczby całkowite od " + std::to_string(ZakresPowtorzen.Min) + " do " +
+                               std::to_string(ZakresPowtorzen.Max));
+    }
+    cel = static_cast<int>(*n);
+    return std::nullopt;
 }
 
 class Parser {
@@ -238,6 +253,9 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
                  o_.Stopien = static_cast<int>(*n);
                  return std::nullopt;
              }},
+            {"--powtorzenia",
+             [&](const std::string& w) { return Powtorzen("--powtorzenia", w, o_.Powtorzenia); }},
+            {"--watki", [&](const std::string& w) { return Powtorzen("--watki", w, o_.Watki); }},
             {"--wyjscie",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  if (w.empty()) {
@@ -318,7 +336,16 @@ std::string TekstPomocy() {
            "  --ziarno N                 stałe ziarno generatora: powtarzalny przebieg\n"
            "  --stopien D                stopień wielomianu 1..24 (automatyczny)\n"
            "  --wyjscie PLIK             plik wyników serii: .csv z przecinkiem, .xlsx skoroszyt\n"
-           "                             programu Excel, inny z tabulatorem\n"
-           "  --przebieg PLIK            każdy pomiar jako CSV (UTF-8)\n"
+           "                             programu Excel, inny z tabulatorem;\n"
+           "                             przy powtórzeniach: wyniki ze średnich po powtórzeniach\n"
+           "                             sigm zapamiętanych dla serii, w tym samym układzie\n"
+           "  --przebieg PLIK            każdy pomiar jako CSV (UTF-8); przy powtórzeniach osobny\n"
+           "                             plik każdego powtórzenia k: PLIK.csv -> PLIK.k.csv\n"
+           "  --powtorzenia N            N niezależnych powtórzeń, 1..64 (1): w podsumowaniu\n"
+           "                             średnie z błędem standardowym i przejście fazowe\n"
+           "                             z fluktuacji; powtórzenie k (0..N-1) ma ziarno Z + k,\n"
+           "                             gdzie Z to --ziarno albo wypisane ziarno z zegara\n"
+           "  --watki T                  powtórzenia liczone równolegle w T wątkach, 1..64\n"
+           "                             (liczba wątków procesora); wynik nie zależy od T\n"
            "  --pomoc                    ten opis\n";
 }

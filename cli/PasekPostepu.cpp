@@ -3,39 +3,60 @@
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
-#include <string>
+
+namespace {
+constexpr long long Szerokosc = 30;
+}
 
 PasekPostepu::PasekPostepu(std::ostream& wyjscie, bool aktywny)
     : wyjscie_(wyjscie), aktywny_(aktywny), start_(Zegar::now()), ostatni_(start_) {}
 
-void PasekPostepu::Pokaz(int seria, int liczbaSerii, int iteracja, int maxIteracji,
-                         long long proby) {
+void PasekPostepu::Pokaz(int seria, int liczbaSerii, int iteracja, int maxIteracji, long long proby,
+                         bool koncowy) {
+    if (koncowy) {
+        seria = liczbaSerii;
+        iteracja = maxIteracji;
+    }
+    Rysuj("seria " + std::to_string(seria) + "/" + std::to_string(liczbaSerii), iteracja,
+          maxIteracji,
+          std::to_string(std::min(iteracja, maxIteracji)) + "/" + std::to_string(maxIteracji) +
+              " iteracji, ",
+          proby, koncowy);
+}
+
+void PasekPostepu::PokazRepliki(int ukonczone, int liczbaReplik, long long proby,
+                                long long wszystkieProby, bool koncowy) {
+    if (koncowy) {
+        ukonczone = liczbaReplik;
+        proby = std::max(proby, wszystkieProby);
+    }
+    Rysuj("powtórzenia " + std::to_string(ukonczone) + "/" + std::to_string(liczbaReplik), proby,
+          wszystkieProby, "", proby, koncowy);
+}
+
+void PasekPostepu::Rysuj(const std::string& przed, long long pelne, long long z,
+                         const std::string& po, long long proby, bool koncowy) {
     if (!aktywny_) {
         return;
     }
     const auto teraz = Zegar::now();
-    if (pokazany_ && teraz - ostatni_ < std::chrono::milliseconds(100)) {
+    if (!koncowy && pokazany_ && teraz - ostatni_ < std::chrono::milliseconds(100)) {
         return;
     }
     ostatni_ = teraz;
     pokazany_ = true;
-    constexpr int Szerokosc = 30;
-    const int pelne = std::clamp(iteracja * Szerokosc / std::max(maxIteracji, 1), 0, Szerokosc);
+    const long long kreski = std::clamp(pelne * Szerokosc / std::max(z, 1LL), 0LL, Szerokosc);
     const double sekundy = std::chrono::duration<double>(teraz - start_).count();
-    const double tempo = sekundy > 0 ? proby / sekundy / 1e6 : 0.0;
-    char linia[160];
-    std::snprintf(linia, sizeof linia, "\rseria %d/%d [%s%s] %d/%d iteracji, %.1f mln prób/s ",
-                  seria, liczbaSerii, std::string(static_cast<std::size_t>(pelne), '#').c_str(),
-                  std::string(static_cast<std::size_t>(Szerokosc - pelne), '.').c_str(),
-                  std::min(iteracja, maxIteracji), maxIteracji, tempo);
-    wyjscie_ << linia << std::flush;
+    const double tempo = sekundy > 0 ? static_cast<double>(proby) / sekundy / 1e6 : 0.0;
+    char liczba[32];
+    std::snprintf(liczba, sizeof liczba, "%.1f", tempo);
+    wyjscie_ << '\r' << przed << " [" << std::string(static_cast<std::size_t>(kreski), '#')
+             << std::string(static_cast<std::size_t>(Szerokosc - kreski), '.') << "] " << po
+             << liczba << " mln prób/s " << std::flush;
 }
 
-void PasekPostepu::Zakoncz(int liczbaSerii, int maxIteracji, long long proby) {
-    if (!aktywny_) {
-        return;
+void PasekPostepu::Zakoncz() {
+    if (aktywny_) {
+        wyjscie_ << '\n' << std::flush;
     }
-    pokazany_ = false;
-    Pokaz(liczbaSerii, liczbaSerii, maxIteracji, maxIteracji, proby);
-    wyjscie_ << '\n' << std::flush;
 }

@@ -2,21 +2,33 @@
 
 #include <chrono>
 #include <iosfwd>
+#include <string>
 
-// The progress line on standard error while a batch run goes: series k/n,
-// iterations of the current series, and the rate in exchange attempts per
-// second. Silent when standard error is not a terminal; redrawn at most ten
-// times a second.
+// The progress line on standard error while a batch run goes, with the rate
+// in exchange attempts per second: for one replica series k/n and the
+// iterations of the current series, for several the replicas finished and
+// the bar of all their attempts. Silent when standard error is not a
+// terminal; redrawn at most ten times a second, except for the final state.
 class PasekPostepu {
 public:
     PasekPostepu(std::ostream& wyjscie, bool aktywny);
 
-    void Pokaz(int seria, int liczbaSerii, int iteracja, int maxIteracji, long long proby);
-    // Shows the finished state whatever the time since the last redraw, then ends the line.
-    void Zakoncz(int liczbaSerii, int maxIteracji, long long proby);
+    bool Aktywny() const { return aktywny_; }
+    void Pokaz(int seria, int liczbaSerii, int iteracja, int maxIteracji, long long proby,
+               bool koncowy = false);
+    void PokazRepliki(int ukonczone, int liczbaReplik, long long proby, long long wszystkieProby,
+                      bool koncowy = false);
+    // Ends the line; the caller has shown the final state.
+    void Zakoncz();
 
 private:
     using Zegar = std::chrono::steady_clock;
+
+    // The line: `przed`, a bar filled pelne / z of its width, `po` and the
+    // rate; nothing when the last one was drawn less than 100 ms ago, unless
+    // this is the final state.
+    void Rysuj(const std::string& przed, long long pelne, long long z, const std::string& po,
+               long long proby, bool koncowy);
 
     std::ostream& wyjscie_;
     bool aktywny_;

@@ -1,22 +1,20 @@
 #include "PrzebiegWsadowy.h"
 
 #include "ObliczWyniki.h"
-#include "Obliczenia.h"
-#include "PasekPostepu.h"
 #include "ParserOpcji.h"
+#include "PasekPostepu.h"
 #include "PlikWynikow.h"
-#include "StaleZiarno.h"
-#include "StatystykaProbek.h"
-#include "ZapisPrzebiegu.h"
+#include "UruchomRepliki.h"
+#include "WypiszPodsumowanie.h"
 #include "ZapiszPlik.h"
 #include "ZapiszWyniki.h"
+#include "ZrodloZiarna.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -56,36 +54,11 @@ std::string JednaLinia(std::string tekst) {
     return tekst;
 }
 
-std::string Liczba(double wartosc, const char* format) {
-    if (std::isnan(wartosc)) {
-        return "-";
+int LiczbaWatkow(const OpcjeWsadowe& o) {
+    if (o.Watki) {
+        return *o.Watki;
     }
-    char bufor[32];
-    std::snprintf(bufor, sizeof bufor, format, wartosc);
-    return bufor;
-}
-
-void WypiszPodsumowanie(std::ostream& wyjscie, const Obliczenia& obl, const ZapisPrzebiegu& zapis,
-                        const std::optional<WynikiSerii>& wyniki) {
-    const StanObliczen& s = obl.Stan();
-    wyjscie << "seria    lambda     sigma  sigma śr.  błąd std.  Cv/kN (fluktuacje)"
-               "  Cv/kN (dopasowanie)\n";
-    for (int k = 1; k <= s.NrSerii; ++k) {
-        const std::vector<double>& sigmy = zapis.Sigmy(k);
-        const std::vector<double>& pary = zapis.Pary(k);
-        const std::size_t polowa = sigmy.size() / 2;
-        const SredniaZBledem srednia = SredniaBlokowa(std::span(sigmy).subspan(polowa));
-        const double lambda = s.LambdaSerii[k];
-        const double cv =
-            lambda * lambda * Wariancja(std::span(pary).subspan(polowa)) / s.IloscAtomow;
-        const double dopasowane = wyniki ? wyniki->CvkN[k] : std::nan("");
-        char linia[200];
-        std::snprintf(linia, sizeof linia, "%5d %9s %9s %10s %10s %19s %20s\n", k,
-                      Liczba(lambda, "%.4f").c_str(), Liczba(s.SigmaSerii[k], "%.4f").c_str(),
-                      Liczba(srednia.Srednia, "%.4f").c_str(), Liczba(srednia.Blad, "%.4f").c_str(),
-                      Liczba(cv, "%.4f").c_str(), Liczba(dopasowane, "%.4f").c_str());
-        wyjscie << linia;
-    }
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 } // namespace
 
@@ -101,7 +74,11 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
         wyjscie << TekstPomocy();
         return 0;
     }
-    for (const std::string& plik : {o.Wyjscie, o.Przebieg}) {
+    std::vector<std::string> pliki{o.Wyjscie};
+    for (int k = 0; k < o.Powtorzenia && !o.Przebieg.empty(); ++k) {
+        pliki.push_back(NazwaPrzebiegu(o.Przebieg, k, o.Powtorzenia));
+    }
+    for (const std::string& plik : pliki) {
         if (!plik.empty() && !FolderPozwalaZapisac(plik)) {
             bledy << "Nie można zapisać pliku: " << plik
                   << " (folder nie istnieje, nie pozwala na zapis lub to jest folder).\n";
@@ -115,36 +92,17 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     if (!o.Ziarno) {
         wylosowane = zegar.Ziarno().value_or(0);
     }
-    StaleZiarno zrodlo(o.Ziarno ? *o.Ziarno : *wylosowane);
-    Obliczenia obl(zrodlo);
-    ZapisPrzebiegu zapis(!o.Przebieg.empty());
-    obl.UstawObserwatora(&zapis);
-    obl.UstawSiec();
-    obl.PrzygotujObliczenia(o.Parametry);
-
     PasekPostepu pasek(bledy, bledyNaTerminalu);
-    const int liczbaSerii = obl.Stan().LiczbaSerii;
-    long long proby = 0;
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        pasek.Pokaz(obl.Stan().NrSerii, liczbaSerii,
-                    obl.Stan().NrCyklu - obl.Stan().PrzedzialCzasowy, obl.Stan().MaxIloscCykli,
-                    proby);
-        proby += obl.Stan().PrzedzialCzasowy;
-        krok = obl.KrokSymulacji();
-        if (krok == StanKroku::SeriaZakonczona) {
-            obl.RozpocznijNastepnaSerie();
-        }
-    }
-    pasek.Zakoncz(liczbaSerii, obl.Stan().MaxIloscCykli, proby);
+    const std::vector<WynikRepliki> repliki =
+        UruchomRepliki(o, o.Ziarno ? *o.Ziarno : *wylosowane, LiczbaWatkow(o), pasek);
 
     std::optional<WynikiSerii> wyniki;
     if (o.Parametry.Seria) {
-        wyniki = ObliczWyniki(obl, o.Stopien, obl.LosujPrzesuniecieTc());
+        wyniki = ObliczWyniki(repliki.size() == 1 ? repliki.front().Dane : SrednieReplik(repliki));
     }
-    if (!o.Przebieg.empty()) {
-        const WynikZapisu w = ZapiszPlik(o.Przebieg, zapis.Przebieg());
-        if (!w.Udany()) {
-            bledy << JednaLinia(w.Komunikat) << '\n';
+    for (const WynikRepliki& r : repliki) {
+        if (!r.ZapisPrzebiegu.Udany()) {
+            bledy << JednaLinia(r.ZapisPrzebiegu.Komunikat) << '\n';
             return 1;
         }
     }
@@ -159,6 +117,6 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     if (wylosowane) {
         wyjscie << "ziarno " << *wylosowane << '\n';
     }
-    WypiszPodsumowanie(wyjscie, obl, zapis, wyniki);
+    WypiszPodsumowanie(wyjscie, repliki, wyniki);
     return 0;
 }

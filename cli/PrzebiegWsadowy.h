@@ -8,7 +8,8 @@ class ZrodloZiarna;
 
 // One call of fazolab-batch: reads the options, runs single runs or series
 // with the same engine and results computation as the window (without its
-// timer), writes the files asked for and prints the summary table. Returns
+// timer), as one run or as independent replicas on several threads, writes
+// the files asked for and prints the summary table. Returns
 // the exit status: 0 done, 1 a file could not be written, 2 refused options.
 // Without --ziarno the run takes one seed from `zegar` and the summary's
 // first line names it ("ziarno N").

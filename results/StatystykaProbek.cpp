@@ -41,3 +41,18 @@ SredniaZBledem SredniaBlokowa(std::span<const double> probki) {
     }
     return wynik;
 }
+
+SredniaZBledem SredniaNiezaleznych(std::span<const double> wartosci) {
+    SredniaZBledem wynik;
+    wynik.Blad = std::numeric_limits<double>::quiet_NaN();
+    if (wartosci.empty()) {
+        wynik.Srednia = std::numeric_limits<double>::quiet_NaN();
+        return wynik;
+    }
+    const double n = static_cast<double>(wartosci.size());
+    wynik.Srednia = std::accumulate(wartosci.begin(), wartosci.end(), 0.0) / n;
+    if (wartosci.size() >= 2) {
+        wynik.Blad = std::sqrt(Wariancja(wartosci) / (n - 1));
+    }
+    return wynik;
+}

@@ -13,5 +13,10 @@ struct SredniaZBledem {
 // blocks (it grows until the blocks are longer than the correlation time).
 SredniaZBledem SredniaBlokowa(std::span<const double> probki);
 
+// The mean of independent values (one per replica) and its standard error,
+// the sample standard deviation over the square root of their number. The
+// error is NaN for fewer than two values, the mean NaN for none.
+SredniaZBledem SredniaNiezaleznych(std::span<const double> wartosci);
+
 // The variance of the samples about their mean (divided by their number).
 double Wariancja(std::span<const double> probki);

@@ -1,11 +1,10 @@
 #include "CzytnikSkoroszytu.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
-#include "PlikWynikow.h"
 #include "ParserOpcji.h"
-#include "PrzebiegWsadowy.h"
+#include "PlikWynikow.h"
 #include "StaleZiarno.h"
-#include "ZegarMilisekundy.h"
+#include "TestWsadowy.h"
 
 #include <gtest/gtest.h>
 
@@ -17,47 +16,10 @@
 namespace fs = std::filesystem;
 
 namespace {
-class PrzebiegWsadowy : public testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("fazolab-batch-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+class PrzebiegWsadowy : public TestWsadowy {};
 
-    struct Wynik {
-        int status;
-        std::string wyjscie;
-        std::string bledy;
-    };
-    Wynik Uruchom(std::vector<std::string> argumenty) {
-        ZegarMilisekundy zegar(1);
-        return Uruchom(std::move(argumenty), zegar);
-    }
-    Wynik Uruchom(std::vector<std::string> argumenty, ZrodloZiarna& zegar) {
-        std::ostringstream wyjscie, bledy;
-        const int status = UruchomWsadowo(argumenty, zegar, wyjscie, bledy, false);
-        return {status, wyjscie.str(), bledy.str()};
-    }
-    std::string Plik(const std::string& nazwa) const { return (folder_ / nazwa).string(); }
-    static std::string Czytaj(const std::string& sciezka) {
-        std::ifstream plik(sciezka, std::ios::binary);
-        return {std::istreambuf_iterator<char>(plik), {}};
-    }
+const std::vector<std::string>& MalaSeria = MalaSeriaZZiarnem;
 
-    fs::path folder_;
-};
-
-const std::vector<std::string> MalaSeria = {"--osie",   "6",    "--iteracje", "10000",
-                                            "--co",     "2000", "--lambda",   "0.3:1.5:0.4",
-                                            "--ziarno", "4242"};
-
-std::vector<std::string> Z(std::vector<std::string> a, std::initializer_list<std::string> b) {
-    a.insert(a.end(), b);
-    return a;
-}
 } // namespace
 
 TEST_F(PrzebiegWsadowy, TeSameZiarnoDajeTeSameBajty) {
@@ -76,19 +38,8 @@ TEST_F(PrzebiegWsadowy, PlikWynikowIPrzebiegJakZSilnikaOkna) {
 
     // The window's engine on the same seed and parameters.
     StaleZiarno ziarno(4242);
-    Obliczenia obl(ziarno);
-    ParametrySymulacji p;
-    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
-    p.MaxIloscCykli = 10000;
-    p.PozycjaPrzedzialu = 20;
-    p.PozycjaLambdy = 3;
-    p.PozycjaLambdyKoncowej = 15;
-    p.PozycjaKroku = 4;
-    obl.PrzygotujObliczenia(p);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obl.KrokSymulacji();
-        obl.RozpocznijNastepnaSerie();
-    }
+    const std::unique_ptr<Obliczenia> silnik = SilnikMalejSerii(ziarno);
+    Obliczenia& obl = *silnik;
     const WynikiSerii wyniki = ObliczWyniki(obl, std::nullopt, obl.LosujPrzesuniecieTc());
     EXPECT_EQ(Czytaj(Plik("w.txt")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, '\t'));
 

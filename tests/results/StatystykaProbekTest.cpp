@@ -37,3 +37,13 @@ TEST(StatystykaProbek, ZaMaloProbekToBrakBledu) {
     EXPECT_TRUE(std::isnan(SredniaBlokowa(x).Blad));
     EXPECT_EQ(SredniaBlokowa(std::vector<double>(16, 0.5)).Blad, 0.0);
 }
+
+TEST(StatystykaProbek, SredniaNiezaleznychZBledemZRozrzutu) {
+    const std::vector<double> x{1.0, 2.0, 3.0, 4.0};
+    const SredniaZBledem w = SredniaNiezaleznych(x);
+    EXPECT_EQ(w.Srednia, 2.5);
+    EXPECT_NEAR(w.Blad, std::sqrt(5.0 / 3.0 / 4.0), 1e-15);
+    EXPECT_EQ(SredniaNiezaleznych(std::vector<double>{0.7}).Srednia, 0.7);
+    EXPECT_TRUE(std::isnan(SredniaNiezaleznych(std::vector<double>{0.7}).Blad));
+    EXPECT_TRUE(std::isnan(SredniaNiezaleznych({}).Srednia));
+}

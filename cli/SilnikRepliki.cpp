@@ -1,0 +1,51 @@
+#include "SilnikRepliki.h"
+
+#include "ObliczWyniki.h"
+#include "OpcjeWsadowe.h"
+#include "PostepWatku.h"
+#include "ZapisPrzebiegu.h"
+#include "ZapiszPlik.h"
+
+#include <span>
+
+WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, std::uint32_t ziarno,
+                                    const std::string& plikPrzebiegu, PostepWatku& postep) {
+    Obliczenia& obl = obliczenia_;
+    ziarno_.Ustaw(ziarno);
+    ZapisPrzebiegu zapis(!plikPrzebiegu.empty());
+    obl.UstawObserwatora(&zapis);
+    obl.UstawSiec();
+    obl.PrzygotujObliczenia(opcje.Parametry);
+
+    const StanObliczen& s = obl.Stan();
+    long long proby = postep.Proby.load(std::memory_order_relaxed);
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+        postep.Seria.store(s.NrSerii, std::memory_order_relaxed);
+        postep.Iteracja.store(s.NrCyklu - s.PrzedzialCzasowy, std::memory_order_relaxed);
+        proby += s.PrzedzialCzasowy;
+        krok = obl.KrokSymulacji();
+        postep.Proby.store(proby, std::memory_order_relaxed);
+        if (krok == StanKroku::SeriaZakonczona) {
+            obl.RozpocznijNastepnaSerie();
+        }
+    }
+    obl.UstawObserwatora(nullptr);
+
+    WynikRepliki wynik;
+    wynik.Dane =
+        DaneWynikowZ(obl, opcje.Stopien, opcje.Parametry.Seria ? obl.LosujPrzesuniecieTc() : 0.0);
+    for (int k = 1; k <= s.NrSerii; ++k) {
+        const std::vector<double>& sigmy = zapis.Sigmy(k);
+        const std::vector<double>& pary = zapis.Pary(k);
+        const std::size_t polowa = sigmy.size() / 2;
+        const double lambda = s.LambdaSerii[k];
+        wynik.Serie.push_back(
+            {lambda, s.SigmaSerii[k], SredniaBlokowa(std::span(sigmy).subspan(polowa)),
+             lambda * lambda * Wariancja(std::span(pary).subspan(polowa)) / s.IloscAtomow});
+    }
+    if (!plikPrzebiegu.empty()) {
+        wynik.ZapisPrzebiegu = ZapiszPlik(plikPrzebiegu, zapis.Przebieg());
+    }
+    postep.UkonczoneRepliki.fetch_add(1, std::memory_order_relaxed);
+    return wynik;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Obliczenia.h"
+#include "WynikRepliki.h"
+#include "ZiarnoRepliki.h"
+
+#include <cstdint>
+#include <string>
+
+struct OpcjeWsadowe;
+struct PostepWatku;
+
+// One worker's engine, reused for the replicas the worker takes. It is
+// aligned to a cache line (and so padded to whole lines), so that the state
+// of its run, the generator among it, never shares a line with the engine of
+// another core.
+class alignas(64) SilnikRepliki {
+public:
+    SilnikRepliki() : obliczenia_(ziarno_) {}
+
+    // Runs the series or the single run of the options with the given seed,
+    // from the state a fresh engine starts in, so that the replica equals a
+    // plain run with that seed. Writes the replica's trace to `plikPrzebiegu`
+    // (empty: none asked for). Reports its progress to `postep` between ticks.
+    WynikRepliki Uruchom(const OpcjeWsadowe& opcje, std::uint32_t ziarno,
+                         const std::string& plikPrzebiegu, PostepWatku& postep);
+
+private:
+    ZiarnoRepliki ziarno_;
+    Obliczenia obliczenia_;
+};

@@ -1,0 +1,133 @@
+#include "UruchomRepliki.h"
+
+#include "Obliczenia.h"
+#include "OpcjeWsadowe.h"
+#include "PasekPostepu.h"
+#include "PostepWatku.h"
+#include "SilnikRepliki.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace {
+// Replicas are handed out one at a time, so a core that finishes early takes
+// the next; where a replica's results land depends only on its number.
+class Pula {
+public:
+    Pula(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki)
+        : opcje_(opcje), ziarno_(ziarno), wyniki_(static_cast<std::size_t>(opcje.Powtorzenia)),
+          postep_(static_cast<std::size_t>(watki)), bledy_(static_cast<std::size_t>(watki)) {}
+
+    void Uruchom(PasekPostepu& pasek);
+    std::vector<WynikRepliki> Wyniki() { return std::move(wyniki_); }
+
+private:
+    void Pracuj(std::size_t watek);
+    void PokazPostep(PasekPostepu& pasek, bool koncowy) const;
+
+    const OpcjeWsadowe& opcje_;
+    std::uint32_t ziarno_;
+    std::vector<WynikRepliki> wyniki_;
+    std::vector<PostepWatku> postep_;
+    std::vector<std::exception_ptr> bledy_;
+    std::atomic<int> nastepna_{0};
+    std::mutex mutex_;
+    std::condition_variable koniec_;
+    std::size_t skonczone_ = 0;
+};
+
+void Pula::Pracuj(std::size_t watek) {
+    try {
+        // Made by its own thread, so its memory is first touched where it is used.
+        const auto silnik = std::make_unique<SilnikRepliki>();
+        for (int k = nastepna_.fetch_add(1); k < opcje_.Powtorzenia; k = nastepna_.fetch_add(1)) {
+            const std::string plik = opcje_.Przebieg.empty()
+                                         ? std::string()
+                                         : NazwaPrzebiegu(opcje_.Przebieg, k, opcje_.Powtorzenia);
+            wyniki_[static_cast<std::size_t>(k)] = silnik->Uruchom(
+                opcje_, ziarno_ + static_cast<std::uint32_t>(k), plik, postep_[watek]);
+        }
+    } catch (...) {
+        bledy_[watek] = std::current_exception();
+        // The others stop after their current replica.
+        nastepna_.store(opcje_.Powtorzenia);
+    }
+    const std::lock_guard blokada(mutex_);
+    ++skonczone_;
+    koniec_.notify_one();
+}
+
+void Pula::PokazPostep(PasekPostepu& pasek, bool koncowy) const {
+    const ParametrySymulacji& p = opcje_.Parametry;
+    const int liczbaSerii =
+        p.Seria
+            ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku)
+            : 1;
+    long long proby = 0;
+    int ukonczone = 0;
+    for (const PostepWatku& w : postep_) {
+        proby += w.Proby.load(std::memory_order_relaxed);
+        ukonczone += w.UkonczoneRepliki.load(std::memory_order_relaxed);
+    }
+    if (opcje_.Powtorzenia == 1) {
+        pasek.Pokaz(postep_[0].Seria.load(std::memory_order_relaxed), liczbaSerii,
+                    postep_[0].Iteracja.load(std::memory_order_relaxed), p.MaxIloscCykli, proby,
+                    koncowy);
+        return;
+    }
+    const long long przedzial = p.PozycjaPrzedzialu * 100LL;
+    const long long naReplike = liczbaSerii * (p.MaxIloscCykli / przedzial + 1) * przedzial;
+    pasek.PokazRepliki(ukonczone, opcje_.Powtorzenia, proby, naReplike * opcje_.Powtorzenia,
+                       koncowy);
+}
+
+void Pula::Uruchom(PasekPostepu& pasek) {
+    std::vector<std::thread> watki;
+    for (std::size_t w = 0; w < postep_.size(); ++w) {
+        watki.emplace_back(&Pula::Pracuj, this, w);
+    }
+    if (pasek.Aktywny()) {
+        std::unique_lock blokada(mutex_);
+        while (!koniec_.wait_for(blokada, std::chrono::milliseconds(100),
+                                 [&] { return skonczone_ == watki.size(); })) {
+            PokazPostep(pasek, false);
+        }
+    }
+    for (std::thread& w : watki) {
+        w.join();
+    }
+    PokazPostep(pasek, true);
+    pasek.Zakoncz();
+    for (const std::exception_ptr& blad : bledy_) {
+        if (blad) {
+            std::rethrow_exception(blad);
+        }
+    }
+}
+} // namespace
+
+std::vector<WynikRepliki> UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
+                                         PasekPostepu& pasek) {
+    Pula pula(opcje, ziarno, std::clamp(watki, 1, opcje.Powtorzenia));
+    pula.Uruchom(pasek);
+    return pula.Wyniki();
+}
+
+std::string NazwaPrzebiegu(const std::string& sciezka, int replika, int liczbaReplik) {
+    if (liczbaReplik == 1) {
+        return sciezka;
+    }
+    const std::filesystem::path p(sciezka);
+    std::string nazwa = p.stem().string();
+    nazwa += '.';
+    nazwa += std::to_string(replika);
+    nazwa += p.extension().string();
+    return (p.parent_path() / nazwa).string();
+}

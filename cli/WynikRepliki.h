@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DaneWynikow.h"
+#include "StatystykaProbek.h"
+#include "WynikZapisu.h"
+
+#include <vector>
+
+// The summary figures of one series of one replica.
+struct SeriaRepliki {
+    double Lambda = 0.0;         // negative for clustering
+    double Sigma = 0.0;          // the sigma the window stores for the series
+    SredniaZBledem SigmaSrednia; // over the second half of the samples, error by blocking
+    double CvFluktuacje = 0.0;   // lambda^2 Var(pairs) / N over the second half
+};
+
+// What a replica leaves when its engine goes on to the next one.
+struct WynikRepliki {
+    DaneWynikow Dane; // the results inputs, with the offset J drawn from the replica's stream
+    std::vector<SeriaRepliki> Serie;
+    WynikZapisu ZapisPrzebiegu; // the write of its trace file, when one was asked for
+};
+
+// The results inputs of the replicas with each series' stored sigma replaced
+// by its mean over the replicas; the rest (lambdas, composition, J) is that of
+// the first replica.
+DaneWynikow SrednieReplik(const std::vector<WynikRepliki>& repliki);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// Where the mean fluctuation Cv/kN of independent replicas peaks on a lambda grid.
+struct MaksimumFluktuacji {
+    double Lambda = 0.0;   // the refined position; the grid lambda itself at an edge
+    double Blad = 0.0;     // bootstrap standard error; NaN at an edge or below two replicas
+    bool NaBrzegu = false; // the largest mean lies on the first or the last grid point
+};
+
+// The abscissa of the vertex of the parabola through the points k - 1, k and
+// k + 1 (0 < k < size - 1, x increasing, not necessarily evenly spaced), with
+// y[k] not below its neighbours: then the vertex lies between the midpoints of
+// the two intervals. Three equal values have no vertex; x[k] is returned.
+double WierzcholekParaboli(std::span<const double> x, std::span<const double> y, std::size_t k);
+
+// The grid lambda of the largest mean over the replicas (the first of equal
+// means), refined by the vertex of the parabola through it and its two
+// neighbours. The error is the standard deviation of the same estimate over
+// `losowan` resamples of the replicas drawn with replacement; the resampling
+// generator starts from a fixed seed, so the same replicas give the same
+// error. `cvReplik` holds one row per replica, each with one value per entry
+// of `lambdy` (increasing). Throws std::invalid_argument for an empty grid or
+// no replicas, or a row of another length.
+MaksimumFluktuacji ZnajdzMaksimumFluktuacji(std::span<const double> lambdy,
+                                            const std::vector<std::vector<double>>& cvReplik,
+                                            int losowan = 1000);

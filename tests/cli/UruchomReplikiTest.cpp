@@ -1,0 +1,213 @@
+#include "ObliczWyniki.h"
+#include "Obliczenia.h"
+#include "PlikWynikow.h"
+#include "StaleZiarno.h"
+#include "StatystykaProbek.h"
+#include "TestWsadowy.h"
+#include "UruchomRepliki.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <regex>
+
+namespace fs = std::filesystem;
+
+namespace {
+class Powtorzenia : public TestWsadowy {};
+
+// MalaSeria without its seed.
+const std::vector<std::string> MalaSeria(MalaSeriaZZiarnem.begin(), MalaSeriaZZiarnem.end() - 2);
+
+std::vector<std::string> Linie(const std::string& tekst) {
+    std::vector<std::string> linie;
+    std::istringstream strumien(tekst);
+    for (std::string linia; std::getline(strumien, linia);) {
+        linie.push_back(linia);
+    }
+    return linie;
+}
+
+std::vector<std::string> Pola(const std::string& linia) {
+    std::vector<std::string> pola;
+    std::istringstream strumien(linia);
+    for (std::string pole; strumien >> pole;) {
+        pola.push_back(pole);
+    }
+    return pola;
+}
+
+std::string Cztery(double x) {
+    char bufor[32];
+    std::snprintf(bufor, sizeof bufor, "%.4f", x);
+    return bufor;
+}
+
+} // namespace
+
+TEST_F(Powtorzenia, LiczbaWatkowNieZmieniaBajtow) {
+    std::map<std::string, std::vector<std::string>> pliki;
+    for (const std::string watki : {"1", "2", "2"}) {
+        const std::string w = Plik("w" + watki + ".csv");
+        const auto a =
+            Uruchom(Z(MalaSeria, {"--ziarno", "4242", "--powtorzenia", "5", "--watki", watki,
+                                  "--wyjscie", w, "--przebieg", Plik("p" + watki + ".csv")}));
+        ASSERT_EQ(a.status, 0) << a.bledy;
+        std::vector<std::string> bajty{a.wyjscie, Czytaj(w)};
+        for (int k = 0; k < 5; ++k) {
+            bajty.push_back(Czytaj(Plik("p" + watki + "." + std::to_string(k) + ".csv")));
+            ASSERT_FALSE(bajty.back().empty());
+        }
+        if (pliki.count(watki)) {
+            EXPECT_EQ(bajty, pliki[watki]) << "two runs on two threads";
+        }
+        pliki[watki] = bajty;
+    }
+    EXPECT_EQ(pliki["1"], pliki["2"]);
+    EXPECT_FALSE(fs::exists(Plik("p1.csv")));
+}
+
+TEST_F(Powtorzenia, ReplikaKToZwyklyPrzebiegZZiarnemPlusK) {
+    // One thread: its engine runs the three replicas one after another.
+    const auto r = Uruchom(Z(MalaSeria, {"--ziarno", "4242", "--powtorzenia", "3", "--watki", "1",
+                                         "--wyjscie", Plik("w.txt"), "--przebieg", Plik("p.csv")}));
+    ASSERT_EQ(r.status, 0) << r.bledy;
+    std::vector<std::unique_ptr<StaleZiarno>> ziarna;
+    std::vector<std::unique_ptr<Obliczenia>> silniki;
+    for (int k = 0; k < 3; ++k) {
+        const std::string ziarno = std::to_string(4242 + k);
+        ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", ziarno, "--przebieg", Plik("z.csv")})).status,
+                  0);
+        EXPECT_EQ(Czytaj(Plik("p." + std::to_string(k) + ".csv")), Czytaj(Plik("z.csv"))) << k;
+        ziarna.push_back(std::make_unique<StaleZiarno>(4242 + k));
+        silniki.push_back(SilnikMalejSerii(*ziarna.back()));
+    }
+
+    // The results file: the fit of the replica means of the stored sigmas,
+    // with the offset J of the first replica's stream.
+    DaneWynikow dane = DaneWynikowZ(*silniki[0], std::nullopt, silniki[0]->LosujPrzesuniecieTc());
+    const std::vector<std::string> linie = Linie(r.wyjscie);
+    ASSERT_EQ(linie.size(), 1 + 4 + 1u);
+    for (int k = 1; k <= 4; ++k) {
+        std::vector<double> sigmy;
+        for (const auto& s : silniki) {
+            sigmy.push_back(s->Stan().SigmaSerii[k]);
+        }
+        dane.SigmaSerii[k] = (sigmy[0] + sigmy[1] + sigmy[2]) / 3;
+        const SredniaZBledem sigma = SredniaNiezaleznych(sigmy);
+        const std::vector<std::string> pola = Pola(linie[k]);
+        ASSERT_EQ(pola.size(), 9u) << linie[k];
+        EXPECT_EQ(pola[1], Cztery(silniki[0]->Stan().LambdaSerii[k]));
+        EXPECT_EQ(pola[2], Cztery(sigma.Srednia));
+        EXPECT_EQ(pola[3], Cztery(sigma.Blad));
+    }
+    const WynikiSerii wyniki = ObliczWyniki(dane);
+    EXPECT_EQ(Czytaj(Plik("w.txt")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, '\t'));
+    EXPECT_EQ(Pola(linie[2])[8], Cztery(wyniki.CvkN[2]));
+
+    // The seeds wrap around past the largest one.
+    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "4294967295", "--powtorzenia", "2", "--przebieg",
+                                    Plik("g.csv")}))
+                  .status,
+              0);
+    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "0", "--przebieg", Plik("z.csv")})).status, 0);
+    EXPECT_EQ(Czytaj(Plik("g.1.csv")), Czytaj(Plik("z.csv")));
+}
+
+TEST_F(Powtorzenia, JedenOdczytZegaraDlaWszystkichReplik) {
+    ZegarMilisekundy zegar(51234567);
+    const auto a = Uruchom(Z(MalaSeria, {"--powtorzenia", "3"}), zegar);
+    ASSERT_EQ(a.status, 0) << a.bledy;
+    EXPECT_EQ(zegar.odczyty, 1);
+    const std::string pierwsza = "ziarno 51234567\n";
+    ASSERT_EQ(a.wyjscie.substr(0, pierwsza.size()), pierwsza);
+    const auto b = Uruchom(Z(MalaSeria, {"--powtorzenia", "3", "--ziarno", "51234567"}));
+    EXPECT_EQ(a.wyjscie.substr(pierwsza.size()), b.wyjscie);
+}
+
+TEST_F(Powtorzenia, BledneOpcjeNicNieZapisuja) {
+    const std::vector<std::vector<std::string>> zle = {
+        {"--powtorzenia", "0"}, {"--powtorzenia", "65"}, {"--powtorzenia", "2.5"},
+        {"--powtorzenia", ""},  {"--watki", "0"},        {"--watki", "65"},
+        {"--watki", "-2"},      {"--watki", "dwa"},
+    };
+    for (const auto& argumenty : zle) {
+        const auto w = Uruchom(Z(Z(MalaSeria, {"--przebieg", Plik("p.csv"), "--wyjscie",
+                                               Plik("w.csv"), "--powtorzenia", "2"}),
+                                 {argumenty[0], argumenty[1]}));
+        EXPECT_EQ(w.status, 2) << argumenty[0] << " " << argumenty[1];
+        EXPECT_EQ(std::count(w.bledy.begin(), w.bledy.end(), '\n'), 1) << w.bledy;
+        EXPECT_NE(w.bledy.find(argumenty[0]), std::string::npos) << w.bledy;
+        EXPECT_TRUE(w.wyjscie.empty());
+        EXPECT_TRUE(fs::is_empty(folder_));
+    }
+
+    // A replica's trace name taken by a folder: refused before anything runs.
+    fs::create_directory(Plik("p.1.csv"));
+    const auto w = Uruchom(Z(MalaSeria, {"--powtorzenia", "3", "--przebieg", Plik("p.csv"),
+                                         "--wyjscie", Plik("w.csv")}));
+    EXPECT_EQ(w.status, 1);
+    EXPECT_NE(w.bledy.find("p.1.csv"), std::string::npos) << w.bledy;
+    EXPECT_FALSE(fs::exists(Plik("p.0.csv")));
+    EXPECT_FALSE(fs::exists(Plik("w.csv")));
+}
+
+TEST_F(Powtorzenia, NazwyPlikowPrzebiegu) {
+    EXPECT_EQ(NazwaPrzebiegu("a/b.c/przebieg.csv", 3, 8), "a/b.c/przebieg.3.csv");
+    EXPECT_EQ(NazwaPrzebiegu("przebieg", 0, 2), "przebieg.0");
+    EXPECT_EQ(NazwaPrzebiegu("a/przebieg.csv", 0, 1), "a/przebieg.csv");
+}
+
+TEST_F(Powtorzenia, PojedynczaSymulacjaIKlasteryzacja) {
+    // One lambda: its maximum is an edge, reported without a refinement.
+    const auto jedna = Uruchom({"--lambda", "1.2", "--osie", "6", "--iteracje", "10000", "--ziarno",
+                                "3", "--powtorzenia", "2"});
+    ASSERT_EQ(jedna.status, 0) << jedna.bledy;
+    const std::vector<std::string> linie = Linie(jedna.wyjscie);
+    ASSERT_EQ(linie.size(), 3u);
+    EXPECT_EQ(Pola(linie[1]).back(), "-") << "no fit without a series";
+    EXPECT_EQ(linie[2],
+              "przejście fazowe (fluktuacje): maksimum na brzegu zakresu, lambda = 1.200");
+
+    // Clustering tells the transition by |lambda|.
+    const auto k =
+        Uruchom(Z(MalaSeria, {"--tryb", "klasteryzacja", "--ziarno", "5", "--powtorzenia", "4"}));
+    ASSERT_EQ(k.status, 0) << k.bledy;
+    EXPECT_TRUE(std::regex_search(
+        Linie(k.wyjscie).back(),
+        std::regex("^przejście fazowe \\(fluktuacje\\): .*lambda = [01]\\.[0-9]{3}")))
+        << k.wyjscie;
+}
+
+TEST_F(Powtorzenia, PrzejscieKwadratowejSieciBliskoDokladnego) {
+    // 20 x 20, ordered start, 8 replicas of 200 000 attempts per lambda: the
+    // peak of the fluctuation Cv/kN near the exact lambda_c = 2 K_c = 0.8814
+    // of the two-dimensional Ising model.
+    const auto w = Uruchom({"--osie", "20", "--uklad", "uporzadkowane", "--lambda", "0.5:1.3:0.1",
+                            "--iteracje", "200000", "--ziarno", "1", "--powtorzenia", "8"});
+    ASSERT_EQ(w.status, 0) << w.bledy;
+    std::smatch dopasowanie;
+    const std::string ostatnia = Linie(w.wyjscie).back();
+    ASSERT_TRUE(std::regex_match(
+        ostatnia, dopasowanie,
+        std::regex("przejście fazowe \\(fluktuacje\\): lambda = ([0-9.]+) ± ([0-9.]+)")))
+        << ostatnia;
+    EXPECT_NEAR(std::stod(dopasowanie[1]), 0.8814, 0.1);
+    EXPECT_GT(std::stod(dopasowanie[2]), 0.0);
+    EXPECT_LT(std::stod(dopasowanie[2]), 0.1);
+}
+
+TEST_F(Powtorzenia, PasekPostepuKonczySiePelnymStanem) {
+    std::ostringstream wyjscie, bledy;
+    ZegarMilisekundy zegar(1);
+    ASSERT_EQ(UruchomWsadowo(Z(MalaSeria, {"--ziarno", "1", "--powtorzenia", "3", "--watki", "2"}),
+                             zegar, wyjscie, bledy, true),
+              0);
+    const std::string pasek = bledy.str();
+    const std::size_t ostatni = pasek.rfind('\r');
+    ASSERT_NE(ostatni, std::string::npos) << pasek;
+    EXPECT_TRUE(std::regex_match(pasek.substr(ostatni + 1),
+                                 std::regex("powtórzenia 3/3 \\[#{30}\\] [0-9.]+ mln prób/s \n")))
+        << pasek;
+}
