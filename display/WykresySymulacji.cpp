@@ -50,6 +50,9 @@ Wykres* NowyWykres(QWidget* rodzic, const QRect& miejsce, const QString& podpowi
     auto* wykres = new Wykres(rodzic);
     wykres->setGeometry(miejsce);
     UstawPodpowiedz(wykres, podpowiedz, dymek);
+    // A screen reader names the chart by what it shows, also where no tool
+    // tip is wanted.
+    wykres->setAccessibleName(podpowiedz);
     return wykres;
 }
 

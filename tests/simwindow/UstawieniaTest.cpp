@@ -6,11 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTest>
 
 #include "PoleIteracji.h"
 #include "SuwakZZaznaczeniem.h"
+#include "Wykres.h"
 
 // The settings page: defaults of every kind, the dependencies between the
 // controls, the typing of the number of iterations.
@@ -149,15 +152,26 @@ private slots:
         QTEST(t.u().Parametry().MaxIloscCykli, "wartosc");
     }
 
-    void KazdaKontrolkaMaNazweIPodpowiedz() {
+    void KazdaKontrolkaOknaMaNazweIPodpowiedz() {
         OknoTestowe t;
-        for (QWidget* w : t.u().findChildren<QWidget*>()) {
+        for (QWidget* w : t.okno->findChildren<QWidget*>()) {
+            // Qt's own parts (the tab bar's scroll arrows, scroll bars) name themselves.
+            if (qobject_cast<QTabBar*>(w->parentWidget()) || qobject_cast<QScrollBar*>(w)) {
+                continue;
+            }
             const bool kontrolka = qobject_cast<QAbstractButton*>(w) ||
                                    qobject_cast<QAbstractSlider*>(w) ||
                                    qobject_cast<QAbstractSpinBox*>(w);
             if (kontrolka) {
-                QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+                QVERIFY2(!w->accessibleName().isEmpty(),
+                         qPrintable(QString::fromLatin1(w->metaObject()->className()) +
+                                    QLatin1Char(' ') + w->objectName() + QLatin1Char(' ') +
+                                    w->parentWidget()->accessibleName()));
                 QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->accessibleName()));
+            }
+            if (qobject_cast<Wykres*>(w)) {
+                QVERIFY(w->accessibleName().startsWith(QStringLiteral("WYKRES: ")));
+                QCOMPARE(w->statusTip(), w->accessibleName());
             }
         }
     }
