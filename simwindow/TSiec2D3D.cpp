@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -100,6 +101,14 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
             &SterownikPrzebiegu::TBZatrzymajClick);
     connect(TNWyniki, &StronyWynikow::WynikiObliczone, this,
             [this] { UstawIkone(QStringLiteral(":/okna/ikona_wyniki.png")); });
+    // Five seconds into a run the charts page hides "Zatrzymaj"; Esc pauses
+    // from anywhere in the window, so the keyboard never has to look for it.
+    auto* zatrzymaj = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(zatrzymaj, &QShortcut::activated, this, [this] {
+        if (TNObliczenia->TBZatrzymaj->isEnabled()) {
+            TNObliczenia->TBZatrzymaj->click();
+        }
+    });
     TimerDalej.setInterval(500);
     connect(&TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
     FormCreate();

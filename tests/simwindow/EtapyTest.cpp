@@ -161,7 +161,12 @@ private slots:
         }
         QCOMPARE(t.o().currentIndex(), 1);
         QVERIFY(!t.okno->Przebieg->TimerZmienZakladke.isActive());
-        t.okno->Przebieg->TBZatrzymajClick();
+        // "Zatrzymaj" is on the other page now: Esc pauses all the same.
+        t.okno->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.okno.get()));
+        QTest::keyClick(t.okno.get(), Qt::Key_Escape);
+        QVERIFY(!t.okno->Przebieg->Trwa());
+        QVERIFY(t.o().TBLicz->isEnabled());
     }
 
     void PowtorzBezDomyslnychZachowujeParametry() {
