@@ -241,10 +241,6 @@ void StronaObliczen::AnimacjaAktywna(bool aktywna) {
     }
 }
 
-bool StronaObliczen::AnimacjaGra() const {
-    return film_ && film_->state() == QMovie::Running;
-}
-
 void StronaObliczen::UstawRysowanie(const Siec& siec, std::function<bool()> wylaczonaGrafika) {
     siec_ = &siec;
     wylaczonaGrafika_ = std::move(wylaczonaGrafika);

@@ -56,7 +56,6 @@ public:
     // missing.
     void UstawAnimacje(const QString& plik);
     void AnimacjaAktywna(bool aktywna);
-    bool AnimacjaGra() const;
 
     QFrame* P2D;
     ObrazSieci* ISiecXYZ;

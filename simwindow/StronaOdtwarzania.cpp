@@ -5,6 +5,7 @@
 #include "Kontrolki.h"
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
+#include "PunktyWykresu.h"
 #include "SeriaWykresu.h"
 #include "SuwakZZaznaczeniem.h"
 #include "WykresySymulacji.h"
@@ -134,12 +135,7 @@ void StronaOdtwarzania::PokazCykl() {
     wykresy_->Series7->Wyczysc();
     wykresy_->Series8->Wyczysc();
     LWynikiLambdaInfo->setText(FormatOgolny(widok.LambdaSerii));
-    QList<QPointF> historia;
-    historia.reserve(static_cast<qsizetype>(widok.Series8.size()));
-    for (const PunktWykresu& punkt : widok.Series8) {
-        historia.append(QPointF(punkt.X, punkt.Y));
-    }
-    wykresy_->Series8->DodajPunkty(historia);
+    wykresy_->Series8->DodajPunkty(PunktyWykresu(widok.Series8));
     for (int m = 0; m < static_cast<int>(widok.Series6.size()); ++m) {
         DodajSlupekHistogramu(*wykresy_->Series6, m, widok.Series6[static_cast<std::size_t>(m)]);
     }

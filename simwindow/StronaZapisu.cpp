@@ -3,11 +3,9 @@
 #include "Dialogi.h"
 #include "Kontrolki.h"
 #include "Opis.h"
-#include "OtworzKlucz.h"
 #include "PlikWynikow.h"
 #include "PrzyciskPrzezroczysty.h"
-#include "TIniRead.h"
-#include "TIniWrite.h"
+#include "UstawieniaOkna.h"
 #include "WynikiSerii.h"
 #include "ZapiszWyniki.h"
 
@@ -143,16 +141,16 @@ void StronaZapisu::BZapiszWynikiClick() {
 
 void StronaZapisu::SDZapiszWynikiTypeChange(int typ) {
     typ_ = typ;
-    separator_ = SeparatorTypu(typ);
+}
+
+char StronaZapisu::Separator() const {
+    return SeparatorTypu(typ_);
 }
 
 void StronaZapisu::ZapiszWyniki() {
-    TIniRead czytajRejestr;
-    czytajRejestr.SetSubKeyName(KluczFazolab());
-    czytajRejestr.SetReadString(KluczKatalogu);
-    czytajRejestr.Execute();
     // Without a remembered folder the dialog opens in the user's home.
-    const QString katalog = czytajRejestr.Value.isEmpty() ? QDir::homePath() : czytajRejestr.Value;
+    const QString zapamietany = CzytajUstawienie(KluczKatalogu);
+    const QString katalog = zapamietany.isEmpty() ? QDir::homePath() : zapamietany;
 
     ZapytanieOZapis zapytanie;
     zapytanie.Tytul = QStringLiteral("Fazolab - Zapis wyników");
@@ -168,7 +166,6 @@ void StronaZapisu::ZapiszWyniki() {
                                          ? QStringLiteral("xlsx")
                                          : QStringLiteral("csv");
     zapytanie.ZmianaTypu = [this](int typ) { SDZapiszWynikiTypeChange(typ); };
-    separator_ = SeparatorTypu(typ_);
 
     const std::optional<WybranyPlik> plik = dialogi_.WybierzPlikDoZapisu(this, zapytanie);
     if (!plik) {
@@ -176,15 +173,11 @@ void StronaZapisu::ZapiszWyniki() {
     }
     SDZapiszWynikiTypeChange(plik->Typ);
 
-    TIniWrite zapiszRejestr;
-    zapiszRejestr.SetSubKeyName(KluczFazolab());
-    zapiszRejestr.SetReadString(KluczKatalogu);
-    zapiszRejestr.SetNotify(false);
-    const WynikZapisu wynik = ::ZapiszWyniki(
-        QDir::toNativeSeparators(plik->Sciezka).toStdString(), Teksty(), Pola(),
-        static_cast<TypPlikuWynikow>(typ_), [&zapiszRejestr](const std::string& folder) {
-            zapiszRejestr.Execute(QString::fromStdString(folder));
-        });
+    const WynikZapisu wynik =
+        ::ZapiszWyniki(QDir::toNativeSeparators(plik->Sciezka).toStdString(), Teksty(), Pola(),
+                       static_cast<TypPlikuWynikow>(typ_), [](const std::string& folder) {
+                           ZapiszUstawienie(KluczKatalogu, QString::fromStdString(folder));
+                       });
     if (!wynik.Udany()) {
         dialogi_.Zapytaj(this, QString::fromStdString(wynik.Komunikat),
                          QString::fromStdString(wynik.Tytul), Przyciski::Ok, Ikona::Blad);

@@ -35,8 +35,8 @@ public:
     // The file type changed while the dialog is open: 1 comma-separated,
     // 2 tab-separated text, 3 workbook.
     void SDZapiszWynikiTypeChange(int typ);
-    int Typ() const { return typ_; }
-    char Separator() const { return separator_; }
+    // The field separator of the type chosen last.
+    char Separator() const;
 
     QPlainTextEdit* MOpisSieci;
     QPlainTextEdit* MLambda;
@@ -58,5 +58,4 @@ private:
     Dialogi& dialogi_;
     QString rodzaj_;
     int typ_ = 1;
-    char separator_ = ',';
 };

@@ -4,6 +4,7 @@
 #include "Obliczenia.h"
 #include "Kontrolki.h"
 #include "Opis.h"
+#include "PunktyWykresu.h"
 #include "SeriaWykresu.h"
 #include "StronaOdtwarzania.h"
 #include "StronaZapisu.h"
@@ -21,14 +22,6 @@ namespace {
 constexpr int Kontekst = 31000;
 constexpr int StopienDomyslny = 4;
 
-QList<QPointF> Punkty(const std::vector<PunktWykresu>& punkty) {
-    QList<QPointF> lista;
-    lista.reserve(static_cast<qsizetype>(punkty.size()));
-    for (const PunktWykresu& punkt : punkty) {
-        lista.append(QPointF(punkt.X, punkt.Y));
-    }
-    return lista;
-}
 } // namespace
 
 StronyWynikow::StronyWynikow(Obliczenia& obliczenia, Dialogi& dialogi, QWidget* rodzic)
@@ -125,9 +118,9 @@ void StronyWynikow::ObliczWyniki() {
     const double j = obliczenia_.LosujPrzesuniecieTc();
     const WynikiSerii wyniki = ::ObliczWyniki(obliczenia_, stopien, j);
     emit WynikiObliczone();
-    wykresy_->Series9->DodajPunkty(Punkty(wyniki.Series9));
-    wykresy_->Series10->DodajPunkty(Punkty(wyniki.Series10));
-    wykresy_->Series5->DodajPunkty(Punkty(wyniki.Series5));
+    wykresy_->Series9->DodajPunkty(PunktyWykresu(wyniki.Series9));
+    wykresy_->Series10->DodajPunkty(PunktyWykresu(wyniki.Series10));
+    wykresy_->Series5->DodajPunkty(PunktyWykresu(wyniki.Series5));
     Zapis->PokazTeksty(wyniki);
     LWynikiLambdaTc->setText(Zapis->ELambdaTc->text());
     if (wyniki.UstawCvkNTc) {

@@ -6,7 +6,6 @@
 #include "MenuWykresu.h"
 #include "Kontrolki.h"
 #include "Opis.h"
-#include "OtworzKlucz.h"
 #include "PlikiProgramu.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "SterownikPrzebiegu.h"
@@ -16,10 +15,9 @@
 #include "StronaZapisu.h"
 #include "StronyWynikow.h"
 #include "SuwakZZaznaczeniem.h"
-#include "TIniRead.h"
-#include "TIniWrite.h"
 #include "TRot3D.h"
 #include "TytulyOkna.h"
+#include "UstawieniaOkna.h"
 #include "WykresySymulacji.h"
 #include "Wykres.h"
 #include "ZegarDoby.h"
@@ -118,19 +116,9 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
 // picture is remembered like the folder of the results.
 void TSiec2D3D::DodajMenuWykresow() {
     const QString klucz = QStringLiteral("KatalogObrazow");
-    const KatalogObrazow katalog{[klucz] {
-                                     TIniRead czytaj;
-                                     czytaj.SetSubKeyName(KluczFazolab());
-                                     czytaj.SetReadString(klucz);
-                                     czytaj.Execute();
-                                     return czytaj.Value;
-                                 },
-                                 [klucz](const QString& folder) {
-                                     TIniWrite zapisz;
-                                     zapisz.SetSubKeyName(KluczFazolab());
-                                     zapisz.SetReadString(klucz);
-                                     zapisz.Execute(folder);
-                                 }};
+    const KatalogObrazow katalog{
+        [klucz] { return CzytajUstawienie(klucz); },
+        [klucz](const QString& folder) { ZapiszUstawienie(klucz, folder); }};
     for (Wykres* wykres : {Wykresy->ChartEnergia, Wykresy->ChartSigmaSeria, Wykresy->ChartSigma,
                            Wykresy->ChartLA, Wykresy->ChartSigmaLambda, Wykresy->ChartCvkNLambda,
                            Wykresy->Chart5, Wykresy->Chart6, Wykresy->ChartSigma2}) {
@@ -239,11 +227,8 @@ void TSiec2D3D::PokazEtap(QWidget* notebook) {
 
 void TSiec2D3D::UstawSiec(const QString& rodzaj) {
     Przebieg->ZerujLicznikZakladki();
-    TIniRead czytajRejestr;
-    czytajRejestr.SetSubKeyName(KluczFazolab());
-    czytajRejestr.SetReadString(QStringLiteral("DopasowanieWielomianem"));
-    czytajRejestr.Execute();
-    TNWyniki->GBDopasowanieWielomianem->setVisible(czytajRejestr.Value == QLatin1String("Tak"));
+    TNWyniki->GBDopasowanieWielomianem->setVisible(
+        CzytajUstawienie(QStringLiteral("DopasowanieWielomianem")) == QLatin1String("Tak"));
 
     UstawIkone(QStringLiteral(":/okna/ikona_ustawienia.png"));
     rodzajSieci_ = rodzaj.left(20);
@@ -380,22 +365,9 @@ void TSiec2D3D::PrzygotujObliczenia() {
     const bool szescienna = rodzajSieci_ == QLatin1String("3DR");
     Pokaz({u.SEIloscAtomowOsZ, u.LOsZ, o.TBOsZ}, szescienna);
     const ParametrySymulacji parametry = u.Parametry();
-    if (szescienna) {
-        o.TBOsZ->setRange(1, parametry.IloscAtomowOsZ);
-    } else {
-        o.TBOsZ->setValue(1);
-    }
     u.LIloscAtomowWSieci->setText(QString::number(u.IloscAtomowWSieci()));
-
-    u.TBKrok->setMaximum(u.TBLambdaKoncowa->value() - u.TBLambdaKoncowa->minimum() + 1);
+    // The refresh above has set the step's maximum.
     u.TBKrok->setEnabled(u.TBKrok->maximum() != 1);
-    TNWyniki->Odtwarzanie->UstawPrzyrostCyklu(parametry.PozycjaPrzedzialu * 100);
-    const int liczbaSerii =
-        parametry.Seria
-            ? Obliczenia::LiczbaSeriiDla(parametry.PozycjaLambdy, parametry.PozycjaLambdyKoncowej,
-                                         parametry.PozycjaKroku)
-            : 1;
-    TNWyniki->Odtwarzanie->TBNrSerii->setMaximum(liczbaSerii);
     o.RBWidok3D->setEnabled(szescienna && u.IloscAtomowWSieci() <= MaxAtomowWidoku3D);
 
     if (!u.WylaczonaGrafika() && u.IloscAtomowWSieci() >= ProgDuzejSieci) {
@@ -408,7 +380,6 @@ void TSiec2D3D::PrzygotujObliczenia() {
         u.UstawWylaczonaGrafike(odpowiedz == Odpowiedz::Tak);
     }
 
-    o.UstawMaksimaGauge(parametry.MaxIloscCykli, liczbaSerii * parametry.MaxIloscCykli);
     Wykresy->UstawZakresyOsi(parametry.Tryb, parametry.MaxIloscCykli, u.IloscAtomowWSieci());
     o.TBLicz->setEnabled(true);
 
@@ -435,8 +406,14 @@ void TSiec2D3D::PrzygotujObliczenia() {
         }
     }
 
+    // The engine forms the run state, the number of series and the gauges'
+    // maxima; the window shows them.
     obliczenia_->PrzygotujObliczenia(parametry);
     const StanObliczen& stan = obliczenia_->Stan();
+    const PostepObliczen& postep = obliczenia_->Postep();
+    o.UstawMaksimaGauge(postep.PojedynczaSymulacjaMax, postep.SeriaSymulacjiMax);
+    TNWyniki->Odtwarzanie->UstawPrzyrostCyklu(stan.PrzedzialCzasowy);
+    TNWyniki->Odtwarzanie->TBNrSerii->setMaximum(stan.LiczbaSerii);
     o.LObliczeniaLambda->setText(FormatOgolny(stan.Lambda));
     o.LObliczeniaKoncentracja->setText(FormatOgolny(stan.Koncentracja));
     o.LObliczeniaIlAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
