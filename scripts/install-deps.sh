@@ -1,10 +1,16 @@
 #!/bin/sh
-# Installs the Debian packages that building, running and testing Fazolab need,
-# skipping those already present.
+# Installs the Debian packages that building and running Fazolab need, and with
+# --testy also those of its tests and benchmarks, skipping those already present.
+# Every library on a link line is named here, even where a -dev package should
+# have pulled it in: libxlsxwriter-dev links -lz without depending on zlib1g-dev.
 set -eu
-PACKAGES="qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-dejavu-core
-xvfb xauth imagemagick cmake ninja-build g++ libgtest-dev libbenchmark-dev clang-format dpkg-dev
-libxlsxwriter-dev pkg-config qt6-svg-dev libqt6svg6 unzip"
+PACKAGES="cmake ninja-build g++ pkg-config
+qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6 libqt6opengl6-dev
+libxlsxwriter-dev zlib1g-dev imagemagick
+qt6-translations-l10n fonts-dejavu-core"
+if [ "${1:-}" = "--testy" ]; then
+    PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format dpkg-dev"
+fi
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -4,8 +4,8 @@
 # layers again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+scripts/install-deps.sh --testy
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFAZOLAB_TESTY=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFAZOLAB_SANITIZE=ON
