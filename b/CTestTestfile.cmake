@@ -1,0 +1,18 @@
+# CMake generated Testfile for 
+# Source directory: /work/main
+# Build directory: /work/main/b
+# 
+# This file includes the relevant testing commands required for 
+# testing this directory and lists subdirectories to be tested as well.
+subdirs("engine")
+subdirs("results")
+subdirs("cli")
+subdirs("settings")
+subdirs("widgets")
+subdirs("charts")
+subdirs("display")
+subdirs("simwindow")
+subdirs("shell")
+subdirs("assets")
+subdirs("tests")
+subdirs("bench")

@@ -1,0 +1,12 @@
+# CMake generated Testfile for 
+# Source directory: /work/main/bench
+# Build directory: /work/main/b/bench
+# 
+# This file includes the relevant testing commands required for 
+# testing this directory and lists subdirectories to be tested as well.
+subdirs("engine")
+subdirs("results")
+subdirs("cli")
+subdirs("charts")
+subdirs("display")
+subdirs("simwindow")
