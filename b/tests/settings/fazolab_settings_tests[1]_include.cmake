@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/b/tests/settings/fazolab_settings_tests[1]_tests.cmake")
-  include("/work/main/b/tests/settings/fazolab_settings_tests[1]_tests.cmake")
-else()
-  add_test(fazolab_settings_tests_NOT_BUILT fazolab_settings_tests_NOT_BUILT)
-endif()
