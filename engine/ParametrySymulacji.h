@@ -24,3 +24,9 @@ struct ParametrySymulacji {
     Oddzialywanie Tryb = Oddzialywanie::Porzadkowanie;
     bool Seria = true;
 };
+
+// The number of atoms of the lattice the parameters describe; the flat
+// lattices have no Z axis.
+constexpr int IloscAtomow(const ParametrySymulacji& p) {
+    return p.IloscAtomowOsX * p.IloscAtomowOsY * (JestPlaska(p.Rodzaj) ? 1 : p.IloscAtomowOsZ);
+}

@@ -3,43 +3,63 @@
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
 
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 
-QLabel* Etykieta(QWidget* rodzic, const QString& tekst, const QRect& miejsce,
+QLabel* Etykieta(QWidget* rodzic, const char* nazwa, const QString& tekst,
                  Qt::Alignment wyrownanie) {
     auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setGeometry(miejsce);
+    etykieta->setObjectName(QLatin1String(nazwa));
     etykieta->setAlignment(wyrownanie);
     return etykieta;
 }
 
-QLabel* Wartosc(QWidget* rodzic, const QString& nazwa, const QRect& miejsce) {
-    auto* etykieta = Etykieta(rodzic, QString(), miejsce);
+QLabel* Wartosc(QWidget* rodzic, const char* nazwa, const QString& nazwaDostepna) {
+    auto* etykieta = Etykieta(rodzic, nazwa, QString());
     QFont pogrubiona = etykieta->font();
     pogrubiona.setBold(true);
     etykieta->setFont(pogrubiona);
-    Opisz(etykieta, nazwa);
+    Opisz(etykieta, nazwaDostepna);
     return etykieta;
 }
 
-QLabel* Wiersz(QWidget* rodzic, const QString& podpis, const QRect& miejscePodpisu,
-               const QRect& miejsceWartosci) {
-    Etykieta(rodzic, podpis, miejscePodpisu);
-    return Wartosc(rodzic, podpis, miejsceWartosci);
+QLabel* Wiersz(QWidget* rodzic, const char* nazwa, const QString& podpis) {
+    Etykieta(rodzic, (QByteArray(nazwa) + "Podpis").constData(), podpis);
+    return Wartosc(rodzic, nazwa, podpis);
 }
 
-PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const QString& napis, const QString& obrazek,
-                                const QRect& miejsce, const QString& podpowiedz, int kontekst,
-                                int wielkosc, const QString& nazwa) {
+QGroupBox* Grupa(QWidget* rodzic, const char* nazwa, const QString& tytul, int kontekst) {
+    auto* grupa = new QGroupBox(tytul, rodzic);
+    grupa->setObjectName(QLatin1String(nazwa));
+    Opisz(grupa, tytul.trimmed(), {}, kontekst);
+    return grupa;
+}
+
+PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const char* nazwa, const QString& napis,
+                                const QString& obrazek, const QString& podpowiedz, int kontekst,
+                                int wielkosc, const QString& nazwaDostepna) {
     auto* przycisk = new PrzyciskPrzezroczysty(napis, rodzic);
-    przycisk->setGeometry(miejsce);
+    przycisk->setObjectName(QLatin1String(nazwa));
     przycisk->setIcon(QIcon(obrazek));
     przycisk->setFocusPolicy(Qt::StrongFocus);
     QFont czcionka = przycisk->font();
     czcionka.setBold(true);
     czcionka.setPixelSize(wielkosc);
     przycisk->setFont(czcionka);
-    Opisz(przycisk, nazwa.isEmpty() ? napis.trimmed() : nazwa, podpowiedz, kontekst);
+    Opisz(przycisk, nazwaDostepna.isEmpty() ? napis.trimmed() : nazwaDostepna, podpowiedz,
+          kontekst);
     return przycisk;
+}
+
+void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne) {
+    for (QWidget* kontrolka : kontrolki) {
+        kontrolka->setVisible(widoczne);
+    }
+}
+
+void Mrugnij(PrzyciskPrzezroczysty* przycisk, const QColor& pierwszy, const QColor& drugi) {
+    if (przycisk->isEnabled()) {
+        przycisk->UstawKolorCzcionki(przycisk->KolorCzcionki() == pierwszy ? drugi : pierwszy);
+    }
 }

@@ -1,24 +1,36 @@
 #pragma once
 
-#include <QRect>
 #include <QString>
+#include <Qt>
+
+#include <initializer_list>
 
 class PrzyciskPrzezroczysty;
+class QColor;
+class QGroupBox;
 class QLabel;
 class QWidget;
 
-// The labels and buttons of the window's pages, made one way on every page.
+// The labels, groups and buttons of the window's pages, made one way on every
+// page. Each gets its object name, by which the page's placement table puts
+// it and a test finds it; none gets a place here.
 
-QLabel* Etykieta(QWidget* rodzic, const QString& tekst, const QRect& miejsce,
+QLabel* Etykieta(QWidget* rodzic, const char* nazwa, const QString& tekst,
                  Qt::Alignment wyrownanie = Qt::AlignLeft | Qt::AlignVCenter);
 // A value label in bold, named for a screen reader after its caption.
-QLabel* Wartosc(QWidget* rodzic, const QString& nazwa, const QRect& miejsce);
-// A caption and its value label on one row; returns the value label.
-QLabel* Wiersz(QWidget* rodzic, const QString& podpis, const QRect& miejscePodpisu,
-               const QRect& miejsceWartosci);
+QLabel* Wartosc(QWidget* rodzic, const char* nazwa, const QString& nazwaDostepna);
+// A caption (named `nazwa` + "Podpis") and its value label; returns the value label.
+QLabel* Wiersz(QWidget* rodzic, const char* nazwa, const QString& podpis);
+// A group box named for a screen reader after its trimmed title.
+QGroupBox* Grupa(QWidget* rodzic, const char* nazwa, const QString& tytul, int kontekst = 0);
 // A transparent push button with its small picture, its caption in bold at
 // `wielkosc` pixels, its hint and help context; reachable by Tab. Without a
-// caption `nazwa` names it for a screen reader.
-PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const QString& napis, const QString& obrazek,
-                                const QRect& miejsce, const QString& podpowiedz, int kontekst,
-                                int wielkosc = 13, const QString& nazwa = {});
+// caption `nazwaDostepna` names it for a screen reader.
+PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const char* nazwa, const QString& napis,
+                                const QString& obrazek, const QString& podpowiedz, int kontekst,
+                                int wielkosc = 13, const QString& nazwaDostepna = {});
+
+void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne);
+// One blink of an enabled button's caption: `pierwszy` becomes `drugi`, any
+// other colour `pierwszy`.
+void Mrugnij(PrzyciskPrzezroczysty* przycisk, const QColor& pierwszy, const QColor& drugi);

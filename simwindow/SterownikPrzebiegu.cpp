@@ -5,16 +5,26 @@
 #include "StronaObliczen.h"
 
 #include <QElapsedTimer>
-#include <QLabel>
+#include <QTimer>
 
 SterownikPrzebiegu::SterownikPrzebiegu(Obliczenia& obliczenia, StronaObliczen& strona,
                                        Otoczenie otoczenie, QObject* rodzic)
-    : QObject(rodzic), obliczenia_(obliczenia), strona_(strona), otoczenie_(std::move(otoczenie)) {
-    TimerLicz.setInterval(InterwalLicz);
-    TimerZmienZakladke.setInterval(InterwalZakladki);
-    connect(&TimerLicz, &QTimer::timeout, this, &SterownikPrzebiegu::TimerLiczTimer);
-    connect(&TimerZmienZakladke, &QTimer::timeout, this,
+    : QObject(rodzic), obliczenia_(obliczenia), strona_(strona), otoczenie_(std::move(otoczenie)),
+      timerLicz_(new QTimer(this)), timerZmienZakladke_(new QTimer(this)) {
+    timerLicz_->setObjectName(QStringLiteral("TimerLicz"));
+    timerZmienZakladke_->setObjectName(QStringLiteral("TimerZmienZakladke"));
+    timerLicz_->setInterval(InterwalLicz);
+    timerZmienZakladke_->setInterval(InterwalZakladki);
+    connect(timerLicz_, &QTimer::timeout, this, &SterownikPrzebiegu::TimerLiczTimer);
+    connect(timerZmienZakladke_, &QTimer::timeout, this,
             &SterownikPrzebiegu::TimerZmienZakladkeTimer);
+    connect(&strona_, &StronaObliczen::LiczKlikniete, this, &SterownikPrzebiegu::TBLiczClick);
+    connect(&strona_, &StronaObliczen::ZatrzymajKlikniete, this,
+            &SterownikPrzebiegu::TBZatrzymajClick);
+}
+
+bool SterownikPrzebiegu::Trwa() const {
+    return timerLicz_->isActive();
 }
 
 void SterownikPrzebiegu::TBLiczClick() {
@@ -22,44 +32,42 @@ void SterownikPrzebiegu::TBLiczClick() {
     otoczenie_.BSiecDalej->setEnabled(false);
     otoczenie_.BSiecZamknij->setEnabled(false);
     // Drawing off: ticks follow each other at once, each one a slice of chunks.
-    TimerLicz.setInterval(otoczenie_.WylaczonaGrafika() ? 0 : InterwalLicz);
-    TimerLicz.start();
-    strona_.TBLicz->setEnabled(false);
-    strona_.TBZatrzymaj->setEnabled(true);
-    TimerZmienZakladke.start();
+    timerLicz_->setInterval(otoczenie_.WylaczonaGrafika() ? 0 : InterwalLicz);
+    timerLicz_->start();
+    strona_.UstawPrzyciskiBiegu(false, true);
+    timerZmienZakladke_->start();
     if (otoczenie_.WylaczonaGrafika()) {
         strona_.AnimacjaAktywna(true);
-        PokazNapisyObliczen(true);
+        strona_.PokazNapisyObliczen(true);
     }
     // The pressed button is disabled now; the keyboard goes on with the other.
-    strona_.TBZatrzymaj->setFocus();
+    strona_.FokusNaZatrzymaj();
 }
 
 void SterownikPrzebiegu::TBZatrzymajClick() {
     otoczenie_.BSiecNowe->setEnabled(true);
     otoczenie_.BSiecZamknij->setEnabled(true);
-    TimerLicz.stop();
-    TimerZmienZakladke.stop();
-    strona_.TBLicz->setEnabled(true);
-    strona_.TBZatrzymaj->setEnabled(false);
+    timerLicz_->stop();
+    timerZmienZakladke_->stop();
+    strona_.UstawPrzyciskiBiegu(true, false);
     if (otoczenie_.WylaczonaGrafika()) {
         strona_.AnimacjaAktywna(false);
-        PokazNapisyObliczen(false);
+        strona_.PokazNapisyObliczen(false);
     }
-    strona_.TBLicz->setFocus();
+    strona_.FokusNaLicz();
 }
 
 void SterownikPrzebiegu::TimerZmienZakladkeTimer() {
-    ++LicznikZakladki;
-    if (LicznikZakladki == TikiDoZmianyZakladki) {
-        strona_.setCurrentIndex(1);
-        TimerZmienZakladke.stop();
+    ++licznikZakladki_;
+    if (licznikZakladki_ == TikiDoZmianyZakladki) {
+        strona_.PokazWykresy();
+        timerZmienZakladke_->stop();
     }
 }
 
 void SterownikPrzebiegu::Zatrzymaj() {
-    TimerLicz.stop();
-    TimerZmienZakladke.stop();
+    timerLicz_->stop();
+    timerZmienZakladke_->stop();
     strona_.AnimacjaAktywna(false);
 }
 
@@ -76,10 +84,9 @@ void SterownikPrzebiegu::TimerLiczTimer() {
 
 bool SterownikPrzebiegu::KrokSymulacji() {
     const StanKroku stan = obliczenia_.KrokSymulacji();
-    otoczenie_.RysujSiec();
+    strona_.RysujSiec();
     switch (stan) {
     case StanKroku::Trwa:
-        otoczenie_.UstawMaksimumCyklu(obliczenia_.Stan().MaxIloscCykli);
         PokazPostep();
         return true;
     case StanKroku::SeriaZakonczona:
@@ -102,20 +109,14 @@ void SterownikPrzebiegu::PokazPostep() {
 void SterownikPrzebiegu::KoniecPrzebiegu() {
     otoczenie_.BSiecNowe->setEnabled(true);
     otoczenie_.BSiecZamknij->setEnabled(true);
-    TimerLicz.stop();
-    strona_.TBLicz->setEnabled(false);
-    strona_.TBZatrzymaj->setEnabled(false);
+    timerLicz_->stop();
+    strona_.UstawPrzyciskiBiegu(false, false);
     PokazPostep();
-    PokazNapisyObliczen(false);
+    strona_.PokazNapisyObliczen(false);
     strona_.AnimacjaAktywna(false);
-    strona_.setCurrentIndex(1);
-    TimerZmienZakladke.stop();
-    otoczenie_.BSiecDalej->setEnabled(obliczenia_.Stan().Parametry.Seria);
-    (obliczenia_.Stan().Parametry.Seria ? otoczenie_.BSiecDalej : otoczenie_.BSiecNowe)->setFocus();
-    emit ObliczeniaZakonczone();
-}
-
-void SterownikPrzebiegu::PokazNapisyObliczen(bool pokaz) {
-    strona_.LTrwajaObliczenia->setVisible(pokaz);
-    strona_.LProszeCzekac->setVisible(pokaz);
+    strona_.PokazWykresy();
+    timerZmienZakladke_->stop();
+    const bool seria = obliczenia_.Stan().Parametry.Seria;
+    otoczenie_.BSiecDalej->setEnabled(seria);
+    (seria ? otoczenie_.BSiecDalej : otoczenie_.BSiecNowe)->setFocus();
 }

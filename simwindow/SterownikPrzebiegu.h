@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
 
 class Obliczenia;
 class PrzyciskPrzezroczysty;
+class QTimer;
 class StronaObliczen;
 
 // The window's side of a run: the buttons "Licz    " and "Zatrzymaj", the
@@ -33,10 +33,6 @@ public:
         PrzyciskPrzezroczysty* BSiecZamknij = nullptr;
         // Whether "Wyłącz wizualizację graficzną" is checked.
         std::function<bool()> WylaczonaGrafika;
-        // The redraw of the lattice view after a chunk.
-        std::function<void()> RysujSiec;
-        // The maximum of the cycle spinner of the results stage.
-        std::function<void(int)> UstawMaksimumCyklu;
     };
 
     SterownikPrzebiegu(Obliczenia& obliczenia, StronaObliczen& strona, Otoczenie otoczenie,
@@ -47,27 +43,22 @@ public:
     void TimerLiczTimer();
     void TimerZmienZakladkeTimer();
 
-    void ZerujLicznikZakladki() { LicznikZakladki = 0; }
+    void ZerujLicznikZakladki() { licznikZakladki_ = 0; }
     // Stops both timers without touching anything else (the window is left).
     void Zatrzymaj();
-    bool Trwa() const { return TimerLicz.isActive(); }
-
-    QTimer TimerLicz;
-    QTimer TimerZmienZakladke;
-    int LicznikZakladki = 0;
-
-signals:
-    // The run ended; for a series the way to the results stage is open.
-    void ObliczeniaZakonczone();
+    bool Trwa() const;
 
 private:
     // One chunk with its redraw and bookkeeping; false when the run ended.
     bool KrokSymulacji();
     void PokazPostep();
     void KoniecPrzebiegu();
-    void PokazNapisyObliczen(bool pokaz);
 
     Obliczenia& obliczenia_;
     StronaObliczen& strona_;
     Otoczenie otoczenie_;
+    // Children named "TimerLicz" and "TimerZmienZakladke".
+    QTimer* timerLicz_;
+    QTimer* timerZmienZakladke_;
+    int licznikZakladki_ = 0;
 };

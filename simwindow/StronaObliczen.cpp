@@ -1,11 +1,13 @@
 #include "StronaObliczen.h"
 
-#include "ObrazSieci.h"
-#include "RysunekSieci.h"
-#include "Siec.h"
 #include "Kontrolki.h"
+#include "ObrazSieci.h"
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
+#include "Rozklad.h"
+#include "RysunekSieci.h"
+#include "Siec.h"
+#include "StanObliczen.h"
 #include "SuwakZZaznaczeniem.h"
 #include "TRot3D.h"
 #include "WskaznikPostepu.h"
@@ -18,27 +20,68 @@
 #include <QRadioButton>
 
 namespace {
-void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne) {
-    for (QWidget* kontrolka : kontrolki) {
-        kontrolka->setVisible(widoczne);
-    }
-}
-
-constexpr int WysokoscGrupyPostepu = 137;
-
-QFrame* Panel(QWidget* rodzic, const QRect& miejsce) {
+QFrame* Panel(QWidget* rodzic, const char* nazwa) {
     auto* panel = new QFrame(rodzic);
+    panel->setObjectName(QLatin1String(nazwa));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(1);
-    panel->setGeometry(miejsce);
     return panel;
 }
 
-WskaznikPostepu* Gauge(QWidget* rodzic, const QString& nazwa) {
+WskaznikPostepu* Gauge(QWidget* rodzic, const char* nazwa, const QString& nazwaDostepna) {
     auto* gauge = new WskaznikPostepu(rodzic);
-    gauge->setFixedSize(129, 18);
-    Opisz(gauge, nazwa, QStringLiteral("Postęp obliczeń: ") + nazwa);
+    gauge->setObjectName(QLatin1String(nazwa));
+    Opisz(gauge, nazwaDostepna, QStringLiteral("Postęp obliczeń: ") + nazwaDostepna);
     return gauge;
+}
+
+QLabel* NapisCzekania(QWidget* rodzic, const char* nazwa, const QString& tekst) {
+    QLabel* napis = Etykieta(rodzic, nazwa, tekst, Qt::AlignCenter);
+    QFont czcionka = napis->font();
+    czcionka.setBold(true);
+    czcionka.setPixelSize(18);
+    napis->setFont(czcionka);
+    return napis;
+}
+
+// The pages' fixed layout in reading order: on page 0 the lattice on the
+// left, its plane slider, then the column on the right from the view choice
+// down to the progress; on page 1 the gauges in the free corner of the charts.
+void Rozmiesc(StronaObliczen* strona) {
+    Rozmiesc(strona, {
+                         {"P2D", {0, 4, 403, 372}},
+                         {"P3D", {0, 4, 403, 372}},
+                         {"RotSiec3D", {0, 0, 403, 372}},
+                         {"PSeriaObliczen", {0, 4, 403, 372}},
+                         {"ISeriaObliczen", {1, 1, 401, 370}},
+                         {"Animacja3D", {121, 111, 160, 120}},
+                         {"LTrwajaObliczenia", {1, 262, 401, 24}},
+                         {"LProszeCzekac", {1, 292, 401, 24}},
+                         {"TBOsZ", {404, 4, 25, 370}},
+                         {"GBSposobWyswietlaniaSieci", {434, 0, 145, 110}},
+                         {"RBWidok2D", {10, 18, 50, 20}},
+                         {"RBWidok3D", {70, 18, 50, 20}},
+                         {"CBAtomySasiadujace", {10, 42, 132, 20}},
+                         {"PPlaszczyzna", {6, 72, 133, 26}},
+                         {"TBLicz", {434, 114, 145, 28}},
+                         {"TBZatrzymaj", {434, 144, 145, 28}},
+                         {"LObliczeniaLambdaPodpis", {434, 176, 92, 16}},
+                         {"LObliczeniaLambda", {528, 176, 56, 16}},
+                         {"LObliczeniaKoncentracjaPodpis", {434, 192, 92, 16}},
+                         {"LObliczeniaKoncentracja", {528, 192, 56, 16}},
+                         {"LObliczeniaIlAtWSieciPodpis", {434, 208, 92, 16}},
+                         {"LObliczeniaIlAtWSieci", {528, 208, 56, 16}},
+                         {"LObliczeniaLiczbaIteracjiPodpis", {434, 224, 92, 16}},
+                         {"LObliczeniaLiczbaIteracji", {528, 224, 56, 16}},
+                         {"GBPostepObliczeen", {434, 240, 145, 137}},
+                         {"LSeriaSymulacji", {21, 78, 110, 16}},
+                         {"GSeriaSymulacji", {8, 93, 129, 18}},
+                         {"GBPostepObliczeen2", {9, 8, 272, 120}},
+                         {"LPojedynczaSymulacja2", {12, 22, 200, 16}},
+                         {"GPojedynczaSymulacja2", {12, 40, 248, 18}},
+                         {"LSeriaSymulacji2", {12, 66, 200, 16}},
+                         {"GSeriaSymulacji2", {12, 84, 248, 18}},
+                     });
 }
 
 } // namespace
@@ -53,21 +96,26 @@ StronaObliczen::StronaObliczen(QWidget* rodzic) : QTabWidget(rodzic) {
     Opisz(this, QStringLiteral("Obliczenia"), {}, 20000);
     Opisz(strona0, QStringLiteral("Ułożenie atomów w sieci"), {}, 21000);
     Opisz(strona1_, QStringLiteral("Wykresy liczonych parametrów"), {}, 22000);
-    ZbudujStroneSieci(strona0);
+    ZbudujWidokSieci(strona0);
+    ZbudujPanelBezRysowania(strona0);
+    ZbudujSposobWyswietlania(strona0);
+    ZbudujPrzebieg(strona0);
     ZbudujStroneWykresow(strona1_);
+    Rozmiesc(this);
+    UlozPostep(true);
+    connect(TBLicz, &QAbstractButton::clicked, this, &StronaObliczen::LiczKlikniete);
+    connect(TBZatrzymaj, &QAbstractButton::clicked, this, &StronaObliczen::ZatrzymajKlikniete);
 }
 
-// Page 0 in reading order: the lattice on the left, its plane slider, then
-// the column on the right from the view choice down to the progress.
-void StronaObliczen::ZbudujStroneSieci(QWidget* strona) {
-    P2D = Panel(strona, QRect(0, 4, 403, 372));
+void StronaObliczen::ZbudujWidokSieci(QWidget* strona) {
+    P2D = Panel(strona, "P2D");
     ISiecXYZ = new ObrazSieci(P2D);
     ISiecXYZ->move(1, 1);
     Opisz(ISiecXYZ, QStringLiteral("Ułożenie atomów w sieci"));
 
-    P3D = Panel(strona, QRect(0, 4, 403, 372));
+    P3D = Panel(strona, "P3D");
     RotSiec3D = new TRot3D(P3D);
-    RotSiec3D->setGeometry(0, 0, 403, 372);
+    RotSiec3D->setObjectName(QStringLiteral("RotSiec3D"));
     RotSiec3D->SetViewAngleX(60);
     RotSiec3D->SetViewAngleY(45);
     RotSiec3D->SetViewAngleZ(90);
@@ -80,120 +128,105 @@ void StronaObliczen::ZbudujStroneSieci(QWidget* strona) {
     Opisz(RotSiec3D, QStringLiteral("Widok 3D sieci"),
           QStringLiteral("Przeciągnij myszą, aby obrócić sieć..."));
     P3D->hide();
+}
 
-    PSeriaObliczen = Panel(strona, QRect(0, 4, 403, 372));
-    ISeriaObliczen = new QLabel(PSeriaObliczen);
-    ISeriaObliczen->setGeometry(1, 1, 401, 370);
-    ISeriaObliczen->setPixmap(QPixmap(QStringLiteral(":/okna/seria_obliczen.jpg")));
+void StronaObliczen::ZbudujPanelBezRysowania(QWidget* strona) {
+    PSeriaObliczen = Panel(strona, "PSeriaObliczen");
+    auto* obraz = new QLabel(PSeriaObliczen);
+    obraz->setObjectName(QStringLiteral("ISeriaObliczen"));
+    obraz->setPixmap(QPixmap(QStringLiteral(":/okna/seria_obliczen.jpg")));
     Animacja3D = new QLabel(PSeriaObliczen);
-    Animacja3D->setGeometry(121, 111, 160, 120);
-    LTrwajaObliczenia = Etykieta(PSeriaObliczen, QStringLiteral("Trwają obliczenia"),
-                                 QRect(1, 262, 401, 24), Qt::AlignCenter);
-    LProszeCzekac = Etykieta(PSeriaObliczen, QStringLiteral("Proszę czekać..."),
-                             QRect(1, 292, 401, 24), Qt::AlignCenter);
-    for (QLabel* napis : {LTrwajaObliczenia, LProszeCzekac}) {
-        QFont czcionka = napis->font();
-        czcionka.setBold(true);
-        czcionka.setPixelSize(18);
-        napis->setFont(czcionka);
-    }
+    Animacja3D->setObjectName(QStringLiteral("Animacja3D"));
+    LTrwajaObliczenia =
+        NapisCzekania(PSeriaObliczen, "LTrwajaObliczenia", QStringLiteral("Trwają obliczenia"));
+    LProszeCzekac =
+        NapisCzekania(PSeriaObliczen, "LProszeCzekac", QStringLiteral("Proszę czekać..."));
     PSeriaObliczen->hide();
+}
 
+void StronaObliczen::ZbudujSposobWyswietlania(QWidget* strona) {
     TBOsZ = new SuwakZZaznaczeniem(Qt::Vertical, strona);
-    TBOsZ->setGeometry(404, 4, 25, 370);
+    TBOsZ->setObjectName(QStringLiteral("TBOsZ"));
     TBOsZ->setTickInterval(1);
     TBOsZ->setRange(1, 1);
     TBOsZ->setInvertedAppearance(true);
     Opisz(TBOsZ, QStringLiteral("Oś Z"), QStringLiteral("Oś Z"), 21000);
 
-    GBSposobWyswietlaniaSieci = new QGroupBox(QStringLiteral(" Rodzaj wyśw. sieci: "), strona);
-    GBSposobWyswietlaniaSieci->setGeometry(434, 0, 145, 110);
+    GBSposobWyswietlaniaSieci =
+        Grupa(strona, "GBSposobWyswietlaniaSieci", QStringLiteral(" Rodzaj wyśw. sieci: "));
     RBWidok2D = new QRadioButton(QStringLiteral("2D"), GBSposobWyswietlaniaSieci);
-    RBWidok2D->setGeometry(10, 18, 50, 20);
+    RBWidok2D->setObjectName(QStringLiteral("RBWidok2D"));
     RBWidok2D->setChecked(true);
     Opisz(RBWidok2D, QStringLiteral("2D"), QStringLiteral("Pokazuje sieć płasko..."), 21000);
     RBWidok3D = new QRadioButton(QStringLiteral("3D"), GBSposobWyswietlaniaSieci);
-    RBWidok3D->setGeometry(70, 18, 50, 20);
+    RBWidok3D->setObjectName(QStringLiteral("RBWidok3D"));
     Opisz(RBWidok3D, QStringLiteral("3D"),
           QStringLiteral("Pokazuje sieć kubiczną (do 1000 atomów) w obracanym widoku 3D..."),
           21000);
     CBAtomySasiadujace =
         new QCheckBox(QStringLiteral("Atomy sąsiadujące"), GBSposobWyswietlaniaSieci);
-    CBAtomySasiadujace->setGeometry(10, 42, 132, 20);
+    CBAtomySasiadujace->setObjectName(QStringLiteral("CBAtomySasiadujace"));
     Opisz(CBAtomySasiadujace, QStringLiteral("Atomy sąsiadujące"),
           QStringLiteral("Pokazuje okresowe kopie atomów wokół sieci..."), 21000);
-    PPlaszczyzna = new QLabel(QStringLiteral("Płaszczyzna: (0,0,0)"), GBSposobWyswietlaniaSieci);
-    PPlaszczyzna->setGeometry(6, 72, 133, 26);
+    PPlaszczyzna = Etykieta(GBSposobWyswietlaniaSieci, "PPlaszczyzna",
+                            QStringLiteral("Płaszczyzna: (0,0,0)"), Qt::AlignCenter);
     PPlaszczyzna->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    PPlaszczyzna->setAlignment(Qt::AlignCenter);
     Opisz(PPlaszczyzna, QStringLiteral("Płaszczyzna"));
+}
 
+void StronaObliczen::ZbudujPrzebieg(QWidget* strona) {
     TBLicz =
-        Przycisk(strona, QStringLiteral("Licz    "), QStringLiteral(":/okna/licz.png"),
-                 QRect(434, 114, 145, 28), QStringLiteral("Uruchamia obliczenia..."), 21000, 14);
+        Przycisk(strona, "TBLicz", QStringLiteral("Licz    "), QStringLiteral(":/okna/licz.png"),
+                 QStringLiteral("Uruchamia obliczenia..."), 21000, 14);
     TBLicz->UstawKolorCzcionki(QColor(0, 255, 0));
-    TBZatrzymaj =
-        Przycisk(strona, QStringLiteral("Zatrzymaj"), QStringLiteral(":/okna/zatrzymaj.png"),
-                 QRect(434, 144, 145, 28), QStringLiteral("Wstrzymuje obliczenia..."), 21000, 14);
+    TBZatrzymaj = Przycisk(strona, "TBZatrzymaj", QStringLiteral("Zatrzymaj"),
+                           QStringLiteral(":/okna/zatrzymaj.png"),
+                           QStringLiteral("Wstrzymuje obliczenia..."), 21000, 14);
     TBZatrzymaj->UstawKolorCzcionki(QColor(128, 0, 0));
     TBZatrzymaj->setEnabled(false);
 
-    LObliczeniaLambda =
-        Wiersz(strona, QStringLiteral("Lambda:"), QRect(434, 176, 92, 16), QRect(528, 176, 56, 16));
-    LObliczeniaKoncentracja = Wiersz(strona, QStringLiteral("Koncentracja:"),
-                                     QRect(434, 192, 92, 16), QRect(528, 192, 56, 16));
-    LObliczeniaIlAtWSieci = Wiersz(strona, QStringLiteral("Ilość atomów:"), QRect(434, 208, 92, 16),
-                                   QRect(528, 208, 56, 16));
-    LObliczeniaLiczbaIteracji = Wiersz(strona, QStringLiteral("Iteracje:"), QRect(434, 224, 92, 16),
-                                       QRect(528, 224, 56, 16));
+    LObliczeniaLambda = Wiersz(strona, "LObliczeniaLambda", QStringLiteral("Lambda:"));
+    LObliczeniaKoncentracja =
+        Wiersz(strona, "LObliczeniaKoncentracja", QStringLiteral("Koncentracja:"));
+    LObliczeniaIlAtWSieci =
+        Wiersz(strona, "LObliczeniaIlAtWSieci", QStringLiteral("Ilość atomów:"));
+    LObliczeniaLiczbaIteracji =
+        Wiersz(strona, "LObliczeniaLiczbaIteracji", QStringLiteral("Iteracje:"));
 
-    GBPostepObliczeen = new QGroupBox(QStringLiteral(" Postęp obliczeń "), strona);
-    GBPostepObliczeen->setGeometry(434, 240, 145, WysokoscGrupyPostepu);
-    LPojedynczaSymulacja =
-        Etykieta(GBPostepObliczeen, QStringLiteral("Symulacja:"), QRect(21, 29, 110, 16));
-    GPojedynczaSymulacja = Gauge(GBPostepObliczeen, QStringLiteral("Symulacja"));
-    LSeriaSymulacji =
-        Etykieta(GBPostepObliczeen, QStringLiteral("Seria symulacji:"), QRect(21, 78, 110, 16));
-    GSeriaSymulacji = Gauge(GBPostepObliczeen, QStringLiteral("Seria symulacji"));
-    GSeriaSymulacji->move(8, 93);
-    UlozPostep(true);
+    auto* postep = Grupa(strona, "GBPostepObliczeen", QStringLiteral(" Postęp obliczeń "));
+    LPojedynczaSymulacja = Etykieta(postep, "LPojedynczaSymulacja", QStringLiteral("Symulacja:"));
+    GPojedynczaSymulacja = Gauge(postep, "GPojedynczaSymulacja", QStringLiteral("Symulacja"));
+    LSeriaSymulacji = Etykieta(postep, "LSeriaSymulacji", QStringLiteral("Seria symulacji:"));
+    GSeriaSymulacji = Gauge(postep, "GSeriaSymulacji", QStringLiteral("Seria symulacji"));
 }
 
 // The charts stand where the chart set puts them; the free corner at the top
 // left repeats the gauges.
 void StronaObliczen::ZbudujStroneWykresow(QWidget* strona) {
-    auto* postep = new QGroupBox(QStringLiteral(" Postęp obliczeń "), strona);
-    postep->setGeometry(9, 8, 272, 120);
-    LPojedynczaSymulacja2 = Etykieta(postep, QStringLiteral("Symulacja:"), QRect(12, 22, 200, 16));
-    GPojedynczaSymulacja2 = Gauge(postep, QStringLiteral("Symulacja"));
-    GPojedynczaSymulacja2->setFixedSize(248, 18);
-    GPojedynczaSymulacja2->move(12, 40);
-    LSeriaSymulacji2 = Etykieta(postep, QStringLiteral("Seria symulacji:"), QRect(12, 66, 200, 16));
-    GSeriaSymulacji2 = Gauge(postep, QStringLiteral("Seria symulacji"));
-    GSeriaSymulacji2->setFixedSize(248, 18);
-    GSeriaSymulacji2->move(12, 84);
+    auto* postep = Grupa(strona, "GBPostepObliczeen2", QStringLiteral(" Postęp obliczeń "));
+    Etykieta(postep, "LPojedynczaSymulacja2", QStringLiteral("Symulacja:"));
+    GPojedynczaSymulacja2 = Gauge(postep, "GPojedynczaSymulacja2", QStringLiteral("Symulacja"));
+    LSeriaSymulacji2 = Etykieta(postep, "LSeriaSymulacji2", QStringLiteral("Seria symulacji:"));
+    GSeriaSymulacji2 = Gauge(postep, "GSeriaSymulacji2", QStringLiteral("Seria symulacji"));
     postep->lower();
 }
 
+// The single-run gauge sits under the series gauge's place in a series and in
+// the middle of the group alone.
 void StronaObliczen::UlozPostep(bool seria) {
     if (seria) {
-        GPojedynczaSymulacja->move(8, 44);
-        LPojedynczaSymulacja->move(21, 29);
+        Rozmiesc(this, {{"GPojedynczaSymulacja", {8, 44, 129, 18}},
+                        {"LPojedynczaSymulacja", {21, 29, 110, 16}}});
     } else {
-        const int gora = WysokoscGrupyPostepu / 2;
-        GPojedynczaSymulacja->move(8, gora);
-        LPojedynczaSymulacja->move(21, gora - 17);
+        Rozmiesc(this, {{"GPojedynczaSymulacja", {8, 68, 129, 18}},
+                        {"LPojedynczaSymulacja", {21, 51, 110, 16}}});
     }
     GPojedynczaSymulacja->show();
     LPojedynczaSymulacja->show();
 }
 
 void StronaObliczen::PokazGaugeSerii(bool pokaz) {
-    for (QWidget* kontrolka :
-         {static_cast<QWidget*>(GSeriaSymulacji), static_cast<QWidget*>(LSeriaSymulacji),
-          static_cast<QWidget*>(GSeriaSymulacji2), static_cast<QWidget*>(LSeriaSymulacji2)}) {
-        kontrolka->setVisible(pokaz);
-    }
+    Pokaz({GSeriaSymulacji, LSeriaSymulacji, GSeriaSymulacji2, LSeriaSymulacji2}, pokaz);
 }
 
 void StronaObliczen::UstawMaksimaGauge(int pojedyncza, int seria) {
@@ -241,6 +274,84 @@ void StronaObliczen::AnimacjaAktywna(bool aktywna) {
     }
 }
 
+void StronaObliczen::UstawDomyslne() {
+    TBOsZ->setValue(0);
+    ZerujDlaNowegoPrzebiegu();
+    UlozPostep(true);
+    RotSiec3D->ClearPoints();
+}
+
+void StronaObliczen::ZerujDlaNowegoPrzebiegu() {
+    setCurrentIndex(0);
+    TBLicz->setEnabled(false);
+    ZerujGauge();
+    RBWidok2D->setChecked(true);
+    P2D->show();
+    Pokaz({P3D, PSeriaObliczen, LTrwajaObliczenia, LProszeCzekac}, false);
+}
+
+void StronaObliczen::UstawWidoki(bool szescienna, bool widok3D) {
+    TBOsZ->setVisible(szescienna);
+    RBWidok3D->setEnabled(widok3D);
+}
+
+void StronaObliczen::UlozDlaPrzebiegu(bool seria, bool wylaczonaGrafika) {
+    TBLicz->setEnabled(true);
+    UlozPostep(seria);
+    PokazGaugeSerii(seria);
+    if (!seria) {
+        P2D->show();
+        Pokaz({P3D, PSeriaObliczen}, false);
+        Pokaz({GBSposobWyswietlaniaSieci, CBAtomySasiadujace, RBWidok2D, RBWidok3D, PPlaszczyzna},
+              true);
+        return;
+    }
+    PSeriaObliczen->setVisible(wylaczonaGrafika);
+    Pokaz({GBSposobWyswietlaniaSieci, P2D, CBAtomySasiadujace}, !wylaczonaGrafika);
+    if (wylaczonaGrafika) {
+        Pokaz({P3D, TBOsZ}, false);
+    }
+}
+
+void StronaObliczen::PokazStan(const StanObliczen& stan) {
+    LObliczeniaLambda->setText(FormatOgolny(stan.Lambda));
+    LObliczeniaKoncentracja->setText(FormatOgolny(stan.Koncentracja));
+    LObliczeniaIlAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
+    LObliczeniaLiczbaIteracji->setText(FormatOgolny(stan.MaxIloscCykli));
+}
+
+void StronaObliczen::UstawPrzyciskiBiegu(bool licz, bool zatrzymaj) {
+    TBLicz->setEnabled(licz);
+    TBZatrzymaj->setEnabled(zatrzymaj);
+}
+
+void StronaObliczen::FokusNaLicz() {
+    TBLicz->setFocus();
+}
+
+void StronaObliczen::FokusNaZatrzymaj() {
+    TBZatrzymaj->setFocus();
+}
+
+void StronaObliczen::NacisnijZatrzymaj() {
+    if (TBZatrzymaj->isEnabled()) {
+        TBZatrzymaj->click();
+    }
+}
+
+void StronaObliczen::PokazNapisyObliczen(bool pokaz) {
+    Pokaz({LTrwajaObliczenia, LProszeCzekac}, pokaz);
+}
+
+void StronaObliczen::PokazWykresy() {
+    setCurrentIndex(1);
+}
+
+void StronaObliczen::Mrugnij() {
+    ::Mrugnij(TBLicz, QColor(0, 128, 0), Qt::yellow);
+    ::Mrugnij(TBZatrzymaj, QColor(128, 0, 0), Qt::red);
+}
+
 void StronaObliczen::UstawRysowanie(const Siec& siec, std::function<bool()> wylaczonaGrafika) {
     siec_ = &siec;
     wylaczonaGrafika_ = std::move(wylaczonaGrafika);
@@ -261,22 +372,21 @@ void StronaObliczen::RysujSiec() {
     if (isHidden() || !rysunek_ || siec_->IloscAtomow() == 0) {
         return;
     }
-    StronaObliczen& o = *this;
-    const KontrolkiRysunku kontrolki{o.RBWidok3D->isChecked(), wylaczonaGrafika_(),
-                                     o.CBAtomySasiadujace->isChecked(), o.TBOsZ->value()};
+    const KontrolkiRysunku kontrolki{RBWidok3D->isChecked(), wylaczonaGrafika_(),
+                                     CBAtomySasiadujace->isChecked(), TBOsZ->value()};
     switch (rysunek_->RysujSiec(kontrolki)) {
     case Rysunek::Widok3D:
         break;
     case Rysunek::Wylaczony:
-        o.PSeriaObliczen->show();
-        Pokaz({o.GBSposobWyswietlaniaSieci, o.P2D, o.P3D, o.CBAtomySasiadujace, o.TBOsZ}, false);
+        PSeriaObliczen->show();
+        Pokaz({GBSposobWyswietlaniaSieci, P2D, P3D, CBAtomySasiadujace, TBOsZ}, false);
         break;
     case Rysunek::Widok2D:
         if (rysunek_->RozmiarAtomu() == 16) {
-            o.P2D->show();
-            o.PSeriaObliczen->hide();
+            P2D->show();
+            PSeriaObliczen->hide();
         }
-        o.PPlaszczyzna->setText(rysunek_->OpisPlaszczyzny());
+        PPlaszczyzna->setText(rysunek_->OpisPlaszczyzny());
         break;
     }
 }
@@ -295,25 +405,23 @@ void StronaObliczen::CBAtomySasiadujaceClick() {
 }
 
 void StronaObliczen::RBWidok3DClick() {
-    StronaObliczen& o = *this;
-    o.P3D->show();
-    o.P2D->hide();
+    P3D->show();
+    P2D->hide();
     if (siec_->Rodzaj() == RodzajSieci::Kubiczna3D) {
-        o.TBOsZ->hide();
+        TBOsZ->hide();
     }
-    o.PPlaszczyzna->hide();
-    o.CBAtomySasiadujace->setEnabled(false);
+    PPlaszczyzna->hide();
+    CBAtomySasiadujace->setEnabled(false);
     rysunek_->RysujSiec3D();
 }
 
 void StronaObliczen::RBWidok2DClick() {
-    StronaObliczen& o = *this;
-    o.P3D->hide();
-    o.P2D->show();
+    P3D->hide();
+    P2D->show();
     if (siec_->Rodzaj() == RodzajSieci::Kubiczna3D) {
-        o.TBOsZ->show();
+        TBOsZ->show();
     }
-    o.PPlaszczyzna->show();
-    o.CBAtomySasiadujace->setEnabled(true);
+    PPlaszczyzna->show();
+    CBAtomySasiadujace->setEnabled(true);
     RysujSiec();
 }

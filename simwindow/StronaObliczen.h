@@ -18,11 +18,13 @@ class Siec;
 class SuwakZZaznaczeniem;
 class TRot3D;
 class WskaznikPostepu;
+struct StanObliczen;
 
 // The notebook TNObliczenia: page 0 "Ułożenie atomów w sieci" with the
 // lattice view, the run buttons and the progress; page 1 "Wykresy liczonych
 // parametrów", which holds the four charts of a run and copies of the gauges.
-// The controls only; what they do belongs to the window and the run driver.
+// The page draws the lattice as its view controls ask; what the run buttons
+// do belongs to the run driver, which hears them through the signals.
 class StronaObliczen : public QTabWidget {
     Q_OBJECT
 public:
@@ -31,38 +33,82 @@ public:
 
     // The lattice the page draws, and whether drawing is switched off.
     void UstawRysowanie(const Siec& siec, std::function<bool()> wylaczonaGrafika);
+    // The clip of the panel shown while drawing is off: none when the file is
+    // missing.
+    void UstawAnimacje(const QString& plik);
+
+    // A freshly set-up lattice kind: the first plane, no 3D points, the
+    // gauges of a series, and everything a new run starts with.
+    void UstawDomyslne();
+    // What every new run starts with: the lattice page in front with the flat
+    // drawing, no panel of a run without drawing, gauges at zero, "Licz    "
+    // disabled.
+    void ZerujDlaNowegoPrzebiegu();
+    // The views a run offers: the plane slider for the cubic lattice, the 3D
+    // view where it is small enough.
+    void UstawWidoki(bool szescienna, bool widok3D);
+    // The layout of a single run (the single-run gauge in the middle of its
+    // group, the view controls) or of a series (with drawing off: the panel
+    // instead of the drawing); "Licz    " enabled.
+    void UlozDlaPrzebiegu(bool seria, bool wylaczonaGrafika);
+    // The prepared run's lambda, concentration, atom count and iterations.
+    void PokazStan(const StanObliczen& stan);
     // A new computation: the plane slider's range and a blank drawing area.
     void NoweTlo();
     // Redraws the lattice view as the controls ask; with drawing off shows
     // the panel PSeriaObliczen instead.
     void RysujSiec();
-    void CBAtomySasiadujaceClick();
-    void RBWidok2DClick();
-    void RBWidok3DClick();
 
     // The page the window's chart set places its four charts on.
     QWidget* StronaWykresow() const { return strona1_; }
 
-    // The layout of a single run (single-run gauge in the middle of the
-    // group, no series gauges) or of a series.
-    void UlozPostep(bool seria);
     void PokazGaugeSerii(bool pokaz);
     void UstawMaksimaGauge(int pojedyncza, int seria);
     void UstawGaugePojedynczej(int pozycja);
     void UstawGaugeSerii(int pozycja);
-    void ZerujGauge();
 
-    // The clip of the panel shown while drawing is off: none when the file is
-    // missing.
-    void UstawAnimacje(const QString& plik);
+    // The run buttons as the driver sets them.
+    void UstawPrzyciskiBiegu(bool licz, bool zatrzymaj);
+    void FokusNaLicz();
+    void FokusNaZatrzymaj();
+    // "Zatrzymaj" pressed from anywhere in the window, when it can be.
+    void NacisnijZatrzymaj();
+    // The captions "Trwają obliczenia" / "Proszę czekać..." and the clip of
+    // the panel of a run without drawing.
+    void PokazNapisyObliczen(bool pokaz);
     void AnimacjaAktywna(bool aktywna);
+    void PokazWykresy();
+    // One blink of the run buttons' captions.
+    void Mrugnij();
+
+signals:
+    void LiczKlikniete();
+    void ZatrzymajKlikniete();
+
+private:
+    void ZbudujWidokSieci(QWidget* strona);
+    void ZbudujPanelBezRysowania(QWidget* strona);
+    void ZbudujSposobWyswietlania(QWidget* strona);
+    void ZbudujPrzebieg(QWidget* strona);
+    void ZbudujStroneWykresow(QWidget* strona);
+    void UlozPostep(bool seria);
+    void ZerujGauge();
+    void UstawZakresOsiZ();
+    void CBAtomySasiadujaceClick();
+    void RBWidok2DClick();
+    void RBWidok3DClick();
+
+    QWidget* strona1_;
+    const Siec* siec_ = nullptr;
+    std::function<bool()> wylaczonaGrafika_;
+    std::unique_ptr<RysunekSieci> rysunek_;
+    QMovie* film_ = nullptr;
 
     QFrame* P2D;
     ObrazSieci* ISiecXYZ;
     QFrame* P3D;
     TRot3D* RotSiec3D;
     QFrame* PSeriaObliczen;
-    QLabel* ISeriaObliczen;
     QLabel* Animacja3D;
     QLabel* LTrwajaObliczenia;
     QLabel* LProszeCzekac;
@@ -78,25 +124,11 @@ public:
     QLabel* LObliczeniaKoncentracja;
     QLabel* LObliczeniaIlAtWSieci;
     QLabel* LObliczeniaLiczbaIteracji;
-    QGroupBox* GBPostepObliczeen;
     QLabel* LPojedynczaSymulacja;
     WskaznikPostepu* GPojedynczaSymulacja;
     QLabel* LSeriaSymulacji;
     WskaznikPostepu* GSeriaSymulacji;
-    QLabel* LPojedynczaSymulacja2;
-    WskaznikPostepu* GPojedynczaSymulacja2;
     QLabel* LSeriaSymulacji2;
+    WskaznikPostepu* GPojedynczaSymulacja2;
     WskaznikPostepu* GSeriaSymulacji2;
-
-private:
-    void ZbudujStroneSieci(QWidget* strona);
-    void ZbudujStroneWykresow(QWidget* strona);
-
-    void UstawZakresOsiZ();
-
-    QWidget* strona1_;
-    const Siec* siec_ = nullptr;
-    std::function<bool()> wylaczonaGrafika_;
-    std::unique_ptr<RysunekSieci> rysunek_;
-    QMovie* film_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "PunktyWykresu.h"
+#include "Rozklad.h"
 #include "SeriaWykresu.h"
 #include "SuwakZZaznaczeniem.h"
 #include "WykresySymulacji.h"
@@ -14,23 +15,54 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTimer>
 
 namespace {
 constexpr int Kontekst = 32000;
 
-QSpinBox* PoleBezPisania(QWidget* rodzic, const QRect& miejsce) {
+QSpinBox* PoleBezPisania(QWidget* rodzic, const char* nazwa) {
     auto* pole = new QSpinBox(rodzic);
-    pole->setGeometry(miejsce);
+    pole->setObjectName(QLatin1String(nazwa));
     pole->findChild<QLineEdit*>()->setReadOnly(true);
     return pole;
+}
+
+// The page's fixed layout in reading order: the charts on the left (the
+// sigma history above the two histograms), the choice of series and cycle and
+// the show on the right.
+void Rozmiesc(StronaOdtwarzania* strona) {
+    Rozmiesc(strona, {
+                         {"HistoriaSigmy", {0, 0, 484, 180}},
+                         {"GBHistogramy", {0, 180, 484, 160}},
+                         {"GBSeria", {488, 0, 94, 160}},
+                         {"Label16", {8, 18, 30, 16}},
+                         {"TBNrSerii", {8, 34, 25, 104}},
+                         {"LTBNrSerii", {8, 138, 30, 16}},
+                         {"LNrSeriiPodpis", {40, 40, 52, 16}},
+                         {"LNrSerii", {40, 56, 50, 16}},
+                         {"LWynikiLambdaInfoPodpis", {40, 84, 52, 16}},
+                         {"LWynikiLambdaInfo", {40, 100, 52, 16}},
+                         {"GBNumerCyklu", {488, 164, 94, 82}},
+                         {"SENrCyklu", {6, 20, 82, 24}},
+                         {"TBPoczatek", {8, 50, 36, 26}},
+                         {"TBKoniec", {50, 50, 36, 26}},
+                         {"GBAutoPokaz", {488, 250, 94, 124}},
+                         {"TBAutoPokazPlay", {8, 20, 36, 26}},
+                         {"TBAutoPokazStop", {50, 20, 36, 26}},
+                         {"LOdswierzanie", {6, 52, 84, 16}},
+                         {"SEOdswierzanie", {6, 70, 62, 24}},
+                         {"LMs", {70, 70, 20, 24}},
+                     });
 }
 } // namespace
 
 StronaOdtwarzania::StronaOdtwarzania(const Obliczenia& obliczenia, QWidget* rodzic)
-    : QWidget(rodzic), obliczenia_(obliczenia) {
+    : QWidget(rodzic), obliczenia_(obliczenia), timerAutoPokaz_(new QTimer(this)) {
     Zbuduj();
-    TimerAutoPokaz.setInterval(500);
-    connect(&TimerAutoPokaz, &QTimer::timeout, this, &StronaOdtwarzania::TimerAutoPokazTimer);
+    Rozmiesc(this);
+    timerAutoPokaz_->setObjectName(QStringLiteral("TimerAutoPokaz"));
+    timerAutoPokaz_->setInterval(500);
+    connect(timerAutoPokaz_, &QTimer::timeout, this, &StronaOdtwarzania::TimerAutoPokazTimer);
     connect(SENrCyklu, &QSpinBox::valueChanged, this, &StronaOdtwarzania::SENrCykluChange);
     connect(TBNrSerii, &QSlider::valueChanged, this, &StronaOdtwarzania::TBNrSeriiChange);
     connect(TBPoczatek, &QAbstractButton::clicked, this, &StronaOdtwarzania::TBPoczatekClick);
@@ -43,34 +75,33 @@ StronaOdtwarzania::StronaOdtwarzania(const Obliczenia& obliczenia, QWidget* rodz
             &StronaOdtwarzania::SEOdswierzanieChange);
 }
 
-// The charts on the left (the sigma history above the two histograms), the
-// choice of series and cycle and the show on the right, in reading order.
 void StronaOdtwarzania::Zbuduj() {
     Opisz(this, QStringLiteral("Liczba par AB i parametr Sigma"), {}, Kontekst);
     historia_ = new QWidget(this);
-    historia_->setGeometry(0, 0, 484, 180);
-    auto* histogramy = new QGroupBox(
-        QStringLiteral(
-            " Prawdopodobieństwo znalezienia n atomów rodz. B w otoczeniu atomu rodz. A "),
-        this);
-    histogramy->setGeometry(0, 180, 484, 160);
-    Opisz(histogramy, histogramy->title().trimmed());
-    histogramy_ = histogramy;
+    historia_->setObjectName(QStringLiteral("HistoriaSigmy"));
+    histogramy_ =
+        Grupa(this, "GBHistogramy",
+              QStringLiteral(
+                  " Prawdopodobieństwo znalezienia n atomów rodz. B w otoczeniu atomu rodz. A "));
+    ZbudujSerie();
+    ZbudujCykl();
+    ZbudujPokaz();
+}
 
-    auto* seria = new QGroupBox(QStringLiteral(" Seria: "), this);
-    seria->setGeometry(488, 0, 94, 160);
-    Label16 = Etykieta(seria, QStringLiteral("0,1"), QRect(8, 18, 30, 16));
+void StronaOdtwarzania::ZbudujSerie() {
+    auto* seria = Grupa(this, "GBSeria", QStringLiteral(" Seria: "));
+    Etykieta(seria, "Label16", QStringLiteral("0,1"));
     TBNrSerii = new SuwakZZaznaczeniem(Qt::Vertical, seria);
-    TBNrSerii->setGeometry(8, 34, 25, 104);
+    TBNrSerii->setObjectName(QStringLiteral("TBNrSerii"));
     TBNrSerii->setRange(1, 24);
     TBNrSerii->setValue(1);
     TBNrSerii->setInvertedAppearance(true);
     TBNrSerii->setTickInterval(1);
-    LTBNrSerii = Etykieta(seria, QStringLiteral("2,4"), QRect(8, 138, 30, 16));
-    Etykieta(seria, QStringLiteral("Nr serii:"), QRect(40, 40, 52, 16));
-    LNrSerii = Etykieta(seria, QStringLiteral("1"), QRect(40, 56, 50, 16));
-    Etykieta(seria, QStringLiteral("Lambda:"), QRect(40, 84, 52, 16));
-    LWynikiLambdaInfo = Etykieta(seria, QStringLiteral("0"), QRect(40, 100, 52, 16));
+    Etykieta(seria, "LTBNrSerii", QStringLiteral("2,4"));
+    Etykieta(seria, "LNrSeriiPodpis", QStringLiteral("Nr serii:"));
+    LNrSerii = Etykieta(seria, "LNrSerii", QStringLiteral("1"));
+    Etykieta(seria, "LWynikiLambdaInfoPodpis", QStringLiteral("Lambda:"));
+    LWynikiLambdaInfo = Etykieta(seria, "LWynikiLambdaInfo", QStringLiteral("0"));
     for (QLabel* wartosc : {LNrSerii, LWynikiLambdaInfo}) {
         QFont czcionka = wartosc->font();
         czcionka.setBold(true);
@@ -80,41 +111,50 @@ void StronaOdtwarzania::Zbuduj() {
           QStringLiteral("Wyświetla wartości dla danej serii..."), Kontekst);
     Opisz(LNrSerii, QStringLiteral("Nr serii"), QStringLiteral("Nr serii"), Kontekst);
     Opisz(LWynikiLambdaInfo, QStringLiteral("Lambda serii"));
+}
 
-    auto* cykl = new QGroupBox(QStringLiteral(" Numer cyklu: "), this);
-    cykl->setGeometry(488, 164, 94, 82);
-    SENrCyklu = PoleBezPisania(cykl, QRect(6, 20, 82, 24));
+void StronaOdtwarzania::ZbudujCykl() {
+    auto* cykl = Grupa(this, "GBNumerCyklu", QStringLiteral(" Numer cyklu: "));
+    SENrCyklu = PoleBezPisania(cykl, "SENrCyklu");
     SENrCyklu->setRange(0, 0);
     Opisz(SENrCyklu, QStringLiteral("Numer cyklu"), QStringLiteral("Numer cyklu..."), Kontekst);
-    TBPoczatek =
-        Przycisk(cykl, QString(), QStringLiteral(":/okna/poczatek.png"), QRect(8, 50, 36, 26),
-                 QStringLiteral("Kliknij, aby przejść do pierwszego cyklu..."), Kontekst, 13,
-                 QStringLiteral("Pierwszy cykl"));
-    TBKoniec =
-        Przycisk(cykl, QString(), QStringLiteral(":/okna/koniec_cyklu.png"), QRect(50, 50, 36, 26),
-                 QStringLiteral("Kliknij, aby przejść do ostatniego cyklu..."), Kontekst, 13,
-                 QStringLiteral("Ostatni cykl"));
+    TBPoczatek = Przycisk(cykl, "TBPoczatek", QString(), QStringLiteral(":/okna/poczatek.png"),
+                          QStringLiteral("Kliknij, aby przejść do pierwszego cyklu..."), Kontekst,
+                          13, QStringLiteral("Pierwszy cykl"));
+    TBKoniec = Przycisk(cykl, "TBKoniec", QString(), QStringLiteral(":/okna/koniec_cyklu.png"),
+                        QStringLiteral("Kliknij, aby przejść do ostatniego cyklu..."), Kontekst, 13,
+                        QStringLiteral("Ostatni cykl"));
+}
 
-    auto* pokaz = new QGroupBox(QStringLiteral(" Auto pokaz: "), this);
-    pokaz->setGeometry(488, 250, 94, 124);
+void StronaOdtwarzania::ZbudujPokaz() {
+    auto* pokaz = Grupa(this, "GBAutoPokaz", QStringLiteral(" Auto pokaz: "));
     TBAutoPokazPlay =
-        Przycisk(pokaz, QString(), QStringLiteral(":/okna/play.png"), QRect(8, 20, 36, 26),
+        Przycisk(pokaz, "TBAutoPokazPlay", QString(), QStringLiteral(":/okna/play.png"),
                  QStringLiteral("Kliknij, aby uruchomić automatyczny pokaz..."), Kontekst, 13,
                  QStringLiteral("Uruchom pokaz"));
     TBAutoPokazStop =
-        Przycisk(pokaz, QString(), QStringLiteral(":/okna/stop.png"), QRect(50, 20, 36, 26),
+        Przycisk(pokaz, "TBAutoPokazStop", QString(), QStringLiteral(":/okna/stop.png"),
                  QStringLiteral("Kliknij, aby zatrzymać automatyczny pokaz..."), Kontekst, 13,
                  QStringLiteral("Zatrzymaj pokaz"));
     TBAutoPokazStop->setEnabled(false);
     const QString odswiez = QStringLiteral("Odświerz co:");
-    Etykieta(pokaz, odswiez, QRect(6, 52, 84, 16));
-    SEOdswierzanie = PoleBezPisania(pokaz, QRect(6, 70, 62, 24));
+    Etykieta(pokaz, "LOdswierzanie", odswiez);
+    SEOdswierzanie = PoleBezPisania(pokaz, "SEOdswierzanie");
     SEOdswierzanie->setRange(100, 5000);
     SEOdswierzanie->setSingleStep(100);
     SEOdswierzanie->setValue(500);
-    Etykieta(pokaz, QStringLiteral("ms"), QRect(70, 70, 20, 24));
+    Etykieta(pokaz, "LMs", QStringLiteral("ms"));
     Opisz(SEOdswierzanie, odswiez + QStringLiteral(" (ms)"),
           QStringLiteral("Ustawia tempo automatycznego pokazu..."), Kontekst);
+}
+
+void StronaOdtwarzania::UstawLiczbeSerii(int liczbaSerii) {
+    TBNrSerii->setMaximum(liczbaSerii);
+}
+
+void StronaOdtwarzania::PokazPierwszyCykl() {
+    SENrCyklu->setValue(0);
+    PokazCykl();
 }
 
 void StronaOdtwarzania::UstawPrzyrostCyklu(int przyrost) {
@@ -164,9 +204,9 @@ void StronaOdtwarzania::TBKoniecClick() {
 void StronaOdtwarzania::TBAutoPokazPlayClick() {
     TBAutoPokazPlay->setEnabled(false);
     TBAutoPokazStop->setEnabled(true);
-    TimerAutoPokaz.setInterval(SEOdswierzanie->value());
+    timerAutoPokaz_->setInterval(SEOdswierzanie->value());
     SENrCyklu->setValue(SENrCyklu->minimum());
-    TimerAutoPokaz.start();
+    timerAutoPokaz_->start();
     TBAutoPokazStop->setFocus();
 }
 
@@ -183,7 +223,7 @@ void StronaOdtwarzania::TBAutoPokazStopClick() {
 
 void StronaOdtwarzania::ZatrzymajPokaz() {
     const bool mialFokus = TBAutoPokazStop->hasFocus();
-    TimerAutoPokaz.stop();
+    timerAutoPokaz_->stop();
     TBAutoPokazStop->setEnabled(false);
     TBAutoPokazPlay->setEnabled(true);
     if (mialFokus) {
@@ -192,5 +232,5 @@ void StronaOdtwarzania::ZatrzymajPokaz() {
 }
 
 void StronaOdtwarzania::SEOdswierzanieChange() {
-    TimerAutoPokaz.setInterval(SEOdswierzanie->value());
+    timerAutoPokaz_->setInterval(SEOdswierzanie->value());
 }

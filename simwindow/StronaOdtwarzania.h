@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 
 class Obliczenia;
@@ -8,6 +7,7 @@ class PrzyciskPrzezroczysty;
 class QGroupBox;
 class QLabel;
 class QSpinBox;
+class QTimer;
 class SuwakZZaznaczeniem;
 class WykresySymulacji;
 
@@ -26,27 +26,44 @@ public:
     QWidget* MiejsceHistoriiSigmy() const { return historia_; }
     void UstawWykresy(WykresySymulacji* wykresy) { wykresy_ = wykresy; }
 
+    // The sample of the chosen series at the chosen cycle.
     void PokazCykl();
-    void SENrCykluChange();
-    void TBNrSeriiChange();
+    // The first cycle of the chosen series.
+    void PokazPierwszyCykl();
     void TBPoczatekClick();
     void TBKoniecClick();
+    // The automatic show: started from the first cycle, one step per tick of
+    // TimerAutoPokaz, stopped at the last cycle or by "Stop".
     void TBAutoPokazPlayClick();
     void TimerAutoPokazTimer();
     void TBAutoPokazStopClick();
-    void SEOdswierzanieChange();
 
-    // The cycle spinner steps by the sampling interval P and ends at the
-    // number of iterations N of the run.
+    // The series slider ends at the number of series; the cycle spinner steps
+    // by the sampling interval P and ends at the number of iterations N.
+    void UstawLiczbeSerii(int liczbaSerii);
     void UstawPrzyrostCyklu(int przyrost);
     void UstawMaksimumCyklu(int maksimum);
     // Stops a running show (the stage is left).
     void ZatrzymajPokaz();
 
+private:
+    void Zbuduj();
+    void ZbudujSerie();
+    void ZbudujCykl();
+    void ZbudujPokaz();
+    void SENrCykluChange();
+    void TBNrSeriiChange();
+    void SEOdswierzanieChange();
+
+    const Obliczenia& obliczenia_;
+    WykresySymulacji* wykresy_ = nullptr;
+    QWidget* histogramy_ = nullptr;
+    QWidget* historia_ = nullptr;
+    // A child named "TimerAutoPokaz".
+    QTimer* timerAutoPokaz_;
+
     SuwakZZaznaczeniem* TBNrSerii;
     QLabel* LNrSerii;
-    QLabel* Label16;
-    QLabel* LTBNrSerii;
     QLabel* LWynikiLambdaInfo;
     QSpinBox* SENrCyklu;
     PrzyciskPrzezroczysty* TBPoczatek;
@@ -54,13 +71,4 @@ public:
     PrzyciskPrzezroczysty* TBAutoPokazPlay;
     PrzyciskPrzezroczysty* TBAutoPokazStop;
     QSpinBox* SEOdswierzanie;
-    QTimer TimerAutoPokaz;
-
-private:
-    void Zbuduj();
-
-    const Obliczenia& obliczenia_;
-    WykresySymulacji* wykresy_ = nullptr;
-    QWidget* histogramy_ = nullptr;
-    QWidget* historia_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "Kontrolki.h"
 #include "Opis.h"
 #include "PoleIteracji.h"
+#include "Rozklad.h"
 #include "SuwakZZaznaczeniem.h"
 #include "ZakresyParametrow.h"
 
@@ -16,26 +17,19 @@
 namespace {
 constexpr int KontekstStrony = 10000;
 
-QGroupBox* Grupa(QWidget* rodzic, const QString& tytul, const QRect& miejsce, int kontekst) {
-    auto* grupa = new QGroupBox(tytul, rodzic);
-    grupa->setGeometry(miejsce);
-    Opisz(grupa, tytul.trimmed(), {}, kontekst);
-    return grupa;
-}
-
 template <class Przycisk>
-Przycisk* Wybor(QWidget* rodzic, const QString& napis, const QRect& miejsce,
-                const QString& podpowiedz, int kontekst) {
+Przycisk* Wybor(QWidget* rodzic, const char* nazwa, const QString& napis, const QString& podpowiedz,
+                int kontekst) {
     auto* przycisk = new Przycisk(napis, rodzic);
-    przycisk->setGeometry(miejsce);
+    przycisk->setObjectName(QLatin1String(nazwa));
     Opisz(przycisk, napis, podpowiedz, kontekst);
     return przycisk;
 }
 
-QSpinBox* PoleOsi(QWidget* rodzic, QLabel* etykieta, int y, const QString& podpowiedz,
+QSpinBox* PoleOsi(QWidget* rodzic, const char* nazwa, QLabel* etykieta, const QString& podpowiedz,
                   int kontekst) {
     auto* pole = new QSpinBox(rodzic);
-    pole->setGeometry(56, y, 64, 24);
+    pole->setObjectName(QLatin1String(nazwa));
     pole->setRange(ZakresOsi.Min, ZakresOsi.Max);
     pole->setSingleStep(ZakresOsi.Krok);
     pole->setValue(10);
@@ -46,65 +40,163 @@ QSpinBox* PoleOsi(QWidget* rodzic, QLabel* etykieta, int y, const QString& podpo
     return pole;
 }
 
-SuwakZZaznaczeniem* Suwak(QWidget* rodzic, int y, const ZakresParametru& zakres, int pozycja,
-                          const QString& nazwa, const QString& podpowiedz, int kontekst) {
+SuwakZZaznaczeniem* Suwak(QWidget* rodzic, const char* nazwa, const ZakresParametru& zakres,
+                          int pozycja, const QString& nazwaDostepna, const QString& podpowiedz,
+                          int kontekst) {
     auto* suwak = new SuwakZZaznaczeniem(Qt::Horizontal, rodzic);
-    suwak->setGeometry(6, y, 268, 22);
+    suwak->setObjectName(QLatin1String(nazwa));
     suwak->setRange(zakres.Min, zakres.Max);
     suwak->setSingleStep(zakres.Krok);
     suwak->setPageStep(zakres.Krok);
     suwak->setTickInterval(1);
     suwak->setValue(pozycja);
-    Opisz(suwak, nazwa, podpowiedz, kontekst);
+    Opisz(suwak, nazwaDostepna, podpowiedz, kontekst);
     return suwak;
+}
+
+// The controls of one parameter whose value is shown above its track bar and
+// whose range is written under its ends.
+struct Parametr {
+    QLabel* Podpis;
+    QLabel* Wartosc;
+    SuwakZZaznaczeniem* Suwak;
+    QLabel* Min;
+    QLabel* Max;
+};
+
+struct NazwyParametru {
+    const char* Podpis;
+    const char* Wartosc;
+    const char* Suwak;
+    const char* Min;
+    const char* Max;
+};
+
+Parametr Suwak(QWidget* grupa, const NazwyParametru& nazwy, const QString& podpis,
+               const ZakresParametru& zakres, int pozycja, const QString& nazwaDostepna,
+               const QString& podpowiedz, int kontekst, const QString& min, const QString& max) {
+    Parametr p;
+    p.Podpis = Etykieta(grupa, nazwy.Podpis, podpis);
+    p.Wartosc = Wartosc(grupa, nazwy.Wartosc, nazwaDostepna + QStringLiteral(", wartość"));
+    p.Suwak = Suwak(grupa, nazwy.Suwak, zakres, pozycja, nazwaDostepna, podpowiedz, kontekst);
+    p.Min = Etykieta(grupa, nazwy.Min, min);
+    p.Max = Etykieta(grupa, nazwy.Max, max, Qt::AlignRight);
+    return p;
+}
+
+// The page's fixed layout, in reading order (the order of the Tab key): the
+// left column top to bottom, then the parameters on the right.
+void Rozmiesc(StronaUstawien* strona) {
+    Rozmiesc(strona, {
+                         {"GBRodzajSymulacji", {6, 4, 272, 88}},
+                         {"RBPojedynczaSymulacja", {12, 20, 250, 20}},
+                         {"RBSeriaSymulacji", {12, 42, 250, 20}},
+                         {"CBWylaczGrafike", {12, 64, 250, 20}},
+                         {"GBIloscAtomowNaOsiach", {6, 96, 272, 140}},
+                         {"LOsX", {12, 24, 40, 20}},
+                         {"SEIloscAtomowOsX", {56, 22, 64, 24}},
+                         {"LOsY", {12, 54, 40, 20}},
+                         {"SEIloscAtomowOsY", {56, 52, 64, 24}},
+                         {"LOsZ", {12, 84, 40, 20}},
+                         {"SEIloscAtomowOsZ", {56, 82, 64, 24}},
+                         {"LWCalejSieci", {140, 40, 120, 20}},
+                         {"LIloscAtomowWSieci", {140, 62, 80, 16}},
+                         {"CBXRowneYZ", {12, 112, 254, 20}},
+                         {"GBIloscIteracji", {6, 240, 272, 52}},
+                         {"SEMaxIloscCykli", {12, 20, 120, 24}},
+                         {"GBUlozenieAtomow", {6, 296, 272, 82}},
+                         {"RBPrzypadkowe", {12, 18, 250, 20}},
+                         {"RBUporzadkowane", {12, 38, 250, 20}},
+                         {"RBUporzadkowaneWydzielenie", {12, 58, 250, 20}},
+                         {"GBParametry", {284, 4, 296, 374}},
+                         {"GBLambda", {8, 18, 280, 160}},
+                         {"RBPorzadkowanie", {10, 18, 130, 20}},
+                         {"RBKlasteryzacja", {145, 18, 130, 20}},
+                         {"LLambdaText", {10, 40, 130, 16}},
+                         {"LLambda", {145, 40, 80, 16}},
+                         {"TBLambda", {6, 56, 268, 22}},
+                         {"LLambdaMin", {8, 78, 40, 16}},
+                         {"LLambdaMax", {232, 78, 40, 16}},
+                         {"LLambdaKoncowaText", {10, 98, 130, 16}},
+                         {"LLambdaKoncowa", {145, 98, 80, 16}},
+                         {"TBLambdaKoncowa", {6, 114, 268, 22}},
+                         {"LLambdaKoncowaMin", {8, 136, 40, 16}},
+                         {"LLambdaKoncowaMax", {232, 136, 40, 16}},
+                         {"GBKoncentracja", {8, 180, 280, 62}},
+                         {"LKoncentracjaText", {10, 14, 60, 16}},
+                         {"LKoncentracja", {72, 14, 80, 16}},
+                         {"TBKoncentracja", {6, 28, 268, 22}},
+                         {"LKoncentracjaMin", {8, 46, 40, 16}},
+                         {"LKoncentracjaMax", {232, 46, 40, 16}},
+                         {"GBPrzedzialCzasowy", {8, 244, 280, 62}},
+                         {"LPrzedzialCzasowyText", {10, 14, 60, 16}},
+                         {"LPrzedzialCzasowy", {72, 14, 80, 16}},
+                         {"TBLiczbaPrzeskokow", {6, 28, 268, 22}},
+                         {"LPrzedzialCzasowyMin", {8, 46, 40, 16}},
+                         {"LPrzedzialCzasowyMax", {222, 46, 50, 16}},
+                         {"GBKrok", {8, 308, 280, 62}},
+                         {"LKrokText", {10, 14, 60, 16}},
+                         {"LKrok", {72, 14, 80, 16}},
+                         {"TBKrok", {6, 28, 268, 22}},
+                         {"LKrokMin", {8, 46, 40, 16}},
+                         {"LKrokMax", {232, 46, 40, 16}},
+                     });
 }
 
 } // namespace
 
 StronaUstawien::StronaUstawien(QWidget* rodzic) : QWidget(rodzic) {
     Zbuduj();
+    Rozmiesc(this);
     PolaczZmiany();
 }
 
-// The whole page in reading order (the order of the Tab key): the left
-// column top to bottom, then the parameters on the right.
+// The controls in reading order, which is the order of the Tab key.
 void StronaUstawien::Zbuduj() {
     Opisz(this, QStringLiteral("Ustawienia"), {}, KontekstStrony);
+    ZbudujRodzajSymulacji();
+    ZbudujOsie();
+    ZbudujIteracjeIUlozenie();
+    ZbudujParametry();
+}
 
-    auto* rodzajSymulacji =
-        Grupa(this, QStringLiteral(" Rodzaj symulacji "), QRect(6, 4, 272, 88), 10100);
-    RBPojedynczaSymulacja = Wybor<QRadioButton>(
-        rodzajSymulacji, QStringLiteral("Pojedyncza symulacja"), QRect(12, 20, 250, 20),
-        QStringLiteral("Obliczenia dla pojedynczej wartości lambda..."), 11010);
-    RBSeriaSymulacji = Wybor<QRadioButton>(
-        rodzajSymulacji, QStringLiteral("Seria symulacji"), QRect(12, 42, 250, 20),
-        QStringLiteral("Obliczenia dla zakresu wartości lambda..."), 11020);
-    CBWylaczGrafike = Wybor<QCheckBox>(
-        rodzajSymulacji, QStringLiteral("Wyłącz wizualizację graficzną"), QRect(12, 64, 250, 20),
-        QStringLiteral("Wyłącza wyswietlanie atomów w sieci..."), 11030);
+void StronaUstawien::ZbudujRodzajSymulacji() {
+    auto* grupa = Grupa(this, "GBRodzajSymulacji", QStringLiteral(" Rodzaj symulacji "), 10100);
+    RBPojedynczaSymulacja =
+        Wybor<QRadioButton>(grupa, "RBPojedynczaSymulacja", QStringLiteral("Pojedyncza symulacja"),
+                            QStringLiteral("Obliczenia dla pojedynczej wartości lambda..."), 11010);
+    RBSeriaSymulacji =
+        Wybor<QRadioButton>(grupa, "RBSeriaSymulacji", QStringLiteral("Seria symulacji"),
+                            QStringLiteral("Obliczenia dla zakresu wartości lambda..."), 11020);
+    CBWylaczGrafike =
+        Wybor<QCheckBox>(grupa, "CBWylaczGrafike", QStringLiteral("Wyłącz wizualizację graficzną"),
+                         QStringLiteral("Wyłącza wyswietlanie atomów w sieci..."), 11030);
+}
 
+void StronaUstawien::ZbudujOsie() {
     auto* osie =
-        Grupa(this, QStringLiteral(" Ilość atomów na osiach "), QRect(6, 96, 272, 140), 10200);
-    LOsX = Etykieta(osie, QStringLiteral("Oś X:"), QRect(12, 24, 40, 20));
+        Grupa(this, "GBIloscAtomowNaOsiach", QStringLiteral(" Ilość atomów na osiach "), 10200);
     SEIloscAtomowOsX =
-        PoleOsi(osie, LOsX, 22, QStringLiteral("Ustawia ilość atomów na osi X..."), 12010);
-    LOsY = Etykieta(osie, QStringLiteral("Oś Y:"), QRect(12, 54, 40, 20));
+        PoleOsi(osie, "SEIloscAtomowOsX", Etykieta(osie, "LOsX", QStringLiteral("Oś X:")),
+                QStringLiteral("Ustawia ilość atomów na osi X..."), 12010);
     SEIloscAtomowOsY =
-        PoleOsi(osie, LOsY, 52, QStringLiteral("Ustawia ilość atomów na osi Y..."), 12020);
-    LOsZ = Etykieta(osie, QStringLiteral("Oś Z:"), QRect(12, 84, 40, 20));
-    SEIloscAtomowOsZ =
-        PoleOsi(osie, LOsZ, 82, QStringLiteral("Ustawia ilość atomów na osi Z..."), 12030);
+        PoleOsi(osie, "SEIloscAtomowOsY", Etykieta(osie, "LOsY", QStringLiteral("Oś Y:")),
+                QStringLiteral("Ustawia ilość atomów na osi Y..."), 12020);
+    LOsZ = Etykieta(osie, "LOsZ", QStringLiteral("Oś Z:"));
+    SEIloscAtomowOsZ = PoleOsi(osie, "SEIloscAtomowOsZ", LOsZ,
+                               QStringLiteral("Ustawia ilość atomów na osi Z..."), 12030);
     const QString wCalejSieci = QStringLiteral("w całej sieci:");
-    Etykieta(osie, wCalejSieci, QRect(140, 40, 120, 20));
-    LIloscAtomowWSieci = Wartosc(osie, wCalejSieci, QRect(140, 62, 80, 16));
+    Etykieta(osie, "LWCalejSieci", wCalejSieci);
+    LIloscAtomowWSieci = Wartosc(osie, "LIloscAtomowWSieci", wCalejSieci);
     CBXRowneYZ = Wybor<QCheckBox>(
-        osie, QStringLiteral("Ta sama ilość atomów na osiach"), QRect(12, 112, 254, 20),
+        osie, "CBXRowneYZ", QStringLiteral("Ta sama ilość atomów na osiach"),
         QStringLiteral("Ustawia taką samą ilość atomów na wszystkich osiach..."), 1204);
+}
 
-    auto* iteracje =
-        Grupa(this, QStringLiteral(" Ilość iteracji: "), QRect(6, 240, 272, 52), 10300);
+void StronaUstawien::ZbudujIteracjeIUlozenie() {
+    auto* iteracje = Grupa(this, "GBIloscIteracji", QStringLiteral(" Ilość iteracji: "), 10300);
     SEMaxIloscCykli = new PoleIteracji(iteracje);
-    SEMaxIloscCykli->setGeometry(12, 20, 120, 24);
+    SEMaxIloscCykli->setObjectName(QStringLiteral("SEMaxIloscCykli"));
     SEMaxIloscCykli->setRange(ZakresIteracji.Min, ZakresIteracji.Max);
     SEMaxIloscCykli->setSingleStep(ZakresIteracji.Krok);
     SEMaxIloscCykli->setValue(100000);
@@ -112,76 +204,88 @@ void StronaUstawien::Zbuduj() {
           QStringLiteral("Ustawia ilość iteracji dla danej symulacji..."), 13010);
 
     auto* ulozenie =
-        Grupa(this, QStringLiteral(" Ułożenie atomów w sieci "), QRect(6, 296, 272, 82), 10500);
+        Grupa(this, "GBUlozenieAtomow", QStringLiteral(" Ułożenie atomów w sieci "), 10500);
     RBPrzypadkowe = Wybor<QRadioButton>(
-        ulozenie, QStringLiteral("Przypadkowe"), QRect(12, 18, 250, 20),
+        ulozenie, "RBPrzypadkowe", QStringLiteral("Przypadkowe"),
         QStringLiteral("Ustawia atomy w sieci w sposób całkowicie przypadkowy..."), 10501);
     RBUporzadkowane = Wybor<QRadioButton>(
-        ulozenie, QStringLiteral("Uporządkowane"), QRect(12, 38, 250, 20),
+        ulozenie, "RBUporzadkowane", QStringLiteral("Uporządkowane"),
         QStringLiteral("Ustawia atomy w sieci w sposób całkowicie uporządkowany..."), 10502);
     RBUporzadkowaneWydzielenie = Wybor<QRadioButton>(
-        ulozenie, QStringLiteral("Uporządkowane (wydzielenie)"), QRect(12, 58, 250, 20),
+        ulozenie, "RBUporzadkowaneWydzielenie", QStringLiteral("Uporządkowane (wydzielenie)"),
         QStringLiteral("Ustawia atomy w sieci w sposób uporządkowanego wydzielenia..."), 10503);
+}
 
-    auto* parametry = Grupa(this, QStringLiteral(" Parametry "), QRect(284, 4, 296, 374), 10400);
-    auto* lambda =
-        Grupa(parametry, QStringLiteral(" parametr Lambda "), QRect(8, 18, 280, 160), 10410);
+void StronaUstawien::ZbudujParametry() {
+    auto* parametry = Grupa(this, "GBParametry", QStringLiteral(" Parametry "), 10400);
+    ZbudujLambde(parametry);
+    ZbudujSuwakiWartosci(parametry);
+}
+
+void StronaUstawien::ZbudujLambde(QWidget* parametry) {
+    auto* lambda = Grupa(parametry, "GBLambda", QStringLiteral(" parametr Lambda "), 10410);
     RBPorzadkowanie =
-        Wybor<QRadioButton>(lambda, QStringLiteral("Porządkowanie"), QRect(10, 18, 130, 20),
+        Wybor<QRadioButton>(lambda, "RBPorzadkowanie", QStringLiteral("Porządkowanie"),
                             QStringLiteral("Przeprowadza symulację porządkowania..."), 10411);
     RBKlasteryzacja =
-        Wybor<QRadioButton>(lambda, QStringLiteral("Klasteryzacja"), QRect(145, 18, 130, 20),
+        Wybor<QRadioButton>(lambda, "RBKlasteryzacja", QStringLiteral("Klasteryzacja"),
                             QStringLiteral("Przeprowadza symulację klasteryzacji..."), 10412);
     const QString poczatkowa = QStringLiteral("początkowa wartość:");
-    Etykieta(lambda, poczatkowa, QRect(10, 40, 130, 16));
-    LLambda = Wartosc(lambda, poczatkowa, QRect(145, 40, 80, 16));
+    Etykieta(lambda, "LLambdaText", poczatkowa);
+    LLambda = Wartosc(lambda, "LLambda", poczatkowa);
     TBLambda =
-        Suwak(lambda, 56, ZakresLambdy, 1, QStringLiteral("Lambda, ") + poczatkowa,
+        Suwak(lambda, "TBLambda", ZakresLambdy, 1, QStringLiteral("Lambda, ") + poczatkowa,
               QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."), 10413);
-    LLambdaMin = Etykieta(lambda, QStringLiteral("0.1"), QRect(8, 78, 40, 16));
-    LLambdaMax = Etykieta(lambda, QStringLiteral("2,4"), QRect(232, 78, 40, 16), Qt::AlignRight);
+    Etykieta(lambda, "LLambdaMin", QStringLiteral("0.1"));
+    Etykieta(lambda, "LLambdaMax", QStringLiteral("2,4"), Qt::AlignRight);
     const QString koncowa = QStringLiteral("końcowa wartość:");
-    LLambdaKoncowaText = Etykieta(lambda, koncowa, QRect(10, 98, 130, 16));
-    LLambdaKoncowa = Wartosc(lambda, koncowa, QRect(145, 98, 80, 16));
+    LLambdaKoncowaText = Etykieta(lambda, "LLambdaKoncowaText", koncowa);
+    LLambdaKoncowa = Wartosc(lambda, "LLambdaKoncowa", koncowa);
     TBLambdaKoncowa =
-        Suwak(lambda, 114, ZakresLambdy, 24, QStringLiteral("Lambda, ") + koncowa,
+        Suwak(lambda, "TBLambdaKoncowa", ZakresLambdy, 24, QStringLiteral("Lambda, ") + koncowa,
               QStringLiteral("Ustawia końcową wartość parametru temperaturowego..."), 10414);
-    LLambdaKoncowaMin = Etykieta(lambda, QStringLiteral("0.1"), QRect(8, 136, 40, 16));
+    LLambdaKoncowaMin = Etykieta(lambda, "LLambdaKoncowaMin", QStringLiteral("0.1"));
     LLambdaKoncowaMax =
-        Etykieta(lambda, QStringLiteral("2,4"), QRect(232, 136, 40, 16), Qt::AlignRight);
+        Etykieta(lambda, "LLambdaKoncowaMax", QStringLiteral("2,4"), Qt::AlignRight);
+}
 
+// The three parameters whose value stands above their track bar.
+void StronaUstawien::ZbudujSuwakiWartosci(QWidget* parametry) {
     const QString wartosc = QStringLiteral("wartość:");
     auto* koncentracja =
-        Grupa(parametry, QStringLiteral(" Koncentracja atomów "), QRect(8, 180, 280, 62), 10420);
-    Etykieta(koncentracja, wartosc, QRect(10, 14, 60, 16));
-    LKoncentracja = Wartosc(koncentracja, QStringLiteral("Koncentracja atomów, wartość"),
-                            QRect(72, 14, 80, 16));
-    TBKoncentracja =
-        Suwak(koncentracja, 28, ZakresKoncentracji, 50, QStringLiteral("Koncentracja atomów"),
-              QStringLiteral("Ustawia wartość koncentracji atomów A w sieci..."), 10421);
-    LKoncentracjaMin = Etykieta(koncentracja, QStringLiteral("0,1"), QRect(8, 46, 40, 16));
-    LKoncentracjaMax =
-        Etykieta(koncentracja, QStringLiteral("0,5"), QRect(232, 46, 40, 16), Qt::AlignRight);
+        Grupa(parametry, "GBKoncentracja", QStringLiteral(" Koncentracja atomów "), 10420);
+    const Parametr k = Suwak(koncentracja,
+                             {"LKoncentracjaText", "LKoncentracja", "TBKoncentracja",
+                              "LKoncentracjaMin", "LKoncentracjaMax"},
+                             wartosc, ZakresKoncentracji, 50, QStringLiteral("Koncentracja atomów"),
+                             QStringLiteral("Ustawia wartość koncentracji atomów A w sieci..."),
+                             10421, QStringLiteral("0,1"), QStringLiteral("0,5"));
+    LKoncentracja = k.Wartosc;
+    TBKoncentracja = k.Suwak;
 
-    auto* przedzial = Grupa(parametry, QStringLiteral(" Pobierz dane co:   (iteracji) "),
-                            QRect(8, 244, 280, 62), 10430);
-    Etykieta(przedzial, wartosc, QRect(10, 14, 60, 16));
-    LPrzedzialCzasowy = Wartosc(przedzial, QStringLiteral("Pobierz dane co (iteracji), wartość"),
-                                QRect(72, 14, 80, 16));
-    TBLiczbaPrzeskokow =
-        Suwak(przedzial, 28, ZakresPrzedzialu, 20, QStringLiteral("Pobierz dane co (iteracji)"),
-              QStringLiteral("Ustawia wyświetlanie i pobieranie danych do obliczeń..."), 10431);
-    LPrzedzialCzasowyMin = Etykieta(przedzial, QStringLiteral("100"), QRect(8, 46, 40, 16));
-    LPrzedzialCzasowyMax =
-        Etykieta(przedzial, QStringLiteral("2000"), QRect(222, 46, 50, 16), Qt::AlignRight);
+    auto* przedzial = Grupa(parametry, "GBPrzedzialCzasowy",
+                            QStringLiteral(" Pobierz dane co:   (iteracji) "), 10430);
+    const Parametr p =
+        Suwak(przedzial,
+              {"LPrzedzialCzasowyText", "LPrzedzialCzasowy", "TBLiczbaPrzeskokow",
+               "LPrzedzialCzasowyMin", "LPrzedzialCzasowyMax"},
+              wartosc, ZakresPrzedzialu, 20, QStringLiteral("Pobierz dane co (iteracji)"),
+              QStringLiteral("Ustawia wyświetlanie i pobieranie danych do obliczeń..."), 10431,
+              QStringLiteral("100"), QStringLiteral("2000"));
+    LPrzedzialCzasowy = p.Wartosc;
+    TBLiczbaPrzeskokow = p.Suwak;
 
-    auto* krok = Grupa(parametry, QStringLiteral(" Krok "), QRect(8, 308, 280, 62), 10440);
-    LKrokText = Etykieta(krok, wartosc, QRect(10, 14, 60, 16));
-    LKrok = Wartosc(krok, QStringLiteral("Krok, wartość"), QRect(72, 14, 80, 16));
-    TBKrok = Suwak(krok, 28, ZakresParametru{1, ZakresLambdy.Max, 1}, 3, QStringLiteral("Krok"),
-                   QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441);
-    LKrokMin = Etykieta(krok, QStringLiteral("0.1"), QRect(8, 46, 40, 16));
-    LKrokMax = Etykieta(krok, QStringLiteral("2,4"), QRect(232, 46, 40, 16), Qt::AlignRight);
+    auto* krok = Grupa(parametry, "GBKrok", QStringLiteral(" Krok "), 10440);
+    const Parametr s =
+        Suwak(krok, {"LKrokText", "LKrok", "TBKrok", "LKrokMin", "LKrokMax"}, wartosc,
+              ZakresParametru{1, ZakresLambdy.Max, 1}, 3, QStringLiteral("Krok"),
+              QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441,
+              QStringLiteral("0.1"), QStringLiteral("2,4"));
+    LKrokText = s.Podpis;
+    LKrok = s.Wartosc;
+    TBKrok = s.Suwak;
+    LKrokMin = s.Min;
+    LKrokMax = s.Max;
 }
 
 void StronaUstawien::PolaczZmiany() {
@@ -257,16 +361,25 @@ void StronaUstawien::OdswiezParametry() {
         SEIloscAtomowOsY->setEnabled(true);
         SEIloscAtomowOsZ->setEnabled(true);
     }
+    PokazIloscAtomow();
+}
 
-    if (rodzaj_ == QLatin1String("3DR") || rodzaj_ == QLatin1String("2DKwadrat") ||
-        rodzaj_ == QLatin1String("2DTrojkat") || rodzaj_ == QLatin1String("2DHeksagonalna")) {
-        LIloscAtomowWSieci->setText(QString::number(IloscAtomowWSieci()));
+// The count appears once a lattice kind is set; until then the label is empty.
+void StronaUstawien::PokazIloscAtomow() {
+    if (rodzaj_) {
+        LIloscAtomowWSieci->setText(QString::number(IloscAtomow(Parametry())));
     }
 }
 
-int StronaUstawien::IloscAtomowWSieci() const {
-    const int plaska = SEIloscAtomowOsX->value() * SEIloscAtomowOsY->value();
-    return rodzaj_ == QLatin1String("3DR") ? plaska * SEIloscAtomowOsZ->value() : plaska;
+void StronaUstawien::UstawDomyslne(RodzajSieci rodzaj, int iloscAtomowNaOsi, int maxIloscCykli) {
+    rodzaj_ = rodzaj;
+    for (QSpinBox* os : {SEIloscAtomowOsX, SEIloscAtomowOsY, SEIloscAtomowOsZ}) {
+        os->setValue(iloscAtomowNaOsi);
+    }
+    UstawTrackbaryDomyslne(maxIloscCykli);
+    Pokaz({LOsZ, SEIloscAtomowOsZ}, !JestPlaska(rodzaj));
+    UstawWyboryDomyslne();
+    OdswiezParametry();
 }
 
 void StronaUstawien::UstawTrackbaryDomyslne(int maxIloscCykli) {
@@ -292,19 +405,18 @@ void StronaUstawien::UstawWyboryDomyslne() {
     CBXRowneYZ->setChecked(true);
 }
 
-void StronaUstawien::UstawOsie(int wartosc) {
-    SEIloscAtomowOsX->setValue(wartosc);
-    SEIloscAtomowOsY->setValue(wartosc);
-    SEIloscAtomowOsZ->setValue(wartosc);
+void StronaUstawien::PokazDlaObliczen() {
+    OdswiezParametry();
+    if (rodzaj_) {
+        Pokaz({LOsZ, SEIloscAtomowOsZ}, !JestPlaska(*rodzaj_));
+    }
+    PokazIloscAtomow();
+    // The refresh above has set the step's maximum.
+    TBKrok->setEnabled(TBKrok->maximum() != 1);
 }
 
-void StronaUstawien::PokazOsZ(bool pokaz) {
-    LOsZ->setVisible(pokaz);
-    SEIloscAtomowOsZ->setVisible(pokaz);
-}
-
-bool StronaUstawien::Seria() const {
-    return RBSeriaSymulacji->isChecked();
+void StronaUstawien::UstawFokus() {
+    RBSeriaSymulacji->setFocus();
 }
 
 bool StronaUstawien::WylaczonaGrafika() const {
@@ -317,7 +429,7 @@ void StronaUstawien::UstawWylaczonaGrafike(bool wylaczona) {
 
 ParametrySymulacji StronaUstawien::Parametry() const {
     ParametrySymulacji p;
-    p.Rodzaj = RodzajZKlucza(rodzaj_.toStdString()).value_or(RodzajSieci::Kwadratowa);
+    p.Rodzaj = rodzaj_.value_or(RodzajSieci::Kwadratowa);
     const bool rowne = CBXRowneYZ->isChecked();
     p.IloscAtomowOsX = SEIloscAtomowOsX->value();
     p.IloscAtomowOsY = rowne ? p.IloscAtomowOsX : SEIloscAtomowOsY->value();

@@ -2,14 +2,13 @@
 
 #include "ParametrySymulacji.h"
 
-#include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class PoleIteracji;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QRadioButton;
 class QSpinBox;
@@ -25,36 +24,48 @@ class StronaUstawien : public QWidget {
 public:
     explicit StronaUstawien(QWidget* rodzic = nullptr);
 
-    // The lattice kind the labels are computed for ("3DR", "2DKwadrat", ...).
-    void UstawRodzaj(const QString& rodzaj) { rodzaj_ = rodzaj; }
     // Shows or hides the series gauges of the computation page (single run:
     // hidden). Called by every refresh.
     void UstawPokazGaugeSerii(std::function<void(bool)> pokaz) { pokazGaugeSerii_ = pokaz; }
 
+    // Every default of a freshly set-up lattice kind: the axes, the
+    // trackbars, the iterations and the choices; the Z axis for the cubic
+    // lattice only.
+    void UstawDomyslne(RodzajSieci rodzaj, int iloscAtomowNaOsi, int maxIloscCykli);
     void OdswiezParametry();
-    // The defaults of a freshly set-up lattice kind: the trackbars, the
-    // spinners and the choices (the steps of the set-up that touch this page).
-    void UstawTrackbaryDomyslne(int maxIloscCykli);
-    void UstawWyboryDomyslne();
-    void UstawOsie(int wartosc);
-    // Shows the Z spinner and its label for the cubic lattice only.
-    void PokazOsZ(bool pokaz);
+    // What entering the computation stage shows here: the atom count of the
+    // run, the step offered only where it can move.
+    void PokazDlaObliczen();
+    // The keyboard starts at the first choice of the page.
+    void UstawFokus();
 
     // The values the computation stage copies, the positions as they stand.
     ParametrySymulacji Parametry() const;
-    int IloscAtomowWSieci() const;
-    bool Seria() const;
     bool WylaczonaGrafika() const;
     void UstawWylaczonaGrafike(bool wylaczona);
+
+private:
+    void Zbuduj();
+    void ZbudujRodzajSymulacji();
+    void ZbudujOsie();
+    void ZbudujIteracjeIUlozenie();
+    void ZbudujParametry();
+    void ZbudujLambde(QWidget* parametry);
+    void ZbudujSuwakiWartosci(QWidget* parametry);
+    void PolaczZmiany();
+    void UstawTrackbaryDomyslne(int maxIloscCykli);
+    void UstawWyboryDomyslne();
+    void PokazIloscAtomow();
+
+    std::optional<RodzajSieci> rodzaj_;
+    std::function<void(bool)> pokazGaugeSerii_;
 
     QRadioButton* RBPojedynczaSymulacja;
     QRadioButton* RBSeriaSymulacji;
     QCheckBox* CBWylaczGrafike;
-    QLabel* LOsX;
-    QSpinBox* SEIloscAtomowOsX;
-    QLabel* LOsY;
-    QSpinBox* SEIloscAtomowOsY;
     QLabel* LOsZ;
+    QSpinBox* SEIloscAtomowOsX;
+    QSpinBox* SEIloscAtomowOsY;
     QSpinBox* SEIloscAtomowOsZ;
     QCheckBox* CBXRowneYZ;
     QLabel* LIloscAtomowWSieci;
@@ -66,8 +77,6 @@ public:
     QRadioButton* RBKlasteryzacja;
     SuwakZZaznaczeniem* TBLambda;
     QLabel* LLambda;
-    QLabel* LLambdaMin;
-    QLabel* LLambdaMax;
     SuwakZZaznaczeniem* TBLambdaKoncowa;
     QLabel* LLambdaKoncowaText;
     QLabel* LLambdaKoncowa;
@@ -75,22 +84,11 @@ public:
     QLabel* LLambdaKoncowaMax;
     SuwakZZaznaczeniem* TBKoncentracja;
     QLabel* LKoncentracja;
-    QLabel* LKoncentracjaMin;
-    QLabel* LKoncentracjaMax;
     SuwakZZaznaczeniem* TBLiczbaPrzeskokow;
     QLabel* LPrzedzialCzasowy;
-    QLabel* LPrzedzialCzasowyMin;
-    QLabel* LPrzedzialCzasowyMax;
     SuwakZZaznaczeniem* TBKrok;
     QLabel* LKrokText;
     QLabel* LKrok;
     QLabel* LKrokMin;
     QLabel* LKrokMax;
-
-private:
-    void Zbuduj();
-    void PolaczZmiany();
-
-    QString rodzaj_;
-    std::function<void(bool)> pokazGaugeSerii_;
 };

@@ -5,6 +5,7 @@
 #include "Opis.h"
 #include "PlikWynikow.h"
 #include "PrzyciskPrzezroczysty.h"
+#include "Rozklad.h"
 #include "UstawieniaOkna.h"
 #include "WynikiSerii.h"
 #include "ZapiszWyniki.h"
@@ -20,34 +21,50 @@ namespace {
 constexpr int Kontekst = 33000;
 const QString KluczKatalogu = QStringLiteral("KatalogDoZapisu");
 
-QPlainTextEdit* Memo(QWidget* rodzic, const QString& tytul, const QRect& miejsce) {
-    auto* grupa = new QGroupBox(tytul, rodzic);
-    grupa->setGeometry(miejsce);
+QPlainTextEdit* Memo(QWidget* rodzic, const char* nazwa, const QString& tytul) {
+    auto* grupa = Grupa(rodzic, (QByteArray("GB") + nazwa).constData(), tytul);
     auto* memo = new QPlainTextEdit(grupa);
-    memo->setGeometry(6, 18, miejsce.width() - 12, miejsce.height() - 24);
+    memo->setObjectName(QLatin1String(nazwa));
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Opisz(memo, tytul.trimmed(), {}, Kontekst);
     return memo;
 }
 
-QLineEdit* Pole(QWidget* rodzic, const QString& podpis, int y) {
-    auto* etykieta = new QLabel(podpis, rodzic);
-    etykieta->setGeometry(380, y, 200, 16);
+QLineEdit* Pole(QWidget* rodzic, const char* nazwa, const QString& podpis) {
+    QLabel* etykieta = Etykieta(rodzic, (QByteArray(nazwa) + "Podpis").constData(), podpis);
     auto* pole = new QLineEdit(rodzic);
-    pole->setGeometry(380, y + 18, 120, 24);
+    pole->setObjectName(QLatin1String(nazwa));
     pole->setReadOnly(true);
     etykieta->setBuddy(pole);
     Opisz(pole, podpis.trimmed(), {}, Kontekst);
     return pole;
 }
 
-QCheckBox* Wybor(QWidget* rodzic, const QString& napis, int y) {
+QCheckBox* Wybor(QWidget* rodzic, const char* nazwa, const QString& napis) {
     auto* pole = new QCheckBox(napis, rodzic);
-    pole->setGeometry(10, y, 186, 20);
+    pole->setObjectName(QLatin1String(nazwa));
     pole->setChecked(true);
     Opisz(pole, napis, QStringLiteral("Zapisuje do pliku: ") + napis, Kontekst);
     return pole;
+}
+
+// The page's fixed layout in reading order: the description across the top,
+// the three columns of results, the transition and the save on the right.
+void Rozmiesc(StronaZapisu* strona) {
+    Rozmiesc(strona,
+             {
+                 {"GBMOpisSieci", {0, 0, 582, 100}},       {"MOpisSieci", {6, 18, 570, 76}},
+                 {"GBMLambda", {0, 104, 120, 272}},        {"MLambda", {6, 18, 108, 248}},
+                 {"GBMSigma", {124, 104, 120, 272}},       {"MSigma", {6, 18, 108, 248}},
+                 {"GBMCvkN", {248, 104, 120, 272}},        {"MCvkN", {6, 18, 108, 248}},
+                 {"ELambdaTcPodpis", {380, 104, 200, 16}}, {"ELambdaTc", {380, 122, 120, 24}},
+                 {"ECvkNTcPodpis", {380, 148, 200, 16}},   {"ECvkNTc", {380, 166, 120, 24}},
+                 {"GBZapisWynikow", {376, 194, 206, 182}}, {"CBWynikiOpis", {10, 18, 186, 20}},
+                 {"CBWynikiLambda", {10, 38, 186, 20}},    {"CBWynikiSigma", {10, 58, 186, 20}},
+                 {"CBWynikiCvkN", {10, 78, 186, 20}},      {"CBWynikiLambdaTc", {10, 98, 186, 20}},
+                 {"CBWynikiCvkNTc", {10, 118, 186, 20}},   {"BZapiszWyniki", {10, 144, 186, 30}},
+             });
 }
 
 QString Linie(const std::vector<std::string>& linie) {
@@ -73,31 +90,30 @@ std::vector<std::string> Linie(const QPlainTextEdit* memo) {
 
 StronaZapisu::StronaZapisu(Dialogi& dialogi, QWidget* rodzic) : QWidget(rodzic), dialogi_(dialogi) {
     Zbuduj();
+    Rozmiesc(this);
     connect(BZapiszWyniki, &QAbstractButton::clicked, this, &StronaZapisu::BZapiszWynikiClick);
 }
 
 void StronaZapisu::Zbuduj() {
     Opisz(this, QStringLiteral("Wyniki"), {}, Kontekst);
-    MOpisSieci =
-        Memo(this, QStringLiteral(" Opis wybranej sieci i parametrów "), QRect(0, 0, 582, 100));
-    MLambda = Memo(this, QStringLiteral(" Lambda "), QRect(0, 104, 120, 272));
-    MSigma = Memo(this, QStringLiteral(" Sigma "), QRect(124, 104, 120, 272));
-    MCvkN = Memo(this, QStringLiteral(" Cv/kN "), QRect(248, 104, 120, 272));
-    ELambdaTc = Pole(this, QStringLiteral("Lambda dla Tc"), 104);
-    ECvkNTc = Pole(this, QStringLiteral(" Cv/kN dla Tc "), 148);
+    MOpisSieci = Memo(this, "MOpisSieci", QStringLiteral(" Opis wybranej sieci i parametrów "));
+    MLambda = Memo(this, "MLambda", QStringLiteral(" Lambda "));
+    MSigma = Memo(this, "MSigma", QStringLiteral(" Sigma "));
+    MCvkN = Memo(this, "MCvkN", QStringLiteral(" Cv/kN "));
+    ELambdaTc = Pole(this, "ELambdaTc", QStringLiteral("Lambda dla Tc"));
+    ECvkNTc = Pole(this, "ECvkNTc", QStringLiteral(" Cv/kN dla Tc "));
 
-    auto* zapis = new QGroupBox(QStringLiteral(" Zapis wyników do pliku "), this);
-    zapis->setGeometry(376, 194, 206, 182);
-    Opisz(zapis, zapis->title().trimmed(), {}, Kontekst);
-    CBWynikiOpis = Wybor(zapis, QStringLiteral("Opis wybranej sieci"), 18);
-    CBWynikiLambda = Wybor(zapis, QStringLiteral("Lambda"), 38);
-    CBWynikiSigma = Wybor(zapis, QStringLiteral("Sigma"), 58);
-    CBWynikiCvkN = Wybor(zapis, QStringLiteral("Cv/kN"), 78);
-    CBWynikiLambdaTc = Wybor(zapis, QStringLiteral("Lambda dla Tc"), 98);
-    CBWynikiCvkNTc = Wybor(zapis, QStringLiteral("Cv/kN dla Tc"), 118);
-    BZapiszWyniki =
-        Przycisk(zapis, QStringLiteral("Zapisz wyniki"), QStringLiteral(":/okna/zapisz.png"),
-                 QRect(10, 144, 186, 30), QStringLiteral("Zapisuje wyniki do pliku..."), Kontekst);
+    auto* zapis =
+        Grupa(this, "GBZapisWynikow", QStringLiteral(" Zapis wyników do pliku "), Kontekst);
+    CBWynikiOpis = Wybor(zapis, "CBWynikiOpis", QStringLiteral("Opis wybranej sieci"));
+    CBWynikiLambda = Wybor(zapis, "CBWynikiLambda", QStringLiteral("Lambda"));
+    CBWynikiSigma = Wybor(zapis, "CBWynikiSigma", QStringLiteral("Sigma"));
+    CBWynikiCvkN = Wybor(zapis, "CBWynikiCvkN", QStringLiteral("Cv/kN"));
+    CBWynikiLambdaTc = Wybor(zapis, "CBWynikiLambdaTc", QStringLiteral("Lambda dla Tc"));
+    CBWynikiCvkNTc = Wybor(zapis, "CBWynikiCvkNTc", QStringLiteral("Cv/kN dla Tc"));
+    BZapiszWyniki = Przycisk(zapis, "BZapiszWyniki", QStringLiteral("Zapisz wyniki"),
+                             QStringLiteral(":/okna/zapisz.png"),
+                             QStringLiteral("Zapisuje wyniki do pliku..."), Kontekst);
 }
 
 void StronaZapisu::PokazTeksty(const WynikiSerii& wyniki) {
@@ -117,6 +133,18 @@ void StronaZapisu::ZaznaczEksport() {
          {CBWynikiOpis, CBWynikiLambda, CBWynikiSigma, CBWynikiCvkN, CBWynikiLambdaTc}) {
         pole->setChecked(true);
     }
+}
+
+void StronaZapisu::UstawFokus() {
+    BZapiszWyniki->setFocus();
+}
+
+QString StronaZapisu::LambdaTc() const {
+    return ELambdaTc->text();
+}
+
+QString StronaZapisu::CvkNTc() const {
+    return ECvkNTc->text();
 }
 
 TekstyWynikow StronaZapisu::Teksty() const {
@@ -155,8 +183,8 @@ void StronaZapisu::ZapiszWyniki() {
     ZapytanieOZapis zapytanie;
     zapytanie.Tytul = QStringLiteral("Fazolab - Zapis wyników");
     zapytanie.Katalog = katalog;
-    const auto rodzaj = RodzajZKlucza(rodzaj_.toStdString());
-    zapytanie.NazwaPliku = rodzaj ? QString::fromStdString(DomyslnaNazwaPliku(*rodzaj)) : QString();
+    zapytanie.NazwaPliku =
+        rodzaj_ ? QString::fromStdString(DomyslnaNazwaPliku(*rodzaj_)) : QString();
     zapytanie.Filtry = {QString::fromUtf8(FiltrCsv), QString::fromUtf8(FiltrTxt),
                         QString::fromUtf8(FiltrXlsx)};
     zapytanie.Typ = typ_;

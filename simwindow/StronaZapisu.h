@@ -1,9 +1,12 @@
 #pragma once
 
+#include "RodzajSieci.h"
 #include "TekstyWynikow.h"
 
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class Dialogi;
 class PrzyciskPrzezroczysty;
@@ -21,12 +24,16 @@ public:
     StronaZapisu(Dialogi& dialogi, QWidget* rodzic = nullptr);
 
     // The lattice kind whose file name the save proposes.
-    void UstawRodzaj(const QString& rodzaj) { rodzaj_ = rodzaj; }
+    void UstawRodzaj(RodzajSieci rodzaj) { rodzaj_ = rodzaj; }
     // Fills the memos and edits; the Cv/kN at the transition keeps its
     // previous text when the results give none.
     void PokazTeksty(const WynikiSerii& wyniki);
     // Checks the five export choices the results stage always offers.
     void ZaznaczEksport();
+    void UstawFokus();
+    // The transition's texts as the edits show them.
+    QString LambdaTc() const;
+    QString CvkNTc() const;
     TekstyWynikow Teksty() const;
     PolaWynikow Pola() const;
 
@@ -37,6 +44,13 @@ public:
     void SDZapiszWynikiTypeChange(int typ);
     // The field separator of the type chosen last.
     char Separator() const;
+
+private:
+    void Zbuduj();
+
+    Dialogi& dialogi_;
+    std::optional<RodzajSieci> rodzaj_;
+    int typ_ = 1;
 
     QPlainTextEdit* MOpisSieci;
     QPlainTextEdit* MLambda;
@@ -51,11 +65,4 @@ public:
     QCheckBox* CBWynikiLambdaTc;
     QCheckBox* CBWynikiCvkNTc;
     PrzyciskPrzezroczysty* BZapiszWyniki;
-
-private:
-    void Zbuduj();
-
-    Dialogi& dialogi_;
-    QString rodzaj_;
-    int typ_ = 1;
 };

@@ -5,7 +5,9 @@
 #include "Kontrolki.h"
 #include "Opis.h"
 #include "PunktyWykresu.h"
+#include "Rozklad.h"
 #include "SeriaWykresu.h"
+#include "StanObliczen.h"
 #include "StronaOdtwarzania.h"
 #include "StronaZapisu.h"
 #include "WykresySymulacji.h"
@@ -26,12 +28,12 @@ constexpr int StopienDomyslny = 4;
 
 StronyWynikow::StronyWynikow(Obliczenia& obliczenia, Dialogi& dialogi, QWidget* rodzic)
     : QTabWidget(rodzic), obliczenia_(obliczenia) {
-    Odtwarzanie = new StronaOdtwarzania(obliczenia);
-    Zapis = new StronaZapisu(dialogi);
+    odtwarzanie_ = new StronaOdtwarzania(obliczenia);
+    zapis_ = new StronaZapisu(dialogi);
     addTab(ZbudujStroneCiepla(),
            QStringLiteral("Ciepło właściwe i temperatura przejścia fazowego"));
-    addTab(Odtwarzanie, QStringLiteral("Liczba par AB i parametr Sigma"));
-    addTab(Zapis, QStringLiteral("Wyniki"));
+    addTab(odtwarzanie_, QStringLiteral("Liczba par AB i parametr Sigma"));
+    addTab(zapis_, QStringLiteral("Wyniki"));
     // The three page names fit side by side only in a smaller type.
     QFont czcionkaZakladek = tabBar()->font();
     czcionkaZakladek.setPixelSize(11);
@@ -49,48 +51,77 @@ QWidget* StronyWynikow::ZbudujStroneCiepla() {
     auto* strona = new QWidget;
     Opisz(strona, QStringLiteral("Ciepło właściwe i temperatura przejścia fazowego"), {}, Kontekst);
     cieplo_ = new QGroupBox(strona);
-    cieplo_->setGeometry(0, 0, 426, 376);
+    cieplo_->setObjectName(QStringLiteral("GBCieploWlasciwe"));
     cieplo_->setAccessibleName(QStringLiteral("Wykresy ciepła właściwego"));
+    ZbudujDopasowanie(strona);
+    ZbudujParametry(strona);
+    ZbudujPrzejscie(strona);
+    Rozmiesc(strona, {
+                         {"GBCieploWlasciwe", {0, 0, 426, 376}},
+                         {"GBDopasowanieWielomianem", {430, 0, 152, 76}},
+                         {"CBStopienWielomianu", {8, 18, 130, 20}},
+                         {"LStopnia", {8, 46, 56, 20}},
+                         {"SEStopienWielomianu", {66, 44, 60, 24}},
+                         {"GBParametrySymulacji", {430, 80, 152, 124}},
+                         {"LWynikiLambdaPodpis", {6, 18, 92, 16}},
+                         {"LWynikiLambda", {98, 18, 52, 16}},
+                         {"LWynikiLambdaKoncowaPodpis", {6, 35, 92, 16}},
+                         {"LWynikiLambdaKoncowa", {98, 35, 52, 16}},
+                         {"LWynikiKrokPodpis", {6, 52, 92, 16}},
+                         {"LWynikiKrok", {98, 52, 52, 16}},
+                         {"LWynikiKonceentracjaPodpis", {6, 69, 92, 16}},
+                         {"LWynikiKonceentracja", {98, 69, 52, 16}},
+                         {"LWynikiLiczAtWSieciPodpis", {6, 86, 92, 16}},
+                         {"LWynikiLiczAtWSieci", {98, 86, 52, 16}},
+                         {"LWynikiLiczbaIteracjiPodpis", {6, 103, 92, 16}},
+                         {"LWynikiLiczbaIteracji", {98, 103, 52, 16}},
+                         {"GBPrzejscieFazowe", {430, 208, 152, 168}},
+                         {"LLambdaTcPodpis", {8, 18, 140, 34}},
+                         {"LWynikiLambdaTc", {8, 54, 140, 22}},
+                         {"LCvkNTcPodpis", {8, 86, 140, 34}},
+                         {"LWynikiTempTc", {8, 122, 140, 22}},
+                     });
+    return strona;
+}
 
-    GBDopasowanieWielomianem = new QGroupBox(QStringLiteral("Dopasowanie wielom."), strona);
-    GBDopasowanieWielomianem->setGeometry(430, 0, 152, 76);
+void StronyWynikow::ZbudujDopasowanie(QWidget* strona) {
+    GBDopasowanieWielomianem =
+        Grupa(strona, "GBDopasowanieWielomianem", QStringLiteral("Dopasowanie wielom."));
     CBStopienWielomianu = new QCheckBox(QStringLiteral("włącz"), GBDopasowanieWielomianem);
-    CBStopienWielomianu->setGeometry(8, 18, 130, 20);
+    CBStopienWielomianu->setObjectName(QStringLiteral("CBStopienWielomianu"));
     Opisz(CBStopienWielomianu, QStringLiteral("Dopasowanie wielomianem, włącz"),
           QStringLiteral("Pozwala wybrać stopień wielomianu dopasowania..."), Kontekst);
-    Label10 = Etykieta(GBDopasowanieWielomianem, QStringLiteral("stopnia:"), QRect(8, 46, 56, 20));
+    QLabel* stopnia = Etykieta(GBDopasowanieWielomianem, "LStopnia", QStringLiteral("stopnia:"));
     SEStopienWielomianu = new QSpinBox(GBDopasowanieWielomianem);
-    SEStopienWielomianu->setGeometry(66, 44, 60, 24);
+    SEStopienWielomianu->setObjectName(QStringLiteral("SEStopienWielomianu"));
     SEStopienWielomianu->setRange(ZakresStopnia.Min, ZakresStopnia.Max);
     SEStopienWielomianu->setValue(StopienDomyslny);
     SEStopienWielomianu->setEnabled(false);
-    Label10->setBuddy(SEStopienWielomianu);
+    stopnia->setBuddy(SEStopienWielomianu);
     Opisz(SEStopienWielomianu, QStringLiteral("stopnia:"),
           QStringLiteral("Stopień wielomianu dopasowanego do wartości sigma..."), Kontekst);
+}
 
-    auto* parametry = new QGroupBox(QStringLiteral(" Parametry symulacji "), strona);
-    parametry->setGeometry(430, 80, 152, 124);
-    LWynikiLambda = Wiersz(parametry, QStringLiteral("Lambda pocz.:"), QRect(6, 18, 92, 16),
-                           QRect(98, 18, 52, 16));
-    LWynikiLambdaKoncowa = Wiersz(parametry, QStringLiteral("Lambda końc.:"), QRect(6, 35, 92, 16),
-                                  QRect(98, 35, 52, 16));
-    LWynikiKrok =
-        Wiersz(parametry, QStringLiteral("Krok:"), QRect(6, 52, 92, 16), QRect(98, 52, 52, 16));
-    LWynikiKonceentracja = Wiersz(parametry, QStringLiteral("Koncentracja:"), QRect(6, 69, 92, 16),
-                                  QRect(98, 69, 52, 16));
-    LWynikiLiczAtWSieci = Wiersz(parametry, QStringLiteral("Ilość atomów:"), QRect(6, 86, 92, 16),
-                                 QRect(98, 86, 52, 16));
-    LWynikiLiczbaIteracji = Wiersz(parametry, QStringLiteral("Iteracje:"), QRect(6, 103, 92, 16),
-                                   QRect(98, 103, 52, 16));
+void StronyWynikow::ZbudujParametry(QWidget* strona) {
+    auto* parametry =
+        Grupa(strona, "GBParametrySymulacji", QStringLiteral(" Parametry symulacji "));
+    LWynikiLambda = Wiersz(parametry, "LWynikiLambda", QStringLiteral("Lambda pocz.:"));
+    LWynikiLambdaKoncowa =
+        Wiersz(parametry, "LWynikiLambdaKoncowa", QStringLiteral("Lambda końc.:"));
+    LWynikiKrok = Wiersz(parametry, "LWynikiKrok", QStringLiteral("Krok:"));
+    LWynikiKonceentracja =
+        Wiersz(parametry, "LWynikiKonceentracja", QStringLiteral("Koncentracja:"));
+    LWynikiLiczAtWSieci = Wiersz(parametry, "LWynikiLiczAtWSieci", QStringLiteral("Ilość atomów:"));
+    LWynikiLiczbaIteracji = Wiersz(parametry, "LWynikiLiczbaIteracji", QStringLiteral("Iteracje:"));
+}
 
-    auto* przejscie = new QGroupBox(QStringLiteral(" Przejście fazowe "), strona);
-    przejscie->setGeometry(430, 208, 152, 168);
-    const QString lambdaTc = QStringLiteral("Lambda (dla temp.\nprzejścia fazowego):");
-    Etykieta(przejscie, lambdaTc, QRect(8, 18, 140, 34));
-    LWynikiLambdaTc = Etykieta(przejscie, QString(), QRect(8, 54, 140, 22));
-    const QString cvkNTc = QStringLiteral("Ciepło właściwe\nCv/kN:");
-    Etykieta(przejscie, cvkNTc, QRect(8, 86, 140, 34));
-    LWynikiTempTc = Etykieta(przejscie, QString(), QRect(8, 122, 140, 22));
+void StronyWynikow::ZbudujPrzejscie(QWidget* strona) {
+    auto* przejscie = Grupa(strona, "GBPrzejscieFazowe", QStringLiteral(" Przejście fazowe "));
+    Etykieta(przejscie, "LLambdaTcPodpis",
+             QStringLiteral("Lambda (dla temp.\nprzejścia fazowego):"));
+    LWynikiLambdaTc = Etykieta(przejscie, "LWynikiLambdaTc", QString());
+    Etykieta(przejscie, "LCvkNTcPodpis", QStringLiteral("Ciepło właściwe\nCv/kN:"));
+    LWynikiTempTc = Etykieta(przejscie, "LWynikiTempTc", QString());
     for (QLabel* wartosc : {LWynikiLambdaTc, LWynikiTempTc}) {
         QFont czcionka = wartosc->font();
         czcionka.setBold(true);
@@ -100,12 +131,56 @@ QWidget* StronyWynikow::ZbudujStroneCiepla() {
     }
     Opisz(LWynikiLambdaTc, QStringLiteral("Lambda dla temperatury przejścia fazowego"));
     Opisz(LWynikiTempTc, QStringLiteral("Ciepło właściwe Cv/kN przy przejściu fazowym"));
-    return strona;
+}
+
+QWidget* StronyWynikow::MiejsceHistogramow() const {
+    return odtwarzanie_->MiejsceHistogramow();
+}
+
+QWidget* StronyWynikow::MiejsceHistoriiSigmy() const {
+    return odtwarzanie_->MiejsceHistoriiSigmy();
+}
+
+void StronyWynikow::UstawDlaSieci(RodzajSieci rodzaj, bool dopasowanieWielomianem) {
+    GBDopasowanieWielomianem->setVisible(dopasowanieWielomianem);
+    zapis_->UstawRodzaj(rodzaj);
+}
+
+void StronyWynikow::PokazParametry(const StanObliczen& stan) {
+    LWynikiLambda->setText(FormatOgolny(stan.Lambda));
+    LWynikiLambdaKoncowa->setText(FormatOgolny(stan.LambdaKoncowa));
+    LWynikiKrok->setText(FormatOgolny(stan.Krok));
+    LWynikiKonceentracja->setText(FormatOgolny(stan.Koncentracja));
+    LWynikiLiczAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
+    LWynikiLiczbaIteracji->setText(FormatOgolny(stan.MaxIloscCykli));
+}
+
+void StronyWynikow::PrzygotujOdtwarzanie(const StanObliczen& stan) {
+    odtwarzanie_->UstawPrzyrostCyklu(stan.PrzedzialCzasowy);
+    odtwarzanie_->UstawMaksimumCyklu(stan.MaxIloscCykli);
+    odtwarzanie_->UstawLiczbeSerii(stan.LiczbaSerii);
+}
+
+void StronyWynikow::Wejdz(int liczbaSerii) {
+    setCurrentIndex(0);
+    odtwarzanie_->UstawLiczbeSerii(liczbaSerii);
+    odtwarzanie_->PokazPierwszyCykl();
+    ObliczWyniki();
+}
+
+void StronyWynikow::PrzejdzDoZapisu() {
+    zapis_->ZaznaczEksport();
+    setCurrentIndex(2);
+    zapis_->UstawFokus();
+}
+
+void StronyWynikow::ZatrzymajPokaz() {
+    odtwarzanie_->ZatrzymajPokaz();
 }
 
 void StronyWynikow::UstawWykresy(WykresySymulacji* wykresy) {
     wykresy_ = wykresy;
-    Odtwarzanie->UstawWykresy(wykresy);
+    odtwarzanie_->UstawWykresy(wykresy);
 }
 
 void StronyWynikow::ObliczWyniki() {
@@ -121,10 +196,10 @@ void StronyWynikow::ObliczWyniki() {
     wykresy_->Series9->DodajPunkty(PunktyWykresu(wyniki.Series9));
     wykresy_->Series10->DodajPunkty(PunktyWykresu(wyniki.Series10));
     wykresy_->Series5->DodajPunkty(PunktyWykresu(wyniki.Series5));
-    Zapis->PokazTeksty(wyniki);
-    LWynikiLambdaTc->setText(Zapis->ELambdaTc->text());
+    zapis_->PokazTeksty(wyniki);
+    LWynikiLambdaTc->setText(zapis_->LambdaTc());
     if (wyniki.UstawCvkNTc) {
-        LWynikiTempTc->setText(Zapis->ECvkNTc->text());
+        LWynikiTempTc->setText(zapis_->CvkNTc());
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RodzajSieci.h"
+
 #include <QTabWidget>
 
 class Dialogi;
@@ -11,6 +13,7 @@ class QSpinBox;
 class StronaOdtwarzania;
 class StronaZapisu;
 class WykresySymulacji;
+struct StanObliczen;
 
 // The notebook TNWyniki of the results stage: page 0 "Ciepło właściwe i
 // temperatura przejścia fazowego" (sigma against lambda with its fitted
@@ -21,22 +24,52 @@ class StronyWynikow : public QTabWidget {
 public:
     StronyWynikow(Obliczenia& obliczenia, Dialogi& dialogi, QWidget* rodzic = nullptr);
 
-    // Where the chart set places ChartSigmaLambda and ChartCvkNLambda.
+    // Where the chart set places ChartSigmaLambda and ChartCvkNLambda, the
+    // two histograms and the sigma history of the replay.
     QWidget* MiejsceCieplaWlasciwego() const { return cieplo_; }
+    QWidget* MiejsceHistogramow() const;
+    QWidget* MiejsceHistoriiSigmy() const;
     void UstawWykresy(WykresySymulacji* wykresy);
+
+    // A freshly set-up lattice kind: the file name the save proposes, and the
+    // group of the polynomial's degree where the settings ask for it.
+    void UstawDlaSieci(RodzajSieci rodzaj, bool dopasowanieWielomianem);
+    // The prepared run: its parameters in the panel, the replay's steps.
+    void PokazParametry(const StanObliczen& stan);
+    void PrzygotujOdtwarzanie(const StanObliczen& stan);
+    // Entering the stage after a finished series of `liczbaSerii` series:
+    // the first page, the replay at the first cycle, the results computed.
+    void Wejdz(int liczbaSerii);
+    // The forward button in the stage: every export choice checked, the save
+    // page in front with the keyboard on its button.
+    void PrzejdzDoZapisu();
+    // Stops a running show (the stage is left).
+    void ZatrzymajPokaz();
 
     // Fills the charts, memos, edits and labels from the results of the
     // series run; draws the transition's random offset anew.
     void ObliczWyniki();
+
+signals:
+    // The results were computed: the window shows its results icon.
+    void WynikiObliczone();
+
+private:
+    QWidget* ZbudujStroneCiepla();
+    void ZbudujDopasowanie(QWidget* strona);
+    void ZbudujParametry(QWidget* strona);
+    void ZbudujPrzejscie(QWidget* strona);
     void SEStopienWielomianuChange();
     void CBStopienWielomianuClick();
 
-    StronaOdtwarzania* Odtwarzanie;
-    StronaZapisu* Zapis;
+    Obliczenia& obliczenia_;
+    WykresySymulacji* wykresy_ = nullptr;
+    QWidget* cieplo_ = nullptr;
+    StronaOdtwarzania* odtwarzanie_;
+    StronaZapisu* zapis_;
 
     QGroupBox* GBDopasowanieWielomianem;
     QCheckBox* CBStopienWielomianu;
-    QLabel* Label10;
     QSpinBox* SEStopienWielomianu;
     QLabel* LWynikiLambda;
     QLabel* LWynikiLambdaKoncowa;
@@ -46,15 +79,4 @@ public:
     QLabel* LWynikiLiczbaIteracji;
     QLabel* LWynikiLambdaTc;
     QLabel* LWynikiTempTc;
-
-signals:
-    // The results were computed: the window shows its results icon.
-    void WynikiObliczone();
-
-private:
-    QWidget* ZbudujStroneCiepla();
-
-    Obliczenia& obliczenia_;
-    WykresySymulacji* wykresy_ = nullptr;
-    QWidget* cieplo_ = nullptr;
 };

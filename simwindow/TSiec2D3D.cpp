@@ -1,39 +1,33 @@
 #include "TSiec2D3D.h"
 
 #include "Dialogi.h"
+#include "Kontrolki.h"
+#include "MenuWykresu.h"
 #include "Obliczenia.h"
 #include "OknoPomocy.h"
-#include "MenuWykresu.h"
-#include "Kontrolki.h"
 #include "Opis.h"
 #include "PlikiProgramu.h"
 #include "PrzyciskPrzezroczysty.h"
+#include "Rozklad.h"
 #include "SterownikPrzebiegu.h"
 #include "StronaObliczen.h"
-#include "StronaOdtwarzania.h"
 #include "StronaUstawien.h"
-#include "StronaZapisu.h"
 #include "StronyWynikow.h"
-#include "SuwakZZaznaczeniem.h"
-#include "TRot3D.h"
 #include "TytulyOkna.h"
 #include "UstawieniaOkna.h"
-#include "WykresySymulacji.h"
 #include "Wykres.h"
+#include "WykresySymulacji.h"
 #include "ZegarDoby.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 constexpr int DomyslnaIloscAtomowNaOsi = 10;
@@ -41,22 +35,22 @@ constexpr int DomyslnaMaxIloscCykli = 100000;
 constexpr int ProgDuzejSieci = 5000;
 constexpr int MaxAtomowWidoku3D = 1000;
 
-const QString CaptionObliczenia = QStringLiteral("Obliczenia   ");
-const QString CaptionWyniki = QStringLiteral("Wyniki      ");
-const QString CaptionZapisz = QStringLiteral("Zapisz wyniki");
-
-void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne) {
-    for (QWidget* kontrolka : kontrolki) {
-        kontrolka->setVisible(widoczne);
-    }
-}
-
-// The caption colour a blink turns `kolor` into: `pierwszy` becomes `drugi`,
-// anything else `pierwszy`.
-void Mrugnij(PrzyciskPrzezroczysty* przycisk, const QColor& pierwszy, const QColor& drugi) {
-    if (przycisk->isEnabled()) {
-        przycisk->UstawKolorCzcionki(przycisk->KolorCzcionki() == pierwszy ? drugi : pierwszy);
-    }
+// The window's fixed layout: the picture strip, the panel with the three
+// notebooks stacked at one place and the button row, the status bar.
+void Rozmiesc(TSiec2D3D* okno) {
+    Rozmiesc(okno, {
+                       {"PasekObrazka", {0, 0, 151, 465}},
+                       {"PanelOkna", {150, 0, 600, 457}},
+                       {"TNUstawienia", {5, 5, 590, 408}},
+                       {"TNObliczenia", {5, 5, 590, 408}},
+                       {"TNWyniki", {5, 5, 590, 408}},
+                       {"TBPomoc", {16, 421, 89, 29}},
+                       {"BSiecNowe", {128, 421, 169, 29}},
+                       {"BSiecDalej", {309, 421, 156, 29}},
+                       {"PanelKonca", {488, 410, 108, 46}},
+                       {"BSiecZamknij", {4, 2, 100, 42}},
+                       {"PasekStanu", {0, 465, 752, 18}},
+                   });
 }
 } // namespace
 
@@ -69,13 +63,13 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
       ziarno_(ziarno ? std::move(ziarno) : std::make_unique<ZegarDoby>()),
       obliczenia_(std::make_unique<Obliczenia>(*ziarno_)) {
     Zbuduj();
-    Wykresy = std::make_unique<WykresySymulacji>(
+    Rozmiesc(this);
+    wykresy_ = std::make_unique<WykresySymulacji>(
         MiejscaWykresow{TNObliczenia->StronaWykresow(), TNWyniki->MiejsceCieplaWlasciwego(),
-                        TNWyniki->Odtwarzanie->MiejsceHistogramow(),
-                        TNWyniki->Odtwarzanie->MiejsceHistoriiSigmy()});
-    obliczenia_->UstawObserwatora(Wykresy.get());
+                        TNWyniki->MiejsceHistogramow(), TNWyniki->MiejsceHistoriiSigmy()});
+    obliczenia_->UstawObserwatora(wykresy_.get());
     DodajMenuWykresow();
-    TNWyniki->UstawWykresy(Wykresy.get());
+    TNWyniki->UstawWykresy(wykresy_.get());
     TNObliczenia->UstawRysowanie(obliczenia_->SiecAtomow(),
                                  [this] { return Ustawienia->WylaczonaGrafika(); });
 
@@ -84,32 +78,78 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
     otoczenie.BSiecDalej = BSiecDalej;
     otoczenie.BSiecZamknij = BSiecZamknij;
     otoczenie.WylaczonaGrafika = [this] { return Ustawienia->WylaczonaGrafika(); };
-    otoczenie.RysujSiec = [this] { TNObliczenia->RysujSiec(); };
-    otoczenie.UstawMaksimumCyklu = [this](int n) { TNWyniki->Odtwarzanie->UstawMaksimumCyklu(n); };
-    Przebieg = new SterownikPrzebiegu(*obliczenia_, *TNObliczenia, otoczenie, this);
+    przebieg_ = new SterownikPrzebiegu(*obliczenia_, *TNObliczenia, otoczenie, this);
+    Polacz();
+    FormCreate();
+}
 
+TSiec2D3D::~TSiec2D3D() {
+    obliczenia_->UstawObserwatora(nullptr);
+}
+
+void TSiec2D3D::Zbuduj() {
+    setFixedSize(752, 483);
+    Opisz(this, QStringLiteral("Symulacje"), {}, 3001);
+    auto* pasek = new QLabel(this);
+    pasek->setObjectName(QStringLiteral("PasekObrazka"));
+    pasek->setPixmap(QPixmap(QStringLiteral(":/okna/pasek.jpg")));
+    pasek->setScaledContents(true);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("PanelOkna"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    TNUstawienia = new QTabWidget(panel);
+    TNUstawienia->setObjectName(QStringLiteral("TNUstawienia"));
+    Ustawienia = new StronaUstawien;
+    TNUstawienia->addTab(Ustawienia, QStringLiteral("Ustawienia"));
+    Opisz(TNUstawienia, QStringLiteral("Ustawienia"), {}, 10000);
+    TNObliczenia = new StronaObliczen(panel);
+    TNObliczenia->setObjectName(QStringLiteral("TNObliczenia"));
+    TNWyniki = new StronyWynikow(*obliczenia_, dialogi_, panel);
+    TNWyniki->setObjectName(QStringLiteral("TNWyniki"));
+    ZbudujPrzyciski(panel);
+
+    PasekStanu = new QStatusBar(this);
+    PasekStanu->setObjectName(QStringLiteral("PasekStanu"));
+    PasekStanu->setSizeGripEnabled(false);
+    TimerDalej = new QTimer(this);
+    TimerDalej->setObjectName(QStringLiteral("TimerDalej"));
+    TimerDalej->setInterval(500);
+}
+
+void TSiec2D3D::ZbudujPrzyciski(QWidget* panel) {
+    TBPomoc =
+        Przycisk(panel, "TBPomoc", QStringLiteral("Pomoc"), QStringLiteral(":/okna/pomoc.png"),
+                 QStringLiteral("Otwiera pomoc programu..."), 3001);
+    BSiecNowe = Przycisk(panel, "BSiecNowe", QStringLiteral("Powtórz obliczenia"),
+                         QStringLiteral(":/okna/nowe.png"),
+                         QStringLiteral("Wraca do ustawień parametrów..."), 3001);
+    BSiecDalej = Przycisk(panel, "BSiecDalej", QStringLiteral("Obliczenia  "),
+                          QStringLiteral(":/okna/dalej.png"),
+                          QStringLiteral("Przechodzi do następnego etapu..."), 3001);
+    auto* panelKonca = new QFrame(panel);
+    panelKonca->setObjectName(QStringLiteral("PanelKonca"));
+    panelKonca->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    BSiecZamknij = Przycisk(panelKonca, "BSiecZamknij", QStringLiteral("Koniec"),
+                            QStringLiteral(":/okna/koniec.png"),
+                            QStringLiteral("Wraca do menu głównego..."), 3001);
+    BSiecNowe->setEnabled(false);
+}
+
+void TSiec2D3D::Polacz() {
     Ustawienia->UstawPokazGaugeSerii([this](bool pokaz) { TNObliczenia->PokazGaugeSerii(pokaz); });
     connect(BSiecDalej, &QAbstractButton::clicked, this, &TSiec2D3D::BSiecDalejClick);
     connect(BSiecNowe, &QAbstractButton::clicked, this, &TSiec2D3D::BSiecNoweClick);
     connect(BSiecZamknij, &QAbstractButton::clicked, this, &TSiec2D3D::BSiecZamknijClick);
     connect(TBPomoc, &QAbstractButton::clicked, this, &TSiec2D3D::TBPomocClick);
-    connect(TNObliczenia->TBLicz, &QAbstractButton::clicked, Przebieg,
-            &SterownikPrzebiegu::TBLiczClick);
-    connect(TNObliczenia->TBZatrzymaj, &QAbstractButton::clicked, Przebieg,
-            &SterownikPrzebiegu::TBZatrzymajClick);
     connect(TNWyniki, &StronyWynikow::WynikiObliczone, this,
-            [this] { UstawIkone(QStringLiteral(":/okna/ikona_wyniki.png")); });
+            [this] { setWindowIcon(QIcon(QLatin1String(OpisDlaEtapu(Etap::Wyniki).Ikona))); });
     // Five seconds into a run the charts page hides "Zatrzymaj"; Esc pauses
     // from anywhere in the window, so the keyboard never has to look for it.
     auto* zatrzymaj = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(zatrzymaj, &QShortcut::activated, this, [this] {
-        if (TNObliczenia->TBZatrzymaj->isEnabled()) {
-            TNObliczenia->TBZatrzymaj->click();
-        }
-    });
-    TimerDalej.setInterval(500);
-    connect(&TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
-    FormCreate();
+    connect(zatrzymaj, &QShortcut::activated, TNObliczenia, &StronaObliczen::NacisnijZatrzymaj);
+    connect(TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
 }
 
 // Every chart can be copied or saved as a picture; the folder of the last
@@ -119,61 +159,11 @@ void TSiec2D3D::DodajMenuWykresow() {
     const KatalogObrazow katalog{
         [klucz] { return CzytajUstawienie(klucz); },
         [klucz](const QString& folder) { ZapiszUstawienie(klucz, folder); }};
-    for (Wykres* wykres : {Wykresy->ChartEnergia, Wykresy->ChartSigmaSeria, Wykresy->ChartSigma,
-                           Wykresy->ChartLA, Wykresy->ChartSigmaLambda, Wykresy->ChartCvkNLambda,
-                           Wykresy->Chart5, Wykresy->Chart6, Wykresy->ChartSigma2}) {
+    for (Wykres* wykres : {wykresy_->ChartEnergia, wykresy_->ChartSigmaSeria, wykresy_->ChartSigma,
+                           wykresy_->ChartLA, wykresy_->ChartSigmaLambda, wykresy_->ChartCvkNLambda,
+                           wykresy_->Chart5, wykresy_->Chart6, wykresy_->ChartSigma2}) {
         new MenuWykresu(*wykres, dialogi_, katalog);
     }
-}
-
-TSiec2D3D::~TSiec2D3D() {
-    obliczenia_->UstawObserwatora(nullptr);
-}
-
-// The window's fixed layout: the picture strip, the panel with the three
-// notebooks stacked at one place and the button row, the status bar.
-void TSiec2D3D::Zbuduj() {
-    setFixedSize(752, 483);
-    Opisz(this, QStringLiteral("Symulacje"), {}, 3001);
-    PasekObrazka = new QLabel(this);
-    PasekObrazka->setGeometry(0, 0, 151, 465);
-    PasekObrazka->setPixmap(QPixmap(QStringLiteral(":/okna/pasek.jpg")));
-    PasekObrazka->setScaledContents(true);
-
-    auto* panel = new QFrame(this);
-    panel->setGeometry(150, 0, 600, 457);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-
-    TNUstawienia = new QTabWidget(panel);
-    Ustawienia = new StronaUstawien;
-    TNUstawienia->addTab(Ustawienia, QStringLiteral("Ustawienia"));
-    Opisz(TNUstawienia, QStringLiteral("Ustawienia"), {}, 10000);
-    TNObliczenia = new StronaObliczen(panel);
-    TNWyniki = new StronyWynikow(*obliczenia_, dialogi_, panel);
-    for (QTabWidget* notatnik : {TNUstawienia, static_cast<QTabWidget*>(TNObliczenia),
-                                 static_cast<QTabWidget*>(TNWyniki)}) {
-        notatnik->setGeometry(5, 5, 590, 408);
-    }
-
-    TBPomoc = Przycisk(panel, QStringLiteral("Pomoc"), QStringLiteral(":/okna/pomoc.png"),
-                       QRect(16, 421, 89, 29), QStringLiteral("Otwiera pomoc programu..."), 3001);
-    BSiecNowe =
-        Przycisk(panel, QStringLiteral("Powtórz obliczenia"), QStringLiteral(":/okna/nowe.png"),
-                 QRect(128, 421, 169, 29), QStringLiteral("Wraca do ustawień parametrów..."), 3001);
-    BSiecDalej = Przycisk(panel, QStringLiteral("Obliczenia  "), QStringLiteral(":/okna/dalej.png"),
-                          QRect(309, 421, 156, 29),
-                          QStringLiteral("Przechodzi do następnego etapu..."), 3001);
-    auto* panelKonca = new QFrame(panel);
-    panelKonca->setGeometry(488, 410, 108, 46);
-    panelKonca->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    BSiecZamknij =
-        Przycisk(panelKonca, QStringLiteral("Koniec"), QStringLiteral(":/okna/koniec.png"),
-                 QRect(4, 2, 100, 42), QStringLiteral("Wraca do menu głównego..."), 3001);
-    BSiecNowe->setEnabled(false);
-
-    PasekStanu = new QStatusBar(this);
-    PasekStanu->setGeometry(0, 465, 752, 18);
-    PasekStanu->setSizeGripEnabled(false);
 }
 
 void TSiec2D3D::FormCreate() {
@@ -202,7 +192,7 @@ void TSiec2D3D::closeEvent(QCloseEvent* zdarzenie) {
         zdarzenie->accept();
         return;
     }
-    if (!BSiecZamknij->isEnabled() || Przebieg->Trwa()) {
+    if (!BSiecZamknij->isEnabled() || przebieg_->Trwa()) {
         zdarzenie->ignore();
         return;
     }
@@ -210,87 +200,56 @@ void TSiec2D3D::closeEvent(QCloseEvent* zdarzenie) {
     zdarzenie->accept();
 }
 
-void TSiec2D3D::UstawTytul(const QString& etap) {
-    setWindowTitle(TytulOkna(rodzajSieci_, etap));
-}
-
-void TSiec2D3D::UstawIkone(const QString& obrazek) {
-    setWindowIcon(QIcon(obrazek));
-}
-
-void TSiec2D3D::PokazEtap(QWidget* notebook) {
-    for (QWidget* etap : {static_cast<QWidget*>(TNUstawienia), static_cast<QWidget*>(TNObliczenia),
-                          static_cast<QWidget*>(TNWyniki)}) {
-        etap->setVisible(etap == notebook);
+void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
+    etap_ = etap;
+    const OpisEtapu& opis = OpisDlaEtapu(etap);
+    setWindowIcon(QIcon(QLatin1String(opis.Ikona)));
+    if (rodzaj_) {
+        setWindowTitle(TytulOkna(*rodzaj_, QString::fromUtf8(opis.Tytul)));
     }
+    TNUstawienia->setVisible(etap == Etap::Ustawienia);
+    TNObliczenia->setVisible(etap == Etap::Obliczenia);
+    TNWyniki->setVisible(etap == Etap::Wyniki);
+    BSiecDalej->setText(QString::fromUtf8(opis.NapisDalej));
+    BSiecDalej->setEnabled(opis.DalejDostepny);
+    BSiecNowe->setEnabled(opis.NoweDostepne);
 }
 
-void TSiec2D3D::UstawSiec(const QString& rodzaj) {
-    Przebieg->ZerujLicznikZakladki();
-    TNWyniki->GBDopasowanieWielomianem->setVisible(
-        CzytajUstawienie(QStringLiteral("DopasowanieWielomianem")) == QLatin1String("Tak"));
+void TSiec2D3D::UstawSiec(const QString& klucz) {
+    UstawRodzaj(RodzajZKlucza(klucz.toStdString()).value_or(RodzajSieci::Kwadratowa));
+}
 
-    UstawIkone(QStringLiteral(":/okna/ikona_ustawienia.png"));
-    rodzajSieci_ = rodzaj.left(20);
-    Ustawienia->UstawRodzaj(rodzajSieci_);
-    TNWyniki->Zapis->UstawRodzaj(rodzajSieci_);
-    UstawTytul(QStringLiteral("Ustawienia"));
-
+void TSiec2D3D::UstawRodzaj(RodzajSieci rodzaj) {
+    przebieg_->ZerujLicznikZakladki();
+    rodzaj_ = rodzaj;
+    TNWyniki->UstawDlaSieci(*rodzaj_, CzytajUstawienie(QStringLiteral("DopasowanieWielomianem")) ==
+                                          QLatin1String("Tak"));
     TNObliczenia->UstawAnimacje(ZnajdzPlikProgramu(QStringLiteral("Dane/anim.dat")));
-    Ustawienia->UstawOsie(DomyslnaIloscAtomowNaOsi);
     obliczenia_->UstawSiec();
-    Ustawienia->UstawTrackbaryDomyslne(DomyslnaMaxIloscCykli);
-    TNObliczenia->TBOsZ->setValue(0);
-    Wykresy->WyczyscSerie();
-    Ustawienia->PokazOsZ(rodzajSieci_ == QLatin1String("3DR"));
-    TNObliczenia->ZerujGauge();
-
-    PokazEtap(TNUstawienia);
-    TNObliczenia->setCurrentIndex(0);
+    wykresy_->WyczyscSerie();
+    TNObliczenia->UstawDomyslne();
     TNWyniki->setCurrentIndex(0);
-    TNObliczenia->P2D->show();
-    TNObliczenia->P3D->hide();
-    TNObliczenia->PSeriaObliczen->hide();
-    TNObliczenia->UlozPostep(true);
-    TNObliczenia->RBWidok2D->setChecked(true);
-    TNObliczenia->RotSiec3D->ClearPoints();
-    Pokaz({TNObliczenia->LTrwajaObliczenia, TNObliczenia->LProszeCzekac}, false);
-
-    TimerDalej.start();
-    BSiecDalej->setEnabled(true);
-    BSiecDalej->setText(CaptionObliczenia);
-    Ustawienia->UstawWyboryDomyslne();
-    Ustawienia->OdswiezParametry();
-    TNObliczenia->TBLicz->setEnabled(false);
-    Ustawienia->RBSeriaSymulacji->setFocus();
+    PrzejdzDoEtapu(Etap::Ustawienia);
+    TimerDalej->start();
+    Ustawienia->UstawDomyslne(*rodzaj_, DomyslnaIloscAtomowNaOsi, DomyslnaMaxIloscCykli);
+    Ustawienia->UstawFokus();
 }
 
 void TSiec2D3D::BSiecDalejClick() {
-    if (!TNUstawienia->isHidden()) {
-        PokazEtap(TNObliczenia);
-        TNObliczenia->TBLicz->setEnabled(true);
-        BSiecNowe->setEnabled(true);
-        BSiecDalej->setEnabled(false);
-        BSiecDalej->setText(CaptionWyniki);
+    switch (etap_) {
+    case Etap::Ustawienia:
+        PrzejdzDoEtapu(Etap::Obliczenia);
         PrzygotujObliczenia();
-        TNObliczenia->TBLicz->setFocus();
-    } else if (!TNObliczenia->isHidden()) {
-        UstawIkone(QStringLiteral(":/okna/ikona_wyniki.png"));
-        UstawTytul(QStringLiteral("Wyniki"));
-        TNWyniki->setCurrentIndex(0);
-        PokazEtap(TNWyniki);
-        BSiecDalej->setEnabled(true);
-        BSiecDalej->setText(CaptionZapisz);
-        StronaOdtwarzania& odtwarzanie = *TNWyniki->Odtwarzanie;
-        odtwarzanie.TBNrSerii->setMaximum(obliczenia_->Stan().NrSerii);
-        odtwarzanie.SENrCyklu->setValue(0);
-        odtwarzanie.PokazCykl();
-        TNWyniki->ObliczWyniki();
-    } else {
-        TNWyniki->Zapis->ZaznaczEksport();
+        TNObliczenia->FokusNaLicz();
+        break;
+    case Etap::Obliczenia:
+        PrzejdzDoEtapu(Etap::Wyniki);
+        TNWyniki->Wejdz(obliczenia_->Stan().NrSerii);
+        break;
+    case Etap::Wyniki:
         BSiecDalej->setEnabled(false);
-        TNWyniki->setCurrentIndex(2);
-        TNWyniki->Zapis->BZapiszWyniki->setFocus();
+        TNWyniki->PrzejdzDoZapisu();
+        break;
     }
 }
 
@@ -298,37 +257,24 @@ void TSiec2D3D::BSiecNoweClick() {
     const Odpowiedz odpowiedz = dialogi_.Zapytaj(
         this, QStringLiteral("Czy przywrócić ustawienia domyślne wszystkich parametrów ?"),
         QStringLiteral("Fazolab"), Przyciski::TakNie);
-    TNWyniki->Odtwarzanie->ZatrzymajPokaz();
+    TNWyniki->ZatrzymajPokaz();
     if (odpowiedz == Odpowiedz::Tak) {
-        UstawSiec(rodzajSieci_);
+        UstawRodzaj(rodzaj_.value_or(RodzajSieci::Kwadratowa));
     } else {
-        UstawIkone(QStringLiteral(":/okna/ikona_ustawienia.png"));
-        UstawTytul(QStringLiteral("Ustawienia"));
         obliczenia_->ZerujSymulacje();
-        TNObliczenia->setCurrentIndex(0);
-        BSiecDalej->setEnabled(true);
-        PokazEtap(TNUstawienia);
-        Wykresy->Series13->Wyczysc();
+        wykresy_->Series13->Wyczysc();
+        PrzejdzDoEtapu(Etap::Ustawienia);
     }
     Ustawienia->UstawWylaczonaGrafike(false);
-    BSiecNowe->setEnabled(false);
-    BSiecDalej->setText(CaptionObliczenia);
-    TNObliczenia->TBLicz->setEnabled(false);
-    TNObliczenia->ZerujGauge();
-    TNObliczenia->setCurrentIndex(0);
-    Przebieg->ZerujLicznikZakladki();
-    TNObliczenia->RBWidok2D->setChecked(true);
-    TNObliczenia->P2D->show();
-    Pokaz({TNObliczenia->P3D, TNObliczenia->PSeriaObliczen, TNObliczenia->LTrwajaObliczenia,
-           TNObliczenia->LProszeCzekac},
-          false);
-    Ustawienia->RBSeriaSymulacji->setFocus();
+    TNObliczenia->ZerujDlaNowegoPrzebiegu();
+    przebieg_->ZerujLicznikZakladki();
+    Ustawienia->UstawFokus();
 }
 
 void TSiec2D3D::BSiecZamknijClick() {
-    Przebieg->Zatrzymaj();
-    TNWyniki->Odtwarzanie->ZatrzymajPokaz();
-    rodzajSieci_.clear();
+    przebieg_->Zatrzymaj();
+    TNWyniki->ZatrzymajPokaz();
+    rodzaj_.reset();
     BSiecNowe->setEnabled(false);
     BSiecDalej->setEnabled(false);
     if (menu_) {
@@ -351,80 +297,44 @@ void TSiec2D3D::TBPomocClick() {
 void TSiec2D3D::TimerDalejTimer() {
     Mrugnij(BSiecDalej, Qt::black, Qt::red);
     Mrugnij(BSiecNowe, Qt::black, Qt::red);
-    Mrugnij(TNObliczenia->TBLicz, QColor(0, 128, 0), Qt::yellow);
-    Mrugnij(TNObliczenia->TBZatrzymaj, QColor(128, 0, 0), Qt::red);
+    TNObliczenia->Mrugnij();
 }
 
 void TSiec2D3D::PrzygotujObliczenia() {
-    UstawIkone(QStringLiteral(":/okna/ikona_obliczenia.png"));
-    UstawTytul(QStringLiteral("Obliczenia"));
-    Ustawienia->OdswiezParametry();
+    Ustawienia->PokazDlaObliczen();
+    const ParametrySymulacji parametry = Ustawienia->Parametry();
+    const int atomy = IloscAtomow(parametry);
+    const bool szescienna = !JestPlaska(parametry.Rodzaj);
+    TNObliczenia->UstawWidoki(szescienna, szescienna && atomy <= MaxAtomowWidoku3D);
 
-    StronaUstawien& u = *Ustawienia;
-    StronaObliczen& o = *TNObliczenia;
-    const bool szescienna = rodzajSieci_ == QLatin1String("3DR");
-    Pokaz({u.SEIloscAtomowOsZ, u.LOsZ, o.TBOsZ}, szescienna);
-    const ParametrySymulacji parametry = u.Parametry();
-    u.LIloscAtomowWSieci->setText(QString::number(u.IloscAtomowWSieci()));
-    // The refresh above has set the step's maximum.
-    u.TBKrok->setEnabled(u.TBKrok->maximum() != 1);
-    o.RBWidok3D->setEnabled(szescienna && u.IloscAtomowWSieci() <= MaxAtomowWidoku3D);
-
-    if (!u.WylaczonaGrafika() && u.IloscAtomowWSieci() >= ProgDuzejSieci) {
+    if (!Ustawienia->WylaczonaGrafika() && atomy >= ProgDuzejSieci) {
         const Odpowiedz odpowiedz =
             dialogi_.Zapytaj(this,
                              QStringLiteral("Im większa ilość atomów do wyświetlenia w sieci,\n\r"
                                             "tym wolniej będą prowadzone obliczenia.\n\r"
                                             "Czy wyłączyć wyświetlanie sieci ?"),
                              QStringLiteral("Fazolab"), Przyciski::TakNie);
-        u.UstawWylaczonaGrafike(odpowiedz == Odpowiedz::Tak);
+        Ustawienia->UstawWylaczonaGrafike(odpowiedz == Odpowiedz::Tak);
     }
 
-    Wykresy->UstawZakresyOsi(parametry.Tryb, parametry.MaxIloscCykli, u.IloscAtomowWSieci());
-    o.TBLicz->setEnabled(true);
-
-    const bool wylaczona = u.WylaczonaGrafika();
-    if (!parametry.Seria) {
-        o.UlozPostep(false);
-        o.PokazGaugeSerii(false);
-        o.P2D->show();
-        Pokaz({o.P3D, o.PSeriaObliczen}, false);
-        Pokaz({o.GBSposobWyswietlaniaSieci, o.CBAtomySasiadujace, o.RBWidok2D, o.RBWidok3D,
-               o.PPlaszczyzna},
-              true);
-        Wykresy->ChartEnergia->show();
-        Wykresy->ChartSigmaSeria->hide();
-    } else {
-        o.UlozPostep(true);
-        o.PokazGaugeSerii(true);
-        Wykresy->ChartEnergia->hide();
-        Wykresy->ChartSigmaSeria->show();
-        o.PSeriaObliczen->setVisible(wylaczona);
-        Pokaz({o.GBSposobWyswietlaniaSieci, o.P2D, o.CBAtomySasiadujace}, !wylaczona);
-        if (wylaczona) {
-            Pokaz({o.P3D, o.TBOsZ}, false);
-        }
-    }
+    wykresy_->UstawZakresyOsi(parametry.Tryb, parametry.MaxIloscCykli, atomy);
+    TNObliczenia->UlozDlaPrzebiegu(parametry.Seria, Ustawienia->WylaczonaGrafika());
+    wykresy_->ChartEnergia->setVisible(!parametry.Seria);
+    wykresy_->ChartSigmaSeria->setVisible(parametry.Seria);
 
     // The engine forms the run state, the number of series and the gauges'
     // maxima; the window shows them.
     obliczenia_->PrzygotujObliczenia(parametry);
+    PokazPrzygotowanyPrzebieg();
+}
+
+void TSiec2D3D::PokazPrzygotowanyPrzebieg() {
     const StanObliczen& stan = obliczenia_->Stan();
     const PostepObliczen& postep = obliczenia_->Postep();
-    o.UstawMaksimaGauge(postep.PojedynczaSymulacjaMax, postep.SeriaSymulacjiMax);
-    TNWyniki->Odtwarzanie->UstawPrzyrostCyklu(stan.PrzedzialCzasowy);
-    TNWyniki->Odtwarzanie->TBNrSerii->setMaximum(stan.LiczbaSerii);
-    o.LObliczeniaLambda->setText(FormatOgolny(stan.Lambda));
-    o.LObliczeniaKoncentracja->setText(FormatOgolny(stan.Koncentracja));
-    o.LObliczeniaIlAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
-    o.LObliczeniaLiczbaIteracji->setText(FormatOgolny(stan.MaxIloscCykli));
-    TNWyniki->LWynikiLambda->setText(FormatOgolny(stan.Lambda));
-    TNWyniki->LWynikiLambdaKoncowa->setText(FormatOgolny(stan.LambdaKoncowa));
-    TNWyniki->LWynikiKrok->setText(FormatOgolny(stan.Krok));
-    TNWyniki->LWynikiKonceentracja->setText(FormatOgolny(stan.Koncentracja));
-    TNWyniki->LWynikiLiczAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
-    TNWyniki->LWynikiLiczbaIteracji->setText(FormatOgolny(stan.MaxIloscCykli));
-
+    TNObliczenia->UstawMaksimaGauge(postep.PojedynczaSymulacjaMax, postep.SeriaSymulacjiMax);
+    TNObliczenia->PokazStan(stan);
+    TNWyniki->PrzygotujOdtwarzanie(stan);
+    TNWyniki->PokazParametry(stan);
     TNObliczenia->NoweTlo();
     TNObliczenia->RysujSiec();
 }

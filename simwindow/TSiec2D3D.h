@@ -1,20 +1,22 @@
 #pragma once
 
+#include "Etap.h"
+#include "RodzajSieci.h"
 #include "ZrodloZiarna.h"
 
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class Dialogi;
 class Obliczenia;
 class OknoPomocy;
 class PrzyciskPrzezroczysty;
-class QLabel;
 class QStatusBar;
 class QTabWidget;
+class QTimer;
 class StronaObliczen;
 class StronaUstawien;
 class StronyWynikow;
@@ -26,7 +28,8 @@ class WykresySymulacji;
 // settings (TNUstawienia), computation (TNObliczenia) and results (TNWyniki).
 // It owns the engine for the life of the program and talks to it through the
 // engine's API; the samples reach the charts through the chart set, which is
-// the engine's observer.
+// the engine's observer. The window coordinates: each page keeps its controls
+// and offers what the stages need of it.
 class TSiec2D3D : public QWidget {
     Q_OBJECT
 public:
@@ -36,9 +39,10 @@ public:
               std::unique_ptr<ZrodloZiarna> ziarno = {});
     ~TSiec2D3D() override;
 
-    // Sets the window up for a lattice kind ("3DR", "2DKwadrat", "2DTrojkat",
-    // "2DHeksagonalna") with every default.
-    void UstawSiec(const QString& rodzaj);
+    // Sets the window up for a lattice kind by its key ("3DR", "2DKwadrat",
+    // "2DTrojkat", "2DHeksagonalna"; an unknown key gives the square lattice)
+    // with every default.
+    void UstawSiec(const QString& klucz);
 
     void BSiecDalejClick();
     void BSiecNoweClick();
@@ -46,10 +50,40 @@ public:
     void TBPomocClick();
     void TimerDalejTimer();
 
-    const QString& RodzajSieci() const { return rodzajSieci_; }
+    // The lattice kind set up, none after "Koniec".
+    std::optional<RodzajSieci> Rodzaj() const { return rodzaj_; }
+    Etap AktualnyEtap() const { return etap_; }
     const Obliczenia& Silnik() const { return *obliczenia_; }
+    WykresySymulacji& Wykresy() { return *wykresy_; }
+    SterownikPrzebiegu& Przebieg() { return *przebieg_; }
 
-    QLabel* PasekObrazka;
+protected:
+    bool event(QEvent* zdarzenie) override;
+    void closeEvent(QCloseEvent* zdarzenie) override;
+
+private:
+    // The key turned into the lattice kind once; everything after uses the kind.
+    void UstawRodzaj(RodzajSieci rodzaj);
+    void Zbuduj();
+    void ZbudujPrzyciski(QWidget* panel);
+    void Polacz();
+    void DodajMenuWykresow();
+    void FormCreate();
+    // Enters a stage: icon, caption, its notebook alone, the button row.
+    void PrzejdzDoEtapu(Etap etap);
+    void PrzygotujObliczenia();
+    void PokazPrzygotowanyPrzebieg();
+
+    Dialogi& dialogi_;
+    QWidget* menu_;
+    std::unique_ptr<ZrodloZiarna> ziarno_;
+    std::unique_ptr<Obliczenia> obliczenia_;
+    std::unique_ptr<OknoPomocy> pomoc_;
+    std::unique_ptr<WykresySymulacji> wykresy_;
+    QString plikPomocy_;
+    std::optional<RodzajSieci> rodzaj_;
+    Etap etap_ = Etap::Ustawienia;
+
     QTabWidget* TNUstawienia;
     StronaUstawien* Ustawienia;
     StronaObliczen* TNObliczenia;
@@ -59,28 +93,6 @@ public:
     PrzyciskPrzezroczysty* BSiecDalej;
     PrzyciskPrzezroczysty* BSiecZamknij;
     QStatusBar* PasekStanu;
-    QTimer TimerDalej;
-    std::unique_ptr<WykresySymulacji> Wykresy;
-    SterownikPrzebiegu* Przebieg;
-
-protected:
-    bool event(QEvent* zdarzenie) override;
-    void closeEvent(QCloseEvent* zdarzenie) override;
-
-private:
-    void Zbuduj();
-    void DodajMenuWykresow();
-    void FormCreate();
-    void PrzygotujObliczenia();
-    void UstawTytul(const QString& etap);
-    void UstawIkone(const QString& obrazek);
-    void PokazEtap(QWidget* notebook);
-
-    Dialogi& dialogi_;
-    QWidget* menu_;
-    std::unique_ptr<ZrodloZiarna> ziarno_;
-    std::unique_ptr<Obliczenia> obliczenia_;
-    std::unique_ptr<OknoPomocy> pomoc_;
-    QString plikPomocy_;
-    QString rodzajSieci_;
+    QTimer* TimerDalej;
+    SterownikPrzebiegu* przebieg_;
 };

@@ -1,15 +1,23 @@
 #include "TytulyOkna.h"
 
-QString TytulOkna(const QString& rodzaj, const QString& etap) {
-    QString czescRodzaju;
-    if (rodzaj == QLatin1String("3DR")) {
-        czescRodzaju = QStringLiteral("3D  (kubiczna prosta)");
-    } else if (rodzaj == QLatin1String("2DKwadrat")) {
-        czescRodzaju = QStringLiteral("2D  (kwadratowa)");
-    } else if (rodzaj == QLatin1String("2DTrojkat")) {
-        czescRodzaju = QStringLiteral("2D  (trójkątna)");
-    } else if (rodzaj == QLatin1String("2DHeksagonalna")) {
-        czescRodzaju = QStringLiteral("2D  (Heksagonalna)");
+namespace {
+// The lattice part of the caption, indexed by the lattice kind.
+QString CzescRodzaju(RodzajSieci rodzaj) {
+    switch (rodzaj) {
+    case RodzajSieci::Kubiczna3D:
+        return QStringLiteral("3D  (kubiczna prosta)");
+    case RodzajSieci::Kwadratowa:
+        return QStringLiteral("2D  (kwadratowa)");
+    case RodzajSieci::Trojkatna:
+        return QStringLiteral("2D  (trójkątna)");
+    case RodzajSieci::Heksagonalna:
+        return QStringLiteral("2D  (Heksagonalna)");
     }
-    return QStringLiteral("Symulacje - Sieć ") + czescRodzaju + QStringLiteral("  :  ") + etap;
+    return {};
+}
+} // namespace
+
+QString TytulOkna(RodzajSieci rodzaj, const QString& etap) {
+    return QStringLiteral("Symulacje - Sieć ") + CzescRodzaju(rodzaj) + QStringLiteral("  :  ") +
+           etap;
 }

@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "DialogiTestowe.h"
+#include "Kontrolka.h"
 #include "Obliczenia.h"
 #include "PlikWynikow.h"
 #include "PoleIteracji.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,35 +58,36 @@ private slots:
 
         // Two lambdas, 0.1 and 2.4, of 10 000 iterations: the step to its end
         // by the keyboard, the iterations typed.
-        okno.Ustawienia->TBKrok->setFocus();
-        QTest::keyClick(okno.Ustawienia->TBKrok, Qt::Key_End);
-        QCOMPARE(okno.Ustawienia->LKrok->text(), "2,4");
-        okno.Ustawienia->SEMaxIloscCykli->selectAll();
-        QTest::keyClicks(okno.Ustawienia->SEMaxIloscCykli, QStringLiteral("10000"));
-        QTest::keyClick(okno.Ustawienia->SEMaxIloscCykli, Qt::Key_Return);
-        QCOMPARE(okno.Ustawienia->SEMaxIloscCykli->value(), 10000);
+        Kontrolka<SuwakZZaznaczeniem>(okno, "TBKrok")->setFocus();
+        QTest::keyClick(Kontrolka<SuwakZZaznaczeniem>(okno, "TBKrok"), Qt::Key_End);
+        QCOMPARE(Kontrolka<QLabel>(okno, "LKrok")->text(), "2,4");
+        Kontrolka<PoleIteracji>(okno, "SEMaxIloscCykli")->selectAll();
+        QTest::keyClicks(Kontrolka<PoleIteracji>(okno, "SEMaxIloscCykli"), QStringLiteral("10000"));
+        QTest::keyClick(Kontrolka<PoleIteracji>(okno, "SEMaxIloscCykli"), Qt::Key_Return);
+        QCOMPARE(Kontrolka<PoleIteracji>(okno, "SEMaxIloscCykli")->value(), 10000);
 
-        Kliknij(okno.BSiecDalej);
-        Kliknij(okno.TNObliczenia->TBLicz);
-        QTRY_VERIFY_WITH_TIMEOUT(okno.BSiecDalej->isEnabled(), 20000);
+        Kliknij(Kontrolka<PrzyciskPrzezroczysty>(okno, "BSiecDalej"));
+        Kliknij(Kontrolka<PrzyciskPrzezroczysty>(okno, "TBLicz"));
+        QTRY_VERIFY_WITH_TIMEOUT(Kontrolka<PrzyciskPrzezroczysty>(okno, "BSiecDalej")->isEnabled(),
+                                 20000);
         QCOMPARE(okno.Silnik().Stan().NrSerii, 2);
-        Kliknij(okno.BSiecDalej);
+        Kliknij(Kontrolka<PrzyciskPrzezroczysty>(okno, "BSiecDalej"));
         QCOMPARE(okno.windowTitle(), "Symulacje - Sieć 2D  (kwadratowa)  :  Wyniki");
-        Kliknij(okno.BSiecDalej);
-        QCOMPARE(okno.TNWyniki->currentIndex(), 2);
+        Kliknij(Kontrolka<PrzyciskPrzezroczysty>(okno, "BSiecDalej"));
+        QCOMPARE(Kontrolka<QTabWidget>(okno, "TNWyniki")->currentIndex(), 2);
 
         QTemporaryDir folder;
         const QString sciezka = folder.filePath(QStringLiteral("2DKwadratowa.csv"));
         dialogi.Plik = WybranyPlik{sciezka, 1};
-        Kliknij(okno.TNWyniki->Zapis->BZapiszWyniki);
+        Kliknij(Kontrolka<PrzyciskPrzezroczysty>(okno, "BZapiszWyniki"));
         QFile plik(sciezka);
         QVERIFY(plik.open(QIODevice::ReadOnly));
-        const StronaZapisu& zapis = *okno.TNWyniki->Zapis;
+        const StronaZapisu& zapis = *okno.findChild<StronaZapisu*>();
         QCOMPARE(plik.readAll(),
                  QByteArray::fromStdString(TrescPlikuWynikow(zapis.Teksty(), zapis.Pola(), ',')));
         QVERIFY(dialogi.Zadane.isEmpty());
 
-        Kliknij(okno.BSiecZamknij);
+        Kliknij(Kontrolka<PrzyciskPrzezroczysty>(okno, "BSiecZamknij"));
         QTRY_VERIFY(program.Menu.isVisible());
         QVERIFY(program.Menu.isEnabled());
         QVERIFY(!okno.isVisible());

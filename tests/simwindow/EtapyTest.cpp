@@ -27,9 +27,9 @@ const QString PytanieDuzaSiec =
 
 // A short series: lambdas 0.1, 1.3, 2.4 of 10 000 iterations sampled every 100.
 void KrotkaSeria(OknoTestowe& t) {
-    t.u().TBKrok->setValue(12);
-    t.u().SEMaxIloscCykli->setValue(10000);
-    t.u().TBLiczbaPrzeskokow->setValue(1);
+    t.k<SuwakZZaznaczeniem>("TBKrok")->setValue(12);
+    t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
+    t.k<SuwakZZaznaczeniem>("TBLiczbaPrzeskokow")->setValue(1);
 }
 } // namespace
 
@@ -53,148 +53,150 @@ private slots:
         QFETCH(int, os);
         QFETCH(bool, pytanie);
         OknoTestowe t(rodzaj);
-        t.u().SEIloscAtomowOsX->setValue(os);
+        t.k<QSpinBox>("SEIloscAtomowOsX")->setValue(os);
         t.dialogi.Odpowiedzi = {Odpowiedz::Tak};
         t.okno->BSiecDalejClick();
         QCOMPARE(t.dialogi.Zadane.size(), pytanie ? 1 : 0);
         if (pytanie) {
             QCOMPARE(t.dialogi.Zadane[0].Tekst, PytanieDuzaSiec);
             QCOMPARE(t.dialogi.Zadane[0].Tytul, "Fazolab");
-            QVERIFY(t.u().CBWylaczGrafike->isChecked());
-            QVERIFY(!t.o().PSeriaObliczen->isHidden());
-            QVERIFY(t.o().P2D->isHidden());
-            t.o().TBLicz->click();
-            QVERIFY(t.o().LTrwajaObliczenia->isVisible());
-            QCOMPARE(t.o().LTrwajaObliczenia->text(), "Trwają obliczenia");
-            QCOMPARE(t.o().LProszeCzekac->text(), "Proszę czekać...");
-            t.o().TBZatrzymaj->click();
-            QVERIFY(!t.o().LProszeCzekac->isVisible());
+            QVERIFY(t.k<QCheckBox>("CBWylaczGrafike")->isChecked());
+            QVERIFY(!t.k<QFrame>("PSeriaObliczen")->isHidden());
+            QVERIFY(t.k<QFrame>("P2D")->isHidden());
+            t.k<PrzyciskPrzezroczysty>("TBLicz")->click();
+            QVERIFY(t.k<QLabel>("LTrwajaObliczenia")->isVisible());
+            QCOMPARE(t.k<QLabel>("LTrwajaObliczenia")->text(), "Trwają obliczenia");
+            QCOMPARE(t.k<QLabel>("LProszeCzekac")->text(), "Proszę czekać...");
+            t.k<PrzyciskPrzezroczysty>("TBZatrzymaj")->click();
+            QVERIFY(!t.k<QLabel>("LProszeCzekac")->isVisible());
         }
-        QCOMPARE(t.o().RBWidok3D->isEnabled(), rodzaj == "3DR" && os * os * os <= 1000);
+        QCOMPARE(t.k<QRadioButton>("RBWidok3D")->isEnabled(),
+                 rodzaj == "3DR" && os * os * os <= 1000);
     }
 
     void PojedynczaSymulacjaKonczySieNaWykresieEnergii() {
         OknoTestowe t;
-        t.u().RBPojedynczaSymulacja->click();
-        t.u().SEMaxIloscCykli->setValue(10000);
+        t.k<QRadioButton>("RBPojedynczaSymulacja")->click();
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
         t.okno->BSiecDalejClick();
         QCOMPARE(t.okno->windowTitle(), "Symulacje - Sieć 2D  (kwadratowa)  :  Obliczenia");
-        QCOMPARE(t.okno->BSiecDalej->text(), "Wyniki      ");
-        QVERIFY(!t.okno->BSiecDalej->isEnabled());
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->text(), "Wyniki      ");
+        QVERIFY(!t.k<PrzyciskPrzezroczysty>("BSiecDalej")->isEnabled());
         QVERIFY(t.LiczDoKonca());
         QCOMPARE(t.okno->Silnik().Stan().LiczbaSerii, 0);
         QCOMPARE(t.o().currentIndex(), 1);
-        QVERIFY(!t.okno->Wykresy->ChartEnergia->isHidden());
-        QVERIFY(t.okno->Wykresy->ChartSigmaSeria->isHidden());
-        QVERIFY(!t.okno->BSiecDalej->isEnabled());
-        QVERIFY(t.okno->BSiecNowe->isEnabled());
-        QVERIFY(!t.o().TBLicz->isEnabled());
-        QCOMPARE(t.o().GPojedynczaSymulacja->Pozycja(), 10000);
+        QVERIFY(!t.okno->Wykresy().ChartEnergia->isHidden());
+        QVERIFY(t.okno->Wykresy().ChartSigmaSeria->isHidden());
+        QVERIFY(!t.k<PrzyciskPrzezroczysty>("BSiecDalej")->isEnabled());
+        QVERIFY(t.k<PrzyciskPrzezroczysty>("BSiecNowe")->isEnabled());
+        QVERIFY(!t.k<PrzyciskPrzezroczysty>("TBLicz")->isEnabled());
+        QCOMPARE(t.k<WskaznikPostepu>("GPojedynczaSymulacja")->Pozycja(), 10000);
     }
 
     void SeriaJednejLambdyOtwieraWyniki() {
         OknoTestowe t;
-        t.u().TBLambda->setValue(7);
-        t.u().TBLambdaKoncowa->setValue(7);
-        t.u().SEMaxIloscCykli->setValue(10000);
+        t.k<SuwakZZaznaczeniem>("TBLambda")->setValue(7);
+        t.k<SuwakZZaznaczeniem>("TBLambdaKoncowa")->setValue(7);
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
         t.okno->BSiecDalejClick();
         QVERIFY(t.LiczDoKonca());
-        QVERIFY(t.okno->Wykresy->ChartEnergia->isHidden());
-        QVERIFY(!t.okno->Wykresy->ChartSigmaSeria->isHidden());
-        QCOMPARE(t.okno->Wykresy->Series13->LiczbaPunktow(), 1);
-        QVERIFY(t.okno->BSiecDalej->isEnabled());
+        QVERIFY(t.okno->Wykresy().ChartEnergia->isHidden());
+        QVERIFY(!t.okno->Wykresy().ChartSigmaSeria->isHidden());
+        QCOMPARE(t.okno->Wykresy().Series13->LiczbaPunktow(), 1);
+        QVERIFY(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->isEnabled());
     }
 
     void DomyslnaSeriaPrzezWszystkieEtapy() {
         OknoTestowe t;
         t.okno->BSiecDalejClick();
         QVERIFY(t.LiczDoKonca());
-        QCOMPARE(t.okno->Wykresy->Series13->LiczbaPunktow(), 9);
+        QCOMPARE(t.okno->Wykresy().Series13->LiczbaPunktow(), 9);
         QCOMPARE(t.okno->Silnik().Stan().NrSerii, 9);
-        QVERIFY(t.okno->BSiecDalej->isEnabled());
-        QCOMPARE(t.o().GSeriaSymulacji->Pozycja(), t.o().GSeriaSymulacji->Maksimum());
+        QVERIFY(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->isEnabled());
+        QCOMPARE(t.k<WskaznikPostepu>("GSeriaSymulacji")->Pozycja(),
+                 t.k<WskaznikPostepu>("GSeriaSymulacji")->Maksimum());
 
         t.okno->BSiecDalejClick();
         QCOMPARE(t.okno->windowTitle(), "Symulacje - Sieć 2D  (kwadratowa)  :  Wyniki");
-        QCOMPARE(t.okno->BSiecDalej->text(), "Zapisz wyniki");
-        QVERIFY(!t.okno->TNWyniki->isHidden());
-        QCOMPARE(t.okno->TNWyniki->Odtwarzanie->TBNrSerii->maximum(), 9);
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->text(), "Zapisz wyniki");
+        QVERIFY(!t.w().isHidden());
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBNrSerii")->maximum(), 9);
         t.okno->BSiecDalejClick();
-        QVERIFY(!t.okno->BSiecDalej->isEnabled());
-        QCOMPARE(t.okno->TNWyniki->currentIndex(), 2);
+        QVERIFY(!t.k<PrzyciskPrzezroczysty>("BSiecDalej")->isEnabled());
+        QCOMPARE(t.w().currentIndex(), 2);
     }
 
     void PauzaIWznowienieKontynuujaTeSamaSerie() {
         OknoTestowe t;
         KrotkaSeria(t);
         t.okno->BSiecDalejClick();
-        t.o().TBLicz->click();
+        t.k<PrzyciskPrzezroczysty>("TBLicz")->click();
         QTRY_VERIFY(t.okno->Silnik().Stan().NrCyklu > 2000);
-        t.o().TBZatrzymaj->click();
-        QVERIFY(t.o().TBLicz->isEnabled());
-        QVERIFY(t.okno->BSiecNowe->isEnabled());
-        QVERIFY(!t.okno->BSiecDalej->isEnabled());
+        t.k<PrzyciskPrzezroczysty>("TBZatrzymaj")->click();
+        QVERIFY(t.k<PrzyciskPrzezroczysty>("TBLicz")->isEnabled());
+        QVERIFY(t.k<PrzyciskPrzezroczysty>("BSiecNowe")->isEnabled());
+        QVERIFY(!t.k<PrzyciskPrzezroczysty>("BSiecDalej")->isEnabled());
         const int cykl = t.okno->Silnik().Stan().NrCyklu;
         const int seria = t.okno->Silnik().Stan().NrSerii;
-        const int postep = t.o().GSeriaSymulacji->Pozycja();
+        const int postep = t.k<WskaznikPostepu>("GSeriaSymulacji")->Pozycja();
         QTest::qWait(300);
         QCOMPARE(t.okno->Silnik().Stan().NrCyklu, cykl);
-        t.o().TBLicz->click();
+        t.k<PrzyciskPrzezroczysty>("TBLicz")->click();
         QTRY_VERIFY(t.okno->Silnik().Stan().NrCyklu != cykl);
         QCOMPARE(t.okno->Silnik().Stan().NrSerii, seria);
-        QVERIFY(t.o().GSeriaSymulacji->Pozycja() >= postep);
-        t.o().TBZatrzymaj->click();
+        QVERIFY(t.k<WskaznikPostepu>("GSeriaSymulacji")->Pozycja() >= postep);
+        t.k<PrzyciskPrzezroczysty>("TBZatrzymaj")->click();
     }
 
     void ZakladkaWykresowPoPieciuSekundachLiczenia() {
         OknoTestowe t;
         t.okno->BSiecDalejClick();
-        t.okno->Przebieg->TBLiczClick();
+        t.okno->Przebieg().TBLiczClick();
         for (int i = 0; i < 2; ++i) {
-            t.okno->Przebieg->TimerZmienZakladkeTimer();
+            t.okno->Przebieg().TimerZmienZakladkeTimer();
         }
-        t.okno->Przebieg->TBZatrzymajClick();
+        t.okno->Przebieg().TBZatrzymajClick();
         QCOMPARE(t.o().currentIndex(), 0);
-        t.okno->Przebieg->TBLiczClick();
+        t.okno->Przebieg().TBLiczClick();
         for (int i = 0; i < 3; ++i) {
-            t.okno->Przebieg->TimerZmienZakladkeTimer();
+            t.okno->Przebieg().TimerZmienZakladkeTimer();
         }
         QCOMPARE(t.o().currentIndex(), 1);
-        QVERIFY(!t.okno->Przebieg->TimerZmienZakladke.isActive());
+        QVERIFY(!t.k<QTimer>("TimerZmienZakladke")->isActive());
         // "Zatrzymaj" is on the other page now: Esc pauses all the same.
         t.okno->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(t.okno.get()));
         QTest::keyClick(t.okno.get(), Qt::Key_Escape);
-        QVERIFY(!t.okno->Przebieg->Trwa());
-        QVERIFY(t.o().TBLicz->isEnabled());
+        QVERIFY(!t.okno->Przebieg().Trwa());
+        QVERIFY(t.k<PrzyciskPrzezroczysty>("TBLicz")->isEnabled());
     }
 
     void PowtorzBezDomyslnychZachowujeParametry() {
         OknoTestowe t;
         KrotkaSeria(t);
-        t.u().SEIloscAtomowOsX->setValue(20);
-        t.u().CBWylaczGrafike->click();
+        t.k<QSpinBox>("SEIloscAtomowOsX")->setValue(20);
+        t.k<QCheckBox>("CBWylaczGrafike")->click();
         t.okno->BSiecDalejClick();
         QVERIFY(t.LiczDoKonca());
         t.dialogi.Odpowiedzi = {Odpowiedz::Nie};
         t.okno->BSiecNoweClick();
         QCOMPARE(t.dialogi.Zadane.last().Tekst,
                  "Czy przywrócić ustawienia domyślne wszystkich parametrów ?");
-        QVERIFY(!t.okno->TNUstawienia->isHidden());
-        QVERIFY(!t.u().CBWylaczGrafike->isChecked());
-        QCOMPARE(t.u().SEIloscAtomowOsX->value(), 20);
-        QCOMPARE(t.u().TBKrok->value(), 12);
-        QCOMPARE(t.u().SEMaxIloscCykli->value(), 10000);
-        QCOMPARE(t.okno->Wykresy->Series13->LiczbaPunktow(), 0);
-        QCOMPARE(t.okno->Wykresy->Series1->LiczbaPunktow(), 0);
-        QCOMPARE(t.okno->BSiecDalej->text(), "Obliczenia   ");
+        QVERIFY(!t.k<QTabWidget>("TNUstawienia")->isHidden());
+        QVERIFY(!t.k<QCheckBox>("CBWylaczGrafike")->isChecked());
+        QCOMPARE(t.k<QSpinBox>("SEIloscAtomowOsX")->value(), 20);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBKrok")->value(), 12);
+        QCOMPARE(t.k<PoleIteracji>("SEMaxIloscCykli")->value(), 10000);
+        QCOMPARE(t.okno->Wykresy().Series13->LiczbaPunktow(), 0);
+        QCOMPARE(t.okno->Wykresy().Series1->LiczbaPunktow(), 0);
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->text(), "Obliczenia   ");
 
         t.dialogi.Odpowiedzi = {Odpowiedz::Tak};
         t.okno->BSiecDalejClick();
         QVERIFY(t.LiczDoKonca());
         t.okno->BSiecNoweClick();
-        QCOMPARE(t.u().SEIloscAtomowOsX->value(), 10);
-        QCOMPARE(t.u().TBKrok->value(), 3);
+        QCOMPARE(t.k<QSpinBox>("SEIloscAtomowOsX")->value(), 10);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBKrok")->value(), 3);
     }
 
     void BezRysowaniaTeSamePomiaryCoZRysowaniem() {
@@ -203,7 +205,7 @@ private slots:
         for (OknoTestowe* t : {&zRysowaniem, &bezRysowania}) {
             KrotkaSeria(*t);
         }
-        bezRysowania.u().CBWylaczGrafike->click();
+        bezRysowania.k<QCheckBox>("CBWylaczGrafike")->click();
         for (OknoTestowe* t : {&zRysowaniem, &bezRysowania}) {
             t->okno->BSiecDalejClick();
             QVERIFY(t->LiczDoKonca());
@@ -227,40 +229,40 @@ private slots:
         OknoTestowe t;
         t.menu.setEnabled(false);
         t.okno->BSiecDalejClick();
-        t.o().TBLicz->click();
+        t.k<PrzyciskPrzezroczysty>("TBLicz")->click();
         QVERIFY(!t.okno->close());
         QVERIFY(t.okno->isVisible());
-        t.o().TBZatrzymaj->click();
+        t.k<PrzyciskPrzezroczysty>("TBZatrzymaj")->click();
         QVERIFY(t.okno->close());
         QVERIFY(!t.okno->isVisible());
         QVERIFY(t.menu.isVisible());
         QVERIFY(t.menu.isEnabled());
-        QVERIFY(t.okno->RodzajSieci().isEmpty());
+        QVERIFY(!t.okno->Rodzaj());
     }
 
     void KoniecIInnaSiecDajaWszystkieDomyslne() {
         OknoTestowe t;
-        t.u().SEIloscAtomowOsX->setValue(40);
-        t.u().RBKlasteryzacja->click();
-        t.u().TBKoncentracja->setValue(20);
+        t.k<QSpinBox>("SEIloscAtomowOsX")->setValue(40);
+        t.k<QRadioButton>("RBKlasteryzacja")->click();
+        t.k<SuwakZZaznaczeniem>("TBKoncentracja")->setValue(20);
         t.okno->BSiecDalejClick();
         t.okno->BSiecZamknijClick();
         t.okno->show();
         t.okno->UstawSiec(QStringLiteral("3DR"));
         QCOMPARE(t.okno->windowTitle(), "Symulacje - Sieć 3D  (kubiczna prosta)  :  Ustawienia");
-        QVERIFY(!t.okno->TNUstawienia->isHidden());
-        QCOMPARE(t.u().SEIloscAtomowOsX->value(), 10);
-        QVERIFY(t.u().RBPorzadkowanie->isChecked());
-        QCOMPARE(t.u().LKoncentracja->text(), "0,5");
-        QCOMPARE(t.u().LIloscAtomowWSieci->text(), "1000");
-        QCOMPARE(t.okno->BSiecDalej->text(), "Obliczenia   ");
-        QCOMPARE(t.okno->Wykresy->Series1->LiczbaPunktow(), 0);
+        QVERIFY(!t.k<QTabWidget>("TNUstawienia")->isHidden());
+        QCOMPARE(t.k<QSpinBox>("SEIloscAtomowOsX")->value(), 10);
+        QVERIFY(t.k<QRadioButton>("RBPorzadkowanie")->isChecked());
+        QCOMPARE(t.k<QLabel>("LKoncentracja")->text(), "0,5");
+        QCOMPARE(t.k<QLabel>("LIloscAtomowWSieci")->text(), "1000");
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->text(), "Obliczenia   ");
+        QCOMPARE(t.okno->Wykresy().Series1->LiczbaPunktow(), 0);
     }
 
     void PrzyciskPomocyTylkoZPlikiemPomocy() {
         {
             OknoTestowe t;
-            QVERIFY(t.okno->TBPomoc->isHidden());
+            QVERIFY(t.k<PrzyciskPrzezroczysty>("TBPomoc")->isHidden());
         }
         QDir program(QCoreApplication::applicationDirPath());
         QVERIFY(program.mkpath(QStringLiteral("Pomoc")));
@@ -269,7 +271,7 @@ private slots:
         pomoc.write("<a name=\"k3001\"></a>Pomoc");
         pomoc.close();
         OknoTestowe t;
-        const bool widoczny = !t.okno->TBPomoc->isHidden();
+        const bool widoczny = !t.k<PrzyciskPrzezroczysty>("TBPomoc")->isHidden();
         pomoc.remove();
         program.rmdir(QStringLiteral("Pomoc"));
         QVERIFY(widoczny);
@@ -278,14 +280,14 @@ private slots:
     void MruganiePrzyciskow() {
         OknoTestowe t;
         t.okno->TimerDalejTimer();
-        QCOMPARE(t.okno->BSiecDalej->KolorCzcionki(), QColor(Qt::red));
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->KolorCzcionki(), QColor(Qt::red));
         t.okno->TimerDalejTimer();
-        QCOMPARE(t.okno->BSiecDalej->KolorCzcionki(), QColor(Qt::black));
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->KolorCzcionki(), QColor(Qt::black));
         t.okno->BSiecDalejClick();
         t.okno->TimerDalejTimer();
-        QCOMPARE(t.o().TBLicz->KolorCzcionki(), QColor(0, 128, 0));
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(0, 128, 0));
         t.okno->TimerDalejTimer();
-        QCOMPARE(t.o().TBLicz->KolorCzcionki(), QColor(Qt::yellow));
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(Qt::yellow));
     }
 };
 

@@ -1,20 +1,23 @@
 #pragma once
 
 #include "DialogiTestowe.h"
+#include "Kontrolka.h"
 #include "Obliczenia.h"
+#include "PoleIteracji.h"
+#include "PrzyciskPrzezroczysty.h"
 #include "StaleZiarno.h"
 #include "SterownikPrzebiegu.h"
 #include "StronaObliczen.h"
 #include "StronaUstawien.h"
-#include "TSiec2D3D.h"
-#include "PrzyciskPrzezroczysty.h"
-#include "WskaznikPostepu.h"
-#include "PoleIteracji.h"
+#include "StronyWynikow.h"
 #include "SuwakZZaznaczeniem.h"
+#include "TSiec2D3D.h"
+#include "WskaznikPostepu.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -34,14 +37,17 @@ struct OknoTestowe {
         okno->UstawSiec(rodzaj);
     }
 
-    StronaUstawien& u() { return *okno->Ustawienia; }
-    StronaObliczen& o() { return *okno->TNObliczenia; }
+    // A control of the window by its object name.
+    template <class T> T* k(const char* nazwa) const { return Kontrolka<T>(*okno, nazwa); }
+    StronaUstawien& u() const { return *okno->findChild<StronaUstawien*>(); }
+    StronaObliczen& o() const { return *k<StronaObliczen>("TNObliczenia"); }
+    StronyWynikow& w() const { return *k<StronyWynikow>("TNWyniki"); }
 
     // Presses "Licz    " and lets the timer run the whole computation, with
     // the ticks as close together as the event loop allows.
     bool LiczDoKonca(int limitMs = 60000) {
-        o().TBLicz->click();
-        okno->Przebieg->TimerLicz.setInterval(0);
+        k<PrzyciskPrzezroczysty>("TBLicz")->click();
+        k<QTimer>("TimerLicz")->setInterval(0);
         QElapsedTimer czas;
         czas.start();
         while (!okno->Silnik().Zakonczone() && czas.elapsed() < limitMs) {

@@ -43,93 +43,93 @@ private slots:
     void DomyslneWartosci() {
         QFETCH(QString, rodzaj);
         OknoTestowe t(rodzaj);
-        QCOMPARE(t.u().LLambda->text(), "0,1");
-        QCOMPARE(t.u().LLambdaKoncowa->text(), "2,4");
-        QCOMPARE(t.u().LKoncentracja->text(), "0,5");
-        QCOMPARE(t.u().LPrzedzialCzasowy->text(), "1000");
-        QCOMPARE(t.u().LKrok->text(), "0,3");
-        QTEST(t.u().LIloscAtomowWSieci->text(), "atomy");
-        QTEST(t.u().SEIloscAtomowOsZ->isVisibleTo(t.okno.get()), "osZ");
+        QCOMPARE(t.k<QLabel>("LLambda")->text(), "0,1");
+        QCOMPARE(t.k<QLabel>("LLambdaKoncowa")->text(), "2,4");
+        QCOMPARE(t.k<QLabel>("LKoncentracja")->text(), "0,5");
+        QCOMPARE(t.k<QLabel>("LPrzedzialCzasowy")->text(), "1000");
+        QCOMPARE(t.k<QLabel>("LKrok")->text(), "0,3");
+        QTEST(t.k<QLabel>("LIloscAtomowWSieci")->text(), "atomy");
+        QTEST(t.k<QSpinBox>("SEIloscAtomowOsZ")->isVisibleTo(t.okno.get()), "osZ");
         QTEST(t.okno->windowTitle(), "tytul");
-        QCOMPARE(t.okno->BSiecDalej->text(), "Obliczenia   ");
-        QVERIFY(t.okno->BSiecDalej->isEnabled());
-        QVERIFY(!t.okno->BSiecNowe->isEnabled());
-        QVERIFY(t.u().RBSeriaSymulacji->isChecked());
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->text(), "Obliczenia   ");
+        QVERIFY(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->isEnabled());
+        QVERIFY(!t.k<PrzyciskPrzezroczysty>("BSiecNowe")->isEnabled());
+        QVERIFY(t.k<QRadioButton>("RBSeriaSymulacji")->isChecked());
         // Offered for a series, which is the default kind of run.
-        QVERIFY(t.u().CBWylaczGrafike->isEnabled());
-        QVERIFY(!t.u().CBWylaczGrafike->isChecked());
-        QVERIFY(!t.u().SEIloscAtomowOsY->isEnabled());
-        QCOMPARE(t.u().SEMaxIloscCykli->value(), 100000);
-        QCOMPARE(t.u().LLambdaMin->text(), "0.1");
-        QCOMPARE(t.u().LKoncentracjaMin->text(), "0,1");
+        QVERIFY(t.k<QCheckBox>("CBWylaczGrafike")->isEnabled());
+        QVERIFY(!t.k<QCheckBox>("CBWylaczGrafike")->isChecked());
+        QVERIFY(!t.k<QSpinBox>("SEIloscAtomowOsY")->isEnabled());
+        QCOMPARE(t.k<PoleIteracji>("SEMaxIloscCykli")->value(), 100000);
+        QCOMPARE(t.k<QLabel>("LLambdaMin")->text(), "0.1");
+        QCOMPARE(t.k<QLabel>("LKoncentracjaMin")->text(), "0,1");
     }
 
     void PoczatekNaKoncuZakresuPchaKoniecIKrok() {
         OknoTestowe t;
-        t.u().TBLambda->setValue(24);
-        QCOMPARE(t.u().TBLambdaKoncowa->value(), 24);
-        QCOMPARE(t.u().TBKrok->maximum(), 1);
-        QCOMPARE(t.u().TBKrok->value(), 1);
-        QCOMPARE(t.u().LKrokMax->text(), "0,1");
-        QCOMPARE(t.u().LKrok->text(), "0,1");
-        QCOMPARE(t.u().LLambdaKoncowaMin->text(), "2,4");
+        t.k<SuwakZZaznaczeniem>("TBLambda")->setValue(24);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBLambdaKoncowa")->value(), 24);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBKrok")->maximum(), 1);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBKrok")->value(), 1);
+        QCOMPARE(t.k<QLabel>("LKrokMax")->text(), "0,1");
+        QCOMPARE(t.k<QLabel>("LKrok")->text(), "0,1");
+        QCOMPARE(t.k<QLabel>("LLambdaKoncowaMin")->text(), "2,4");
     }
 
     void ZakresKrokuMiedzyPoczatkiemAKoncem() {
         OknoTestowe t;
-        t.u().TBLambda->setValue(5);
-        t.u().TBLambdaKoncowa->setValue(15);
-        QCOMPARE(t.u().TBKrok->minimum(), 1);
-        QCOMPARE(t.u().TBKrok->maximum(), 11);
-        QCOMPARE(t.u().LKrokMax->text(), "1,1");
-        QCOMPARE(t.u().LLambdaKoncowaMin->text(), "0,5");
-        QCOMPARE(t.u().TBLambdaKoncowa->minimum(), 5);
+        t.k<SuwakZZaznaczeniem>("TBLambda")->setValue(5);
+        t.k<SuwakZZaznaczeniem>("TBLambdaKoncowa")->setValue(15);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBKrok")->minimum(), 1);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBKrok")->maximum(), 11);
+        QCOMPARE(t.k<QLabel>("LKrokMax")->text(), "1,1");
+        QCOMPARE(t.k<QLabel>("LLambdaKoncowaMin")->text(), "0,5");
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBLambdaKoncowa")->minimum(), 5);
     }
 
     void PojedynczaWylaczaKoniecIKrokZachowujacWartosci() {
         OknoTestowe t;
-        t.u().TBLambdaKoncowa->setValue(20);
-        t.u().TBKrok->setValue(5);
-        t.u().RBPojedynczaSymulacja->click();
-        for (QWidget* w :
-             {static_cast<QWidget*>(t.u().TBLambdaKoncowa), static_cast<QWidget*>(t.u().TBKrok),
-              static_cast<QWidget*>(t.u().CBWylaczGrafike),
-              static_cast<QWidget*>(t.u().LKrokMax)}) {
+        t.k<SuwakZZaznaczeniem>("TBLambdaKoncowa")->setValue(20);
+        t.k<SuwakZZaznaczeniem>("TBKrok")->setValue(5);
+        t.k<QRadioButton>("RBPojedynczaSymulacja")->click();
+        for (QWidget* w : {static_cast<QWidget*>(t.k<SuwakZZaznaczeniem>("TBLambdaKoncowa")),
+                           static_cast<QWidget*>(t.k<SuwakZZaznaczeniem>("TBKrok")),
+                           static_cast<QWidget*>(t.k<QCheckBox>("CBWylaczGrafike")),
+                           static_cast<QWidget*>(t.k<QLabel>("LKrokMax"))}) {
             QVERIFY(!w->isEnabled());
         }
-        QVERIFY(!t.o().GSeriaSymulacji->isVisibleTo(t.okno.get()) ||
-                t.o().GSeriaSymulacji->isHidden());
-        t.u().RBSeriaSymulacji->click();
-        QVERIFY(t.u().TBKrok->isEnabled());
-        QCOMPARE(t.u().TBLambdaKoncowa->value(), 20);
-        QCOMPARE(t.u().TBKrok->value(), 5);
-        QVERIFY(!t.o().GSeriaSymulacji->isHidden());
+        QVERIFY(!t.k<WskaznikPostepu>("GSeriaSymulacji")->isVisibleTo(t.okno.get()) ||
+                t.k<WskaznikPostepu>("GSeriaSymulacji")->isHidden());
+        t.k<QRadioButton>("RBSeriaSymulacji")->click();
+        QVERIFY(t.k<SuwakZZaznaczeniem>("TBKrok")->isEnabled());
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBLambdaKoncowa")->value(), 20);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBKrok")->value(), 5);
+        QVERIFY(!t.k<WskaznikPostepu>("GSeriaSymulacji")->isHidden());
     }
 
     void RowneOsie() {
         OknoTestowe t(QStringLiteral("3DR"));
-        t.u().SEIloscAtomowOsX->setValue(20);
-        QCOMPARE(t.u().SEIloscAtomowOsY->value(), 20);
-        t.u().CBXRowneYZ->click();
-        QVERIFY(t.u().SEIloscAtomowOsY->isEnabled());
-        QVERIFY(t.u().SEIloscAtomowOsZ->isEnabled());
-        QCOMPARE(t.u().SEIloscAtomowOsZ->value(), 20);
-        t.u().SEIloscAtomowOsY->setValue(12);
-        t.u().SEIloscAtomowOsZ->setValue(6);
-        QCOMPARE(t.u().LIloscAtomowWSieci->text(), "1440");
-        t.u().CBXRowneYZ->click();
-        QCOMPARE(t.u().SEIloscAtomowOsY->value(), 20);
-        QCOMPARE(t.u().SEIloscAtomowOsZ->value(), 20);
-        QCOMPARE(t.u().LIloscAtomowWSieci->text(), "8000");
+        t.k<QSpinBox>("SEIloscAtomowOsX")->setValue(20);
+        QCOMPARE(t.k<QSpinBox>("SEIloscAtomowOsY")->value(), 20);
+        t.k<QCheckBox>("CBXRowneYZ")->click();
+        QVERIFY(t.k<QSpinBox>("SEIloscAtomowOsY")->isEnabled());
+        QVERIFY(t.k<QSpinBox>("SEIloscAtomowOsZ")->isEnabled());
+        QCOMPARE(t.k<QSpinBox>("SEIloscAtomowOsZ")->value(), 20);
+        t.k<QSpinBox>("SEIloscAtomowOsY")->setValue(12);
+        t.k<QSpinBox>("SEIloscAtomowOsZ")->setValue(6);
+        QCOMPARE(t.k<QLabel>("LIloscAtomowWSieci")->text(), "1440");
+        t.k<QCheckBox>("CBXRowneYZ")->click();
+        QCOMPARE(t.k<QSpinBox>("SEIloscAtomowOsY")->value(), 20);
+        QCOMPARE(t.k<QSpinBox>("SEIloscAtomowOsZ")->value(), 20);
+        QCOMPARE(t.k<QLabel>("LIloscAtomowWSieci")->text(), "8000");
     }
 
     void PlaskaSiecPomijaOsZ() {
         OknoTestowe t(QStringLiteral("2DTrojkat"));
-        t.u().CBXRowneYZ->click();
-        t.u().SEIloscAtomowOsX->setValue(100);
-        t.u().SEIloscAtomowOsY->setValue(6);
-        t.u().SEIloscAtomowOsZ->setValue(40);
-        QCOMPARE(t.u().LIloscAtomowWSieci->text(), "600");
+        t.k<QCheckBox>("CBXRowneYZ")->click();
+        t.k<QSpinBox>("SEIloscAtomowOsX")->setValue(100);
+        t.k<QSpinBox>("SEIloscAtomowOsY")->setValue(6);
+        t.k<QSpinBox>("SEIloscAtomowOsZ")->setValue(40);
+        QCOMPARE(t.k<QLabel>("LIloscAtomowWSieci")->text(), "600");
     }
 
     void WpisywanieIlosciIteracji_data() {
@@ -144,11 +144,11 @@ private slots:
     void WpisywanieIlosciIteracji() {
         QFETCH(QString, tekst);
         OknoTestowe t;
-        QLineEdit* pole = t.u().SEMaxIloscCykli->findChild<QLineEdit*>();
+        QLineEdit* pole = t.k<PoleIteracji>("SEMaxIloscCykli")->findChild<QLineEdit*>();
         pole->selectAll();
         QTest::keyClick(pole, Qt::Key_Delete);
         QTest::keyClicks(pole, tekst);
-        QTEST(t.u().SEMaxIloscCykli->WartoscUzywana(), "wartosc");
+        QTEST(t.k<PoleIteracji>("SEMaxIloscCykli")->WartoscUzywana(), "wartosc");
         QTEST(t.u().Parametry().MaxIloscCykli, "wartosc");
     }
 

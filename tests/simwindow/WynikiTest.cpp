@@ -64,44 +64,45 @@ private slots:
 
     void WejscieDoWynikow() {
         OknoTestowe t;
-        t.u().SEMaxIloscCykli->setValue(10000);
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
         DoWynikow(t);
-        StronyWynikow& w = *t.okno->TNWyniki;
+        StronyWynikow& w = t.w();
         QCOMPARE(w.currentIndex(), 0);
-        QCOMPARE(w.Odtwarzanie->TBNrSerii->minimum(), 1);
-        QCOMPARE(w.Odtwarzanie->TBNrSerii->maximum(), 9);
-        QCOMPARE(w.Odtwarzanie->TBNrSerii->value(), 1);
-        QCOMPARE(w.Odtwarzanie->SENrCyklu->value(), 0);
-        QCOMPARE(w.Odtwarzanie->LWynikiLambdaInfo->text(), "0,1");
-        for (QPlainTextEdit* memo : {w.Zapis->MLambda, w.Zapis->MSigma, w.Zapis->MCvkN}) {
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBNrSerii")->minimum(), 1);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBNrSerii")->maximum(), 9);
+        QCOMPARE(t.k<SuwakZZaznaczeniem>("TBNrSerii")->value(), 1);
+        QCOMPARE(t.k<QSpinBox>("SENrCyklu")->value(), 0);
+        QCOMPARE(t.k<QLabel>("LWynikiLambdaInfo")->text(), "0,1");
+        for (QPlainTextEdit* memo : {t.k<QPlainTextEdit>("MLambda"), t.k<QPlainTextEdit>("MSigma"),
+                                     t.k<QPlainTextEdit>("MCvkN")}) {
             QCOMPARE(Linie(memo).size(), 9);
         }
-        QCOMPARE(Linie(w.Zapis->MOpisSieci).size(), 4);
+        QCOMPARE(Linie(t.k<QPlainTextEdit>("MOpisSieci")).size(), 4);
         // Everything but the transition lambda is free of the random offset.
         const WynikiSerii rdzen = ObliczWyniki(t.okno->Silnik(), std::nullopt, 0.0);
-        QCOMPARE(w.Zapis->MCvkN->toPlainText(), Linie(rdzen.Teksty.MCvkN));
-        QCOMPARE(w.Zapis->MSigma->toPlainText(), Linie(rdzen.Teksty.MSigma));
-        QCOMPARE(w.Zapis->ECvkNTc->text(), QString::fromStdString(rdzen.Teksty.ECvkNTc));
-        QCOMPARE(w.LWynikiTempTc->text(), w.Zapis->ECvkNTc->text());
-        QCOMPARE(w.LWynikiLambdaTc->text(), w.Zapis->ELambdaTc->text());
-        QCOMPARE(t.okno->Wykresy->Series9->LiczbaPunktow(), 9);
-        QCOMPARE(t.okno->Wykresy->Series10->LiczbaPunktow(), 9);
-        QCOMPARE(t.okno->Wykresy->Series5->LiczbaPunktow(), 9);
-        QVERIFY(w.GBDopasowanieWielomianem->isHidden());
+        QCOMPARE(t.k<QPlainTextEdit>("MCvkN")->toPlainText(), Linie(rdzen.Teksty.MCvkN));
+        QCOMPARE(t.k<QPlainTextEdit>("MSigma")->toPlainText(), Linie(rdzen.Teksty.MSigma));
+        QCOMPARE(t.k<QLineEdit>("ECvkNTc")->text(), QString::fromStdString(rdzen.Teksty.ECvkNTc));
+        QCOMPARE(t.k<QLabel>("LWynikiTempTc")->text(), t.k<QLineEdit>("ECvkNTc")->text());
+        QCOMPARE(t.k<QLabel>("LWynikiLambdaTc")->text(), t.k<QLineEdit>("ELambdaTc")->text());
+        QCOMPARE(t.okno->Wykresy().Series9->LiczbaPunktow(), 9);
+        QCOMPARE(t.okno->Wykresy().Series10->LiczbaPunktow(), 9);
+        QCOMPARE(t.okno->Wykresy().Series5->LiczbaPunktow(), 9);
+        QVERIFY(t.k<QGroupBox>("GBDopasowanieWielomianem")->isHidden());
 
         // A degree changed and back again gives the same results.
-        const QString cvkn = w.Zapis->MCvkN->toPlainText();
-        const double lambdaTc = w.Zapis->ELambdaTc->text().toDouble();
-        w.CBStopienWielomianu->click();
-        QVERIFY(w.SEStopienWielomianu->isEnabled());
-        w.SEStopienWielomianu->setValue(2);
-        QVERIFY(w.Zapis->MCvkN->toPlainText() != cvkn);
-        QCOMPARE(t.okno->Wykresy->Series10->LiczbaPunktow(), 9);
-        w.CBStopienWielomianu->click();
-        QCOMPARE(w.SEStopienWielomianu->value(), 4);
-        QVERIFY(!w.SEStopienWielomianu->isEnabled());
-        QCOMPARE(w.Zapis->MCvkN->toPlainText(), cvkn);
-        QVERIFY(qAbs(w.Zapis->ELambdaTc->text().toDouble() - lambdaTc) < 0.1);
+        const QString cvkn = t.k<QPlainTextEdit>("MCvkN")->toPlainText();
+        const double lambdaTc = t.k<QLineEdit>("ELambdaTc")->text().toDouble();
+        t.k<QCheckBox>("CBStopienWielomianu")->click();
+        QVERIFY(t.k<QSpinBox>("SEStopienWielomianu")->isEnabled());
+        t.k<QSpinBox>("SEStopienWielomianu")->setValue(2);
+        QVERIFY(t.k<QPlainTextEdit>("MCvkN")->toPlainText() != cvkn);
+        QCOMPARE(t.okno->Wykresy().Series10->LiczbaPunktow(), 9);
+        t.k<QCheckBox>("CBStopienWielomianu")->click();
+        QCOMPARE(t.k<QSpinBox>("SEStopienWielomianu")->value(), 4);
+        QVERIFY(!t.k<QSpinBox>("SEStopienWielomianu")->isEnabled());
+        QCOMPARE(t.k<QPlainTextEdit>("MCvkN")->toPlainText(), cvkn);
+        QVERIFY(qAbs(t.k<QLineEdit>("ELambdaTc")->text().toDouble() - lambdaTc) < 0.1);
     }
 
     void GrupaStopniaTylkoGdyUstawienieBrzmiTak() {
@@ -111,60 +112,60 @@ private slots:
         ustawienia.sync();
         {
             OknoTestowe t;
-            QVERIFY(t.okno->TNWyniki->GBDopasowanieWielomianem->isHidden());
+            QVERIFY(t.k<QGroupBox>("GBDopasowanieWielomianem")->isHidden());
         }
         ustawienia.setValue(QStringLiteral("DopasowanieWielomianem"), QStringLiteral("Tak"));
         ustawienia.sync();
         OknoTestowe t;
-        QVERIFY(!t.okno->TNWyniki->GBDopasowanieWielomianem->isHidden());
+        QVERIFY(!t.k<QGroupBox>("GBDopasowanieWielomianem")->isHidden());
         ustawienia.remove(QStringLiteral("DopasowanieWielomianem"));
     }
 
     void OdtwarzanieIPokaz() {
         OknoTestowe t(QStringLiteral("2DTrojkat"));
-        t.u().TBLambda->setValue(10);
-        t.u().TBLambdaKoncowa->setValue(10);
-        t.u().TBLiczbaPrzeskokow->setValue(20);
+        t.k<SuwakZZaznaczeniem>("TBLambda")->setValue(10);
+        t.k<SuwakZZaznaczeniem>("TBLambdaKoncowa")->setValue(10);
+        t.k<SuwakZZaznaczeniem>("TBLiczbaPrzeskokow")->setValue(20);
         DoWynikow(t);
-        StronaOdtwarzania& o = *t.okno->TNWyniki->Odtwarzanie;
-        WykresySymulacji& w = *t.okno->Wykresy;
+        StronaOdtwarzania& o = *t.okno->findChild<StronaOdtwarzania*>();
+        WykresySymulacji& w = t.okno->Wykresy();
         QCOMPARE(w.Series8->LiczbaPunktow(), 51);
         QCOMPARE(w.Series8->Punkty().last().x(), 100000.0);
         QCOMPARE(w.Series6->Slupki().size(), 7);
         QCOMPARE(w.Series7->Slupki().size(), 7);
-        QCOMPARE(o.SENrCyklu->singleStep(), 2000);
+        QCOMPARE(t.k<QSpinBox>("SENrCyklu")->singleStep(), 2000);
 
         o.TBKoniecClick();
-        QCOMPARE(o.SENrCyklu->value(), 100000);
-        o.SEOdswierzanie->setValue(100);
+        QCOMPARE(t.k<QSpinBox>("SENrCyklu")->value(), 100000);
+        t.k<QSpinBox>("SEOdswierzanie")->setValue(100);
         o.TBAutoPokazPlayClick();
-        QCOMPARE(o.SENrCyklu->value(), 0);
-        QVERIFY(o.TimerAutoPokaz.isActive());
-        QVERIFY(!o.TBAutoPokazPlay->isEnabled());
-        o.SEOdswierzanie->setValue(200);
-        QCOMPARE(o.TimerAutoPokaz.interval(), 200);
+        QCOMPARE(t.k<QSpinBox>("SENrCyklu")->value(), 0);
+        QVERIFY(t.k<QTimer>("TimerAutoPokaz")->isActive());
+        QVERIFY(!t.k<PrzyciskPrzezroczysty>("TBAutoPokazPlay")->isEnabled());
+        t.k<QSpinBox>("SEOdswierzanie")->setValue(200);
+        QCOMPARE(t.k<QTimer>("TimerAutoPokaz")->interval(), 200);
         o.TimerAutoPokazTimer();
-        QCOMPARE(o.SENrCyklu->value(), 2000);
+        QCOMPARE(t.k<QSpinBox>("SENrCyklu")->value(), 2000);
         o.TBAutoPokazStopClick();
-        QVERIFY(!o.TimerAutoPokaz.isActive());
-        QCOMPARE(o.SENrCyklu->value(), 2000);
+        QVERIFY(!t.k<QTimer>("TimerAutoPokaz")->isActive());
+        QCOMPARE(t.k<QSpinBox>("SENrCyklu")->value(), 2000);
         o.TBAutoPokazPlayClick();
-        QCOMPARE(o.SENrCyklu->value(), 0);
+        QCOMPARE(t.k<QSpinBox>("SENrCyklu")->value(), 0);
         for (int krok = 0; krok < 50; ++krok) {
             o.TimerAutoPokazTimer();
         }
-        QCOMPARE(o.SENrCyklu->value(), 100000);
-        QVERIFY(!o.TimerAutoPokaz.isActive());
-        QVERIFY(o.TBAutoPokazPlay->isEnabled());
-        QVERIFY(!o.TBAutoPokazStop->isEnabled());
+        QCOMPARE(t.k<QSpinBox>("SENrCyklu")->value(), 100000);
+        QVERIFY(!t.k<QTimer>("TimerAutoPokaz")->isActive());
+        QVERIFY(t.k<PrzyciskPrzezroczysty>("TBAutoPokazPlay")->isEnabled());
+        QVERIFY(!t.k<PrzyciskPrzezroczysty>("TBAutoPokazStop")->isEnabled());
     }
 
     void ZapisWynikow() {
         OknoTestowe t(QStringLiteral("2DHeksagonalna"));
-        t.u().SEMaxIloscCykli->setValue(10000);
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
         DoWynikow(t);
         t.okno->BSiecDalejClick();
-        StronaZapisu& z = *t.okno->TNWyniki->Zapis;
+        StronaZapisu& z = *t.okno->findChild<StronaZapisu*>();
         QTemporaryDir folder;
         const QString sciezka = folder.filePath(QStringLiteral("2DHeksagonalna.txt"));
         t.dialogi.Plik = WybranyPlik{sciezka, 2};
@@ -205,9 +206,9 @@ private slots:
 
     void ObrazWykresu() {
         OknoTestowe t;
-        t.u().SEMaxIloscCykli->setValue(10000);
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
         DoWynikow(t);
-        auto* menu = t.okno->Wykresy->ChartSigmaLambda->findChild<MenuWykresu*>();
+        auto* menu = t.okno->Wykresy().ChartSigmaLambda->findChild<MenuWykresu*>();
         QVERIFY(menu);
         QTemporaryDir folder;
         for (const QString& nazwa : {QStringLiteral("sigma.png"), QStringLiteral("sigma.svg")}) {
