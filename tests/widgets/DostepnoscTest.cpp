@@ -1,8 +1,10 @@
+#include "DostepnaEtykieta.h"
 #include "SuwakZZaznaczeniem.h"
 #include "WskaznikPostepu.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QLabel>
 #include <QLocale>
 #include <QTest>
 
@@ -94,6 +96,33 @@ private slots:
         QCOMPARE(wskaznik->Procent(), 45);
         wskaznik->UstawMaksimum(459999);
         QCOMPARE(dostep->text(QAccessible::Value), QStringLiteral("100%"));
+    }
+
+    // A value label is heard as "caption: value", the value as it is now.
+    void etykietaWartosci() {
+        QLabel koncentracja(QStringLiteral("0,5"));
+        DostepnaEtykieta::OpiszWartosc(&koncentracja, QStringLiteral("Koncentracja atomów"));
+        QAccessibleInterface* dostep = QAccessible::queryAccessibleInterface(&koncentracja);
+        QVERIFY(dostep);
+        QCOMPARE(dostep->role(), QAccessible::StaticText);
+        QCOMPARE(dostep->text(QAccessible::Name), QStringLiteral("Koncentracja atomów: 0,5"));
+        koncentracja.setText(QStringLiteral("0,25 "));
+        QCOMPARE(dostep->text(QAccessible::Name), QStringLiteral("Koncentracja atomów: 0,25"));
+
+        // A label a reader already knew under a fixed name.
+        QLabel atomy(QStringLiteral("1000000"));
+        atomy.setAccessibleName(QStringLiteral("Ilość atomów, wartość"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&atomy)->text(QAccessible::Name),
+                 QStringLiteral("Ilość atomów, wartość"));
+        DostepnaEtykieta::OpiszWartosc(&atomy, QStringLiteral("Ilość atomów"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&atomy)->text(QAccessible::Name),
+                 QStringLiteral("Ilość atomów: 1000000"));
+        QVERIFY(atomy.accessibleName().isEmpty());
+
+        // Other labels keep Qt's own reading.
+        QLabel zwykla(QStringLiteral("Nr serii:"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&zwykla)->text(QAccessible::Name),
+                 QStringLiteral("Nr serii:"));
     }
 };
 
