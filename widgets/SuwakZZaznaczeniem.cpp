@@ -22,14 +22,15 @@ SuwakZZaznaczeniem::SuwakZZaznaczeniem(Qt::Orientation orientacja, QWidget* rodz
     setTickPosition(QSlider::TicksBelow);
 }
 
-void SuwakZZaznaczeniem::UstawSkale(double skala, int miejsca) {
+void SuwakZZaznaczeniem::UstawSkale(double skala, int miejsca, double przesuniecie) {
     skala_ = skala;
     miejsca_ = std::max(miejsca, 0);
+    przesuniecie_ = przesuniecie;
 }
 
 double SuwakZZaznaczeniem::WartoscPokazana(int pozycja) const {
     const double dziesiatki = std::pow(10.0, miejsca_);
-    return std::round(pozycja * skala_ * dziesiatki) / dziesiatki;
+    return std::round((pozycja * skala_ + przesuniecie_) * dziesiatki) / dziesiatki;
 }
 
 QString SuwakZZaznaczeniem::TekstWartosci(int pozycja) const {
@@ -42,7 +43,7 @@ int SuwakZZaznaczeniem::Pozycja(double wartoscPokazana) const {
     if (skala_ == 0.0 || !std::isfinite(wartoscPokazana)) {
         return value();
     }
-    const double pozycja = std::round(wartoscPokazana / skala_);
+    const double pozycja = std::round((wartoscPokazana - przesuniecie_) / skala_);
     return static_cast<int>(
         std::clamp(pozycja, static_cast<double>(minimum()), static_cast<double>(maximum())));
 }

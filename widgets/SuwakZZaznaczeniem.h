@@ -25,11 +25,12 @@ public:
     // The band in the widget's pixels (empty when there is none).
     QRect ProstokatZaznaczenia() const;
 
-    // The unit the window shows a position in: position × skala, written with
-    // `miejsca` decimals in the default locale and without a group separator.
-    // Skala 0.1 with one place shows 1..24 as "0,1".."2,4" in Polish; the
-    // default is the position itself.
-    void UstawSkale(double skala, int miejsca);
+    // The unit the window shows a position in: position × skala + przesuniecie,
+    // written with `miejsca` decimals in the default locale and without a
+    // group separator. Skala 0.1 with one place shows 1..24 as "0,1".."2,4"
+    // in Polish; skala 1 with przesuniecie -1 shows planes 1..100 as 0..99;
+    // the default is the position itself.
+    void UstawSkale(double skala, int miejsca, double przesuniecie = 0.0);
     double Skala() const { return skala_; }
     // A position in the unit shown, rounded to the decimals shown.
     double WartoscPokazana(int pozycja) const;
@@ -47,4 +48,5 @@ private:
     int koniec_ = 0;
     double skala_ = 1.0;
     int miejsca_ = 0;
+    double przesuniecie_ = 0.0;
 };

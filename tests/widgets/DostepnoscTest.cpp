@@ -23,15 +23,19 @@ private slots:
         QTest::addColumn<int>("do_");
         QTest::addColumn<double>("skala");
         QTest::addColumn<int>("miejsca");
+        QTest::addColumn<double>("przesuniecie");
         QTest::addColumn<int>("pozycja");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<double>("min");
         QTest::addColumn<double>("max");
-        QTest::newRow("lambda") << 1 << 24 << 0.1 << 1 << 12 << "1,2" << 0.1 << 2.4;
-        QTest::newRow("koncentracja") << 10 << 50 << 0.01 << 2 << 30 << "0,30" << 0.1 << 0.5;
-        QTest::newRow("przedział") << 1 << 20 << 100.0 << 0 << 20 << "2000" << 100.0 << 2000.0;
-        QTest::newRow("płaszczyzna") << 1 << 100 << 1.0 << 0 << 37 << "37" << 1.0 << 100.0;
-        QTest::newRow("lambda ujemna") << 1 << 24 << -0.1 << 1 << 3 << "-0,3" << -2.4 << -0.1;
+        QTest::newRow("lambda") << 1 << 24 << 0.1 << 1 << 0.0 << 12 << "1,2" << 0.1 << 2.4;
+        QTest::newRow("koncentracja") << 10 << 50 << 0.01 << 2 << 0.0 << 30 << "0,30" << 0.1 << 0.5;
+        QTest::newRow("przedział")
+            << 1 << 20 << 100.0 << 0 << 0.0 << 20 << "2000" << 100.0 << 2000.0;
+        QTest::newRow("płaszczyzna od zera")
+            << 1 << 100 << 1.0 << 0 << -1.0 << 37 << "36" << 0.0 << 99.0;
+        QTest::newRow("lambda ujemna")
+            << 1 << 24 << -0.1 << 1 << 0.0 << 3 << "-0,3" << -2.4 << -0.1;
     }
 
     void suwakWJednostkachPokazanych() {
@@ -39,6 +43,7 @@ private slots:
         QFETCH(int, do_);
         QFETCH(double, skala);
         QFETCH(int, miejsca);
+        QFETCH(double, przesuniecie);
         QFETCH(int, pozycja);
         QFETCH(QString, tekst);
         QFETCH(double, min);
@@ -46,7 +51,7 @@ private slots:
         SuwakZZaznaczeniem suwak;
         suwak.setAccessibleName(QStringLiteral("Lambda"));
         suwak.setRange(od, do_);
-        suwak.UstawSkale(skala, miejsca);
+        suwak.UstawSkale(skala, miejsca, przesuniecie);
         suwak.setValue(pozycja);
 
         QAccessibleInterface* dostep = QAccessible::queryAccessibleInterface(&suwak);
