@@ -1,4 +1,5 @@
 #include "DialogiQt.h"
+#include "OknoZapisu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,6 +31,7 @@ struct Uzytkownik {
     bool Zastap;
     QStringList Pytania;
     QList<int> ZmianyTypu;
+    QString Uwaga; // what the dialog said about the name when it was left open
 
     std::optional<WybranyPlik> Zapisz(const QString& katalog) {
         ZapytanieOZapis z;
@@ -57,6 +59,7 @@ struct Uzytkownik {
                 return;
             }
             if (wpisane) {
+                Uwaga = dynamic_cast<OknoZapisu*>(dialog)->Uwaga();
                 dialog->reject();
                 return;
             }
@@ -72,7 +75,7 @@ struct Uzytkownik {
             auto* pole = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             pole->setFocus();
             pole->clear();
-            QTest::keyClicks(pole, Nazwa);
+            pole->insert(Nazwa); // as typed or pasted: Polish letters too
             QTest::keyClick(pole, Qt::Key_Return);
         });
         okno.start();
@@ -139,6 +142,30 @@ private slots:
         QVERIFY(wybrany);
         QCOMPARE(wybrany->Sciezka, tmp_->filePath(QStringLiteral("hist.svg")));
         QCOMPARE(zgoda.Pytania.size(), 1);
+    }
+
+    // A name the file system cannot hold (255 bytes here) is refused with a
+    // word, counting the extension the dialog would add and the two bytes
+    // of a Polish letter.
+    void zaDlugaNazwa_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<bool>("przyjeta");
+        QTest::newRow("300 liter") << 1 << QString(300, QLatin1Char('a')) << false;
+        QTest::newRow("251 + .svg") << 2 << QString(251, QLatin1Char('a')) << true;
+        QTest::newRow("252 + .svg") << 2 << QString(252, QLatin1Char('a')) << false;
+        QTest::newRow("128 × ą + .png") << 1 << QString(128, QChar(0x0105)) << false;
+    }
+
+    void zaDlugaNazwa() {
+        QFETCH(int, typ);
+        QFETCH(QString, nazwa);
+        QFETCH(bool, przyjeta);
+        Uzytkownik u{typ, nazwa};
+        const std::optional<WybranyPlik> wybrany = u.Zapisz(tmp_->path());
+        QCOMPARE(wybrany.has_value(), przyjeta);
+        QCOMPARE(u.Uwaga, przyjeta ? QString() : QStringLiteral("Nazwa pliku jest za długa."));
+        QVERIFY(u.Pytania.isEmpty());
     }
 
 private:
