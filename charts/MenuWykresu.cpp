@@ -1,6 +1,7 @@
 #include "MenuWykresu.h"
 
 #include "Dialogi.h"
+#include "RegulaZapisu.h"
 #include "Wykres.h"
 
 #include <QAction>
@@ -152,19 +153,14 @@ bool MenuWykresu::ZapiszJakoObraz() {
     zapytanie.NazwaPliku = ProponowanaNazwa() + QLatin1Char('.') + Rozszerzenie(typ_ == 2);
     zapytanie.Filtry = {QString::fromUtf8(FiltrPng), QString::fromUtf8(FiltrSvg)};
     zapytanie.Typ = typ_;
-    zapytanie.DomyslneRozszerzenie = Rozszerzenie(typ_ == 2);
     const std::optional<WybranyPlik> wybrany = dialogi_.WybierzPlikDoZapisu(&wykres_, zapytanie);
     if (!wybrany) {
         return false;
     }
-    if (wybrany->Typ == 1 || wybrany->Typ == 2) {
-        typ_ = wybrany->Typ;
-    }
-    const QString rozszerzenie = QFileInfo(wybrany->Sciezka).suffix().toLower();
-    const bool svg = rozszerzenie == QLatin1String("svg") ||
-                     (rozszerzenie != QLatin1String("png") && wybrany->Typ == 2);
+    const WybranyPlik plik = PlikWedlugTypu(wybrany->Sciezka, zapytanie.Filtry, wybrany->Typ);
+    typ_ = plik.Typ;
     QByteArray bajty;
-    if (svg) {
+    if (typ_ == 2) {
         bajty = Svg();
     } else {
         QBuffer bufor(&bajty);
@@ -174,13 +170,14 @@ bool MenuWykresu::ZapiszJakoObraz() {
 
     // The picture goes to a temporary file that replaces the target only
     // when complete; a read-only file is refused, as the results file is.
-    const QFileInfo cel(wybrany->Sciezka);
-    QSaveFile plik(wybrany->Sciezka);
-    const bool zapisany = !(cel.exists() && !cel.isWritable()) && plik.open(QIODevice::WriteOnly) &&
-                          plik.write(bajty) == bajty.size() && plik.commit();
+    const QFileInfo cel(plik.Sciezka);
+    QSaveFile zapis(plik.Sciezka);
+    const bool zapisany = !(cel.exists() && !cel.isWritable()) &&
+                          zapis.open(QIODevice::WriteOnly) && zapis.write(bajty) == bajty.size() &&
+                          zapis.commit();
     if (!zapisany) {
-        QString tekst = QStringLiteral("Nie można zapisać pliku:\n") + wybrany->Sciezka +
-                        QLatin1Char('\n') + PowodBledu(wybrany->Sciezka, plik);
+        QString tekst = QStringLiteral("Nie można zapisać pliku:\n") + plik.Sciezka +
+                        QLatin1Char('\n') + PowodBledu(plik.Sciezka, zapis);
         if (cel.exists() && cel.isFile()) {
             tekst += QStringLiteral("\nDotychczasowa zawartość pliku pozostała bez zmian.");
         }

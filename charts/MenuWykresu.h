@@ -43,7 +43,8 @@ public:
     void Pokaz(const QPoint& pozycja);
     void Kopiuj();
     // The save dialog (through Dialogi), then the safe write of the chosen
-    // file: PNG or SVG by the file's extension, else by the chosen type. A
+    // file, name and content agreeing (PlikWedlugTypu): a typed ".png" or
+    // ".svg" decides, any other name gets the chosen type's extension. A
     // failure is reported in a Polish message; the folder is remembered only
     // after a successful write. True when a file was written.
     bool ZapiszJakoObraz();
@@ -73,5 +74,5 @@ private:
     QMenu* menu_;
     QAction* kopiuj_;
     QAction* zapisz_;
-    int typ_ = 1; // the type chosen last: 1 PNG, 2 SVG
+    int typ_ = 1; // the type written last: 1 PNG, 2 SVG
 };

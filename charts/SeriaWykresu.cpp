@@ -1,6 +1,7 @@
 #include "SeriaWykresu.h"
 
 #include "FormatLiczby.h"
+#include "NapisySlupkow.h"
 #include "PrzerzedzenieLinii.h"
 #include "Wykres.h"
 
@@ -162,6 +163,11 @@ QStringList SeriaWykresu::NapisyNadSlupkami() const {
     return napisy;
 }
 
+QFont SeriaWykresu::CzcionkaNapisowNadSlupkami() const {
+    return napisy_.empty() ? CzcionkaNapisu(NapisySlupkow::Czcionka)
+                           : napisy_.front()->pointLabelsFont();
+}
+
 void SeriaWykresu::Zmieniona() {
     zmieniona_ = true;
     wykres_.Zaplanuj();
@@ -177,7 +183,7 @@ bool SeriaWykresu::WymagaSynchronizacji(const Uklad& uklad) const {
                uklad.Obszar.width() != uklad_.Obszar.width();
     case Rodzaj::Slupki:
         return uklad.YMin != uklad_.YMin || uklad.YMax != uklad_.YMax ||
-               uklad.Obszar.height() != uklad_.Obszar.height();
+               uklad.Obszar != uklad_.Obszar;
     case Rodzaj::Punkty:
         break;
     }
@@ -249,20 +255,28 @@ void SeriaWykresu::ZsynchronizujSlupki(const Uklad& uklad) {
         napis->setBorderColor(Qt::transparent);
         napis->setPointLabelsVisible(true);
         napis->setPointLabelsClipping(false);
-        napis->setPointLabelsFont(CzcionkaNapisu());
         napis->setPointLabelsColor(Qt::black);
         chart->addSeries(napis);
         napis->attachAxis(kategorie);
         napis->attachAxis(wykres_.lewa_.Os());
         napisy_.push_back(napis);
     }
+    // The values are placed in pixels of the plot, then turned back into the
+    // chart's units.
     const QString format = FormatWartosciLubDomyslny();
-    // A value that would stand above the plot (a bar of the full fixed range)
-    // is written inside the top of its bar instead, where the gradient is
-    // lightest.
     const double jednostekNaPiksel =
         uklad.Obszar.height() > 0 ? (uklad.YMax - uklad.YMin) / uklad.Obszar.height() : 0.0;
-    const double wysokoscNapisu = QFontMetricsF(CzcionkaNapisu()).height() + 6.0;
+    QStringList teksty;
+    QList<double> szczyty;
+    for (const Slupek& slupek : slupki_) {
+        teksty.append(FormatujLiczbe(slupek.Wartosc, format));
+        szczyty.append(jednostekNaPiksel > 0 ? (slupek.Wartosc - uklad.YMin) / jednostekNaPiksel
+                                             : 0.0);
+    }
+    const NapisySlupkow napisy = NapisySlupkow::Rozmiesc(
+        teksty, szczyty, n > 0 ? uklad.Obszar.width() / static_cast<double>(n) : 0.0,
+        uklad.Obszar.height());
+    const QFont czcionka = CzcionkaNapisu(napisy.RozmiarCzcionki);
     for (std::size_t i = 0; i < napisy_.size(); ++i) {
         QScatterSeries* napis = napisy_[i];
         const bool jest = i < static_cast<std::size_t>(n);
@@ -271,18 +285,16 @@ void SeriaWykresu::ZsynchronizujSlupki(const Uklad& uklad) {
             napis->clear();
             continue;
         }
-        const Slupek& slupek = slupki_[static_cast<qsizetype>(i)];
-        double y = slupek.Wartosc;
-        if ((uklad.YMax - y) < wysokoscNapisu * jednostekNaPiksel) {
-            y -= wysokoscNapisu * jednostekNaPiksel;
-        }
+        const auto k = static_cast<qsizetype>(i);
+        const double y = uklad.YMin + napisy.Punkty[k] * jednostekNaPiksel;
         napis->replace(QList<QPointF>{QPointF(static_cast<double>(i), y)});
-        napis->setPointLabelsFormat(FormatujLiczbe(slupek.Wartosc, format));
+        napis->setPointLabelsFont(czcionka);
+        napis->setPointLabelsFormat(napisy.Teksty[k]);
     }
 }
 
-QFont SeriaWykresu::CzcionkaNapisu() {
+QFont SeriaWykresu::CzcionkaNapisu(int piksele) {
     QFont czcionka;
-    czcionka.setPixelSize(10);
+    czcionka.setPixelSize(piksele);
     return czcionka;
 }

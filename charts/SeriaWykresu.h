@@ -22,7 +22,8 @@ class Wykres;
 // same for a line of 10 000 points as for one of ten.
 //
 // Kinds: a line (no point marks), points (circles), bars (one colour per bar,
-// a vertical gradient, the value written above each bar, the bar's label
+// a vertical gradient, the value written above each bar and kept clear of its
+// neighbours (NapisySlupkow), the bar's label
 // standing on the bottom axis). Points of a line and of a point series are
 // kept with x ascending, as the program adds them.
 class SeriaWykresu {
@@ -78,8 +79,10 @@ public:
 
     // The Qt Charts series that draws it (the bars' own for bars).
     QAbstractSeries* SeriaQt() const;
-    // The lines of text written above the bars, in the order of the bars.
+    // The lines of text written above the bars, in the order of the bars,
+    // and their type (NapisySlupkow).
     QStringList NapisyNadSlupkami() const;
+    QFont CzcionkaNapisowNadSlupkami() const;
 
 private:
     friend class Wykres;
@@ -104,7 +107,7 @@ private:
     void ZsynchronizujSlupki(const Uklad& uklad);
     void UstawWygladPunktow();
     bool WymagaSynchronizacji(const Uklad& uklad) const;
-    static QFont CzcionkaNapisu();
+    static QFont CzcionkaNapisu(int piksele);
 
     Wykres& wykres_;
     Rodzaj rodzaj_;

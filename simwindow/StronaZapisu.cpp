@@ -188,11 +188,6 @@ void StronaZapisu::ZapiszWyniki() {
     zapytanie.Filtry = {QString::fromUtf8(FiltrCsv), QString::fromUtf8(FiltrTxt),
                         QString::fromUtf8(FiltrXlsx)};
     zapytanie.Typ = typ_;
-    // A name typed without an extension becomes a .csv file, or a workbook
-    // when the workbook type was chosen last.
-    zapytanie.DomyslneRozszerzenie = static_cast<TypPlikuWynikow>(typ_) == TypPlikuWynikow::Xlsx
-                                         ? QStringLiteral("xlsx")
-                                         : QStringLiteral("csv");
     zapytanie.ZmianaTypu = [this](int typ) { SDZapiszWynikiTypeChange(typ); };
 
     const std::optional<WybranyPlik> plik = dialogi_.WybierzPlikDoZapisu(this, zapytanie);

@@ -22,11 +22,16 @@ struct ZapytanieOZapis {
     QString NazwaPliku;
     QStringList Filtry; // e.g. "Plik tekstowy (*.txt)"
     int Typ = 1;
-    QString DomyslneRozszerzenie; // without the dot, e.g. "csv"
     // Called whenever the user picks another file type while the dialog is open.
     std::function<void(int typ)> ZmianaTypu;
 };
 
+// What a save dialog answers: the name as the user left it and the type
+// (1-based entry of Filtry) selected at the moment of saving. The two may
+// disagree ("hist.png" with the SVG type chosen): the caller decides the file
+// and its content with PlikWedlugTypu (RegulaZapisu.h). The real dialog has
+// already added the chosen type's extension that way, so that it asks about
+// overwriting the file that will be written.
 struct WybranyPlik {
     QString Sciezka;
     int Typ = 1;

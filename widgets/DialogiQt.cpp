@@ -1,6 +1,7 @@
 #include "DialogiQt.h"
 
-#include <QFileDialog>
+#include "OknoZapisu.h"
+
 #include <QMessageBox>
 
 Odpowiedz DialogiQt::Zapytaj(QWidget* rodzic, const QString& tekst, const QString& tytul,
@@ -37,16 +38,12 @@ Odpowiedz DialogiQt::Zapytaj(QWidget* rodzic, const QString& tekst, const QStrin
 
 std::optional<WybranyPlik> DialogiQt::WybierzPlikDoZapisu(QWidget* rodzic,
                                                           const ZapytanieOZapis& zapytanie) {
-    QFileDialog okno(rodzic, zapytanie.Tytul, zapytanie.Katalog);
-    okno.setAcceptMode(QFileDialog::AcceptSave);
-    okno.setFileMode(QFileDialog::AnyFile);
-    okno.setOption(QFileDialog::DontUseNativeDialog);
+    OknoZapisu okno(rodzic, zapytanie.Tytul, zapytanie.Katalog);
     okno.setNameFilters(zapytanie.Filtry);
     const int typ = qBound(1, zapytanie.Typ, static_cast<int>(zapytanie.Filtry.size()));
     if (!zapytanie.Filtry.isEmpty()) {
         okno.selectNameFilter(zapytanie.Filtry.at(typ - 1));
     }
-    okno.setDefaultSuffix(zapytanie.DomyslneRozszerzenie);
     okno.selectFile(zapytanie.NazwaPliku);
     QObject::connect(&okno, &QFileDialog::filterSelected, &okno, [&](const QString& filtr) {
         if (zapytanie.ZmianaTypu) {
@@ -56,7 +53,6 @@ std::optional<WybranyPlik> DialogiQt::WybierzPlikDoZapisu(QWidget* rodzic,
     if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    const int wybranyTyp =
-        static_cast<int>(zapytanie.Filtry.indexOf(okno.selectedNameFilter())) + 1;
+    const int wybranyTyp = okno.WybranyTyp();
     return WybranyPlik{okno.selectedFiles().constFirst(), wybranyTyp > 0 ? wybranyTyp : typ};
 }

@@ -1,9 +1,14 @@
 #include "SuwakZZaznaczeniem.h"
 
+#include "DostepnySuwak.h"
+
+#include <QAccessible>
+#include <QLocale>
 #include <QStyleOptionSlider>
 #include <QStylePainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int GruboscKanalu = 6;
@@ -12,7 +17,35 @@ constexpr int GruboscPasma = 4;
 
 SuwakZZaznaczeniem::SuwakZZaznaczeniem(Qt::Orientation orientacja, QWidget* rodzic)
     : QSlider(orientacja, rodzic) {
+    // Qt keeps one copy of a factory however often it is installed.
+    QAccessible::installFactory(&DostepnySuwak::Fabryka);
     setTickPosition(QSlider::TicksBelow);
+}
+
+void SuwakZZaznaczeniem::UstawSkale(double skala, int miejsca, double przesuniecie) {
+    skala_ = skala;
+    miejsca_ = std::max(miejsca, 0);
+    przesuniecie_ = przesuniecie;
+}
+
+double SuwakZZaznaczeniem::WartoscPokazana(int pozycja) const {
+    const double dziesiatki = std::pow(10.0, miejsca_);
+    return std::round((pozycja * skala_ + przesuniecie_) * dziesiatki) / dziesiatki;
+}
+
+QString SuwakZZaznaczeniem::TekstWartosci(int pozycja) const {
+    QLocale jezyk;
+    jezyk.setNumberOptions(QLocale::OmitGroupSeparator);
+    return jezyk.toString(WartoscPokazana(pozycja), 'f', miejsca_);
+}
+
+int SuwakZZaznaczeniem::Pozycja(double wartoscPokazana) const {
+    if (skala_ == 0.0 || !std::isfinite(wartoscPokazana)) {
+        return value();
+    }
+    const double pozycja = std::round((wartoscPokazana - przesuniecie_) / skala_);
+    return static_cast<int>(
+        std::clamp(pozycja, static_cast<double>(minimum()), static_cast<double>(maximum())));
 }
 
 void SuwakZZaznaczeniem::UstawZaznaczenie(int poczatek, int koniec) {
@@ -49,6 +82,17 @@ QRect SuwakZZaznaczeniem::ProstokatZaznaczenia() const {
         return QRect(a, srodek.y() - GruboscPasma / 2, b - a + 1, GruboscPasma);
     }
     return QRect(srodek.x() - GruboscPasma / 2, a, GruboscPasma, b - a + 1);
+}
+
+// QSlider inverts its keys only when told so apart from its picture.
+void SuwakZZaznaczeniem::keyPressEvent(QKeyEvent* zdarzenie) {
+    setInvertedControls(invertedAppearance());
+    QSlider::keyPressEvent(zdarzenie);
+}
+
+void SuwakZZaznaczeniem::wheelEvent(QWheelEvent* zdarzenie) {
+    setInvertedControls(invertedAppearance());
+    QSlider::wheelEvent(zdarzenie);
 }
 
 void SuwakZZaznaczeniem::paintEvent(QPaintEvent*) {

@@ -1,20 +1,41 @@
 #include "WskaznikPostepu.h"
 
+#include "DostepnyWskaznik.h"
+
+#include <QAccessible>
 #include <QPainter>
 
 #include <algorithm>
 
-WskaznikPostepu::WskaznikPostepu(QWidget* rodzic) : QWidget(rodzic) {}
+WskaznikPostepu::WskaznikPostepu(QWidget* rodzic) : QWidget(rodzic) {
+    // Qt keeps one copy of a factory however often it is installed.
+    QAccessible::installFactory(&DostepnyWskaznik::Fabryka);
+}
 
 void WskaznikPostepu::UstawMaksimum(int maksimum) {
+    const int procent = Procent();
     maksimum_ = std::max(maksimum, 1);
     pozycja_ = std::min(pozycja_, maksimum_);
-    update();
+    Zmieniony(procent);
 }
 
 void WskaznikPostepu::UstawPozycje(int pozycja) {
+    const int procent = Procent();
     pozycja_ = std::clamp(pozycja, 0, maksimum_);
+    Zmieniony(procent);
+}
+
+void WskaznikPostepu::Zmieniony(int bylProcent) {
     update();
+    // A reader is told of each new whole percent, not of every iteration.
+    if (Procent() != bylProcent) {
+        QAccessibleValueChangeEvent zmiana(this, Procent());
+        QAccessible::updateAccessibility(&zmiana);
+    }
+}
+
+QString WskaznikPostepu::TekstProcentu(int procent) {
+    return QStringLiteral("%1%").arg(procent);
 }
 
 int WskaznikPostepu::Procent() const {
@@ -41,5 +62,5 @@ void WskaznikPostepu::paintEvent(QPaintEvent*) {
     malarz.setPen(palette().color(QPalette::Dark));
     malarz.drawRect(rect().adjusted(0, 0, -1, -1));
     malarz.setPen(Qt::black);
-    malarz.drawText(wnetrze, Qt::AlignCenter, QStringLiteral("%1%").arg(Procent()));
+    malarz.drawText(wnetrze, Qt::AlignCenter, TekstProcentu(Procent()));
 }

@@ -1,7 +1,10 @@
 // The cost of a line of 10 000 points, the length of a run of 1 000 000
 // iterations sampled every 100: adding them one by one as the samples come
 // and showing the chart, and one more sample on a full line with the repaint
-// that follows it in the window.
+// that follows it in the window. And one sample of the neighbour histogram
+// of the largest cubic lattice: seven bars of six digits, their values
+// placed clear of each other.
+#include "NapisySlupkow.h"
 #include "Wykres.h"
 
 #include <QApplication>
@@ -81,6 +84,46 @@ void PunktDoLiniiDziesieciuTysiecy(benchmark::State& stan) {
     }
 }
 BENCHMARK(PunktDoLiniiDziesieciuTysiecy)->Unit(benchmark::kMicrosecond);
+
+// One sample of the 100 x 100 x 100 histogram: the seven bars replaced, the
+// values above them measured and placed, handed to Qt Charts; with and
+// without the repaint.
+void HistogramSzesciocyfrowy(benchmark::State& stan) {
+    const bool rysuj = stan.range(0) != 0;
+    Wykres wykres;
+    wykres.resize(272, 177);
+    wykres.UstawOs(Wykres::Os::Lewa, ZakresOsiWykresu::Staly(0, 1000000, 200000));
+    SeriaWykresu* slupki = wykres.DodajSerie(SeriaWykresu::Rodzaj::Slupki, Qt::green);
+    wykres.show();
+    const double wartosci[] = {15625, 93750, 234375, 312500, 234375, 93750, 15625};
+    int probka = 0;
+    for (auto _ : stan) {
+        slupki->Wyczysc();
+        for (int n = 0; n < 7; ++n) {
+            // A little noise, as the samples of a run have.
+            slupki->DodajSlupek(wartosci[n] + (probka + n) % 97, QString::number(n), Qt::green);
+        }
+        ++probka;
+        wykres.Odswiez();
+        if (rysuj) {
+            benchmark::DoNotOptimize(wykres.grab());
+        }
+    }
+}
+BENCHMARK(HistogramSzesciocyfrowy)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The placing alone: the values measured at up to four sizes, then set apart.
+void RozmieszczenieNapisow(benchmark::State& stan) {
+    const QStringList teksty = {QStringLiteral("15 625"),  QStringLiteral("93 750"),
+                                QStringLiteral("234 375"), QStringLiteral("312 500"),
+                                QStringLiteral("234 375"), QStringLiteral("93 750"),
+                                QStringLiteral("15 625")};
+    const QList<double> szczyty = {1.9, 11.3, 28.1, 37.5, 28.1, 11.3, 1.9};
+    for (auto _ : stan) {
+        benchmark::DoNotOptimize(NapisySlupkow::Rozmiesc(teksty, szczyty, 31.0, 120.0));
+    }
+}
+BENCHMARK(RozmieszczenieNapisow)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

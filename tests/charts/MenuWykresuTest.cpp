@@ -182,7 +182,60 @@ private slots:
         QCOMPARE(z.Katalog, tmp_->path());
         QCOMPARE(z.Typ, 2);
         QVERIFY(z.NazwaPliku.endsWith(QLatin1String(".svg")));
-        QCOMPARE(z.DomyslneRozszerzenie, QStringLiteral("svg"));
+    }
+
+    // Every type chosen in the dialog against every kind of typed name: the
+    // file's name and its bytes agree, and nothing else is written.
+    void nazwaIZawartoscZgodne_data() {
+        QTest::addColumn<int>("wybrany");
+        QTest::addColumn<QString>("wpisana");
+        QTest::addColumn<QString>("plik");
+        QTest::addColumn<bool>("svg");
+        for (const bool wybranySvg : {false, true}) {
+            const int wybrany = wybranySvg ? 2 : 1;
+            const QString r = wybranySvg ? QStringLiteral("svg") : QStringLiteral("png");
+            const char* typ = wybranySvg ? "SVG" : "PNG";
+            QTest::addRow("%s, hist", typ) << wybrany << "hist"
+                                           << "hist." + r << wybranySvg;
+            QTest::addRow("%s, hist.", typ) << wybrany << "hist."
+                                            << "hist." + r << wybranySvg;
+            QTest::addRow("%s, hist.png", typ) << wybrany << "hist.png"
+                                               << "hist.png" << false;
+            QTest::addRow("%s, hist.svg", typ) << wybrany << "hist.svg"
+                                               << "hist.svg" << true;
+            QTest::addRow("%s, HIST.SVG", typ) << wybrany << "HIST.SVG"
+                                               << "HIST.SVG" << true;
+            QTest::addRow("%s, hist.Png", typ) << wybrany << "hist.Png"
+                                               << "hist.Png" << false;
+            QTest::addRow("%s, hist.jpg", typ) << wybrany << "hist.jpg"
+                                               << "hist.jpg." + r << wybranySvg;
+        }
+    }
+
+    void nazwaIZawartoscZgodne() {
+        QFETCH(int, wybrany);
+        QFETCH(QString, wpisana);
+        QFETCH(QString, plik);
+        QFETCH(bool, svg);
+        WykresZKrzywa w;
+        w.dialogi.Plik = WybranyPlik{tmp_->filePath(wpisana), wybrany};
+        QVERIFY(w.menu->ZapiszJakoObraz());
+        QCOMPARE(QDir(tmp_->path()).entryList(QDir::Files), QStringList{plik});
+        QFile zapisany(tmp_->filePath(plik));
+        QVERIFY(zapisany.open(QIODevice::ReadOnly));
+        const QByteArray bajty = zapisany.readAll();
+        if (svg) {
+            QVERIFY(bajty.startsWith("<?xml"));
+            QVERIFY(bajty.contains("<svg"));
+        } else {
+            QVERIFY(bajty.startsWith("\x89PNG\r\n\x1a\n"));
+        }
+        // The next dialog proposes the type written.
+        w.dialogi.Plik.reset();
+        w.menu->ZapiszJakoObraz();
+        const ZapytanieOZapis nastepne = w.dialogi.ZapytaniaOZapis.last();
+        QCOMPARE(nastepne.Typ, svg ? 2 : 1);
+        QVERIFY(nastepne.NazwaPliku.endsWith(svg ? QLatin1String(".svg") : QLatin1String(".png")));
     }
 
     void nazwaPlikuZTytulu_data() {

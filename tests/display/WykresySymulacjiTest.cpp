@@ -732,6 +732,40 @@ private slots:
         QCOMPARE(w.ChartSigma->TekstyLegendy(), QStringList{QStringLiteral("0,73   (sigma śr)")});
     }
 
+    // The histograms of the largest cubic lattice, a random arrangement of
+    // 100 x 100 x 100: six-digit values on bars of about the same height are
+    // written smaller and grouped narrowly (the geometry is NapisySlupkowTest's);
+    // the small counts of the other pictures keep their 10-pixel type.
+    void histogramySzesciocyfrowe() {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        Okno o;
+        WykresySymulacji& w = *o.wykresy;
+        w.UstawZakresyOsi(Oddzialywanie::Porzadkowanie, 100000, 1000000);
+        const QList<double> losowa = {15625, 93750, 234375, 312500, 234375, 93750, 15625};
+        const QList<double> po = {1000, 12000, 93000, 287000, 390000, 190000, 27000};
+        w.NowyPomiar(
+            PomiarWykresu(1000, -1.5e6, 0.1, {15625, 93750, 234375, 312500, 234375, 93750, 15625}));
+        for (int n = 0; n < 7; ++n) {
+            DodajSlupekHistogramu(*w.Series6, n, losowa[n]);
+            DodajSlupekHistogramu(*w.Series7, n, po[n]);
+        }
+        Zapisz(o, QStringLiteral("_100x100x100"));
+        // The computation page's axis runs to the number of atoms: the bars
+        // in the middle stand within a line of each other.
+        const QString napisy = w.Series3->NapisyNadSlupkami().join(QLatin1Char('|'));
+        QCOMPARE(napisy, QString::fromUtf8("15\u202F625|93\u202F750|234\u202F375|312\u202F500|"
+                                           "234\u202F375|93\u202F750|15\u202F625"));
+        QVERIFY(w.Series3->CzcionkaNapisowNadSlupkami().pixelSize() < 10);
+
+        w.Series6->Wyczysc();
+        for (const double wartosc : {6, 25, 38, 25, 6}) {
+            DodajSlupekHistogramu(*w.Series6, w.Series6->Slupki().size(), wartosc);
+        }
+        w.Chart5->Odswiez();
+        QCOMPARE(w.Series6->CzcionkaNapisowNadSlupkami().pixelSize(), 10);
+        QCOMPARE(w.Series6->NapisyNadSlupkami(), (QStringList{"6", "25", "38", "25", "6"}));
+    }
+
     // Clustering, the longest run and the largest cubic lattice: negative
     // lambdas and sigmas, seven bars, values of a million.
     void obrazyKlasteryzacji() {

@@ -6,6 +6,7 @@
 #include "SuwakZZaznaczeniem.h"
 #include "WskaznikPostepu.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QMainWindow>
@@ -14,6 +15,7 @@
 #include <QStatusBar>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -97,6 +99,41 @@ private slots:
             (orientacja == Qt::Horizontal ? QPoint(pasmo.left() + 2, cale.center().y())
                                           : QPoint(cale.center().x(), pasmo.bottom() - 2));
         QCOMPARE(obraz.pixelColor(srodek), podswietlenie);
+    }
+
+    // The plane slider, vertical with its minimum drawn on top: the keys and
+    // the wheel move the handle as drawn (Down and a turn towards the user
+    // down, to larger planes); Home and End keep the minimum and the maximum.
+    // A plain vertical slider keeps Qt's way: Up to larger values.
+    void klawiszeJakNarysowano_data() {
+        QTest::addColumn<bool>("odwrocony");
+        QTest::newRow("pionowy") << false;
+        QTest::newRow("pionowy odwrócony") << true;
+    }
+
+    void klawiszeJakNarysowano() {
+        QFETCH(bool, odwrocony);
+        SuwakZZaznaczeniem suwak(Qt::Vertical);
+        suwak.setRange(1, 100);
+        suwak.setPageStep(10);
+        suwak.setInvertedAppearance(odwrocony);
+        const int wDol = odwrocony ? 1 : -1; // the change of value that moves the handle down
+        for (const auto& [klawisz, zmiana] :
+             {std::pair{Qt::Key_Down, wDol}, std::pair{Qt::Key_Up, -wDol},
+              std::pair{Qt::Key_PageDown, 10 * wDol}, std::pair{Qt::Key_PageUp, -10 * wDol}}) {
+            suwak.setValue(50);
+            QTest::keyClick(&suwak, klawisz);
+            QCOMPARE(suwak.value(), 50 + zmiana);
+        }
+        suwak.setValue(50);
+        QWheelEvent kolko(QPointF(5, 5), suwak.mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&suwak, &kolko);
+        QCOMPARE(suwak.value(), 50 + 3 * wDol);
+        QTest::keyClick(&suwak, Qt::Key_Home);
+        QCOMPARE(suwak.value(), 1);
+        QTest::keyClick(&suwak, Qt::Key_End);
+        QCOMPARE(suwak.value(), 100);
     }
 
     void przyciskPrzezroczysty() {

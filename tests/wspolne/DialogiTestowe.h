@@ -19,7 +19,11 @@ public:
     // The answers to the next questions, in order; when none is left the
     // answer is Nie (Tak/Nie) or Anuluj (Ok/Anuluj) or Ok (Ok).
     QList<Odpowiedz> Odpowiedzi;
-    // The file the next save dialog returns (nothing = cancelled).
+    // The answer of the next save dialog (nothing = cancelled): the name as
+    // a user typed it and the type chosen in the dialog, which may disagree
+    // ("hist.png" with the SVG type) — the caller applies PlikWedlugTypu. A
+    // chosen type other than the proposed one is reported through ZmianaTypu
+    // first, as the real dialog does.
     std::optional<WybranyPlik> Plik;
 
     QList<Pytanie> Zadane;
