@@ -47,6 +47,24 @@ double Rozrzut(std::span<const double> polozenia) {
     return std::sqrt(Wariancja(polozenia) * n / (n - 1.0));
 }
 
+// Half the width of the central 68 % of the resampled positions (the standard
+// deviation for a normal spread). A resample whose largest value moves to a
+// neighbouring grid point lands a whole step away; the normal draws make such
+// jumps more often than the skewed spread of a variance does, and the standard
+// deviation would give those few the most weight.
+double PolowaSrodka(std::vector<double> polozenia) {
+    std::sort(polozenia.begin(), polozenia.end());
+    const auto kwantyl = [&](double q) {
+        const double miejsce = q * static_cast<double>(polozenia.size() - 1);
+        const auto i = static_cast<std::size_t>(miejsce);
+        const double reszta = miejsce - static_cast<double>(i);
+        return i + 1 < polozenia.size()
+                   ? polozenia[i] + reszta * (polozenia[i + 1] - polozenia[i])
+                   : polozenia[i];
+    };
+    return (kwantyl(0.841344746) - kwantyl(0.158655254)) / 2;
+}
+
 struct Polozenie {
     double Lambda;
     bool NaBrzegu;
@@ -140,6 +158,6 @@ MaksimumFluktuacji ZnajdzMaksimumZBledami(std::span<const double> lambdy,
         }
         polozenie = PolozenieMaksimum(lambdy, probka).Lambda;
     }
-    wynik.Blad = Rozrzut(polozenia);
+    wynik.Blad = PolowaSrodka(std::move(polozenia));
     return wynik;
 }

@@ -32,9 +32,10 @@ MaksimumFluktuacji ZnajdzMaksimumFluktuacji(std::span<const double> lambdy,
 
 // The same estimate from one value per grid point with its standard error (one
 // series per lambda): the grid lambda of the largest value refined by the
-// parabola vertex. The error is the standard deviation of the estimate over
-// `losowan` sets of values drawn from normal distributions about the given
-// ones with the given errors, from a fixed seed; it is NaN when any error is.
+// parabola vertex. The error is half the width of the central 68 % of the
+// estimates from `losowan` sets of values drawn from normal distributions
+// about the given ones with the given errors, from a fixed seed; it is NaN
+// when any error is.
 // Throws std::invalid_argument for an empty grid or a list of another length.
 MaksimumFluktuacji ZnajdzMaksimumZBledami(std::span<const double> lambdy,
                                           std::span<const double> wartosci,
