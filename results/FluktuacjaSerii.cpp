@@ -6,8 +6,9 @@
 #include <vector>
 
 namespace {
-// Three combined standard errors: a stationary series is flagged about once
-// in four hundred.
+// Three combined standard errors: with independent samples a stationary
+// series is flagged about once in a thousand; the more so the longer its
+// correlation time is against a quarter, when a longer run is needed anyway.
 constexpr double ProgRoznicy = 3.0;
 
 Rownowaga PorownajCwiartki(std::span<const double> druga) {
