@@ -58,9 +58,8 @@ double PolowaSrodka(std::vector<double> polozenia) {
         const double miejsce = q * static_cast<double>(polozenia.size() - 1);
         const auto i = static_cast<std::size_t>(miejsce);
         const double reszta = miejsce - static_cast<double>(i);
-        return i + 1 < polozenia.size()
-                   ? polozenia[i] + reszta * (polozenia[i + 1] - polozenia[i])
-                   : polozenia[i];
+        return i + 1 < polozenia.size() ? polozenia[i] + reszta * (polozenia[i + 1] - polozenia[i])
+                                        : polozenia[i];
     };
     return (kwantyl(0.841344746) - kwantyl(0.158655254)) / 2;
 }

@@ -58,10 +58,10 @@ std::vector<std::vector<std::string>> WierszeWynikow(const TekstyWynikow& teksty
     // One line per series whichever columns are chosen.
     const TekstyFluktuacji& fluktuacje = teksty.Fluktuacje;
     for (std::size_t i = 0; i < teksty.MLambda.size(); ++i) {
-        wiersze.push_back(Wiersz({teksty.MLambda[i], Linia(teksty.MSigma, i),
-                                  Linia(teksty.MCvkN, i), Linia(fluktuacje.MCvkN, i),
-                                  Linia(fluktuacje.MBlad, i)},
-                                 pola));
+        wiersze.push_back(
+            Wiersz({teksty.MLambda[i], Linia(teksty.MSigma, i), Linia(teksty.MCvkN, i),
+                    Linia(fluktuacje.MCvkN, i), Linia(fluktuacje.MBlad, i)},
+                   pola));
     }
     wiersze.emplace_back();
     if (pola.LambdaTc || pola.CvkNTc || pola.Fluktuacje) {
