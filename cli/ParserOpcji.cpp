@@ -286,7 +286,10 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             return o_;
         }
         // The one switch without a value.
-        if (nazwa == "--fluktuacje" && !wartosc) {
+        if (nazwa == "--fluktuacje") {
+            if (wartosc) {
+                return BladOpcji{"Opcja --fluktuacje nie przyjmuje wartości."};
+            }
             o_.Fluktuacje = true;
             continue;
         }

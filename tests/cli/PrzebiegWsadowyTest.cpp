@@ -108,6 +108,7 @@ TEST_F(PrzebiegWsadowy, BledneOpcjeOdrzuconeZanimCokolwiekRuszy) {
         {"--ziarno", "-1"},
         {"--stopien", "25"},
         {"--lambda", "0.5", "--wyjscie", "x.csv"},
+        {"--fluktuacje=tak", "--wyjscie", "x.csv"},
         {"--nieznana"},
         {"--co"},
     };
