@@ -1,3 +1,4 @@
+#include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
 #include "PlikWynikow.h"
@@ -106,6 +107,22 @@ TEST_F(Powtorzenia, ReplikaKToZwyklyPrzebiegZZiarnemPlusK) {
     const WynikiSerii wyniki = ObliczWyniki(dane);
     EXPECT_EQ(Czytaj(Plik("w.txt")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, '\t'));
     EXPECT_EQ(Pola(linie[2])[8], Cztery(wyniki.CvkN[2]));
+
+    // With --fluktuacje: the means over the replicas of what the window's
+    // results core makes of each engine's stores.
+    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "4242", "--powtorzenia", "3", "--wyjscie",
+                                    Plik("f.txt"), "--fluktuacje"}))
+                  .status,
+              0);
+    std::vector<FluktuacjeSerii> fluktuacje;
+    for (const auto& silnik : silniki) {
+        fluktuacje.push_back(FluktuacjeZ(*silnik));
+    }
+    TekstyWynikow teksty = wyniki.Teksty;
+    teksty.Fluktuacje = TekstyFluktuacjiZ(SrednieFluktuacji(fluktuacje));
+    PolaWynikow pola;
+    pola.Fluktuacje = true;
+    EXPECT_EQ(Czytaj(Plik("f.txt")), TrescPlikuWynikow(teksty, pola, '\t'));
 
     // The seeds wrap around past the largest one.
     ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "4294967295", "--powtorzenia", "2", "--przebieg",
