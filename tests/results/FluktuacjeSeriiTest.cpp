@@ -73,18 +73,10 @@ TEST(FluktuacjeSerii, SrednieReplikZBledemZRozrzutu) {
     EXPECT_EQ(srednie.Serie[1].Stan, Rownowaga::Nieosiagnieta);
     EXPECT_EQ(srednie.Serie[2].Stan, Rownowaga::Nieznana);
 
-    // The transition is the replicas' bootstrap over the same rows.
-    std::vector<double> lambdy;
-    std::vector<std::vector<double>> cv(2);
-    for (std::size_t k = 0; k < 8; ++k) {
-        lambdy.push_back(repliki[0].Serie[k].Lambda);
-        for (std::size_t r = 0; r < 2; ++r) {
-            cv[r].push_back(repliki[r].Serie[k].CvkN.Srednia);
-        }
-    }
-    const MaksimumFluktuacji m = ZnajdzMaksimumFluktuacji(lambdy, cv);
-    EXPECT_EQ(srednie.Przejscie.Lambda, m.Lambda);
-    EXPECT_EQ(srednie.Przejscie.Blad, m.Blad);
+    // The transition of the means, with the scatter of the replicas.
+    EXPECT_GT(srednie.Przejscie.Lambda, 0.8);
+    EXPECT_LT(srednie.Przejscie.Lambda, 0.9);
+    EXPECT_GT(srednie.Przejscie.Blad, 0.0);
 
     repliki[1].Serie.pop_back();
     EXPECT_THROW(SrednieFluktuacji(repliki), std::invalid_argument);
