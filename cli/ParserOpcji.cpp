@@ -285,6 +285,14 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             o_.Pomoc = true;
             return o_;
         }
+        // The one switch without a value.
+        if (nazwa == "--fluktuacje") {
+            if (wartosc) {
+                return BladOpcji{"Opcja --fluktuacje nie przyjmuje wartości."};
+            }
+            o_.Fluktuacje = true;
+            continue;
+        }
         const auto opcja = opcje.find(nazwa);
         if (opcja == opcje.end()) {
             return BladOpcji{"Nieznana opcja: " + nazwa + " (--pomoc wyświetla listę opcji)."};
@@ -311,6 +319,10 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
     if (!o_.Wyjscie.empty() && !p.Seria) {
         return BladOpcji{"Opcja --wyjscie wymaga serii symulacji (--lambda S:E:K): "
                          "pojedyncza symulacja nie ma etapu wyników."};
+    }
+    if (o_.Fluktuacje && o_.Wyjscie.empty()) {
+        return BladOpcji{"Opcja --fluktuacje dodaje kolumny do pliku wyników: "
+                         "wymaga opcji --wyjscie PLIK."};
     }
     return o_;
 }
@@ -339,6 +351,10 @@ std::string TekstPomocy() {
            "                             programu Excel, inny z tabulatorem;\n"
            "                             przy powtórzeniach: wyniki ze średnich po powtórzeniach\n"
            "                             sigm zapamiętanych dla serii, w tym samym układzie\n"
+           "  --fluktuacje               w pliku wyników także Cv/kN z fluktuacji energii\n"
+           "                             (druga połowa pomiarów serii) z błędem std. i linia\n"
+           "                             przejścia fazowego z ich maksimum; przy powtórzeniach\n"
+           "                             średnie po powtórzeniach z błędem z ich rozrzutu\n"
            "  --przebieg PLIK            każdy pomiar jako CSV (UTF-8); przy powtórzeniach osobny\n"
            "                             plik każdego powtórzenia k: PLIK.csv -> PLIK.k.csv\n"
            "  --powtorzenia N            N niezależnych powtórzeń, 1..64 (1): w podsumowaniu\n"

@@ -4,6 +4,7 @@
 #include "ParserOpcji.h"
 #include "PasekPostepu.h"
 #include "PlikWynikow.h"
+#include "TekstyFluktuacji.h"
 #include "UruchomRepliki.h"
 #include "WypiszPodsumowanie.h"
 #include "ZapiszPlik.h"
@@ -107,8 +108,13 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
         }
     }
     if (!o.Wyjscie.empty()) {
-        const WynikZapisu w =
-            ZapiszWyniki(o.Wyjscie, wyniki->Teksty, PolaWynikow{}, TypWyjscia(o.Wyjscie), nullptr);
+        TekstyWynikow teksty = wyniki->Teksty;
+        PolaWynikow pola;
+        if (o.Fluktuacje) {
+            teksty.Fluktuacje = TekstyFluktuacjiZ(FluktuacjeReplik(repliki));
+            pola.Fluktuacje = true;
+        }
+        const WynikZapisu w = ZapiszWyniki(o.Wyjscie, teksty, pola, TypWyjscia(o.Wyjscie), nullptr);
         if (!w.Udany()) {
             bledy << JednaLinia(w.Komunikat) << '\n';
             return 1;

@@ -39,9 +39,9 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, std::uint32_t zia
         const std::vector<double>& pary = zapis.Pary(k);
         const std::size_t polowa = sigmy.size() / 2;
         const double lambda = s.LambdaSerii[k];
-        wynik.Serie.push_back(
-            {lambda, s.SigmaSerii[k], SredniaBlokowa(std::span(sigmy).subspan(polowa)),
-             lambda * lambda * Wariancja(std::span(pary).subspan(polowa)) / s.IloscAtomow});
+        wynik.Serie.push_back({lambda, s.SigmaSerii[k],
+                               SredniaBlokowa(std::span(sigmy).subspan(polowa)),
+                               FluktuacjaZProbek(lambda, pary, s.IloscAtomow)});
     }
     if (!plikPrzebiegu.empty()) {
         wynik.ZapisPrzebiegu = ZapiszPlik(plikPrzebiegu, zapis.Przebieg());

@@ -12,3 +12,15 @@ DaneWynikow SrednieReplik(const std::vector<WynikRepliki>& repliki) {
     }
     return dane;
 }
+
+FluktuacjeSerii FluktuacjeReplik(const std::vector<WynikRepliki>& repliki) {
+    std::vector<FluktuacjeSerii> fluktuacje;
+    for (const WynikRepliki& r : repliki) {
+        std::vector<FluktuacjaSerii> serie;
+        for (const SeriaRepliki& s : r.Serie) {
+            serie.push_back(s.Fluktuacje);
+        }
+        fluktuacje.push_back(ObliczFluktuacje(std::move(serie)));
+    }
+    return fluktuacje.size() == 1 ? fluktuacje.front() : SrednieFluktuacji(fluktuacje);
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "DaneWynikow.h"
+#include "FluktuacjaSerii.h"
+#include "FluktuacjeSerii.h"
 #include "StatystykaProbek.h"
 #include "WynikZapisu.h"
 
@@ -11,7 +13,7 @@ struct SeriaRepliki {
     double Lambda = 0.0;         // negative for clustering
     double Sigma = 0.0;          // the sigma the window stores for the series
     SredniaZBledem SigmaSrednia; // over the second half of the samples, error by blocking
-    double CvFluktuacje = 0.0;   // lambda^2 Var(pairs) / N over the second half
+    FluktuacjaSerii Fluktuacje;  // Cv/kN over the second half, its error, the equilibrium
 };
 
 // What a replica leaves when its engine goes on to the next one.
@@ -25,3 +27,7 @@ struct WynikRepliki {
 // by its mean over the replicas; the rest (lambdas, composition, J) is that of
 // the first replica.
 DaneWynikow SrednieReplik(const std::vector<WynikRepliki>& repliki);
+
+// The estimate from the fluctuations: that of the one replica's series, or
+// the means over the replicas (SrednieFluktuacji).
+FluktuacjeSerii FluktuacjeReplik(const std::vector<WynikRepliki>& repliki);

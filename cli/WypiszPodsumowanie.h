@@ -13,6 +13,8 @@
 // the second-half mean sigma and of the fluctuation Cv/kN, each with its
 // standard error from the spread of the replicas, the fitted Cv/kN of the mean
 // sigmas, and a last line with the transition located from the fluctuations.
-// `wyniki` are the results of a series (none for a single run).
+// The last column tells whether each series reached equilibrium: "tak",
+// "nie" (several replicas: "nie (m/N)", m of N flagged), "-" when too short
+// to tell. `wyniki` are the results of a series (none for a single run).
 void WypiszPodsumowanie(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,
                         const std::optional<WynikiSerii>& wyniki);

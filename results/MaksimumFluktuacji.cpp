@@ -2,8 +2,10 @@
 
 #include "StatystykaProbek.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <random>
 #include <stdexcept>
 
@@ -23,6 +25,43 @@ std::vector<double> Srednie(const std::vector<std::vector<double>>& cvReplik,
         s /= static_cast<double>(wybrane.size());
     }
     return srednie;
+}
+
+// A uniform number in (0, 1) from one output of the generator.
+double Jednostajna(std::mt19937& losowanie) {
+    return (static_cast<double>(losowanie()) + 0.5) / 4294967296.0;
+}
+
+// A standard normal number by the Box-Muller transform, made by hand for the
+// same reason as the index of a resampled replica: the library's
+// distributions differ between implementations.
+double Normalna(std::mt19937& losowanie) {
+    const double u = Jednostajna(losowanie);
+    const double v = Jednostajna(losowanie);
+    return std::sqrt(-2.0 * std::log(u)) * std::cos(2.0 * std::numbers::pi * v);
+}
+
+// The sample standard deviation of the resampled positions.
+double Rozrzut(std::span<const double> polozenia) {
+    const double n = static_cast<double>(polozenia.size());
+    return std::sqrt(Wariancja(polozenia) * n / (n - 1.0));
+}
+
+// Half the width of the central 68 % of the resampled positions (the standard
+// deviation for a normal spread). A resample whose largest value moves to a
+// neighbouring grid point lands a whole step away; the normal draws make such
+// jumps more often than the skewed spread of a variance does, and the standard
+// deviation would give those few the most weight.
+double PolowaSrodka(std::vector<double> polozenia) {
+    std::sort(polozenia.begin(), polozenia.end());
+    const auto kwantyl = [&](double q) {
+        const double miejsce = q * static_cast<double>(polozenia.size() - 1);
+        const auto i = static_cast<std::size_t>(miejsce);
+        const double reszta = miejsce - static_cast<double>(i);
+        return i + 1 < polozenia.size() ? polozenia[i] + reszta * (polozenia[i + 1] - polozenia[i])
+                                        : polozenia[i];
+    };
+    return (kwantyl(0.841344746) - kwantyl(0.158655254)) / 2;
 }
 
 struct Polozenie {
@@ -90,6 +129,34 @@ MaksimumFluktuacji ZnajdzMaksimumFluktuacji(std::span<const double> lambdy,
         }
         polozenie = PolozenieMaksimum(lambdy, Srednie(cvReplik, wybrane, punkty)).Lambda;
     }
-    wynik.Blad = std::sqrt(Wariancja(polozenia) * losowan / (losowan - 1.0));
+    wynik.Blad = Rozrzut(polozenia);
+    return wynik;
+}
+
+MaksimumFluktuacji ZnajdzMaksimumZBledami(std::span<const double> lambdy,
+                                          std::span<const double> wartosci,
+                                          std::span<const double> bledy, int losowan) {
+    const std::size_t punkty = lambdy.size();
+    if (punkty == 0 || wartosci.size() != punkty || bledy.size() != punkty) {
+        throw std::invalid_argument("ZnajdzMaksimumZBledami: brak danych lub różne długości");
+    }
+    const Polozenie glowne = PolozenieMaksimum(lambdy, wartosci);
+    MaksimumFluktuacji wynik{glowne.Lambda, std::numeric_limits<double>::quiet_NaN(),
+                             glowne.NaBrzegu};
+    const bool bledyZnane =
+        std::none_of(bledy.begin(), bledy.end(), [](double b) { return std::isnan(b); });
+    if (glowne.NaBrzegu || !bledyZnane || losowan < 2) {
+        return wynik;
+    }
+    std::mt19937 losowanie(ZiarnoLosowania);
+    std::vector<double> probka(punkty);
+    std::vector<double> polozenia(static_cast<std::size_t>(losowan));
+    for (double& polozenie : polozenia) {
+        for (std::size_t k = 0; k < punkty; ++k) {
+            probka[k] = wartosci[k] + bledy[k] * Normalna(losowanie);
+        }
+        polozenie = PolozenieMaksimum(lambdy, probka).Lambda;
+    }
+    wynik.Blad = PolowaSrodka(std::move(polozenia));
     return wynik;
 }

@@ -8,7 +8,7 @@
 // Where the mean fluctuation Cv/kN of independent replicas peaks on a lambda grid.
 struct MaksimumFluktuacji {
     double Lambda = 0.0;   // the refined position; the grid lambda itself at an edge
-    double Blad = 0.0;     // bootstrap standard error; NaN at an edge or below two replicas
+    double Blad = 0.0;     // standard error by resampling; NaN at an edge or when unknown
     bool NaBrzegu = false; // the largest mean lies on the first or the last grid point
 };
 
@@ -29,3 +29,14 @@ double WierzcholekParaboli(std::span<const double> x, std::span<const double> y,
 MaksimumFluktuacji ZnajdzMaksimumFluktuacji(std::span<const double> lambdy,
                                             const std::vector<std::vector<double>>& cvReplik,
                                             int losowan = 1000);
+
+// The same estimate from one value per grid point with its standard error (one
+// series per lambda): the grid lambda of the largest value refined by the
+// parabola vertex. The error is half the width of the central 68 % of the
+// estimates from `losowan` sets of values drawn from normal distributions
+// about the given ones with the given errors, from a fixed seed; it is NaN
+// when any error is.
+// Throws std::invalid_argument for an empty grid or a list of another length.
+MaksimumFluktuacji ZnajdzMaksimumZBledami(std::span<const double> lambdy,
+                                          std::span<const double> wartosci,
+                                          std::span<const double> bledy, int losowan = 1000);

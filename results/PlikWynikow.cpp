@@ -5,19 +5,31 @@
 namespace {
 constexpr const char* KoniecLinii = "\r\n";
 
+// The texts of one line of the table.
+struct WierszTabeli {
+    std::string Lambda;
+    std::string Sigma;
+    std::string CvkN;
+    std::string CvkNFluktuacje;
+    std::string Blad;
+};
+
 // The chosen columns of one line of the table: a column left out leaves no
 // field, but a line without "Lambda" still starts with the separator.
-std::vector<std::string> Wiersz(const std::string& lambda, const std::string& sigma,
-                                const std::string& cvkn, const PolaWynikow& pola) {
+std::vector<std::string> Wiersz(const WierszTabeli& w, const PolaWynikow& pola) {
     std::vector<std::string> komorki;
-    if (pola.Lambda || pola.Sigma || pola.CvkN) {
-        komorki.push_back(pola.Lambda ? lambda : std::string());
+    if (pola.Lambda || pola.Sigma || pola.CvkN || pola.Fluktuacje) {
+        komorki.push_back(pola.Lambda ? w.Lambda : std::string());
     }
     if (pola.Sigma) {
-        komorki.push_back(sigma);
+        komorki.push_back(w.Sigma);
     }
     if (pola.CvkN) {
-        komorki.push_back(cvkn);
+        komorki.push_back(w.CvkN);
+    }
+    if (pola.Fluktuacje) {
+        komorki.push_back(w.CvkNFluktuacje);
+        komorki.push_back(w.Blad);
     }
     return komorki;
 }
@@ -41,14 +53,18 @@ std::vector<std::vector<std::string>> WierszeWynikow(const TekstyWynikow& teksty
         }
     }
     wiersze.emplace_back();
-    wiersze.push_back(Wiersz("Lambda:", "Sigma:", "Cv/kN:", pola));
+    wiersze.push_back(
+        Wiersz({"Lambda:", "Sigma:", "Cv/kN:", "Cv/kN (fluktuacje):", "Błąd std.:"}, pola));
     // One line per series whichever columns are chosen.
+    const TekstyFluktuacji& fluktuacje = teksty.Fluktuacje;
     for (std::size_t i = 0; i < teksty.MLambda.size(); ++i) {
         wiersze.push_back(
-            Wiersz(teksty.MLambda[i], Linia(teksty.MSigma, i), Linia(teksty.MCvkN, i), pola));
+            Wiersz({teksty.MLambda[i], Linia(teksty.MSigma, i), Linia(teksty.MCvkN, i),
+                    Linia(fluktuacje.MCvkN, i), Linia(fluktuacje.MBlad, i)},
+                   pola));
     }
     wiersze.emplace_back();
-    if (pola.LambdaTc || pola.CvkNTc) {
+    if (pola.LambdaTc || pola.CvkNTc || pola.Fluktuacje) {
         wiersze.push_back({"Przejście fazowe dla"});
     }
     if (pola.LambdaTc) {
@@ -56,6 +72,9 @@ std::vector<std::vector<std::string>> WierszeWynikow(const TekstyWynikow& teksty
     }
     if (pola.CvkNTc) {
         wiersze.push_back({"Cv/kN=", teksty.ECvkNTc, std::string()});
+    }
+    if (pola.Fluktuacje && !fluktuacje.PolaPrzejscia.empty()) {
+        wiersze.push_back(fluktuacje.PolaPrzejscia);
     }
     return wiersze;
 }

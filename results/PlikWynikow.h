@@ -22,6 +22,9 @@ char SeparatorTypu(int typ);
 // The lines of the results file as fields, UTF-8: the file joins the fields
 // of a line with the separator, the workbook puts each into a cell of its
 // row. An empty line has no field; a trailing separator is an empty last field.
+// With PolaWynikow::Fluktuacje the columns "Cv/kN (fluktuacje):" and "Błąd
+// std.:" follow the Cv/kN column and the fields of TekstyFluktuacji's
+// transition line follow the transition lines.
 std::vector<std::vector<std::string>> WierszeWynikow(const TekstyWynikow& teksty,
                                                      const PolaWynikow& pola);
 

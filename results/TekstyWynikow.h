@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TekstyFluktuacji.h"
+
 #include <string>
 #include <vector>
 
@@ -12,9 +14,14 @@ struct TekstyWynikow {
     std::vector<std::string> MCvkN;
     std::string ELambdaTc;
     std::string ECvkNTc;
+    // The estimate from the fluctuations, written only when asked for
+    // (PolaWynikow::Fluktuacje); empty until the caller fills it.
+    TekstyFluktuacji Fluktuacje;
 };
 
-// The six check boxes of " Zapis wyników do pliku ".
+// The check boxes of " Zapis wyników do pliku ": the six of the fitted curve,
+// and the estimate from the fluctuations, off by default so that a file
+// written with the defaults stays as it was.
 struct PolaWynikow {
     bool Opis = true;     // CBWynikiOpis
     bool Lambda = true;   // CBWynikiLambda
@@ -22,4 +29,7 @@ struct PolaWynikow {
     bool CvkN = true;     // CBWynikiCvkN
     bool LambdaTc = true; // CBWynikiLambdaTc
     bool CvkNTc = true;   // CBWynikiCvkNTc
+    // The Cv/kN column of the fluctuations with its error column after the
+    // Cv/kN column, and the transition line after the other transition lines.
+    bool Fluktuacje = false;
 };

@@ -1,4 +1,5 @@
 #include "CzytnikSkoroszytu.h"
+#include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
 #include "ParserOpcji.h"
@@ -107,6 +108,7 @@ TEST_F(PrzebiegWsadowy, BledneOpcjeOdrzuconeZanimCokolwiekRuszy) {
         {"--ziarno", "-1"},
         {"--stopien", "25"},
         {"--lambda", "0.5", "--wyjscie", "x.csv"},
+        {"--fluktuacje=tak", "--wyjscie", "x.csv"},
         {"--nieznana"},
         {"--co"},
     };
@@ -156,4 +158,54 @@ TEST_F(PrzebiegWsadowy, BezZiarnaJedenOdczytZegaraIZiarnoWPodsumowaniu) {
     EXPECT_EQ(Czytaj(Plik("a.csv")), Czytaj(Plik("b.csv")));
     EXPECT_EQ(Czytaj(Plik("a.trc")), Czytaj(Plik("b.trc")));
     EXPECT_EQ(b.wyjscie.find("ziarno"), std::string::npos) << "a given seed is not repeated";
+}
+
+// --fluktuacje adds to the results file what the window's results core makes
+// of the samples its engine stores; the file without it stays as it was.
+TEST_F(PrzebiegWsadowy, FluktuacjeWPlikuJakZSilnikaOkna) {
+    const std::vector<std::string> dluzsza = Z(MalaSeria, {"--iteracje", "40000", "--co", "100"});
+    ASSERT_EQ(Uruchom(Z(dluzsza, {"--wyjscie", Plik("f.csv"), "--fluktuacje"})).status, 0);
+    ASSERT_EQ(Uruchom(Z(dluzsza, {"--wyjscie", Plik("z.csv")})).status, 0);
+
+    StaleZiarno ziarno(4242);
+    Obliczenia obl(ziarno);
+    ParametrySymulacji p;
+    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
+    p.MaxIloscCykli = 40000;
+    p.PozycjaPrzedzialu = 1;
+    p.PozycjaLambdy = 3;
+    p.PozycjaLambdyKoncowej = 15;
+    p.PozycjaKroku = 4;
+    obl.PrzygotujObliczenia(p);
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+        krok = obl.KrokSymulacji();
+        obl.RozpocznijNastepnaSerie();
+    }
+    WynikiSerii wyniki = ObliczWyniki(obl, std::nullopt, obl.LosujPrzesuniecieTc());
+    EXPECT_EQ(Czytaj(Plik("z.csv")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, ','));
+    const FluktuacjeSerii fluktuacje = FluktuacjeZ(obl);
+    ASSERT_FALSE(std::isnan(fluktuacje.Serie[0].CvkN.Blad));
+    wyniki.Teksty.Fluktuacje = TekstyFluktuacjiZ(fluktuacje);
+    PolaWynikow pola;
+    pola.Fluktuacje = true;
+    EXPECT_EQ(Czytaj(Plik("f.csv")), TrescPlikuWynikow(wyniki.Teksty, pola, ','));
+
+    const auto bezPliku = Uruchom(Z(dluzsza, {"--fluktuacje"}));
+    EXPECT_EQ(bezPliku.status, 2);
+    EXPECT_NE(bezPliku.bledy.find("--wyjscie"), std::string::npos);
+    EXPECT_NE(TekstPomocy().find("--fluktuacje"), std::string::npos);
+}
+
+// The summary's last column: a large lattice far from its equilibrium after a
+// short run is flagged, a small one at a high temperature is not.
+TEST_F(PrzebiegWsadowy, KolumnaRownowagi) {
+    const auto kolumna = [&](const std::vector<std::string>& argumenty) {
+        const auto w = Uruchom(Z(argumenty, {"--co", "100", "--ziarno", "8"}));
+        EXPECT_EQ(w.status, 0) << w.bledy;
+        EXPECT_NE(w.wyjscie.find("równowaga\n"), std::string::npos);
+        const std::string linia = w.wyjscie.substr(w.wyjscie.find('\n') + 1);
+        return linia.substr(linia.find_last_of(' ') + 1);
+    };
+    EXPECT_EQ(kolumna({"--lambda", "2.4", "--osie", "100", "--iteracje", "10000"}), "nie\n");
+    EXPECT_EQ(kolumna({"--lambda", "0.1", "--osie", "10", "--iteracje", "100000"}), "tak\n");
 }

@@ -1,3 +1,4 @@
+#include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
 #include "PlikWynikow.h"
@@ -97,7 +98,8 @@ TEST_F(Powtorzenia, ReplikaKToZwyklyPrzebiegZZiarnemPlusK) {
         dane.SigmaSerii[k] = (sigmy[0] + sigmy[1] + sigmy[2]) / 3;
         const SredniaZBledem sigma = SredniaNiezaleznych(sigmy);
         const std::vector<std::string> pola = Pola(linie[k]);
-        ASSERT_EQ(pola.size(), 9u) << linie[k];
+        ASSERT_EQ(pola.size(), 10u) << linie[k];
+        EXPECT_EQ(pola[9], "-") << "seven samples are too few to tell the equilibrium";
         EXPECT_EQ(pola[1], Cztery(silniki[0]->Stan().LambdaSerii[k]));
         EXPECT_EQ(pola[2], Cztery(sigma.Srednia));
         EXPECT_EQ(pola[3], Cztery(sigma.Blad));
@@ -105,6 +107,22 @@ TEST_F(Powtorzenia, ReplikaKToZwyklyPrzebiegZZiarnemPlusK) {
     const WynikiSerii wyniki = ObliczWyniki(dane);
     EXPECT_EQ(Czytaj(Plik("w.txt")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, '\t'));
     EXPECT_EQ(Pola(linie[2])[8], Cztery(wyniki.CvkN[2]));
+
+    // With --fluktuacje: the means over the replicas of what the window's
+    // results core makes of each engine's stores.
+    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "4242", "--powtorzenia", "3", "--wyjscie",
+                                    Plik("f.txt"), "--fluktuacje"}))
+                  .status,
+              0);
+    std::vector<FluktuacjeSerii> fluktuacje;
+    for (const auto& silnik : silniki) {
+        fluktuacje.push_back(FluktuacjeZ(*silnik));
+    }
+    TekstyWynikow teksty = wyniki.Teksty;
+    teksty.Fluktuacje = TekstyFluktuacjiZ(SrednieFluktuacji(fluktuacje));
+    PolaWynikow pola;
+    pola.Fluktuacje = true;
+    EXPECT_EQ(Czytaj(Plik("f.txt")), TrescPlikuWynikow(teksty, pola, '\t'));
 
     // The seeds wrap around past the largest one.
     ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "4294967295", "--powtorzenia", "2", "--przebieg",

@@ -121,3 +121,70 @@ TEST(MaksimumFluktuacji, ZleDaneOdrzucone) {
     EXPECT_THROW(ZnajdzMaksimumFluktuacji(Siatka, {}), std::invalid_argument);
     EXPECT_THROW(ZnajdzMaksimumFluktuacji(Siatka, {{1.0, 2.0}}), std::invalid_argument);
 }
+
+// The estimate from one series per lambda shares the vertex and the edge with
+// that of the replicas: one replica's row and the same values with their
+// errors give the same position.
+TEST(MaksimumZBledami, TenSamWierzcholekIBrzegCoRepliki) {
+    std::vector<double> parabola;
+    for (const double x : Siatka) {
+        parabola.push_back(Parabola(x));
+    }
+    const std::vector<std::vector<double>> wiersze{
+        parabola,
+        {1, 2, 3, 5, 5, 3, 2, 1, 0},
+        {1, 2, 3, 4, 5, 6, 7, 8, 9},
+        {9, 8, 7, 6, 5, 4, 3, 2, 1},
+        std::vector<double>(9, 1.0),
+    };
+    const std::vector<double> zera(9, 0.0);
+    for (const std::vector<double>& wiersz : wiersze) {
+        const MaksimumFluktuacji repliki = ZnajdzMaksimumFluktuacji(Siatka, {wiersz});
+        const MaksimumFluktuacji serie = ZnajdzMaksimumZBledami(Siatka, wiersz, zera);
+        EXPECT_EQ(serie.Lambda, repliki.Lambda) << wiersz[3];
+        EXPECT_EQ(serie.NaBrzegu, repliki.NaBrzegu) << wiersz[3];
+        if (serie.NaBrzegu) {
+            EXPECT_TRUE(std::isnan(serie.Blad)) << "an edge is not refined";
+        } else {
+            EXPECT_EQ(serie.Blad, 0.0) << "exact values move nowhere";
+        }
+    }
+    EXPECT_NEAR(ZnajdzMaksimumZBledami(Siatka, parabola, zera).Lambda, 0.88, 1e-12);
+    const std::vector<double> dwa{1.0, 1.5};
+    EXPECT_TRUE(ZnajdzMaksimumZBledami(dwa, dwa, dwa).NaBrzegu);
+}
+
+TEST(MaksimumZBledami, BladZLosowaniaPasujeDoRozrzutu) {
+    // Values of one series each, with the noise their errors state.
+    std::mt19937 los(9);
+    std::normal_distribution<double> normalny(0.0, 0.05);
+    const auto zSzumem = [&] {
+        std::vector<double> y;
+        for (const double x : Siatka) {
+            y.push_back(Parabola(x) + normalny(los));
+        }
+        return y;
+    };
+    const std::vector<double> bledy(9, 0.05);
+    const std::vector<double> y = zSzumem();
+    const MaksimumFluktuacji m = ZnajdzMaksimumZBledami(Siatka, y, bledy);
+    ASSERT_FALSE(m.NaBrzegu);
+    EXPECT_NEAR(m.Lambda, 0.88, 3 * m.Blad);
+    // Reproducible: the resampling starts from a fixed seed.
+    EXPECT_EQ(ZnajdzMaksimumZBledami(Siatka, y, bledy).Blad, m.Blad);
+
+    std::vector<double> polozenia;
+    for (int zestaw = 0; zestaw < 200; ++zestaw) {
+        polozenia.push_back(ZnajdzMaksimumZBledami(Siatka, zSzumem(), bledy, 2).Lambda);
+    }
+    const double rozrzut = std::sqrt(Wariancja(polozenia));
+    EXPECT_GT(m.Blad, 0.5 * rozrzut);
+    EXPECT_LT(m.Blad, 2.0 * rozrzut);
+
+    const std::vector<double> dwa{0.1, 0.1};
+    std::vector<double> nieznany = bledy;
+    nieznany[0] = std::nan("");
+    EXPECT_TRUE(std::isnan(ZnajdzMaksimumZBledami(Siatka, y, nieznany).Blad));
+    EXPECT_THROW(ZnajdzMaksimumZBledami(Siatka, y, dwa), std::invalid_argument);
+    EXPECT_THROW(ZnajdzMaksimumZBledami({}, {}, {}), std::invalid_argument);
+}

@@ -80,6 +80,38 @@ TEST(PlikWynikow, BezKolumnNadalLiniaNaSerieISamoCvkNPrzejscia) {
                                                          "cie fazowe dla\r\nCv/kN=,0.567,\r\n");
 }
 
+// The estimate from the fluctuations, asked for: its two columns after the
+// Cv/kN column and its line after the transition lines ("±" is B1).
+TEST(PlikWynikow, KolumnyILiniaFluktuacji) {
+    TekstyWynikow t = TrzySerie();
+    t.Fluktuacje.MCvkN = {"0.0051", "0.4512", "0.0833"};
+    t.Fluktuacje.MBlad = {"0.0004", "0.0311", ""};
+    t.Fluktuacje.PolaPrzejscia = {"Lambda (fluktuacje)=", "0.45", "±", "0.02", ""};
+    PolaWynikow pola;
+    pola.Fluktuacje = true;
+    EXPECT_EQ(TrescPlikuWynikow(t, pola, '\t'),
+              Opis('\t') + "\r\n"
+                           "Lambda:\tSigma:\tCv/kN:\tCv/kN (fluktuacje):\tB\xB3\xB9"
+                           "d std.:\r\n"
+                           "0.1\t0.0512\t0.021\t0.0051\t0.0004\r\n"
+                           "0.4\t0.1234\t0.567\t0.4512\t0.0311\r\n"
+                           "0.7\t0.3001\t0.000\t0.0833\t\r\n"
+                           "\r\n"
+                           "Przej\x9C"
+                           "cie fazowe dla\r\n"
+                           "Lambda=\t0.37\t\r\n"
+                           "Cv/kN=\t0.567\t\r\n"
+                           "Lambda (fluktuacje)=\t0.45\t\xB1\t0.02\t\r\n");
+
+    // Alone, it still keeps a line per series starting with the separator.
+    const PolaWynikow tylko{false, false, false, false, false, false, true};
+    EXPECT_EQ(TrescPlikuWynikow(t, tylko, ','),
+              "\r\n,Cv/kN (fluktuacje):,B\xB3\xB9"
+              "d std.:\r\n,0.0051,0.0004\r\n,0.4512,0.0311\r\n,0.0833,\r\n\r\n"
+              "Przej\x9C"
+              "cie fazowe dla\r\nLambda (fluktuacje)=,0.45,\xB1,0.02,\r\n");
+}
+
 TEST(PlikWynikow, OdrzucaTekstSpozaWindows1250) {
     TekstyWynikow t = TrzySerie();
     t.ELambdaTc = "\xE4\xB8\xAD"; // a CJK character

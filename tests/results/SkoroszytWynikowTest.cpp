@@ -151,6 +151,13 @@ TEST_F(SkoroszytWynikowTest, SluchaPolWyboruJakCsv) {
     OczekujTegoCoCsv(Seria(), PolaWynikow{false, false, true, false, false, false});
     OczekujTegoCoCsv(Seria(), PolaWynikow{true, false, false, true, false, true});
     OczekujTegoCoCsv(Seria(), PolaWynikow{false, false, false, false, false, false});
+
+    TekstyWynikow zFluktuacjami = Seria();
+    zFluktuacjami.Fluktuacje.MCvkN = {"0.0051", "0.4512", "0.0833", "1.0000"};
+    zFluktuacjami.Fluktuacje.MBlad = {"0.0004", "0.0311", "", "0.1000"};
+    zFluktuacjami.Fluktuacje.PolaPrzejscia = {"Lambda (fluktuacje)=", "0.45", "±", "0.02", ""};
+    OczekujTegoCoCsv(zFluktuacjami, PolaWynikow{true, true, true, true, true, true, true});
+    OczekujTegoCoCsv(zFluktuacjami, PolaWynikow{false, false, false, false, false, false, true});
 }
 
 TEST_F(SkoroszytWynikowTest, TylkoZwyklyZapisStaloprzecinkowyJestLiczba) {

@@ -1,0 +1,105 @@
+#include "FluktuacjeSerii.h"
+
+#include "MagazynPomiarow.h"
+#include "Obliczenia.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+std::vector<double> ModulyLambd(const std::vector<FluktuacjaSerii>& serie) {
+    std::vector<double> lambdy;
+    for (const FluktuacjaSerii& s : serie) {
+        lambdy.push_back(std::fabs(s.Lambda));
+    }
+    return lambdy;
+}
+
+Rownowaga RownowagaReplik(const std::vector<FluktuacjeSerii>& repliki, std::size_t k) {
+    Rownowaga wynik = Rownowaga::Osiagnieta;
+    for (const FluktuacjeSerii& r : repliki) {
+        if (r.Serie[k].Stan == Rownowaga::Nieosiagnieta) {
+            return Rownowaga::Nieosiagnieta;
+        }
+        if (r.Serie[k].Stan == Rownowaga::Nieznana) {
+            wynik = Rownowaga::Nieznana;
+        }
+    }
+    return wynik;
+}
+} // namespace
+
+FluktuacjeSerii ObliczFluktuacje(std::vector<FluktuacjaSerii> serie) {
+    if (serie.empty()) {
+        throw std::invalid_argument("ObliczFluktuacje: brak serii");
+    }
+    std::vector<double> wartosci;
+    std::vector<double> bledy;
+    for (const FluktuacjaSerii& s : serie) {
+        wartosci.push_back(s.CvkN.Srednia);
+        bledy.push_back(s.CvkN.Blad);
+    }
+    FluktuacjeSerii wynik;
+    wynik.Przejscie = ZnajdzMaksimumZBledami(ModulyLambd(serie), wartosci, bledy);
+    wynik.Serie = std::move(serie);
+    return wynik;
+}
+
+FluktuacjeSerii SrednieFluktuacji(const std::vector<FluktuacjeSerii>& repliki) {
+    if (repliki.empty() || repliki.front().Serie.empty()) {
+        throw std::invalid_argument("SrednieFluktuacji: brak replik");
+    }
+    const std::size_t punkty = repliki.front().Serie.size();
+    std::vector<std::vector<double>> cv;
+    for (const FluktuacjeSerii& r : repliki) {
+        if (r.Serie.size() != punkty) {
+            throw std::invalid_argument("SrednieFluktuacji: repliki różnych serii");
+        }
+        std::vector<double>& wiersz = cv.emplace_back();
+        for (const FluktuacjaSerii& s : r.Serie) {
+            wiersz.push_back(s.CvkN.Srednia);
+        }
+    }
+    FluktuacjeSerii wynik;
+    for (std::size_t k = 0; k < punkty; ++k) {
+        std::vector<double> kolumna;
+        for (const std::vector<double>& wiersz : cv) {
+            kolumna.push_back(wiersz[k]);
+        }
+        wynik.Serie.push_back({repliki.front().Serie[k].Lambda, SredniaNiezaleznych(kolumna),
+                               RownowagaReplik(repliki, k)});
+    }
+    wynik.Przejscie = ZnajdzMaksimumFluktuacji(ModulyLambd(repliki.front().Serie), cv);
+    return wynik;
+}
+
+std::vector<double> ParyProbek(const MagazynPomiarow& pomiary, int seria, int n, int przedzial,
+                               int z) {
+    if (przedzial < 1 || n < 0 || z < 0 || z >= LiczbaSlupkow) {
+        throw std::invalid_argument("ParyProbek: N, przedział lub liczba sąsiadów poza zakresem");
+    }
+    // The chunk that carries the count past N is sampled too.
+    const int ostatni = n / przedzial + 1;
+    std::vector<double> pary;
+    pary.reserve(static_cast<std::size_t>(ostatni) + 1);
+    for (int i = 0; i <= ostatni; ++i) {
+        double konce = 0.0;
+        // Only bars 0..z: the stores keep the higher ones of an earlier run.
+        for (int m = 1; m <= z; ++m) {
+            konce += m * pomiary.HistogramCykli(seria, i * przedzial, m);
+        }
+        pary.push_back(konce / 2);
+    }
+    return pary;
+}
+
+FluktuacjeSerii FluktuacjeZ(const Obliczenia& obliczenia) {
+    const StanObliczen& stan = obliczenia.Stan();
+    std::vector<FluktuacjaSerii> serie;
+    for (int k = 1; k <= stan.NrSerii; ++k) {
+        const std::vector<double> pary = ParyProbek(obliczenia.Pomiary(), k, stan.MaxIloscCykli,
+                                                    stan.PrzedzialCzasowy, stan.LiczbaSasiadow);
+        serie.push_back(FluktuacjaZProbek(stan.LambdaSerii[k], pary, stan.IloscAtomow));
+    }
+    return ObliczFluktuacje(std::move(serie));
+}

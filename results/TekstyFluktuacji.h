@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct FluktuacjaSerii;
+struct FluktuacjeSerii;
+struct MaksimumFluktuacji;
+
+// The texts of the estimate from the fluctuations, UTF-8, shared by the
+// window's page and the results file. The page's texts use the decimal comma;
+// the results file's fields the point, as every number of that file.
+struct TekstyFluktuacji {
+    std::vector<std::string> MCvkN; // Cv/kN of each series, four decimals
+    std::vector<std::string> MBlad; // its error, four decimals; empty when unknown
+    // The fields of the transition line of the results file, after the lines
+    // of the fitted curve's transition (PolaLiniiPrzejscia).
+    std::vector<std::string> PolaPrzejscia;
+    std::string EPrzejscie; // TekstPrzejsciaFluktuacji
+    std::string ERownowaga; // TekstRownowagi; empty when every series reached equilibrium
+};
+
+TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje);
+
+// The label of the transition: "λ = 0,89 ± 0,03"; "λ = 0,89" when the error is
+// unknown; at an edge "λ = 2,40 (maksimum na brzegu zakresu)".
+std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie);
+
+// The fields of the transition line of the results file (Windows-1250 has no
+// λ): "Lambda (fluktuacje)=", "0.89", "±", "0.03", ""; without the error
+// "Lambda (fluktuacje)=", "0.89", ""; at an edge "Lambda (fluktuacje)=",
+// "2.40", "maksimum na brzegu zakresu", "".
+std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie);
+
+// The warning for the series that may not have reached equilibrium, by their
+// lambdas as they ran: "Seria dla λ = 0,4 mogła nie osiągnąć równowagi:
+// zwiększ ilość iteracji.", for several "Serie dla λ = 0,4; 0,5 mogły nie
+// osiągnąć równowagi: zwiększ ilość iteracji."; empty when there are none.
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie);
+
+// A number with `miejsca` decimals and the decimal comma, as the page shows it.
+std::string ZPrzecinkiem(double v, int miejsca);

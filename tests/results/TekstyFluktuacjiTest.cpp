@@ -1,0 +1,60 @@
+#include "FluktuacjeSerii.h"
+#include "TekstyFluktuacji.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+const double Nieznany = std::nan("");
+}
+
+TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
+    const MaksimumFluktuacji wnetrze{0.8912, 0.0262, false};
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(wnetrze), "λ = 0,89 ± 0,03");
+    EXPECT_EQ(PolaLiniiPrzejscia(wnetrze),
+              (std::vector<std::string>{"Lambda (fluktuacje)=", "0.89", "±", "0.03", ""}));
+
+    const MaksimumFluktuacji bezBledu{0.875, Nieznany, false};
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(bezBledu), "λ = 0,88");
+    EXPECT_EQ(PolaLiniiPrzejscia(bezBledu),
+              (std::vector<std::string>{"Lambda (fluktuacje)=", "0.88", ""}));
+
+    const MaksimumFluktuacji brzeg{2.4, Nieznany, true};
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg), "λ = 2,40 (maksimum na brzegu zakresu)");
+    EXPECT_EQ(PolaLiniiPrzejscia(brzeg),
+              (std::vector<std::string>{"Lambda (fluktuacje)=", "2.40",
+                                        "maksimum na brzegu zakresu", ""}));
+}
+
+TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
+    std::vector<FluktuacjaSerii> serie{
+        {0.1, {0.01, 0.001}, Rownowaga::Osiagnieta},
+        {0.4, {0.02, 0.002}, Rownowaga::Nieznana},
+        {0.7, {0.30, 0.010}, Rownowaga::Osiagnieta},
+    };
+    EXPECT_EQ(TekstRownowagi(serie), "");
+    serie[2].Stan = Rownowaga::Nieosiagnieta;
+    EXPECT_EQ(TekstRownowagi(serie),
+              "Seria dla λ = 0,7 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.");
+    serie[0].Stan = Rownowaga::Nieosiagnieta;
+    for (FluktuacjaSerii& s : serie) {
+        s.Lambda = -s.Lambda;
+    }
+    EXPECT_EQ(TekstRownowagi(serie),
+              "Serie dla λ = -0,1; -0,7 mogły nie osiągnąć równowagi: zwiększ ilość iteracji.");
+}
+
+TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
+    FluktuacjeSerii f;
+    f.Serie = {{0.5, {0.123456, 0.00234}, Rownowaga::Nieosiagnieta},
+               {0.6, {1.5, Nieznany}, Rownowaga::Nieznana}};
+    f.Przejscie = {0.6, Nieznany, true};
+    const TekstyFluktuacji t = TekstyFluktuacjiZ(f);
+    EXPECT_EQ(t.MCvkN, (std::vector<std::string>{"0.1235", "1.5000"}));
+    EXPECT_EQ(t.MBlad, (std::vector<std::string>{"0.0023", ""}));
+    EXPECT_EQ(t.ERownowaga,
+              "Seria dla λ = 0,5 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.");
+}
