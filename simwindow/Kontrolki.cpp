@@ -1,5 +1,6 @@
 #include "Kontrolki.h"
 
+#include "DostepnaEtykieta.h"
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
 
@@ -15,18 +16,22 @@ QLabel* Etykieta(QWidget* rodzic, const char* nazwa, const QString& tekst,
     return etykieta;
 }
 
-QLabel* Wartosc(QWidget* rodzic, const char* nazwa, const QString& nazwaDostepna) {
+QLabel* Wartosc(QWidget* rodzic, const char* nazwa, const QString& podpis) {
     auto* etykieta = Etykieta(rodzic, nazwa, QString());
     QFont pogrubiona = etykieta->font();
     pogrubiona.setBold(true);
     etykieta->setFont(pogrubiona);
-    Opisz(etykieta, nazwaDostepna);
+    DostepnaEtykieta::OpiszWartosc(etykieta, podpis);
     return etykieta;
 }
 
 QLabel* Wiersz(QWidget* rodzic, const char* nazwa, const QString& podpis) {
     Etykieta(rodzic, (QByteArray(nazwa) + "Podpis").constData(), podpis);
-    return Wartosc(rodzic, nazwa, podpis);
+    QString bezDwukropka = podpis;
+    if (bezDwukropka.endsWith(QLatin1Char(':'))) {
+        bezDwukropka.chop(1);
+    }
+    return Wartosc(rodzic, nazwa, bezDwukropka);
 }
 
 QGroupBox* Grupa(QWidget* rodzic, const char* nazwa, const QString& tytul, int kontekst) {

@@ -17,9 +17,10 @@ class QWidget;
 
 QLabel* Etykieta(QWidget* rodzic, const char* nazwa, const QString& tekst,
                  Qt::Alignment wyrownanie = Qt::AlignLeft | Qt::AlignVCenter);
-// A value label in bold, named for a screen reader after its caption.
-QLabel* Wartosc(QWidget* rodzic, const char* nazwa, const QString& nazwaDostepna);
-// A caption (named `nazwa` + "Podpis") and its value label; returns the value label.
+// A value label in bold, read by a screen reader as "podpis: <its text>".
+QLabel* Wartosc(QWidget* rodzic, const char* nazwa, const QString& podpis);
+// A caption (named `nazwa` + "Podpis") and its value label, read as the
+// caption without its colon and the value; returns the value label.
 QLabel* Wiersz(QWidget* rodzic, const char* nazwa, const QString& podpis);
 // A group box named for a screen reader after its trimmed title.
 QGroupBox* Grupa(QWidget* rodzic, const char* nazwa, const QString& tytul, int kontekst = 0);

@@ -4,6 +4,8 @@
 #include "KontekstPomocy.h"
 #include "Podpowiedz.h"
 
+#include <QCoreApplication>
+#include <QStatusTipEvent>
 #include <QWidget>
 
 void Opisz(QWidget* kontrolka, const QString& nazwa, const QString& podpowiedz,
@@ -15,6 +17,11 @@ void Opisz(QWidget* kontrolka, const QString& nazwa, const QString& podpowiedz,
     if (kontekstPomocy != 0) {
         UstawKontekstPomocy(kontrolka, kontekstPomocy);
     }
+}
+
+void PokazWPasku(QWidget* kontrolka, const QString& tekst) {
+    QStatusTipEvent zdarzenie(tekst);
+    QCoreApplication::sendEvent(kontrolka->window(), &zdarzenie);
 }
 
 QString FormatOgolny(double wartosc) {

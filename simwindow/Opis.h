@@ -10,6 +10,10 @@ class QWidget;
 void Opisz(QWidget* kontrolka, const QString& nazwa, const QString& podpowiedz = {},
            int kontekstPomocy = 0);
 
+// Says `tekst` in the status bar of the window that holds `kontrolka`, the
+// window's place for a word that needs no answer.
+void PokazWPasku(QWidget* kontrolka, const QString& tekst);
+
 // A value written in the general number format of the user's locale: up to
 // 15 significant digits, no trailing zeros ("0,3" and "1000" under Polish
 // settings).

@@ -48,40 +48,42 @@ QLabel* NapisCzekania(QWidget* rodzic, const char* nazwa, const QString& tekst) 
 // left, its plane slider, then the column on the right from the view choice
 // down to the progress; on page 1 the gauges in the free corner of the charts.
 void Rozmiesc(StronaObliczen* strona) {
+    // clang-format off
     Rozmiesc(strona, {
-                         {"P2D", {0, 4, 403, 372}},
-                         {"P3D", {0, 4, 403, 372}},
-                         {"RotSiec3D", {0, 0, 403, 372}},
-                         {"PSeriaObliczen", {0, 4, 403, 372}},
-                         {"ISeriaObliczen", {1, 1, 401, 370}},
-                         {"Animacja3D", {121, 111, 160, 120}},
-                         {"LTrwajaObliczenia", {1, 262, 401, 24}},
-                         {"LProszeCzekac", {1, 292, 401, 24}},
-                         {"TBOsZ", {404, 4, 25, 370}},
-                         {"GBSposobWyswietlaniaSieci", {434, 0, 145, 110}},
-                         {"RBWidok2D", {10, 18, 50, 20}},
-                         {"RBWidok3D", {70, 18, 50, 20}},
-                         {"CBAtomySasiadujace", {10, 42, 132, 20}},
-                         {"PPlaszczyzna", {6, 72, 133, 26}},
-                         {"TBLicz", {434, 114, 145, 28}},
-                         {"TBZatrzymaj", {434, 144, 145, 28}},
-                         {"LObliczeniaLambdaPodpis", {434, 176, 92, 16}},
-                         {"LObliczeniaLambda", {528, 176, 56, 16}},
-                         {"LObliczeniaKoncentracjaPodpis", {434, 192, 92, 16}},
-                         {"LObliczeniaKoncentracja", {528, 192, 56, 16}},
-                         {"LObliczeniaIlAtWSieciPodpis", {434, 208, 92, 16}},
-                         {"LObliczeniaIlAtWSieci", {528, 208, 56, 16}},
-                         {"LObliczeniaLiczbaIteracjiPodpis", {434, 224, 92, 16}},
-                         {"LObliczeniaLiczbaIteracji", {528, 224, 56, 16}},
-                         {"GBPostepObliczeen", {434, 240, 145, 137}},
-                         {"LSeriaSymulacji", {21, 78, 110, 16}},
-                         {"GSeriaSymulacji", {8, 93, 129, 18}},
-                         {"GBPostepObliczeen2", {9, 8, 272, 120}},
-                         {"LPojedynczaSymulacja2", {12, 22, 200, 16}},
-                         {"GPojedynczaSymulacja2", {12, 40, 248, 18}},
-                         {"LSeriaSymulacji2", {12, 66, 200, 16}},
-                         {"GSeriaSymulacji2", {12, 84, 248, 18}},
-                     });
+        {"P2D", {0, 4, 403, 372}},
+        {"P3D", {0, 4, 403, 372}},
+        {"RotSiec3D", {0, 0, 403, 372}},
+        {"PSeriaObliczen", {0, 4, 403, 372}},
+        {"ISeriaObliczen", {1, 1, 401, 370}},
+        {"Animacja3D", {121, 111, 160, 120}},
+        {"LTrwajaObliczenia", {1, 262, 401, 24}},
+        {"LProszeCzekac", {1, 292, 401, 24}},
+        {"TBOsZ", {404, 4, 25, 370}},
+        {"GBSposobWyswietlaniaSieci", {434, 0, 145, 110}},
+        {"RBWidok2D", {10, 18, 50, 20}},
+        {"RBWidok3D", {70, 18, 50, 20}},
+        {"CBAtomySasiadujace", {10, 42, 132, 20}},
+        {"PPlaszczyzna", {6, 72, 133, 26}},
+        {"TBLicz", {434, 114, 145, 28}},
+        {"TBZatrzymaj", {434, 144, 145, 28}},
+        {"LObliczeniaLambdaPodpis", {434, 176, 86, 16}},
+        {"LObliczeniaLambda", {522, 176, 60, 16}},
+        {"LObliczeniaKoncentracjaPodpis", {434, 192, 86, 16}},
+        {"LObliczeniaKoncentracja", {522, 192, 60, 16}},
+        {"LObliczeniaIlAtWSieciPodpis", {434, 208, 86, 16}},
+        {"LObliczeniaIlAtWSieci", {522, 208, 60, 16}},
+        {"LObliczeniaLiczbaIteracjiPodpis", {434, 224, 86, 16}},
+        {"LObliczeniaLiczbaIteracji", {522, 224, 60, 16}},
+        {"GBPostepObliczeen", {434, 240, 145, 137}},
+        {"LSeriaSymulacji", {21, 78, 110, 16}},
+        {"GSeriaSymulacji", {8, 93, 129, 18}},
+        {"GBPostepObliczeen2", {9, 8, 272, 120}},
+        {"LPojedynczaSymulacja2", {12, 22, 200, 16}},
+        {"GPojedynczaSymulacja2", {12, 40, 248, 18}},
+        {"LSeriaSymulacji2", {12, 66, 200, 16}},
+        {"GSeriaSymulacji2", {12, 84, 248, 18}},
+    });
+    // clang-format on
 }
 
 } // namespace
@@ -150,6 +152,8 @@ void StronaObliczen::ZbudujSposobWyswietlania(QWidget* strona) {
     TBOsZ->setTickInterval(1);
     TBOsZ->setRange(1, 1);
     TBOsZ->setInvertedAppearance(true);
+    // Heard as the plane's z, as the plane label writes it: (0,0,k-1).
+    TBOsZ->UstawSkale(1, 0, -1);
     Opisz(TBOsZ, QStringLiteral("Oś Z"), QStringLiteral("Oś Z"), 21000);
 
     GBSposobWyswietlaniaSieci =
@@ -171,7 +175,8 @@ void StronaObliczen::ZbudujSposobWyswietlania(QWidget* strona) {
     PPlaszczyzna = Etykieta(GBSposobWyswietlaniaSieci, "PPlaszczyzna",
                             QStringLiteral("Płaszczyzna: (0,0,0)"), Qt::AlignCenter);
     PPlaszczyzna->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Opisz(PPlaszczyzna, QStringLiteral("Płaszczyzna"));
+    // Its text names itself ("Płaszczyzna: (0,0,3)"): a reader hears it whole.
+    Opisz(PPlaszczyzna, QString());
 }
 
 void StronaObliczen::ZbudujPrzebieg(QWidget* strona) {
@@ -356,10 +361,20 @@ void StronaObliczen::UstawRysowanie(const Siec& siec, std::function<bool()> wyla
     siec_ = &siec;
     wylaczonaGrafika_ = std::move(wylaczonaGrafika);
     rysunek_ = std::make_unique<RysunekSieci>(siec, *ISiecXYZ, *RotSiec3D);
-    connect(CBAtomySasiadujace, &QAbstractButton::clicked, this,
+    // A change made from code, by the mouse or by a screen reader's toggle
+    // raises the same handler.
+    connect(CBAtomySasiadujace, &QAbstractButton::toggled, this,
             &StronaObliczen::CBAtomySasiadujaceClick);
-    connect(RBWidok2D, &QAbstractButton::clicked, this, &StronaObliczen::RBWidok2DClick);
-    connect(RBWidok3D, &QAbstractButton::clicked, this, &StronaObliczen::RBWidok3DClick);
+    connect(RBWidok2D, &QAbstractButton::toggled, this, [this](bool zaznaczony) {
+        if (zaznaczony) {
+            RBWidok2DClick();
+        }
+    });
+    connect(RBWidok3D, &QAbstractButton::toggled, this, [this](bool zaznaczony) {
+        if (zaznaczony) {
+            RBWidok3DClick();
+        }
+    });
     connect(TBOsZ, &QSlider::valueChanged, this, &StronaObliczen::RysujSiec);
 }
 

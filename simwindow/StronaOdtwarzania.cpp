@@ -2,6 +2,7 @@
 
 #include "Obliczenia.h"
 #include "Odtwarzanie.h"
+#include "DostepnaEtykieta.h"
 #include "Kontrolki.h"
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
@@ -31,28 +32,30 @@ QSpinBox* PoleBezPisania(QWidget* rodzic, const char* nazwa) {
 // sigma history above the two histograms), the choice of series and cycle and
 // the show on the right.
 void Rozmiesc(StronaOdtwarzania* strona) {
+    // clang-format off
     Rozmiesc(strona, {
-                         {"HistoriaSigmy", {0, 0, 484, 180}},
-                         {"GBHistogramy", {0, 180, 484, 160}},
-                         {"GBSeria", {488, 0, 94, 160}},
-                         {"Label16", {8, 18, 30, 16}},
-                         {"TBNrSerii", {8, 34, 25, 104}},
-                         {"LTBNrSerii", {8, 138, 30, 16}},
-                         {"LNrSeriiPodpis", {40, 40, 52, 16}},
-                         {"LNrSerii", {40, 56, 50, 16}},
-                         {"LWynikiLambdaInfoPodpis", {40, 84, 52, 16}},
-                         {"LWynikiLambdaInfo", {40, 100, 52, 16}},
-                         {"GBNumerCyklu", {488, 164, 94, 82}},
-                         {"SENrCyklu", {6, 20, 82, 24}},
-                         {"TBPoczatek", {8, 50, 36, 26}},
-                         {"TBKoniec", {50, 50, 36, 26}},
-                         {"GBAutoPokaz", {488, 250, 94, 124}},
-                         {"TBAutoPokazPlay", {8, 20, 36, 26}},
-                         {"TBAutoPokazStop", {50, 20, 36, 26}},
-                         {"LOdswierzanie", {6, 52, 84, 16}},
-                         {"SEOdswierzanie", {6, 70, 62, 24}},
-                         {"LMs", {70, 70, 20, 24}},
-                     });
+        {"HistoriaSigmy", {0, 0, 484, 180}},
+        {"GBHistogramy", {0, 180, 484, 160}},
+        {"GBSeria", {488, 0, 94, 160}},
+        {"Label16", {8, 18, 30, 16}},
+        {"TBNrSerii", {8, 34, 25, 104}},
+        {"LTBNrSerii", {8, 138, 30, 16}},
+        {"LNrSeriiPodpis", {40, 40, 52, 16}},
+        {"LNrSerii", {40, 56, 50, 16}},
+        {"LWynikiLambdaInfoPodpis", {40, 84, 52, 16}},
+        {"LWynikiLambdaInfo", {40, 100, 52, 16}},
+        {"GBNumerCyklu", {488, 164, 94, 82}},
+        {"SENrCyklu", {6, 20, 82, 24}},
+        {"TBPoczatek", {8, 50, 36, 26}},
+        {"TBKoniec", {50, 50, 36, 26}},
+        {"GBAutoPokaz", {488, 250, 94, 124}},
+        {"TBAutoPokazPlay", {8, 20, 36, 26}},
+        {"TBAutoPokazStop", {50, 20, 36, 26}},
+        {"LOdswierzanie", {6, 52, 84, 16}},
+        {"SEOdswierzanie", {6, 70, 62, 24}},
+        {"LMs", {70, 70, 20, 24}},
+    });
+    // clang-format on
 }
 } // namespace
 
@@ -109,8 +112,9 @@ void StronaOdtwarzania::ZbudujSerie() {
     }
     Opisz(TBNrSerii, QStringLiteral("Nr serii"),
           QStringLiteral("Wyświetla wartości dla danej serii..."), Kontekst);
-    Opisz(LNrSerii, QStringLiteral("Nr serii"), QStringLiteral("Nr serii"), Kontekst);
-    Opisz(LWynikiLambdaInfo, QStringLiteral("Lambda serii"));
+    Opisz(LNrSerii, QString(), QStringLiteral("Nr serii"), Kontekst);
+    DostepnaEtykieta::OpiszWartosc(LNrSerii, QStringLiteral("Nr serii"));
+    DostepnaEtykieta::OpiszWartosc(LWynikiLambdaInfo, QStringLiteral("Lambda serii"));
 }
 
 void StronaOdtwarzania::ZbudujCykl() {

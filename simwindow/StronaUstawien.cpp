@@ -40,11 +40,14 @@ QSpinBox* PoleOsi(QWidget* rodzic, const char* nazwa, QLabel* etykieta, const QS
     return pole;
 }
 
+// A track bar heard by a screen reader in the unit its label shows: the
+// position times `skala`, with `miejsca` decimals.
 SuwakZZaznaczeniem* Suwak(QWidget* rodzic, const char* nazwa, const ZakresParametru& zakres,
                           int pozycja, const QString& nazwaDostepna, const QString& podpowiedz,
-                          int kontekst) {
+                          int kontekst, double skala, int miejsca) {
     auto* suwak = new SuwakZZaznaczeniem(Qt::Horizontal, rodzic);
     suwak->setObjectName(QLatin1String(nazwa));
+    suwak->UstawSkale(skala, miejsca);
     suwak->setRange(zakres.Min, zakres.Max);
     suwak->setSingleStep(zakres.Krok);
     suwak->setPageStep(zakres.Krok);
@@ -72,13 +75,21 @@ struct NazwyParametru {
     const char* Max;
 };
 
+// How a parameter's position is shown: the scale and decimals of its value.
+struct Jednostka {
+    double Skala;
+    int Miejsca;
+};
+
 Parametr Suwak(QWidget* grupa, const NazwyParametru& nazwy, const QString& podpis,
                const ZakresParametru& zakres, int pozycja, const QString& nazwaDostepna,
-               const QString& podpowiedz, int kontekst, const QString& min, const QString& max) {
+               const QString& podpowiedz, int kontekst, Jednostka jednostka, const QString& min,
+               const QString& max) {
     Parametr p;
     p.Podpis = Etykieta(grupa, nazwy.Podpis, podpis);
-    p.Wartosc = Wartosc(grupa, nazwy.Wartosc, nazwaDostepna + QStringLiteral(", wartość"));
-    p.Suwak = Suwak(grupa, nazwy.Suwak, zakres, pozycja, nazwaDostepna, podpowiedz, kontekst);
+    p.Wartosc = Wartosc(grupa, nazwy.Wartosc, nazwaDostepna);
+    p.Suwak = Suwak(grupa, nazwy.Suwak, zakres, pozycja, nazwaDostepna, podpowiedz, kontekst,
+                    jednostka.Skala, jednostka.Miejsca);
     p.Min = Etykieta(grupa, nazwy.Min, min);
     p.Max = Etykieta(grupa, nazwy.Max, max, Qt::AlignRight);
     return p;
@@ -87,60 +98,62 @@ Parametr Suwak(QWidget* grupa, const NazwyParametru& nazwy, const QString& podpi
 // The page's fixed layout, in reading order (the order of the Tab key): the
 // left column top to bottom, then the parameters on the right.
 void Rozmiesc(StronaUstawien* strona) {
+    // clang-format off
     Rozmiesc(strona, {
-                         {"GBRodzajSymulacji", {6, 4, 272, 88}},
-                         {"RBPojedynczaSymulacja", {12, 20, 250, 20}},
-                         {"RBSeriaSymulacji", {12, 42, 250, 20}},
-                         {"CBWylaczGrafike", {12, 64, 250, 20}},
-                         {"GBIloscAtomowNaOsiach", {6, 96, 272, 140}},
-                         {"LOsX", {12, 24, 40, 20}},
-                         {"SEIloscAtomowOsX", {56, 22, 64, 24}},
-                         {"LOsY", {12, 54, 40, 20}},
-                         {"SEIloscAtomowOsY", {56, 52, 64, 24}},
-                         {"LOsZ", {12, 84, 40, 20}},
-                         {"SEIloscAtomowOsZ", {56, 82, 64, 24}},
-                         {"LWCalejSieci", {140, 40, 120, 20}},
-                         {"LIloscAtomowWSieci", {140, 62, 80, 16}},
-                         {"CBXRowneYZ", {12, 112, 254, 20}},
-                         {"GBIloscIteracji", {6, 240, 272, 52}},
-                         {"SEMaxIloscCykli", {12, 20, 120, 24}},
-                         {"GBUlozenieAtomow", {6, 296, 272, 82}},
-                         {"RBPrzypadkowe", {12, 18, 250, 20}},
-                         {"RBUporzadkowane", {12, 38, 250, 20}},
-                         {"RBUporzadkowaneWydzielenie", {12, 58, 250, 20}},
-                         {"GBParametry", {284, 4, 296, 374}},
-                         {"GBLambda", {8, 18, 280, 160}},
-                         {"RBPorzadkowanie", {10, 18, 130, 20}},
-                         {"RBKlasteryzacja", {145, 18, 130, 20}},
-                         {"LLambdaText", {10, 40, 130, 16}},
-                         {"LLambda", {145, 40, 80, 16}},
-                         {"TBLambda", {6, 56, 268, 22}},
-                         {"LLambdaMin", {8, 78, 40, 16}},
-                         {"LLambdaMax", {232, 78, 40, 16}},
-                         {"LLambdaKoncowaText", {10, 98, 130, 16}},
-                         {"LLambdaKoncowa", {145, 98, 80, 16}},
-                         {"TBLambdaKoncowa", {6, 114, 268, 22}},
-                         {"LLambdaKoncowaMin", {8, 136, 40, 16}},
-                         {"LLambdaKoncowaMax", {232, 136, 40, 16}},
-                         {"GBKoncentracja", {8, 180, 280, 62}},
-                         {"LKoncentracjaText", {10, 14, 60, 16}},
-                         {"LKoncentracja", {72, 14, 80, 16}},
-                         {"TBKoncentracja", {6, 28, 268, 22}},
-                         {"LKoncentracjaMin", {8, 46, 40, 16}},
-                         {"LKoncentracjaMax", {232, 46, 40, 16}},
-                         {"GBPrzedzialCzasowy", {8, 244, 280, 62}},
-                         {"LPrzedzialCzasowyText", {10, 14, 60, 16}},
-                         {"LPrzedzialCzasowy", {72, 14, 80, 16}},
-                         {"TBLiczbaPrzeskokow", {6, 28, 268, 22}},
-                         {"LPrzedzialCzasowyMin", {8, 46, 40, 16}},
-                         {"LPrzedzialCzasowyMax", {222, 46, 50, 16}},
-                         {"GBKrok", {8, 308, 280, 62}},
-                         {"LKrokText", {10, 14, 60, 16}},
-                         {"LKrok", {72, 14, 80, 16}},
-                         {"TBKrok", {6, 28, 268, 22}},
-                         {"LKrokMin", {8, 46, 40, 16}},
-                         {"LKrokMax", {232, 46, 40, 16}},
-                     });
+        {"GBRodzajSymulacji", {6, 4, 272, 88}},
+        {"RBPojedynczaSymulacja", {12, 20, 250, 20}},
+        {"RBSeriaSymulacji", {12, 42, 250, 20}},
+        {"CBWylaczGrafike", {12, 64, 250, 20}},
+        {"GBIloscAtomowNaOsiach", {6, 96, 272, 140}},
+        {"LOsX", {12, 24, 40, 20}},
+        {"SEIloscAtomowOsX", {56, 22, 64, 24}},
+        {"LOsY", {12, 54, 40, 20}},
+        {"SEIloscAtomowOsY", {56, 52, 64, 24}},
+        {"LOsZ", {12, 84, 40, 20}},
+        {"SEIloscAtomowOsZ", {56, 82, 64, 24}},
+        {"LWCalejSieci", {140, 40, 120, 20}},
+        {"LIloscAtomowWSieci", {140, 62, 80, 16}},
+        {"CBXRowneYZ", {12, 112, 254, 20}},
+        {"GBIloscIteracji", {6, 240, 272, 52}},
+        {"SEMaxIloscCykli", {12, 20, 120, 24}},
+        {"GBUlozenieAtomow", {6, 296, 272, 82}},
+        {"RBPrzypadkowe", {12, 18, 250, 20}},
+        {"RBUporzadkowane", {12, 38, 250, 20}},
+        {"RBUporzadkowaneWydzielenie", {12, 58, 250, 20}},
+        {"GBParametry", {284, 4, 296, 374}},
+        {"GBLambda", {8, 18, 280, 160}},
+        {"RBPorzadkowanie", {10, 18, 130, 20}},
+        {"RBKlasteryzacja", {145, 18, 130, 20}},
+        {"LLambdaText", {10, 40, 130, 16}},
+        {"LLambda", {145, 40, 80, 16}},
+        {"TBLambda", {6, 56, 268, 22}},
+        {"LLambdaMin", {8, 80, 40, 16}},
+        {"LLambdaMax", {232, 80, 40, 16}},
+        {"LLambdaKoncowaText", {10, 98, 130, 16}},
+        {"LLambdaKoncowa", {145, 98, 80, 16}},
+        {"TBLambdaKoncowa", {6, 114, 268, 22}},
+        {"LLambdaKoncowaMin", {8, 138, 40, 16}},
+        {"LLambdaKoncowaMax", {232, 138, 40, 16}},
+        {"GBKoncentracja", {8, 180, 280, 62}},
+        {"LKoncentracjaText", {170, 0, 58, 16}},
+        {"LKoncentracja", {232, 0, 46, 16}},
+        {"TBKoncentracja", {6, 20, 268, 22}},
+        {"LKoncentracjaMin", {8, 43, 40, 16}},
+        {"LKoncentracjaMax", {232, 43, 40, 16}},
+        {"GBPrzedzialCzasowy", {8, 244, 280, 62}},
+        {"LPrzedzialCzasowyText", {170, 0, 58, 16}},
+        {"LPrzedzialCzasowy", {232, 0, 46, 16}},
+        {"TBLiczbaPrzeskokow", {6, 20, 268, 22}},
+        {"LPrzedzialCzasowyMin", {8, 43, 40, 16}},
+        {"LPrzedzialCzasowyMax", {222, 43, 50, 16}},
+        {"GBKrok", {8, 308, 280, 62}},
+        {"LKrokText", {170, 0, 58, 16}},
+        {"LKrok", {232, 0, 46, 16}},
+        {"TBKrok", {6, 20, 268, 22}},
+        {"LKrokMin", {8, 43, 40, 16}},
+        {"LKrokMax", {232, 43, 40, 16}},
+    });
+    // clang-format on
 }
 
 } // namespace
@@ -187,7 +200,8 @@ void StronaUstawien::ZbudujOsie() {
                                QStringLiteral("Ustawia ilość atomów na osi Z..."), 12030);
     const QString wCalejSieci = QStringLiteral("w całej sieci:");
     Etykieta(osie, "LWCalejSieci", wCalejSieci);
-    LIloscAtomowWSieci = Wartosc(osie, "LIloscAtomowWSieci", wCalejSieci);
+    LIloscAtomowWSieci =
+        Wartosc(osie, "LIloscAtomowWSieci", QStringLiteral("Ilość atomów w całej sieci"));
     CBXRowneYZ = Wybor<QCheckBox>(
         osie, "CBXRowneYZ", QStringLiteral("Ta sama ilość atomów na osiach"),
         QStringLiteral("Ustawia taką samą ilość atomów na wszystkich osiach..."), 1204);
@@ -232,18 +246,18 @@ void StronaUstawien::ZbudujLambde(QWidget* parametry) {
                             QStringLiteral("Przeprowadza symulację klasteryzacji..."), 10412);
     const QString poczatkowa = QStringLiteral("początkowa wartość:");
     Etykieta(lambda, "LLambdaText", poczatkowa);
-    LLambda = Wartosc(lambda, "LLambda", poczatkowa);
-    TBLambda =
-        Suwak(lambda, "TBLambda", ZakresLambdy, 1, QStringLiteral("Lambda, ") + poczatkowa,
-              QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."), 10413);
+    LLambda = Wartosc(lambda, "LLambda", QStringLiteral("Lambda, początkowa wartość"));
+    TBLambda = Suwak(lambda, "TBLambda", ZakresLambdy, 1, QStringLiteral("Lambda, ") + poczatkowa,
+                     QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."),
+                     10413, 0.1, 1);
     Etykieta(lambda, "LLambdaMin", QStringLiteral("0.1"));
     Etykieta(lambda, "LLambdaMax", QStringLiteral("2,4"), Qt::AlignRight);
     const QString koncowa = QStringLiteral("końcowa wartość:");
     LLambdaKoncowaText = Etykieta(lambda, "LLambdaKoncowaText", koncowa);
-    LLambdaKoncowa = Wartosc(lambda, "LLambdaKoncowa", koncowa);
-    TBLambdaKoncowa =
-        Suwak(lambda, "TBLambdaKoncowa", ZakresLambdy, 24, QStringLiteral("Lambda, ") + koncowa,
-              QStringLiteral("Ustawia końcową wartość parametru temperaturowego..."), 10414);
+    LLambdaKoncowa = Wartosc(lambda, "LLambdaKoncowa", QStringLiteral("Lambda, końcowa wartość"));
+    TBLambdaKoncowa = Suwak(
+        lambda, "TBLambdaKoncowa", ZakresLambdy, 24, QStringLiteral("Lambda, ") + koncowa,
+        QStringLiteral("Ustawia końcową wartość parametru temperaturowego..."), 10414, 0.1, 1);
     LLambdaKoncowaMin = Etykieta(lambda, "LLambdaKoncowaMin", QStringLiteral("0.1"));
     LLambdaKoncowaMax =
         Etykieta(lambda, "LLambdaKoncowaMax", QStringLiteral("2,4"), Qt::AlignRight);
@@ -259,7 +273,7 @@ void StronaUstawien::ZbudujSuwakiWartosci(QWidget* parametry) {
                               "LKoncentracjaMin", "LKoncentracjaMax"},
                              wartosc, ZakresKoncentracji, 50, QStringLiteral("Koncentracja atomów"),
                              QStringLiteral("Ustawia wartość koncentracji atomów A w sieci..."),
-                             10421, QStringLiteral("0,1"), QStringLiteral("0,5"));
+                             10421, {0.01, 2}, QStringLiteral("0,1"), QStringLiteral("0,5"));
     LKoncentracja = k.Wartosc;
     TBKoncentracja = k.Suwak;
 
@@ -271,7 +285,7 @@ void StronaUstawien::ZbudujSuwakiWartosci(QWidget* parametry) {
                "LPrzedzialCzasowyMin", "LPrzedzialCzasowyMax"},
               wartosc, ZakresPrzedzialu, 20, QStringLiteral("Pobierz dane co (iteracji)"),
               QStringLiteral("Ustawia wyświetlanie i pobieranie danych do obliczeń..."), 10431,
-              QStringLiteral("100"), QStringLiteral("2000"));
+              {100, 0}, QStringLiteral("100"), QStringLiteral("2000"));
     LPrzedzialCzasowy = p.Wartosc;
     TBLiczbaPrzeskokow = p.Suwak;
 
@@ -279,7 +293,7 @@ void StronaUstawien::ZbudujSuwakiWartosci(QWidget* parametry) {
     const Parametr s =
         Suwak(krok, {"LKrokText", "LKrok", "TBKrok", "LKrokMin", "LKrokMax"}, wartosc,
               ZakresParametru{1, ZakresLambdy.Max, 1}, 3, QStringLiteral("Krok"),
-              QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441,
+              QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441, {0.1, 1},
               QStringLiteral("0.1"), QStringLiteral("2,4"));
     LKrokText = s.Podpis;
     LKrok = s.Wartosc;

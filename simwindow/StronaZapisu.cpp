@@ -3,6 +3,7 @@
 #include "Dialogi.h"
 #include "Kontrolki.h"
 #include "Opis.h"
+#include "RegulaZapisu.h"
 #include "PlikWynikow.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "Rozklad.h"
@@ -51,21 +52,33 @@ QCheckBox* Wybor(QWidget* rodzic, const char* nazwa, const QString& napis) {
 
 // The page's fixed layout in reading order: the description across the top,
 // the three columns of results, the transition and the save on the right.
+// clang-format off
 void Rozmiesc(StronaZapisu* strona) {
-    Rozmiesc(strona,
-             {
-                 {"GBMOpisSieci", {0, 0, 582, 100}},       {"MOpisSieci", {6, 18, 570, 76}},
-                 {"GBMLambda", {0, 104, 120, 272}},        {"MLambda", {6, 18, 108, 248}},
-                 {"GBMSigma", {124, 104, 120, 272}},       {"MSigma", {6, 18, 108, 248}},
-                 {"GBMCvkN", {248, 104, 120, 272}},        {"MCvkN", {6, 18, 108, 248}},
-                 {"ELambdaTcPodpis", {380, 104, 200, 16}}, {"ELambdaTc", {380, 122, 120, 24}},
-                 {"ECvkNTcPodpis", {380, 148, 200, 16}},   {"ECvkNTc", {380, 166, 120, 24}},
-                 {"GBZapisWynikow", {376, 194, 206, 182}}, {"CBWynikiOpis", {10, 18, 186, 20}},
-                 {"CBWynikiLambda", {10, 38, 186, 20}},    {"CBWynikiSigma", {10, 58, 186, 20}},
-                 {"CBWynikiCvkN", {10, 78, 186, 20}},      {"CBWynikiLambdaTc", {10, 98, 186, 20}},
-                 {"CBWynikiCvkNTc", {10, 118, 186, 20}},   {"BZapiszWyniki", {10, 144, 186, 30}},
-             });
+    Rozmiesc(strona, {
+        {"GBMOpisSieci", {0, 0, 582, 100}},
+        {"MOpisSieci", {6, 18, 570, 76}},
+        {"GBMLambda", {0, 104, 120, 272}},
+        {"MLambda", {6, 18, 108, 248}},
+        {"GBMSigma", {124, 104, 120, 272}},
+        {"MSigma", {6, 18, 108, 248}},
+        {"GBMCvkN", {248, 104, 120, 272}},
+        {"MCvkN", {6, 18, 108, 248}},
+        {"ELambdaTcPodpis", {380, 104, 200, 16}},
+        {"ELambdaTc", {380, 122, 120, 24}},
+        {"ECvkNTcPodpis", {380, 148, 200, 16}},
+        {"ECvkNTc", {380, 166, 120, 24}},
+        {"GBZapisWynikow", {376, 194, 206, 182}},
+        {"CBWynikiOpis", {10, 16, 186, 20}},
+        {"CBWynikiLambda", {10, 34, 186, 20}},
+        {"CBWynikiSigma", {10, 52, 186, 20}},
+        {"CBWynikiCvkN", {10, 70, 186, 20}},
+        {"CBWynikiLambdaTc", {10, 88, 186, 20}},
+        {"CBWynikiCvkNTc", {10, 106, 186, 20}},
+        {"CBWynikiFluktuacje", {10, 124, 186, 20}},
+        {"BZapiszWyniki", {10, 146, 186, 30}},
+    });
 }
+// clang-format on
 
 QString Linie(const std::vector<std::string>& linie) {
     QStringList tekst;
@@ -111,6 +124,10 @@ void StronaZapisu::Zbuduj() {
     CBWynikiCvkN = Wybor(zapis, "CBWynikiCvkN", QStringLiteral("Cv/kN"));
     CBWynikiLambdaTc = Wybor(zapis, "CBWynikiLambdaTc", QStringLiteral("Lambda dla Tc"));
     CBWynikiCvkNTc = Wybor(zapis, "CBWynikiCvkNTc", QStringLiteral("Cv/kN dla Tc"));
+    // Beyond the six columns of the results: off unless the user asks, so a
+    // file written as before stays as it was.
+    CBWynikiFluktuacje = Wybor(zapis, "CBWynikiFluktuacje", QStringLiteral("Cv/kN (fluktuacje)"));
+    CBWynikiFluktuacje->setChecked(false);
     BZapiszWyniki = Przycisk(zapis, "BZapiszWyniki", QStringLiteral("Zapisz wyniki"),
                              QStringLiteral(":/okna/zapisz.png"),
                              QStringLiteral("Zapisuje wyniki do pliku..."), Kontekst);
@@ -135,6 +152,10 @@ void StronaZapisu::ZaznaczEksport() {
     }
 }
 
+void StronaZapisu::UstawFluktuacje(const TekstyFluktuacji& teksty) {
+    fluktuacje_ = teksty;
+}
+
 void StronaZapisu::UstawFokus() {
     BZapiszWyniki->setFocus();
 }
@@ -155,12 +176,20 @@ TekstyWynikow StronaZapisu::Teksty() const {
     teksty.MCvkN = Linie(MCvkN);
     teksty.ELambdaTc = ELambdaTc->text().toStdString();
     teksty.ECvkNTc = ECvkNTc->text().toStdString();
+    teksty.Fluktuacje = fluktuacje_;
     return teksty;
 }
 
 PolaWynikow StronaZapisu::Pola() const {
-    return {CBWynikiOpis->isChecked(), CBWynikiLambda->isChecked(),   CBWynikiSigma->isChecked(),
-            CBWynikiCvkN->isChecked(), CBWynikiLambdaTc->isChecked(), CBWynikiCvkNTc->isChecked()};
+    PolaWynikow pola;
+    pola.Opis = CBWynikiOpis->isChecked();
+    pola.Lambda = CBWynikiLambda->isChecked();
+    pola.Sigma = CBWynikiSigma->isChecked();
+    pola.CvkN = CBWynikiCvkN->isChecked();
+    pola.LambdaTc = CBWynikiLambdaTc->isChecked();
+    pola.CvkNTc = CBWynikiCvkNTc->isChecked();
+    pola.Fluktuacje = CBWynikiFluktuacje->isChecked();
+    return pola;
 }
 
 void StronaZapisu::BZapiszWynikiClick() {
@@ -190,16 +219,22 @@ void StronaZapisu::ZapiszWyniki() {
     zapytanie.Typ = typ_;
     zapytanie.ZmianaTypu = [this](int typ) { SDZapiszWynikiTypeChange(typ); };
 
-    const std::optional<WybranyPlik> plik = dialogi_.WybierzPlikDoZapisu(this, zapytanie);
-    if (!plik) {
+    const std::optional<WybranyPlik> wybrany = dialogi_.WybierzPlikDoZapisu(this, zapytanie);
+    if (!wybrany) {
         return;
     }
-    SDZapiszWynikiTypeChange(plik->Typ);
+    // The name's extension and the content always agree: a typed extension of
+    // an offered type decides the type and the separator, any other name gets
+    // the chosen type's extension.
+    const WybranyPlik plik = PlikWedlugTypu(wybrany->Sciezka, zapytanie.Filtry, wybrany->Typ);
+    SDZapiszWynikiTypeChange(plik.Typ);
 
     const WynikZapisu wynik =
-        ::ZapiszWyniki(QDir::toNativeSeparators(plik->Sciezka).toStdString(), Teksty(), Pola(),
-                       static_cast<TypPlikuWynikow>(typ_), [](const std::string& folder) {
-                           ZapiszUstawienie(KluczKatalogu, QString::fromStdString(folder));
+        ::ZapiszWyniki(QDir::toNativeSeparators(plik.Sciezka).toStdString(), Teksty(), Pola(),
+                       static_cast<TypPlikuWynikow>(typ_), [this](const std::string& folder) {
+                           if (!ZapiszUstawienie(KluczKatalogu, QString::fromStdString(folder))) {
+                               PokazWPasku(this, QString::fromUtf8(NieZapamietanoFolderu));
+                           }
                        });
     if (!wynik.Udany()) {
         dialogi_.Zapytaj(this, QString::fromStdString(wynik.Komunikat),

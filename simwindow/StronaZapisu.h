@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RodzajSieci.h"
+#include "TekstyFluktuacji.h"
 #include "TekstyWynikow.h"
 
 #include <QString>
@@ -28,8 +29,12 @@ public:
     // Fills the memos and edits; the Cv/kN at the transition keeps its
     // previous text when the results give none.
     void PokazTeksty(const WynikiSerii& wyniki);
-    // Checks the five export choices the results stage always offers.
+    // Checks the five export choices the results stage always offers; the
+    // column of the fluctuations is left as the user set it.
     void ZaznaczEksport();
+    // The texts of the estimate from the fluctuations, written when its box
+    // is checked.
+    void UstawFluktuacje(const TekstyFluktuacji& teksty);
     void UstawFokus();
     // The transition's texts as the edits show them.
     QString LambdaTc() const;
@@ -50,6 +55,7 @@ private:
 
     Dialogi& dialogi_;
     std::optional<RodzajSieci> rodzaj_;
+    TekstyFluktuacji fluktuacje_;
     int typ_ = 1;
 
     QPlainTextEdit* MOpisSieci;
@@ -64,5 +70,6 @@ private:
     QCheckBox* CBWynikiCvkN;
     QCheckBox* CBWynikiLambdaTc;
     QCheckBox* CBWynikiCvkNTc;
+    QCheckBox* CBWynikiFluktuacje;
     PrzyciskPrzezroczysty* BZapiszWyniki;
 };

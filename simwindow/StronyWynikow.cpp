@@ -2,14 +2,18 @@
 
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
+#include "DostepnaEtykieta.h"
+#include "FluktuacjeSerii.h"
 #include "Kontrolki.h"
 #include "Opis.h"
 #include "PunktyWykresu.h"
 #include "Rozklad.h"
 #include "SeriaWykresu.h"
 #include "StanObliczen.h"
+#include "StronaFluktuacji.h"
 #include "StronaOdtwarzania.h"
 #include "StronaZapisu.h"
+#include "TekstyFluktuacji.h"
 #include "WykresySymulacji.h"
 #include "ZakresyParametrow.h"
 
@@ -17,12 +21,25 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QSpinBox>
 #include <QTabBar>
+
+#include <cmath>
 
 namespace {
 constexpr int Kontekst = 31000;
 constexpr int StopienDomyslny = 4;
+
+// The program's style with half its room on either side of a tab's name.
+class CiasneZakladki : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metryka, const QStyleOption* opcja,
+                    const QWidget* kontrolka) const override {
+        const int wartosc = QProxyStyle::pixelMetric(metryka, opcja, kontrolka);
+        return metryka == PM_TabBarTabHSpace ? wartosc / 2 : wartosc;
+    }
+};
 
 } // namespace
 
@@ -30,19 +47,27 @@ StronyWynikow::StronyWynikow(Obliczenia& obliczenia, Dialogi& dialogi, QWidget* 
     : QTabWidget(rodzic), obliczenia_(obliczenia) {
     odtwarzanie_ = new StronaOdtwarzania(obliczenia);
     zapis_ = new StronaZapisu(dialogi);
+    fluktuacje_ = new StronaFluktuacji;
     addTab(ZbudujStroneCiepla(),
            QStringLiteral("Ciepło właściwe i temperatura przejścia fazowego"));
     addTab(odtwarzanie_, QStringLiteral("Liczba par AB i parametr Sigma"));
     addTab(zapis_, QStringLiteral("Wyniki"));
-    // The three page names fit side by side only in a smaller type.
+    addTab(fluktuacje_, QStringLiteral("Fluktuacje"));
+    // The four page names fit side by side only in a smaller type and with
+    // less room around each.
     QFont czcionkaZakladek = tabBar()->font();
-    czcionkaZakladek.setPixelSize(11);
+    czcionkaZakladek.setPixelSize(10);
     tabBar()->setFont(czcionkaZakladek);
+    auto* ciasne = new CiasneZakladki;
+    ciasne->setParent(tabBar());
+    tabBar()->setStyle(ciasne);
     Opisz(this, QStringLiteral("Wyniki"), {}, 30000);
     connect(SEStopienWielomianu, &QSpinBox::valueChanged, this,
             &StronyWynikow::SEStopienWielomianuChange);
-    connect(CBStopienWielomianu, &QAbstractButton::clicked, this,
+    // A screen reader's toggle changes the box without a click.
+    connect(CBStopienWielomianu, &QAbstractButton::toggled, this,
             &StronyWynikow::CBStopienWielomianuClick);
+    connect(fluktuacje_, &StronaFluktuacji::PomocPotrzebna, this, &StronyWynikow::PomocPotrzebna);
 }
 
 // The two charts fill the group on the left; the fit, the parameters of the
@@ -56,31 +81,33 @@ QWidget* StronyWynikow::ZbudujStroneCiepla() {
     ZbudujDopasowanie(strona);
     ZbudujParametry(strona);
     ZbudujPrzejscie(strona);
+    // clang-format off
     Rozmiesc(strona, {
-                         {"GBCieploWlasciwe", {0, 0, 426, 376}},
-                         {"GBDopasowanieWielomianem", {430, 0, 152, 76}},
-                         {"CBStopienWielomianu", {8, 18, 130, 20}},
-                         {"LStopnia", {8, 46, 56, 20}},
-                         {"SEStopienWielomianu", {66, 44, 60, 24}},
-                         {"GBParametrySymulacji", {430, 80, 152, 124}},
-                         {"LWynikiLambdaPodpis", {6, 18, 92, 16}},
-                         {"LWynikiLambda", {98, 18, 52, 16}},
-                         {"LWynikiLambdaKoncowaPodpis", {6, 35, 92, 16}},
-                         {"LWynikiLambdaKoncowa", {98, 35, 52, 16}},
-                         {"LWynikiKrokPodpis", {6, 52, 92, 16}},
-                         {"LWynikiKrok", {98, 52, 52, 16}},
-                         {"LWynikiKonceentracjaPodpis", {6, 69, 92, 16}},
-                         {"LWynikiKonceentracja", {98, 69, 52, 16}},
-                         {"LWynikiLiczAtWSieciPodpis", {6, 86, 92, 16}},
-                         {"LWynikiLiczAtWSieci", {98, 86, 52, 16}},
-                         {"LWynikiLiczbaIteracjiPodpis", {6, 103, 92, 16}},
-                         {"LWynikiLiczbaIteracji", {98, 103, 52, 16}},
-                         {"GBPrzejscieFazowe", {430, 208, 152, 168}},
-                         {"LLambdaTcPodpis", {8, 18, 140, 34}},
-                         {"LWynikiLambdaTc", {8, 54, 140, 22}},
-                         {"LCvkNTcPodpis", {8, 86, 140, 34}},
-                         {"LWynikiTempTc", {8, 122, 140, 22}},
-                     });
+        {"GBCieploWlasciwe", {0, 0, 426, 376}},
+        {"GBDopasowanieWielomianem", {430, 0, 152, 76}},
+        {"CBStopienWielomianu", {8, 18, 130, 20}},
+        {"LStopnia", {8, 46, 56, 20}},
+        {"SEStopienWielomianu", {66, 44, 60, 24}},
+        {"GBParametrySymulacji", {430, 80, 152, 124}},
+        {"LWynikiLambdaPodpis", {6, 18, 86, 16}},
+        {"LWynikiLambda", {88, 18, 62, 16}},
+        {"LWynikiLambdaKoncowaPodpis", {6, 35, 86, 16}},
+        {"LWynikiLambdaKoncowa", {88, 35, 62, 16}},
+        {"LWynikiKrokPodpis", {6, 52, 86, 16}},
+        {"LWynikiKrok", {88, 52, 62, 16}},
+        {"LWynikiKonceentracjaPodpis", {6, 69, 86, 16}},
+        {"LWynikiKonceentracja", {88, 69, 62, 16}},
+        {"LWynikiLiczAtWSieciPodpis", {6, 86, 86, 16}},
+        {"LWynikiLiczAtWSieci", {88, 86, 62, 16}},
+        {"LWynikiLiczbaIteracjiPodpis", {6, 103, 86, 16}},
+        {"LWynikiLiczbaIteracji", {88, 103, 62, 16}},
+        {"GBPrzejscieFazowe", {430, 208, 152, 168}},
+        {"LLambdaTcPodpis", {8, 18, 140, 34}},
+        {"LWynikiLambdaTc", {8, 54, 140, 22}},
+        {"LCvkNTcPodpis", {8, 86, 140, 34}},
+        {"LWynikiTempTc", {8, 122, 140, 22}},
+    });
+    // clang-format on
     return strona;
 }
 
@@ -113,6 +140,12 @@ void StronyWynikow::ZbudujParametry(QWidget* strona) {
         Wiersz(parametry, "LWynikiKonceentracja", QStringLiteral("Koncentracja:"));
     LWynikiLiczAtWSieci = Wiersz(parametry, "LWynikiLiczAtWSieci", QStringLiteral("Ilość atomów:"));
     LWynikiLiczbaIteracji = Wiersz(parametry, "LWynikiLiczbaIteracji", QStringLiteral("Iteracje:"));
+    // Right-aligned, a short value stands clear of its caption and a long one
+    // (1000000) has the whole column.
+    for (QLabel* wartosc : {LWynikiLambda, LWynikiLambdaKoncowa, LWynikiKrok, LWynikiKonceentracja,
+                            LWynikiLiczAtWSieci, LWynikiLiczbaIteracji}) {
+        wartosc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
 }
 
 void StronyWynikow::ZbudujPrzejscie(QWidget* strona) {
@@ -129,8 +162,14 @@ void StronyWynikow::ZbudujPrzejscie(QWidget* strona) {
         wartosc->setFont(czcionka);
         wartosc->setStyleSheet(QStringLiteral("color: #800000;"));
     }
-    Opisz(LWynikiLambdaTc, QStringLiteral("Lambda dla temperatury przejścia fazowego"));
-    Opisz(LWynikiTempTc, QStringLiteral("Ciepło właściwe Cv/kN przy przejściu fazowym"));
+    DostepnaEtykieta::OpiszWartosc(LWynikiLambdaTc,
+                                   QStringLiteral("Lambda dla temperatury przejścia fazowego"));
+    DostepnaEtykieta::OpiszWartosc(LWynikiTempTc,
+                                   QStringLiteral("Ciepło właściwe Cv/kN przy przejściu fazowym"));
+}
+
+Wykres* StronyWynikow::WykresFluktuacji() const {
+    return fluktuacje_->WykresFluktuacji();
 }
 
 QWidget* StronyWynikow::MiejsceHistogramow() const {
@@ -147,8 +186,10 @@ void StronyWynikow::UstawDlaSieci(RodzajSieci rodzaj, bool dopasowanieWielomiane
 }
 
 void StronyWynikow::PokazParametry(const StanObliczen& stan) {
-    LWynikiLambda->setText(FormatOgolny(stan.Lambda));
-    LWynikiLambdaKoncowa->setText(FormatOgolny(stan.LambdaKoncowa));
+    // The panel describes the run as the description does: lambda unsigned,
+    // whichever the sign of the interaction.
+    LWynikiLambda->setText(FormatOgolny(std::abs(stan.Lambda)));
+    LWynikiLambdaKoncowa->setText(FormatOgolny(std::abs(stan.LambdaKoncowa)));
     LWynikiKrok->setText(FormatOgolny(stan.Krok));
     LWynikiKonceentracja->setText(FormatOgolny(stan.Koncentracja));
     LWynikiLiczAtWSieci->setText(FormatOgolny(stan.IloscAtomow));
@@ -166,6 +207,11 @@ void StronyWynikow::Wejdz(int liczbaSerii) {
     odtwarzanie_->UstawLiczbeSerii(liczbaSerii);
     odtwarzanie_->PokazPierwszyCykl();
     ObliczWyniki();
+    // The fluctuations do not depend on the fitted curve: once per entry.
+    const FluktuacjeSerii fluktuacje = FluktuacjeZ(obliczenia_);
+    const TekstyFluktuacji teksty = TekstyFluktuacjiZ(fluktuacje);
+    fluktuacje_->Pokaz(fluktuacje, teksty);
+    zapis_->UstawFluktuacje(teksty);
 }
 
 void StronyWynikow::PrzejdzDoZapisu() {

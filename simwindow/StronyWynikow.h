@@ -10,15 +10,19 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QSpinBox;
+class StronaFluktuacji;
 class StronaOdtwarzania;
 class StronaZapisu;
+class Wykres;
 class WykresySymulacji;
 struct StanObliczen;
 
 // The notebook TNWyniki of the results stage: page 0 "Ciepło właściwe i
 // temperatura przejścia fazowego" (sigma against lambda with its fitted
 // curve, Cv/kN and the transition), page 1 the replay (StronaOdtwarzania),
-// page 2 the texts and their save (StronaZapisu).
+// page 2 the texts and their save (StronaZapisu), page 3 the estimate from
+// the fluctuations of the energy (StronaFluktuacji), which follows the pages
+// of the results as they always were.
 class StronyWynikow : public QTabWidget {
     Q_OBJECT
 public:
@@ -30,6 +34,8 @@ public:
     QWidget* MiejsceHistogramow() const;
     QWidget* MiejsceHistoriiSigmy() const;
     void UstawWykresy(WykresySymulacji* wykresy);
+    // The chart of the page "Fluktuacje", for its picture menu.
+    Wykres* WykresFluktuacji() const;
 
     // A freshly set-up lattice kind: the file name the save proposes, and the
     // group of the polynomial's degree where the settings ask for it.
@@ -53,6 +59,8 @@ public:
 signals:
     // The results were computed: the window shows its results icon.
     void WynikiObliczone();
+    // The help at a context asked for from a page.
+    void PomocPotrzebna(int kontekst);
 
 private:
     QWidget* ZbudujStroneCiepla();
@@ -67,6 +75,7 @@ private:
     QWidget* cieplo_ = nullptr;
     StronaOdtwarzania* odtwarzanie_;
     StronaZapisu* zapis_;
+    StronaFluktuacji* fluktuacje_;
 
     QGroupBox* GBDopasowanieWielomianem;
     QCheckBox* CBStopienWielomianu;

@@ -34,23 +34,27 @@ constexpr int DomyslnaIloscAtomowNaOsi = 10;
 constexpr int DomyslnaMaxIloscCykli = 100000;
 constexpr int ProgDuzejSieci = 5000;
 constexpr int MaxAtomowWidoku3D = 1000;
+constexpr const char* TrwajaObliczenia =
+    "Trwają obliczenia: zatrzymaj je (Esc), zanim zamkniesz okno.";
 
 // The window's fixed layout: the picture strip, the panel with the three
 // notebooks stacked at one place and the button row, the status bar.
 void Rozmiesc(TSiec2D3D* okno) {
+    // clang-format off
     Rozmiesc(okno, {
-                       {"PasekObrazka", {0, 0, 151, 465}},
-                       {"PanelOkna", {150, 0, 600, 457}},
-                       {"TNUstawienia", {5, 5, 590, 408}},
-                       {"TNObliczenia", {5, 5, 590, 408}},
-                       {"TNWyniki", {5, 5, 590, 408}},
-                       {"TBPomoc", {16, 421, 89, 29}},
-                       {"BSiecNowe", {128, 421, 169, 29}},
-                       {"BSiecDalej", {309, 421, 156, 29}},
-                       {"PanelKonca", {488, 410, 108, 46}},
-                       {"BSiecZamknij", {4, 2, 100, 42}},
-                       {"PasekStanu", {0, 465, 752, 18}},
-                   });
+        {"PasekObrazka", {0, 0, 151, 465}},
+        {"PanelOkna", {150, 0, 600, 457}},
+        {"TNUstawienia", {5, 5, 590, 408}},
+        {"TNObliczenia", {5, 5, 590, 408}},
+        {"TNWyniki", {5, 5, 590, 408}},
+        {"TBPomoc", {16, 421, 89, 29}},
+        {"BSiecNowe", {128, 421, 169, 29}},
+        {"BSiecDalej", {309, 421, 156, 29}},
+        {"PanelKonca", {488, 410, 108, 46}},
+        {"BSiecZamknij", {4, 2, 100, 42}},
+        {"PasekStanu", {0, 465, 752, 18}},
+    });
+    // clang-format on
 }
 } // namespace
 
@@ -89,7 +93,9 @@ TSiec2D3D::~TSiec2D3D() {
 
 void TSiec2D3D::Zbuduj() {
     setFixedSize(752, 483);
-    Opisz(this, QStringLiteral("Symulacje"), {}, 3001);
+    // No fixed accessible name: a screen reader hears the caption, which names
+    // the lattice and the stage.
+    Opisz(this, QString(), {}, 3001);
     auto* pasek = new QLabel(this);
     pasek->setObjectName(QStringLiteral("PasekObrazka"));
     pasek->setPixmap(QPixmap(QStringLiteral(":/okna/pasek.jpg")));
@@ -143,6 +149,7 @@ void TSiec2D3D::Polacz() {
     connect(BSiecNowe, &QAbstractButton::clicked, this, &TSiec2D3D::BSiecNoweClick);
     connect(BSiecZamknij, &QAbstractButton::clicked, this, &TSiec2D3D::BSiecZamknijClick);
     connect(TBPomoc, &QAbstractButton::clicked, this, &TSiec2D3D::TBPomocClick);
+    connect(TNWyniki, &StronyWynikow::PomocPotrzebna, this, &TSiec2D3D::OtworzPomoc);
     connect(TNWyniki, &StronyWynikow::WynikiObliczone, this,
             [this] { setWindowIcon(QIcon(QLatin1String(OpisDlaEtapu(Etap::Wyniki).Ikona))); });
     // Five seconds into a run the charts page hides "Zatrzymaj"; Esc pauses
@@ -156,12 +163,17 @@ void TSiec2D3D::Polacz() {
 // picture is remembered like the folder of the results.
 void TSiec2D3D::DodajMenuWykresow() {
     const QString klucz = QStringLiteral("KatalogObrazow");
-    const KatalogObrazow katalog{
-        [klucz] { return CzytajUstawienie(klucz); },
-        [klucz](const QString& folder) { ZapiszUstawienie(klucz, folder); }};
+    const KatalogObrazow katalog{[klucz] { return CzytajUstawienie(klucz); },
+                                 [this, klucz](const QString& folder) {
+                                     if (!ZapiszUstawienie(klucz, folder)) {
+                                         PokazWPasku(this,
+                                                     QString::fromUtf8(NieZapamietanoFolderu));
+                                     }
+                                 }};
     for (Wykres* wykres : {wykresy_->ChartEnergia, wykresy_->ChartSigmaSeria, wykresy_->ChartSigma,
                            wykresy_->ChartLA, wykresy_->ChartSigmaLambda, wykresy_->ChartCvkNLambda,
-                           wykresy_->Chart5, wykresy_->Chart6, wykresy_->ChartSigma2}) {
+                           wykresy_->Chart5, wykresy_->Chart6, wykresy_->ChartSigma2,
+                           TNWyniki->WykresFluktuacji()}) {
         new MenuWykresu(*wykres, dialogi_, katalog);
     }
 }
@@ -193,6 +205,7 @@ void TSiec2D3D::closeEvent(QCloseEvent* zdarzenie) {
         return;
     }
     if (!BSiecZamknij->isEnabled() || przebieg_->Trwa()) {
+        PokazWPasku(this, QString::fromUtf8(TrwajaObliczenia));
         zdarzenie->ignore();
         return;
     }
@@ -211,6 +224,7 @@ void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
     TNObliczenia->setVisible(etap == Etap::Obliczenia);
     TNWyniki->setVisible(etap == Etap::Wyniki);
     BSiecDalej->setText(QString::fromUtf8(opis.NapisDalej));
+    BSiecDalej->setAccessibleName(BSiecDalej->text().trimmed());
     BSiecDalej->setEnabled(opis.DalejDostepny);
     BSiecNowe->setEnabled(opis.NoweDostepne);
 }
@@ -285,13 +299,17 @@ void TSiec2D3D::BSiecZamknijClick() {
 }
 
 void TSiec2D3D::TBPomocClick() {
+    OtworzPomoc(3001);
+}
+
+void TSiec2D3D::OtworzPomoc(int kontekst) {
     if (plikPomocy_.isEmpty()) {
         return;
     }
     if (!pomoc_) {
         pomoc_ = std::make_unique<OknoPomocy>(plikPomocy_);
     }
-    pomoc_->Pokaz(3001);
+    pomoc_->Pokaz(kontekst);
 }
 
 void TSiec2D3D::TimerDalejTimer() {
@@ -307,6 +325,12 @@ void TSiec2D3D::PrzygotujObliczenia() {
     const bool szescienna = !JestPlaska(parametry.Rodzaj);
     TNObliczenia->UstawWidoki(szescienna, szescienna && atomy <= MaxAtomowWidoku3D);
 
+    // The engine forms the run state, the number of series and the gauges'
+    // maxima; the window shows them, and a blank drawing area, before it asks
+    // anything, so the page behind a question already belongs to the new run.
+    obliczenia_->PrzygotujObliczenia(parametry);
+    PokazPrzygotowanyPrzebieg();
+
     if (!Ustawienia->WylaczonaGrafika() && atomy >= ProgDuzejSieci) {
         const Odpowiedz odpowiedz =
             dialogi_.Zapytaj(this,
@@ -321,11 +345,7 @@ void TSiec2D3D::PrzygotujObliczenia() {
     TNObliczenia->UlozDlaPrzebiegu(parametry.Seria, Ustawienia->WylaczonaGrafika());
     wykresy_->ChartEnergia->setVisible(!parametry.Seria);
     wykresy_->ChartSigmaSeria->setVisible(parametry.Seria);
-
-    // The engine forms the run state, the number of series and the gauges'
-    // maxima; the window shows them.
-    obliczenia_->PrzygotujObliczenia(parametry);
-    PokazPrzygotowanyPrzebieg();
+    TNObliczenia->RysujSiec();
 }
 
 void TSiec2D3D::PokazPrzygotowanyPrzebieg() {
@@ -336,5 +356,4 @@ void TSiec2D3D::PokazPrzygotowanyPrzebieg() {
     TNWyniki->PrzygotujOdtwarzanie(stan);
     TNWyniki->PokazParametry(stan);
     TNObliczenia->NoweTlo();
-    TNObliczenia->RysujSiec();
 }

@@ -72,6 +72,9 @@ private:
     // Enters a stage: icon, caption, its notebook alone, the button row.
     void PrzejdzDoEtapu(Etap etap);
     void PrzygotujObliczenia();
+    void OtworzPomoc(int kontekst);
+    // The prepared run's labels, gauges' maxima and replay steps, and a blank
+    // drawing area.
     void PokazPrzygotowanyPrzebieg();
 
     Dialogi& dialogi_;

@@ -12,10 +12,10 @@ QString CzytajUstawienie(const QString& nazwa) {
     return czytajRejestr.Value;
 }
 
-void ZapiszUstawienie(const QString& nazwa, const QString& tekst) {
+bool ZapiszUstawienie(const QString& nazwa, const QString& tekst) {
     TIniWrite zapiszRejestr;
     zapiszRejestr.SetSubKeyName(KluczFazolab());
     zapiszRejestr.SetReadString(nazwa);
     zapiszRejestr.SetNotify(false);
-    zapiszRejestr.Execute(tekst);
+    return zapiszRejestr.Execute(tekst);
 }

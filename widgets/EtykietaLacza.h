@@ -13,7 +13,6 @@ public:
     explicit EtykietaLacza(const QString& tekst = {}, const QUrl& adres = {},
                            QWidget* rodzic = nullptr);
 
-    void UstawAdres(const QUrl& adres) { adres_ = adres; }
     QUrl Adres() const { return adres_; }
     void UstawKolory(const QColor& zwykly, const QColor& podMysza);
     // The colour the text is drawn in now.

@@ -59,7 +59,6 @@ public:
     void SetCentY(int y);
 
     double OriginX() const { return poczatek_[0]; }
-    double OriginY() const { return poczatek_[1]; }
     double OriginZ() const { return poczatek_[2]; }
     void SetOrigin(double x, double y, double z);
     double Skala(int os) const { return skala_.at(os); }

@@ -23,7 +23,6 @@ public:
 
     QColor KolorPaska() const { return kolorPaska_; }
     void UstawKolorPaska(const QColor& kolor);
-    QColor KolorTla() const { return kolorTla_; }
     void UstawKolorTla(const QColor& kolor);
 
     QSize sizeHint() const override { return QSize(150, 18); }

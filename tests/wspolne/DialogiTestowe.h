@@ -4,6 +4,7 @@
 
 #include <QList>
 
+#include <functional>
 #include <optional>
 
 // Answers the dialogs as a test tells it to and records what was asked.
@@ -28,10 +29,15 @@ public:
 
     QList<Pytanie> Zadane;
     QList<ZapytanieOZapis> ZapytaniaOZapis;
+    // Looks at the window while a question is on screen, before it is answered.
+    std::function<void()> PrzyPytaniu;
 
     Odpowiedz Zapytaj(QWidget*, const QString& tekst, const QString& tytul, Przyciski przyciski,
                       Ikona ikona) override {
         Zadane.append({tekst, tytul, przyciski, ikona});
+        if (PrzyPytaniu) {
+            PrzyPytaniu();
+        }
         if (!Odpowiedzi.isEmpty()) {
             return Odpowiedzi.takeFirst();
         }

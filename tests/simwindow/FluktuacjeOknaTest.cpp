@@ -1,0 +1,122 @@
+#include "OknoTestowe.h"
+
+#include "CzytnikSkoroszytu.h"
+#include "FluktuacjeSerii.h"
+#include "PlikWynikow.h"
+#include "SeriaWykresu.h"
+#include "StronaZapisu.h"
+#include "TekstyFluktuacji.h"
+#include "Wykres.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray Plik(const QString& sciezka) {
+    QFile plik(sciezka);
+    return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
+}
+
+void DoZapisu(OknoTestowe& t) {
+    t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(20000);
+    t.k<SuwakZZaznaczeniem>("TBLiczbaPrzeskokow")->setValue(1);
+    t.okno->BSiecDalejClick();
+    QVERIFY(t.LiczDoKonca());
+    t.okno->BSiecDalejClick();
+    t.okno->BSiecDalejClick();
+}
+} // namespace
+
+// The page "Fluktuacje" and the seventh column of the results file: the same
+// numbers as the results core gives from the run's samples.
+class FluktuacjeOknaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        QVERIFY(konfiguracja_.isValid());
+        qputenv("XDG_CONFIG_HOME", konfiguracja_.path().toUtf8());
+    }
+
+    void StronaPokazujeLiczbyRdzenia() {
+        OknoTestowe t;
+        DoZapisu(t);
+        const FluktuacjeSerii rdzen = FluktuacjeZ(t.okno->Silnik());
+        const TekstyFluktuacji teksty = TekstyFluktuacjiZ(rdzen);
+        QCOMPARE(t.k<QLabel>("LPrzejscieFluktuacji")->text(),
+                 QString::fromStdString(teksty.EPrzejscie));
+        QVERIFY(t.k<QLabel>("LPrzejscieFluktuacji")->text().startsWith(QStringLiteral("λ = ")));
+        const Wykres* wykres = t.k<Wykres>("ChartFluktuacje");
+        const SeriaWykresu& punkty = *wykres->Serie().back();
+        QCOMPARE(punkty.LiczbaPunktow(), static_cast<int>(rdzen.Serie.size()));
+        for (int i = 0; i < punkty.LiczbaPunktow(); ++i) {
+            QCOMPARE(punkty.Punkty()[i].y(), rdzen.Serie[static_cast<std::size_t>(i)].CvkN.Srednia);
+        }
+        const QString rownowaga = t.k<QPlainTextEdit>("MRownowaga")->toPlainText();
+        QCOMPARE(rownowaga, teksty.ERownowaga.empty()
+                                ? QStringLiteral("Wszystkie serie osiągnęły równowagę.")
+                                : QString::fromStdString(teksty.ERownowaga));
+    }
+
+    void SiodmaKolumnaWKazdymTypiePliku_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("nazwa");
+        QTest::newRow("CSV") << 1 << "wyniki.csv";
+        QTest::newRow("TXT") << 2 << "wyniki.txt";
+        QTest::newRow("XLSX") << 3 << "wyniki.xlsx";
+    }
+    void SiodmaKolumnaWKazdymTypiePliku() {
+        QFETCH(int, typ);
+        QFETCH(QString, nazwa);
+        OknoTestowe t;
+        DoZapisu(t);
+        auto* fluktuacje = t.k<QCheckBox>("CBWynikiFluktuacje");
+        QVERIFY(!fluktuacje->isChecked());
+        const StronaZapisu& z = *t.okno->findChild<StronaZapisu*>();
+        QTemporaryDir folder;
+        const QString domyslny = folder.filePath(QStringLiteral("domyslny_") + nazwa);
+        t.dialogi.Plik = WybranyPlik{domyslny, typ};
+        t.k<PrzyciskPrzezroczysty>("BZapiszWyniki")->click();
+        fluktuacje->click();
+        const QString zKolumna = folder.filePath(nazwa);
+        t.dialogi.Plik = WybranyPlik{zKolumna, typ};
+        t.k<PrzyciskPrzezroczysty>("BZapiszWyniki")->click();
+
+        PolaWynikow szesc = z.Pola();
+        szesc.Fluktuacje = false;
+        if (typ == 3) {
+            auto Teksty = [](const QString& plik) {
+                QStringList teksty;
+                for (const auto& [miejsce, komorka] :
+                     CzytnikSkoroszytu::Czytaj(plik.toStdString())) {
+                    teksty << QString::fromStdString(komorka.Tekst);
+                }
+                return teksty;
+            };
+            QVERIFY(!Teksty(domyslny).contains(QStringLiteral("Cv/kN (fluktuacje):")));
+            QVERIFY(Teksty(zKolumna).contains(QStringLiteral("Cv/kN (fluktuacje):")));
+        } else {
+            // Without the box the file is the one written before the column existed.
+            QCOMPARE(Plik(domyslny), QByteArray::fromStdString(
+                                         TrescPlikuWynikow(z.Teksty(), szesc, SeparatorTypu(typ))));
+            const QByteArray tresc = Plik(zKolumna);
+            QCOMPARE(tresc, QByteArray::fromStdString(
+                                TrescPlikuWynikow(z.Teksty(), z.Pola(), SeparatorTypu(typ))));
+            QVERIFY(tresc.contains("fluktuacje"));
+        }
+        // The forward button checks the five usual choices and leaves this one.
+        fluktuacje->click();
+        t.okno->BSiecDalejClick();
+        QVERIFY(!fluktuacje->isChecked());
+    }
+
+private:
+    QTemporaryDir konfiguracja_;
+};
+
+QTEST_MAIN(FluktuacjeOknaTest)
+#include "FluktuacjeOknaTest.moc"
