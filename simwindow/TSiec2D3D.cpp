@@ -2,8 +2,8 @@
 
 #include "Dialogi.h"
 #include "Obliczenia.h"
-#include "OknoPomocy.h"
 #include "MenuWykresu.h"
+#include "KontekstPomocy.h"
 #include "Kontrolki.h"
 #include "Opis.h"
 #include "PlikiProgramu.h"
@@ -223,6 +223,24 @@ void TSiec2D3D::PokazEtap(QWidget* notebook) {
                           static_cast<QWidget*>(TNWyniki)}) {
         etap->setVisible(etap == notebook);
     }
+    // F1 on the forward button explains the stage its caption leads to.
+    const QWidget* nastepny = TNWyniki->Zapis;
+    if (notebook == TNUstawienia) {
+        nastepny = TNObliczenia;
+    } else if (notebook == TNObliczenia) {
+        nastepny = TNWyniki;
+    }
+    UstawKontekstPomocy(BSiecDalej, KontekstPomocy(nastepny));
+}
+
+int TSiec2D3D::KontekstEtapu() const {
+    for (const QTabWidget* etap : {TNUstawienia, static_cast<QTabWidget*>(TNObliczenia),
+                                   static_cast<QTabWidget*>(TNWyniki)}) {
+        if (!etap->isHidden()) {
+            return KontekstPomocy(etap->currentWidget());
+        }
+    }
+    return KontekstPomocy(this);
 }
 
 void TSiec2D3D::UstawSiec(const QString& rodzaj) {
@@ -339,13 +357,9 @@ void TSiec2D3D::BSiecZamknijClick() {
 }
 
 void TSiec2D3D::TBPomocClick() {
-    if (plikPomocy_.isEmpty()) {
-        return;
+    if (!plikPomocy_.isEmpty()) {
+        emit Pomoc(KontekstEtapu());
     }
-    if (!pomoc_) {
-        pomoc_ = std::make_unique<OknoPomocy>(plikPomocy_);
-    }
-    pomoc_->Pokaz(3001);
 }
 
 void TSiec2D3D::TimerDalejTimer() {

@@ -10,7 +10,6 @@
 
 class Dialogi;
 class Obliczenia;
-class OknoPomocy;
 class PrzyciskPrzezroczysty;
 class QLabel;
 class QStatusBar;
@@ -46,6 +45,10 @@ public:
     void TBPomocClick();
     void TimerDalejTimer();
 
+    // The help context of the stage and page the window shows: what "Pomoc"
+    // opens.
+    int KontekstEtapu() const;
+
     const QString& RodzajSieci() const { return rodzajSieci_; }
     const Obliczenia& Silnik() const { return *obliczenia_; }
 
@@ -62,6 +65,11 @@ public:
     QTimer TimerDalej;
     std::unique_ptr<WykresySymulacji> Wykresy;
     SterownikPrzebiegu* Przebieg;
+
+signals:
+    // "Pomoc" asks for the help at this context; the program's one help
+    // window answers.
+    void Pomoc(int kontekst);
 
 protected:
     bool event(QEvent* zdarzenie) override;
@@ -80,7 +88,6 @@ private:
     QWidget* menu_;
     std::unique_ptr<ZrodloZiarna> ziarno_;
     std::unique_ptr<Obliczenia> obliczenia_;
-    std::unique_ptr<OknoPomocy> pomoc_;
     QString plikPomocy_;
     QString rodzajSieci_;
 };
