@@ -8,8 +8,9 @@
 class Dialogi;
 
 // The program's three windows, created in order — the splash (the main
-// window), the main menu, the simulation window — and wired together; the
-// help opens on F1 from any of them. They live until the program ends.
+// window), the main menu, the simulation window — and wired together, with
+// the one help window that F1 opens from any of them and the simulation
+// window's "Pomoc" too. They live until the program ends.
 class Program {
 public:
     // ekran: the geometry of the screen the windows are centred on.

@@ -10,7 +10,40 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+// --version and --help are answered without a window (and so without a
+// display), as packaging tools and users at a terminal expect. Returns
+// whether one of them was there.
+bool OdpowiedzBezOkna(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("fazolab " FAZOLAB_WERSJA "\n", stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs("Użycie: fazolab [--help | --version]\n"
+                       "Symulacje przejść fazowych porządek-nieporządek metodą Monte Carlo.\n"
+                       "Bez opcji otwiera okno programu; F1 w oknie otwiera pomoc.\n"
+                       "\n"
+                       "  --help, -h    ten opis\n"
+                       "  --version     nazwa i wersja programu\n"
+                       "\n"
+                       "Symulacje bez okna: fazolab-batch (fazolab-batch --pomoc).\n",
+                       stdout);
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (OdpowiedzBezOkna(argc, argv)) {
+        return 0;
+    }
     QApplication aplikacja(argc, argv);
     // The name is the caption of the message boxes; with the organisation it
     // also names the settings ("Vendra Software/Fazolab").

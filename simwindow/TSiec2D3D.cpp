@@ -4,7 +4,7 @@
 #include "Kontrolki.h"
 #include "MenuWykresu.h"
 #include "Obliczenia.h"
-#include "OknoPomocy.h"
+#include "KontekstPomocy.h"
 #include "Opis.h"
 #include "PlikiProgramu.h"
 #include "PrzyciskPrzezroczysty.h"
@@ -227,6 +227,20 @@ void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
     BSiecDalej->setAccessibleName(BSiecDalej->text().trimmed());
     BSiecDalej->setEnabled(opis.DalejDostepny);
     BSiecNowe->setEnabled(opis.NoweDostepne);
+    // F1 on the forward button explains the stage its caption leads to (in
+    // the results stage, the save).
+    const QWidget* nastepny = etap == Etap::Ustawienia   ? static_cast<QWidget*>(TNObliczenia)
+                              : etap == Etap::Obliczenia ? static_cast<QWidget*>(TNWyniki)
+                                                         : TNWyniki->widget(2);
+    UstawKontekstPomocy(BSiecDalej, KontekstPomocy(nastepny));
+}
+
+int TSiec2D3D::KontekstEtapu() const {
+    const QTabWidget* notatnik = etap_ == Etap::Ustawienia ? TNUstawienia
+                                 : etap_ == Etap::Obliczenia
+                                     ? static_cast<QTabWidget*>(TNObliczenia)
+                                     : static_cast<QTabWidget*>(TNWyniki);
+    return KontekstPomocy(notatnik->currentWidget());
 }
 
 void TSiec2D3D::UstawSiec(const QString& klucz) {
@@ -299,17 +313,13 @@ void TSiec2D3D::BSiecZamknijClick() {
 }
 
 void TSiec2D3D::TBPomocClick() {
-    OtworzPomoc(3001);
+    OtworzPomoc(KontekstEtapu());
 }
 
 void TSiec2D3D::OtworzPomoc(int kontekst) {
-    if (plikPomocy_.isEmpty()) {
-        return;
+    if (!plikPomocy_.isEmpty()) {
+        emit Pomoc(kontekst);
     }
-    if (!pomoc_) {
-        pomoc_ = std::make_unique<OknoPomocy>(plikPomocy_);
-    }
-    pomoc_->Pokaz(kontekst);
 }
 
 void TSiec2D3D::TimerDalejTimer() {

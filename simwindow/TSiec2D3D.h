@@ -12,7 +12,6 @@
 
 class Dialogi;
 class Obliczenia;
-class OknoPomocy;
 class PrzyciskPrzezroczysty;
 class QStatusBar;
 class QTabWidget;
@@ -50,12 +49,21 @@ public:
     void TBPomocClick();
     void TimerDalejTimer();
 
+    // The help context of the stage and page the window shows: what "Pomoc"
+    // opens.
+    int KontekstEtapu() const;
+
     // The lattice kind set up, none after "Koniec".
     std::optional<RodzajSieci> Rodzaj() const { return rodzaj_; }
     Etap AktualnyEtap() const { return etap_; }
     const Obliczenia& Silnik() const { return *obliczenia_; }
     WykresySymulacji& Wykresy() { return *wykresy_; }
     SterownikPrzebiegu& Przebieg() { return *przebieg_; }
+
+signals:
+    // The help asked for at this context; the program's one help window
+    // answers.
+    void Pomoc(int kontekst);
 
 protected:
     bool event(QEvent* zdarzenie) override;
@@ -81,7 +89,6 @@ private:
     QWidget* menu_;
     std::unique_ptr<ZrodloZiarna> ziarno_;
     std::unique_ptr<Obliczenia> obliczenia_;
-    std::unique_ptr<OknoPomocy> pomoc_;
     std::unique_ptr<WykresySymulacji> wykresy_;
     QString plikPomocy_;
     std::optional<RodzajSieci> rodzaj_;

@@ -126,6 +126,26 @@ private slots:
         QVERIFY(lista.contains("<file>" + plik.toLatin1() + "</file>"));
     }
 
+    // The desktop icon at each size of the theme, drawn from its SVG source:
+    // a square picture with transparent corners (the rounded tile).
+    void ikonaPulpituWKazdymRozmiarze_data() {
+        QTest::addColumn<int>("rozmiar");
+        for (const int rozmiar : {16, 32, 48, 64, 128, 256}) {
+            QTest::addRow("%d", rozmiar) << rozmiar;
+        }
+    }
+
+    void ikonaPulpituWKazdymRozmiarze() {
+        QFETCH(int, rozmiar);
+        const QImage obraz(Zasoby + QStringLiteral("/ikony/fazolab_%1.png").arg(rozmiar));
+        QCOMPARE(obraz.size(), QSize(rozmiar, rozmiar));
+        QVERIFY(obraz.hasAlphaChannel());
+        QVERIFY(qAlpha(obraz.pixel(0, 0)) < 32);
+        QCOMPARE(qAlpha(obraz.pixel(rozmiar / 2, rozmiar / 2)), 255);
+        const QByteArray svg = Przeczytaj(Zasoby + QStringLiteral("/ikony/fazolab.svg"));
+        QVERIFY(svg.contains("viewBox=\"0 0 256 256\""));
+    }
+
     void logoMaCzystyKsztalt() {
         const QImage obraz =
             QImage(Zasoby + QStringLiteral("/okna/logo.png")).convertToFormat(QImage::Format_RGB32);

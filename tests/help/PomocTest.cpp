@@ -7,8 +7,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +131,83 @@ private slots:
         okno.Pokaz(kontekst);
         QCOMPARE(okno.Kotwica(), kotwica);
         QTRY_COMPARE(NaGorze(okno), naGorze);
+    }
+
+    // The text reflows when the window takes another width: the section
+    // stays at the top until the user scrolls away, and then he keeps his
+    // place.
+    void sekcjaZostajeNaGorzePoZmianieSzerokosci() {
+        OknoPomocy okno(plikPomocy_);
+        okno.PokazKotwice(QStringLiteral("k3001"));
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QTRY_COMPARE(NaGorze(okno), QStringLiteral("Sekcja k3001"));
+        for (const int szerokosc : {140, 900, 200}) {
+            okno.resize(szerokosc, okno.height());
+            QTRY_COMPARE(NaGorze(okno), QStringLiteral("Sekcja k3001"));
+        }
+        QScrollBar* pasek = okno.Przegladarka()->verticalScrollBar();
+        pasek->setValue(pasek->value() + 3 * pasek->singleStep());
+        okno.resize(600, okno.height());
+        QVERIFY(NaGorze(okno) != QStringLiteral("Sekcja k3001"));
+    }
+
+    // Beside the window help was asked from when the screen has room, and
+    // whole on the screen.
+    void oknoOtwieraSieObokOknaProgramu() {
+        QWidget program;
+        program.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().left(), 0, 200,
+                            300);
+        program.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program));
+        OknoPomocy okno(plikPomocy_);
+        okno.Pokaz(1000, &program);
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        const QRect ekran = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(ekran.contains(okno.frameGeometry()));
+        QCOMPARE(okno.frameGeometry().left(), program.frameGeometry().right() + 1);
+        QVERIFY(!okno.frameGeometry().intersects(program.frameGeometry()));
+    }
+
+    void escZamykaOkno() {
+        OknoPomocy okno(plikPomocy_);
+        okno.Pokaz(1000);
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        QTest::keyClick(okno.Przegladarka()->viewport(), Qt::Key_Escape);
+        QVERIFY(okno.isHidden());
+        // Opened again, it is the same window at the new section.
+        okno.Pokaz(10413);
+        QVERIFY(okno.isVisible());
+        QTRY_COMPARE(NaGorze(okno), QStringLiteral("Sekcja k10413"));
+    }
+
+    // F1 and a help button share the one window: the second request raises
+    // it and turns it to its own section instead of opening another.
+    void f1IPrzyciskPomocyJednoOkno() {
+        FiltrPomocy filtr(plikPomocy_);
+        qApp->installEventFilter(&filtr);
+        QWidget okno;
+        auto* uklad = new QVBoxLayout(&okno);
+        auto* pole = new QLineEdit(&okno);
+        uklad->addWidget(pole);
+        UstawKontekstPomocy(pole, 10413);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        pole->setFocus();
+        QTest::keyClick(pole, Qt::Key_F1);
+        OknoPomocy* pierwsze = filtr.Okno();
+        QVERIFY(pierwsze != nullptr);
+        QCOMPARE(pierwsze->Kotwica(), QStringLiteral("k10413"));
+
+        filtr.Pokaz(1000, &okno);
+        QCOMPARE(filtr.Okno(), pierwsze);
+        QCOMPARE(pierwsze->Kotwica(), QStringLiteral("k1000"));
+        QTRY_COMPARE(NaGorze(*pierwsze), QStringLiteral("Sekcja k1000"));
+        int oknaPomocy = 0;
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            oknaPomocy += w->isVisible() && w->windowTitle() == pierwsze->windowTitle() ? 1 : 0;
+        }
+        QCOMPARE(oknaPomocy, 1);
+        qApp->removeEventFilter(&filtr);
     }
 
     void f1OtwieraPomocKontrolkiZFocusem() {

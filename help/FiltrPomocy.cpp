@@ -34,15 +34,15 @@ OknoPomocy& FiltrPomocy::Otworz() {
     return *okno_;
 }
 
-void FiltrPomocy::Pokaz(int kontekst) {
+void FiltrPomocy::Pokaz(int kontekst, const QWidget* obok) {
     if (!plikPomocy_.isEmpty()) {
-        Otworz().Pokaz(kontekst);
+        Otworz().Pokaz(kontekst, obok);
     }
 }
 
 void FiltrPomocy::OtworzAdres(const QUrl& adres) {
     if (!plikPomocy_.isEmpty() && adres.scheme() == Schemat) {
-        Otworz().PokazKotwice(adres.fragment());
+        Otworz().PokazKotwice(adres.fragment(), QApplication::activeWindow());
     }
 }
 
@@ -61,6 +61,6 @@ bool FiltrPomocy::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         return false;
     }
     QWidget* wybrana = QApplication::focusWidget() ? QApplication::focusWidget() : kontrolka;
-    Pokaz(KontekstPomocy(wybrana));
+    Pokaz(KontekstPomocy(wybrana), wybrana->window());
     return true;
 }

@@ -7,12 +7,14 @@
 #include <memory>
 
 class OknoPomocy;
+class QWidget;
 
 // The help of the whole program, installed as the application's event
-// filter: F1 opens the help window at the section of the help context of the
-// focused control. It also opens addresses of its own scheme ("pomoc:#kotwica",
-// see Adres), so that a link label can point into the help document. Without
-// a help document it does nothing and lets F1 through.
+// filter: it owns the program's one help window, which F1 opens at the
+// section of the help context of the focused control, a window's help button
+// through Pokaz, and a link label through an address of its own scheme
+// ("pomoc:#kotwica", see Adres). Without a help document it does nothing and
+// lets F1 through.
 class FiltrPomocy : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +24,9 @@ public:
     // The address that opens the help window at the anchor.
     static QUrl Adres(const QString& kotwica);
 
-    void Pokaz(int kontekst);
+    // Opens the help window at the section of the context; when it opens, it
+    // stands beside `obok`, the window help is asked from.
+    void Pokaz(int kontekst, const QWidget* obok = nullptr);
     // The help window; nullptr until help is first asked for.
     OknoPomocy* Okno() const { return okno_.get(); }
 
