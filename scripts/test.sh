@@ -5,9 +5,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --testy
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFAZOLAB_TESTY=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFAZOLAB_TESTY=ON -DFAZOLAB_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
-cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFAZOLAB_SANITIZE=ON
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFAZOLAB_SANITIZE=ON -DFAZOLAB_WERROR=ON
 cmake --build build-san
 ctest --test-dir build-san --output-on-failure -j2
