@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 constexpr const char* TytulBledu = "Fazolab - Zapis wyników";
@@ -91,6 +92,35 @@ bool WypelnijTymczasowy(int fd, std::string_view bajty, bool zachowajTryb, mode_
     }
     return dobrze && zamkniety;
 }
+
+// Standard output redirected to a file stays that file: a rename would leave
+// the program writing to a file that no longer has a name.
+bool JestStandardowymWyjsciem(const struct stat& opis) {
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        struct stat wyjscie {};
+        if (::fstat(fd, &wyjscie) == 0 && wyjscie.st_dev == opis.st_dev &&
+            wyjscie.st_ino == opis.st_ino) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Appends, so that standard output redirected to a file keeps what was
+// written to it before.
+WynikZapisu ZapiszBezposrednio(const std::string& sciezka, const std::string& cel,
+                               std::string_view bajty) {
+    const int fd = ::open(cel.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return Niepowodzenie(sciezka, errno, false);
+    }
+    const bool zapisane = ZapiszWszystko(fd, bajty);
+    const int kod = errno;
+    if (::close(fd) != 0 || !zapisane) {
+        return Niepowodzenie(sciezka, zapisane ? errno : kod, false);
+    }
+    return {};
+}
 } // namespace
 
 std::string KomunikatPlikWUzyciu(const std::string& nazwa) {
@@ -98,17 +128,71 @@ std::string KomunikatPlikWUzyciu(const std::string& nazwa) {
            "jest w użyciu. Zamknij go i sprbój ponownie zapisać wyniki.";
 }
 
-WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
-    std::string cel = sciezka;
+std::string CelDowiazania(const std::string& sciezka) {
+    // As many links as the system itself follows before it gives up.
+    constexpr int NajwiecejDowiazan = 40;
+    std::string biezaca = sciezka;
+    for (int krok = 0; krok < NajwiecejDowiazan; ++krok) {
+        struct stat opis {};
+        if (::lstat(biezaca.c_str(), &opis) != 0 || !S_ISLNK(opis.st_mode)) {
+            return biezaca;
+        }
+        char cel[PATH_MAX];
+        const ssize_t dlugosc = ::readlink(biezaca.c_str(), cel, sizeof cel - 1);
+        if (dlugosc < 0) {
+            return biezaca;
+        }
+        const std::string nastepna(cel, static_cast<std::size_t>(dlugosc));
+        const std::size_t ukosnik = biezaca.rfind('/');
+        biezaca = nastepna.starts_with('/') || ukosnik == std::string::npos
+                      ? nastepna
+                      : biezaca.substr(0, ukosnik + 1) + nastepna;
+    }
+    return biezaca;
+}
+
+ZapisOdroczony::ZapisOdroczony(ZapisOdroczony&& inny) noexcept
+    : sciezka_(std::move(inny.sciezka_)), cel_(std::move(inny.cel_)),
+      tymczasowy_(std::exchange(inny.tymczasowy_, {})), istnial_(inny.istnial_) {}
+
+ZapisOdroczony& ZapisOdroczony::operator=(ZapisOdroczony&& inny) noexcept {
+    if (this != &inny) {
+        Porzuc();
+        sciezka_ = std::move(inny.sciezka_);
+        cel_ = std::move(inny.cel_);
+        tymczasowy_ = std::exchange(inny.tymczasowy_, {});
+        istnial_ = inny.istnial_;
+    }
+    return *this;
+}
+
+ZapisOdroczony::~ZapisOdroczony() {
+    Porzuc();
+}
+
+void ZapisOdroczony::Porzuc() {
+    if (!tymczasowy_.empty()) {
+        ::unlink(tymczasowy_.c_str());
+        tymczasowy_.clear();
+    }
+}
+
+WynikZapisu ZapisOdroczony::Przygotuj(const std::string& sciezka, std::string_view bajty) {
+    Porzuc();
+    sciezka_ = sciezka;
+    std::string cel = CelDowiazania(sciezka);
     mode_t tryb = 0666;
     struct stat opis {};
-    const bool istnieje = ::stat(cel.c_str(), &opis) == 0;
-    if (istnieje) {
+    istnial_ = ::stat(cel.c_str(), &opis) == 0;
+    if (istnial_) {
         if (S_ISDIR(opis.st_mode)) {
             return Niepowodzenie(sciezka, EISDIR, false);
         }
-        if (!S_ISREG(opis.st_mode) || ::access(cel.c_str(), W_OK) != 0) {
-            return Niepowodzenie(sciezka, S_ISREG(opis.st_mode) ? errno : EPERM, true);
+        if (!S_ISREG(opis.st_mode) || JestStandardowymWyjsciem(opis)) {
+            return ZapiszBezposrednio(sciezka, cel, bajty);
+        }
+        if (::access(cel.c_str(), W_OK) != 0) {
+            return Niepowodzenie(sciezka, errno, true);
         }
         tryb = opis.st_mode & 07777;
         char rzeczywista[PATH_MAX];
@@ -123,13 +207,33 @@ WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
     std::string tymczasowy;
     const int fd = UtworzTymczasowy(cel, tryb, tymczasowy);
     if (fd < 0) {
-        return Niepowodzenie(sciezka, errno, istnieje);
+        return Niepowodzenie(sciezka, errno, istnial_);
     }
-    if (!WypelnijTymczasowy(fd, bajty, istnieje, tryb) ||
-        ::rename(tymczasowy.c_str(), cel.c_str()) != 0) {
+    if (!WypelnijTymczasowy(fd, bajty, istnial_, tryb)) {
         const int kod = errno;
         ::unlink(tymczasowy.c_str());
-        return Niepowodzenie(sciezka, kod, istnieje);
+        return Niepowodzenie(sciezka, kod, istnial_);
     }
+    cel_ = cel;
+    tymczasowy_ = tymczasowy;
     return {};
+}
+
+WynikZapisu ZapisOdroczony::Zatwierdz() {
+    if (tymczasowy_.empty()) {
+        return {};
+    }
+    if (::rename(tymczasowy_.c_str(), cel_.c_str()) != 0) {
+        const int kod = errno;
+        Porzuc();
+        return Niepowodzenie(sciezka_, kod, istnial_);
+    }
+    tymczasowy_.clear();
+    return {};
+}
+
+WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
+    ZapisOdroczony zapis;
+    const WynikZapisu przygotowany = zapis.Przygotuj(sciezka, bajty);
+    return przygotowany.Udany() ? zapis.Zatwierdz() : przygotowany;
 }
