@@ -4,15 +4,14 @@
 #include "OpcjeWsadowe.h"
 #include "PostepWatku.h"
 #include "ZapisPrzebiegu.h"
-#include "ZapiszPlik.h"
 
 #include <span>
 
-WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, std::uint32_t ziarno,
-                                    const std::string& plikPrzebiegu, PostepWatku& postep) {
+WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno,
+                                    bool zPrzebiegiem, std::string& przebieg, PostepWatku& postep) {
     Obliczenia& obl = obliczenia_;
     ziarno_.Ustaw(ziarno);
-    ZapisPrzebiegu zapis(!plikPrzebiegu.empty());
+    ZapisPrzebiegu zapis(zPrzebiegiem);
     obl.UstawObserwatora(&zapis);
     obl.UstawSiec();
     obl.PrzygotujObliczenia(opcje.Parametry);
@@ -32,6 +31,7 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, std::uint32_t zia
     obl.UstawObserwatora(nullptr);
 
     WynikRepliki wynik;
+    wynik.Nr = nr;
     wynik.Dane =
         DaneWynikowZ(obl, opcje.Stopien, opcje.Parametry.Seria ? obl.LosujPrzesuniecieTc() : 0.0);
     for (int k = 1; k <= s.NrSerii; ++k) {
@@ -43,9 +43,7 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, std::uint32_t zia
             {lambda, s.SigmaSerii[k], SredniaBlokowa(std::span(sigmy).subspan(polowa)),
              lambda * lambda * Wariancja(std::span(pary).subspan(polowa)) / s.IloscAtomow});
     }
-    if (!plikPrzebiegu.empty()) {
-        wynik.ZapisPrzebiegu = ZapiszPlik(plikPrzebiegu, zapis.Przebieg());
-    }
+    przebieg = zapis.Przebieg();
     postep.UkonczoneRepliki.fetch_add(1, std::memory_order_relaxed);
     return wynik;
 }

@@ -2,7 +2,6 @@
 
 #include "DaneWynikow.h"
 #include "StatystykaProbek.h"
-#include "WynikZapisu.h"
 
 #include <vector>
 
@@ -14,11 +13,12 @@ struct SeriaRepliki {
     double CvFluktuacje = 0.0;   // lambda^2 Var(pairs) / N over the second half
 };
 
-// What a replica leaves when its engine goes on to the next one.
+// What a replica leaves when its engine goes on to the next one: every figure
+// the summary and the results file are made from (PlikPowtorzen keeps them).
 struct WynikRepliki {
+    int Nr = 0;       // the replica's number k in its study, seeded Z + k
     DaneWynikow Dane; // the results inputs, with the offset J drawn from the replica's stream
     std::vector<SeriaRepliki> Serie;
-    WynikZapisu ZapisPrzebiegu; // the write of its trace file, when one was asked for
 };
 
 // The results inputs of the replicas with each series' stored sigma replaced

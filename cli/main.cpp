@@ -1,4 +1,5 @@
 #include "PrzebiegWsadowy.h"
+#include "ZamknijWyjscie.h"
 #include "ZegarDoby.h"
 
 #include <iostream>
@@ -6,6 +7,12 @@
 
 int main(int argc, char** argv) {
     ZegarDoby zegar;
-    return UruchomWsadowo(std::vector<std::string>(argv + 1, argv + argc), zegar, std::cout,
-                          std::cerr, ::isatty(STDERR_FILENO) != 0);
+    const int status = UruchomWsadowo(std::vector<std::string>(argv + 1, argv + argc), zegar,
+                                      std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
+    // A write that failed was told already; closing can still fail on its own.
+    if (!ZamknijWyjscie() && status == 0) {
+        std::cerr << "Nie można zapisać na standardowe wyjście (błąd przy zamykaniu).\n";
+        return 1;
+    }
+    return status;
 }

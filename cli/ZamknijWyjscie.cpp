@@ -1,0 +1,13 @@
+#include "ZamknijWyjscie.h"
+
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
+
+bool ZamknijWyjscie() {
+    std::cout.flush();
+    const bool oproznione = std::fflush(stdout) == 0 && std::cout.good();
+    // The descriptor, not the stream: the library still flushes the stream
+    // at exit, which must find it open (and now empty).
+    return ::close(STDOUT_FILENO) == 0 && oproznione;
+}
