@@ -439,5 +439,6 @@ std::string TekstPomocy() {
            "\n"
            "Kod wyjścia: 0 gotowe, 1 nie udało się zapisać pliku lub wyjścia (to, co się dało,\n"
            "zapisano, podsumowanie z ziarnem jest zawsze wypisane), 2 błędne opcje lub pliki\n"
-           "powtórzeń.\n";
+           "powtórzeń. Przerwany (Ctrl+C, kill) nie zapisuje nic: pliki poprzedniego\n"
+           "przebiegu zostają bez zmian.\n";
 }

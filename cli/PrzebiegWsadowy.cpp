@@ -7,6 +7,7 @@
 #include "PasekPostepu.h"
 #include "PlikPowtorzen.h"
 #include "PlikWynikow.h"
+#include "PrzerwanieSygnalem.h"
 #include "ScalPowtorzenia.h"
 #include "UruchomRepliki.h"
 #include "WypiszPodsumowanie.h"
@@ -219,7 +220,16 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     BadaniePowtorzen badanie{o.Parametry, o.Stopien, 0, !o.Ziarno, o.Powtorzenia, {}};
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
     PasekPostepu pasek(bledy, bledyNaTerminalu);
-    WynikiReplik repliki = UruchomRepliki(o, badanie.Ziarno, watki, pasek);
+    WynikiReplik repliki;
+    {
+        PrzerwanieSygnalem przerwanie;
+        repliki = UruchomRepliki(o, badanie.Ziarno, watki, pasek, przerwanie);
+    }
+    if (repliki.Sygnal != 0) {
+        bledy << "Obliczenia przerwane sygnałem " << repliki.Sygnal
+              << "; żaden plik nie został zapisany ani zmieniony.\n";
+        return 128 + repliki.Sygnal;
+    }
     badanie.Repliki = std::move(repliki.Repliki);
 
     Niepowodzenia n(bledy);

@@ -8,7 +8,8 @@
 #include <span>
 
 WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno,
-                                    bool zPrzebiegiem, std::string& przebieg, PostepWatku& postep) {
+                                    bool zPrzebiegiem, std::string& przebieg, PostepWatku& postep,
+                                    const std::atomic<bool>& przerwij) {
     Obliczenia& obl = obliczenia_;
     ziarno_.Ustaw(ziarno);
     ZapisPrzebiegu zapis(zPrzebiegiem);
@@ -18,7 +19,8 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint
 
     const StanObliczen& s = obl.Stan();
     long long proby = postep.Proby.load(std::memory_order_relaxed);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+    for (StanKroku krok = StanKroku::Trwa;
+         krok != StanKroku::Koniec && !przerwij.load(std::memory_order_relaxed);) {
         postep.Seria.store(s.NrSerii, std::memory_order_relaxed);
         postep.Iteracja.store(s.NrCyklu - s.PrzedzialCzasowy, std::memory_order_relaxed);
         proby += s.PrzedzialCzasowy;

@@ -4,6 +4,7 @@
 #include "WynikRepliki.h"
 #include "ZiarnoRepliki.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -22,9 +23,11 @@ public:
     // the given seed, from the state a fresh engine starts in, so that the
     // replica equals a plain run with that seed. With `zPrzebiegiem` leaves
     // the trace of every sample as CSV in `przebieg`. Reports its progress to
-    // `postep` between ticks.
+    // `postep` between ticks, and stops early, with a result of no use, once
+    // `przerwij` is set.
     WynikRepliki Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno, bool zPrzebiegiem,
-                         std::string& przebieg, PostepWatku& postep);
+                         std::string& przebieg, PostepWatku& postep,
+                         const std::atomic<bool>& przerwij);
 
 private:
     ZiarnoRepliki ziarno_;

@@ -4,6 +4,7 @@
 #include "OpcjeWsadowe.h"
 #include "PasekPostepu.h"
 #include "PostepWatku.h"
+#include "PrzerwanieSygnalem.h"
 #include "SilnikRepliki.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ public:
         przygotowania_.resize(replik);
     }
 
-    void Uruchom(PasekPostepu& pasek);
+    void Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie);
     WynikiReplik Wyniki();
 
 private:
@@ -47,6 +48,8 @@ private:
     std::vector<WynikZapisu> przygotowania_;
     std::vector<PostepWatku> postep_;
     std::vector<std::exception_ptr> bledy_;
+    std::atomic<bool> przerwij_{false};
+    int sygnal_ = 0;
     std::mutex mutex_;
     std::condition_variable koniec_;
     std::size_t skonczone_ = 0;
@@ -62,7 +65,7 @@ void Pula::Pracuj(std::size_t watek) {
             const bool zPrzebiegiem = !opcje_.Przebieg.empty();
             wyniki_.Repliki[miejsce] =
                 silnik->Uruchom(opcje_, k, ziarno_ + static_cast<std::uint32_t>(k), zPrzebiegiem,
-                                przebieg, postep_[watek]);
+                                przebieg, postep_[watek], przerwij_);
             // Written now, so that the traces of all replicas are never held
             // in memory at once.
             if (zPrzebiegiem) {
@@ -104,6 +107,12 @@ void Pula::PokazPostep(PasekPostepu& pasek, bool koncowy) const {
 }
 
 WynikiReplik Pula::Wyniki() {
+    if (sygnal_ != 0) {
+        // What the replicas left is incomplete: none of it is kept.
+        WynikiReplik przerwane;
+        przerwane.Sygnal = sygnal_;
+        return przerwane;
+    }
     for (WynikZapisu& w : przygotowania_) {
         if (!w.Udany()) {
             wyniki_.BledyPrzebiegow.push_back(std::move(w));
@@ -112,15 +121,20 @@ WynikiReplik Pula::Wyniki() {
     return std::move(wyniki_);
 }
 
-void Pula::Uruchom(PasekPostepu& pasek) {
+void Pula::Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
     std::vector<std::thread> watki;
     for (std::size_t w = 0; w < postep_.size(); ++w) {
         watki.emplace_back(&Pula::Pracuj, this, w);
     }
-    if (pasek.Aktywny()) {
+    {
         std::unique_lock blokada(mutex_);
         while (!koniec_.wait_for(blokada, std::chrono::milliseconds(100),
                                  [&] { return skonczone_ == watki.size(); })) {
+            sygnal_ = przerwanie.Sprawdz();
+            if (sygnal_ != 0) {
+                przerwij_.store(true, std::memory_order_relaxed);
+                nastepna_.store(do_);
+            }
             PokazPostep(pasek, false);
         }
     }
@@ -138,10 +152,10 @@ void Pula::Uruchom(PasekPostepu& pasek) {
 } // namespace
 
 WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                            PasekPostepu& pasek) {
+                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
     const int replik = opcje.Czesc.Do(opcje.Powtorzenia) - opcje.Czesc.Od(opcje.Powtorzenia);
     Pula pula(opcje, ziarno, std::clamp(watki, 1, replik));
-    pula.Uruchom(pasek);
+    pula.Uruchom(pasek, przerwanie);
     return pula.Wyniki();
 }
 

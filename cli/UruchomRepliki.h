@@ -9,6 +9,7 @@
 
 struct OpcjeWsadowe;
 class PasekPostepu;
+class PrzerwanieSygnalem;
 
 // What the replicas of one process leave.
 struct WynikiReplik {
@@ -17,6 +18,7 @@ struct WynikiReplik {
     // ended; none is in place until the caller moves them all.
     std::vector<ZapisOdroczony> Przebiegi;
     std::vector<WynikZapisu> BledyPrzebiegow; // the trace files that could not be written
+    int Sygnal = 0; // the signal that interrupted the run (then nothing else is held)
 };
 
 // Runs the replicas of the options' part of the study (all 0..N-1 of
@@ -25,9 +27,11 @@ struct WynikiReplik {
 // replica order and do not depend on the number of threads. Each replica
 // prepares its own trace file (see NazwaPrzebiegu) when one is asked for.
 // Shows the progress on `pasek`. An exception in a worker is rethrown here once
-// every worker has stopped.
+// every worker has stopped. When `przerwanie` reports a signal the workers stop
+// at their next step and nothing comes back: no replica, no trace file (the
+// prepared ones are removed).
 WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                            PasekPostepu& pasek);
+                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie);
 
 // The trace file of replica k of n: the given name for a single replica,
 // otherwise the number before the extension ("przebieg.csv" -> "przebieg.3.csv",

@@ -2,6 +2,7 @@
 #include "ZamknijWyjscie.h"
 #include "ZegarDoby.h"
 
+#include <csignal>
 #include <iostream>
 #include <unistd.h>
 
@@ -13,6 +14,11 @@ int main(int argc, char** argv) {
     if (!ZamknijWyjscie() && status == 0) {
         std::cerr << "Nie można zapisać na standardowe wyjście (błąd przy zamykaniu).\n";
         return 1;
+    }
+    // Stopped by a signal and tidied up: now ended by it, as a shell expects.
+    if (status > 128) {
+        std::signal(status - 128, SIG_DFL);
+        std::raise(status - 128);
     }
     return status;
 }
