@@ -8,21 +8,20 @@ namespace fs = std::filesystem;
 
 namespace {
 // Where an output lands: an existing file by its identity, a new one by its
-// absolute name with every link in its folders resolved. None for a device
-// or a pipe.
+// absolute name with every link in its folders resolved. None for a device,
+// a pipe or the program's own standard output.
 struct Miejsce {
     bool Istnieje = false;
     fs::path Sciezka;
 };
 
 std::optional<Miejsce> MiejscePliku(const std::string& sciezka) {
+    if (ZapisywanyWprost(sciezka)) {
+        return std::nullopt;
+    }
     const fs::path cel = CelDowiazania(sciezka);
     std::error_code blad;
-    const fs::file_status stan = fs::status(cel, blad);
-    if (fs::exists(stan)) {
-        if (!fs::is_regular_file(stan)) {
-            return std::nullopt;
-        }
+    if (fs::exists(cel, blad)) {
         return Miejsce{true, cel};
     }
     const fs::path pelna = fs::weakly_canonical(fs::absolute(cel, blad), blad);

@@ -13,6 +13,6 @@ struct PlikWyjsciowy {
 
 // The Polish line for the first two outputs that would land on one file (the
 // same name, links to one file, or one name reached by two spellings), so that
-// neither silently overwrites the other; none when all differ. Devices and
-// pipes (/dev/null) may take several outputs.
+// neither silently overwrites the other; none when all differ. Devices, pipes
+// and standard output (/dev/null, /dev/stdout) may take several outputs.
 std::optional<std::string> KolizjaWyjsc(const std::vector<PlikWyjsciowy>& pliki);

@@ -47,14 +47,13 @@ TypPlikuWynikow TypWyjscia(const std::string& nazwa) {
 // A device or a pipe is written as it is; anything else needs a folder that
 // takes a new file.
 bool CelPozwalaZapisac(const std::string& sciezka) {
+    if (ZapisywanyWprost(sciezka)) {
+        return true;
+    }
     const std::filesystem::path cel = CelDowiazania(sciezka);
     std::error_code blad;
-    const std::filesystem::file_status stan = std::filesystem::status(cel, blad);
-    if (std::filesystem::is_directory(stan)) {
+    if (std::filesystem::is_directory(cel, blad)) {
         return false;
-    }
-    if (std::filesystem::exists(stan) && !std::filesystem::is_regular_file(stan)) {
-        return true;
     }
     std::filesystem::path folder = cel.parent_path();
     if (folder.empty()) {

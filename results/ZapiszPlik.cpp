@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -93,24 +94,33 @@ bool WypelnijTymczasowy(int fd, std::string_view bajty, bool zachowajTryb, mode_
     return dobrze && zamkniety;
 }
 
-// Standard output redirected to a file stays that file: a rename would leave
-// the program writing to a file that no longer has a name.
-bool JestStandardowymWyjsciem(const struct stat& opis) {
+// The program's own standard output or error, when the target is that file:
+// a rename would leave the program writing to a file that no longer has a
+// name, and a second opening would write over what the program writes there.
+// -1 when it is neither.
+int StandardowyDeskryptor(const struct stat& opis) {
     for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
         struct stat wyjscie {};
         if (::fstat(fd, &wyjscie) == 0 && wyjscie.st_dev == opis.st_dev &&
             wyjscie.st_ino == opis.st_ino) {
-            return true;
+            return fd;
         }
     }
-    return false;
+    return -1;
 }
 
-// Appends, so that standard output redirected to a file keeps what was
-// written to it before.
-WynikZapisu ZapiszBezposrednio(const std::string& sciezka, const std::string& cel,
-                               std::string_view bajty) {
-    const int fd = ::open(cel.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+WynikZapisu ZapiszDoDeskryptora(const std::string& sciezka, int fd, std::string_view bajty) {
+    // What the program has printed there so far comes first.
+    std::fflush(nullptr);
+    if (!ZapiszWszystko(fd, bajty)) {
+        return Niepowodzenie(sciezka, errno, false);
+    }
+    return {};
+}
+
+// A device or a pipe, written as it is.
+WynikZapisu ZapiszBezposrednio(const std::string& sciezka, std::string_view bajty) {
+    const int fd = ::open(sciezka.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         return Niepowodzenie(sciezka, errno, false);
     }
@@ -131,6 +141,13 @@ std::string KomunikatPlikWUzyciu(const std::string& nazwa) {
 std::string CelDowiazania(const std::string& sciezka) {
     // As many links as the system itself follows before it gives up.
     constexpr int NajwiecejDowiazan = 40;
+    // The system follows the links to a file that exists, the special ones
+    // of /proc (/dev/stdout on a pipe) among them; only a dangling chain is
+    // followed here.
+    struct stat istniejacy {};
+    if (::stat(sciezka.c_str(), &istniejacy) == 0) {
+        return sciezka;
+    }
     std::string biezaca = sciezka;
     for (int krok = 0; krok < NajwiecejDowiazan; ++krok) {
         struct stat opis {};
@@ -149,6 +166,12 @@ std::string CelDowiazania(const std::string& sciezka) {
                       : biezaca.substr(0, ukosnik + 1) + nastepna;
     }
     return biezaca;
+}
+
+bool ZapisywanyWprost(const std::string& sciezka) {
+    struct stat opis {};
+    return ::stat(sciezka.c_str(), &opis) == 0 && !S_ISDIR(opis.st_mode) &&
+           (!S_ISREG(opis.st_mode) || StandardowyDeskryptor(opis) >= 0);
 }
 
 ZapisOdroczony::ZapisOdroczony(ZapisOdroczony&& inny) noexcept
@@ -188,8 +211,11 @@ WynikZapisu ZapisOdroczony::Przygotuj(const std::string& sciezka, std::string_vi
         if (S_ISDIR(opis.st_mode)) {
             return Niepowodzenie(sciezka, EISDIR, false);
         }
-        if (!S_ISREG(opis.st_mode) || JestStandardowymWyjsciem(opis)) {
-            return ZapiszBezposrednio(sciezka, cel, bajty);
+        if (const int fd = StandardowyDeskryptor(opis); fd >= 0) {
+            return ZapiszDoDeskryptora(sciezka, fd, bajty);
+        }
+        if (!S_ISREG(opis.st_mode)) {
+            return ZapiszBezposrednio(cel, bajty);
         }
         if (::access(cel.c_str(), W_OK) != 0) {
             return Niepowodzenie(sciezka, errno, true);

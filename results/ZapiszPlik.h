@@ -12,8 +12,9 @@
 // permissions; a symbolic link stays a link to the rewritten file, and a
 // dangling one is written through to the file it names. A read-only target is
 // refused, as the save dialog refuses it. A target that is not a regular file
-// (a device such as /dev/null, a pipe) or that is the program's own standard
-// output or error is written directly, never replaced.
+// (a device such as /dev/null, a pipe) is written directly, never replaced;
+// the program's own standard output or error (/dev/stdout redirected to a
+// file) is written through its descriptor, after what the program printed.
 WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty);
 
 // The same save in two steps, for a set of files that should change together:
@@ -45,9 +46,13 @@ private:
     bool istnial_ = false;
 };
 
-// The file a path finally names, following a chain of symbolic links even
-// where its last link points at a file that does not exist yet. A path that is
-// not a link comes back unchanged.
+// True for the targets ZapiszPlik writes directly: they take any number of
+// writes, one after another.
+bool ZapisywanyWprost(const std::string& sciezka);
+
+// The file a dangling chain of symbolic links names: the file its last link
+// points at, which does not exist yet. A path that is not a link, or whose
+// file exists (the system follows its links), comes back unchanged.
 std::string CelDowiazania(const std::string& sciezka);
 
 // "Plik: <nazwa>\r\njest w użyciu. ..." with the full path as given.

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The real program as a study uses it: one study run as four parts by GNU
 # parallel and merged gives the bytes of one process; standard output on a
-# full device is exit 1 with the summary kept; an interrupted replica run
+# full device is exit 1 with the summary kept, and /dev/stdout as a target
+# adds to standard output; an interrupted replica run
 # leaves the trace files of an earlier run whole, and nothing beside them.
 # Usage: BadanieWCzesciachTest.sh FAZOLAB_BATCH PARALLEL
 set -eu
@@ -28,6 +29,16 @@ status=0
 [ "$status" -eq 1 ] || blad "standard output on /dev/full: exit $status"
 grep -q "standardowe wyjście" bledy.txt || blad "no message for the failed standard output"
 tail -n +2 bledy.txt | cmp - jeden.txt || blad "the summary did not reach standard error"
+
+# Standard output as a target: written after what the program printed, the
+# same through a pipe as into a file, and never replaced by a rename.
+wprost="--osie 6 --iteracje 10000 --lambda 0.3:1.5:0.4 --ziarno 3"
+"$batch" $wprost --przebieg /dev/stdout --wyjscie /dev/stdout >doPliku.txt
+"$batch" $wprost --przebieg /dev/stdout --wyjscie /dev/stdout | cat >przezRure.txt
+cmp doPliku.txt przezRure.txt || blad "/dev/stdout: a file and a pipe differ"
+"$batch" $wprost --przebieg przebieg.csv --wyjscie wyniki.txt >podsumowanie.txt
+cat przebieg.csv wyniki.txt podsumowanie.txt | cmp - doPliku.txt ||
+    blad "/dev/stdout: not the trace, the results and the summary in turn"
 
 for k in 0 1 2 3 4 5 6 7; do
     echo "poprzedni przebieg" >"p.$k.csv"

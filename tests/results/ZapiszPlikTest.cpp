@@ -117,11 +117,12 @@ TEST_F(ZapiszPlikTest, WiszaceDowiazanieZapisanePrzezDoPlikuKtoryWskazuje) {
     fs::create_directory(Sciezka("cel"));
     fs::create_symlink("cel/nowy.csv", Sciezka("link.csv"));
     fs::create_symlink(Sciezka("link.csv"), Sciezka("link2.csv"));
+    EXPECT_EQ(CelDowiazania(Sciezka("link2.csv")), Sciezka("cel/nowy.csv"));
     ASSERT_TRUE(ZapiszPlik(Sciezka("link2.csv"), "nowe").Udany());
     EXPECT_TRUE(fs::is_symlink(Sciezka("link.csv")));
     EXPECT_TRUE(fs::is_symlink(Sciezka("link2.csv")));
     EXPECT_EQ(Czytaj(Sciezka("cel/nowy.csv")), "nowe");
-    EXPECT_EQ(CelDowiazania(Sciezka("link2.csv")), Sciezka("cel/nowy.csv"));
+    EXPECT_EQ(CelDowiazania(Sciezka("link2.csv")), Sciezka("link2.csv"));
     EXPECT_EQ(CelDowiazania(Sciezka("zwykly")), Sciezka("zwykly"));
 }
 
