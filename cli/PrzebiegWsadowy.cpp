@@ -62,6 +62,11 @@ bool CelPozwalaZapisac(const std::string& sciezka) {
     return std::filesystem::is_directory(folder, blad) && ::access(folder.c_str(), W_OK) == 0;
 }
 
+std::string NiemoznaZapisac(const std::string& sciezka) {
+    return "Nie można zapisać pliku: " + sciezka +
+           " (folder nie istnieje, nie pozwala na zapis lub to jest folder).\n";
+}
+
 std::string JednaLinia(std::string tekst) {
     std::replace(tekst.begin(), tekst.end(), '\n', ' ');
     tekst.erase(std::remove(tekst.begin(), tekst.end(), '\r'), tekst.end());
@@ -172,8 +177,7 @@ int Scal(const OpcjeWsadowe& o, std::ostream& wyjscie, std::ostream& bledy) {
         return 2;
     }
     if (!o.Wyjscie.empty() && !CelPozwalaZapisac(o.Wyjscie)) {
-        bledy << "Nie można zapisać pliku: " << o.Wyjscie
-              << " (folder nie istnieje, nie pozwala na zapis lub to jest folder).\n";
+        bledy << NiemoznaZapisac(o.Wyjscie);
         return 1;
     }
     Niepowodzenia n(bledy);
@@ -207,8 +211,7 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     }
     for (const PlikWyjsciowy& plik : pliki) {
         if (!CelPozwalaZapisac(plik.Sciezka)) {
-            bledy << "Nie można zapisać pliku: " << plik.Sciezka
-                  << " (folder nie istnieje, nie pozwala na zapis lub to jest folder).\n";
+            bledy << NiemoznaZapisac(plik.Sciezka);
             return 1;
         }
     }

@@ -20,6 +20,11 @@ int PrzerwanieSygnalem::Sprawdz() {
         const timespec bezCzekania{0, 0};
         const int s = sigtimedwait(&sygnaly_, nullptr, &bezCzekania);
         odebrany_ = s > 0 ? s : 0;
+        // A second one ends the program at once, even when a worker cannot
+        // stop (blocked opening a pipe that nobody reads).
+        if (odebrany_ != 0) {
+            pthread_sigmask(SIG_SETMASK, &poprzednie_, nullptr);
+        }
     }
     return odebrany_;
 }

@@ -15,7 +15,9 @@ public:
     PrzerwanieSygnalem(const PrzerwanieSygnalem&) = delete;
     PrzerwanieSygnalem& operator=(const PrzerwanieSygnalem&) = delete;
 
-    // The signal that has arrived, taken from the waiting ones; 0 when none has.
+    // The signal that has arrived, taken from the waiting ones; 0 when none
+    // has. Once one has, the asking thread takes the next one as before: a
+    // second Ctrl+C ends the program at once.
     int Sprawdz();
 
 private:
