@@ -165,6 +165,14 @@ int ZakonczBadanie(const std::string& plikWynikow, const BadaniePowtorzen& b, Ni
 }
 
 int Scal(const OpcjeWsadowe& o, std::ostream& wyjscie, std::ostream& bledy) {
+    // The results file must not take the place of a part it is made from.
+    for (const std::string& plik : o.Scal) {
+        if (const auto kolizja = KolizjaWyjsc({{plik, "--scal"}, {o.Wyjscie, "--wyjscie"}});
+            kolizja && !o.Wyjscie.empty()) {
+            bledy << *kolizja << '\n';
+            return 2;
+        }
+    }
     auto scalone = ScalPowtorzenia(o.Scal);
     if (const std::string* blad = std::get_if<std::string>(&scalone)) {
         bledy << *blad << '\n';

@@ -133,6 +133,12 @@ TEST_F(ScalPowtorzen, CzesciInnegoBadaniaLubNiepelneOdrzucone) {
         EXPECT_TRUE(w.wyjscie.empty());
     }
     EXPECT_FALSE(fs::exists(Plik("w.csv")));
+
+    // The results file in the place of one of its parts.
+    const auto naCzesci = Scal(pliki, {"--wyjscie", pliki[1]});
+    EXPECT_EQ(naCzesci.status, 2);
+    EXPECT_NE(naCzesci.bledy.find("wskazują ten sam plik"), std::string::npos) << naCzesci.bledy;
+    EXPECT_EQ(Czytaj(pliki[1]), dobry);
 }
 
 TEST_F(ScalPowtorzen, OpcjeCzesciIScalaniaSprawdzone) {
