@@ -67,8 +67,8 @@ void Pula::Pracuj(std::size_t watek) {
                 silnik->Uruchom(opcje_, k, ziarno_ + static_cast<std::uint32_t>(k), zPrzebiegiem,
                                 przebieg, postep_[watek], przerwij_);
             // Written now, so that the traces of all replicas are never held
-            // in memory at once.
-            if (zPrzebiegiem) {
+            // in memory at once; an interrupted replica's is of no use.
+            if (zPrzebiegiem && !przerwij_.load(std::memory_order_relaxed)) {
                 przygotowania_[miejsce] = wyniki_.Przebiegi[miejsce].Przygotuj(
                     NazwaPrzebiegu(opcje_.Przebieg, k, opcje_.Powtorzenia), przebieg);
             }
