@@ -1,5 +1,5 @@
 #include "PrzebiegWsadowy.h"
-#include "ZamknijWyjscie.h"
+#include "StandardoweWyjscie.h"
 #include "ZegarDoby.h"
 
 #include <csignal>
@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    PrzygotujWyjscie();
     ZegarDoby zegar;
     const int status = UruchomWsadowo(std::vector<std::string>(argv + 1, argv + argc), zegar,
                                       std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);

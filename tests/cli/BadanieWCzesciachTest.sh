@@ -30,6 +30,15 @@ status=0
 grep -q "standardowe wyjście" bledy.txt || blad "no message for the failed standard output"
 tail -n +2 bledy.txt | cmp - jeden.txt || blad "the summary did not reach standard error"
 
+# A reader that went away: the summary reaches standard error instead.
+{
+    status=0
+    "$batch" $badanie 2>rura.txt || status=$?
+    echo "$status" >rura.status
+} | true
+[ "$(cat rura.status)" -eq 1 ] || blad "standard output to a closed pipe: exit $(cat rura.status)"
+tail -n +2 rura.txt | cmp - jeden.txt || blad "the summary was lost with the closed pipe"
+
 # Standard output as a target: written after what the program printed, the
 # same through a pipe as into a file, and never replaced by a rename.
 wprost="--osie 6 --iteracje 10000 --lambda 0.3:1.5:0.4 --ziarno 3"

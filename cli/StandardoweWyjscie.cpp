@@ -1,8 +1,13 @@
-#include "ZamknijWyjscie.h"
+#include "StandardoweWyjscie.h"
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <unistd.h>
+
+void PrzygotujWyjscie() {
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 bool ZamknijWyjscie() {
     std::cout.flush();
