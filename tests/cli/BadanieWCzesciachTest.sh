@@ -1,6 +1,7 @@
 #!/bin/sh
 # The real program as a study uses it: one study run as four parts by GNU
-# parallel and merged gives the bytes of one process; standard output on a
+# parallel and merged gives the bytes of one process, the summary's
+# equilibrium column and the --fluktuacje results file included; standard output on a
 # full device is exit 1 with the summary kept, and /dev/stdout as a target
 # adds to standard output; an interrupted replica run
 # leaves the trace files of an earlier run whole, and nothing beside them.
@@ -16,13 +17,20 @@ blad() {
     exit 1
 }
 
-badanie="--osie 10 --iteracje 20000 --lambda 0.5:1.3:0.2 --ziarno 31 --powtorzenia 8 --watki 1"
-"$batch" $badanie --wyjscie jeden.csv >jeden.txt
+# Samples every 100 attempts: enough for the equilibrium to be told, and the
+# largest lambdas of a random start are still ordering.
+badanie="--osie 20 --iteracje 20000 --co 100 --lambda 0.5:2.3:0.6 --ziarno 31 --powtorzenia 8 \
+    --watki 1"
+"$batch" $badanie --wyjscie jeden.csv --fluktuacje >jeden.txt
 "$parallel" --will-cite -j2 "'$batch' $badanie --czesc {}/4 --powtorzenia-plik czesc{}.txt \
     >/dev/null" ::: 0 1 2 3
-"$batch" --scal czesc0.txt czesc1.txt czesc2.txt czesc3.txt --wyjscie scalone.csv >scalone.txt
+"$batch" --scal czesc0.txt czesc1.txt czesc2.txt czesc3.txt --wyjscie scalone.csv --fluktuacje \
+    >scalone.txt
 cmp jeden.txt scalone.txt || blad "the merged summary differs from one process"
 cmp jeden.csv scalone.csv || blad "the merged results file differs from one process"
+grep -q " tak$" jeden.txt && grep -q " nie ([0-9]/8)$" jeden.txt ||
+    blad "the summary's equilibrium column tells no series apart"
+grep -q "fluktuacje" jeden.csv || blad "no fluctuation columns in the results file"
 
 status=0
 "$batch" $badanie >/dev/full 2>bledy.txt || status=$?
