@@ -2,7 +2,7 @@
 # One study of fazolab-batch as a Slurm job array: 64 replicas in 8 parts, one
 # task per part, the array index as the part's number K. When every task has
 # ended, merge the parts in the submitting folder:
-#     fazolab-batch --scal czesc*.txt --wyjscie wyniki.csv
+#     fazolab-batch --scal czesc*.txt --wyjscie wyniki.csv --fluktuacje
 # Every task must run the same study: only --czesc differs between them.
 #SBATCH --job-name=fazolab-badanie
 #SBATCH --array=0-7
