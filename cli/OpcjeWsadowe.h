@@ -1,10 +1,27 @@
 #pragma once
 
 #include "ParametrySymulacji.h"
+#include "ZakresyParametrow.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+// Replicas of a study, and threads: more threads than replicas would have
+// nothing to do.
+inline constexpr ZakresParametru ZakresPowtorzen{1, 64, 1};
+
+// One of M parts of a study of N replicas: the K-th of M contiguous blocks of
+// replica numbers, K counted from 0 (as a scheduler's array index is).
+struct CzescBadania {
+    int K = 0;
+    int M = 1;
+
+    // Replicas Od..Do-1 of n.
+    int Od(int n) const { return static_cast<int>(static_cast<long long>(n) * K / M); }
+    int Do(int n) const { return static_cast<int>(static_cast<long long>(n) * (K + 1) / M); }
+};
 
 // What one call of fazolab-batch asks for. The defaults are those of a freshly
 // set-up window.
@@ -17,5 +34,8 @@ struct OpcjeWsadowe {
     std::string Przebieg;                // every sample as CSV
     int Powtorzenia = 1;                 // independent replicas, 1..64
     std::optional<int> Watki;            // none: the hardware threads
+    CzescBadania Czesc;                  // the replicas this process runs (all of them: 0/1)
+    std::string PlikPowtorzen;           // the per-replica figures, for a later --scal
+    std::vector<std::string> Scal;       // the replica files to merge instead of a run
     bool Pomoc = false;
 };

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -17,14 +18,12 @@ std::string Dziesietnie(int pozycja, int mianownik) {
     return std::to_string(pozycja / mianownik) + "." + ulamek;
 }
 
-// Replicas, and threads: more threads than replicas would have nothing to do.
-constexpr ZakresParametru ZakresPowtorzen{1, 64, 1};
-
 const std::string OpisOsi = "parzyste liczby od " + std::to_string(ZakresOsi.Min) + " do " +
                             std::to_string(ZakresOsi.Max) + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
 const std::string OpisLambdy = "S albo S:E:K, wartości od " + Dziesietnie(ZakresLambdy.Min, 10) +
                                " do " + Dziesietnie(ZakresLambdy.Max, 10) + " co 0.1, E >= S, " +
                                "0.1 <= K <= E - S + 0.1";
+const std::string OpisCzesci = "K/M, liczby całkowite 0 <= K < M <= liczba powtórzeń";
 
 std::optional<long long> Calkowita(std::string_view tekst) {
     long long wartosc = 0;
@@ -94,6 +93,10 @@ std::optional<BladOpcji> Powtorzen(const std::string& opcja, const std::string& 
     return std::nullopt;
 }
 
+BladOpcji BladFluktuacji() {
+    return {"Opcja --fluktuacje dodaje kolumny do pliku wyników: wymaga opcji --wyjscie PLIK."};
+}
+
 class Parser {
 public:
     std::variant<OpcjeWsadowe, BladOpcji> Czytaj(const std::vector<std::string>& argumenty);
@@ -101,6 +104,8 @@ public:
 private:
     std::optional<BladOpcji> Osie(const std::string& w);
     std::optional<BladOpcji> Lambda(const std::string& w);
+    std::optional<BladOpcji> Czesc() const;
+    std::variant<OpcjeWsadowe, BladOpcji> Scalanie(const std::set<std::string>& podane) const;
 
     OpcjeWsadowe o_;
 };
@@ -160,6 +165,7 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
     ParametrySymulacji& p = o_.Parametry;
     std::optional<std::string> osie;
     std::optional<std::string> lambda;
+    std::set<std::string> podane;
     // Each option with a value: the check of its value, or an error.
     const std::map<std::string, std::function<std::optional<BladOpcji>(const std::string&)>> opcje =
         {
@@ -264,6 +270,33 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
                  o_.Wyjscie = w;
                  return std::nullopt;
              }},
+            {"--czesc",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const std::vector<std::string> czesci = Podziel(w, '/');
+                 const auto k = czesci.size() == 2 ? Calkowita(czesci[0]) : std::nullopt;
+                 const auto m = czesci.size() == 2 ? Calkowita(czesci[1]) : std::nullopt;
+                 if (!k || !m || *k < 0 || *k >= *m || !WZakresie(ZakresPowtorzen, *m)) {
+                     return Blad("--czesc", OpisCzesci);
+                 }
+                 o_.Czesc = {static_cast<int>(*k), static_cast<int>(*m)};
+                 return std::nullopt;
+             }},
+            {"--powtorzenia-plik",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 if (w.empty()) {
+                     return Blad("--powtorzenia-plik", "niepusta nazwa pliku");
+                 }
+                 o_.PlikPowtorzen = w;
+                 return std::nullopt;
+             }},
+            {"--scal",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 if (w.empty()) {
+                     return Blad("--scal", "niepuste nazwy plików powtórzeń");
+                 }
+                 o_.Scal.push_back(w);
+                 return std::nullopt;
+             }},
             {"--przebieg",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  if (w.empty()) {
@@ -306,6 +339,17 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
         if (auto blad = opcja->second(*wartosc)) {
             return *blad;
         }
+        podane.insert(nazwa);
+        // --scal takes every file up to the next option.
+        while (nazwa == "--scal" && i + 1 < argumenty.size() &&
+               !argumenty[i + 1].starts_with("--")) {
+            if (auto blad = opcja->second(argumenty[++i])) {
+                return *blad;
+            }
+        }
+    }
+    if (!o_.Scal.empty()) {
+        return Scalanie(podane);
     }
     // The axes depend on the lattice kind, whatever the order of the options.
     if (auto blad = Osie(osie.value_or("10"))) {
@@ -320,9 +364,47 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
         return BladOpcji{"Opcja --wyjscie wymaga serii symulacji (--lambda S:E:K): "
                          "pojedyncza symulacja nie ma etapu wyników."};
     }
+    if (podane.contains("--czesc")) {
+        if (auto blad = Czesc()) {
+            return *blad;
+        }
+    }
     if (o_.Fluktuacje && o_.Wyjscie.empty()) {
-        return BladOpcji{"Opcja --fluktuacje dodaje kolumny do pliku wyników: "
-                         "wymaga opcji --wyjscie PLIK."};
+        return BladFluktuacji();
+    }
+    return o_;
+}
+
+std::optional<BladOpcji> Parser::Czesc() const {
+    if (o_.Czesc.M > o_.Powtorzenia) {
+        return Blad("--czesc", OpisCzesci);
+    }
+    if (!o_.Ziarno) {
+        return BladOpcji{"Opcja --czesc wymaga opcji --ziarno: wszystkie części jednego badania "
+                         "muszą mieć to samo ziarno."};
+    }
+    if (o_.PlikPowtorzen.empty()) {
+        return BladOpcji{"Opcja --czesc wymaga opcji --powtorzenia-plik: bez niego wyniki "
+                         "części nie trafią do --scal."};
+    }
+    if (o_.Czesc.M > 1 && (o_.Fluktuacje || !o_.Wyjscie.empty())) {
+        return BladOpcji{"Opcja " + std::string(o_.Wyjscie.empty() ? "--fluktuacje" : "--wyjscie") +
+                         " nie łączy się z --czesc: plik wyników całego badania zapisuje "
+                         "fazolab-batch --scal."};
+    }
+    return std::nullopt;
+}
+
+std::variant<OpcjeWsadowe, BladOpcji> Parser::Scalanie(const std::set<std::string>& podane) const {
+    for (const std::string& opcja : podane) {
+        if (opcja != "--scal" && opcja != "--wyjscie") {
+            return BladOpcji{"Opcja " + opcja +
+                             " nie łączy się z --scal: parametry badania są zapisane w plikach "
+                             "powtórzeń (dozwolone tylko --wyjscie i --fluktuacje)."};
+        }
+    }
+    if (o_.Fluktuacje && o_.Wyjscie.empty()) {
+        return BladFluktuacji();
     }
     return o_;
 }
@@ -362,6 +444,27 @@ std::string TekstPomocy() {
            "                             z fluktuacji; powtórzenie k (0..N-1) ma ziarno Z + k,\n"
            "                             gdzie Z to --ziarno albo wypisane ziarno z zegara\n"
            "  --watki T                  powtórzenia liczone równolegle w T wątkach, 1..64\n"
-           "                             (liczba wątków procesora); wynik nie zależy od T\n"
-           "  --pomoc                    ten opis\n";
+           "                             (liczba wątków procesora, zarazem największa);\n"
+           "                             wynik nie zależy od T\n"
+           "  --czesc K/M                tylko K-ta (0..M-1) z M części powtórzeń\n"
+           "                             0..N-1, w kolejnych blokach; wymaga --ziarno\n"
+           "                             i --powtorzenia-plik\n"
+           "  --powtorzenia-plik PLIK    wszystkie liczby powtórzeń do późniejszego --scal\n"
+           "  --scal PLIK...             podsumowanie i --wyjscie (z --fluktuacje) z plików\n"
+           "                             powtórzeń części jednego badania, te same bajty co\n"
+           "                             z jednego procesu\n"
+           "  --pomoc                    ten opis\n"
+           "\n"
+           "Badanie podzielone na części (np. 64 powtórzenia w 8 częściach):\n"
+           "  na jednym komputerze, GNU parallel:\n"
+           "    parallel -j2 fazolab-batch --powtorzenia 64 --ziarno 7 --czesc {}/8 \\\n"
+           "      --powtorzenia-plik cz{}.txt ::: 0 1 2 3 4 5 6 7\n"
+           "  na kilku komputerach: to samo z parallel --sshlogin k1,k2 (wspólny folder)\n"
+           "  w kolejce Slurm: #SBATCH --array=0-7 i --czesc $SLURM_ARRAY_TASK_ID/8\n"
+           "  na koniec: fazolab-batch --scal cz*.txt --wyjscie wyniki.csv --fluktuacje\n"
+           "\n"
+           "Kod wyjścia: 0 gotowe, 1 nie udało się zapisać pliku lub wyjścia (to, co się dało,\n"
+           "zapisano, podsumowanie z ziarnem jest zawsze wypisane), 2 błędne opcje lub pliki\n"
+           "powtórzeń. Przerwany (Ctrl+C, kill) nie zapisuje nic: pliki poprzedniego\n"
+           "przebiegu zostają bez zmian.\n";
 }

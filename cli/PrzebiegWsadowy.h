@@ -10,7 +10,9 @@ class ZrodloZiarna;
 // with the same engine and results computation as the window (without its
 // timer), as one run or as independent replicas on several threads, writes
 // the files asked for and prints the summary table. Returns
-// the exit status: 0 done, 1 a file could not be written, 2 refused options.
+// the exit status: 0 done, 1 a file or standard output could not be written
+// (everything else was), 2 refused options or replica files, 128 + N when
+// signal N (SIGINT, SIGTERM, SIGHUP) stopped the run, which then wrote nothing.
 // Without --ziarno the run takes one seed from `zegar` and the summary's
 // first line names it ("ziarno N").
 int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zegar,

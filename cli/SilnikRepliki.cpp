@@ -4,22 +4,23 @@
 #include "OpcjeWsadowe.h"
 #include "PostepWatku.h"
 #include "ZapisPrzebiegu.h"
-#include "ZapiszPlik.h"
 
 #include <span>
 
-WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, std::uint32_t ziarno,
-                                    const std::string& plikPrzebiegu, PostepWatku& postep) {
+WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno,
+                                    bool zPrzebiegiem, std::string& przebieg, PostepWatku& postep,
+                                    const std::atomic<bool>& przerwij) {
     Obliczenia& obl = obliczenia_;
     ziarno_.Ustaw(ziarno);
-    ZapisPrzebiegu zapis(!plikPrzebiegu.empty());
+    ZapisPrzebiegu zapis(zPrzebiegiem);
     obl.UstawObserwatora(&zapis);
     obl.UstawSiec();
     obl.PrzygotujObliczenia(opcje.Parametry);
 
     const StanObliczen& s = obl.Stan();
     long long proby = postep.Proby.load(std::memory_order_relaxed);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+    for (StanKroku krok = StanKroku::Trwa;
+         krok != StanKroku::Koniec && !przerwij.load(std::memory_order_relaxed);) {
         postep.Seria.store(s.NrSerii, std::memory_order_relaxed);
         postep.Iteracja.store(s.NrCyklu - s.PrzedzialCzasowy, std::memory_order_relaxed);
         proby += s.PrzedzialCzasowy;
@@ -32,6 +33,7 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, std::uint32_t zia
     obl.UstawObserwatora(nullptr);
 
     WynikRepliki wynik;
+    wynik.Nr = nr;
     wynik.Dane =
         DaneWynikowZ(obl, opcje.Stopien, opcje.Parametry.Seria ? obl.LosujPrzesuniecieTc() : 0.0);
     for (int k = 1; k <= s.NrSerii; ++k) {
@@ -43,9 +45,7 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, std::uint32_t zia
                                SredniaBlokowa(std::span(sigmy).subspan(polowa)),
                                FluktuacjaZProbek(lambda, pary, s.IloscAtomow)});
     }
-    if (!plikPrzebiegu.empty()) {
-        wynik.ZapisPrzebiegu = ZapiszPlik(plikPrzebiegu, zapis.Przebieg());
-    }
+    przebieg = zapis.Przebieg();
     postep.UkonczoneRepliki.fetch_add(1, std::memory_order_relaxed);
     return wynik;
 }

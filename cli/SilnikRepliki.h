@@ -4,6 +4,7 @@
 #include "WynikRepliki.h"
 #include "ZiarnoRepliki.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -18,12 +19,15 @@ class alignas(64) SilnikRepliki {
 public:
     SilnikRepliki() : obliczenia_(ziarno_) {}
 
-    // Runs the series or the single run of the options with the given seed,
-    // from the state a fresh engine starts in, so that the replica equals a
-    // plain run with that seed. Writes the replica's trace to `plikPrzebiegu`
-    // (empty: none asked for). Reports its progress to `postep` between ticks.
-    WynikRepliki Uruchom(const OpcjeWsadowe& opcje, std::uint32_t ziarno,
-                         const std::string& plikPrzebiegu, PostepWatku& postep);
+    // Runs the series or the single run of the options as replica `nr` with
+    // the given seed, from the state a fresh engine starts in, so that the
+    // replica equals a plain run with that seed. With `zPrzebiegiem` leaves
+    // the trace of every sample as CSV in `przebieg`. Reports its progress to
+    // `postep` between ticks, and stops early, with a result of no use, once
+    // `przerwij` is set.
+    WynikRepliki Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno, bool zPrzebiegiem,
+                         std::string& przebieg, PostepWatku& postep,
+                         const std::atomic<bool>& przerwij);
 
 private:
     ZiarnoRepliki ziarno_;

@@ -4,6 +4,7 @@
 #include "OpcjeWsadowe.h"
 #include "PasekPostepu.h"
 #include "PostepWatku.h"
+#include "PrzerwanieSygnalem.h"
 #include "SilnikRepliki.h"
 
 #include <algorithm>
@@ -22,11 +23,17 @@ namespace {
 class Pula {
 public:
     Pula(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki)
-        : opcje_(opcje), ziarno_(ziarno), wyniki_(static_cast<std::size_t>(opcje.Powtorzenia)),
-          postep_(static_cast<std::size_t>(watki)), bledy_(static_cast<std::size_t>(watki)) {}
+        : opcje_(opcje), ziarno_(ziarno), od_(opcje.Czesc.Od(opcje.Powtorzenia)),
+          do_(opcje.Czesc.Do(opcje.Powtorzenia)), nastepna_(od_),
+          postep_(static_cast<std::size_t>(watki)), bledy_(static_cast<std::size_t>(watki)) {
+        const auto replik = static_cast<std::size_t>(do_ - od_);
+        wyniki_.Repliki.resize(replik);
+        wyniki_.Przebiegi.resize(replik);
+        przygotowania_.resize(replik);
+    }
 
-    void Uruchom(PasekPostepu& pasek);
-    std::vector<WynikRepliki> Wyniki() { return std::move(wyniki_); }
+    void Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie);
+    WynikiReplik Wyniki();
 
 private:
     void Pracuj(std::size_t watek);
@@ -34,10 +41,15 @@ private:
 
     const OpcjeWsadowe& opcje_;
     std::uint32_t ziarno_;
-    std::vector<WynikRepliki> wyniki_;
+    int od_; // the replicas of this process: od_..do_-1
+    int do_;
+    std::atomic<int> nastepna_;
+    WynikiReplik wyniki_;
+    std::vector<WynikZapisu> przygotowania_;
     std::vector<PostepWatku> postep_;
     std::vector<std::exception_ptr> bledy_;
-    std::atomic<int> nastepna_{0};
+    std::atomic<bool> przerwij_{false};
+    int sygnal_ = 0;
     std::mutex mutex_;
     std::condition_variable koniec_;
     std::size_t skonczone_ = 0;
@@ -47,17 +59,24 @@ void Pula::Pracuj(std::size_t watek) {
     try {
         // Made by its own thread, so its memory is first touched where it is used.
         const auto silnik = std::make_unique<SilnikRepliki>();
-        for (int k = nastepna_.fetch_add(1); k < opcje_.Powtorzenia; k = nastepna_.fetch_add(1)) {
-            const std::string plik = opcje_.Przebieg.empty()
-                                         ? std::string()
-                                         : NazwaPrzebiegu(opcje_.Przebieg, k, opcje_.Powtorzenia);
-            wyniki_[static_cast<std::size_t>(k)] = silnik->Uruchom(
-                opcje_, ziarno_ + static_cast<std::uint32_t>(k), plik, postep_[watek]);
+        std::string przebieg;
+        for (int k = nastepna_.fetch_add(1); k < do_; k = nastepna_.fetch_add(1)) {
+            const auto miejsce = static_cast<std::size_t>(k - od_);
+            const bool zPrzebiegiem = !opcje_.Przebieg.empty();
+            wyniki_.Repliki[miejsce] =
+                silnik->Uruchom(opcje_, k, ziarno_ + static_cast<std::uint32_t>(k), zPrzebiegiem,
+                                przebieg, postep_[watek], przerwij_);
+            // Written now, so that the traces of all replicas are never held
+            // in memory at once; an interrupted replica's is of no use.
+            if (zPrzebiegiem && !przerwij_.load(std::memory_order_relaxed)) {
+                przygotowania_[miejsce] = wyniki_.Przebiegi[miejsce].Przygotuj(
+                    NazwaPrzebiegu(opcje_.Przebieg, k, opcje_.Powtorzenia), przebieg);
+            }
         }
     } catch (...) {
         bledy_[watek] = std::current_exception();
         // The others stop after their current replica.
-        nastepna_.store(opcje_.Powtorzenia);
+        nastepna_.store(do_);
     }
     const std::lock_guard blokada(mutex_);
     ++skonczone_;
@@ -76,7 +95,7 @@ void Pula::PokazPostep(PasekPostepu& pasek, bool koncowy) const {
         proby += w.Proby.load(std::memory_order_relaxed);
         ukonczone += w.UkonczoneRepliki.load(std::memory_order_relaxed);
     }
-    if (opcje_.Powtorzenia == 1) {
+    if (do_ - od_ == 1) {
         pasek.Pokaz(postep_[0].Seria.load(std::memory_order_relaxed), liczbaSerii,
                     postep_[0].Iteracja.load(std::memory_order_relaxed), p.MaxIloscCykli, proby,
                     koncowy);
@@ -84,19 +103,38 @@ void Pula::PokazPostep(PasekPostepu& pasek, bool koncowy) const {
     }
     const long long przedzial = p.PozycjaPrzedzialu * 100LL;
     const long long naReplike = liczbaSerii * (p.MaxIloscCykli / przedzial + 1) * przedzial;
-    pasek.PokazRepliki(ukonczone, opcje_.Powtorzenia, proby, naReplike * opcje_.Powtorzenia,
-                       koncowy);
+    pasek.PokazRepliki(ukonczone, do_ - od_, proby, naReplike * (do_ - od_), koncowy);
 }
 
-void Pula::Uruchom(PasekPostepu& pasek) {
+WynikiReplik Pula::Wyniki() {
+    if (sygnal_ != 0) {
+        // What the replicas left is incomplete: none of it is kept.
+        WynikiReplik przerwane;
+        przerwane.Sygnal = sygnal_;
+        return przerwane;
+    }
+    for (WynikZapisu& w : przygotowania_) {
+        if (!w.Udany()) {
+            wyniki_.BledyPrzebiegow.push_back(std::move(w));
+        }
+    }
+    return std::move(wyniki_);
+}
+
+void Pula::Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
     std::vector<std::thread> watki;
     for (std::size_t w = 0; w < postep_.size(); ++w) {
         watki.emplace_back(&Pula::Pracuj, this, w);
     }
-    if (pasek.Aktywny()) {
+    {
         std::unique_lock blokada(mutex_);
         while (!koniec_.wait_for(blokada, std::chrono::milliseconds(100),
                                  [&] { return skonczone_ == watki.size(); })) {
+            sygnal_ = przerwanie.Sprawdz();
+            if (sygnal_ != 0) {
+                przerwij_.store(true, std::memory_order_relaxed);
+                nastepna_.store(do_);
+            }
             PokazPostep(pasek, false);
         }
     }
@@ -113,10 +151,11 @@ void Pula::Uruchom(PasekPostepu& pasek) {
 }
 } // namespace
 
-std::vector<WynikRepliki> UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                                         PasekPostepu& pasek) {
-    Pula pula(opcje, ziarno, std::clamp(watki, 1, opcje.Powtorzenia));
-    pula.Uruchom(pasek);
+WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
+                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
+    const int replik = opcje.Czesc.Do(opcje.Powtorzenia) - opcje.Czesc.Od(opcje.Powtorzenia);
+    Pula pula(opcje, ziarno, std::clamp(watki, 1, replik));
+    pula.Uruchom(pasek, przerwanie);
     return pula.Wyniki();
 }
 

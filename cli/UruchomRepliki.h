@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WynikRepliki.h"
+#include "ZapiszPlik.h"
 
 #include <cstdint>
 #include <string>
@@ -8,15 +9,29 @@
 
 struct OpcjeWsadowe;
 class PasekPostepu;
+class PrzerwanieSygnalem;
 
-// Runs the replicas 0..N-1 of the options (N = Powtorzenia) on `watki`
-// threads, one engine per thread; replica k is seeded with ziarno + k (modulo
-// 2^32). The results come back in replica order and do not depend on the
-// number of threads. Each replica writes its own trace file (see
-// NazwaPrzebiegu) when one is asked for. Shows the progress on `pasek`. An
-// exception in a worker is rethrown here once every worker has stopped.
-std::vector<WynikRepliki> UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                                         PasekPostepu& pasek);
+// What the replicas of one process leave.
+struct WynikiReplik {
+    std::vector<WynikRepliki> Repliki; // in replica order
+    // Their trace files, each written beside its target when its replica
+    // ended; none is in place until the caller moves them all.
+    std::vector<ZapisOdroczony> Przebiegi;
+    std::vector<WynikZapisu> BledyPrzebiegow; // the trace files that could not be written
+    int Sygnal = 0; // the signal that interrupted the run (then nothing else is held)
+};
+
+// Runs the replicas of the options' part of the study (all 0..N-1 of
+// N = Powtorzenia without --czesc) on `watki` threads, one engine per thread;
+// replica k is seeded with ziarno + k (modulo 2^32). The results come back in
+// replica order and do not depend on the number of threads. Each replica
+// prepares its own trace file (see NazwaPrzebiegu) when one is asked for.
+// Shows the progress on `pasek`. An exception in a worker is rethrown here once
+// every worker has stopped. When `przerwanie` reports a signal the workers stop
+// at their next step and nothing comes back: no replica, no trace file (the
+// prepared ones are removed).
+WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
+                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie);
 
 // The trace file of replica k of n: the given name for a single replica,
 // otherwise the number before the extension ("przebieg.csv" -> "przebieg.3.csv",

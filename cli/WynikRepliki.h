@@ -4,7 +4,6 @@
 #include "FluktuacjaSerii.h"
 #include "FluktuacjeSerii.h"
 #include "StatystykaProbek.h"
-#include "WynikZapisu.h"
 
 #include <vector>
 
@@ -16,11 +15,12 @@ struct SeriaRepliki {
     FluktuacjaSerii Fluktuacje;  // Cv/kN over the second half, its error, the equilibrium
 };
 
-// What a replica leaves when its engine goes on to the next one.
+// What a replica leaves when its engine goes on to the next one: every figure
+// the summary and the results file are made from (PlikPowtorzen keeps them).
 struct WynikRepliki {
+    int Nr = 0;       // the replica's number k in its study, seeded Z + k
     DaneWynikow Dane; // the results inputs, with the offset J drawn from the replica's stream
     std::vector<SeriaRepliki> Serie;
-    WynikZapisu ZapisPrzebiegu; // the write of its trace file, when one was asked for
 };
 
 // The results inputs of the replicas with each series' stored sigma replaced

@@ -1,6 +1,7 @@
 #include "SkoroszytWynikow.h"
 
 #include "PlikWynikow.h"
+#include "WyciszonyStderr.h"
 
 #include <xlsxwriter.h>
 
@@ -159,6 +160,7 @@ private:
 } // namespace
 
 std::string TrescSkoroszytuWynikow(const TekstyWynikow& teksty, const PolaWynikow& pola) {
+    const WyciszonyStderr cisza;
     PlikTymczasowy plik;
     Skoroszyt skoroszyt(plik.Sciezka());
     const std::vector<std::vector<std::string>> wiersze = WierszeWynikow(teksty, pola);

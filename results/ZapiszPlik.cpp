@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 constexpr const char* TytulBledu = "Fazolab - Zapis wyników";
@@ -91,6 +93,44 @@ bool WypelnijTymczasowy(int fd, std::string_view bajty, bool zachowajTryb, mode_
     }
     return dobrze && zamkniety;
 }
+
+// The program's own standard output or error, when the target is that file:
+// a rename would leave the program writing to a file that no longer has a
+// name, and a second opening would write over what the program writes there.
+// -1 when it is neither.
+int StandardowyDeskryptor(const struct stat& opis) {
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        struct stat wyjscie {};
+        if (::fstat(fd, &wyjscie) == 0 && wyjscie.st_dev == opis.st_dev &&
+            wyjscie.st_ino == opis.st_ino) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+WynikZapisu ZapiszDoDeskryptora(const std::string& sciezka, int fd, std::string_view bajty) {
+    // What the program has printed there so far comes first.
+    std::fflush(nullptr);
+    if (!ZapiszWszystko(fd, bajty)) {
+        return Niepowodzenie(sciezka, errno, false);
+    }
+    return {};
+}
+
+// A device or a pipe, written as it is.
+WynikZapisu ZapiszBezposrednio(const std::string& sciezka, std::string_view bajty) {
+    const int fd = ::open(sciezka.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return Niepowodzenie(sciezka, errno, false);
+    }
+    const bool zapisane = ZapiszWszystko(fd, bajty);
+    const int kod = errno;
+    if (::close(fd) != 0 || !zapisane) {
+        return Niepowodzenie(sciezka, zapisane ? errno : kod, false);
+    }
+    return {};
+}
 } // namespace
 
 std::string KomunikatPlikWUzyciu(const std::string& nazwa) {
@@ -98,17 +138,87 @@ std::string KomunikatPlikWUzyciu(const std::string& nazwa) {
            "jest w użyciu. Zamknij go i sprbój ponownie zapisać wyniki.";
 }
 
-WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
-    std::string cel = sciezka;
+std::string CelDowiazania(const std::string& sciezka) {
+    // As many links as the system itself follows before it gives up.
+    constexpr int NajwiecejDowiazan = 40;
+    // The system follows the links to a file that exists, the special ones
+    // of /proc (/dev/stdout on a pipe) among them; only a dangling chain is
+    // followed here.
+    struct stat istniejacy {};
+    if (::stat(sciezka.c_str(), &istniejacy) == 0) {
+        return sciezka;
+    }
+    std::string biezaca = sciezka;
+    for (int krok = 0; krok < NajwiecejDowiazan; ++krok) {
+        struct stat opis {};
+        if (::lstat(biezaca.c_str(), &opis) != 0 || !S_ISLNK(opis.st_mode)) {
+            return biezaca;
+        }
+        char cel[PATH_MAX];
+        const ssize_t dlugosc = ::readlink(biezaca.c_str(), cel, sizeof cel - 1);
+        if (dlugosc < 0) {
+            return biezaca;
+        }
+        const std::string nastepna(cel, static_cast<std::size_t>(dlugosc));
+        const std::size_t ukosnik = biezaca.rfind('/');
+        biezaca = nastepna.starts_with('/') || ukosnik == std::string::npos
+                      ? nastepna
+                      : biezaca.substr(0, ukosnik + 1) + nastepna;
+    }
+    return biezaca;
+}
+
+bool ZapisywanyWprost(const std::string& sciezka) {
+    struct stat opis {};
+    return ::stat(sciezka.c_str(), &opis) == 0 && !S_ISDIR(opis.st_mode) &&
+           (!S_ISREG(opis.st_mode) || StandardowyDeskryptor(opis) >= 0);
+}
+
+ZapisOdroczony::ZapisOdroczony(ZapisOdroczony&& inny) noexcept
+    : sciezka_(std::move(inny.sciezka_)), cel_(std::move(inny.cel_)),
+      tymczasowy_(std::exchange(inny.tymczasowy_, {})), istnial_(inny.istnial_) {}
+
+ZapisOdroczony& ZapisOdroczony::operator=(ZapisOdroczony&& inny) noexcept {
+    if (this != &inny) {
+        Porzuc();
+        sciezka_ = std::move(inny.sciezka_);
+        cel_ = std::move(inny.cel_);
+        tymczasowy_ = std::exchange(inny.tymczasowy_, {});
+        istnial_ = inny.istnial_;
+    }
+    return *this;
+}
+
+ZapisOdroczony::~ZapisOdroczony() {
+    Porzuc();
+}
+
+void ZapisOdroczony::Porzuc() {
+    if (!tymczasowy_.empty()) {
+        ::unlink(tymczasowy_.c_str());
+        tymczasowy_.clear();
+    }
+}
+
+WynikZapisu ZapisOdroczony::Przygotuj(const std::string& sciezka, std::string_view bajty) {
+    Porzuc();
+    sciezka_ = sciezka;
+    std::string cel = CelDowiazania(sciezka);
     mode_t tryb = 0666;
     struct stat opis {};
-    const bool istnieje = ::stat(cel.c_str(), &opis) == 0;
-    if (istnieje) {
+    istnial_ = ::stat(cel.c_str(), &opis) == 0;
+    if (istnial_) {
         if (S_ISDIR(opis.st_mode)) {
             return Niepowodzenie(sciezka, EISDIR, false);
         }
-        if (!S_ISREG(opis.st_mode) || ::access(cel.c_str(), W_OK) != 0) {
-            return Niepowodzenie(sciezka, S_ISREG(opis.st_mode) ? errno : EPERM, true);
+        if (const int fd = StandardowyDeskryptor(opis); fd >= 0) {
+            return ZapiszDoDeskryptora(sciezka, fd, bajty);
+        }
+        if (!S_ISREG(opis.st_mode)) {
+            return ZapiszBezposrednio(cel, bajty);
+        }
+        if (::access(cel.c_str(), W_OK) != 0) {
+            return Niepowodzenie(sciezka, errno, true);
         }
         tryb = opis.st_mode & 07777;
         char rzeczywista[PATH_MAX];
@@ -123,13 +233,33 @@ WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
     std::string tymczasowy;
     const int fd = UtworzTymczasowy(cel, tryb, tymczasowy);
     if (fd < 0) {
-        return Niepowodzenie(sciezka, errno, istnieje);
+        return Niepowodzenie(sciezka, errno, istnial_);
     }
-    if (!WypelnijTymczasowy(fd, bajty, istnieje, tryb) ||
-        ::rename(tymczasowy.c_str(), cel.c_str()) != 0) {
+    if (!WypelnijTymczasowy(fd, bajty, istnial_, tryb)) {
         const int kod = errno;
         ::unlink(tymczasowy.c_str());
-        return Niepowodzenie(sciezka, kod, istnieje);
+        return Niepowodzenie(sciezka, kod, istnial_);
     }
+    cel_ = cel;
+    tymczasowy_ = tymczasowy;
     return {};
+}
+
+WynikZapisu ZapisOdroczony::Zatwierdz() {
+    if (tymczasowy_.empty()) {
+        return {};
+    }
+    if (::rename(tymczasowy_.c_str(), cel_.c_str()) != 0) {
+        const int kod = errno;
+        Porzuc();
+        return Niepowodzenie(sciezka_, kod, istnial_);
+    }
+    tymczasowy_.clear();
+    return {};
+}
+
+WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
+    ZapisOdroczony zapis;
+    const WynikZapisu przygotowany = zapis.Przygotuj(sciezka, bajty);
+    return przygotowany.Udany() ? zapis.Zatwierdz() : przygotowany;
 }

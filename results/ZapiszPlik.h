@@ -9,9 +9,51 @@
 // to a new file in the same folder, flushed to the disk, which then replaces
 // the target in one rename. On any failure the temporary file is removed and
 // an existing target is left exactly as it was. A replaced file keeps its
-// permissions; a symbolic link stays a link to the rewritten file. A read-only
-// target is refused, as the save dialog refuses it.
+// permissions; a symbolic link stays a link to the rewritten file, and a
+// dangling one is written through to the file it names. A read-only target is
+// refused, as the save dialog refuses it. A target that is not a regular file
+// (a device such as /dev/null, a pipe) is written directly, never replaced;
+// the program's own standard output or error (/dev/stdout redirected to a
+// file) is written through its descriptor, after what the program printed.
 WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty);
+
+// The same save in two steps, for a set of files that should change together:
+// Przygotuj writes the temporary file (a target written directly is written
+// at once), Zatwierdz moves it over the target. A prepared file that is never
+// moved into place is removed with the object, so an interrupted set leaves
+// the earlier files whole.
+class ZapisOdroczony {
+public:
+    ZapisOdroczony() = default;
+    ZapisOdroczony(ZapisOdroczony&& inny) noexcept;
+    ZapisOdroczony& operator=(ZapisOdroczony&& inny) noexcept;
+    ZapisOdroczony(const ZapisOdroczony&) = delete;
+    ZapisOdroczony& operator=(const ZapisOdroczony&) = delete;
+    ~ZapisOdroczony();
+
+    WynikZapisu Przygotuj(const std::string& sciezka, std::string_view bajty);
+    // Does nothing when nothing waits (nothing prepared, a failed or a direct write).
+    WynikZapisu Zatwierdz();
+    // The temporary file waiting to be moved into place (empty: none).
+    const std::string& Tymczasowy() const { return tymczasowy_; }
+
+private:
+    void Porzuc();
+
+    std::string sciezka_; // as given, for the messages
+    std::string cel_;     // the file the rename replaces
+    std::string tymczasowy_;
+    bool istnial_ = false;
+};
+
+// True for the targets ZapiszPlik writes directly: they take any number of
+// writes, one after another.
+bool ZapisywanyWprost(const std::string& sciezka);
+
+// The file a dangling chain of symbolic links names: the file its last link
+// points at, which does not exist yet. A path that is not a link, or whose
+// file exists (the system follows its links), comes back unchanged.
+std::string CelDowiazania(const std::string& sciezka);
 
 // "Plik: <nazwa>\r\njest w użyciu. ..." with the full path as given.
 std::string KomunikatPlikWUzyciu(const std::string& nazwa);

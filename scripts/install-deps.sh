@@ -10,7 +10,7 @@ qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6 libqt6opengl6-dev
 libxlsxwriter-dev zlib1g-dev imagemagick
 qt6-translations-l10n fonts-dejavu-core dpkg-dev"
 if [ "${1:-}" = "--testy" ]; then
-    PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format"
+    PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel"
 fi
 missing=""
 for p in $PACKAGES; do

@@ -11,7 +11,10 @@ execute_process(COMMAND ${BATCH} --pomoc OUTPUT_VARIABLE pomoc RESULT_VARIABLE k
 if(NOT kod EQUAL 0)
     message(SEND_ERROR "fazolab-batch --pomoc: kod ${kod}")
 endif()
-string(REGEX MATCHALL "--[a-z]+" opcje "${pomoc}")
+# The options are the lines of the list, each opening with its name; the
+# examples below the list name other programs' options (parallel --sshlogin).
+string(REGEX MATCHALL "\n  --[a-z-]+" opcje "${pomoc}")
+list(TRANSFORM opcje REPLACE "^\n  " "")
 list(REMOVE_DUPLICATES opcje)
 list(LENGTH opcje ile)
 if(ile LESS 10)

@@ -1,4 +1,5 @@
 #include "CzytnikSkoroszytu.h"
+#include "LimitRozmiaru.h"
 #include "OpisSieci.h"
 #include "PlikWynikow.h"
 #include "SkoroszytWynikow.h"
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iconv.h>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -239,4 +241,20 @@ TEST_F(SkoroszytWynikowTest, NieudanyZapisZglaszaBladIZostawiaStaryPlik) {
     EXPECT_FALSE(zapamietany);
     EXPECT_EQ(LiczbaPlikow(katalog_), 2u); // the old file and tmp
     EXPECT_EQ(LiczbaPlikow(katalog_ / "tmp"), 0u);
+}
+
+TEST_F(SkoroszytWynikowTest, BladBibliotekiNieTrafiaNaStandardoweWyjscieBledow) {
+    // The library's own files outgrow the limit long before a message does.
+    testing::internal::CaptureStderr();
+    bool zgloszony = false;
+    {
+        const LimitRozmiaru limit(2048);
+        try {
+            TrescSkoroszytuWynikow(Seria(), PolaWynikow{});
+        } catch (const std::runtime_error&) {
+            zgloszony = true;
+        }
+    }
+    EXPECT_TRUE(zgloszony);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }

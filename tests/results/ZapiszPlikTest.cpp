@@ -1,13 +1,15 @@
 #include "ZapiszPlik.h"
+
+#include "LimitRozmiaru.h"
 #include "ZapiszWyniki.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -49,26 +51,6 @@ protected:
     fs::path katalog_;
 };
 
-// Lets a test make every write beyond `bajty` fail, as a full disk would.
-class LimitRozmiaru {
-public:
-    explicit LimitRozmiaru(rlim_t bajty) : sygnal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        ::getrlimit(RLIMIT_FSIZE, &poprzedni_);
-        rlimit nowy = poprzedni_;
-        nowy.rlim_cur = bajty;
-        ::setrlimit(RLIMIT_FSIZE, &nowy);
-    }
-    ~LimitRozmiaru() {
-        ::setrlimit(RLIMIT_FSIZE, &poprzedni_);
-        std::signal(SIGXFSZ, sygnal_);
-    }
-    LimitRozmiaru(const LimitRozmiaru&) = delete;
-    LimitRozmiaru& operator=(const LimitRozmiaru&) = delete;
-
-private:
-    rlimit poprzedni_{};
-    void (*sygnal_)(int);
-};
 } // namespace
 
 TEST_F(ZapiszPlikTest, ZapisujeNowyPlikIZastepujeStaryZJegoUprawnieniami) {
@@ -129,6 +111,64 @@ TEST_F(ZapiszPlikTest, DowiazanieZostajeDowiazaniemDoNowegoPliku) {
     ASSERT_TRUE(ZapiszPlik(Sciezka("link.csv"), "nowe").Udany());
     EXPECT_TRUE(fs::is_symlink(Sciezka("link.csv")));
     EXPECT_EQ(Czytaj(cel), "nowe");
+}
+
+TEST_F(ZapiszPlikTest, WiszaceDowiazanieZapisanePrzezDoPlikuKtoryWskazuje) {
+    fs::create_directory(Sciezka("cel"));
+    fs::create_symlink("cel/nowy.csv", Sciezka("link.csv"));
+    fs::create_symlink(Sciezka("link.csv"), Sciezka("link2.csv"));
+    EXPECT_EQ(CelDowiazania(Sciezka("link2.csv")), Sciezka("cel/nowy.csv"));
+    ASSERT_TRUE(ZapiszPlik(Sciezka("link2.csv"), "nowe").Udany());
+    EXPECT_TRUE(fs::is_symlink(Sciezka("link.csv")));
+    EXPECT_TRUE(fs::is_symlink(Sciezka("link2.csv")));
+    EXPECT_EQ(Czytaj(Sciezka("cel/nowy.csv")), "nowe");
+    EXPECT_EQ(CelDowiazania(Sciezka("link2.csv")), Sciezka("link2.csv"));
+    EXPECT_EQ(CelDowiazania(Sciezka("zwykly")), Sciezka("zwykly"));
+}
+
+// Devices and pipes are written as they are: a rename would put a regular file
+// in their place (or fail, in /dev).
+TEST_F(ZapiszPlikTest, CelInnyNizZwyklyPlikZapisanyWprost) {
+    EXPECT_TRUE(ZapiszPlik("/dev/null", "x").Udany());
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+    const WynikZapisu pelny = ZapiszPlik("/dev/full", "x");
+    OczekujBledu(pelny);
+    EXPECT_NE(pelny.Komunikat.find("Brak miejsca na dysku."), std::string::npos);
+    EXPECT_EQ(pelny.Komunikat.find("Dotychczasowa"), std::string::npos);
+
+    const std::string rura = Sciezka("rura");
+    ASSERT_EQ(::mkfifo(rura.c_str(), 0600), 0);
+    std::string odebrane;
+    std::thread czytelnik([&] { odebrane = Czytaj(rura); });
+    const WynikZapisu doRury = ZapiszPlik(rura, "przez rurę");
+    czytelnik.join();
+    EXPECT_TRUE(doRury.Udany());
+    EXPECT_EQ(odebrane, "przez rurę");
+    EXPECT_TRUE(fs::is_fifo(rura));
+    EXPECT_EQ(LiczbaPlikow(), 1u);
+}
+
+TEST_F(ZapiszPlikTest, OdroczonyZapisZmieniaCelDopieroPrzyZatwierdzeniu) {
+    const std::string cel = Sciezka("p.0.csv");
+    Utworz(cel, "stary");
+    {
+        ZapisOdroczony porzucony;
+        ASSERT_TRUE(porzucony.Przygotuj(cel, "nowy").Udany());
+        EXPECT_TRUE(fs::exists(porzucony.Tymczasowy()));
+        EXPECT_EQ(Czytaj(cel), "stary");
+        ZapisOdroczony przeniesiony = std::move(porzucony);
+        EXPECT_EQ(LiczbaPlikow(), 2u);
+    }
+    EXPECT_EQ(Czytaj(cel), "stary");
+    EXPECT_EQ(LiczbaPlikow(), 1u) << "a set never moved into place leaves nothing behind";
+
+    ZapisOdroczony zapis;
+    ASSERT_TRUE(zapis.Przygotuj(cel, "nowy").Udany());
+    ASSERT_TRUE(zapis.Zatwierdz().Udany());
+    EXPECT_EQ(Czytaj(cel), "nowy");
+    EXPECT_TRUE(zapis.Zatwierdz().Udany()) << "nothing waits any more";
+    EXPECT_EQ(LiczbaPlikow(), 1u);
 }
 
 TEST_F(ZapiszPlikTest, FolderZapamietanyTylkoPoUdanymZapisie) {
