@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and packaging Fazolab need
-# (dpkg-dev for the package's library dependencies), and with --testy also those
+# (dpkg-dev and file for the package's library dependencies), and with --testy also those
 # of its tests and benchmarks, skipping those already present.
 # Every library on a link line is named here, even where a -dev package should
 # have pulled it in: libxlsxwriter-dev links -lz without depending on zlib1g-dev.
@@ -8,7 +8,7 @@ set -eu
 PACKAGES="cmake ninja-build g++ pkg-config
 qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6 libqt6opengl6-dev
 libxlsxwriter-dev zlib1g-dev imagemagick
-qt6-translations-l10n fonts-dejavu-core dpkg-dev"
+qt6-translations-l10n fonts-dejavu-core dpkg-dev file"
 if [ "${1:-}" = "--testy" ]; then
     PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel"
 fi

@@ -6,6 +6,7 @@
 // single ticks (chunk, sample, redraw, bookkeeping) on 100 x 100 and on the
 // cubic 100^3 lattice, with the worst tick as a counter.
 #include "DialogiTestowe.h"
+#include "Kontrolka.h"
 #include "Obliczenia.h"
 #include "StaleZiarno.h"
 #include "SterownikPrzebiegu.h"
@@ -18,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -40,15 +42,14 @@ struct Okno {
                                            std::make_unique<StaleZiarno>(2024));
         okno->show();
         okno->UstawSiec(rodzaj);
-        StronaUstawien& u = *okno->Ustawienia;
         if (!seria) {
-            u.RBPojedynczaSymulacja->click();
+            Kontrolka<QRadioButton>(*okno, "RBPojedynczaSymulacja")->click();
         }
-        u.SEIloscAtomowOsX->setValue(os);
-        u.TBKrok->setValue(1);
-        u.SEMaxIloscCykli->setValue(1000000);
+        Kontrolka<QSpinBox>(*okno, "SEIloscAtomowOsX")->setValue(os);
+        Kontrolka<SuwakZZaznaczeniem>(*okno, "TBKrok")->setValue(1);
+        Kontrolka<PoleIteracji>(*okno, "SEMaxIloscCykli")->setValue(1000000);
         if (wylaczona && seria) {
-            u.CBWylaczGrafike->click();
+            Kontrolka<QCheckBox>(*okno, "CBWylaczGrafike")->click();
         }
         // The large-lattice question answered as the run wants it.
         dialogi.Odpowiedzi = {wylaczona ? Odpowiedz::Tak : Odpowiedz::Nie};
@@ -68,9 +69,9 @@ void BM_SeriaBezRysowaniaWOknie(benchmark::State& stan) {
     double najdluzej = 0.0;
     for (auto _ : stan) {
         Okno o(QStringLiteral("2DKwadrat"), 100, true, true);
-        SterownikPrzebiegu& przebieg = *o.okno->Przebieg;
-        o.okno->TNObliczenia->TBLicz->click();
-        przebieg.TimerLicz.stop();
+        SterownikPrzebiegu& przebieg = o.okno->Przebieg();
+        Kontrolka<PrzyciskPrzezroczysty>(*o.okno, "TBLicz")->click();
+        Kontrolka<QTimer>(*o.okno, "TimerLicz")->stop();
         QElapsedTimer czas;
         while (!o.okno->Silnik().Zakonczone()) {
             czas.start();
@@ -105,9 +106,9 @@ BENCHMARK(BM_SeriaSilnikiemJakWsadowo)->Unit(benchmark::kMillisecond)->Iteration
 void BM_TikZRysowaniem(benchmark::State& stan) {
     const bool szescienna = stan.range(0) == 1;
     Okno o(szescienna ? QStringLiteral("3DR") : QStringLiteral("2DKwadrat"), 100, false, false);
-    SterownikPrzebiegu& przebieg = *o.okno->Przebieg;
-    o.okno->TNObliczenia->TBLicz->click();
-    przebieg.TimerLicz.stop();
+    SterownikPrzebiegu& przebieg = o.okno->Przebieg();
+    Kontrolka<PrzyciskPrzezroczysty>(*o.okno, "TBLicz")->click();
+    Kontrolka<QTimer>(*o.okno, "TimerLicz")->stop();
     double najdluzej = 0.0;
     QElapsedTimer czas;
     for (auto _ : stan) {

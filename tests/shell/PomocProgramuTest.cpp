@@ -3,6 +3,7 @@
 #include "DialogiTestowe.h"
 #include "EtykietaLacza.h"
 #include "KontekstPomocy.h"
+#include "Kontrolka.h"
 #include "OknoPomocy.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "StronaObliczen.h"
@@ -128,7 +129,7 @@ private slots:
         okno.UstawSiec(QStringLiteral("2DKwadrat"));
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
 
-        WcisnijF1(okno.Ustawienia->RBSeriaSymulacji);
+        WcisnijF1(Kontrolka<QRadioButton>(okno, "RBSeriaSymulacji"));
         OknoPomocy* pomoc = program.Pomoc.Okno();
         QVERIFY(pomoc != nullptr);
         QCOMPARE(pomoc->Kotwica(), QStringLiteral("k11020"));
@@ -136,26 +137,26 @@ private slots:
         QVERIFY(ekran.contains(pomoc->frameGeometry()));
 
         const auto pomocEtapu = [&] {
-            okno.TBPomoc->click();
+            Kontrolka<PrzyciskPrzezroczysty>(okno, "TBPomoc")->click();
             return program.Pomoc.Okno() == pomoc && pomoc->isVisible() && OknaPomocy() == 1
                        ? pomoc->Kotwica()
                        : QString();
         };
         QCOMPARE(pomocEtapu(), QStringLiteral("k10000"));
-        WcisnijF1(okno.BSiecDalej);
+        WcisnijF1(Kontrolka<PrzyciskPrzezroczysty>(okno, "BSiecDalej"));
         QCOMPARE(pomoc->Kotwica(), QStringLiteral("k20000"));
 
         okno.BSiecDalejClick();
         QCOMPARE(pomocEtapu(), QStringLiteral("k21000"));
-        okno.TNObliczenia->setCurrentIndex(1);
+        Kontrolka<QTabWidget>(okno, "TNObliczenia")->setCurrentIndex(1);
         QCOMPARE(pomocEtapu(), QStringLiteral("k22000"));
-        QCOMPARE(KontekstPomocy(okno.BSiecDalej), 30000);
+        QCOMPARE(KontekstPomocy(Kontrolka<PrzyciskPrzezroczysty>(okno, "BSiecDalej")), 30000);
 
         // Closed with Esc, it opens again as the same window.
         QVERIFY(QTest::qWaitForWindowActive(pomoc));
         QTest::keyClick(pomoc->Przegladarka()->viewport(), Qt::Key_Escape);
         QVERIFY(pomoc->isHidden());
-        okno.TNObliczenia->setCurrentIndex(0);
+        Kontrolka<QTabWidget>(okno, "TNObliczenia")->setCurrentIndex(0);
         QCOMPARE(pomocEtapu(), QStringLiteral("k21000"));
         program.OknoSymulacji.BSiecZamknijClick();
     }
