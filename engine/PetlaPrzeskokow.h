@@ -90,12 +90,13 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         const int zmiana = 2 * (roznica + (sasiednie ? 1 : 0));
 
         // A change in the favoured direction is accepted without a draw;
-        // otherwise one real is drawn. Half the attempts go each way at small
-        // lambda, so both are computed and one is kept, without a branch.
-        const bool wprost = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
-        const std::uint32_t s = gen.NastepnyGdy(!wprost);
-        const bool akceptuj = wprost | tab.Akceptuj(zmiana, s);
-        ostatnieS = wprost ? ostatnieS : s;
+        // otherwise one real is drawn.
+        bool akceptuj = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
+        if (!akceptuj) {
+            const std::uint32_t s = gen.Nastepny();
+            ostatnieS = s;
+            akceptuj = tab.Akceptuj(zmiana, s);
+        }
         if (akceptuj) {
             atomy.Przestaw(i1, x1, y1, z1);
             atomy.Przestaw(i2, x2, y2, z2);

@@ -16,10 +16,11 @@ enum class SposobLiczenia {
 
 // The way for the next chunk of a lattice of `atomy` atoms, given how many
 // exchanges the chunk before accepted. Counting at the sample reads every
-// atom's byte once and copies the faces (about 0.5 ns an atom measured on the
-// development machine); keeping the counts costs about 5 ns more per accepted
-// exchange. So counting at the sample pays once a chunk accepts more than
-// about one exchange per ten atoms.
+// atom's byte once and copies the faces, about 0.6 ns an atom on the
+// development machine; keeping the counts costs about 10 ns more per accepted
+// exchange. Counting at the sample pays from one accepted exchange per 17
+// atoms; the rule asks for one per 10, so that near the break-even the
+// window's short chunks keep the way they had.
 constexpr SposobLiczenia WybierzSposobLiczenia(int atomy, long long przyjete) {
     return przyjete * 10 > atomy ? SposobLiczenia::PrzyPomiarze : SposobLiczenia::NaBiezaco;
 }
