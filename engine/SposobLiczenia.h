@@ -16,11 +16,12 @@ enum class SposobLiczenia {
 
 // The way for the next chunk of a lattice of `atomy` atoms, given how many
 // exchanges the chunk before accepted. Counting at the sample reads every
-// atom's byte once and copies the faces, about 0.6 ns an atom on the
-// development machine; keeping the counts costs about 10 ns more per accepted
-// exchange. Counting at the sample pays from one accepted exchange per 17
-// atoms; the rule asks for one per 10, so that near the break-even the
-// window's short chunks keep the way they had.
+// atom's byte once and copies the faces: about 0.4 ns an atom on the
+// development machine (1 ns on a 10 x 10 lattice). Keeping the counts costs
+// 5 to 20 ns more per accepted exchange (least on the honeycomb, most on the
+// cubic lattice), so counting at the sample pays from one accepted exchange
+// per 13 to 30 atoms. The rule asks for one per 10: near the break-even the
+// window's short chunks keep the way they were measured with.
 constexpr SposobLiczenia WybierzSposobLiczenia(int atomy, long long przyjete) {
     return przyjete * 10 > atomy ? SposobLiczenia::PrzyPomiarze : SposobLiczenia::NaBiezaco;
 }
