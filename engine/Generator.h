@@ -18,14 +18,6 @@ public:
         s_ = s_ * 134775813u + 1u;
         return s_;
     }
-    // The draw after this state, taken (the state advanced) only when
-    // `bierz`: a select rather than a branch, for a condition the processor
-    // cannot foretell.
-    std::uint32_t NastepnyGdy(bool bierz) {
-        const std::uint32_t nastepny = s_ * 134775813u + 1u;
-        s_ = bierz ? nastepny : s_;
-        return nastepny;
-    }
     // An integer in 0..n-1: floor(s * n / 2^32).
     int Losuj(int n) {
         return static_cast<int>(
