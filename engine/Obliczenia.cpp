@@ -43,6 +43,17 @@ void SprawdzParametry(const ParametrySymulacji& p) {
 double Iloraz(int licznik, int mianownik) {
     return static_cast<double>(static_cast<long double>(licznik) / mianownik);
 }
+
+template <RodzajSieci R>
+long long Przeskoki(SposobLiczenia sposob, Siec& siec, Generator& g, const TablicaAkceptacji& t,
+                    bool porzadkowanie, int proby, OstatniaProba& ostatnia) {
+    if (sposob == SposobLiczenia::PrzyPomiarze) {
+        return PetlaPrzeskokow<R, SposobLiczenia::PrzyPomiarze>(siec, g, t, porzadkowanie, proby,
+                                                                ostatnia);
+    }
+    return PetlaPrzeskokow<R, SposobLiczenia::NaBiezaco>(siec, g, t, porzadkowanie, proby,
+                                                         ostatnia);
+}
 } // namespace
 
 Obliczenia::Obliczenia(ZrodloZiarna& zrodloZiarna) : generator_(zrodloZiarna) {}
@@ -195,27 +206,33 @@ void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
                                stan_.IloscSasiadowBWezlaB,
                                stan_.IloscSasiadowBWezlaA,
                                stan_.LiczbaLosowa};
+        const SposobLiczenia sposob =
+            sposob_ == SposobLiczenia::Samoczynny ? nastepnySposob_ : sposob_;
         const bool porzadkowanie = stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie;
         const int proby = stan_.PrzedzialCzasowy;
         long long suma = 0;
         switch (siec_.Rodzaj()) {
         case RodzajSieci::Kubiczna3D:
-            suma = PetlaPrzeskokow<RodzajSieci::Kubiczna3D>(siec_, generator_, tablica_,
-                                                            porzadkowanie, proby, ostatnia);
+            suma = Przeskoki<RodzajSieci::Kubiczna3D>(sposob, siec_, generator_, tablica_,
+                                                      porzadkowanie, proby, ostatnia);
             break;
         case RodzajSieci::Kwadratowa:
-            suma = PetlaPrzeskokow<RodzajSieci::Kwadratowa>(siec_, generator_, tablica_,
-                                                            porzadkowanie, proby, ostatnia);
+            suma = Przeskoki<RodzajSieci::Kwadratowa>(sposob, siec_, generator_, tablica_,
+                                                      porzadkowanie, proby, ostatnia);
             break;
         case RodzajSieci::Trojkatna:
-            suma = PetlaPrzeskokow<RodzajSieci::Trojkatna>(siec_, generator_, tablica_,
-                                                           porzadkowanie, proby, ostatnia);
+            suma = Przeskoki<RodzajSieci::Trojkatna>(sposob, siec_, generator_, tablica_,
+                                                     porzadkowanie, proby, ostatnia);
             break;
         case RodzajSieci::Heksagonalna:
-            suma = PetlaPrzeskokow<RodzajSieci::Heksagonalna>(siec_, generator_, tablica_,
-                                                              porzadkowanie, proby, ostatnia);
+            suma = Przeskoki<RodzajSieci::Heksagonalna>(sposob, siec_, generator_, tablica_,
+                                                        porzadkowanie, proby, ostatnia);
             break;
         }
+        if (sposob == SposobLiczenia::PrzyPomiarze) {
+            siec_.UzupelnijLiczniki();
+        }
+        nastepnySposob_ = WybierzSposobLiczenia(stan_.IloscAtomow, ostatnia.przyjete);
         stan_.SumaZmian = static_cast<double>(suma);
         stan_.X1 = ostatnia.x1;
         stan_.Y1 = ostatnia.y1;

@@ -5,6 +5,7 @@
 #include "ParametrySymulacji.h"
 #include "Pomiar.h"
 #include "Siec.h"
+#include "SposobLiczenia.h"
 #include "StanObliczen.h"
 #include "TablicaAkceptacji.h"
 
@@ -30,6 +31,10 @@ public:
     // Every sample, the end of every series and every reset are reported here
     // (nullptr: nobody listens).
     void UstawObserwatora(ObserwatorPomiarow* obserwator) { obserwator_ = obserwator; }
+
+    // How chunks keep what their samples read: Samoczynny unless set (the
+    // samples are the same every way; only the time differs).
+    void UstawSposobLiczenia(SposobLiczenia sposob) { sposob_ = sposob; }
 
     // The engine's part of setting the window up for a lattice kind: clears
     // the run state (the lattice, the per-series tables and the stores stay).
@@ -86,6 +91,9 @@ private:
     StanObliczen stan_;
     PostepObliczen postep_;
     Pomiar pomiar_{};
+    SposobLiczenia sposob_ = SposobLiczenia::Samoczynny;
+    // The way the chunk before chose for the next one.
+    SposobLiczenia nastepnySposob_ = SposobLiczenia::NaBiezaco;
     ObserwatorPomiarow* obserwator_ = nullptr;
     bool zakonczone_ = true;
     bool seriaCzeka_ = false;

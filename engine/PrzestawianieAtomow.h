@@ -3,50 +3,66 @@
 #include "Pojemnosci.h"
 #include "RodzajSieci.h"
 #include "Siec.h"
+#include "SposobLiczenia.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
 // Changes single atoms of a lattice of kind R during a chunk and keeps its
-// counts current. An atom's byte (its kind in bit 0, the number of its A
+// counts current: all of them in the way NaBiezaco, only the atoms' bytes in
+// the way PrzyPomiarze (the histogram and the border are then left for
+// Siec::UzupelnijLiczniki). An atom's byte (its kind in bit 0, the number of its A
 // neighbours above it) alone says which histogram bin the atom is in and
 // which way a change of a neighbour moves it, so the histogram is kept as
 // moves counted by that byte, one increment per atom touched, and added up by
 // Zakoncz. The strides and pointers are held here, not read back from the
 // lattice, because byte stores may alias anything.
-template <RodzajSieci R> class PrzestawianieAtomow {
+template <RodzajSieci R, SposobLiczenia S = SposobLiczenia::NaBiezaco> class PrzestawianieAtomow {
 public:
     static constexpr int Q = LiczbaSasiadowRodzaju(R);
+    static constexpr bool Histogram = S == SposobLiczenia::NaBiezaco;
+    static_assert(S != SposobLiczenia::Samoczynny, "a chunk runs in one way");
 
     explicit PrzestawianieAtomow(Siec& siec)
         : siec_(siec), o_(siec.Dane()), nx_(siec.Nx()), ny_(siec.Ny()), nz_(siec.Nz()),
           sx_(siec.KrokY()), sxy_(siec.KrokZ()), przejscia_{}, odwrocenia_{} {}
 
     // Gives the atom at cell i, (x, y, z), the other kind; its neighbours'
-    // A counts follow. An atom on a face also writes its copies in the border.
+    // A counts follow. In the way NaBiezaco an atom on a face also writes its
+    // copies in the border.
     void Przestaw(std::size_t i, int x, int y, int z) {
         std::uint8_t* const o = o_; // a register copy: the byte stores below may alias o_
         const int stan = o[i];
         const int nowa = 1 - (stan & 1);
-        ++odwrocenia_[stan];
+        if constexpr (Histogram) {
+            ++odwrocenia_[stan];
+        }
         o[i] = static_cast<std::uint8_t>(stan ^ 1);
         const std::array<std::ptrdiff_t, Q> sasiedzi = Sasiedzi(x, y, z);
         const int zmiana = nowa ? 2 : -2;
         for (int j = 0; j < Q; ++j) {
             const std::size_t k = i + static_cast<std::size_t>(sasiedzi[j]);
             const int s = o[k];
-            ++przejscia_[nowa][s];
+            if constexpr (Histogram) {
+                ++przejscia_[nowa][s];
+            }
             o[k] = static_cast<std::uint8_t>(s + zmiana);
         }
-        ZapiszKopie(i, x, y, z);
+        if constexpr (Histogram) {
+            ZapiszKopie(i, x, y, z);
+        }
     }
 
     // Adds the moves of the chunk to the lattice's histogram. An atom of kind
     // v with a A neighbours has n = q - a unlike neighbours when it is A, a
     // when it is B; exchanged, it has q - n; a neighbour that turns to its own
-    // kind makes it one fewer, to the other kind one more.
+    // kind makes it one fewer, to the other kind one more. Nothing in the way
+    // PrzyPomiarze.
     void Zakoncz() {
+        if constexpr (!Histogram) {
+            return;
+        }
         std::array<int, LiczbaSlupkow>& h = siec_.Liczniki().Histogram;
         for (int s = 0; s < Stany; ++s) {
             const int v = s & 1;

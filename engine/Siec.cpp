@@ -214,6 +214,36 @@ void Siec::PoliczOdNowa() {
     PoliczOtoczenie();
 }
 
+void Siec::UzupelnijLiczniki() {
+    OdswiezBrzegi();
+    // Atoms by their byte, in four tallies taken in turn, so that a run of
+    // equal bytes (an ordered lattice) does not wait on one counter.
+    constexpr int Stany = 2 * (MaxSasiadow + 1);
+    std::array<std::array<int, Stany>, 4> ile{};
+    for (int z = 1; z <= nz_; ++z) {
+        for (int y = 1; y <= ny_; ++y) {
+            const std::uint8_t* w = &komorki_[Indeks(1, y, z)];
+            int x = 0;
+            for (; x + 4 <= nx_; x += 4) {
+                ++ile[0][w[x]];
+                ++ile[1][w[x + 1]];
+                ++ile[2][w[x + 2]];
+                ++ile[3][w[x + 3]];
+            }
+            for (; x < nx_; ++x) {
+                ++ile[0][w[x]];
+            }
+        }
+    }
+    // An A atom with a A neighbours has q - a unlike ones, a B atom a.
+    std::array<int, LiczbaSlupkow>& h = liczniki_.Histogram;
+    h = {};
+    for (int s = 0; s < 2 * (q_ + 1); ++s) {
+        const int a = s >> 1;
+        h[(s & 1) != 0 ? q_ - a : a] += ile[0][s] + ile[1][s] + ile[2][s] + ile[3][s];
+    }
+}
+
 namespace {
 std::uint8_t BajtOtoczenia(int rodzaj, int sasiedziA) {
     return static_cast<std::uint8_t>(rodzaj | sasiedziA << 1);

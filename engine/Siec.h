@@ -58,6 +58,10 @@ public:
     // Refreshes the border and counts the kept values afresh from the cells:
     // once an arrangement is written.
     void PoliczOdNowa();
+    // Refreshes the border and counts the histogram from the atoms' bytes,
+    // which must be current (the pair count is left as it is): after a chunk
+    // that kept only the bytes. Reads one byte per atom, no neighbours.
+    void UzupelnijLiczniki();
 
     // The neighbours of a site under the rule of the kind, as frame cells (the
     // first LiczbaSasiadow() entries are filled).
@@ -67,7 +71,7 @@ public:
     // Whether two atoms are nearest neighbours, also through the periodic border.
     bool Sasiednie(const Wezel& a, const Wezel& b) const;
 
-    // The kept counts, current after every exchange of the loop.
+    // The kept counts, current after every chunk of the loop.
     const LicznikiSasiedztwa& Liczniki() const { return liczniki_; }
     LicznikiSasiedztwa& Liczniki() { return liczniki_; }
 

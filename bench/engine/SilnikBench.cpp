@@ -1,7 +1,9 @@
-// Exchange attempts per second by lattice kind, size and lambda, next to a
-// loop that makes only the random draws of the attempts: the ratio of the two
-// is the figure to watch. Also the cost of one tick with its sample on the
-// largest lattice, next to the same chunk without the sample.
+// Exchange attempts per second by lattice kind, size, lambda and way of
+// counting, next to a loop that makes only the random draws of the attempts:
+// the ratio of the two is the figure to watch. Also the cost of one tick with
+// its sample on the largest lattice, next to the same chunk without the
+// sample, and of the count a sample makes after a chunk that kept only the
+// atoms' bytes.
 #include "Obliczenia.h"
 #include "PetlaPrzeskokow.h"
 #include "StaleZiarno.h"
@@ -30,8 +32,16 @@ Siec PierwszeUlozenie(RodzajSieci rodzaj, int n) {
 }
 
 // Chunks of attempts at lambda range(1) / 10 (ordering) on a lattice of range(0)
-// atoms per axis. At 0.1 most exchanges are accepted, at 2.4 few; the lattice
-// is first brought near the equilibrium of that lambda.
+// atoms per axis, keeping the counts on every exchange (range(2) 0: the way
+// NaBiezaco) or only the atoms' bytes (1: PrzyPomiarze, without the count
+// of its samples, which are far apart). At 0.1 most exchanges are accepted,
+// at 2.4 few; the lattice is first brought near the equilibrium of that lambda.
+template <RodzajSieci R, SposobLiczenia S>
+long long Kawalek(Siec& siec, Generator& g, const TablicaAkceptacji& tablica,
+                  OstatniaProba& ostatnia) {
+    return PetlaPrzeskokow<R, S>(siec, g, tablica, true, ProbyNaKawalek, ostatnia);
+}
+
 template <RodzajSieci R> void Przeskoki(benchmark::State& state) {
     Siec siec = PierwszeUlozenie(R, static_cast<int>(state.range(0)));
     StaleZiarno ziarno(1);
@@ -44,11 +54,28 @@ template <RodzajSieci R> void Przeskoki(benchmark::State& state) {
     for (int i = 0; i < rozgrzewka; ++i) {
         PetlaPrzeskokow<R>(siec, g, tablica, true, ProbyNaKawalek, ostatnia);
     }
+    const auto kawalek = state.range(2) == 0 ? Kawalek<R, SposobLiczenia::NaBiezaco>
+                                             : Kawalek<R, SposobLiczenia::PrzyPomiarze>;
+    long long przyjete = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            PetlaPrzeskokow<R>(siec, g, tablica, true, ProbyNaKawalek, ostatnia));
+        benchmark::DoNotOptimize(kawalek(siec, g, tablica, ostatnia));
+        przyjete += ostatnia.przyjete;
     }
     state.SetItemsProcessed(state.iterations() * ProbyNaKawalek);
+    state.counters["przyjete"] =
+        static_cast<double>(przyjete) / static_cast<double>(state.iterations() * ProbyNaKawalek);
+}
+
+// The count a sample makes after a chunk in the way PrzyPomiarze: the border
+// and the histogram from the atoms' bytes, on a lattice of range(0) atoms per
+// axis. Per atom.
+template <RodzajSieci R> void Uzupelnienie(benchmark::State& state) {
+    Siec siec = PierwszeUlozenie(R, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        siec.UzupelnijLiczniki();
+        benchmark::DoNotOptimize(siec.Liczniki().Histogram);
+    }
+    state.SetItemsProcessed(state.iterations() * siec.IloscAtomow());
 }
 
 // The draws of the attempts alone: the first site, the second site drawn
@@ -108,18 +135,22 @@ void KawalekBezPomiaru(benchmark::State& state) {
 }
 
 void Rozmiary(benchmark::internal::Benchmark* b) {
-    b->ArgsProduct({{10, 100}, {1, 24}});
+    b->ArgsProduct({{10, 100}, {1, 24}, {0, 1}});
 }
 } // namespace
 
 BENCHMARK(Przeskoki<RodzajSieci::Kwadratowa>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
+BENCHMARK(Uzupelnienie<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Trojkatna>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
+BENCHMARK(Uzupelnienie<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Heksagonalna>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
+BENCHMARK(Uzupelnienie<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Kubiczna3D>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
+BENCHMARK(Uzupelnienie<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
 BENCHMARK(KrokZPomiarem)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KawalekBezPomiaru)->Unit(benchmark::kMicrosecond);
 

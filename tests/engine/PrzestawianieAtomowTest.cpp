@@ -10,8 +10,10 @@ namespace {
 // arrangement, and after each change everything kept (the kinds of the atoms
 // and of the border, the whole bytes of the atoms, the histogram) equal to a
 // lattice counted afresh. The turn order reaches every face, edge and corner atom, and
-// neighbours changed one after another.
-template <RodzajSieci R> void KazdaZmianaJakPoliczonaOdNowa() {
+// neighbours changed one after another. In the way PrzyPomiarze the sample's
+// count from the bytes comes between the change and the comparison.
+template <RodzajSieci R, SposobLiczenia S = SposobLiczenia::NaBiezaco>
+void KazdaZmianaJakPoliczonaOdNowa() {
     Siec s;
     const int n = 6;
     s.UstawRozmiar(R, n, n, n);
@@ -30,9 +32,12 @@ template <RodzajSieci R> void KazdaZmianaJakPoliczonaOdNowa() {
     for (int z = 1; z <= s.Nz(); ++z) {
         for (int y = 1; y <= n; ++y) {
             for (int x = 1; x <= n; ++x) {
-                PrzestawianieAtomow<R> atomy(s);
+                PrzestawianieAtomow<R, S> atomy(s);
                 atomy.Przestaw(s.Indeks(x, y, z), x, y, z);
                 atomy.Zakoncz();
+                if (S == SposobLiczenia::PrzyPomiarze) {
+                    s.UzupelnijLiczniki();
+                }
                 Siec wzor = s;
                 wzor.PoliczOdNowa();
                 const std::size_t komorek = s.Indeks(n + 1, n + 1, JestPlaska(R) ? 1 : n + 1) + 1;
@@ -63,6 +68,36 @@ TEST(PrzestawianieAtomow, KazdaZmianaJakPoliczonaOdNowa) {
     KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Kwadratowa>();
     KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Trojkatna>();
     KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Heksagonalna>();
+}
+
+TEST(PrzestawianieAtomow, PrzyPomiarzeKazdaZmianaJakPoliczonaOdNowa) {
+    constexpr SposobLiczenia S = SposobLiczenia::PrzyPomiarze;
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Kubiczna3D, S>();
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Kwadratowa, S>();
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Trojkatna, S>();
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Heksagonalna, S>();
+}
+
+TEST(PrzestawianieAtomow, PrzyPomiarzeHistogramIBrzegCzekajaNaPomiar) {
+    // The ordered 6 x 6 square lattice with (1, 1) changed: the bytes follow
+    // at once, the border copy of (1, 1) and the histogram only at the count.
+    Siec s;
+    s.UstawRozmiar(RodzajSieci::Kwadratowa, 6, 6, 1);
+    for (int y = 1; y <= 6; ++y) {
+        for (int x = 1; x <= 6; ++x) {
+            s.Ustaw(x, y, 1, (x + y) % 2 == 0 ? 1 : 0);
+        }
+    }
+    s.PoliczOdNowa();
+    PrzestawianieAtomow<RodzajSieci::Kwadratowa, SposobLiczenia::PrzyPomiarze> atomy(s);
+    atomy.Przestaw(s.Indeks(1, 1, 1), 1, 1, 1);
+    atomy.Zakoncz();
+    EXPECT_EQ(s.Dane()[s.Indeks(6, 1, 1)], 0 | 3 << 1);
+    EXPECT_EQ(s.Wartosc(7, 1, 1), 1) << "the border keeps the old kind until the count";
+    EXPECT_EQ(s.Liczniki().Histogram[4], 36);
+    s.UzupelnijLiczniki();
+    EXPECT_EQ(s.Wartosc(7, 1, 1), 0);
+    EXPECT_EQ(s.Liczniki().Histogram, (std::array<int, LiczbaSlupkow>{1, 0, 0, 4, 31, 0, 0}));
 }
 
 TEST(PrzestawianieAtomow, HistogramCzekaNaZakonczenie) {
