@@ -1,5 +1,0 @@
-if(EXISTS "/work/wt24/bs/tests/engine/fazolab_engine_alloc_tests[1]_tests.cmake")
-  include("/work/wt24/bs/tests/engine/fazolab_engine_alloc_tests[1]_tests.cmake")
-else()
-  add_test(fazolab_engine_alloc_tests_NOT_BUILT fazolab_engine_alloc_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/wt24/bs/tests/results/fazolab_results_tests[1]_tests.cmake")
-  include("/work/wt24/bs/tests/results/fazolab_results_tests[1]_tests.cmake")
-else()
-  add_test(fazolab_results_tests_NOT_BUILT fazolab_results_tests_NOT_BUILT)
-endif()
