@@ -4,9 +4,9 @@
 #include <QBarCategoryAxis>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QHelpEvent>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>

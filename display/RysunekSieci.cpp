@@ -1,9 +1,8 @@
 #include "RysunekSieci.h"
 
 #include "ObrazSieci.h"
-#include "TRot3D.h"
-
 #include "Siec.h"
+#include "TRot3D.h"
 
 #include <QColor>
 #include <QPainter>

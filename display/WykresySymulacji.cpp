@@ -1,10 +1,8 @@
 #include "WykresySymulacji.h"
 
 #include "KoloryHistogramu.h"
-
-#include "Pomiar.h"
-
 #include "Podpowiedz.h"
+#include "Pomiar.h"
 #include "Wykres.h"
 
 #include <QFont>

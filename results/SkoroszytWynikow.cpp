@@ -3,8 +3,6 @@
 #include "PlikWynikow.h"
 #include "WyciszonyStderr.h"
 
-#include <xlsxwriter.h>
-
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +12,7 @@
 #include <optional>
 #include <random>
 #include <stdexcept>
+#include <xlsxwriter.h>
 
 namespace {
 constexpr int ProbyNazwyTymczasowej = 100;

@@ -1,10 +1,9 @@
 #include "TLogo.h"
 
-#include "ObrazkiOkien.h"
-
 #include "Dialogi.h"
 #include "KontekstPomocy.h"
 #include "ObrazekPrzezroczysty.h"
+#include "ObrazkiOkien.h"
 #include "PlikiProgramu.h"
 #include "Podpowiedz.h"
 #include "PrzyciskObrazkowy.h"

@@ -1,14 +1,13 @@
 #include "TPrg.h"
 
-#include "ObrazkiOkien.h"
-#include "UlozenieOkna.h"
-
 #include "Dialogi.h"
 #include "EtykietaLacza.h"
 #include "FiltrPomocy.h"
 #include "KontekstPomocy.h"
+#include "ObrazkiOkien.h"
 #include "Podpowiedz.h"
 #include "PrzyciskObrazkowy.h"
+#include "UlozenieOkna.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,5 @@
-#include "Program.h"
-
 #include "DialogiQt.h"
+#include "Program.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "StronaOdtwarzania.h"
 
-#include "Obliczenia.h"
-#include "Odtwarzanie.h"
 #include "DostepnaEtykieta.h"
 #include "Kontrolki.h"
+#include "Obliczenia.h"
+#include "Odtwarzanie.h"
 #include "Opis.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "PunktyWykresu.h"

@@ -1,10 +1,10 @@
 #include "StronyWynikow.h"
 
-#include "ObliczWyniki.h"
-#include "Obliczenia.h"
 #include "DostepnaEtykieta.h"
 #include "FluktuacjeSerii.h"
 #include "Kontrolki.h"
+#include "ObliczWyniki.h"
+#include "Obliczenia.h"
 #include "Opis.h"
 #include "PunktyWykresu.h"
 #include "Rozklad.h"

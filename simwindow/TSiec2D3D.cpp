@@ -1,10 +1,10 @@
 #include "TSiec2D3D.h"
 
 #include "Dialogi.h"
+#include "KontekstPomocy.h"
 #include "Kontrolki.h"
 #include "MenuWykresu.h"
 #include "Obliczenia.h"
-#include "KontekstPomocy.h"
 #include "Opis.h"
 #include "PlikiProgramu.h"
 #include "PrzyciskPrzezroczysty.h"

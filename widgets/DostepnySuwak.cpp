@@ -2,8 +2,8 @@
 
 #include "SuwakZZaznaczeniem.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 DostepnySuwak::DostepnySuwak(SuwakZZaznaczeniem* suwak)
     : QAccessibleWidget(suwak, QAccessible::Slider) {}

@@ -11,7 +11,6 @@
 #include <QPixmap>
 
 #include <benchmark/benchmark.h>
-
 #include <cmath>
 
 namespace {

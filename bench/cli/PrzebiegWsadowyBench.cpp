@@ -8,7 +8,6 @@
 #include "StaleZiarno.h"
 
 #include <benchmark/benchmark.h>
-
 #include <sstream>
 
 namespace {

@@ -6,9 +6,8 @@
 #include "PrzebiegWsadowy.h"
 #include "StaleZiarno.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <sstream>
 #include <string>
 #include <vector>

@@ -1,13 +1,11 @@
 #include "ObrazSieci.h"
 #include "RysunekSieci.h"
-#include "TRot3D.h"
-
 #include "Siec.h"
+#include "TRot3D.h"
 
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
-
 #include <cstdlib>
 
 namespace {

@@ -5,7 +5,6 @@
 #include "StaleZiarno.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <memory>
 

@@ -8,10 +8,13 @@
 #include "DialogiTestowe.h"
 #include "Kontrolka.h"
 #include "Obliczenia.h"
+#include "PoleIteracji.h"
+#include "PrzyciskPrzezroczysty.h"
 #include "StaleZiarno.h"
 #include "SterownikPrzebiegu.h"
 #include "StronaObliczen.h"
 #include "StronaUstawien.h"
+#include "SuwakZZaznaczeniem.h"
 #include "TSiec2D3D.h"
 
 #include <QApplication>
@@ -21,13 +24,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include <benchmark/benchmark.h>
-
-#include "PoleIteracji.h"
-#include "PrzyciskPrzezroczysty.h"
-#include "SuwakZZaznaczeniem.h"
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {

@@ -1,5 +1,6 @@
-#include "DialogiTestowe.h"
 #include "MenuWykresu.h"
+
+#include "DialogiTestowe.h"
 #include "Wykres.h"
 
 #include <QAction>

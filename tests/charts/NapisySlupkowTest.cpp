@@ -1,5 +1,6 @@
-#include "FormatLiczby.h"
 #include "NapisySlupkow.h"
+
+#include "FormatLiczby.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,5 +1,6 @@
-#include "Podpowiedz.h"
 #include "Wykres.h"
+
+#include "Podpowiedz.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

@@ -7,11 +7,10 @@
 #include "StaleZiarno.h"
 #include "TestWsadowy.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace fs = std::filesystem;

@@ -1,10 +1,9 @@
 #include "PlikPowtorzen.h"
 #include "TestWsadowy.h"
 
-#include <gtest/gtest.h>
-
 #include <bit>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace fs = std::filesystem;

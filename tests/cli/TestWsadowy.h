@@ -5,10 +5,9 @@
 #include "StaleZiarno.h"
 #include "ZegarMilisekundy.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
 #include <string>

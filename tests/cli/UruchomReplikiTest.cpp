@@ -1,3 +1,5 @@
+#include "UruchomRepliki.h"
+
 #include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
@@ -5,12 +7,10 @@
 #include "StaleZiarno.h"
 #include "StatystykaProbek.h"
 #include "TestWsadowy.h"
-#include "UruchomRepliki.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <regex>
 
 namespace fs = std::filesystem;

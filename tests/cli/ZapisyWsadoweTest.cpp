@@ -1,9 +1,8 @@
 #include "LimitRozmiaru.h"
 #include "TestWsadowy.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <streambuf>
 #include <thread>
 

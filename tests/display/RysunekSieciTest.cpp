@@ -1,9 +1,9 @@
+#include "RysunekSieci.h"
+
 #include "ILAtomy.h"
 #include "ObrazSieci.h"
-#include "RysunekSieci.h"
-#include "TRot3D.h"
-
 #include "Siec.h"
+#include "TRot3D.h"
 
 #include <QTest>
 

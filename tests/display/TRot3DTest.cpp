@@ -1,7 +1,7 @@
-#include "ObrazSieci.h"
-#include "RysunekSieci.h"
 #include "TRot3D.h"
 
+#include "ObrazSieci.h"
+#include "RysunekSieci.h"
 #include "Siec.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "KoloryHistogramu.h"
 #include "WykresySymulacji.h"
 
+#include "KoloryHistogramu.h"
 #include "Obliczenia.h"
 #include "Pomiar.h"
 #include "StaleZiarno.h"
@@ -12,9 +12,9 @@
 #include <QLabel>
 #include <QLegend>
 #include <QStackedBarSeries>
-#include <QXYSeries>
 #include <QTest>
 #include <QWidget>
+#include <QXYSeries>
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,8 @@
 // run (chunks, samples, the change of series) is counted here.
 #include "SilnikTestowy.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <new>
 
 namespace {

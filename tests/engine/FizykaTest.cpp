@@ -11,9 +11,8 @@
 #include "SilnikTestowy.h"
 #include "StatystykaProbek.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <numbers>
 
 namespace {

@@ -1,4 +1,5 @@
 #include "Generator.h"
+
 #include "StaleZiarno.h"
 #include "ZegarDoby.h"
 

@@ -4,7 +4,6 @@
 #include "ZegarMilisekundy.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace {

@@ -1,8 +1,7 @@
 #include "SilnikTestowy.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 // The unlike neighbours of every atom, from the neighbour rule with explicit

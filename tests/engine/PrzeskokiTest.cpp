@@ -1,9 +1,8 @@
 #include "PetlaPrzeskokow.h"
 #include "SilnikTestowy.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 // The generator state after `ile` draws from `ziarno`.

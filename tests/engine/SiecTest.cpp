@@ -2,9 +2,8 @@
 
 #include "PrzestawianieAtomow.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {

@@ -4,7 +4,6 @@
 #include "SilnikTestowy.h"
 
 #include <gtest/gtest.h>
-
 #include <tuple>
 
 namespace {

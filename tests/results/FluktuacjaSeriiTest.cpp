@@ -1,9 +1,9 @@
 #include "FluktuacjaSerii.h"
+
 #include "StatystykaProbek.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 #include <stdexcept>
 #include <utility>

@@ -3,9 +3,8 @@
 #include "StaleZiarno.h"
 #include "StatystykaProbek.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 

@@ -1,13 +1,13 @@
 #include "FluktuacjeSerii.h"
+
 #include "Obliczenia.h"
 #include "ObserwatorPomiarow.h"
 #include "Pomiar.h"
 #include "StaleZiarno.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "MaksimumFluktuacji.h"
+
 #include "StatystykaProbek.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 #include <stdexcept>
 #include <vector>

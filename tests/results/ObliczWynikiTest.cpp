@@ -1,13 +1,12 @@
 #include "ObliczWyniki.h"
-#include "Fixed.h"
-#include "PrzejscieFazowe.h"
 
+#include "Fixed.h"
 #include "Obliczenia.h"
+#include "PrzejscieFazowe.h"
 #include "StaleZiarno.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace {

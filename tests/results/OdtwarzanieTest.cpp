@@ -3,7 +3,6 @@
 #include "MagazynPomiarow.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <stdexcept>
 

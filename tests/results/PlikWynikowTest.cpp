@@ -1,8 +1,8 @@
-#include "OpisSieci.h"
 #include "PlikWynikow.h"
 
-#include <gtest/gtest.h>
+#include "OpisSieci.h"
 
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace {

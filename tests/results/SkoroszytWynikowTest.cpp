@@ -1,16 +1,16 @@
+#include "SkoroszytWynikow.h"
+
 #include "CzytnikSkoroszytu.h"
 #include "LimitRozmiaru.h"
 #include "OpisSieci.h"
 #include "PlikWynikow.h"
-#include "SkoroszytWynikow.h"
 #include "ZapiszWyniki.h"
-
-#include <gtest/gtest.h>
 
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iconv.h>
 #include <stdexcept>
 #include <unistd.h>

@@ -1,8 +1,7 @@
 #include "StatystykaProbek.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 #include <vector>
 

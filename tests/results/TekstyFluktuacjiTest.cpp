@@ -1,9 +1,9 @@
-#include "FluktuacjeSerii.h"
 #include "TekstyFluktuacji.h"
 
-#include <gtest/gtest.h>
+#include "FluktuacjeSerii.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

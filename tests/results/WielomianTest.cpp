@@ -3,7 +3,6 @@
 #include "Potega.h"
 
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 
 namespace {

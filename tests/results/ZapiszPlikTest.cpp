@@ -3,10 +3,9 @@
 #include "LimitRozmiaru.h"
 #include "ZapiszWyniki.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>

@@ -1,10 +1,9 @@
-#include "Program.h"
-
 #include "DialogiTestowe.h"
 #include "EtykietaLacza.h"
 #include "KontekstPomocy.h"
 #include "Kontrolka.h"
 #include "OknoPomocy.h"
+#include "Program.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "StronaObliczen.h"
 #include "StronaUstawien.h"

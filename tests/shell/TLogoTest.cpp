@@ -1,10 +1,10 @@
-#include "ObrazkiZastepcze.h"
-#include "ZakonczenieProgramu.h"
+#include "TLogo.h"
 
 #include "DialogiTestowe.h"
 #include "KontekstPomocy.h"
+#include "ObrazkiZastepcze.h"
 #include "PrzyciskObrazkowy.h"
-#include "TLogo.h"
+#include "ZakonczenieProgramu.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "ObrazkiZastepcze.h"
-#include "ZakonczenieProgramu.h"
+#include "TPrg.h"
 
 #include "DialogiTestowe.h"
 #include "EtykietaLacza.h"
 #include "FiltrPomocy.h"
 #include "KontekstPomocy.h"
+#include "ObrazkiZastepcze.h"
 #include "OknoPomocy.h"
 #include "PrzyciskObrazkowy.h"
-#include "TPrg.h"
+#include "ZakonczenieProgramu.h"
 
 #include <QFile>
 #include <QLabel>

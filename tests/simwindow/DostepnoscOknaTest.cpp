@@ -1,6 +1,5 @@
-#include "OknoTestowe.h"
-
 #include "DostepnaEtykieta.h"
+#include "OknoTestowe.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,11 +1,11 @@
-#include "OknoTestowe.h"
-
 #include "MagazynPomiarow.h"
+#include "OknoTestowe.h"
 #include "SeriaWykresu.h"
 #include "StronaOdtwarzania.h"
 #include "StronyWynikow.h"
-#include "WykresySymulacji.h"
+#include "SuwakZZaznaczeniem.h"
 #include "Wykres.h"
+#include "WykresySymulacji.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,8 +16,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
-
-#include "SuwakZZaznaczeniem.h"
 
 namespace {
 const QString PytanieDuzaSiec =

@@ -1,7 +1,6 @@
-#include "OknoTestowe.h"
-
 #include "CzytnikSkoroszytu.h"
 #include "FluktuacjeSerii.h"
+#include "OknoTestowe.h"
 #include "PlikWynikow.h"
 #include "SeriaWykresu.h"
 #include "StronaZapisu.h"

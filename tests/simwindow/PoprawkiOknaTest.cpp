@@ -1,5 +1,4 @@
 #include "OknoTestowe.h"
-
 #include "PlikWynikow.h"
 #include "StronaZapisu.h"
 #include "UstawieniaOkna.h"

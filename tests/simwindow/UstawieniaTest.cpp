@@ -1,6 +1,8 @@
 #include "OknoTestowe.h"
-
+#include "PoleIteracji.h"
 #include "StronaObliczen.h"
+#include "SuwakZZaznaczeniem.h"
+#include "Wykres.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,10 +12,6 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
-
-#include "PoleIteracji.h"
-#include "SuwakZZaznaczeniem.h"
-#include "Wykres.h"
 
 // The settings page: defaults of every kind, the dependencies between the
 // controls, the typing of the number of iterations.

@@ -1,19 +1,18 @@
-#include "OknoTestowe.h"
-
 #include "MenuWykresu.h"
 #include "ObliczWyniki.h"
+#include "OknoTestowe.h"
 #include "PlikWynikow.h"
 #include "SeriaWykresu.h"
 #include "StronaOdtwarzania.h"
 #include "StronaZapisu.h"
 #include "StronyWynikow.h"
-#include "WykresySymulacji.h"
 #include "Wykres.h"
+#include "WykresySymulacji.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,5 @@
 #include "DialogiQt.h"
+
 #include "OknoZapisu.h"
 
 #include <QApplication>
