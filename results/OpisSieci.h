@@ -6,13 +6,16 @@
 #include <vector>
 
 // What the four description lines of a lattice and its run say: the trackbar
-// positions as the settings page held them (lambdas in tenths without sign,
+// positions as the settings page held them (lambdas without sign in tenths,
+// or hundredths for the batch runner,
 // the concentration of A atoms in hundredths) and the lattice extents (Z is 1
 // for the flat lattices).
 struct DaneOpisu {
     RodzajSieci Rodzaj = RodzajSieci::Kwadratowa;
     int PozycjaLambdy = 1;
     int PozycjaLambdyKoncowej = 24;
+    int MianownikLambdy = 10; // 100: the batch runner's hundredths
+    int MiejscaLambdy = 1;    // the decimals the lambdas are written with
     int PozycjaKoncentracji = 50;
     int IloscAtomow = 0;
     int IloscAtomowOsX = 0;
