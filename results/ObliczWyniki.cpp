@@ -115,12 +115,12 @@ DaneWynikow DaneWynikowZ(const Obliczenia& obliczenia, std::optional<int> stopie
     dane.Opis = DaneOpisu{stan.Parametry.Rodzaj,
                           stan.Parametry.PozycjaLambdy,
                           stan.Parametry.PozycjaLambdyKoncowej,
-                          MianownikLambdy(stan.Parametry),
-                          MiejscaLambdy(stan.Parametry),
                           stan.Parametry.PozycjaKoncentracji,
                           stan.IloscAtomow,
                           stan.IloscAtomowOsX,
                           stan.IloscAtomowOsY,
-                          stan.IloscAtomowOsZ};
+                          stan.IloscAtomowOsZ,
+                          MianownikLambdy(stan.Parametry),
+                          MiejscaLambdy(stan.Parametry)};
     return dane;
 }

@@ -14,13 +14,13 @@ struct DaneOpisu {
     RodzajSieci Rodzaj = RodzajSieci::Kwadratowa;
     int PozycjaLambdy = 1;
     int PozycjaLambdyKoncowej = 24;
-    int MianownikLambdy = 10; // 100: the batch runner's hundredths
-    int MiejscaLambdy = 1;    // the decimals the lambdas are written with
     int PozycjaKoncentracji = 50;
     int IloscAtomow = 0;
     int IloscAtomowOsX = 0;
     int IloscAtomowOsY = 0;
     int IloscAtomowOsZ = 1;
+    int MianownikLambdy = 10; // 100: the batch runner's hundredths
+    int MiejscaLambdy = 1;    // the decimals the lambdas are written with
 };
 
 // The four lines of the memo " Opis wybranej sieci i parametrów ", UTF-8.
