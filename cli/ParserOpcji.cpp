@@ -24,7 +24,7 @@ constexpr ZakresParametru ZakresPowtorzen{1, 64, 1};
 
 const std::string OpisOsi = "parzyste liczby od " + std::to_string(ZakresOsi.Min) + " do " +
                             std::to_string(ZakresOsi.Max) + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
-// The series tables hold 24 lambdas; a sampled series at most MaxPomiarowSerii samples.
+// The series tables hold 24 lambdas.
 constexpr int MaxLambdSerii = LiczbaWpisowSerii - 2;
 
 const std::string OpisLambdy =
