@@ -1,5 +1,7 @@
 #include "ParserOpcji.h"
 
+#include "Obliczenia.h"
+#include "Pojemnosci.h"
 #include "ZakresyParametrow.h"
 
 #include <charconv>
@@ -20,9 +22,13 @@ std::string Dziesietnie(int pozycja, int mianownik) {
 
 const std::string OpisOsi = "parzyste liczby od " + std::to_string(ZakresOsi.Min) + " do " +
                             std::to_string(ZakresOsi.Max) + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
-const std::string OpisLambdy = "S albo S:E:K, wartości od " + Dziesietnie(ZakresLambdy.Min, 10) +
-                               " do " + Dziesietnie(ZakresLambdy.Max, 10) + " co 0.1, E >= S, " +
-                               "0.1 <= K <= E - S + 0.1";
+// The series tables hold 24 lambdas.
+constexpr int MaxLambdSerii = LiczbaWpisowSerii - 2;
+
+const std::string OpisLambdy =
+    "S albo S:E:K, wartości od " + Dziesietnie(ZakresLambdyWsadowej.Min, 100) + " do " +
+    Dziesietnie(ZakresLambdyWsadowej.Max, 100) + " co 0.01, E >= S, 0.01 <= K <= E - S + 0.1, " +
+    "najwyżej " + std::to_string(MaxLambdSerii) + " wartości lambdy w serii";
 const std::string OpisCzesci = "K/M, liczby całkowite 0 <= K < M <= liczba powtórzeń";
 
 std::optional<long long> Calkowita(std::string_view tekst) {
@@ -134,10 +140,10 @@ std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
     const std::vector<std::string> czesci = Podziel(w, ':');
     ParametrySymulacji& p = o_.Parametry;
     const auto wZakresie = [](std::optional<int> poz) {
-        return poz && WZakresie(ZakresLambdy, *poz);
+        return poz && WZakresie(ZakresLambdyWsadowej, *poz);
     };
     if (czesci.size() == 1) {
-        const auto s = Pozycja(czesci[0], 10);
+        const auto s = Pozycja(czesci[0], 100);
         if (!wZakresie(s)) {
             return Blad("--lambda", OpisLambdy);
         }
@@ -148,10 +154,11 @@ std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
     if (czesci.size() != 3) {
         return Blad("--lambda", OpisLambdy);
     }
-    const auto s = Pozycja(czesci[0], 10);
-    const auto e = Pozycja(czesci[1], 10);
-    const auto k = Pozycja(czesci[2], 10);
-    if (!wZakresie(s) || !wZakresie(e) || !k || *e < *s || *k < 1 || *k > *e - *s + 1) {
+    const auto s = Pozycja(czesci[0], 100);
+    const auto e = Pozycja(czesci[1], 100);
+    const auto k = Pozycja(czesci[2], 100);
+    if (!wZakresie(s) || !wZakresie(e) || !k || *e < *s || *k < 1 || *k > *e - *s + 10 ||
+        Obliczenia::LiczbaSeriiDla(*s, *e, *k) > MaxLambdSerii) {
         return Blad("--lambda", OpisLambdy);
     }
     p.Seria = true;
@@ -163,6 +170,12 @@ std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
 
 std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::string>& argumenty) {
     ParametrySymulacji& p = o_.Parametry;
+    // Hundredths of lambda and the longer runs; the window's defaults, moved to
+    // that scale, stay the defaults.
+    p.Skala = SkalaParametrow::Wsadowa;
+    p.PozycjaLambdy *= 10;
+    p.PozycjaLambdyKoncowej *= 10;
+    p.PozycjaKroku *= 10;
     std::optional<std::string> osie;
     std::optional<std::string> lambda;
     std::set<std::string> podane;
@@ -206,10 +219,11 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             {"--iteracje",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto n = Calkowita(w);
-                 if (!n || !WZakresie(ZakresIteracji, *n)) {
+                 if (!n || !WZakresie(ZakresIteracjiWsadowych, *n)) {
                      return Blad("--iteracje", "liczby całkowite od " +
-                                                   std::to_string(ZakresIteracji.Min) + " do " +
-                                                   std::to_string(ZakresIteracji.Max));
+                                                   std::to_string(ZakresIteracjiWsadowych.Min) +
+                                                   " do " +
+                                                   std::to_string(ZakresIteracjiWsadowych.Max));
                  }
                  p.MaxIloscCykli = static_cast<int>(*n);
                  return std::nullopt;
@@ -217,10 +231,11 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             {"--co",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto n = Calkowita(w);
-                 if (!n || *n % 100 != 0 || !NaSkaliZakresu(ZakresPrzedzialu, *n / 100)) {
+                 if (!n || *n % 100 != 0 || !NaSkaliZakresu(ZakresPrzedzialuWsadowego, *n / 100)) {
                      return Blad("--co", "wartości od " +
-                                             std::to_string(ZakresPrzedzialu.Min * 100) + " do " +
-                                             std::to_string(ZakresPrzedzialu.Max * 100) +
+                                             std::to_string(ZakresPrzedzialuWsadowego.Min * 100) +
+                                             " do " +
+                                             std::to_string(ZakresPrzedzialuWsadowego.Max * 100) +
                                              " co 100");
                  }
                  p.PozycjaPrzedzialu = static_cast<int>(*n / 100);
@@ -360,6 +375,13 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             return *blad;
         }
     }
+    // The stores keep MaxPomiarowSerii samples of a series, whatever the order of the options.
+    if (p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) > MaxPomiarowSerii) {
+        return BladOpcji{"Za dużo pomiarów w serii: --iteracje / --co wynosi " +
+                         std::to_string(p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100)) +
+                         ", dozwolone najwyżej " + std::to_string(MaxPomiarowSerii) +
+                         " (zwiększ --co albo zmniejsz --iteracje)."};
+    }
     if (!o_.Wyjscie.empty() && !p.Seria) {
         return BladOpcji{"Opcja --wyjscie wymaga serii symulacji (--lambda S:E:K): "
                          "pojedyncza symulacja nie ma etapu wyników."};
@@ -421,11 +443,12 @@ std::string TekstPomocy() {
            "  --siec 3DR|2DKwadrat|2DTrojkat|2DHeksagonalna   rodzaj sieci (2DKwadrat)\n"
            "  --osie X | XxY | XxYxZ     ilość atomów na osiach, parzyste 6..100 (10)\n"
            "  --tryb porzadkowanie|klasteryzacja             znak oddziaływania (porzadkowanie)\n"
-           "  --lambda S | S:E:K         pojedyncza symulacja albo seria, 0.1..2.4 co 0.1\n"
-           "                             (seria 0.1:2.4:0.3)\n"
+           "  --lambda S | S:E:K         pojedyncza symulacja albo seria, 0.10..2.40 co 0.01,\n"
+           "                             najwyżej 24 wartości w serii (seria 0.1:2.4:0.3)\n"
            "  --koncentracja C           koncentracja atomów A, 0.10..0.50 co 0.01 (0.50)\n"
-           "  --iteracje N               ilość iteracji, 10000..1000000 (100000)\n"
-           "  --co P                     pobierz dane co P iteracji, 100..2000 co 100 (1000)\n"
+           "  --iteracje N               ilość iteracji, 10000..1000000000 (100000)\n"
+           "  --co P                     pobierz dane co P iteracji, 100..1000000 co 100 (1000);\n"
+           "                             najwyżej 10000 pomiarów w serii (N / P)\n"
            "  --uklad przypadkowe|uporzadkowane|wydzielenie  ułożenie początkowe (przypadkowe)\n"
            "  --ziarno N                 stałe ziarno generatora: powtarzalny przebieg\n"
            "  --stopien D                stopień wielomianu 1..24 (automatyczny)\n"

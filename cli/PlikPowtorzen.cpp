@@ -114,6 +114,8 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     p.IloscAtomowOsX = c.Liczba<int>(osie[0]);
     p.IloscAtomowOsY = c.Liczba<int>(osie[1]);
     p.IloscAtomowOsZ = c.Liczba<int>(osie[2]);
+    // The batch runner's parameters: lambda in hundredths, the longer runs.
+    p.Skala = SkalaParametrow::Wsadowa;
     p.PozycjaKoncentracji = c.Liczba<int>(c.Nastepny("koncentracja", 1)[0]);
     const auto lambda = c.Nastepny("lambda", 3);
     p.PozycjaLambdy = c.Liczba<int>(lambda[0]);
@@ -133,8 +135,8 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     b.ZiarnoZZegara = c.Liczba<int>(ziarno[1]) != 0;
     b.Powtorzenia = c.Liczba<int>(c.Nastepny("powtorzenia", 1)[0]);
     // Enough to make the figures below safe to read and to use.
-    if (!NaSkaliZakresu(ZakresLambdy, p.PozycjaLambdy) ||
-        !NaSkaliZakresu(ZakresLambdy, p.PozycjaLambdyKoncowej) || p.PozycjaKroku < 1 ||
+    if (!NaSkaliZakresu(ZakresLambdyWsadowej, p.PozycjaLambdy) ||
+        !NaSkaliZakresu(ZakresLambdyWsadowej, p.PozycjaLambdyKoncowej) || p.PozycjaKroku < 1 ||
         !WZakresie(ZakresPowtorzen, b.Powtorzenia)) {
         c.Blad("parametry badania poza zakresem");
     }
@@ -168,7 +170,9 @@ WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {
                        c.Liczba<int>(dane[4]),
                        c.Liczba<int>(dane[5]),
                        c.Liczba<int>(dane[6]),
-                       c.Liczba<int>(dane[7])};
+                       c.Liczba<int>(dane[7]),
+                       MianownikLambdy(p),
+                       MiejscaLambdy(p)};
     for (const auto& [klucz, tablica] :
          {std::pair{"lambdy", &d.LambdaSerii}, std::pair{"sigmy", &d.SigmaSerii}}) {
         const auto pola = c.Nastepny(klucz, RozmiarTablicyPunktow);

@@ -1,24 +1,26 @@
 #pragma once
 
 #include "Pojemnosci.h"
-#include "ZakresyParametrow.h"
 
 #include <cstddef>
 #include <vector>
 
 // The per-sample stores: sigma and the neighbour histogram of every recorded
 // sample of every series. They are indexed by sample number (iteration count /
-// sampling interval), so a run of 1 000 000 iterations sampled every 100 keeps
-// every sample; the storage is taken once (about 17 MB) and never cleared, so
-// entries of an earlier, longer run stay until overwritten.
+// sampling interval), so any run of at most MaxPomiarowSerii samples per series
+// (the window's 1 000 000 iterations sampled every 100, a batch run of 10^9
+// sampled every 10^5) keeps every sample; the storage is taken once (26 rows x
+// 10 002 samples x 8 doubles, about 16.6 MB) and never cleared, so entries of
+// an earlier, longer run stay until overwritten.
 class MagazynPomiarow {
 public:
-    // Samples 0..N/P + 1 of the longest run at the shortest interval.
-    static constexpr int MaxPomiarow = ZakresIteracji.Max / (ZakresPrzedzialu.Min * 100) + 2;
+    // Samples 0..N/P + 1: the first, every sample of the series, and the one
+    // of the chunk that passes the end.
+    static constexpr int MaxPomiarow = MaxPomiarowSerii + 2;
 
     MagazynPomiarow();
 
-    // The sampling interval of the run now being recorded (100..2000).
+    // The sampling interval of the run now being recorded (100..2000; batch runs ..10^6).
     void UstawPrzedzial(int przedzial) { przedzial_ = przedzial; }
     int Przedzial() const { return przedzial_; }
 

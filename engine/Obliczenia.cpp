@@ -21,20 +21,32 @@ bool RozmiarPoprawny(int n) {
 }
 
 void SprawdzParametry(const ParametrySymulacji& p) {
+    const bool wsadowa = p.Skala == SkalaParametrow::Wsadowa;
+    const ZakresParametru& lambdy = wsadowa ? ZakresLambdyWsadowej : ZakresLambdy;
+    const ZakresParametru& przedzialy = wsadowa ? ZakresPrzedzialuWsadowego : ZakresPrzedzialu;
+    const ZakresParametru& iteracje = wsadowa ? ZakresIteracjiWsadowych : ZakresIteracji;
     Wymagaj(RozmiarPoprawny(p.IloscAtomowOsX), "IloscAtomowOsX");
     Wymagaj(RozmiarPoprawny(p.IloscAtomowOsY), "IloscAtomowOsY");
     Wymagaj(JestPlaska(p.Rodzaj) || RozmiarPoprawny(p.IloscAtomowOsZ), "IloscAtomowOsZ");
     Wymagaj(NaSkaliZakresu(ZakresKoncentracji, p.PozycjaKoncentracji), "Koncentracja");
-    Wymagaj(NaSkaliZakresu(ZakresLambdy, p.PozycjaLambdy), "Lambda");
+    Wymagaj(NaSkaliZakresu(lambdy, p.PozycjaLambdy), "Lambda");
     // A single run leaves the end and the step where they stand: they are not used.
     Wymagaj(!p.Seria || (p.PozycjaLambdyKoncowej >= p.PozycjaLambdy &&
-                         NaSkaliZakresu(ZakresLambdy, p.PozycjaLambdyKoncowej)),
+                         NaSkaliZakresu(lambdy, p.PozycjaLambdyKoncowej)),
             "LambdaKoncowa");
-    Wymagaj(!p.Seria || (p.PozycjaKroku >= 1 &&
-                         p.PozycjaKroku <= p.PozycjaLambdyKoncowej - p.PozycjaLambdy + 1),
+    // The step reaches at most one tenth past the end, on either scale.
+    Wymagaj(!p.Seria || (p.PozycjaKroku >= 1 && p.PozycjaKroku <= p.PozycjaLambdyKoncowej -
+                                                                      p.PozycjaLambdy +
+                                                                      MianownikLambdy(p) / 10),
             "Krok");
-    Wymagaj(NaSkaliZakresu(ZakresPrzedzialu, p.PozycjaPrzedzialu), "PrzedzialCzasowy");
-    Wymagaj(WZakresie(ZakresIteracji, p.MaxIloscCykli), "MaxIloscCykli");
+    // The per-series tables hold 24 series: the window's scale never asks for more.
+    Wymagaj(!p.Seria || Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej,
+                                                   p.PozycjaKroku) <= LiczbaWpisowSerii - 2,
+            "Krok");
+    Wymagaj(NaSkaliZakresu(przedzialy, p.PozycjaPrzedzialu), "PrzedzialCzasowy");
+    Wymagaj(WZakresie(iteracje, p.MaxIloscCykli), "MaxIloscCykli");
+    // Every sample of a series must find its place in the stores.
+    Wymagaj(p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) <= MaxPomiarowSerii, "MaxIloscCykli");
 }
 
 // Trackbar positions become reals as the quotient in extended precision,
@@ -92,19 +104,23 @@ void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
     UstawZakresy(p);
 
     stan_.Koncentracja = Iloraz(p.PozycjaKoncentracji, 100);
-    stan_.Lambda = Iloraz(p.PozycjaLambdy, 10);
+    // A position of either scale names the same real, so a tenth in
+    // hundredths gives the bits of that tenth.
+    const int mianownik = MianownikLambdy(p);
+    stan_.Lambda = Iloraz(p.PozycjaLambdy, mianownik);
     if (p.Tryb == Oddzialywanie::Klasteryzacja) {
         stan_.Lambda = -stan_.Lambda;
     }
-    stan_.LambdaKoncowa = Iloraz(p.PozycjaLambdyKoncowej, 10);
+    stan_.LambdaKoncowa = Iloraz(p.PozycjaLambdyKoncowej, mianownik);
     stan_.PrzedzialCzasowy = p.PozycjaPrzedzialu * 100;
-    stan_.Krok = Iloraz(p.PozycjaKroku, 10);
+    stan_.Krok = Iloraz(p.PozycjaKroku, mianownik);
     stan_.LiczbaSerii =
         p.Seria ? LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku) : 1;
     stan_.NrSerii = 1;
     stan_.ObliczoneSerie = 0;
     stan_.MaxIloscCykli = p.MaxIloscCykli;
-    postep_ = PostepObliczen{0, stan_.MaxIloscCykli, 0, stan_.LiczbaSerii * stan_.MaxIloscCykli};
+    postep_ = PostepObliczen{0, stan_.MaxIloscCykli, 0,
+                             static_cast<long long>(stan_.LiczbaSerii) * stan_.MaxIloscCykli};
     magazyn_.UstawPrzedzial(stan_.PrzedzialCzasowy);
     zakonczone_ = false;
     seriaCzeka_ = false;
@@ -293,7 +309,8 @@ StanKroku Obliczenia::KrokSymulacji() {
     WykonajPrzeskoki(stan_.NrSerii, stan_.NrCyklu);
     if (stan_.NrCyklu <= stan_.MaxIloscCykli) {
         postep_.PojedynczaSymulacja = stan_.NrCyklu;
-        postep_.SeriaSymulacji = stan_.ObliczoneSerie * stan_.MaxIloscCykli + stan_.NrCyklu;
+        postep_.SeriaSymulacji =
+            static_cast<long long>(stan_.ObliczoneSerie) * stan_.MaxIloscCykli + stan_.NrCyklu;
         stan_.LambdaSerii[stan_.NrSerii] = stan_.Lambda;
         stan_.SigmaSerii[stan_.NrSerii] = stan_.Sigma;
         stan_.NrCyklu += stan_.PrzedzialCzasowy;
@@ -337,8 +354,10 @@ double Obliczenia::LosujPrzesuniecieTc() {
 void Obliczenia::PrzesunLambde() {
     // Sums are rounded to 8 bytes when stored, so the lambdas accumulate step by
     // step; the end value and the limit 2.4 are compared in extended precision.
-    const long double krok = static_cast<long double>(stan_.Parametry.PozycjaKroku) / 10;
-    const long double koniec = static_cast<long double>(stan_.Parametry.PozycjaLambdyKoncowej) / 10;
+    const int mianownik = MianownikLambdy(stan_.Parametry);
+    const long double krok = static_cast<long double>(stan_.Parametry.PozycjaKroku) / mianownik;
+    const long double koniec =
+        static_cast<long double>(stan_.Parametry.PozycjaLambdyKoncowej) / mianownik;
     if (stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie) {
         stan_.Lambda = static_cast<double>(stan_.Lambda + krok);
         if (!(koniec >= stan_.Lambda)) {

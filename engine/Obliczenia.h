@@ -43,8 +43,9 @@ public:
     // source is asked once here; every later draw of the run continues that
     // one stream), builds the first arrangement and records its sample. The
     // count of finished series starts again at 0. Throws
-    // std::invalid_argument when a parameter lies outside the ranges of the
-    // settings page.
+    // std::invalid_argument when a parameter lies outside the ranges of its
+    // scale (the settings page's, or the batch runner's), a series would hold
+    // more than 24 lambdas or more than MaxPomiarowSerii samples.
     void PrzygotujObliczenia(const ParametrySymulacji& parametry);
     // One tick: one chunk and its sample, then the bookkeeping of the run.
     // After the end of a run it does nothing and reports Koniec again; while a

@@ -5,6 +5,13 @@
 enum class Ulozenie { Przypadkowe, Uporzadkowane, UporzadkowaneWydzielenie };
 enum class Oddzialywanie { Porzadkowanie, Klasteryzacja };
 
+// The scale the positions are read on. The window's: lambda in tenths within
+// the settings page's ranges. The batch runner's: lambda in hundredths (the
+// same 0.10..2.40, so a finer grid can resolve a peak), runs of up to 10^9
+// iterations sampled every 100..10^6 (positions up to 10 000), with at most
+// MaxPomiarowSerii samples and 24 lambdas per series.
+enum class SkalaParametrow { Okna, Wsadowa };
+
 // The values that entering the computation stage copies from the settings
 // controls: trackbar positions stay positions (tenths of lambda, hundredths of
 // concentration, hundreds of iterations) so that every derived real is formed
@@ -15,15 +22,31 @@ struct ParametrySymulacji {
     int IloscAtomowOsY = 10;
     int IloscAtomowOsZ = 10;        // used by the cubic lattice only
     int PozycjaKoncentracji = 50;   // TBKoncentracja, 10..50 (percent of A atoms)
-    int PozycjaLambdy = 1;          // TBLambda, 1..24 (tenths)
+    int PozycjaLambdy = 1;          // TBLambda, 1..24 (tenths; batch scale 10..240 hundredths)
     int PozycjaLambdyKoncowej = 24; // TBLambdaKoncowa, PozycjaLambdy..24
     int PozycjaKroku = 3;           // TBKrok, 1..(end - start + 1)
     int PozycjaPrzedzialu = 10;     // TBLiczbaPrzeskokow, 1..20 (hundreds of iterations)
-    int MaxIloscCykli = 100000;     // 10000..1000000
+    int MaxIloscCykli = 100000;     // 10000..1000000 (batch scale ..1000000000)
     Ulozenie Uklad = Ulozenie::Przypadkowe;
     Oddzialywanie Tryb = Oddzialywanie::Porzadkowanie;
     bool Seria = true;
+    SkalaParametrow Skala = SkalaParametrow::Okna;
 };
+
+// The denominator of the lambda positions: 10 on the window's scale, 100 on the batch runner's.
+constexpr int MianownikLambdy(const ParametrySymulacji& p) {
+    return p.Skala == SkalaParametrow::Wsadowa ? 100 : 10;
+}
+
+// The decimals a lambda of the run needs: one unless a position of the sweep
+// falls between tenths.
+constexpr int MiejscaLambdy(const ParametrySymulacji& p) {
+    const int naDziesiata = MianownikLambdy(p) / 10;
+    const bool dziesiate = p.PozycjaLambdy % naDziesiata == 0 &&
+                           (!p.Seria || (p.PozycjaLambdyKoncowej % naDziesiata == 0 &&
+                                         p.PozycjaKroku % naDziesiata == 0));
+    return dziesiate ? 1 : 2;
+}
 
 // The number of atoms of the lattice the parameters describe; the flat
 // lattices have no Z axis.

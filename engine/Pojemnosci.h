@@ -9,3 +9,7 @@ inline constexpr int LiczbaWpisowSerii = 26;
 // Bars of a neighbour histogram: n = 0..6 unlike neighbours (the largest
 // coordination number is 6).
 inline constexpr int LiczbaSlupkow = 7;
+
+// Samples of one series after its first (iterations / sampling interval): the
+// window's longest run at its shortest interval, and the batch runner's limit.
+inline constexpr int MaxPomiarowSerii = 10000;

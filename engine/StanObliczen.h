@@ -52,12 +52,13 @@ struct StanObliczen {
     int LicznikMalychZmian = 0;
 };
 
-// The values the progress gauges show.
+// The values the progress gauges show: a batch sweep of 24 series of 10^9
+// iterations counts past the range of int.
 struct PostepObliczen {
-    int PojedynczaSymulacja = 0;
-    int PojedynczaSymulacjaMax = 0;
-    int SeriaSymulacji = 0;
-    int SeriaSymulacjiMax = 0;
+    long long PojedynczaSymulacja = 0;
+    long long PojedynczaSymulacjaMax = 0;
+    long long SeriaSymulacji = 0;
+    long long SeriaSymulacjiMax = 0;
 };
 
 // What one tick of the run did.

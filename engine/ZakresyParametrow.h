@@ -14,6 +14,12 @@ inline constexpr ZakresParametru ZakresOsi{6, 100, 2}, ZakresKoncentracji{10, 50
     ZakresLambdy{1, 24, 1}, ZakresPrzedzialu{1, 20, 1}, ZakresIteracji{10000, 1000000, 1000},
     ZakresStopnia{1, 24, 1};
 
+// The batch runner's ranges (SkalaParametrow::Wsadowa): lambda in hundredths
+// over the same 0.10..2.40, sampling intervals up to 10^6 iterations, runs up
+// to 10^9 iterations. The axes and the concentration keep the window's ranges.
+inline constexpr ZakresParametru ZakresLambdyWsadowej{10, 240, 1},
+    ZakresPrzedzialuWsadowego{1, 10000, 1}, ZakresIteracjiWsadowych{10000, 1000000000, 1};
+
 constexpr bool WZakresie(const ZakresParametru& zakres, long long wartosc) {
     return wartosc >= zakres.Min && wartosc <= zakres.Max;
 }

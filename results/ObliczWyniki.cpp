@@ -66,7 +66,7 @@ WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
     for (int k = 1; k <= n; ++k) {
         const double f = Wartosc(w.Wspolczynniki, w.Stopien, x[k]);
         w.Series10.push_back({x[k], f});
-        w.Teksty.MLambda.push_back(fixed(x[k], 1));
+        w.Teksty.MLambda.push_back(fixed(x[k], dane.Opis.MiejscaLambdy));
         w.Teksty.MSigma.push_back(fixed(porzadkowanie ? y[k] : f, 4));
         u[k] = porzadkowanie ? x[k] : -x[k];
         v[k] = static_cast<double>((porzadkowanie ? 10.0L : -10.0L) * f);
@@ -119,6 +119,8 @@ DaneWynikow DaneWynikowZ(const Obliczenia& obliczenia, std::optional<int> stopie
                           stan.IloscAtomow,
                           stan.IloscAtomowOsX,
                           stan.IloscAtomowOsY,
-                          stan.IloscAtomowOsZ};
+                          stan.IloscAtomowOsZ,
+                          MianownikLambdy(stan.Parametry),
+                          MiejscaLambdy(stan.Parametry)};
     return dane;
 }

@@ -11,8 +11,10 @@ double Iloraz(int licznik, int mianownik) {
 std::vector<std::string> OpisSieci(const DaneOpisu& dane) {
     return {
         "Siec: " + std::string(OpisRodzaju(dane.Rodzaj).Nazwa),
-        "Lambda początkowa: " + fixed(Iloraz(dane.PozycjaLambdy, 10), 1) +
-            ";   Lambda końcowa: " + fixed(Iloraz(dane.PozycjaLambdyKoncowej, 10), 1),
+        "Lambda początkowa: " +
+            fixed(Iloraz(dane.PozycjaLambdy, dane.MianownikLambdy), dane.MiejscaLambdy) +
+            ";   Lambda końcowa: " +
+            fixed(Iloraz(dane.PozycjaLambdyKoncowej, dane.MianownikLambdy), dane.MiejscaLambdy),
         "Ilość atomów w sieci: " + std::to_string(dane.IloscAtomow) +
             ";   Koncentracja atomów: " + fixed(Iloraz(dane.PozycjaKoncentracji, 100), 2),
         "Ilość atomów na osi X: " + std::to_string(dane.IloscAtomowOsX) +

@@ -6,7 +6,8 @@
 #include <vector>
 
 // What the four description lines of a lattice and its run say: the trackbar
-// positions as the settings page held them (lambdas in tenths without sign,
+// positions as the settings page held them (lambdas without sign in tenths,
+// or hundredths for the batch runner,
 // the concentration of A atoms in hundredths) and the lattice extents (Z is 1
 // for the flat lattices).
 struct DaneOpisu {
@@ -18,6 +19,8 @@ struct DaneOpisu {
     int IloscAtomowOsX = 0;
     int IloscAtomowOsY = 0;
     int IloscAtomowOsZ = 1;
+    int MianownikLambdy = 10; // 100: the batch runner's hundredths
+    int MiejscaLambdy = 1;    // the decimals the lambdas are written with
 };
 
 // The four lines of the memo " Opis wybranej sieci i parametrów ", UTF-8.

@@ -93,7 +93,7 @@ TEST_F(PrzebiegWsadowy, BledneOpcjeOdrzuconeZanimCokolwiekRuszy) {
         {"--siec", "3DR", "--osie", "10x10"},
         {"--siec", "2DTrojkat", "--osie", "10x10x10"},
         {"--tryb", "porzadek"},
-        {"--lambda", "0.15"},
+        {"--lambda", "0.155"},
         {"--lambda", "2.5"},
         {"--lambda", "1.0:0.5:0.1"},
         {"--lambda", "0.5:1.0:0.7"},

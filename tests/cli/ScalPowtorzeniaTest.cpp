@@ -102,8 +102,28 @@ TEST_F(ScalPowtorzen, ZiarnoZZegaraWypisaneJakPrzezJedenProces) {
     EXPECT_EQ(Scal({Plik("p.txt")}).wyjscie, jeden.wyjscie);
 }
 
+TEST_F(ScalPowtorzen, SiatkaCoSetnaScalonaJakZJednegoProcesu) {
+    // Lambda in hundredths reaches the merged description and column as it
+    // reaches one process's.
+    const std::vector<std::string> badanie = {
+        "--osie",        "8", "--iteracje", "10000", "--co", "100", "--lambda", "0.80:0.95:0.05",
+        "--powtorzenia", "2", "--ziarno",   "31"};
+    const auto jeden = Uruchom(Z(badanie, {"--wyjscie", Plik("jeden.csv")}));
+    ASSERT_EQ(jeden.status, 0) << jeden.bledy;
+    const auto scalone = Scal(Czesci(badanie, 2), {"--wyjscie", Plik("scalone.csv")});
+    ASSERT_EQ(scalone.status, 0) << scalone.bledy;
+    EXPECT_EQ(scalone.wyjscie, jeden.wyjscie);
+    EXPECT_EQ(Czytaj(Plik("scalone.csv")), Czytaj(Plik("jeden.csv")));
+    EXPECT_NE(Czytaj(Plik("scalone.csv")).find("0.85"), std::string::npos);
+}
+
 TEST_F(ScalPowtorzen, PlikOddajeKazdaLiczbeDoBitu) {
     BadaniePowtorzen b;
+    // The batch runner's scale: lambda positions in hundredths.
+    b.Parametry.Skala = SkalaParametrow::Wsadowa;
+    b.Parametry.PozycjaLambdy = 10;
+    b.Parametry.PozycjaLambdyKoncowej = 240;
+    b.Parametry.PozycjaKroku = 30;
     b.Parametry.Seria = false;
     b.Ziarno = 4294967295u;
     b.Powtorzenia = 64;

@@ -225,3 +225,24 @@ TEST(ObliczWyniki, DaneZSilnika) {
                       "osi Z: 1"}));
     EXPECT_EQ(w.Teksty.MLambda, Teksty({"0.2", "0.4", "0.6"}));
 }
+
+TEST(ObliczWyniki, SiatkaCoSetnaPiszeDwaMiejsca) {
+    // The batch scale: hundredths of lambda, written with the decimals the grid needs.
+    StaleZiarno ziarno(12345);
+    Obliczenia obliczenia(ziarno);
+    ParametrySymulacji parametry;
+    parametry.Skala = SkalaParametrow::Wsadowa;
+    parametry.PozycjaLambdy = 85;
+    parametry.PozycjaLambdyKoncowej = 91;
+    parametry.PozycjaKroku = 3;
+    parametry.MaxIloscCykli = 10000;
+    parametry.PozycjaPrzedzialu = 20;
+    obliczenia.PrzygotujObliczenia(parametry);
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+        krok = obliczenia.KrokSymulacji();
+        obliczenia.RozpocznijNastepnaSerie();
+    }
+    const WynikiSerii w = ObliczWyniki(DaneWynikowZ(obliczenia, std::nullopt, 0.0));
+    EXPECT_EQ(w.Teksty.MOpisSieci[1], "Lambda początkowa: 0.85;   Lambda końcowa: 0.91");
+    EXPECT_EQ(w.Teksty.MLambda, Teksty({"0.85", "0.88", "0.91"}));
+}
