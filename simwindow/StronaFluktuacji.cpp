@@ -32,14 +32,14 @@ void Rozmiesc(StronaFluktuacji* strona) {
     // clang-format off
     Rozmiesc(strona, {
         {"ChartFluktuacje", {0, 0, 426, 376}},
-        {"GBPrzejscieFluktuacji", {430, 0, 152, 104}},
+        {"GBPrzejscieFluktuacji", {430, 0, 152, 126}},
         {"LPrzejscieFluktuacjiPodpis", {8, 18, 140, 16}},
-        {"LPrzejscieFluktuacji", {8, 36, 140, 62}},
-        {"GBRownowaga", {430, 108, 152, 96}},
-        {"MRownowaga", {6, 18, 140, 72}},
-        {"GBDwaOszacowania", {430, 208, 152, 168}},
-        {"LWyjasnienie", {8, 18, 138, 114}},
-        {"BPomocFluktuacji", {8, 134, 136, 28}},
+        {"LPrzejscieFluktuacji", {8, 34, 140, 88}},
+        {"GBRownowaga", {430, 130, 152, 84}},
+        {"MRownowaga", {6, 18, 140, 60}},
+        {"GBDwaOszacowania", {430, 218, 152, 158}},
+        {"LWyjasnienie", {8, 16, 138, 108}},
+        {"BPomocFluktuacji", {8, 126, 136, 28}},
     });
     // clang-format on
 }
