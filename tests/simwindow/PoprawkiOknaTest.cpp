@@ -72,6 +72,16 @@ private slots:
         QVERIFY(!t.k<QFrame>("P3D")->isVisible());
     }
 
+    void PrzelaczenieBezKlikniecia() {
+        // A screen reader's toggle changes a box without a click.
+        OknoTestowe t;
+        DoWynikow(t);
+        t.k<QCheckBox>("CBStopienWielomianu")->toggle();
+        QVERIFY(t.k<QSpinBox>("SEStopienWielomianu")->isEnabled());
+        t.k<QCheckBox>("CBStopienWielomianu")->toggle();
+        QVERIFY(!t.k<QSpinBox>("SEStopienWielomianu")->isEnabled());
+    }
+
     void ZapisWynikowRozszerzenieIZawartoscZgodne_data() {
         QTest::addColumn<int>("wybranyTyp");
         QTest::addColumn<QString>("wpisana");
