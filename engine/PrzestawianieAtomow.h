@@ -32,6 +32,12 @@ public:
     // A counts follow. In the way NaBiezaco an atom on a face also writes its
     // copies in the border.
     void Przestaw(std::size_t i, int x, int y, int z) {
+        if constexpr (!Histogram && StaleOdstepy) {
+            if (Wewnatrz(x, y)) {
+                PrzestawWewnatrz(i, y);
+                return;
+            }
+        }
         std::uint8_t* const o = o_; // a register copy: the byte stores below may alias o_
         const int stan = o[i];
         const int nowa = 1 - (stan & 1);
@@ -83,6 +89,47 @@ public:
 
 private:
     static constexpr int Stany = 2 * (Q + 1);
+    // The flat lattices whose atoms all share one set of offsets, apart from
+    // the triangular row parity (the honeycomb's bond turns from site to
+    // site). The cubic lattice measured no faster this way: there the cache
+    // lines of the planes beside the atom cost more than the wrapping.
+    static constexpr bool StaleOdstepy =
+        R == RodzajSieci::Trojkatna || R == RodzajSieci::Kwadratowa;
+
+    // Whether no neighbour of (x, y) is across a face, so that every one is a
+    // fixed offset away: all but 4 % of the atoms of a 100 x 100 lattice, a
+    // branch nearly always taken the same way.
+    bool Wewnatrz(int x, int y) const {
+        return static_cast<unsigned>(x - 2) < static_cast<unsigned>(nx_ - 2) &&
+               static_cast<unsigned>(y - 2) < static_cast<unsigned>(ny_ - 2);
+    }
+
+    // Przestaw for an atom away from the faces in the way PrzyPomiarze: the
+    // neighbours' counts moved at offsets from the atom's own cell, with no
+    // wrapping to work out, by a change taken from the kind without a branch.
+    void PrzestawWewnatrz(std::size_t i, int y) {
+        std::uint8_t* const p = o_ + i;
+        const std::ptrdiff_t sx = sx_;
+        const unsigned stan = *p;
+        *p = static_cast<std::uint8_t>(stan ^ 1u);
+        // +2 when the atom turns to A (it was B), -2 (mod 256) otherwise.
+        const auto zmiana = static_cast<std::uint8_t>(2u - 4u * (stan & 1u));
+        const auto dodaj = [&](std::ptrdiff_t d) {
+            p[d] = static_cast<std::uint8_t>(p[d] + zmiana);
+        };
+        dodaj(-1);
+        dodaj(1);
+        dodaj(-sx);
+        dodaj(sx);
+        if constexpr (R == RodzajSieci::Trojkatna) {
+            // Odd rows take their diagonal neighbours at x - 1, even rows at x + 1.
+            const std::ptrdiff_t skos = 1 - 2 * (y & 1);
+            dodaj(skos - sx);
+            dodaj(skos + sx);
+        } else {
+            (void)y;
+        }
+    }
 
     // Copies the atom's byte into each border cell that holds a copy of it
     // (only its kind bit is read there). An atom away from a face writes its

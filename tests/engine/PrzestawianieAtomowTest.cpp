@@ -6,32 +6,32 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Every atom of a 6 x 6 (x 6) lattice changed in turn, from a random
+// Every atom of an nx x ny (x 6) lattice changed in turn, from a random
 // arrangement, and after each change everything kept (the kinds of the atoms
 // and of the border, the whole bytes of the atoms, the histogram) equal to a
 // lattice counted afresh. The turn order reaches every face, edge and corner atom, and
 // neighbours changed one after another. In the way PrzyPomiarze the sample's
 // count from the bytes comes between the change and the comparison.
 template <RodzajSieci R, SposobLiczenia S = SposobLiczenia::NaBiezaco>
-void KazdaZmianaJakPoliczonaOdNowa() {
+void KazdaZmianaJakPoliczonaOdNowa(int nx = 6, int ny = 6) {
     Siec s;
     const int n = 6;
-    s.UstawRozmiar(R, n, n, n);
+    s.UstawRozmiar(R, nx, ny, n);
     s.WyczyscRamke();
     StaleZiarno ziarno(99);
     Generator g(ziarno);
     g.Przelosuj();
     for (int z = 1; z <= s.Nz(); ++z) {
-        for (int y = 1; y <= n; ++y) {
-            for (int x = 1; x <= n; ++x) {
+        for (int y = 1; y <= ny; ++y) {
+            for (int x = 1; x <= nx; ++x) {
                 s.Ustaw(x, y, z, g.Losuj(2));
             }
         }
     }
     s.PoliczOdNowa();
     for (int z = 1; z <= s.Nz(); ++z) {
-        for (int y = 1; y <= n; ++y) {
-            for (int x = 1; x <= n; ++x) {
+        for (int y = 1; y <= ny; ++y) {
+            for (int x = 1; x <= nx; ++x) {
                 PrzestawianieAtomow<R, S> atomy(s);
                 atomy.Przestaw(s.Indeks(x, y, z), x, y, z);
                 atomy.Zakoncz();
@@ -40,14 +40,14 @@ void KazdaZmianaJakPoliczonaOdNowa() {
                 }
                 Siec wzor = s;
                 wzor.PoliczOdNowa();
-                const std::size_t komorek = s.Indeks(n + 1, n + 1, JestPlaska(R) ? 1 : n + 1) + 1;
+                const std::size_t komorek = s.Indeks(nx + 1, ny + 1, JestPlaska(R) ? 1 : n + 1) + 1;
                 for (std::size_t i = 0; i < komorek; ++i) {
                     ASSERT_EQ(s.Dane()[i] & 1, wzor.Dane()[i] & 1)
                         << "cell " << i << " after " << x << ", " << y << ", " << z;
                 }
                 for (int zz = 1; zz <= s.Nz(); ++zz) {
-                    for (int yy = 1; yy <= n; ++yy) {
-                        for (int xx = 1; xx <= n; ++xx) {
+                    for (int yy = 1; yy <= ny; ++yy) {
+                        for (int xx = 1; xx <= nx; ++xx) {
                             const std::size_t i = s.Indeks(xx, yy, zz);
                             ASSERT_EQ(s.Dane()[i], wzor.Dane()[i])
                                 << xx << ", " << yy << ", " << zz << " after " << x << ", " << y
@@ -118,4 +118,14 @@ TEST(PrzestawianieAtomow, HistogramCzekaNaZakonczenie) {
     EXPECT_EQ(s.Liczniki().Histogram, (std::array<int, LiczbaSlupkow>{1, 0, 0, 4, 31, 0, 0}));
     EXPECT_EQ(s.Dane()[s.Indeks(6, 1, 1)], 0 | 3 << 1)
         << "B at (6, 1) lost (1, 1) through the border: three A neighbours left";
+}
+
+// The flat lattices take fixed offsets for atoms away from the faces in the
+// way PrzyPomiarze: unequal axes catch a face told by the wrong one.
+TEST(PrzestawianieAtomow, PrzyPomiarzeNierowneOsie) {
+    constexpr SposobLiczenia S = SposobLiczenia::PrzyPomiarze;
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Kwadratowa, S>(10, 6);
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Kwadratowa, S>(6, 10);
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Trojkatna, S>(10, 6);
+    KazdaZmianaJakPoliczonaOdNowa<RodzajSieci::Trojkatna, S>(6, 10);
 }
