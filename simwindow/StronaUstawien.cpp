@@ -420,12 +420,8 @@ void StronaUstawien::UstawWyboryDomyslne() {
 }
 
 void StronaUstawien::PokazDlaObliczen() {
+    // The refresh shows the atom count and sets the step's maximum.
     OdswiezParametry();
-    if (rodzaj_) {
-        Pokaz({LOsZ, SEIloscAtomowOsZ}, !JestPlaska(*rodzaj_));
-    }
-    PokazIloscAtomow();
-    // The refresh above has set the step's maximum.
     TBKrok->setEnabled(TBKrok->maximum() != 1);
 }
 

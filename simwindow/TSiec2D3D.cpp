@@ -287,12 +287,13 @@ void TSiec2D3D::BSiecNoweClick() {
         QStringLiteral("Fazolab"), Przyciski::TakNie);
     TNWyniki->ZatrzymajPokaz();
     if (odpowiedz == Odpowiedz::Tak) {
+        // Every default, the computation page's reset among them.
         UstawRodzaj(rodzaj_.value_or(RodzajSieci::Kwadratowa));
-    } else {
-        obliczenia_->ZerujSymulacje();
-        wykresy_->Series13->Wyczysc();
-        PrzejdzDoEtapu(Etap::Ustawienia);
+        return;
     }
+    obliczenia_->ZerujSymulacje();
+    wykresy_->Series13->Wyczysc();
+    PrzejdzDoEtapu(Etap::Ustawienia);
     Ustawienia->UstawWylaczonaGrafike(false);
     TNObliczenia->ZerujDlaNowegoPrzebiegu();
     przebieg_->ZerujLicznikZakladki();

@@ -5,21 +5,16 @@
 #include "SeriaWykresu.h"
 #include "StronaZapisu.h"
 #include "TekstyFluktuacji.h"
+#include "TrescPliku.h"
 #include "Wykres.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-QByteArray Plik(const QString& sciezka) {
-    QFile plik(sciezka);
-    return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
-}
-
 void DoZapisu(OknoTestowe& t) {
     t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(20000);
     t.k<SuwakZZaznaczeniem>("TBLiczbaPrzeskokow")->setValue(1);
@@ -100,9 +95,9 @@ private slots:
             QVERIFY(Teksty(zKolumna).contains(QStringLiteral("Cv/kN (fluktuacje):")));
         } else {
             // Without the box the file is the one written before the column existed.
-            QCOMPARE(Plik(domyslny), QByteArray::fromStdString(
-                                         TrescPlikuWynikow(z.Teksty(), szesc, SeparatorTypu(typ))));
-            const QByteArray tresc = Plik(zKolumna);
+            QCOMPARE(TrescPliku(domyslny), QByteArray::fromStdString(TrescPlikuWynikow(
+                                               z.Teksty(), szesc, SeparatorTypu(typ))));
+            const QByteArray tresc = TrescPliku(zKolumna);
             QCOMPARE(tresc, QByteArray::fromStdString(
                                 TrescPlikuWynikow(z.Teksty(), z.Pola(), SeparatorTypu(typ))));
             QVERIFY(tresc.contains("fluktuacje"));

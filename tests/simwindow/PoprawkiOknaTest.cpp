@@ -1,6 +1,7 @@
 #include "OknoTestowe.h"
 #include "PlikWynikow.h"
 #include "StronaZapisu.h"
+#include "TrescPliku.h"
 #include "UstawieniaOkna.h"
 
 #include <QCheckBox>
@@ -17,11 +18,6 @@
 #include <QTest>
 
 namespace {
-QByteArray Plik(const QString& sciezka) {
-    QFile plik(sciezka);
-    return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
-}
-
 // Runs a short series to its end and enters the results stage.
 void DoWynikow(OknoTestowe& t) {
     t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
@@ -114,7 +110,7 @@ private slots:
         t.dialogi.Plik = WybranyPlik{folder.filePath(wpisana), wybranyTyp};
         t.k<PrzyciskPrzezroczysty>("BZapiszWyniki")->click();
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{plik});
-        const QByteArray tresc = Plik(folder.filePath(plik));
+        const QByteArray tresc = TrescPliku(folder.filePath(plik));
         const StronaZapisu& z = *t.okno->findChild<StronaZapisu*>();
         if (typ == 3) {
             QVERIFY(tresc.startsWith("PK\x03\x04"));

@@ -6,6 +6,7 @@
 #include "StronaOdtwarzania.h"
 #include "StronaZapisu.h"
 #include "StronyWynikow.h"
+#include "TrescPliku.h"
 #include "Wykres.h"
 #include "WykresySymulacji.h"
 
@@ -45,10 +46,6 @@ void DoWynikow(OknoTestowe& t) {
     t.okno->BSiecDalejClick();
 }
 
-QByteArray Plik(const QString& sciezka) {
-    QFile plik(sciezka);
-    return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
-}
 } // namespace
 
 // The results stage: results, replay and the save, as a user meets them.
@@ -178,7 +175,7 @@ private slots:
         QCOMPARE(pierwsze.Typ, 1);
         QCOMPARE(z.Separator(), '\t');
         const std::string oczekiwane = TrescPlikuWynikow(z.Teksty(), z.Pola(), '\t');
-        QCOMPARE(Plik(sciezka), QByteArray::fromStdString(oczekiwane));
+        QCOMPARE(TrescPliku(sciezka), QByteArray::fromStdString(oczekiwane));
 
         // The next save opens in that folder and proposes the type used.
         t.dialogi.Plik.reset();
@@ -199,7 +196,7 @@ private slots:
             QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                      QFileDevice::ExeOwner);
             QCOMPARE(t.dialogi.Zadane.size(), 2);
-            QCOMPARE(Plik(sciezka), QByteArray::fromStdString(oczekiwane));
+            QCOMPARE(TrescPliku(sciezka), QByteArray::fromStdString(oczekiwane));
         }
     }
 
