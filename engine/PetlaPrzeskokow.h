@@ -7,8 +7,11 @@
 #include "SposobLiczenia.h"
 #include "TablicaAkceptacji.h"
 
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 // The sites, counts and draw of the latest attempt, left for the run state,
 // and the number of exchanges the chunk accepted.
@@ -19,6 +22,9 @@ struct OstatniaProba {
     double liczbaLosowa = 0.0;
     int przyjete = 0;
 };
+
+// How many tries of the second site are drawn side by side (see below).
+inline constexpr int ProbyNaRaz = 3;
 
 // One chunk of exchange attempts on a lattice of kind R: returns the sum of
 // the accepted changes of unlike pairs. Per attempt: three integer draws for
@@ -39,9 +45,8 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     const std::ptrdiff_t sx = siec.KrokY();
     const std::ptrdiff_t sxy = siec.KrokZ();
 
-    // Copies that stay in registers: the byte stores into the lattice could
-    // otherwise alias the generator's state and the table.
-    Generator gen = g;
+    // A copy that stays in registers: the byte stores into the lattice could
+    // otherwise alias the table.
     const TablicaAkceptacji tab = tablica;
     const std::size_t poczatek = siec.Indeks(0, 0, Plaska ? 1 : 0);
     const auto indeks = [&](int x, int y, int z) {
@@ -49,38 +54,62 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     };
     PrzestawianieAtomow<R, S> atomy(siec);
     const std::uint8_t* o = siec.Dane(); // kind in bit 0, A neighbours above
-    const auto losujWezel = [&](int& x, int& y, int& z) {
-        x = gen.Losuj(nx) + 1;
-        y = gen.Losuj(ny) + 1;
-        if constexpr (Plaska) {
-            gen.Nastepny(); // R(1) is always 0 but still advances the generator
-            z = 1;
-        } else {
-            z = gen.Losuj(nz) + 1;
-        }
+    // The site whose three draws follow the state s, k draws after it. A flat
+    // lattice still spends its z draw (R(1) is always 0).
+    const auto losujWezel = [&](std::uint32_t s, int k, int& x, int& y, int& z) {
+        x = Generator::Calkowita(Generator::StanPo(s, k + 1), nx) + 1;
+        y = Generator::Calkowita(Generator::StanPo(s, k + 2), ny) + 1;
+        z = Plaska ? 1 : Generator::Calkowita(Generator::StanPo(s, k + 3), nz) + 1;
     };
-
     long long suma = 0;
     int przyjete = 0;
     // What the latest attempt leaves for the run state, kept as few values
     // (the two cells, their bytes before the exchange, the real's state or
     // Brak) so that the loop's own values keep the registers.
     constexpr std::uint64_t Brak = std::uint64_t{1} << 32;
+    constexpr int K = ProbyNaRaz;
     std::size_t i1 = 0, i2 = 0;
     int bajty = 0;
     std::uint64_t ostatnieS = Brak;
+    std::uint32_t stan = g.Stan();
     for (int proba = 0; proba < liczbaProb; ++proba) {
         int x1, y1, z1, x2, y2, z2;
-        losujWezel(x1, y1, z1);
+        losujWezel(stan, 0, x1, y1, z1);
         i1 = indeks(x1, y1, z1);
         const int o1 = o[i1];
         const int v1 = o1 & 1;
-        int o2;
-        do {
-            losujWezel(x2, y2, z2);
-            i2 = indeks(x2, y2, z2);
-            o2 = o[i2];
-        } while ((o2 & 1) == v1);
+        // The second site's tries, K at a time from one state: their kinds
+        // are read together and the first of the other kind is taken by its
+        // place, not by a branch on each try, which no predictor can guess
+        // (half the tries fail). The generator then stands after the taken
+        // try, as if the tries had been drawn one by one.
+        std::array<std::size_t, K> ik;
+        std::array<int, K> xk, yk, zk, bk;
+        std::array<std::uint32_t, K> sk; // the state after each try
+        // K tries from the state b, the first of them p draws after it; a set
+        // bit for each try that holds the other kind.
+        const auto proby = [&](std::uint32_t b, auto p) {
+            unsigned inne = 0;
+            for (int j = 0; j < K; ++j) {
+                losujWezel(b, p + 3 * j, xk[j], yk[j], zk[j]);
+                ik[j] = indeks(xk[j], yk[j], zk[j]);
+                bk[j] = o[ik[j]];
+                sk[j] = Generator::StanPo(b, p + 3 * j + 3);
+                inne |= static_cast<unsigned>((bk[j] ^ v1) & 1) << j;
+            }
+            return inne;
+        };
+        unsigned inne = proby(stan, std::integral_constant<int, 3>{});
+        while (inne == 0) {
+            inne = proby(sk[K - 1], std::integral_constant<int, 0>{});
+        }
+        const int t = std::countr_zero(inne);
+        stan = sk[t];
+        i2 = ik[t];
+        x2 = xk[t];
+        y2 = yk[t];
+        z2 = zk[t];
+        const int o2 = bk[t];
         bajty = o1 | o2 << 8;
 
         // The change of unlike pairs, 2 (bB - bA + 1 for neighbours) with bX
@@ -90,13 +119,14 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         const int zmiana = 2 * (roznica + (sasiednie ? 1 : 0));
 
         // A change in the favoured direction is accepted without a draw;
-        // otherwise one real is drawn.
-        bool akceptuj = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
-        if (!akceptuj) {
-            const std::uint32_t s = gen.Nastepny();
-            ostatnieS = s;
-            akceptuj = tab.Akceptuj(zmiana, s);
-        }
+        // otherwise one real is drawn. Which of the two is a coin toss at
+        // small lambda, so the state is chosen by a select, not a branch;
+        // the table accepts every favoured change whatever the state.
+        const bool korzystna = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
+        const std::uint32_t rzeczywista = Generator::StanPo(stan, 1);
+        const bool akceptuj = tab.Akceptuj(zmiana, rzeczywista);
+        stan = korzystna ? stan : rzeczywista;
+        ostatnieS = korzystna ? ostatnieS : rzeczywista;
         if (akceptuj) {
             atomy.Przestaw(i1, x1, y1, z1);
             atomy.Przestaw(i2, x2, y2, z2);
@@ -106,7 +136,7 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     }
     atomy.Zakoncz();
     siec.Liczniki().ParyAB += static_cast<int>(suma);
-    g = gen;
+    g.UstawStan(stan);
     if (liczbaProb > 0) {
         const auto wezel = [&](std::size_t i, int& x, int& y, int& z) {
             const auto d = static_cast<std::ptrdiff_t>(i - poczatek);
