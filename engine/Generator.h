@@ -34,7 +34,8 @@ public:
     }
     // The integer in 0..n-1 that Losuj(n) gives when its draw is the state s.
     static constexpr int Calkowita(std::uint32_t s, int n) {
-        return static_cast<int>((static_cast<std::uint64_t>(s) * static_cast<std::uint32_t>(n)) >> 32);
+        return static_cast<int>((static_cast<std::uint64_t>(s) * static_cast<std::uint32_t>(n)) >>
+                                32);
     }
     // Continues the stream from a state reached by jumps (StanPo).
     void UstawStan(std::uint32_t s) { s_ = s; }

@@ -120,11 +120,10 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
 
         // A change in the favoured direction is accepted without a draw;
         // otherwise one real is drawn. Which of the two is a coin toss at
-        // small lambda, so the state is chosen by a select, not a branch;
-        // the table accepts every favoured change whatever the state.
+        // small lambda, so the state is chosen by a select, not a branch.
         const bool korzystna = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
         const std::uint32_t rzeczywista = Generator::StanPo(stan, 1);
-        const bool akceptuj = tab.Akceptuj(zmiana, rzeczywista);
+        const bool akceptuj = korzystna | tab.Akceptuj(zmiana, rzeczywista);
         stan = korzystna ? stan : rzeczywista;
         ostatnieS = korzystna ? ostatnieS : rzeczywista;
         if (akceptuj) {

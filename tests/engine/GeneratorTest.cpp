@@ -33,3 +33,17 @@ TEST(Generator, ZegarDajeMilisekundyOdPolnocy) {
     ASSERT_TRUE(ms.has_value());
     EXPECT_LT(*ms, 24u * 3600u * 1000u);
 }
+
+TEST(Generator, SkokDajeStanPoTyluLosowaniach) {
+    // The jumps the exchange loop draws its tries by: one multiplication must
+    // land where k draws one after another do, for every k it may use.
+    StaleZiarno ziarno(3141592653u);
+    Generator g(ziarno);
+    g.Przelosuj();
+    const std::uint32_t start = g.Stan();
+    for (int k = 0; k < 64; ++k) {
+        ASSERT_EQ(Generator::StanPo(start, k), g.Stan()) << k << " draws";
+        const std::uint32_t przed = g.Stan();
+        EXPECT_EQ(Generator::Calkowita(Generator::StanPo(przed, 1), 97), g.Losuj(97));
+    }
+}

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 // The generator state after `ile` draws from `ziarno`.
@@ -142,3 +143,144 @@ TEST(Przeskoki, TablicaDecydujeJakWzor) {
         }
     }
 }
+
+namespace {
+struct Wynik {
+    long long suma = 0;
+    std::uint32_t stan = 0;
+    OstatniaProba ostatnia;
+    std::vector<int> rodzaje;
+};
+
+std::vector<int> Rodzaje(const Siec& s) {
+    std::vector<int> r;
+    for (int z = 1; z <= s.Nz(); ++z) {
+        for (int y = 1; y <= s.Ny(); ++y) {
+            for (int x = 1; x <= s.Nx(); ++x) {
+                r.push_back(s.Wartosc(x, y, z));
+            }
+        }
+    }
+    return r;
+}
+
+// The attempts as they read when drawn one number after another, the change
+// of pairs counted from the kinds around the two sites.
+Wynik ProbyPoKolei(Siec s, std::uint32_t ziarno, const TablicaAkceptacji& tablica,
+                   bool porzadkowanie, int proby) {
+    StaleZiarno zrodlo(ziarno);
+    Generator g(zrodlo);
+    g.Przelosuj();
+    Wynik w;
+    const auto losuj = [&] {
+        return Wezel{g.Losuj(s.Nx()) + 1, g.Losuj(s.Ny()) + 1, g.Losuj(s.Nz()) + 1};
+    };
+    for (int i = 0; i < proby; ++i) {
+        const Wezel a = losuj();
+        const int rodzajA = s.Wartosc(a.x, a.y, a.z);
+        Wezel b = losuj();
+        while (s.Wartosc(b.x, b.y, b.z) == rodzajA) {
+            b = losuj();
+        }
+        const Wezel& wA = rodzajA == 1 ? a : b;
+        const Wezel& wB = rodzajA == 1 ? b : a;
+        const int bB = s.IloscSasiadowB(wB.x, wB.y, wB.z, 0);
+        const int bA = s.IloscSasiadowB(wA.x, wA.y, wA.z, 1);
+        bool sasiednie = false;
+        const auto zawin = [](int v, int n) { return v == 0 ? n : (v == n + 1 ? 1 : v); };
+        const Siec::Sasiedzi obok = s.SasiedziWezla(a.x, a.y, a.z);
+        for (int j = 0; j < s.LiczbaSasiadow(); ++j) {
+            const Wezel w{zawin(obok[j].x, s.Nx()), zawin(obok[j].y, s.Ny()),
+                          zawin(obok[j].z, s.Nz())};
+            sasiednie = sasiednie || w == b;
+        }
+        const int zmiana = 2 * (bB - bA + (sasiednie ? 1 : 0));
+        bool akceptuj = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
+        if (!akceptuj) {
+            const std::uint32_t r = g.Nastepny();
+            w.ostatnia.liczbaLosowa = r / 4294967296.0;
+            akceptuj = tablica.Akceptuj(zmiana, r);
+        }
+        w.ostatnia.x1 = a.x, w.ostatnia.y1 = a.y, w.ostatnia.z1 = a.z;
+        w.ostatnia.x2 = b.x, w.ostatnia.y2 = b.y, w.ostatnia.z2 = b.z;
+        w.ostatnia.sasiedziBWezlaB = bB;
+        w.ostatnia.sasiedziBWezlaA = bA;
+        if (akceptuj) {
+            s.Ustaw(a.x, a.y, a.z, 1 - rodzajA);
+            s.Ustaw(b.x, b.y, b.z, rodzajA);
+            s.PoliczOdNowa();
+            w.suma += zmiana;
+        }
+    }
+    w.stan = g.Stan();
+    w.rodzaje = Rodzaje(s);
+    return w;
+}
+
+template <RodzajSieci R, SposobLiczenia S>
+Wynik Petla(Siec s, std::uint32_t ziarno, const TablicaAkceptacji& tablica, bool porzadkowanie,
+            int proby) {
+    StaleZiarno zrodlo(ziarno);
+    Generator g(zrodlo);
+    g.Przelosuj();
+    Wynik w;
+    w.suma = PetlaPrzeskokow<R, S>(s, g, tablica, porzadkowanie, proby, w.ostatnia);
+    w.stan = g.Stan();
+    w.rodzaje = Rodzaje(s);
+    return w;
+}
+
+template <RodzajSieci R>
+void PorownajZPetla(const Siec& s, std::uint32_t ziarno, double lambda, bool porzadkowanie) {
+    constexpr int Proby = 3000;
+    TablicaAkceptacji tablica;
+    tablica.Zbuduj(porzadkowanie ? lambda : -lambda, porzadkowanie); // as a run builds it
+    const Wynik wzor = ProbyPoKolei(s, ziarno, tablica, porzadkowanie, Proby);
+    for (const Wynik& w :
+         {Petla<R, SposobLiczenia::NaBiezaco>(s, ziarno, tablica, porzadkowanie, Proby),
+          Petla<R, SposobLiczenia::PrzyPomiarze>(s, ziarno, tablica, porzadkowanie, Proby)}) {
+        EXPECT_EQ(w.stan, wzor.stan) << "the stream";
+        EXPECT_EQ(w.suma, wzor.suma);
+        EXPECT_EQ(w.rodzaje, wzor.rodzaje);
+        const OstatniaProba& a = wzor.ostatnia;
+        const OstatniaProba& b = w.ostatnia;
+        EXPECT_EQ(
+            std::tie(b.x1, b.y1, b.z1, b.x2, b.y2, b.z2, b.sasiedziBWezlaB, b.sasiedziBWezlaA),
+            std::tie(a.x1, a.y1, a.z1, a.x2, a.y2, a.z2, a.sasiedziBWezlaB, a.sasiedziBWezlaA));
+        EXPECT_EQ(b.liczbaLosowa, a.liczbaLosowa);
+    }
+}
+} // namespace
+
+class ProbyJakPoKolei
+    : public testing::TestWithParam<std::tuple<RodzajSieci, int, double, Oddzialywanie>> {};
+
+// The loop draws the second site's tries several at a time; at a concentration
+// of 0.1 most attempts need more tries than one such round holds.
+TEST_P(ProbyJakPoKolei, TaSamaSiecStrumienIOstatniaProba) {
+    const auto [rodzaj, koncentracja, lambda, tryb] = GetParam();
+    SilnikTestowy t(4242);
+    ParametrySymulacji p = Parametry(rodzaj, 6, Ulozenie::Przypadkowe, koncentracja);
+    p.IloscAtomowOsY = 8;
+    p.IloscAtomowOsZ = 10;
+    t.obl.PrzygotujObliczenia(p);
+    const Siec& s = t.obl.SiecAtomow();
+    const bool porzadkowanie = tryb == Oddzialywanie::Porzadkowanie;
+    switch (rodzaj) {
+    case RodzajSieci::Kubiczna3D:
+        return PorownajZPetla<RodzajSieci::Kubiczna3D>(s, 99, lambda, porzadkowanie);
+    case RodzajSieci::Kwadratowa:
+        return PorownajZPetla<RodzajSieci::Kwadratowa>(s, 99, lambda, porzadkowanie);
+    case RodzajSieci::Trojkatna:
+        return PorownajZPetla<RodzajSieci::Trojkatna>(s, 99, lambda, porzadkowanie);
+    case RodzajSieci::Heksagonalna:
+        return PorownajZPetla<RodzajSieci::Heksagonalna>(s, 99, lambda, porzadkowanie);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sieci, ProbyJakPoKolei,
+    testing::Combine(testing::Values(RodzajSieci::Kubiczna3D, RodzajSieci::Kwadratowa,
+                                     RodzajSieci::Trojkatna, RodzajSieci::Heksagonalna),
+                     testing::Values(10, 50), testing::Values(0.1, 2.4),
+                     testing::Values(Oddzialywanie::Porzadkowanie, Oddzialywanie::Klasteryzacja)));
