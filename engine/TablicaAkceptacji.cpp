@@ -10,8 +10,11 @@ void TablicaAkceptacji::Zbuduj(double lambda, bool porzadkowanie) {
         // ordering: s / 2^32 <= p  <=>  s < floor(p * 2^32) + 1
         // clustering: s / 2^32 < p  <=>  s < ceil(p * 2^32)
         const long double granica = porzadkowanie ? std::floor(progS) + 1.0L : std::ceil(progS);
+        // A change in the favoured direction is accepted whatever the state,
+        // whichever sign lambda is given: the loop asks the table about it too.
+        const bool korzystna = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
         granica_[static_cast<unsigned>(zmiana - MinZmiana)] =
-            granica >= Skala ? static_cast<std::uint64_t>(Skala)
-                             : static_cast<std::uint64_t>(granica);
+            korzystna || granica >= Skala ? static_cast<std::uint64_t>(Skala)
+                                          : static_cast<std::uint64_t>(granica);
     }
 }

@@ -7,7 +7,9 @@
 // takes only the even values -12..14, so for each of them the test
 // "exp(change * lambda) >= r" (ordering) or "> r" (clustering), with the
 // exponential in extended precision and r = s / 2^32, is turned into an
-// equivalent bound on the generator's state s. Decisions equal the formula's.
+// equivalent bound on the generator's state s. Decisions equal the formula's;
+// a change in the favoured direction (a rise for ordering, a fall for
+// clustering) is accepted at any state.
 class TablicaAkceptacji {
 public:
     static constexpr int MinZmiana = -12;

@@ -1,14 +1,17 @@
 // Exchange attempts per second by lattice kind, size, lambda and way of
 // counting, next to a loop that makes only the random draws of the attempts:
-// the ratio of the two is the figure to watch. Also the cost of one tick with
-// its sample on the largest lattice, next to the same chunk without the
-// sample, and of the count a sample makes after a chunk that kept only the
-// atoms' bytes.
+// the ratio of the two is the figure to watch. Beside it the same draws made
+// the loop's way, the cost of one tick with its sample on the largest lattice
+// next to the same chunk without the sample, and the count a sample makes
+// after a chunk that kept only the atoms' bytes.
 #include "Obliczenia.h"
 #include "PetlaPrzeskokow.h"
 #include "StaleZiarno.h"
 
+#include <array>
 #include <benchmark/benchmark.h>
+#include <bit>
+#include <cstdint>
 
 namespace {
 constexpr int ProbyNaKawalek = 2000;
@@ -99,6 +102,50 @@ template <RodzajSieci R> void Losowania(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * ProbyNaKawalek);
 }
 
+// The same draws made the way the exchange loop makes them: the second site's
+// tries three at a time from one state by jumps of the generator, the first of
+// the other kind taken by its place, the real always drawn. Losowania is the
+// floor of the draws made one after another; this one, of the loop's way.
+template <RodzajSieci R> void LosowaniaPoTrzy(benchmark::State& state) {
+    const Siec s = PierwszeUlozenie(R, static_cast<int>(state.range(0)));
+    StaleZiarno ziarno(1);
+    Generator g(ziarno);
+    g.Przelosuj();
+    const int nx = s.Nx(), ny = s.Ny(), nz = s.Nz();
+    const std::uint8_t* o = s.Dane();
+    const auto rodzaj = [&](std::uint32_t b, int k) {
+        return o[s.Indeks(Generator::Calkowita(Generator::StanPo(b, k + 1), nx) + 1,
+                          Generator::Calkowita(Generator::StanPo(b, k + 2), ny) + 1,
+                          Generator::Calkowita(Generator::StanPo(b, k + 3), nz) + 1)] &
+               1;
+    };
+    std::uint32_t stan = g.Stan();
+    for (auto _ : state) {
+        unsigned suma = 0;
+        for (int i = 0; i < ProbyNaKawalek; ++i) {
+            const int v = rodzaj(stan, 0);
+            std::uint32_t baza = Generator::StanPo(stan, 3);
+            for (;;) {
+                unsigned inne = 0;
+                std::array<std::uint32_t, 3> po{};
+                for (int j = 0; j < 3; ++j) {
+                    inne |= static_cast<unsigned>(rodzaj(baza, 3 * j) ^ v) << j;
+                    po[j] = Generator::StanPo(baza, 3 * j + 3);
+                }
+                if (inne != 0) {
+                    stan = po[static_cast<std::size_t>(std::countr_zero(inne))];
+                    break;
+                }
+                baza = po[2];
+            }
+            stan = Generator::StanPo(stan, 1);
+            suma += stan;
+        }
+        benchmark::DoNotOptimize(suma);
+    }
+    state.SetItemsProcessed(state.iterations() * ProbyNaKawalek);
+}
+
 // A tick of the shortest chunk (100 attempts) on the 100 x 100 x 100 lattice
 // at lambda 0.5. Less the same chunk without its sample (below), what is left
 // is the cost of the sample.
@@ -141,15 +188,19 @@ void Rozmiary(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(Przeskoki<RodzajSieci::Kwadratowa>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
+BENCHMARK(LosowaniaPoTrzy<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
 BENCHMARK(Uzupelnienie<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Trojkatna>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
+BENCHMARK(LosowaniaPoTrzy<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
 BENCHMARK(Uzupelnienie<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Heksagonalna>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
+BENCHMARK(LosowaniaPoTrzy<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
 BENCHMARK(Uzupelnienie<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Kubiczna3D>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
+BENCHMARK(LosowaniaPoTrzy<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
 BENCHMARK(Uzupelnienie<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
 BENCHMARK(KrokZPomiarem)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KawalekBezPomiaru)->Unit(benchmark::kMicrosecond);

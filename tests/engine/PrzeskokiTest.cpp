@@ -119,6 +119,22 @@ TEST(Przeskoki, KlasteryzacjaPrzyjmujeSpadekBezLosowania) {
     EXPECT_EQ(p.stanGeneratora, StanPo(ziarno, 6));
 }
 
+TEST(Przeskoki, TablicaPrzyjmujeKorzystnaZmianePrzyKazdymStanie) {
+    // The loop asks the table about every change, favoured ones too, and
+    // only then chooses whether a real was drawn.
+    for (const double lambda : {-2.4, -0.1, 0.0, 0.1, 2.4}) {
+        for (const bool porzadkowanie : {true, false}) {
+            TablicaAkceptacji t;
+            t.Zbuduj(lambda, porzadkowanie);
+            for (int zmiana = -12; zmiana <= 14; zmiana += 2) {
+                if (porzadkowanie ? zmiana >= 0 : zmiana <= 0) {
+                    EXPECT_TRUE(t.Akceptuj(zmiana, 0xFFFFFFFFu)) << lambda << " " << zmiana;
+                }
+            }
+        }
+    }
+}
+
 TEST(Przeskoki, TablicaDecydujeJakWzor) {
     // Around each bound the table must agree with exp(change * lambda) compared with s / 2^32.
     for (int poz = 1; poz <= 24; ++poz) {
