@@ -18,9 +18,11 @@ enum class SposobLiczenia {
 // exchanges the chunk before accepted. Counting at the sample reads every
 // atom's byte once and copies the faces: about 0.4 ns an atom on the
 // development machine (1 ns on a 10 x 10 lattice). Keeping the counts costs
-// 5 to 20 ns more per accepted exchange (least on the honeycomb, most on the
-// cubic lattice), so counting at the sample pays from one accepted exchange
-// per 13 to 30 atoms. The rule asks for one per 10: near the break-even the
+// more per accepted exchange: 1 to 2 ns on the square and honeycomb lattices,
+// 5 ns on the cubic and 13 ns on the triangular one since the second site's
+// tries are drawn side by side (they hide much of it), so counting at the
+// sample pays from one accepted exchange per 3 to 35 atoms. The rule asks for
+// one per 10, a few per cent off the best way near those break-evens; the
 // window's short chunks keep the way they were measured with.
 constexpr SposobLiczenia WybierzSposobLiczenia(int atomy, long long przyjete) {
     return przyjete * 10 > atomy ? SposobLiczenia::PrzyPomiarze : SposobLiczenia::NaBiezaco;
