@@ -1,4 +1,5 @@
 #include "CzytnikSkoroszytu.h"
+#include "DoKonca.h"
 #include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
@@ -176,10 +177,7 @@ TEST_F(PrzebiegWsadowy, FluktuacjeWPlikuJakZSilnikaOkna) {
     p.PozycjaLambdyKoncowej = 15;
     p.PozycjaKroku = 4;
     obl.PrzygotujObliczenia(p);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obl.KrokSymulacji();
-        obl.RozpocznijNastepnaSerie();
-    }
+    DoKonca(obl);
     WynikiSerii wyniki = ObliczWyniki(obl, std::nullopt, obl.LosujPrzesuniecieTc());
     EXPECT_EQ(Czytaj(Plik("z.csv")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, ','));
     const FluktuacjeSerii fluktuacje = FluktuacjeZ(obl);

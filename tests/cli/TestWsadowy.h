@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DoKonca.h"
 #include "Obliczenia.h"
 #include "PrzebiegWsadowy.h"
 #include "StaleZiarno.h"
@@ -71,9 +72,6 @@ inline std::unique_ptr<Obliczenia> SilnikMalejSerii(StaleZiarno& ziarno) {
     p.PozycjaLambdyKoncowej = 15;
     p.PozycjaKroku = 4;
     obl->PrzygotujObliczenia(p);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obl->KrokSymulacji();
-        obl->RozpocznijNastepnaSerie();
-    }
+    DoKonca(*obl);
     return obl;
 }

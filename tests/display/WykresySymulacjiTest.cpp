@@ -1,5 +1,6 @@
 #include "WykresySymulacji.h"
 
+#include "DoKonca.h"
 #include "KoloryHistogramu.h"
 #include "Obliczenia.h"
 #include "Pomiar.h"
@@ -63,16 +64,6 @@ Pomiar PomiarWykresu(int iteracja, double energia, double sigma,
     p.LiczbaSasiadow = static_cast<int>(slupki.size()) - 1;
     std::copy(slupki.begin(), slupki.end(), p.Histogram.begin());
     return p;
-}
-
-// Runs the engine to the end, starting every further series at once.
-void DoKonca(Obliczenia& obliczenia) {
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obliczenia.KrokSymulacji();
-        if (krok == StanKroku::SeriaZakonczona) {
-            obliczenia.RozpocznijNastepnaSerie();
-        }
-    }
 }
 
 // The overlay pictures of a chart, by position.

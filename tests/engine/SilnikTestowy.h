@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DoKonca.h"
 #include "Obliczenia.h"
 #include "ObserwatorPomiarow.h"
 #include "Pomiar.h"
@@ -45,16 +46,3 @@ struct ZapisObserwatora : ObserwatorPomiarow {
     void KoniecSerii(double lambda, double) override { lambdySerii.push_back(lambda); }
     void PrzebiegWyzerowany() override { ++zerowania; }
 };
-
-// Runs a prepared run to the end, starting every further series at once;
-// returns the number of ticks.
-inline int DoKonca(Obliczenia& obl) {
-    int kroki = 0;
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec; ++kroki) {
-        krok = obl.KrokSymulacji();
-        if (krok == StanKroku::SeriaZakonczona) {
-            obl.RozpocznijNastepnaSerie();
-        }
-    }
-    return kroki;
-}

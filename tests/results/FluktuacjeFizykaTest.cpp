@@ -1,3 +1,4 @@
+#include "DoKonca.h"
 #include "FluktuacjeSerii.h"
 #include "Obliczenia.h"
 #include "StaleZiarno.h"
@@ -25,12 +26,7 @@ FluktuacjeSerii SeriaKwadratowa20(std::uint32_t ziarno) {
     p.PozycjaKroku = 1;
     p.MaxIloscCykli = 1000000;
     obl->PrzygotujObliczenia(p);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obl->KrokSymulacji();
-        if (krok == StanKroku::SeriaZakonczona) {
-            obl->RozpocznijNastepnaSerie();
-        }
-    }
+    DoKonca(*obl);
     return FluktuacjeZ(*obl);
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "FluktuacjeSerii.h"
 
+#include "DoKonca.h"
 #include "Obliczenia.h"
 #include "ObserwatorPomiarow.h"
 #include "Pomiar.h"
@@ -35,14 +36,6 @@ struct ParySerii : ObserwatorPomiarow {
     void NowyPomiar(const Pomiar& p) override { pary[p.Seria].push_back(p.LiczbaParAB); }
 };
 
-void DoKonca(Obliczenia& obl) {
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obl.KrokSymulacji();
-        if (krok == StanKroku::SeriaZakonczona) {
-            obl.RozpocznijNastepnaSerie();
-        }
-    }
-}
 } // namespace
 
 TEST(FluktuacjeSerii, PrzejscieWedlugModuluLambdy) {

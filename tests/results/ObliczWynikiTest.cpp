@@ -1,5 +1,6 @@
 #include "ObliczWyniki.h"
 
+#include "DoKonca.h"
 #include "Fixed.h"
 #include "Obliczenia.h"
 #include "PrzejscieFazowe.h"
@@ -205,10 +206,7 @@ TEST(ObliczWyniki, DaneZSilnika) {
     parametry.MaxIloscCykli = 10000;
     obliczenia.UstawSiec();
     obliczenia.PrzygotujObliczenia(parametry);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obliczenia.KrokSymulacji();
-        obliczenia.RozpocznijNastepnaSerie();
-    }
+    DoKonca(obliczenia);
 
     const DaneWynikow dane = DaneWynikowZ(obliczenia, std::nullopt, 0.0625);
     EXPECT_EQ(dane.NrSerii, 3);
@@ -238,10 +236,7 @@ TEST(ObliczWyniki, SiatkaCoSetnaPiszeDwaMiejsca) {
     parametry.MaxIloscCykli = 10000;
     parametry.PozycjaPrzedzialu = 20;
     obliczenia.PrzygotujObliczenia(parametry);
-    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
-        krok = obliczenia.KrokSymulacji();
-        obliczenia.RozpocznijNastepnaSerie();
-    }
+    DoKonca(obliczenia);
     const WynikiSerii w = ObliczWyniki(DaneWynikowZ(obliczenia, std::nullopt, 0.0));
     EXPECT_EQ(w.Teksty.MOpisSieci[1], "Lambda początkowa: 0.85;   Lambda końcowa: 0.91");
     EXPECT_EQ(w.Teksty.MLambda, Teksty({"0.85", "0.88", "0.91"}));
