@@ -5,26 +5,6 @@
 #include <stdexcept>
 #include <vector>
 
-namespace {
-// Three combined standard errors: with independent samples a stationary
-// series is flagged about once in a thousand; the more so the longer its
-// correlation time is against a quarter, when a longer run is needed anyway.
-constexpr double ProgRoznicy = 3.0;
-
-Rownowaga PorownajCwiartki(std::span<const double> druga) {
-    const std::size_t polowa = druga.size() / 2;
-    const SredniaZBledem trzecia = SredniaBlokowa(druga.first(polowa));
-    const SredniaZBledem czwarta = SredniaBlokowa(druga.subspan(polowa));
-    if (std::isnan(trzecia.Blad) || std::isnan(czwarta.Blad)) {
-        return Rownowaga::Nieznana;
-    }
-    const double blad = std::hypot(trzecia.Blad, czwarta.Blad);
-    return std::fabs(trzecia.Srednia - czwarta.Srednia) > ProgRoznicy * blad
-               ? Rownowaga::Nieosiagnieta
-               : Rownowaga::Osiagnieta;
-}
-} // namespace
-
 FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, int iloscAtomow) {
     if (iloscAtomow < 1) {
         throw std::invalid_argument("FluktuacjaZProbek: liczba atomów poza zakresem");
@@ -45,6 +25,6 @@ FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, i
     const SredniaZBledem wariancja = SredniaBlokowa(odchylenia);
     wynik.CvkN.Srednia = lambda * lambda * wariancja.Srednia / iloscAtomow;
     wynik.CvkN.Blad = lambda * lambda * wariancja.Blad / iloscAtomow;
-    wynik.Stan = PorownajCwiartki(druga);
+    wynik.Stan = TestDryfu(druga);
     return wynik;
 }

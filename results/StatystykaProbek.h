@@ -5,12 +5,18 @@
 struct SredniaZBledem {
     double Srednia = 0.0;
     double Blad = 0.0; // NaN when there are too few samples to tell
+    // The independent blocks the error was taken from (0 with no error): the
+    // degrees of freedom a test on the error has.
+    int Blokow = 0;
 };
 
 // The mean of correlated samples and its standard error by blocking: the
-// samples are averaged in neighbouring pairs level by level, and the error is
-// the largest naive error over the levels that still hold at least eight
-// blocks (it grows until the blocks are longer than the correlation time).
+// samples are averaged in neighbouring pairs level by level until the blocks
+// of a level are uncorrelated, which a chi-square test of the lag-one
+// correlations of that level and every coarser one tells (1 % level). The
+// error is the naive error of that first uncorrelated level. When no level
+// with at least 16 blocks passes, the samples do not span enough correlation
+// times and the error is NaN; so it is below 16 samples.
 SredniaZBledem SredniaBlokowa(std::span<const double> probki);
 
 // The mean of independent values (one per replica) and its standard error,
@@ -20,3 +26,7 @@ SredniaZBledem SredniaNiezaleznych(std::span<const double> wartosci);
 
 // The variance of the samples about their mean (divided by their number).
 double Wariancja(std::span<const double> probki);
+
+// The point of Student's t with `swobody` degrees of freedom (at least 1)
+// that the normal point `z` becomes, to about three decimals from 10 degrees.
+double KwantylStudenta(double z, int swobody);

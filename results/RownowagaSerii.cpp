@@ -1,0 +1,93 @@
+#include "RownowagaSerii.h"
+
+#include "StatystykaProbek.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+// Each of the two tests at the two-sided 0.25 % point: the error of the
+// blocking error adds false alarms to the nominal ones, and the two together
+// stay below one in a hundred.
+constexpr double PunktNormalny = 3.0233414;
+
+struct Prosta {
+    double Srednia;
+    double Nachylenie; // per sample
+};
+
+Prosta DopasujProsta(std::span<const double> x) {
+    const double n = static_cast<double>(x.size());
+    const double srodek = (n - 1) / 2;
+    double srednia = 0.0;
+    for (const double v : x) {
+        srednia += v;
+    }
+    srednia /= n;
+    double kowariancja = 0.0;
+    double wariancja = 0.0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const double t = static_cast<double>(i) - srodek;
+        kowariancja += t * (x[i] - srednia);
+        wariancja += t * t;
+    }
+    return {srednia, wariancja > 0.0 ? kowariancja / wariancja : 0.0};
+}
+
+// The noise of the samples: the blocking error of the mean of the second
+// half's residuals about its own line, as an error of the mean of the whole.
+// The later half is the nearer to equilibrium, and its own line takes out
+// what drift it has left, so a relaxation does not pass for noise.
+SredniaZBledem Szum(std::span<const double> x) {
+    const std::span<const double> druga = x.subspan(x.size() / 2);
+    const Prosta p = DopasujProsta(druga);
+    const double srodek = (static_cast<double>(druga.size()) - 1) / 2;
+    std::vector<double> reszty(druga.size());
+    for (std::size_t i = 0; i < druga.size(); ++i) {
+        reszty[i] = druga[i] - p.Srednia - p.Nachylenie * (static_cast<double>(i) - srodek);
+    }
+    SredniaZBledem szum = SredniaBlokowa(reszty);
+    szum.Blad *= std::sqrt(static_cast<double>(druga.size()) / static_cast<double>(x.size()));
+    return szum;
+}
+
+double SredniaZ(std::span<const double> x) {
+    double suma = 0.0;
+    for (const double v : x) {
+        suma += v;
+    }
+    return suma / static_cast<double>(x.size());
+}
+} // namespace
+
+Rownowaga TestDryfu(std::span<const double> probki) {
+    if (probki.size() < 4) {
+        return Rownowaga::Nieznana;
+    }
+    const SredniaZBledem szum = Szum(probki);
+    if (std::isnan(szum.Blad)) {
+        return Rownowaga::Nieznana;
+    }
+    const double prog = KwantylStudenta(PunktNormalny, szum.Blokow - 2) * szum.Blad;
+    // The change across the line is the slope times the length, whose error
+    // is sqrt(12) times that of the mean; the halves' means each carry twice
+    // the variance of the whole one.
+    const double liniowa = DopasujProsta(probki).Nachylenie * static_cast<double>(probki.size());
+    const std::size_t polowa = probki.size() / 2;
+    const double polowek = SredniaZ(probki.subspan(polowa)) - SredniaZ(probki.first(polowa));
+    return std::fabs(liniowa) > std::sqrt(12.0) * prog || std::fabs(polowek) > 2.0 * prog
+               ? Rownowaga::Nieosiagnieta
+               : Rownowaga::Osiagnieta;
+}
+
+const char* SlowaRownowagi(Rownowaga stan) {
+    switch (stan) {
+    case Rownowaga::Osiagnieta:
+        return "nie wykryto dryfu";
+    case Rownowaga::Nieosiagnieta:
+        return "nie osiągnęła równowagi";
+    case Rownowaga::Nieznana:
+        break;
+    }
+    return "za mało pomiarów";
+}

@@ -1,0 +1,110 @@
+#include "RownowagaSerii.h"
+
+#include "StatystykaProbek.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+namespace {
+// x_t = phi x_{t-1} + noise, unit stationary variance, started stationary,
+// plus `przesuniecie` (t) on top.
+template <class Przesuniecie>
+std::vector<double> Autoregresja(int liczba, double phi, std::uint32_t ziarno,
+                                 Przesuniecie przesuniecie) {
+    std::mt19937 los(ziarno);
+    std::normal_distribution<double> normalny(0.0, 1.0);
+    double x = normalny(los);
+    std::vector<double> probki;
+    for (int t = 0; t < liczba; ++t) {
+        probki.push_back(x + przesuniecie(t));
+        x = phi * x + std::sqrt(1 - phi * phi) * normalny(los);
+    }
+    return probki;
+}
+
+// The true standard error of the mean of n samples of a unit AR(1) series.
+double PrawdziwyBlad(int n, double phi) {
+    return std::sqrt((1 + phi) / (1 - phi) / n);
+}
+
+constexpr int Probek = 4096;
+} // namespace
+
+// The blocking error with its plateau covers the mean as often as a standard
+// error should (68 % within one error), at correlation times from none to a
+// hundred-and-fiftieth of the stretch.
+TEST(BladBlokowania, PokrycieNaSzeregachAutoregresyjnych) {
+    for (const double phi : {0.0, 0.9, 0.95}) {
+        int pokryte = 0;
+        int znane = 0;
+        double sumaBledow = 0.0;
+        for (std::uint32_t ziarno = 1; ziarno <= 400; ++ziarno) {
+            const std::vector<double> x = Autoregresja(Probek, phi, ziarno, [](int) { return 0.0; });
+            const SredniaZBledem w = SredniaBlokowa(x);
+            if (std::isnan(w.Blad)) {
+                continue;
+            }
+            ++znane;
+            sumaBledow += w.Blad;
+            pokryte += std::fabs(w.Srednia) < w.Blad;
+        }
+        EXPECT_GE(znane, 390) << phi;
+        const double pokrycie = static_cast<double>(pokryte) / znane;
+        EXPECT_GT(pokrycie, 0.60) << phi;
+        EXPECT_LT(pokrycie, 0.76) << phi;
+        EXPECT_NEAR(sumaBledow / znane, PrawdziwyBlad(Probek, phi), 0.12 * PrawdziwyBlad(Probek, phi))
+            << phi;
+    }
+}
+
+// A correlation time as long as a tenth of the stretch leaves no level of
+// uncorrelated blocks with sixteen of them: no error rather than a small one.
+TEST(BladBlokowania, BezPlateauBrakBledu) {
+    int bezBledu = 0;
+    for (std::uint32_t ziarno = 1; ziarno <= 100; ++ziarno) {
+        const std::vector<double> x = Autoregresja(1024, 0.995, ziarno, [](int) { return 0.0; });
+        bezBledu += std::isnan(SredniaBlokowa(x).Blad);
+    }
+    EXPECT_GE(bezBledu, 90);
+    EXPECT_NEAR(KwantylStudenta(2.5758293, 14), 2.977, 0.005);
+    EXPECT_NEAR(KwantylStudenta(2.5758293, 30), 2.750, 0.002);
+    EXPECT_NEAR(KwantylStudenta(2.5758293, 100000), 2.576, 0.001);
+}
+
+// Equilibrium stretches are flagged at most once in a hundred, whatever their
+// correlation time; those too correlated to tell say so.
+TEST(TestDryfu, FalszyweAlarmyNaStacjonarnych) {
+    constexpr int Serii = 2000;
+    for (const double phi : {0.0, 0.8, 0.95, 0.99}) {
+        int alarmy = 0;
+        for (std::uint32_t ziarno = 1; ziarno <= Serii; ++ziarno) {
+            alarmy += TestDryfu(Autoregresja(Probek, phi, ziarno, [](int) { return 0.0; })) ==
+                      Rownowaga::Nieosiagnieta;
+        }
+        EXPECT_LE(alarmy, 0.01 * Serii) << phi;
+    }
+}
+
+// A stretch still relaxing towards equilibrium (an exponential with a decay
+// time of a sixth of the stretch), whose mean lies five true errors away from
+// the equilibrium value, is not passed in 95 % of the runs or more.
+TEST(TestDryfu, MocNaRelaksujacych) {
+    constexpr int Serii = 400;
+    for (const double phi : {0.0, 0.9, 0.98}) {
+        const double czas = Probek / 6.0;
+        const double sredniaKsztaltu = czas / Probek * (1 - std::exp(-Probek / czas));
+        const double amplituda = 5 * PrawdziwyBlad(Probek, phi) / sredniaKsztaltu;
+        int przepuszczone = 0;
+        for (std::uint32_t ziarno = 1; ziarno <= Serii; ++ziarno) {
+            przepuszczone += TestDryfu(Autoregresja(Probek, phi, ziarno, [&](int t) {
+                                 return amplituda * std::exp(-t / czas);
+                             })) == Rownowaga::Osiagnieta;
+        }
+        EXPECT_LE(przepuszczone, 0.05 * Serii) << phi;
+    }
+    EXPECT_STREQ(SlowaRownowagi(Rownowaga::Osiagnieta), "nie wykryto dryfu");
+    EXPECT_STREQ(SlowaRownowagi(Rownowaga::Nieosiagnieta), "nie osiągnęła równowagi");
+    EXPECT_STREQ(SlowaRownowagi(Rownowaga::Nieznana), "za mało pomiarów");
+}
