@@ -26,5 +26,7 @@ FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, i
     wynik.CvkN.Srednia = lambda * lambda * wariancja.Srednia / iloscAtomow;
     wynik.CvkN.Blad = lambda * lambda * wariancja.Blad / iloscAtomow;
     wynik.Stan = TestDryfu(druga);
+    wynik.Pary.assign(druga.begin(), druga.end());
+    wynik.IloscAtomow = iloscAtomow;
     return wynik;
 }

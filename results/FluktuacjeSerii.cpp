@@ -2,19 +2,12 @@
 
 #include "MagazynPomiarow.h"
 #include "Obliczenia.h"
+#include "PrzejscieFluktuacji.h"
 
 #include <cmath>
 #include <stdexcept>
 
 namespace {
-std::vector<double> ModulyLambd(const std::vector<FluktuacjaSerii>& serie) {
-    std::vector<double> lambdy;
-    for (const FluktuacjaSerii& s : serie) {
-        lambdy.push_back(std::fabs(s.Lambda));
-    }
-    return lambdy;
-}
-
 Rownowaga RownowagaReplik(const std::vector<FluktuacjeSerii>& repliki, std::size_t k) {
     Rownowaga wynik = Rownowaga::Osiagnieta;
     for (const FluktuacjeSerii& r : repliki) {
@@ -33,14 +26,8 @@ FluktuacjeSerii ObliczFluktuacje(std::vector<FluktuacjaSerii> serie) {
     if (serie.empty()) {
         throw std::invalid_argument("ObliczFluktuacje: brak serii");
     }
-    std::vector<double> wartosci;
-    std::vector<double> bledy;
-    for (const FluktuacjaSerii& s : serie) {
-        wartosci.push_back(s.CvkN.Srednia);
-        bledy.push_back(s.CvkN.Blad);
-    }
     FluktuacjeSerii wynik;
-    wynik.Przejscie = ZnajdzMaksimumZBledami(ModulyLambd(serie), wartosci, bledy);
+    wynik.Przejscie = ZnajdzPrzejscie({serie});
     wynik.Serie = std::move(serie);
     return wynik;
 }
@@ -50,26 +37,29 @@ FluktuacjeSerii SrednieFluktuacji(const std::vector<FluktuacjeSerii>& repliki) {
         throw std::invalid_argument("SrednieFluktuacji: brak replik");
     }
     const std::size_t punkty = repliki.front().Serie.size();
-    std::vector<std::vector<double>> cv;
+    std::vector<std::vector<FluktuacjaSerii>> serie;
     for (const FluktuacjeSerii& r : repliki) {
         if (r.Serie.size() != punkty) {
             throw std::invalid_argument("SrednieFluktuacji: repliki różnych serii");
         }
-        std::vector<double>& wiersz = cv.emplace_back();
-        for (const FluktuacjaSerii& s : r.Serie) {
-            wiersz.push_back(s.CvkN.Srednia);
-        }
+        serie.push_back(r.Serie);
     }
     FluktuacjeSerii wynik;
     for (std::size_t k = 0; k < punkty; ++k) {
         std::vector<double> kolumna;
-        for (const std::vector<double>& wiersz : cv) {
-            kolumna.push_back(wiersz[k]);
+        for (const FluktuacjeSerii& r : repliki) {
+            kolumna.push_back(r.Serie[k].CvkN.Srednia);
         }
-        wynik.Serie.push_back({repliki.front().Serie[k].Lambda, SredniaNiezaleznych(kolumna),
-                               RownowagaReplik(repliki, k)});
+        FluktuacjaSerii s;
+        s.Lambda = repliki.front().Serie[k].Lambda;
+        s.CvkN = SredniaNiezaleznych(kolumna);
+        if (kolumna.size() < static_cast<std::size_t>(MinReplikDlaBledu)) {
+            s.CvkN.Blad = std::nan("");
+        }
+        s.Stan = RownowagaReplik(repliki, k);
+        wynik.Serie.push_back(std::move(s));
     }
-    wynik.Przejscie = ZnajdzMaksimumFluktuacji(ModulyLambd(repliki.front().Serie), cv);
+    wynik.Przejscie = ZnajdzPrzejscie(serie);
     return wynik;
 }
 

@@ -5,11 +5,28 @@
 #include <span>
 #include <vector>
 
+// How the position of the peak was found.
+enum class SposobMaksimum {
+    Parabola,    // the vertex of the parabola through three grid points
+    Przewazanie, // the largest value of the reweighted curve
+    BrakSerii,   // no series may be used: no position
+};
+
 // Where the mean fluctuation Cv/kN of independent replicas peaks on a lambda grid.
 struct MaksimumFluktuacji {
     double Lambda = 0.0;   // the refined position; the grid lambda itself at an edge
     double Blad = 0.0;     // standard error by resampling; NaN at an edge or when unknown
     bool NaBrzegu = false; // the largest mean lies on the first or the last grid point
+    SposobMaksimum Sposob = SposobMaksimum::Parabola;
+    // A parabola whose half width at half height is under the grid's step:
+    // the peak is narrower than the grid resolves, and its position is no
+    // more than a guess.
+    bool Waskie = false;
+    bool MaloReplik = false; // two to four replicas: too few for an error
+    // With the parabola: the reweighted curve did not reach the peak (no
+    // overlap of the neighbouring series, or no samples kept).
+    bool PrzewazanieNieSiega = false;
+    double CvkN = 0.0; // the largest value, of the curve or the grid
 };
 
 // The abscissa of the vertex of the parabola through the points k - 1, k and

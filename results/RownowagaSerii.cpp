@@ -38,7 +38,7 @@ Prosta DopasujProsta(std::span<const double> x) {
 // half's residuals about its own line, as an error of the mean of the whole.
 // The later half is the nearer to equilibrium, and its own line takes out
 // what drift it has left, so a relaxation does not pass for noise.
-SredniaZBledem Szum(std::span<const double> x) {
+BladBlokowy Szum(std::span<const double> x) {
     const std::span<const double> druga = x.subspan(x.size() / 2);
     const Prosta p = DopasujProsta(druga);
     const double srodek = (static_cast<double>(druga.size()) - 1) / 2;
@@ -46,8 +46,8 @@ SredniaZBledem Szum(std::span<const double> x) {
     for (std::size_t i = 0; i < druga.size(); ++i) {
         reszty[i] = druga[i] - p.Srednia - p.Nachylenie * (static_cast<double>(i) - srodek);
     }
-    SredniaZBledem szum = SredniaBlokowa(reszty);
-    szum.Blad *= std::sqrt(static_cast<double>(druga.size()) / static_cast<double>(x.size()));
+    BladBlokowy szum = SredniaBlokowaZBlokami(reszty);
+    szum.Wynik.Blad *= std::sqrt(static_cast<double>(druga.size()) / static_cast<double>(x.size()));
     return szum;
 }
 
@@ -64,11 +64,11 @@ Rownowaga TestDryfu(std::span<const double> probki) {
     if (probki.size() < 4) {
         return Rownowaga::Nieznana;
     }
-    const SredniaZBledem szum = Szum(probki);
-    if (std::isnan(szum.Blad)) {
+    const BladBlokowy szum = Szum(probki);
+    if (std::isnan(szum.Wynik.Blad)) {
         return Rownowaga::Nieznana;
     }
-    const double prog = KwantylStudenta(PunktNormalny, szum.Blokow - 2) * szum.Blad;
+    const double prog = KwantylStudenta(PunktNormalny, szum.Blokow - 2) * szum.Wynik.Blad;
     // The change across the line is the slope times the length, whose error
     // is sqrt(12) times that of the mean; the halves' means each carry twice
     // the variance of the whole one.

@@ -24,8 +24,8 @@ double KwantylChi2(std::size_t swobody) {
 
 struct Poziom {
     std::size_t Blokow;
-    double Wariancja;   // of the block means, divided by their number
-    double Korelacja;   // lag-one autocovariance of the block means
+    double Wariancja; // of the block means, divided by their number
+    double Korelacja; // lag-one autocovariance of the block means
 };
 
 Poziom OpiszPoziom(const std::vector<double>& bloki) {
@@ -57,11 +57,16 @@ double Wariancja(std::span<const double> probki) {
 }
 
 SredniaZBledem SredniaBlokowa(std::span<const double> probki) {
-    SredniaZBledem wynik;
+    return SredniaBlokowaZBlokami(probki).Wynik;
+}
+
+BladBlokowy SredniaBlokowaZBlokami(std::span<const double> probki) {
+    BladBlokowy blokowy;
+    SredniaZBledem& wynik = blokowy.Wynik;
     wynik.Blad = std::numeric_limits<double>::quiet_NaN();
     if (probki.empty()) {
         wynik.Srednia = std::numeric_limits<double>::quiet_NaN();
-        return wynik;
+        return blokowy;
     }
     wynik.Srednia =
         std::accumulate(probki.begin(), probki.end(), 0.0) / static_cast<double>(probki.size());
@@ -112,10 +117,10 @@ SredniaZBledem SredniaBlokowa(std::span<const double> probki) {
         // error: too few, and the error of the error is as large as the error.
         if (blad * blad * MinNiezaleznych <= poziomy.front().Wariancja) {
             wynik.Blad = blad;
-            wynik.Blokow = static_cast<int>(p.Blokow);
+            blokowy.Blokow = static_cast<int>(p.Blokow);
         }
     }
-    return wynik;
+    return blokowy;
 }
 
 SredniaZBledem SredniaNiezaleznych(std::span<const double> wartosci) {
@@ -129,7 +134,6 @@ SredniaZBledem SredniaNiezaleznych(std::span<const double> wartosci) {
     wynik.Srednia = std::accumulate(wartosci.begin(), wartosci.end(), 0.0) / n;
     if (wartosci.size() >= 2) {
         wynik.Blad = std::sqrt(Wariancja(wartosci) / (n - 1));
-        wynik.Blokow = static_cast<int>(wartosci.size());
     }
     return wynik;
 }

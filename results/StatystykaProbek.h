@@ -5,8 +5,12 @@
 struct SredniaZBledem {
     double Srednia = 0.0;
     double Blad = 0.0; // NaN when there are too few samples to tell
-    // The independent blocks the error was taken from (0 with no error): the
-    // degrees of freedom a test on the error has.
+};
+
+// The blocking error with the number of blocks it was taken from (0 with no
+// error): the degrees of freedom a test on the error has.
+struct BladBlokowy {
+    SredniaZBledem Wynik;
     int Blokow = 0;
 };
 
@@ -18,6 +22,7 @@ struct SredniaZBledem {
 // with at least 16 blocks passes, the samples do not span enough correlation
 // times and the error is NaN; so it is below 16 samples.
 SredniaZBledem SredniaBlokowa(std::span<const double> probki);
+BladBlokowy SredniaBlokowaZBlokami(std::span<const double> probki);
 
 // The mean of independent values (one per replica) and its standard error,
 // the sample standard deviation over the square root of their number. The

@@ -2,6 +2,7 @@
 
 #include "Fixed.h"
 #include "FluktuacjeSerii.h"
+#include "PrzejscieFluktuacji.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,15 @@ constexpr int MiejscaCvkN = 4;
 constexpr int MiejscaPrzejscia = 2;
 constexpr int MiejscaLambdySerii = 1;
 constexpr const char* NazwaLinii = "Lambda (fluktuacje)=";
+// The reweighted curve is resolved finer than the grid.
+constexpr int MiejscaPrzewazenia = 3;
+constexpr int MaxMiejsc = 6;
 constexpr const char* NaBrzegu = "maksimum na brzegu zakresu";
+constexpr const char* Waskie = "maksimum węższe niż krok siatki, zmniejsz krok";
+constexpr const char* BrakSerii = "nie wyznaczono, żadna seria nie przeszła testu dryfu";
+constexpr const char* Przewazanie = "przeważanie histogramów";
+constexpr const char* NieSiega = "parabola: przeważanie nie sięga";
+constexpr const char* MaloReplik = "błąd wymaga co najmniej 5 powtórzeń";
 
 std::string Liczba(double v, int miejsca) {
     return std::isnan(v) ? std::string() : fixed(v, miejsca);
@@ -26,26 +35,80 @@ std::string ZPrzecinkiem(double v, int miejsca) {
     return tekst;
 }
 
+namespace {
+// The decimals of a position: those of its way, and more while its error
+// would print without a significant digit ("± 0.00" claims a certainty that
+// is not there).
+int MiejscaPolozenia(const MaksimumFluktuacji& m) {
+    int miejsca = m.Sposob == SposobMaksimum::Przewazanie ? MiejscaPrzewazenia : MiejscaPrzejscia;
+    if (!std::isnan(m.Blad)) {
+        while (miejsca < MaxMiejsc &&
+               fixed(m.Blad, miejsca).find_first_of("123456789") == std::string::npos) {
+            ++miejsca;
+        }
+    }
+    return miejsca;
+}
+
+// What the position rests on, where it is not the plain parabola.
+std::string Uwagi(const MaksimumFluktuacji& m) {
+    std::string uwagi;
+    const auto dodaj = [&](const char* uwaga) {
+        uwagi += (uwagi.empty() ? "" : "; ") + std::string(uwaga);
+    };
+    if (m.Sposob == SposobMaksimum::Przewazanie) {
+        dodaj(Przewazanie);
+    }
+    if (m.PrzewazanieNieSiega) {
+        dodaj(NieSiega);
+    }
+    if (m.MaloReplik) {
+        dodaj(MaloReplik);
+    }
+    return uwagi;
+}
+
+// Said in words where a number would claim too much; empty otherwise.
+std::string BezLiczby(const MaksimumFluktuacji& m) {
+    if (m.Sposob == SposobMaksimum::BrakSerii) {
+        return BrakSerii;
+    }
+    if (m.NaBrzegu) {
+        return NaBrzegu;
+    }
+    return m.Waskie ? Waskie : "";
+}
+} // namespace
+
 std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie) {
-    std::string tekst = "λ = " + ZPrzecinkiem(przejscie.Lambda, MiejscaPrzejscia);
-    if (przejscie.NaBrzegu) {
-        return tekst + " (" + NaBrzegu + ")";
+    const std::string slowa = BezLiczby(przejscie);
+    if (!slowa.empty()) {
+        return "λ: " + slowa;
     }
+    const int miejsca = MiejscaPolozenia(przejscie);
+    std::string tekst = "λ = " + ZPrzecinkiem(przejscie.Lambda, miejsca);
     if (!std::isnan(przejscie.Blad)) {
-        tekst += " ± " + ZPrzecinkiem(przejscie.Blad, MiejscaPrzejscia);
+        tekst += " ± " + ZPrzecinkiem(przejscie.Blad, miejsca);
     }
-    return tekst;
+    const std::string uwagi = Uwagi(przejscie);
+    return uwagi.empty() ? tekst : tekst + " (" + uwagi + ")";
 }
 
 std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie) {
-    std::vector<std::string> pola{NazwaLinii, fixed(przejscie.Lambda, MiejscaPrzejscia)};
-    if (przejscie.NaBrzegu) {
-        pola.emplace_back(NaBrzegu);
-    } else if (!std::isnan(przejscie.Blad)) {
-        pola.emplace_back("±");
-        pola.push_back(fixed(przejscie.Blad, MiejscaPrzejscia));
+    std::vector<std::string> pola{NazwaLinii};
+    const std::string slowa = BezLiczby(przejscie);
+    if (!slowa.empty()) {
+        pola.push_back(slowa);
+        pola.emplace_back();
+        return pola;
     }
-    pola.emplace_back();
+    const int miejsca = MiejscaPolozenia(przejscie);
+    pola.push_back(fixed(przejscie.Lambda, miejsca));
+    if (!std::isnan(przejscie.Blad)) {
+        pola.emplace_back("±");
+        pola.push_back(fixed(przejscie.Blad, miejsca));
+    }
+    pola.push_back(Uwagi(przejscie));
     return pola;
 }
 

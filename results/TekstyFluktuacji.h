@@ -23,13 +23,18 @@ struct TekstyFluktuacji {
 TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje);
 
 // The label of the transition: "λ = 0,89 ± 0,03"; "λ = 0,89" when the error is
-// unknown; at an edge "λ = 2,40 (maksimum na brzegu zakresu)".
+// unknown; with as many more decimals as the error needs for a significant
+// digit; after it, in brackets, what the position rests on where it is not
+// the plain parabola ("przeważanie histogramów", "parabola: przeważanie nie
+// sięga", "błąd wymaga co najmniej 5 powtórzeń"). A peak at an edge, narrower
+// than the grid, or of no usable series is told in words without a number:
+// "λ: maksimum na brzegu zakresu".
 std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie);
 
 // The fields of the transition line of the results file (Windows-1250 has no
-// λ): "Lambda (fluktuacje)=", "0.89", "±", "0.03", ""; without the error
-// "Lambda (fluktuacje)=", "0.89", ""; at an edge "Lambda (fluktuacje)=",
-// "2.40", "maksimum na brzegu zakresu", "".
+// λ): "Lambda (fluktuacje)=", "0.89", "±", "0.03", then what it rests on (""
+// for the plain parabola); without the error "Lambda (fluktuacje)=", "0.89",
+// ""; told in words: "Lambda (fluktuacje)=", the words, "".
 std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie);
 
 // The warning for the series that may not have reached equilibrium, by their

@@ -137,7 +137,7 @@ TEST_F(ScalPowtorzen, PlikOddajeKazdaLiczbeDoBitu) {
     r.Serie.push_back({-0.3,
                        1.0 / 3.0,
                        {2.0 / 3.0, std::nan("")},
-                       FluktuacjaSerii{-0.3, {1e300, 0.1}, Rownowaga::Nieosiagnieta}});
+                       FluktuacjaSerii{-0.3, {1e300, 0.1}, Rownowaga::Nieosiagnieta, {}, 0}});
 
     const std::string tresc = TrescPlikuPowtorzen(b);
     auto przeczytane = CzytajPlikPowtorzen(tresc);

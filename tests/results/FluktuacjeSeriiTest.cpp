@@ -16,7 +16,7 @@
 namespace {
 FluktuacjaSerii Seria(double lambda, double cv, double blad,
                       Rownowaga stan = Rownowaga::Osiagnieta) {
-    return {lambda, {cv, blad}, stan};
+    return {lambda, {cv, blad}, stan, {}, 0};
 }
 
 // A peak between 0.8 and 0.9 on the grid 0.5..1.2.
@@ -53,23 +53,32 @@ TEST(FluktuacjeSerii, PrzejscieWedlugModuluLambdy) {
 }
 
 TEST(FluktuacjeSerii, SrednieReplikZBledemZRozrzutu) {
-    std::vector<FluktuacjeSerii> repliki{ObliczFluktuacje(Szczyt(1.0, 0.0)),
-                                         ObliczFluktuacje(Szczyt(1.0, 0.1))};
-    repliki[0].Serie[1].Stan = Rownowaga::Nieosiagnieta;
-    repliki[1].Serie[2].Stan = Rownowaga::Nieznana;
+    std::vector<FluktuacjeSerii> repliki;
+    for (int r = 0; r < 5; ++r) {
+        repliki.push_back(ObliczFluktuacje(Szczyt(1.0, 0.1 * (r % 2))));
+    }
+    repliki[0].Serie[6].Stan = Rownowaga::Nieosiagnieta;
+    repliki[1].Serie[7].Stan = Rownowaga::Nieznana;
     const FluktuacjeSerii srednie = SrednieFluktuacji(repliki);
     ASSERT_EQ(srednie.Serie.size(), 8u);
-    EXPECT_DOUBLE_EQ(srednie.Serie[1].CvkN.Srednia, 0.35);
-    EXPECT_DOUBLE_EQ(srednie.Serie[1].CvkN.Blad, 0.05);
+    EXPECT_DOUBLE_EQ(srednie.Serie[1].CvkN.Srednia, 0.34);
+    EXPECT_NEAR(srednie.Serie[1].CvkN.Blad, std::sqrt(0.012 / 4 / 5), 1e-12);
     EXPECT_EQ(srednie.Serie[0].CvkN.Blad, 0.0);
     EXPECT_EQ(srednie.Serie[0].Stan, Rownowaga::Osiagnieta);
-    EXPECT_EQ(srednie.Serie[1].Stan, Rownowaga::Nieosiagnieta);
-    EXPECT_EQ(srednie.Serie[2].Stan, Rownowaga::Nieznana);
+    EXPECT_EQ(srednie.Serie[6].Stan, Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(srednie.Serie[7].Stan, Rownowaga::Nieznana);
 
     // The transition of the means, with the scatter of the replicas.
     EXPECT_GT(srednie.Przejscie.Lambda, 0.8);
     EXPECT_LT(srednie.Przejscie.Lambda, 0.9);
     EXPECT_GT(srednie.Przejscie.Blad, 0.0);
+
+    // Fewer than five replicas: means, but no error.
+    repliki.resize(2);
+    const FluktuacjeSerii dwie = SrednieFluktuacji(repliki);
+    EXPECT_TRUE(std::isnan(dwie.Serie[1].CvkN.Blad));
+    EXPECT_TRUE(std::isnan(dwie.Przejscie.Blad));
+    EXPECT_TRUE(dwie.Przejscie.MaloReplik);
 
     repliki[1].Serie.pop_back();
     EXPECT_THROW(SrednieFluktuacji(repliki), std::invalid_argument);

@@ -41,7 +41,8 @@ TEST(BladBlokowania, PokrycieNaSzeregachAutoregresyjnych) {
         int znane = 0;
         double sumaBledow = 0.0;
         for (std::uint32_t ziarno = 1; ziarno <= 400; ++ziarno) {
-            const std::vector<double> x = Autoregresja(Probek, phi, ziarno, [](int) { return 0.0; });
+            const std::vector<double> x =
+                Autoregresja(Probek, phi, ziarno, [](int) { return 0.0; });
             const SredniaZBledem w = SredniaBlokowa(x);
             if (std::isnan(w.Blad)) {
                 continue;
@@ -54,7 +55,8 @@ TEST(BladBlokowania, PokrycieNaSzeregachAutoregresyjnych) {
         const double pokrycie = static_cast<double>(pokryte) / znane;
         EXPECT_GT(pokrycie, 0.60) << phi;
         EXPECT_LT(pokrycie, 0.76) << phi;
-        EXPECT_NEAR(sumaBledow / znane, PrawdziwyBlad(Probek, phi), 0.12 * PrawdziwyBlad(Probek, phi))
+        EXPECT_NEAR(sumaBledow / znane, PrawdziwyBlad(Probek, phi),
+                    0.12 * PrawdziwyBlad(Probek, phi))
             << phi;
     }
 }

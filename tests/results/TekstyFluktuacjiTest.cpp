@@ -22,18 +22,47 @@ TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
     EXPECT_EQ(PolaLiniiPrzejscia(bezBledu),
               (std::vector<std::string>{"Lambda (fluktuacje)=", "0.88", ""}));
 
+    // An edge, a peak narrower than the grid, no usable series: words, no number.
     const MaksimumFluktuacji brzeg{2.4, Nieznany, true};
-    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg), "λ = 2,40 (maksimum na brzegu zakresu)");
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg), "λ: maksimum na brzegu zakresu");
     EXPECT_EQ(PolaLiniiPrzejscia(brzeg),
-              (std::vector<std::string>{"Lambda (fluktuacje)=", "2.40",
-                                        "maksimum na brzegu zakresu", ""}));
+              (std::vector<std::string>{"Lambda (fluktuacje)=", "maksimum na brzegu zakresu", ""}));
+    MaksimumFluktuacji waskie{1.05, 0.001, false};
+    waskie.Waskie = true;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(waskie),
+              "λ: maksimum węższe niż krok siatki, zmniejsz krok");
+    MaksimumFluktuacji brak{};
+    brak.Sposob = SposobMaksimum::BrakSerii;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(brak),
+              "λ: nie wyznaczono, żadna seria nie przeszła testu dryfu");
+}
+
+// An error never prints as zero: the decimals grow until it shows a digit,
+// and the position takes as many. What the position rests on follows it.
+TEST(TekstyFluktuacji, CyfraZnaczacaBleduIPodstawa) {
+    MaksimumFluktuacji przewazone{0.86634, 0.00042, false};
+    przewazone.Sposob = SposobMaksimum::Przewazanie;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(przewazone),
+              "λ = 0,8663 ± 0,0004 (przeważanie histogramów)");
+    EXPECT_EQ(PolaLiniiPrzejscia(przewazone),
+              (std::vector<std::string>{"Lambda (fluktuacje)=", "0.8663", "±", "0.0004",
+                                        "przeważanie histogramów"}));
+    MaksimumFluktuacji parabola{1.6049, 0.003, false};
+    parabola.PrzewazanieNieSiega = true;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(parabola),
+              "λ = 1,605 ± 0,003 (parabola: przeważanie nie sięga)");
+    MaksimumFluktuacji malo{0.8663, Nieznany, false};
+    malo.Sposob = SposobMaksimum::Przewazanie;
+    malo.MaloReplik = true;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(malo),
+              "λ = 0,866 (przeważanie histogramów; błąd wymaga co najmniej 5 powtórzeń)");
 }
 
 TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
     std::vector<FluktuacjaSerii> serie{
-        {0.1, {0.01, 0.001}, Rownowaga::Osiagnieta},
-        {0.4, {0.02, 0.002}, Rownowaga::Nieznana},
-        {0.7, {0.30, 0.010}, Rownowaga::Osiagnieta},
+        {0.1, {0.01, 0.001}, Rownowaga::Osiagnieta, {}, 0},
+        {0.4, {0.02, 0.002}, Rownowaga::Nieznana, {}, 0},
+        {0.7, {0.30, 0.010}, Rownowaga::Osiagnieta, {}, 0},
     };
     EXPECT_EQ(TekstRownowagi(serie), "");
     serie[2].Stan = Rownowaga::Nieosiagnieta;
@@ -49,8 +78,8 @@ TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
 
 TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
     FluktuacjeSerii f;
-    f.Serie = {{0.5, {0.123456, 0.00234}, Rownowaga::Nieosiagnieta},
-               {0.6, {1.5, Nieznany}, Rownowaga::Nieznana}};
+    f.Serie = {{0.5, {0.123456, 0.00234}, Rownowaga::Nieosiagnieta, {}, 0},
+               {0.6, {1.5, Nieznany}, Rownowaga::Nieznana, {}, 0}};
     f.Przejscie = {0.6, Nieznany, true};
     const TekstyFluktuacji t = TekstyFluktuacjiZ(f);
     EXPECT_EQ(t.MCvkN, (std::vector<std::string>{"0.1235", "1.5000"}));
