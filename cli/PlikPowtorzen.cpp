@@ -10,7 +10,7 @@
 
 namespace {
 constexpr const char* PoczatekPierwszego = "fazolab-batch powtorzenia ";
-constexpr const char* PierwszyWiersz = "fazolab-batch powtorzenia 2";
+constexpr const char* PierwszyWiersz = "fazolab-batch powtorzenia 3";
 
 constexpr std::array<const char*, 3> NazwyUkladow = {"przypadkowe", "uporzadkowane", "wydzielenie"};
 constexpr std::array<const char*, 2> NazwyTrybow = {"porzadkowanie", "klasteryzacja"};
@@ -55,7 +55,9 @@ public:
     const std::string& Surowy() const { return linie_.at(nr_); }
     void Pomin() { ++nr_; }
 
-    // The fields of the next line, which must have the key and `pol` fields.
+    // The fields of the next line, which must have the key and `pol` fields
+    // (any number when `pol` is Dowolnie).
+    static constexpr std::size_t Dowolnie = static_cast<std::size_t>(-1);
     std::vector<std::string> Nastepny(const std::string& klucz, std::size_t pol) {
         if (Koniec()) {
             Blad("brak wiersza „" + klucz + "”");
@@ -65,7 +67,7 @@ public:
         for (std::string pole; std::getline(strumien, pole, ' ');) {
             pola.push_back(pole);
         }
-        if (pola.empty() || pola.front() != klucz || pola.size() != pol + 1) {
+        if (pola.empty() || pola.front() != klucz || (pol != Dowolnie && pola.size() != pol + 1)) {
             Blad("oczekiwano wiersza „" + klucz + "” z " + std::to_string(pol) + " polami");
         }
         ++nr_;
@@ -190,6 +192,11 @@ WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {
         s.Fluktuacje.Lambda = s.Lambda;
         s.Fluktuacje.CvkN = {c.Liczba<double>(w[4]), c.Liczba<double>(w[5])};
         s.Fluktuacje.Stan = static_cast<Rownowaga>(c.Nazwa(w[6], NazwyRownowagi));
+        const auto pary = c.Nastepny("pary", Czytnik::Dowolnie);
+        for (const std::string& pole : pary) {
+            s.Fluktuacje.Pary.push_back(c.Liczba<double>(pole));
+        }
+        s.Fluktuacje.IloscAtomow = d.Opis.IloscAtomow;
     }
     return r;
 }
@@ -240,6 +247,12 @@ std::string TrescPlikuPowtorzen(const BadaniePowtorzen& b) {
                     Rzeczywista(s.Fluktuacje.CvkN.Srednia), Rzeczywista(s.Fluktuacje.CvkN.Blad),
                     std::string(NazwyRownowagi.at(static_cast<std::size_t>(s.Fluktuacje.Stan)))) +
                 '\n';
+            tresc += "pary";
+            for (const double para : s.Fluktuacje.Pary) {
+                tresc += ' ';
+                tresc += Rzeczywista(para);
+            }
+            tresc += '\n';
         }
     }
     return tresc;
@@ -251,12 +264,14 @@ std::variant<BadaniePowtorzen, std::string> CzytajPlikPowtorzen(const std::strin
         if (c.Koniec() || !c.Surowy().starts_with(PoczatekPierwszego)) {
             c.Blad("to nie jest plik powtórzeń fazolab-batch");
         }
-        if (c.Surowy() == std::string(PoczatekPierwszego) + "1") {
-            c.Blad("plik powtórzeń wersji 1 nie ma błędu Cv/kN z fluktuacji ani oceny "
-                   "równowagi: policz tę część ponownie tą wersją programu");
+        if (c.Surowy() == std::string(PoczatekPierwszego) + "1" ||
+            c.Surowy() == std::string(PoczatekPierwszego) + "2") {
+            c.Blad("plik powtórzeń wersji " + c.Surowy().substr(c.Surowy().size() - 1) +
+                   " nie ma liczb par próbek do przeważania ani nowej oceny równowagi: policz "
+                   "tę część ponownie tą wersją programu");
         }
         if (c.Surowy() != PierwszyWiersz) {
-            c.Blad("nieznana wersja pliku powtórzeń (ta wersja programu czyta wersję 2)");
+            c.Blad("nieznana wersja pliku powtórzeń (ta wersja programu czyta wersję 3)");
         }
         c.Pomin();
         BadaniePowtorzen b;

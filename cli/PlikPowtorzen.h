@@ -12,7 +12,7 @@
 // separated by single spaces, reals with 17 significant digits (read back to
 // the same bits). The first line names the format and its version:
 //
-//   fazolab-batch powtorzenia 2
+//   fazolab-batch powtorzenia 3
 //   siec 2DKwadrat                  lattice kind, as --siec takes it
 //   osie X Y Z                      atoms per axis as given (Z unused when flat)
 //   koncentracja C                  of A atoms, in hundredths
@@ -35,9 +35,12 @@
 //                                   one line per series: the summary's figures,
 //                                   the fluctuation Cv/kN with its error and
 //                                   osiagnieta|nieosiagnieta|nieznana
-// A reader takes exactly this version and refuses anything else (version 1
-// lacked the fluctuation's error and the equilibrium, so it cannot give the
-// bytes of one process).
+//   pary P ..                       after each "wynik": the pair counts of the
+//                                   series' second half, in order, which the
+//                                   reweighting of the transition reads
+// A reader takes exactly this version and refuses anything else (versions 1
+// and 2 lacked the samples reweighting needs, and 1 the fluctuation's error
+// and the equilibrium, so they cannot give the bytes of one process).
 std::string TrescPlikuPowtorzen(const BadaniePowtorzen& badanie);
 
 // The header lines (up to "powtorzenia"), without their line ends: two parts

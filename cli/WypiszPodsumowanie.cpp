@@ -1,6 +1,7 @@
 #include "WypiszPodsumowanie.h"
 
-#include "MaksimumFluktuacji.h"
+#include "PrzejscieFluktuacji.h"
+#include "TekstyFluktuacji.h"
 
 #include <cmath>
 #include <cstdio>
@@ -27,23 +28,26 @@ double Dopasowane(const std::optional<WynikiSerii>& wyniki, std::size_t k) {
     return wyniki ? wyniki->CvkN[k] : std::nan("");
 }
 
-// Whether series k reached equilibrium: "tak", "nie" (with several replicas
-// "nie (m/N)", m of the N replicas flagged), "-" when it could not be told.
+// The drift test of series k: its words for one replica; for several, how
+// many of the N passed ("m/N") and, when not all did, the worst verdict of
+// the others.
 std::string Rownowagi(const std::vector<WynikRepliki>& repliki, std::size_t k) {
-    int nie = 0;
-    bool nieznana = false;
+    int bezDryfu = 0;
+    Rownowaga najgorsza = Rownowaga::Osiagnieta;
     for (const WynikRepliki& r : repliki) {
         const Rownowaga stan = r.Serie[k - 1].Fluktuacje.Stan;
-        nie += stan == Rownowaga::Nieosiagnieta;
-        nieznana = nieznana || stan == Rownowaga::Nieznana;
-    }
-    if (nie == 0) {
-        return nieznana ? "-" : "tak";
+        bezDryfu += stan == Rownowaga::Osiagnieta;
+        if (stan == Rownowaga::Nieosiagnieta ||
+            (stan == Rownowaga::Nieznana && najgorsza == Rownowaga::Osiagnieta)) {
+            najgorsza = stan;
+        }
     }
     if (repliki.size() == 1) {
-        return "nie";
+        return SlowaRownowagi(najgorsza);
     }
-    return "nie (" + std::to_string(nie) + "/" + std::to_string(repliki.size()) + ")";
+    return std::to_string(bezDryfu) + "/" + std::to_string(repliki.size()) + " " +
+           SlowaRownowagi(bezDryfu == static_cast<int>(repliki.size()) ? Rownowaga::Osiagnieta
+                                                                       : najgorsza);
 }
 
 void JednaReplika(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,
@@ -54,7 +58,7 @@ void JednaReplika(std::ostream& wyjscie, const std::vector<WynikRepliki>& replik
     for (std::size_t k = 1; k <= r.Serie.size(); ++k) {
         const SeriaRepliki& s = r.Serie[k - 1];
         char linia[200];
-        std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %19s %20s %10s\n", k,
+        std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %19s %20s  %s\n", k,
                       L4(s.Lambda).c_str(), L4(s.Sigma).c_str(), L4(s.SigmaSrednia.Srednia).c_str(),
                       L4(s.SigmaSrednia.Blad).c_str(), L4(s.Fluktuacje.CvkN.Srednia).c_str(),
                       L4(Dopasowane(wyniki, k)).c_str(), Rownowagi(repliki, k).c_str());
@@ -72,28 +76,26 @@ SredniaZBledem Srednia(const std::vector<WynikRepliki>& repliki, std::size_t k, 
     return SredniaNiezaleznych(wartosci);
 }
 
+// The transition from the fluctuations, as the results file's line tells it
+// (the decimal point, the words where a number would claim too much).
 void Przejscie(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki) {
-    // Clustering runs at negative lambdas; the transition is told by |lambda|,
-    // as the results stage tells it, and the grid then increases.
-    std::vector<double> lambdy;
-    for (const SeriaRepliki& s : repliki.front().Serie) {
-        lambdy.push_back(std::fabs(s.Lambda));
-    }
-    std::vector<std::vector<double>> cv;
+    std::vector<std::vector<FluktuacjaSerii>> serie;
     for (const WynikRepliki& r : repliki) {
-        std::vector<double>& wiersz = cv.emplace_back();
+        std::vector<FluktuacjaSerii>& wiersz = serie.emplace_back();
         for (const SeriaRepliki& s : r.Serie) {
-            wiersz.push_back(s.Fluktuacje.CvkN.Srednia);
+            wiersz.push_back(s.Fluktuacje);
         }
     }
-    const MaksimumFluktuacji m = ZnajdzMaksimumFluktuacji(lambdy, cv);
-    wyjscie << "przejście fazowe (fluktuacje): ";
-    if (m.NaBrzegu) {
-        wyjscie << "maksimum na brzegu zakresu, lambda = " << Liczba(m.Lambda, "%.3f") << '\n';
-    } else {
-        wyjscie << "lambda = " << Liczba(m.Lambda, "%.3f") << " ± " << Liczba(m.Blad, "%.3f")
-                << '\n';
+    const std::vector<std::string> pola = PolaLiniiPrzejscia(ZnajdzPrzejscie(serie));
+    std::string tekst;
+    for (std::size_t i = 1; i < pola.size(); ++i) {
+        if (pola[i].empty()) {
+            continue;
+        }
+        const bool uwaga = i + 1 == pola.size() && pola.size() > 3;
+        tekst += (tekst.empty() ? "" : " ") + (uwaga ? "(" + pola[i] + ")" : pola[i]);
     }
+    wyjscie << "przejście fazowe (fluktuacje): lambda_max dla tej sieci = " << tekst << '\n';
 }
 
 void WieleReplik(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,
@@ -101,19 +103,26 @@ void WieleReplik(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki
     wyjscie << "seria    lambda     sigma  błąd std.  sigma śr.  błąd std.  Cv/kN (fluktuacje)"
                "  błąd std.  Cv/kN (dopasowanie)   równowaga\n";
     for (std::size_t k = 1; k <= repliki.front().Serie.size(); ++k) {
-        const SredniaZBledem sigma =
-            Srednia(repliki, k, [](const SeriaRepliki& s) { return s.Sigma; });
-        const SredniaZBledem sigmaSrednia =
+        SredniaZBledem sigma = Srednia(repliki, k, [](const SeriaRepliki& s) { return s.Sigma; });
+        SredniaZBledem sigmaSrednia =
             Srednia(repliki, k, [](const SeriaRepliki& s) { return s.SigmaSrednia.Srednia; });
-        const SredniaZBledem cv =
+        SredniaZBledem cv =
             Srednia(repliki, k, [](const SeriaRepliki& s) { return s.Fluktuacje.CvkN.Srednia; });
+        // The spread of fewer replicas is itself too uncertain to be an error.
+        if (repliki.size() < static_cast<std::size_t>(MinReplikDlaBledu)) {
+            sigma.Blad = sigmaSrednia.Blad = cv.Blad = std::nan("");
+        }
         char linia[260];
-        std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %10s %19s %10s %20s %11s\n", k,
+        std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %10s %19s %10s %20s  %s\n", k,
                       L4(repliki.front().Serie[k - 1].Lambda).c_str(), L4(sigma.Srednia).c_str(),
                       L4(sigma.Blad).c_str(), L4(sigmaSrednia.Srednia).c_str(),
                       L4(sigmaSrednia.Blad).c_str(), L4(cv.Srednia).c_str(), L4(cv.Blad).c_str(),
                       L4(Dopasowane(wyniki, k)).c_str(), Rownowagi(repliki, k).c_str());
         wyjscie << linia;
+    }
+    if (repliki.size() < static_cast<std::size_t>(MinReplikDlaBledu)) {
+        wyjscie << "błędy z rozrzutu powtórzeń wymagają co najmniej " << MinReplikDlaBledu
+                << " powtórzeń\n";
     }
     Przejscie(wyjscie, repliki);
 }
@@ -123,6 +132,9 @@ void WypiszPodsumowanie(std::ostream& wyjscie, const std::vector<WynikRepliki>& 
                         const std::optional<WynikiSerii>& wyniki) {
     if (repliki.size() == 1) {
         JednaReplika(wyjscie, repliki, wyniki);
+        if (repliki.front().Serie.size() > 1) {
+            Przejscie(wyjscie, repliki);
+        }
     } else {
         WieleReplik(wyjscie, repliki, wyniki);
     }

@@ -11,10 +11,13 @@
 // sigma, second-half mean sigma with the blocking error, fluctuation Cv/kN
 // and the fitted Cv/kN. Several: the replica means of the stored sigma, of
 // the second-half mean sigma and of the fluctuation Cv/kN, each with its
-// standard error from the spread of the replicas, the fitted Cv/kN of the mean
-// sigmas, and a last line with the transition located from the fluctuations.
-// The last column tells whether each series reached equilibrium: "tak",
-// "nie" (several replicas: "nie (m/N)", m of N flagged), "-" when too short
-// to tell. `wyniki` are the results of a series (none for a single run).
+// standard error from the spread of the replicas (five or more; fewer say
+// so in a line after the table), and the fitted Cv/kN of the mean sigmas.
+// The last column is the drift test's verdict ("nie wykryto dryfu", "nie
+// osiągnęła równowagi", "za mało pomiarów"); with several replicas "m/N"
+// before it, m of the N passed, and the worst verdict of the others. A last
+// line tells the transition from the fluctuations for this lattice's size
+// (ZnajdzPrzejscie) for a series or several replicas. `wyniki` are the
+// results of a series (none for a single run).
 void WypiszPodsumowanie(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,
                         const std::optional<WynikiSerii>& wyniki);

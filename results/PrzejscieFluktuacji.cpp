@@ -75,8 +75,8 @@ struct Szczyt {
 // The largest value of the curve, taken only when the curve is reached all
 // the way to the series on either side of it, so that measured values below
 // it bracket it (a peak may hide in a step the reweighting does not cross).
-Szczyt SzczytKrzywej(const std::vector<double>& lambdy, const std::vector<double>& cv,
-                     int podzial) {
+Szczyt SzczytKrzywej(const std::vector<double>& lambdy, const std::vector<double>& cv, int podzial,
+                     const std::vector<bool>& uzyte) {
     Szczyt s;
     std::size_t j = cv.size();
     for (std::size_t i = 0; i < cv.size(); ++i) {
@@ -89,13 +89,16 @@ Szczyt SzczytKrzywej(const std::vector<double>& lambdy, const std::vector<double
     }
     s.Lambda = lambdy[j];
     s.CvkN = cv[j];
+    const auto krok = static_cast<std::size_t>(podzial);
     if (j == 0 || j + 1 == cv.size()) {
-        s.NaBrzegu = true;
+        s.NaBrzegu = uzyte[j / krok];
         return s;
     }
-    const auto krok = static_cast<std::size_t>(podzial);
     const std::size_t od = j % krok == 0 ? j - krok : j - j % krok;
     const std::size_t dokad = std::min(cv.size() - 1, j % krok == 0 ? j + krok : od + krok);
+    if (!uzyte[od / krok] || !uzyte[dokad / krok]) {
+        return s;
+    }
     for (std::size_t i = od; i <= dokad; ++i) {
         if (std::isnan(cv[i])) {
             return s;
@@ -120,6 +123,21 @@ double Jackknife(const std::vector<double>& polozenia) {
     return std::sqrt((n - 1) / n * suma);
 }
 
+// Whether a series left out has a larger Cv/kN (summed over the replicas)
+// than `cv`: the peak may lie there.
+bool WiekszaPominieta(const Repliki& repliki, const std::vector<bool>& uzyte, double cv) {
+    for (std::size_t k = 0; k < uzyte.size(); ++k) {
+        double cvk = 0.0;
+        for (const std::vector<FluktuacjaSerii>& r : repliki) {
+            cvk += r[k].CvkN.Srednia;
+        }
+        if (!uzyte[k] && cvk > cv) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The parabola through the grid's points of the series used.
 MaksimumFluktuacji ZParaboli(const Repliki& repliki, const std::vector<bool>& uzyte) {
     std::vector<double> lambdy;
@@ -136,7 +154,27 @@ MaksimumFluktuacji ZParaboli(const Repliki& repliki, const std::vector<bool>& uz
         }
     }
     MaksimumFluktuacji m;
-    if (lambdy.empty()) {
+    // The largest value must have used series on both sides of it in the
+    // grid, or at the grid's own edge: a series left out beside it may hold
+    // the peak.
+    const auto wGrupie = [&](std::size_t k) { return k < uzyte.size() && uzyte[k]; };
+    std::size_t najwieksza = uzyte.size();
+    double cvNajwieksza = 0.0;
+    for (std::size_t k = 0; k < uzyte.size(); ++k) {
+        double cvk = 0.0;
+        for (const std::vector<FluktuacjaSerii>& r : repliki) {
+            cvk += r[k].CvkN.Srednia;
+        }
+        if (uzyte[k] && (najwieksza == uzyte.size() || cvk > cvNajwieksza)) {
+            najwieksza = k;
+            cvNajwieksza = cvk;
+        }
+    }
+    const bool otoczona = najwieksza < uzyte.size() &&
+                          !WiekszaPominieta(repliki, uzyte, cvNajwieksza) &&
+                          (najwieksza == 0 || wGrupie(najwieksza - 1)) &&
+                          (najwieksza + 1 == uzyte.size() || wGrupie(najwieksza + 1));
+    if (lambdy.empty() || !otoczona) {
         m.Sposob = SposobMaksimum::BrakSerii;
         m.Lambda = Nan;
         m.Blad = Nan;
@@ -200,8 +238,9 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
         krzywe.push_back(Krzywa(r, uzyte, podzial, 0, 0));
     }
     const std::vector<double>& lambdy = krzywe.front().Lambdy;
-    const Szczyt glowny = SzczytKrzywej(lambdy, SredniaKrzywych(krzywe), podzial);
-    if (!glowny.Osiagniety && !glowny.NaBrzegu) {
+    const Szczyt glowny = SzczytKrzywej(lambdy, SredniaKrzywych(krzywe), podzial, uzyte);
+    if ((!glowny.Osiagniety && !glowny.NaBrzegu) ||
+        WiekszaPominieta(repliki, uzyte, glowny.CvkN * static_cast<double>(repliki.size()))) {
         MaksimumFluktuacji m = ZParaboli(repliki, uzyte);
         m.PrzewazanieNieSiega = m.Sposob == SposobMaksimum::Parabola;
         return m;
@@ -219,13 +258,14 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
     std::vector<double> polozenia;
     if (replik >= MinReplikDlaBledu) {
         for (std::size_t r = 0; r < repliki.size(); ++r) {
-            polozenia.push_back(SzczytKrzywej(lambdy, SredniaKrzywych(krzywe, r), podzial).Lambda);
+            polozenia.push_back(
+                SzczytKrzywej(lambdy, SredniaKrzywych(krzywe, r), podzial, uzyte).Lambda);
         }
     } else if (replik == 1 && bloki >= 2) {
         for (int b = 0; b < bloki; ++b) {
             const KrzywaCv k = Krzywa(repliki.front(), uzyte, podzial, static_cast<std::size_t>(b),
                                       static_cast<std::size_t>(bloki));
-            polozenia.push_back(SzczytKrzywej(lambdy, k.CvkN, podzial).Lambda);
+            polozenia.push_back(SzczytKrzywej(lambdy, k.CvkN, podzial, uzyte).Lambda);
         }
     } else {
         m.MaloReplik = true;

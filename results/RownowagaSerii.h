@@ -16,7 +16,7 @@ enum class Rownowaga {
 // between the means of the two halves (a relaxation ending early), each
 // against its error from the blocking error of the mean of the residuals about
 // its own model (so that the samples' correlation counts and the drift itself
-// does not inflate its error). A change beyond the two-sided 0.25 % point of
+// does not inflate its error). A change beyond the two-sided 0.1 % point of
 // Student's t, on as many degrees of freedom as the blocks less two, is a
 // drift; otherwise no blocking error (too few samples, or no level of
 // uncorrelated blocks) is Nieznana.

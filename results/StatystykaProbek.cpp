@@ -10,7 +10,7 @@
 namespace {
 constexpr std::size_t MinBlokow = 16;
 constexpr double MaxKorelacji = 0.5;
-constexpr double MinNiezaleznych = 48;
+constexpr double MinNiezaleznych = 16;
 
 // The 99 % points of the chi-square distribution with 1..30 degrees of freedom.
 constexpr std::array<double, 30> KwantyleChi2{

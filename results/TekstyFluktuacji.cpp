@@ -19,7 +19,8 @@ constexpr int MiejscaPrzewazenia = 3;
 constexpr int MaxMiejsc = 6;
 constexpr const char* NaBrzegu = "maksimum na brzegu zakresu";
 constexpr const char* Waskie = "maksimum węższe niż krok siatki, zmniejsz krok";
-constexpr const char* BrakSerii = "nie wyznaczono, żadna seria nie przeszła testu dryfu";
+constexpr const char* BrakSerii =
+    "nie wyznaczono, przy maksimum za mało serii bez dryfu: zwiększ ilość iteracji";
 constexpr const char* Przewazanie = "przeważanie histogramów";
 constexpr const char* NieSiega = "parabola: przeważanie nie sięga";
 constexpr const char* MaloReplik = "błąd wymaga co najmniej 5 powtórzeń";

@@ -34,7 +34,7 @@ TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
     MaksimumFluktuacji brak{};
     brak.Sposob = SposobMaksimum::BrakSerii;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(brak),
-              "λ: nie wyznaczono, żadna seria nie przeszła testu dryfu");
+              "λ: nie wyznaczono, przy maksimum za mało serii bez dryfu: zwiększ ilość iteracji");
 }
 
 // An error never prints as zero: the decimals grow until it shows a digit,
