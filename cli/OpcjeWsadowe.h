@@ -37,5 +37,8 @@ struct OpcjeWsadowe {
     CzescBadania Czesc;                  // the replicas this process runs (all of them: 0/1)
     std::string PlikPowtorzen;           // the per-replica figures, for a later --scal
     std::vector<std::string> Scal;       // the replica files to merge instead of a run
+    // --osie L1,L2,..: the sizes of a finite-size study (two or more,
+    // increasing); the axes above are the first. Empty: one size.
+    std::vector<int> Rozmiary;
     bool Pomoc = false;
 };

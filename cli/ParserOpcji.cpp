@@ -117,8 +117,25 @@ private:
 };
 
 std::optional<BladOpcji> Parser::Osie(const std::string& w) {
-    const std::vector<std::string> czesci = Podziel(w, 'x');
     ParametrySymulacji& p = o_.Parametry;
+    if (w.find(',') != std::string::npos) {
+        // A finite-size study: one size for every axis of each lattice.
+        for (const std::string& rozmiar : Podziel(w, ',')) {
+            int l = 0;
+            if (!RozmiarOsi(rozmiar, l) || (!o_.Rozmiary.empty() && l <= o_.Rozmiary.back())) {
+                return BladOpcji{"Opcja --osie: lista rozmiarów badania skończonych rozmiarów to "
+                                 "co najmniej dwa rosnące rozmiary parzyste 6..100 po przecinku, "
+                                 "np. 12,16,24,32."};
+            }
+            o_.Rozmiary.push_back(l);
+        }
+        if (o_.Rozmiary.size() < 2) {
+            return Blad("--osie", OpisOsi);
+        }
+        p.IloscAtomowOsX = p.IloscAtomowOsY = p.IloscAtomowOsZ = o_.Rozmiary.front();
+        return std::nullopt;
+    }
+    const std::vector<std::string> czesci = Podziel(w, 'x');
     const bool kubiczna = p.Rodzaj == RodzajSieci::Kubiczna3D;
     bool dobre = false;
     if (czesci.size() == 1) {
@@ -382,6 +399,20 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
                          ", dozwolone najwyżej " + std::to_string(MaxPomiarowSerii) +
                          " (zwiększ --co albo zmniejsz --iteracje)."};
     }
+    if (!o_.Rozmiary.empty()) {
+        for (const char* opcja :
+             {"--wyjscie", "--fluktuacje", "--przebieg", "--czesc", "--powtorzenia-plik"}) {
+            if (podane.contains(opcja)) {
+                return BladOpcji{"Opcja " + std::string(opcja) +
+                                 " nie łączy się z listą rozmiarów --osie (badanie skończonych "
+                                 "rozmiarów wypisuje tylko podsumowanie)."};
+            }
+        }
+        if (!p.Seria) {
+            return BladOpcji{"Badanie skończonych rozmiarów (lista --osie) wymaga serii "
+                             "symulacji (--lambda S:E:K)."};
+        }
+    }
     if (!o_.Wyjscie.empty() && !p.Seria) {
         return BladOpcji{"Opcja --wyjscie wymaga serii symulacji (--lambda S:E:K): "
                          "pojedyncza symulacja nie ma etapu wyników."};
@@ -442,6 +473,10 @@ std::string TekstPomocy() {
            "\n"
            "  --siec 3DR|2DKwadrat|2DTrojkat|2DHeksagonalna   rodzaj sieci (2DKwadrat)\n"
            "  --osie X | XxY | XxYxZ     ilość atomów na osiach, parzyste 6..100 (10)\n"
+           "  --osie L1,L2,...           badanie skończonych rozmiarów: seria i powtórzenia\n"
+           "                             dla każdego rozmiaru L (L na każdej osi), iteracje\n"
+           "                             i --co rosną z liczbą atomów; lambda_max(L), czy\n"
+           "                             maksimum Cv/kN rośnie z L, lambda_c sieci nieskończonej\n"
            "  --tryb porzadkowanie|klasteryzacja             znak oddziaływania (porzadkowanie)\n"
            "  --lambda S | S:E:K         pojedyncza symulacja albo seria, 0.10..2.40 co 0.01,\n"
            "                             najwyżej 24 wartości w serii (seria 0.1:2.4:0.3)\n"

@@ -1,6 +1,7 @@
 #include "PrzebiegWsadowy.h"
 
 #include "BadaniePowtorzen.h"
+#include "BadanieRozmiarow.h"
 #include "KolizjaWyjsc.h"
 #include "ObliczWyniki.h"
 #include "ParserOpcji.h"
@@ -237,6 +238,10 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     BadaniePowtorzen badanie{o.Parametry, o.Stopien, 0, !o.Ziarno, o.Powtorzenia, {}};
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
     PasekPostepu pasek(bledy, bledyNaTerminalu);
+    if (!o.Rozmiary.empty()) {
+        PrzerwanieSygnalem przerwanie;
+        return UruchomBadanieRozmiarow(o, badanie.Ziarno, watki, pasek, przerwanie, wyjscie, bledy);
+    }
     WynikiReplik repliki;
     {
         PrzerwanieSygnalem przerwanie;

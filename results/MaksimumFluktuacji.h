@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct MaksimumFluktuacji {
     // overlap of the neighbouring series, or no samples kept).
     bool PrzewazanieNieSiega = false;
     double CvkN = 0.0; // the largest value, of the curve or the grid
+    double BladCvkN = std::numeric_limits<double>::quiet_NaN(); // its error, by the same jackknife
+                                                                // as the position's
 };
 
 // The abscissa of the vertex of the parabola through the points k - 1, k and

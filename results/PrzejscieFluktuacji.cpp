@@ -1,6 +1,7 @@
 #include "PrzejscieFluktuacji.h"
 
 #include "Przewazanie.h"
+#include "StatystykaProbek.h"
 
 #include <algorithm>
 #include <cmath>
@@ -200,6 +201,15 @@ MaksimumFluktuacji ZParaboli(const Repliki& repliki, const std::vector<bool>& uz
     const auto j = static_cast<std::size_t>(std::max_element(srednie.begin(), srednie.end()) -
                                             srednie.begin());
     m.CvkN = srednie[j];
+    if (replik == 1) {
+        m.BladCvkN = bledy[j];
+    } else if (replik >= MinReplikDlaBledu) {
+        std::vector<double> kolumna;
+        for (const std::vector<double>& wiersz : cv) {
+            kolumna.push_back(wiersz[j]);
+        }
+        m.BladCvkN = SredniaNiezaleznych(kolumna).Blad;
+    }
     if (!m.NaBrzegu) {
         // y = top - a (x - x0)^2 through the three points, a the second
         // divided difference; half height at sqrt(top / 2a) from the vertex.
@@ -256,16 +266,20 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
     }
     const int replik = static_cast<int>(repliki.size());
     std::vector<double> polozenia;
+    std::vector<double> wysokosci;
+    const auto dodaj = [&](const Szczyt& s) {
+        polozenia.push_back(s.Lambda);
+        wysokosci.push_back(s.CvkN);
+    };
     if (replik >= MinReplikDlaBledu) {
         for (std::size_t r = 0; r < repliki.size(); ++r) {
-            polozenia.push_back(
-                SzczytKrzywej(lambdy, SredniaKrzywych(krzywe, r), podzial, uzyte).Lambda);
+            dodaj(SzczytKrzywej(lambdy, SredniaKrzywych(krzywe, r), podzial, uzyte));
         }
     } else if (replik == 1 && bloki >= 2) {
         for (int b = 0; b < bloki; ++b) {
             const KrzywaCv k = Krzywa(repliki.front(), uzyte, podzial, static_cast<std::size_t>(b),
                                       static_cast<std::size_t>(bloki));
-            polozenia.push_back(SzczytKrzywej(lambdy, k.CvkN, podzial, uzyte).Lambda);
+            dodaj(SzczytKrzywej(lambdy, k.CvkN, podzial, uzyte));
         }
     } else {
         m.MaloReplik = true;
@@ -273,6 +287,7 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
     }
     if (std::none_of(polozenia.begin(), polozenia.end(), [](double x) { return std::isnan(x); })) {
         m.Blad = Jackknife(polozenia);
+        m.BladCvkN = Jackknife(wysokosci);
     }
     return m;
 }

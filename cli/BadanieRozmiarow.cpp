@@ -1,0 +1,146 @@
+#include "BadanieRozmiarow.h"
+
+#include "AnalizaRozmiarow.h"
+#include "OpcjeWsadowe.h"
+#include "PrzejscieFluktuacji.h"
+#include "RodzajSieci.h"
+#include "TekstyFluktuacji.h"
+#include "UruchomRepliki.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+// The correlation-length exponent of the Ising class, which the ordering of
+// the bipartite lattices and the clustering of all of them belong to.
+constexpr double NuDwuwymiarowe = 1.0;
+constexpr double NuTrojwymiarowe = 0.63;
+
+long long Atomow(const ParametrySymulacji& p, int l) {
+    const long long n = static_cast<long long>(l) * l;
+    return p.Rodzaj == RodzajSieci::Kubiczna3D ? n * l : n;
+}
+
+std::string Liczba(double v, int miejsca) {
+    if (!std::isfinite(v)) {
+        return "-";
+    }
+    char bufor[32];
+    std::snprintf(bufor, sizeof bufor, "%.*f", miejsca, v);
+    return bufor;
+}
+
+// The position as the results file's line gives it, without its label.
+std::string Polozenie(const MaksimumFluktuacji& m) {
+    const std::vector<std::string> pola = PolaLiniiPrzejscia(m);
+    std::string tekst;
+    for (std::size_t i = 1; i < pola.size(); ++i) {
+        if (!pola[i].empty()) {
+            const bool uwaga = i + 1 == pola.size() && pola.size() > 3;
+            tekst += (tekst.empty() ? "" : " ") + (uwaga ? "(" + pola[i] + ")" : pola[i]);
+        }
+    }
+    return tekst;
+}
+
+void Wypisz(std::ostream& wyjscie, const OpcjeWsadowe& o, const std::vector<PunktRozmiaru>& punkty,
+            const std::vector<long long>& iteracje) {
+    const bool kubiczna = o.Parametry.Rodzaj == RodzajSieci::Kubiczna3D;
+    const double nu = kubiczna ? NuTrojwymiarowe : NuDwuwymiarowe;
+    wyjscie << "badanie skończonych rozmiarów: sieć " << KluczRodzaju(o.Parametry.Rodzaj) << ", "
+            << o.Powtorzenia << (o.Powtorzenia == 1 ? " powtórzenie" : " powtórzeń")
+            << " na rozmiar\n";
+    wyjscie << "     L     iteracje  Cv/kN max   błąd std.  lambda_max(L) dla tej sieci\n";
+    for (std::size_t i = 0; i < punkty.size(); ++i) {
+        const MaksimumFluktuacji& m = punkty[i].Maksimum;
+        char linia[96];
+        std::snprintf(linia, sizeof linia, "%6d %12lld %10s %11s  ", punkty[i].L, iteracje[i],
+                      Liczba(m.CvkN, 4).c_str(), Liczba(m.BladCvkN, 4).c_str());
+        wyjscie << linia << Polozenie(m) << '\n';
+    }
+    const WynikRozmiarow w = AnalizujRozmiary(punkty, nu);
+    switch (w.Rodzaj) {
+    case Przejscie::Jest:
+        wyjscie << "Cv/kN max rośnie z L: przejście fazowe\n";
+        break;
+    case Przejscie::Brak:
+        wyjscie << "Cv/kN max nie rośnie z L: brak przejścia fazowego w tym zakresie rozmiarów\n";
+        return;
+    case Przejscie::Nieznane:
+        wyjscie << "nie wiadomo, czy Cv/kN max rośnie z L: za mało rozmiarów z maksimum i jego "
+                   "błędem\n";
+        return;
+    }
+    wyjscie << "lambda_c sieci nieskończonej: ";
+    if (!std::isfinite(w.LambdaC) || !std::isfinite(w.BladLambdaC)) {
+        wyjscie << "nie wyznaczono (potrzeba co najmniej dwóch rozmiarów z lambda_max i jego "
+                   "błędem)\n";
+        return;
+    }
+    int miejsca = 4;
+    while (miejsca < 6 &&
+           Liczba(w.BladLambdaC, miejsca).find_first_of("123456789") == std::string::npos) {
+        ++miejsca;
+    }
+    wyjscie << Liczba(w.LambdaC, miejsca) << " ± " << Liczba(w.BladLambdaC, miejsca)
+            << " z lambda_max(L) = lambda_c + a·L^(-1/nu) przez " << w.UzyteRozmiary
+            << " rozmiary, nu = " << (kubiczna ? "0.63 (trójwymiarowa" : "1 (dwuwymiarowa")
+            << " klasa Isinga, przyjęte, nie dopasowane)\n";
+}
+} // namespace
+
+IteracjeRozmiaru IteracjeDla(long long iteracje, long long co, long long atomowPierwszego,
+                             long long atomow) {
+    const long long pomiarow = iteracje / co;
+    const double skala = static_cast<double>(atomow) / static_cast<double>(atomowPierwszego);
+    const long long nowe =
+        std::max(1LL, std::llround(static_cast<double>(co) * skala / 100.0)) * 100;
+    return {pomiarow * nowe, nowe};
+}
+
+int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
+                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie,
+                            std::ostream& wyjscie, std::ostream& bledy) {
+    const ParametrySymulacji& p = opcje.Parametry;
+    const long long co = static_cast<long long>(p.PozycjaPrzedzialu) * 100;
+    const long long pierwszy = Atomow(p, opcje.Rozmiary.front());
+    const IteracjeRozmiaru najwieksze =
+        IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, opcje.Rozmiary.back()));
+    if (najwieksze.Iteracje > 1000000000LL || najwieksze.Co > 1000000LL) {
+        bledy << "Badanie skończonych rozmiarów: dla L = " << opcje.Rozmiary.back() << " wypada "
+              << najwieksze.Iteracje << " iteracji co " << najwieksze.Co
+              << " (najwyżej 1000000000 co 1000000): zmniejsz --iteracje lub --co.\n";
+        return 2;
+    }
+    std::vector<PunktRozmiaru> punkty;
+    std::vector<long long> iteracje;
+    for (const int l : opcje.Rozmiary) {
+        OpcjeWsadowe o = opcje;
+        o.Rozmiary.clear();
+        o.Parametry.IloscAtomowOsX = o.Parametry.IloscAtomowOsY = o.Parametry.IloscAtomowOsZ = l;
+        const IteracjeRozmiaru r = IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, l));
+        o.Parametry.MaxIloscCykli = static_cast<int>(r.Iteracje);
+        o.Parametry.PozycjaPrzedzialu = static_cast<int>(r.Co / 100);
+        WynikiReplik wyniki = UruchomRepliki(o, ziarno, watki, pasek, przerwanie);
+        if (wyniki.Sygnal != 0) {
+            bledy << "Obliczenia przerwane sygnałem " << wyniki.Sygnal << ".\n";
+            return 128 + wyniki.Sygnal;
+        }
+        std::vector<std::vector<FluktuacjaSerii>> serie;
+        for (const WynikRepliki& replika : wyniki.Repliki) {
+            std::vector<FluktuacjaSerii>& wiersz = serie.emplace_back();
+            for (const SeriaRepliki& s : replika.Serie) {
+                wiersz.push_back(s.Fluktuacje);
+            }
+        }
+        punkty.push_back({l, ZnajdzPrzejscie(serie)});
+        iteracje.push_back(r.Iteracje);
+    }
+    Wypisz(wyjscie, opcje, punkty, iteracje);
+    wyjscie.flush();
+    return wyjscie ? 0 : 1;
+}
