@@ -47,13 +47,21 @@ std::string Polozenie(const MaksimumFluktuacji& m) {
     return tekst;
 }
 
+const char* Powtorzen(int n) {
+    if (n == 1) {
+        return "powtórzenie";
+    }
+    const int jednosci = n % 10;
+    const int dziesiatki = n % 100 / 10;
+    return jednosci >= 2 && jednosci <= 4 && dziesiatki != 1 ? "powtórzenia" : "powtórzeń";
+}
+
 void Wypisz(std::ostream& wyjscie, const OpcjeWsadowe& o, const std::vector<PunktRozmiaru>& punkty,
             const std::vector<long long>& iteracje) {
     const bool kubiczna = o.Parametry.Rodzaj == RodzajSieci::Kubiczna3D;
     const double nu = kubiczna ? NuTrojwymiarowe : NuDwuwymiarowe;
     wyjscie << "badanie skończonych rozmiarów: sieć " << KluczRodzaju(o.Parametry.Rodzaj) << ", "
-            << o.Powtorzenia << (o.Powtorzenia == 1 ? " powtórzenie" : " powtórzeń")
-            << " na rozmiar\n";
+            << o.Powtorzenia << ' ' << Powtorzen(o.Powtorzenia) << " na rozmiar\n";
     wyjscie << "     L     iteracje  Cv/kN max   błąd std.  lambda_max(L) dla tej sieci\n";
     for (std::size_t i = 0; i < punkty.size(); ++i) {
         const MaksimumFluktuacji& m = punkty[i].Maksimum;
@@ -94,9 +102,11 @@ void Wypisz(std::ostream& wyjscie, const OpcjeWsadowe& o, const std::vector<Punk
 } // namespace
 
 IteracjeRozmiaru IteracjeDla(long long iteracje, long long co, long long atomowPierwszego,
-                             long long atomow) {
+                             long long atomow, int pierwszy, int l) {
     const long long pomiarow = iteracje / co;
-    const double skala = static_cast<double>(atomow) / static_cast<double>(atomowPierwszego);
+    const double wzgledny = static_cast<double>(l) / pierwszy;
+    const double skala =
+        static_cast<double>(atomow) / static_cast<double>(atomowPierwszego) * wzgledny * wzgledny;
     const long long nowe =
         std::max(1LL, std::llround(static_cast<double>(co) * skala / 100.0)) * 100;
     return {pomiarow * nowe, nowe};
@@ -109,7 +119,8 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
     const long long co = static_cast<long long>(p.PozycjaPrzedzialu) * 100;
     const long long pierwszy = Atomow(p, opcje.Rozmiary.front());
     const IteracjeRozmiaru najwieksze =
-        IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, opcje.Rozmiary.back()));
+        IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, opcje.Rozmiary.back()),
+                    opcje.Rozmiary.front(), opcje.Rozmiary.back());
     if (najwieksze.Iteracje > 1000000000LL || najwieksze.Co > 1000000LL) {
         bledy << "Badanie skończonych rozmiarów: dla L = " << opcje.Rozmiary.back() << " wypada "
               << najwieksze.Iteracje << " iteracji co " << najwieksze.Co
@@ -122,7 +133,8 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
         OpcjeWsadowe o = opcje;
         o.Rozmiary.clear();
         o.Parametry.IloscAtomowOsX = o.Parametry.IloscAtomowOsY = o.Parametry.IloscAtomowOsZ = l;
-        const IteracjeRozmiaru r = IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, l));
+        const IteracjeRozmiaru r =
+            IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, l), opcje.Rozmiary.front(), l);
         o.Parametry.MaxIloscCykli = static_cast<int>(r.Iteracje);
         o.Parametry.PozycjaPrzedzialu = static_cast<int>(r.Co / 100);
         WynikiReplik wyniki = UruchomRepliki(o, ziarno, watki, pasek, przerwanie);

@@ -475,7 +475,7 @@ std::string TekstPomocy() {
            "  --osie X | XxY | XxYxZ     ilość atomów na osiach, parzyste 6..100 (10)\n"
            "  --osie L1,L2,...           badanie skończonych rozmiarów: seria i powtórzenia\n"
            "                             dla każdego rozmiaru L (L na każdej osi), iteracje\n"
-           "                             i --co rosną z liczbą atomów; lambda_max(L), czy\n"
+           "                             i --co rosną z liczbą atomów razy L²; lambda_max(L), czy\n"
            "                             maksimum Cv/kN rośnie z L, lambda_c sieci nieskończonej\n"
            "  --tryb porzadkowanie|klasteryzacja             znak oddziaływania (porzadkowanie)\n"
            "  --lambda S | S:E:K         pojedyncza symulacja albo seria, 0.10..2.40 co 0.01,\n"

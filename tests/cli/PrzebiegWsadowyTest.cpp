@@ -1,3 +1,4 @@
+#include "BadanieRozmiarow.h"
 #include "CzytnikSkoroszytu.h"
 #include "DoKonca.h"
 #include "FluktuacjeSerii.h"
@@ -193,16 +194,55 @@ TEST_F(PrzebiegWsadowy, FluktuacjeWPlikuJakZSilnikaOkna) {
     EXPECT_NE(TekstPomocy().find("--fluktuacje"), std::string::npos);
 }
 
-// The summary's last column: a large lattice far from its equilibrium after a
-// short run is flagged, a small one at a high temperature is not.
+// The summary's last column, in words that claim no more than the drift test
+// shows: a lattice still ordering is flagged, a small one at a high
+// temperature passes, and a hundred samples of a large lattice that moved
+// one attempt per atom cannot tell.
 TEST_F(PrzebiegWsadowy, KolumnaRownowagi) {
     const auto kolumna = [&](const std::vector<std::string>& argumenty) {
-        const auto w = Uruchom(Z(argumenty, {"--co", "100", "--ziarno", "8"}));
+        const auto w = Uruchom(Z(argumenty, {"--ziarno", "8"}));
         EXPECT_EQ(w.status, 0) << w.bledy;
-        EXPECT_NE(w.wyjscie.find("równowaga\n"), std::string::npos);
+        EXPECT_NE(w.wyjscie.find("  równowaga\n"), std::string::npos);
         const std::string linia = w.wyjscie.substr(w.wyjscie.find('\n') + 1);
-        return linia.substr(linia.find_last_of(' ') + 1);
+        return linia.substr(linia.rfind("  ") + 2);
     };
-    EXPECT_EQ(kolumna({"--lambda", "2.4", "--osie", "100", "--iteracje", "10000"}), "nie\n");
-    EXPECT_EQ(kolumna({"--lambda", "0.1", "--osie", "10", "--iteracje", "100000"}), "tak\n");
+    EXPECT_EQ(kolumna({"--lambda", "2.4", "--osie", "40", "--iteracje", "1000000", "--co", "1000"}),
+              "nie osiągnęła równowagi\n");
+    EXPECT_EQ(kolumna({"--lambda", "0.1", "--osie", "10", "--iteracje", "100000", "--co", "100"}),
+              "nie wykryto dryfu\n");
+    EXPECT_EQ(kolumna({"--lambda", "2.4", "--osie", "100", "--iteracje", "10000", "--co", "100"}),
+              "za mało pomiarów\n");
+}
+
+// The sizes of a finite-size study: a list of increasing even sizes, with a
+// series, and a summary only; each size keeps the first one's samples, its
+// attempts per atom growing as L^2.
+TEST_F(PrzebiegWsadowy, BadanieRozmiarowOpcjeIIteracje) {
+    const auto o = CzytajOpcje({"--osie", "12,16,24", "--lambda", "0.5:1.0:0.1"});
+    ASSERT_TRUE(std::holds_alternative<OpcjeWsadowe>(o));
+    EXPECT_EQ(std::get<OpcjeWsadowe>(o).Rozmiary, (std::vector<int>{12, 16, 24}));
+    EXPECT_EQ(std::get<OpcjeWsadowe>(o).Parametry.IloscAtomowOsX, 12);
+    for (const std::vector<std::string>& zle :
+         {std::vector<std::string>{"--osie", "16,12", "--lambda", "0.5:1.0:0.1"},
+          {"--osie", "12,13", "--lambda", "0.5:1.0:0.1"},
+          {"--osie", "12,16", "--lambda", "0.5"},
+          {"--osie", "12,16", "--lambda", "0.5:1.0:0.1", "--wyjscie", "w.csv"}}) {
+        EXPECT_TRUE(std::holds_alternative<BladOpcji>(CzytajOpcje(zle))) << zle[1];
+    }
+    const IteracjeRozmiaru r = IteracjeDla(300000, 1000, 144, 1024, 12, 32);
+    EXPECT_EQ(r.Co, 50600);
+    EXPECT_EQ(r.Iteracje, 300 * 50600);
+    EXPECT_EQ(IteracjeDla(300000, 1000, 144, 144, 12, 12).Iteracje, 300000);
+}
+
+TEST_F(PrzebiegWsadowy, BadanieRozmiarowWypisujeTabele) {
+    const auto w = Uruchom({"--osie", "6,8", "--lambda", "0.6:1.2:0.2", "--iteracje", "20000",
+                            "--co", "100", "--ziarno", "2", "--powtorzenia", "2", "--watki", "1"});
+    ASSERT_EQ(w.status, 0) << w.bledy;
+    EXPECT_NE(
+        w.wyjscie.find("badanie skończonych rozmiarów: sieć 2DKwadrat, 2 powtórzenia na rozmiar"),
+        std::string::npos)
+        << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("\n     6        20000 "), std::string::npos) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("\n     8        70000 "), std::string::npos) << w.wyjscie;
 }

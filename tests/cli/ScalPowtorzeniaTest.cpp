@@ -60,17 +60,18 @@ TEST_F(ScalPowtorzen, CzesciScaloneDajaBajtyJednegoProcesu) {
 }
 
 // Long enough series for the fluctuation's error and for the equilibrium to
-// be told: the merged summary's "równowaga" column (tak, nie (m/N)) and the
+// be told: the merged summary's "równowaga" column (m/N passed, verdict) and the
 // --fluktuacje columns of the results file are those of one process.
 TEST_F(ScalPowtorzen, FluktuacjeIRownowagaScaloneJakZJednegoProcesu) {
     const std::vector<std::string> dlugie = {
-        "--osie", "30",       "--lambda", "0.4:2.4:0.4",   "--iteracje", "20000",   "--co",
+        "--osie", "10",       "--lambda", "0.4:2.4:0.4",   "--iteracje", "200000",  "--co",
         "100",    "--ziarno", "5",        "--powtorzenia", "4",          "--watki", "1"};
     const auto jeden = Uruchom(Z(dlugie, {"--wyjscie", Plik("jeden.csv"), "--fluktuacje"}));
     ASSERT_EQ(jeden.status, 0) << jeden.bledy;
-    EXPECT_NE(jeden.wyjscie.find(" tak\n"), std::string::npos) << jeden.wyjscie;
-    EXPECT_NE(jeden.wyjscie.find(" nie (3/4)\n"), std::string::npos) << jeden.wyjscie;
-    EXPECT_NE(jeden.wyjscie.find(" nie (4/4)\n"), std::string::npos) << jeden.wyjscie;
+    EXPECT_NE(jeden.wyjscie.find(" 4/4 nie wykryto dryfu\n"), std::string::npos) << jeden.wyjscie;
+    EXPECT_NE(jeden.wyjscie.find(" 3/4 nie osiągnęła równowagi\n"), std::string::npos)
+        << jeden.wyjscie;
+    EXPECT_NE(jeden.wyjscie.find(" 1/4 za mało pomiarów\n"), std::string::npos) << jeden.wyjscie;
 
     const std::vector<std::string> pliki = Czesci(dlugie, 3);
     const auto scalone = Scal(pliki, {"--fluktuacje", "--wyjscie", Plik("scalone.csv")});
@@ -168,7 +169,7 @@ TEST_F(ScalPowtorzen, CzesciInnegoBadaniaLubNiepelneOdrzucone) {
     std::ofstream(Plik("obcy.txt")) << "seria,lambda\n1,0.1\n";
     const std::string dobry = Czytaj(pliki[1]);
     std::ofstream(Plik("uciety.txt")) << dobry.substr(0, dobry.size() / 2);
-    std::ofstream(Plik("wersja.txt")) << "fazolab-batch powtorzenia 3\n";
+    std::ofstream(Plik("wersja.txt")) << "fazolab-batch powtorzenia 4\n";
     // A part written by the version before the fluctuation's error and the
     // equilibrium were kept.
     std::ofstream(Plik("wersja1.txt"))
