@@ -91,5 +91,11 @@ FluktuacjeSerii FluktuacjeZ(const Obliczenia& obliczenia) {
                                                     stan.PrzedzialCzasowy, stan.LiczbaSasiadow);
         serie.push_back(FluktuacjaZProbek(stan.LambdaSerii[k], pary, stan.IloscAtomow));
     }
-    return ObliczFluktuacje(std::move(serie));
+    FluktuacjeSerii wynik = ObliczFluktuacje(std::move(serie));
+    wynik.Osie = {stan.IloscAtomowOsX, stan.IloscAtomowOsY};
+    // The flat lattices keep one plane.
+    if (stan.IloscAtomowOsZ > 1) {
+        wynik.Osie.push_back(stan.IloscAtomowOsZ);
+    }
+    return wynik;
 }

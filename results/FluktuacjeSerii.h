@@ -17,19 +17,21 @@ struct FluktuacjeSerii {
     // Located by |lambda| (clustering runs at negative lambdas); at an edge of
     // the range it is the edge itself and says so.
     MaksimumFluktuacji Przejscie;
+    // The lattice's atoms per axis (two for the flat lattices, three for the
+    // cubic one): the transition is that of this size. Empty when not known.
+    std::vector<int> Osie;
 };
 
-// The transition of the given series: the largest Cv/kN refined by the
-// parabola vertex, its error resampled from the errors of Cv/kN. Throws
+// The transition of the given series (ZnajdzPrzejscie). Throws
 // std::invalid_argument for no series.
 FluktuacjeSerii ObliczFluktuacje(std::vector<FluktuacjaSerii> serie);
 
 // Independent replicas of one series of lambdas, each as ObliczFluktuacje gave
 // it: Cv/kN is the mean over the replicas with the standard error of their
-// spread, the transition that of the replica means with the bootstrap error
-// over the replicas (ZnajdzMaksimumFluktuacji), and a lambda is not
-// equilibrated when any replica's series was not (unknown when none was not
-// and one could not tell). Throws std::invalid_argument for no replicas or
+// spread (from five replicas; NaN with fewer), the transition that of all the
+// replicas together (ZnajdzPrzejscie), and a lambda is not equilibrated when
+// any replica's series was not (unknown when none was not and one could not
+// tell). Throws std::invalid_argument for no replicas or
 // replicas of different series.
 FluktuacjeSerii SrednieFluktuacji(const std::vector<FluktuacjeSerii>& repliki);
 

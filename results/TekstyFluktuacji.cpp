@@ -138,6 +138,11 @@ TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje) {
     }
     t.PolaPrzejscia = PolaLiniiPrzejscia(fluktuacje.Przejscie);
     t.EPrzejscie = TekstPrzejsciaFluktuacji(fluktuacje.Przejscie);
+    std::string osie;
+    for (const int os : fluktuacje.Osie) {
+        osie += (osie.empty() ? "" : " × ") + std::to_string(os);
+    }
+    t.EPodpisPrzejscia = "λ_max dla tej sieci" + (osie.empty() ? "" : " (" + osie + ")") + ":";
     t.ERownowaga = TekstRownowagi(fluktuacje.Serie);
     return t;
 }

@@ -17,6 +17,9 @@ struct TekstyFluktuacji {
     // of the fitted curve's transition (PolaLiniiPrzejscia).
     std::vector<std::string> PolaPrzejscia;
     std::string EPrzejscie; // TekstPrzejsciaFluktuacji
+    // The caption above it: "λ_max dla tej sieci (10 × 10):", the position of
+    // the peak at this size, not the infinite lattice's lambda_c.
+    std::string EPodpisPrzejscia;
     std::string ERownowaga; // TekstRownowagi; empty when every series reached equilibrium
 };
 

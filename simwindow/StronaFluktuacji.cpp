@@ -24,7 +24,10 @@ const char* const TytulWykresu = "Ciepło właściwe z fluktuacji energii";
 const char* const Wyjasnienie =
     "Tu Cv/kN = λ²·Var(N_AB)/N z fluktuacji energii, z błędem. Na stronie „Ciepło właściwe…” "
     "Cv/kN to pochodna krzywej dopasowanej do sigma, z czynnikiem 10: obie oceny się różnią.";
-const char* const WszystkieWRownowadze = "Wszystkie serie osiągnęły równowagę.";
+// A drift test shows a drift, never equilibrium itself.
+const char* const WszystkieWRownowadze = "Test nie wykrył dryfu w żadnej serii.";
+const char* const GranicaSieci = "λ_c sieci nieskończonej wymaga kilku rozmiarów: "
+                                 "fazolab-batch --osie 12,16,24,32";
 
 // The page's fixed layout in reading order: the chart on the left, the
 // transition, the equilibrium and the explanation on the right.
@@ -34,7 +37,8 @@ void Rozmiesc(StronaFluktuacji* strona) {
         {"ChartFluktuacje", {0, 0, 426, 376}},
         {"GBPrzejscieFluktuacji", {430, 0, 152, 126}},
         {"LPrzejscieFluktuacjiPodpis", {8, 18, 140, 16}},
-        {"LPrzejscieFluktuacji", {8, 34, 140, 88}},
+        {"LPrzejscieFluktuacji", {8, 34, 140, 56}},
+        {"LGranicaFluktuacji", {8, 90, 140, 34}},
         {"GBRownowaga", {430, 130, 152, 84}},
         {"MRownowaga", {6, 18, 140, 60}},
         {"GBDwaOszacowania", {430, 218, 152, 158}},
@@ -74,18 +78,24 @@ void StronaFluktuacji::ZbudujWykres() {
 void StronaFluktuacji::ZbudujOpis() {
     auto* przejscie =
         Grupa(this, "GBPrzejscieFluktuacji", QStringLiteral(" Przejście fazowe "), Kontekst);
-    const QString podpis = QStringLiteral("Lambda z fluktuacji:");
-    Etykieta(przejscie, "LPrzejscieFluktuacjiPodpis", podpis);
+    LPrzejscieFluktuacjiPodpis =
+        Etykieta(przejscie, "LPrzejscieFluktuacjiPodpis", QStringLiteral("λ_max dla tej sieci:"));
     LPrzejscieFluktuacji =
         Etykieta(przejscie, "LPrzejscieFluktuacji", QString(), Qt::AlignLeft | Qt::AlignTop);
     LPrzejscieFluktuacji->setWordWrap(true);
     QFont czcionka = LPrzejscieFluktuacji->font();
     czcionka.setBold(true);
-    czcionka.setPixelSize(16);
+    czcionka.setPixelSize(13);
     LPrzejscieFluktuacji->setFont(czcionka);
     LPrzejscieFluktuacji->setStyleSheet(QStringLiteral("color: #800000;"));
     DostepnaEtykieta::OpiszWartosc(LPrzejscieFluktuacji,
-                                   QStringLiteral("Lambda przejścia fazowego z fluktuacji"));
+                                   QStringLiteral("Lambda maksimum Cv/kN dla tej sieci"));
+    QLabel* granica = Etykieta(przejscie, "LGranicaFluktuacji", QString::fromUtf8(GranicaSieci),
+                               Qt::AlignLeft | Qt::AlignTop);
+    granica->setWordWrap(true);
+    QFont przypis = granica->font();
+    przypis.setPixelSize(10);
+    granica->setFont(przypis);
 
     auto* rownowaga = Grupa(this, "GBRownowaga", QStringLiteral(" Równowaga "), Kontekst);
     MRownowaga = new QPlainTextEdit(rownowaga);
@@ -126,6 +136,7 @@ void StronaFluktuacji::Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluk
         }
         ++i;
     }
+    LPrzejscieFluktuacjiPodpis->setText(QString::fromStdString(teksty.EPodpisPrzejscia));
     LPrzejscieFluktuacji->setText(QString::fromStdString(teksty.EPrzejscie));
     MRownowaga->setPlainText(teksty.ERownowaga.empty() ? QString::fromUtf8(WszystkieWRownowadze)
                                                        : QString::fromStdString(teksty.ERownowaga));

@@ -41,6 +41,7 @@ private:
     SeriaWykresu* punkty_;
     // One short vertical line per series: Qt Charts draws no error bars.
     std::array<SeriaWykresu*, 24> bledy_{};
+    QLabel* LPrzejscieFluktuacjiPodpis;
     QLabel* LPrzejscieFluktuacji;
     QPlainTextEdit* MRownowaga;
     PrzyciskPrzezroczysty* BPomocFluktuacji;

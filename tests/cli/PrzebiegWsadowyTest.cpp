@@ -244,5 +244,5 @@ TEST_F(PrzebiegWsadowy, BadanieRozmiarowWypisujeTabele) {
         std::string::npos)
         << w.wyjscie;
     EXPECT_NE(w.wyjscie.find("\n     6        20000 "), std::string::npos) << w.wyjscie;
-    EXPECT_NE(w.wyjscie.find("\n     8        70000 "), std::string::npos) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("\n     8        60000 "), std::string::npos) << w.wyjscie;
 }

@@ -84,6 +84,9 @@ TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
     const TekstyFluktuacji t = TekstyFluktuacjiZ(f);
     EXPECT_EQ(t.MCvkN, (std::vector<std::string>{"0.1235", "1.5000"}));
     EXPECT_EQ(t.MBlad, (std::vector<std::string>{"0.0023", ""}));
+    EXPECT_EQ(t.EPodpisPrzejscia, "λ_max dla tej sieci:");
+    f.Osie = {20, 20, 20};
+    EXPECT_EQ(TekstyFluktuacjiZ(f).EPodpisPrzejscia, "λ_max dla tej sieci (20 × 20 × 20):");
     EXPECT_EQ(t.ERownowaga,
               "Seria dla λ = 0,5 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.");
 }

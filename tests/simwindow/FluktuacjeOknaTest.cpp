@@ -43,7 +43,11 @@ private slots:
         const TekstyFluktuacji teksty = TekstyFluktuacjiZ(rdzen);
         QCOMPARE(t.k<QLabel>("LPrzejscieFluktuacji")->text(),
                  QString::fromStdString(teksty.EPrzejscie));
-        QVERIFY(t.k<QLabel>("LPrzejscieFluktuacji")->text().startsWith(QStringLiteral("λ = ")));
+        QVERIFY(t.k<QLabel>("LPrzejscieFluktuacji")->text().startsWith(QStringLiteral("λ")));
+        QCOMPARE(t.k<QLabel>("LPrzejscieFluktuacjiPodpis")->text(),
+                 QStringLiteral("λ_max dla tej sieci (%1 × %1):")
+                     .arg(t.okno->Silnik().Stan().IloscAtomowOsX));
+        QVERIFY(t.k<QLabel>("LGranicaFluktuacji")->text().contains(QStringLiteral("--osie")));
         const Wykres* wykres = t.k<Wykres>("ChartFluktuacje");
         const SeriaWykresu& punkty = *wykres->Serie().back();
         QCOMPARE(punkty.LiczbaPunktow(), static_cast<int>(rdzen.Serie.size()));
@@ -52,7 +56,7 @@ private slots:
         }
         const QString rownowaga = t.k<QPlainTextEdit>("MRownowaga")->toPlainText();
         QCOMPARE(rownowaga, teksty.ERownowaga.empty()
-                                ? QStringLiteral("Wszystkie serie osiągnęły równowagę.")
+                                ? QStringLiteral("Test nie wykrył dryfu w żadnej serii.")
                                 : QString::fromStdString(teksty.ERownowaga));
     }
 
