@@ -24,8 +24,9 @@ std::string L4(double wartosc) {
     return Liczba(wartosc, "%.4f");
 }
 
-double Dopasowane(const std::optional<WynikiSerii>& wyniki, std::size_t k) {
-    return wyniki ? wyniki->CvkN[k] : std::nan("");
+// The fitted Cv/kN of series k as the results show it (zero after the fall).
+std::string Dopasowane(const std::optional<WynikiSerii>& wyniki, std::size_t k) {
+    return wyniki ? wyniki->Teksty.MCvkN.at(k - 1) : "-";
 }
 
 // The drift test of series k: its words for one replica; for several, how
@@ -61,7 +62,7 @@ void JednaReplika(std::ostream& wyjscie, const std::vector<WynikRepliki>& replik
         std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %19s %20s  %s\n", k,
                       L4(s.Lambda).c_str(), L4(s.Sigma).c_str(), L4(s.SigmaSrednia.Srednia).c_str(),
                       L4(s.SigmaSrednia.Blad).c_str(), L4(s.Fluktuacje.CvkN.Srednia).c_str(),
-                      L4(Dopasowane(wyniki, k)).c_str(), Rownowagi(repliki, k).c_str());
+                      Dopasowane(wyniki, k).c_str(), Rownowagi(repliki, k).c_str());
         wyjscie << linia;
     }
 }
@@ -117,7 +118,7 @@ void WieleReplik(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki
                       L4(repliki.front().Serie[k - 1].Lambda).c_str(), L4(sigma.Srednia).c_str(),
                       L4(sigma.Blad).c_str(), L4(sigmaSrednia.Srednia).c_str(),
                       L4(sigmaSrednia.Blad).c_str(), L4(cv.Srednia).c_str(), L4(cv.Blad).c_str(),
-                      L4(Dopasowane(wyniki, k)).c_str(), Rownowagi(repliki, k).c_str());
+                      Dopasowane(wyniki, k).c_str(), Rownowagi(repliki, k).c_str());
         wyjscie << linia;
     }
     if (repliki.size() < static_cast<std::size_t>(MinReplikDlaBledu)) {
