@@ -8,6 +8,7 @@
 #include <limits>
 #include <span>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
@@ -272,9 +273,17 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
         wysokosci.push_back(s.CvkN);
     };
     if (replik >= MinReplikDlaBledu) {
-        for (std::size_t r = 0; r < repliki.size(); ++r) {
-            dodaj(SzczytKrzywej(lambdy, SredniaKrzywych(krzywe, r), podzial, uzyte));
+        // Each replica's own peak: the position of a largest value is no
+        // smooth function of the data, and leaving one replica out of five
+        // moves it too little for the jackknife to see its spread.
+        for (const KrzywaCv& k : krzywe) {
+            dodaj(SzczytKrzywej(lambdy, k.CvkN, podzial, uzyte));
         }
+        for (const auto& [wartosci, blad] :
+             {std::pair{&polozenia, &m.Blad}, std::pair{&wysokosci, &m.BladCvkN}}) {
+            *blad = SredniaNiezaleznych(*wartosci).Blad;
+        }
+        return m;
     } else if (replik == 1 && bloki >= 2) {
         for (int b = 0; b < bloki; ++b) {
             const KrzywaCv k = Krzywa(repliki.front(), uzyte, podzial, static_cast<std::size_t>(b),

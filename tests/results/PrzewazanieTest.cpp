@@ -149,6 +149,22 @@ TEST(Przewazanie, KrzywaIMaksimumJakDokladne) {
     EXPECT_GT(m.Blad, 0.0);
     EXPECT_NEAR(m.Lambda, szczyt, 4 * m.Blad + 0.005);
     EXPECT_NEAR(m.CvkN, DokladneCv(szczyt), 0.03);
+
+    // Five replicas: the error from the spread of their own peaks.
+    std::vector<std::vector<FluktuacjaSerii>> repliki(5, serie);
+    for (std::size_t r = 1; r < repliki.size(); ++r) {
+        for (FluktuacjaSerii& s : repliki[r]) {
+            s.Pary = Losuj(s.Lambda, 20000,
+                           1000 * static_cast<std::uint32_t>(r) +
+                               static_cast<std::uint32_t>(s.Lambda * 10));
+        }
+    }
+    const MaksimumFluktuacji p = ZnajdzPrzejscie(repliki);
+    EXPECT_EQ(p.Sposob, SposobMaksimum::Przewazanie);
+    EXPECT_GT(p.Blad, 0.0);
+    EXPECT_LT(p.Blad, 0.05);
+    EXPECT_NEAR(p.Lambda, szczyt, 4 * p.Blad);
+    EXPECT_GT(p.BladCvkN, 0.0);
 }
 
 // A flagged series takes no part; a gap no reweighting crosses hands the
