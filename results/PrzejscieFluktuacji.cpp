@@ -72,6 +72,7 @@ struct Szczyt {
     double CvkN = Nan;
     bool Osiagniety = false; // both neighbours reached
     bool NaBrzegu = false;
+    std::size_t Indeks = 0; // of the largest value on the fine grid
 };
 
 // The largest value of the curve, taken only when the curve is reached all
@@ -91,6 +92,7 @@ Szczyt SzczytKrzywej(const std::vector<double>& lambdy, const std::vector<double
     }
     s.Lambda = lambdy[j];
     s.CvkN = cv[j];
+    s.Indeks = j;
     const auto krok = static_cast<std::size_t>(podzial);
     if (j == 0 || j + 1 == cv.size()) {
         s.NaBrzegu = uzyte[j / krok];
@@ -266,37 +268,40 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
         return m;
     }
     const int replik = static_cast<int>(repliki.size());
-    std::vector<double> polozenia;
-    std::vector<double> wysokosci;
-    const auto dodaj = [&](const Szczyt& s) {
-        polozenia.push_back(s.Lambda);
-        wysokosci.push_back(s.CvkN);
-    };
+    // The position of a largest value is no smooth function of the data: a
+    // jackknife of it sees too little of its spread. The slope of the curve at
+    // the peak is smooth; its error over the curve's curvature is the
+    // position's. The height's error is that of the curve's value there.
+    std::vector<KrzywaCv> czesci;
     if (replik >= MinReplikDlaBledu) {
-        // Each replica's own peak: the position of a largest value is no
-        // smooth function of the data, and leaving one replica out of five
-        // moves it too little for the jackknife to see its spread.
-        for (const KrzywaCv& k : krzywe) {
-            dodaj(SzczytKrzywej(lambdy, k.CvkN, podzial, uzyte));
-        }
-        for (const auto& [wartosci, blad] :
-             {std::pair{&polozenia, &m.Blad}, std::pair{&wysokosci, &m.BladCvkN}}) {
-            *blad = SredniaNiezaleznych(*wartosci).Blad;
-        }
-        return m;
+        czesci = krzywe;
     } else if (replik == 1 && bloki >= 2) {
         for (int b = 0; b < bloki; ++b) {
-            const KrzywaCv k = Krzywa(repliki.front(), uzyte, podzial, static_cast<std::size_t>(b),
-                                      static_cast<std::size_t>(bloki));
-            dodaj(SzczytKrzywej(lambdy, k.CvkN, podzial, uzyte));
+            czesci.push_back(Krzywa(repliki.front(), uzyte, podzial, static_cast<std::size_t>(b),
+                                    static_cast<std::size_t>(bloki)));
         }
     } else {
         m.MaloReplik = true;
         return m;
     }
-    if (std::none_of(polozenia.begin(), polozenia.end(), [](double x) { return std::isnan(x); })) {
-        m.Blad = Jackknife(polozenia);
-        m.BladCvkN = Jackknife(wysokosci);
+    const std::vector<double> srednia = SredniaKrzywych(krzywe);
+    const std::size_t j = glowny.Indeks;
+    std::vector<double> nachylenia;
+    std::vector<double> wysokosci;
+    for (const KrzywaCv& k : czesci) {
+        nachylenia.push_back((k.CvkN[j + 1] - k.CvkN[j - 1]) / (lambdy[j + 1] - lambdy[j - 1]));
+        wysokosci.push_back(k.CvkN[j]);
     }
+    const auto blad = [&](const std::vector<double>& x) {
+        return replik == 1 ? Jackknife(x) : SredniaNiezaleznych(x).Blad;
+    };
+    const std::size_t h = std::min({std::max<std::size_t>(1, static_cast<std::size_t>(podzial) / 4),
+                                    j, srednia.size() - 1 - j});
+    const double krok = (lambdy[j + h] - lambdy[j - h]) / 2;
+    const double krzywizna = (srednia[j + h] - 2 * srednia[j] + srednia[j - h]) / (krok * krok);
+    if (krzywizna < 0.0) {
+        m.Blad = blad(nachylenia) / -krzywizna;
+    }
+    m.BladCvkN = blad(wysokosci);
     return m;
 }

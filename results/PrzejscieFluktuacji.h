@@ -13,9 +13,10 @@
 // Where the kept samples allow, Cv/kN of every replica is reweighted between
 // neighbouring series (KrzywaPrzewazona, `podzial` points a step), the
 // replicas' curves averaged, and the peak is the largest value of that curve;
-// its error is the standard error of the replicas' own peaks (five or more),
-// or the jackknife's over `bloki` stretches of the samples of every series
-// (one replica). Where the
+// its error is the error of the curve's slope at the peak over the curve's
+// curvature there, the slope's error the standard error over the replicas
+// (five or more) or the jackknife's over `bloki` stretches of the samples of
+// every series (one replica). Where the
 // largest value lies next to a point the reweighting does not reach, the
 // parabola through the grid's three points takes over and says why. A peak on
 // the first or last point used is at an edge; a parabola narrower than a step
