@@ -52,12 +52,12 @@ for czesc in $czesci; do
         ;;
     kwadrat)
         echo "== kwadratowa, porządkowanie: lambda_c = 0.8814"
-        "$batch" --osie 12,16,24,32 --lambda 0.80:0.92:0.02 --iteracje 2000000 --co 1000 \
+        "$batch" --osie 12,16,24,32 --lambda 0.82:0.90:0.02 --iteracje 1500000 --co 1000 \
             --uklad uporzadkowane --ziarno 1 --powtorzenia 5
         ;;
     kubiczna)
         echo "== kubiczna, porządkowanie: lambda_c = 0.4433"
-        "$batch" --siec 3DR --osie 8,10,12,16 --lambda 0.40:0.48:0.01 --iteracje 1000000 \
+        "$batch" --siec 3DR --osie 8,10,12,16 --lambda 0.41:0.47:0.01 --iteracje 1000000 \
             --co 1000 --uklad uporzadkowane --ziarno 1 --powtorzenia 5
         ;;
     *)
