@@ -288,9 +288,11 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
     const std::size_t j = glowny.Indeks;
     std::vector<double> nachylenia;
     std::vector<double> wysokosci;
+    std::vector<double> polozenia;
     for (const KrzywaCv& k : czesci) {
         nachylenia.push_back((k.CvkN[j + 1] - k.CvkN[j - 1]) / (lambdy[j + 1] - lambdy[j - 1]));
         wysokosci.push_back(k.CvkN[j]);
+        polozenia.push_back(SzczytKrzywej(lambdy, k.CvkN, podzial, uzyte).Lambda);
     }
     const auto blad = [&](const std::vector<double>& x) {
         return replik == 1 ? Jackknife(x) : SredniaNiezaleznych(x).Blad;
@@ -299,8 +301,13 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
                                     j, srednia.size() - 1 - j});
     const double krok = (lambdy[j + h] - lambdy[j - h]) / 2;
     const double krzywizna = (srednia[j + h] - 2 * srednia[j] + srednia[j - h]) / (krok * krok);
-    if (krzywizna < 0.0) {
-        m.Blad = blad(nachylenia) / -krzywizna;
+    // Where the peak lies by a series' own lambda the curve's two sides come
+    // from different pairs of series, and a kink there passes for curvature:
+    // the spread of the parts' own peaks, which such a kink does not narrow,
+    // bounds the error from below.
+    const double zPolozen = blad(polozenia);
+    if (krzywizna < 0.0 && !std::isnan(zPolozen)) {
+        m.Blad = std::max(blad(nachylenia) / -krzywizna, zPolozen);
     }
     m.BladCvkN = blad(wysokosci);
     return m;
