@@ -22,15 +22,13 @@ const std::string OpisLambdy =
     SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " + SiatkaWsadowa.Tekst(1) +
     ", E >= S, " + SiatkaWsadowa.Tekst(1) + " <= K <= E - S + " + SiatkaOkna.Tekst(1) + ", " +
     "najwyżej " + std::to_string(MaxLambdSerii) + " wartości lambdy w serii";
-// The kinds' keys in the order the help names them: "3DR, 2DKwadrat, 2DTrojkat
+// The kinds' keys as the kinds table orders them: "3DR, 2DKwadrat, 2DTrojkat
 // lub 2DHeksagonalna".
 std::string KluczeRodzajow() {
     std::string klucze;
-    const RodzajSieci kolejnosc[] = {RodzajSieci::Kubiczna3D, RodzajSieci::Kwadratowa,
-                                     RodzajSieci::Trojkatna, RodzajSieci::Heksagonalna};
-    for (std::size_t i = 0; i < std::size(kolejnosc); ++i) {
-        klucze += (i == 0 ? "" : i + 1 == std::size(kolejnosc) ? " lub " : ", ");
-        klucze += KluczRodzaju(kolejnosc[i]);
+    for (std::size_t i = 0; i < RodzajeSieci.size(); ++i) {
+        klucze += (i == 0 ? "" : i + 1 == RodzajeSieci.size() ? " lub " : ", ");
+        klucze += RodzajeSieci[i].Klucz;
     }
     return klucze;
 }
