@@ -252,6 +252,8 @@ void StronaUstawien::ZbudujLambde(QWidget* parametry) {
         Suwak(lambda, "TBLambda", SiatkaOkna.Zakres(), 1, QStringLiteral("Lambda, ") + poczatkowa,
               QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."), 10413,
               SiatkaOkna.Lambda(1), SiatkaOkna.Miejsca());
+    // A point at the low end and a comma at the high end: the page's captions
+    // as users know them, kept on purpose.
     Etykieta(lambda, "LLambdaMin", QStringLiteral("0.1"));
     Etykieta(lambda, "LLambdaMax", QStringLiteral("2,4"), Qt::AlignRight);
     const QString koncowa = QStringLiteral("końcowa wartość:");

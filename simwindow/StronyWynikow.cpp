@@ -137,6 +137,8 @@ void StronyWynikow::ZbudujParametry(QWidget* strona) {
     LWynikiLambdaKoncowa =
         Wiersz(parametry, "LWynikiLambdaKoncowa", QStringLiteral("Lambda końc.:"));
     LWynikiKrok = Wiersz(parametry, "LWynikiKrok", QStringLiteral("Krok:"));
+    // The doubled "e" is the control's own name, kept because the layout
+    // table and the tests find the control by it.
     LWynikiKonceentracja =
         Wiersz(parametry, "LWynikiKonceentracja", QStringLiteral("Koncentracja:"));
     LWynikiLiczAtWSieci = Wiersz(parametry, "LWynikiLiczAtWSieci", QStringLiteral("Ilość atomów:"));

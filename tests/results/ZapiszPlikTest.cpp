@@ -192,3 +192,18 @@ TEST(KomunikatPlikWUzyciu, PelnaSciezkaWPierwszejLinii) {
               "Plik: D:\\Wyniki\\a.csv\r\njest w użyciu. Zamknij go i sprbój ponownie zapisać "
               "wyniki.");
 }
+
+TEST_F(ZapiszPlikTest, NieudanaZamianaNazwyUsuwaPlikTymczasowy) {
+    // The folder's entry taken between writing and renaming (another program
+    // made a folder of that name): the rename fails, its reason is told, and
+    // neither the temporary file nor a changed folder remains.
+    const std::string cel = Sciezka("wyniki.csv");
+    ZapisOdroczony zapis;
+    ASSERT_TRUE(zapis.Przygotuj(cel, "nowe wyniki").Udany());
+    fs::create_directory(cel);
+    Utworz(cel + "/inny.txt", "cudzy");
+    OczekujBledu(zapis.Zatwierdz());
+    EXPECT_TRUE(fs::is_directory(cel));
+    EXPECT_EQ(Czytaj(cel + "/inny.txt"), "cudzy");
+    EXPECT_EQ(LiczbaPlikow(), 1u);
+}
