@@ -1,6 +1,10 @@
 #include "Wykres.h"
 
+#include "DostepnyWykres.h"
+#include "FormatLiczby.h"
+
 #include <QAbstractAxis>
+#include <QAccessible>
 #include <QBarCategoryAxis>
 #include <QCategoryAxis>
 #include <QChart>
@@ -10,6 +14,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QPainter>
 #include <QTimer>
 #include <QToolTip>
 
@@ -36,6 +41,7 @@ constexpr double MiejsceNaNapis = 0.15;
 
 Wykres::Wykres(QWidget* rodzic)
     : QChartView(rodzic), tytulEtykieta_(new QLabel(this)), legendaTytulow_(new QLabel(this)) {
+    QAccessible::installFactory(&DostepnyWykres::Fabryka);
     setFrameShape(QFrame::NoFrame);
     setRenderHint(QPainter::Antialiasing);
     setBackgroundBrush(palette().window());
@@ -250,6 +256,67 @@ void Wykres::resizeEvent(QResizeEvent* zdarzenie) {
     QChartView::resizeEvent(zdarzenie);
     UlozMarginesy();
     Zaplanuj();
+}
+
+void Wykres::focusInEvent(QFocusEvent* zdarzenie) {
+    QChartView::focusInEvent(zdarzenie);
+    viewport()->update();
+}
+
+void Wykres::focusOutEvent(QFocusEvent* zdarzenie) {
+    QChartView::focusOutEvent(zdarzenie);
+    viewport()->update();
+}
+
+void Wykres::drawForeground(QPainter* malarz, const QRectF& obszar) {
+    QChartView::drawForeground(malarz, obszar);
+    if (!hasFocus()) {
+        return;
+    }
+    malarz->save();
+    malarz->resetTransform();
+    malarz->setRenderHint(QPainter::Antialiasing, false);
+    malarz->setBrush(Qt::NoBrush);
+    malarz->setPen(QPen(palette().color(QPalette::Highlight), 2));
+    malarz->drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+    malarz->restore();
+}
+
+QString Wykres::OpisDanych() const {
+    const auto liczba = [](double v) { return FormatujLiczbe(v, QStringLiteral("0.####")); };
+    QStringList opis;
+    for (const auto& seria : serie_) {
+        const QList<QPointF>& punkty = seria->Punkty();
+        if (!seria->Aktywna() || punkty.isEmpty()) {
+            continue;
+        }
+        QString tekst =
+            seria->Tytul().isEmpty() ? QString() : seria->Tytul() + QStringLiteral(": ");
+        if (seria->RodzajSerii() == SeriaWykresu::Rodzaj::Slupki) {
+            QStringList slupki;
+            for (const SeriaWykresu::Slupek& s : seria->Slupki()) {
+                slupki.append(s.Etykieta + QStringLiteral(": ") + liczba(s.Wartosc));
+            }
+            opis.append(tekst + QStringLiteral("słupki ") + slupki.join(QStringLiteral("; ")));
+            continue;
+        }
+        const auto [najmniej, najwiecej] =
+            std::minmax_element(punkty.begin(), punkty.end(),
+                                [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+        tekst += QStringLiteral("%1 punktów, y od %2 do %3, ostatni (%4; %5)")
+                     .arg(punkty.size())
+                     .arg(liczba(najmniej->y()), liczba(najwiecej->y()), liczba(punkty.last().x()),
+                          liczba(punkty.last().y()));
+        QStringList wybrane;
+        const qsizetype ile = std::min<qsizetype>(punkty.size(), MaxPunktowOpisu);
+        for (qsizetype k = 0; k < ile; ++k) {
+            const QPointF& p = punkty[ile == 1 ? 0 : k * (punkty.size() - 1) / (ile - 1)];
+            wybrane.append(QStringLiteral("(%1; %2)").arg(liczba(p.x()), liczba(p.y())));
+        }
+        opis.append(tekst + QStringLiteral("; punkty: ") + wybrane.join(QStringLiteral(" ")));
+    }
+    return opis.isEmpty() ? QStringLiteral("Brak danych.")
+                          : opis.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
 bool Wykres::viewportEvent(QEvent* zdarzenie) {

@@ -85,10 +85,20 @@ public:
     // Hands every change to Qt Charts now.
     void Odswiez();
 
+    // The data in words, for a screen reader: for each active series with
+    // points its title, count, range and last value, and its points (at
+    // most MaxPunktowOpisu, evenly spread over a longer line; every bar).
+    static constexpr int MaxPunktowOpisu = 25;
+    QString OpisDanych() const;
+
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
     bool viewportEvent(QEvent* zdarzenie) override;
+    // A focused chart is framed, so the keyboard can see where it is.
+    void focusInEvent(QFocusEvent* zdarzenie) override;
+    void focusOutEvent(QFocusEvent* zdarzenie) override;
+    void drawForeground(QPainter* malarz, const QRectF& obszar) override;
 
 private:
     friend class SeriaWykresu;

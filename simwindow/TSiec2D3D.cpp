@@ -1,8 +1,10 @@
 #include "TSiec2D3D.h"
 
 #include "Dialogi.h"
+#include "DostepneOkno.h"
 #include "KontekstPomocy.h"
 #include "Kontrolki.h"
+#include "LegendaAtomow.h"
 #include "MenuWykresu.h"
 #include "Obliczenia.h"
 #include "Opis.h"
@@ -43,6 +45,7 @@ void Rozmiesc(TSiec2D3D* okno) {
     // clang-format off
     Rozmiesc(okno, {
         {"PasekObrazka", {0, 0, 151, 465}},
+        {"LegendaRysunku", {24, 62, 110, 40}},
         {"PanelOkna", {150, 0, 600, 457}},
         {"TNUstawienia", {5, 5, 590, 408}},
         {"TNObliczenia", {5, 5, 590, 408}},
@@ -76,6 +79,7 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
     TNWyniki->UstawWykresy(wykresy_.get());
     TNObliczenia->UstawRysowanie(obliczenia_->SiecAtomow(),
                                  [this] { return Ustawienia->WylaczonaGrafika(); });
+    LegendaRysunku->Pokaz(TNObliczenia->Znaki());
 
     SterownikPrzebiegu::Otoczenie otoczenie;
     otoczenie.BSiecNowe = BSiecNowe;
@@ -84,6 +88,7 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
     otoczenie.WylaczonaGrafika = [this] { return Ustawienia->WylaczonaGrafika(); };
     przebieg_ = new SterownikPrzebiegu(*obliczenia_, *TNObliczenia, otoczenie, this);
     Polacz();
+    TabNaZaznaczonym(this);
     FormCreate();
 }
 
@@ -96,10 +101,13 @@ void TSiec2D3D::Zbuduj() {
     // No fixed accessible name: a screen reader hears the caption, which names
     // the lattice and the stage.
     Opisz(this, QString(), {}, 3001);
+    DostepneOkno::Opisz(this);
     auto* pasek = new QLabel(this);
     pasek->setObjectName(QStringLiteral("PasekObrazka"));
     pasek->setPixmap(QPixmap(QStringLiteral(":/okna/pasek.jpg")));
     pasek->setScaledContents(true);
+    LegendaRysunku = new LegendaAtomow(this);
+    LegendaRysunku->setObjectName(QStringLiteral("LegendaRysunku"));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("PanelOkna"));
@@ -157,6 +165,7 @@ void TSiec2D3D::Polacz() {
     auto* zatrzymaj = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(zatrzymaj, &QShortcut::activated, TNObliczenia, &StronaObliczen::NacisnijZatrzymaj);
     connect(TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
+    connect(TNObliczenia, &StronaObliczen::ZnakiZmienione, LegendaRysunku, &LegendaAtomow::Pokaz);
 }
 
 // Every chart can be copied or saved as a picture; the folder of the last

@@ -11,6 +11,7 @@
 #include <optional>
 
 class Dialogi;
+class LegendaAtomow;
 class Obliczenia;
 class PrzyciskPrzezroczysty;
 class QStatusBar;
@@ -103,6 +104,7 @@ private:
     PrzyciskPrzezroczysty* BSiecDalej;
     PrzyciskPrzezroczysty* BSiecZamknij;
     QStatusBar* PasekStanu;
+    LegendaAtomow* LegendaRysunku;
     QTimer* TimerDalej;
     SterownikPrzebiegu* przebieg_;
 };

@@ -283,9 +283,9 @@ private slots:
         QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->KolorCzcionki(), QColor(Qt::black));
         t.okno->BSiecDalejClick();
         t.okno->TimerDalejTimer();
-        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(0, 128, 0));
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(0x8C, 0x6A, 0x00));
         t.okno->TimerDalejTimer();
-        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(Qt::yellow));
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(0, 128, 0));
     }
 };
 
