@@ -719,7 +719,7 @@ private slots:
         const QImage energia = w.ChartEnergia->grab().toImage();
         QVERIFY(MaKolor(energia, energia.rect(), 0xFF0000));
         const QImage sigma = w.ChartSigma->grab().toImage();
-        QVERIFY(MaKolor(sigma, sigma.rect(), 0xFFFF00));
+        QVERIFY(MaKolor(sigma, sigma.rect(), 0x8C6A00));
         QCOMPARE(w.ChartSigma->TekstyLegendy(), QStringList{QStringLiteral("0,73   (sigma śr)")});
     }
 
