@@ -8,6 +8,7 @@
 #include <QBarCategoryAxis>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QHelpEvent>
@@ -210,7 +211,13 @@ void Wykres::Zaplanuj() {
         return;
     }
     zaplanowane_ = true;
-    QTimer::singleShot(0, this, [this] {
+    // At most one hand-over per NajkrotszyOdstep: a run without drawing adds
+    // points every few microseconds, and the eye gains nothing from more
+    // pictures than the timer of a run with drawing gives.
+    const qint64 odOstatniego = ostatnieOdswiezenie_.isValid() ? ostatnieOdswiezenie_.elapsed()
+                                                               : std::numeric_limits<qint64>::max();
+    const auto czekaj = static_cast<int>(std::max<qint64>(0, NajkrotszyOdstep - odOstatniego));
+    QTimer::singleShot(czekaj, this, [this] {
         // A chart nobody sees (the other page, the chart of the other mode)
         // keeps its points to itself until it is shown.
         if (isVisible()) {
@@ -227,6 +234,7 @@ void Wykres::Odswiez() {
     }
     odswiezanie_ = true;
     zaplanowane_ = false;
+    ostatnieOdswiezenie_.start();
     // The ticks are chosen for the plot's size, and the labels they bring
     // change that size: a few rounds of laying the chart out settle it.
     QRectF obszar;

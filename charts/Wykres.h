@@ -4,6 +4,7 @@
 #include "SeriaWykresu.h"
 
 #include <QChartView>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QStringList>
 
@@ -18,9 +19,9 @@ class QLabel;
 // lines, two axes with fixed or automatic ranges, three kinds of legend,
 // margins in percent of the chart, and pictures and labels laid over it.
 //
-// Changes are collected and handed to Qt Charts once per turn of the event
-// loop, and only while the chart is shown; Odswiez does it at once (before a
-// grab, in tests).
+// Changes are collected and handed to Qt Charts when the event loop turns,
+// at most once per NajkrotszyOdstep, and only while the chart is shown;
+// Odswiez does it at once (before a grab, in tests).
 class Wykres : public QChartView {
     Q_OBJECT
 public:
@@ -42,6 +43,9 @@ public:
         double Prawy = 3.0;
         double Dolny = 4.0;
     };
+
+    // The least time between two hand-overs of the changes to Qt Charts, ms.
+    static constexpr int NajkrotszyOdstep = 100;
 
     explicit Wykres(QWidget* rodzic = nullptr);
     ~Wykres() override;
@@ -140,5 +144,6 @@ private:
     Marginesy marginesy_;
 
     bool zaplanowane_ = false;
+    QElapsedTimer ostatnieOdswiezenie_;
     bool odswiezanie_ = false;
 };

@@ -1,5 +1,7 @@
 #include "LegendaAtomow.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace {
@@ -25,9 +27,18 @@ QImage Widoczny(const QImage& obrazek) {
     }
     return wyciety.scaled(Najmniejszy + 2, Najmniejszy + 2);
 }
+// Heard as a picture with its name, not as an empty filler.
+QAccessibleInterface* Fabryka(const QString& klasa, QObject* obiekt) {
+    auto* legenda = qobject_cast<LegendaAtomow*>(obiekt);
+    if (klasa != QLatin1String("LegendaAtomow") || !legenda) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(legenda, QAccessible::Graphic);
+}
 } // namespace
 
 LegendaAtomow::LegendaAtomow(QWidget* rodzic) : QWidget(rodzic) {
+    QAccessible::installFactory(&Fabryka);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 

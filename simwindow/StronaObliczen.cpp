@@ -69,8 +69,8 @@ void Rozmiesc(StronaObliczen* strona) {
         {"GBSposobWyswietlaniaSieci", {434, 0, 145, 110}},
         {"RBWidok2D", {10, 18, 50, 20}},
         {"RBWidok3D", {70, 18, 50, 20}},
-        {"CBAtomySasiadujace", {10, 42, 132, 20}},
-        {"PPlaszczyzna", {6, 72, 133, 26}},
+        {"CBAtomySasiadujace", {4, 42, 139, 20}},
+        {"PPlaszczyzna", {8, 70, 128, 26}},
         {"TBLicz", {434, 114, 145, 28}},
         {"TBZatrzymaj", {434, 144, 145, 28}},
         {"LObliczeniaLambdaPodpis", {434, 176, 86, 16}},
@@ -188,6 +188,14 @@ void StronaObliczen::ZbudujSposobWyswietlania(QWidget* strona) {
     PPlaszczyzna = Etykieta(GBSposobWyswietlaniaSieci, "PPlaszczyzna",
                             QStringLiteral("Płaszczyzna: (0,0,0)"), Qt::AlignCenter);
     PPlaszczyzna->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The box is narrow: a smaller type keeps the longest captions
+    // ("Atomy sąsiadujące", "Płaszczyzna: (0,0,K)") inside it.
+    for (QWidget* w :
+         {static_cast<QWidget*>(CBAtomySasiadujace), static_cast<QWidget*>(PPlaszczyzna)}) {
+        QFont czcionka = w->font();
+        czcionka.setPixelSize(12);
+        w->setFont(czcionka);
+    }
     // Its text names itself ("Płaszczyzna: (0,0,3)"): a reader hears it whole.
     Opisz(PPlaszczyzna, QString());
 }

@@ -55,6 +55,7 @@ void SprawdzWidoczne(TSiec2D3D& okno, const QString& gdzie) {
             }
             QVERIFY2(!i->text(QAccessible::Description).isEmpty(), qPrintable(opis));
         } else if (qobject_cast<LegendaAtomow*>(w)) {
+            QCOMPARE(i->role(), QAccessible::Graphic);
             QVERIFY2(nazwa.startsWith(QStringLiteral("Legenda rysunku sieci: atom A – ")),
                      qPrintable(nazwa));
         }

@@ -418,6 +418,25 @@ private slots:
         }
     }
 
+    // The view's box holds its longest captions whole.
+    void PolaWidokuMieszczaNapisy() {
+        OknoTestowe t(QStringLiteral("3DR"));
+        t.okno->BSiecDalejClick();
+        auto* sasiednie = t.k<QCheckBox>("CBAtomySasiadujace");
+        auto* plaszczyzna = t.k<QLabel>("PPlaszczyzna");
+        // Inside the box's frame line.
+        const QRect wnetrze =
+            t.k<QWidget>("GBSposobWyswietlaniaSieci")->rect().adjusted(2, 2, -2, -2);
+        QVERIFY(wnetrze.contains(sasiednie->geometry()));
+        QVERIFY(wnetrze.contains(plaszczyzna->geometry()));
+        QVERIFY2(sasiednie->sizeHint().width() <= sasiednie->width(),
+                 qPrintable(QString::number(sasiednie->sizeHint().width())));
+        const int tekst =
+            plaszczyzna->fontMetrics().horizontalAdvance(QStringLiteral("Płaszczyzna: (0,0,K)"));
+        QVERIFY2(tekst + 2 * plaszczyzna->frameWidth() + 4 <= plaszczyzna->width(),
+                 qPrintable(QString::number(tekst)));
+    }
+
 private:
     QTemporaryDir konfiguracja_;
 };
