@@ -8,10 +8,9 @@
 
 namespace {
 constexpr int MiejscaCvkN = 4;
-// The grid of lambdas has steps of 0.1; the refined position and its error
-// are told to the hundredth, as the fitted curve's transition.
+// The refined position and its error are told to the hundredth, as the
+// fitted curve's transition.
 constexpr int MiejscaPrzejscia = 2;
-constexpr int MiejscaLambdySerii = 1;
 constexpr const char* NazwaLinii = "Lambda (fluktuacje)=";
 constexpr const char* NaBrzegu = "maksimum na brzegu zakresu";
 
@@ -45,28 +44,29 @@ std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie)
 
 namespace {
 // The lambdas of the series in the given state, "0.4; 0.5", and how many.
-std::pair<std::string, int> LambdySerii(const std::vector<FluktuacjaSerii>& serie, Rownowaga stan) {
+std::pair<std::string, int> LambdySerii(const std::vector<FluktuacjaSerii>& serie, Rownowaga stan,
+                                        int miejscaLambdy) {
     std::string lambdy;
     int ile = 0;
     for (const FluktuacjaSerii& s : serie) {
         if (s.Stan == stan) {
-            lambdy += (ile++ > 0 ? "; " : "") + fixed(s.Lambda, MiejscaLambdySerii);
+            lambdy += (ile++ > 0 ? "; " : "") + fixed(s.Lambda, miejscaLambdy);
         }
     }
     return {lambdy, ile};
 }
 } // namespace
 
-std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie) {
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy) {
     std::string tekst;
-    const auto [nieosiagniete, ileNieosiagnietych] = LambdySerii(serie, Rownowaga::Nieosiagnieta);
+    const auto [nieosiagniete, ileNieosiagnietych] = LambdySerii(serie, Rownowaga::Nieosiagnieta, miejscaLambdy);
     if (ileNieosiagnietych > 0) {
         tekst.append(ileNieosiagnietych == 1 ? "Seria dla λ = " : "Serie dla λ = ");
         tekst.append(nieosiagniete);
         tekst.append(ileNieosiagnietych == 1 ? " mogła" : " mogły");
         tekst.append(" nie osiągnąć równowagi: zwiększ ilość iteracji.");
     }
-    const auto [nieznane, ileNieznanych] = LambdySerii(serie, Rownowaga::Nieznana);
+    const auto [nieznane, ileNieznanych] = LambdySerii(serie, Rownowaga::Nieznana, miejscaLambdy);
     if (ileNieznanych > 0) {
         if (!tekst.empty()) {
             tekst.push_back('\n');
@@ -79,7 +79,7 @@ std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie) {
     return tekst;
 }
 
-TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje) {
+TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy) {
     TekstyFluktuacji t;
     for (const FluktuacjaSerii& s : fluktuacje.Serie) {
         t.MCvkN.push_back(Liczba(s.CvkN.Srednia, MiejscaCvkN));
@@ -87,6 +87,6 @@ TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje) {
     }
     t.PolaPrzejscia = PolaLiniiPrzejscia(fluktuacje.Przejscie);
     t.EPrzejscie = TekstPrzejsciaFluktuacji(fluktuacje.Przejscie);
-    t.ERownowaga = TekstRownowagi(fluktuacje.Serie);
+    t.ERownowaga = TekstRownowagi(fluktuacje.Serie, miejscaLambdy);
     return t;
 }

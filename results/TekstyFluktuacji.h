@@ -20,7 +20,8 @@ struct TekstyFluktuacji {
     std::string ERownowaga; // TekstRownowagi; empty when every series was judged and reached it
 };
 
-TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje);
+// `miejscaLambdy`: the decimals the run's lambdas are written with.
+TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy);
 
 // The label of the transition: "λ = 0.89 ± 0.03"; "λ = 0.89" when the error is
 // unknown; at an edge "λ = 2.40 (maksimum na brzegu zakresu)".
@@ -33,10 +34,10 @@ std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie);
 std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie);
 
 // The warning for the series that may not have reached equilibrium, by their
-// lambdas as they ran: "Seria dla λ = 0.4 mogła nie osiągnąć równowagi:
-// zwiększ ilość iteracji.", for several "Serie dla λ = 0.4; 0.5 mogły nie
-// osiągnąć równowagi: zwiększ ilość iteracji."; then, on a line of its own,
-// the series too short to be judged: "Dla λ = 0.1; 0.4 nie da się ocenić
-// równowagi (za mało próbek): zwiększ ilość iteracji albo pobieraj dane
-// częściej."; empty when every series was judged and reached it.
-std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie);
+// lambdas as they ran, with `miejscaLambdy` decimals: "Seria dla λ = 0.4 mogła
+// nie osiągnąć równowagi: zwiększ ilość iteracji.", for several "Serie dla
+// λ = 0.4; 0.5 mogły nie osiągnąć równowagi: zwiększ ilość iteracji."; then,
+// on a line of its own, the series too short to be judged: "Dla λ = 0.1; 0.4
+// nie da się ocenić równowagi (za mało próbek): zwiększ ilość iteracji albo
+// pobieraj dane częściej."; empty when every series was judged and reached it.
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy);

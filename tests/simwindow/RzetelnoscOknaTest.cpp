@@ -120,7 +120,7 @@ private slots:
         StronaFluktuacji strona;
         strona.resize(582, 380);
         strona.show();
-        strona.Pokaz(f, TekstyFluktuacjiZ(f));
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
         QTEST(Kontrolka<QLabel>(strona, "LRownowaga")->text(), "tekst");
         const Wykres& wykres = *strona.WykresFluktuacji();
         const SeriaWykresu* bezOceny =
@@ -148,7 +148,7 @@ private slots:
         StronaFluktuacji strona;
         strona.resize(582, 380);
         strona.show();
-        strona.Pokaz(f, TekstyFluktuacjiZ(f));
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
         Wykres& wykres = *strona.WykresFluktuacji();
         wykres.Odswiez();
         QVERIFY(wykres.Maksimum(Wykres::Os::Lewa) >= 0.47 + 0.04);
@@ -180,7 +180,7 @@ private slots:
         StronaFluktuacji strona;
         strona.resize(582, 380);
         strona.show();
-        strona.Pokaz(f, TekstyFluktuacjiZ(f));
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
         const auto* etykieta = Kontrolka<QLabel>(strona, "LRownowaga");
         QVERIFY2(etykieta->heightForWidth(etykieta->width()) <= etykieta->height(),
                  qPrintable(QString::number(etykieta->heightForWidth(etykieta->width()))));
