@@ -59,7 +59,8 @@ std::pair<std::string, int> LambdySerii(const std::vector<FluktuacjaSerii>& seri
 
 std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy) {
     std::string tekst;
-    const auto [nieosiagniete, ileNieosiagnietych] = LambdySerii(serie, Rownowaga::Nieosiagnieta, miejscaLambdy);
+    const auto [nieosiagniete, ileNieosiagnietych] =
+        LambdySerii(serie, Rownowaga::Nieosiagnieta, miejscaLambdy);
     if (ileNieosiagnietych > 0) {
         tekst.append(ileNieosiagnietych == 1 ? "Seria dla λ = " : "Serie dla λ = ");
         tekst.append(nieosiagniete);

@@ -57,8 +57,8 @@ TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
         s.Stan = Rownowaga::Nieznana;
     }
     EXPECT_EQ(TekstRownowagi(serie, 1), "Dla λ = -0.1; -0.4; -0.7 nie da się ocenić równowagi (za "
-                                     "mało próbek): zwiększ ilość iteracji albo pobieraj dane "
-                                     "częściej.");
+                                        "mało próbek): zwiększ ilość iteracji albo pobieraj dane "
+                                        "częściej.");
 }
 
 TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
