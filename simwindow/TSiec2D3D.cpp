@@ -81,13 +81,10 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
                                  [this] { return Ustawienia->WylaczonaGrafika(); });
     LegendaRysunku->Pokaz(TNObliczenia->Znaki());
 
-    SterownikPrzebiegu::Otoczenie otoczenie;
-    otoczenie.BSiecNowe = BSiecNowe;
-    otoczenie.BSiecDalej = BSiecDalej;
-    otoczenie.BSiecZamknij = BSiecZamknij;
-    otoczenie.WylaczonaGrafika = [this] { return Ustawienia->WylaczonaGrafika(); };
-    przebieg_ = new SterownikPrzebiegu(*obliczenia_, *TNObliczenia, otoczenie, this);
+    przebieg_ = new SterownikPrzebiegu(
+        *obliczenia_, *TNObliczenia, [this] { return Ustawienia->WylaczonaGrafika(); }, this);
     Polacz();
+    UstawPrzyciski();
     TabNaZaznaczonym(this);
     FormCreate();
 }
@@ -148,7 +145,6 @@ void TSiec2D3D::ZbudujPrzyciski(QWidget* panel) {
     BSiecZamknij = Przycisk(panelKonca, "BSiecZamknij", QStringLiteral("Koniec"),
                             QStringLiteral(":/okna/koniec.png"),
                             QStringLiteral("Wraca do menu głównego..."), 3001);
-    BSiecNowe->setEnabled(false);
 }
 
 void TSiec2D3D::Polacz() {
@@ -166,6 +162,30 @@ void TSiec2D3D::Polacz() {
     connect(zatrzymaj, &QShortcut::activated, TNObliczenia, &StronaObliczen::NacisnijZatrzymaj);
     connect(TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
     connect(TNObliczenia, &StronaObliczen::ZnakiZmienione, LegendaRysunku, &LegendaAtomow::Pokaz);
+    connect(TNWyniki, &StronyWynikow::WynikiZapisane, this, [this] { wynikiZapisane_ = true; });
+    connect(przebieg_, &SterownikPrzebiegu::PrzebiegRozpoczety, this, [this] {
+        wynikiZapisane_ = false;
+        sytuacja_.Przebieg = StanPrzebiegu::Trwa;
+        sytuacja_.Seria = obliczenia_->Stan().Parametry.Seria;
+        UstawPrzyciski();
+    });
+    connect(przebieg_, &SterownikPrzebiegu::PrzebiegWstrzymany, this, [this] {
+        sytuacja_.Przebieg = StanPrzebiegu::Wstrzymany;
+        UstawPrzyciski();
+    });
+    connect(przebieg_, &SterownikPrzebiegu::PrzebiegZakonczony, this, [this] {
+        sytuacja_.Przebieg = StanPrzebiegu::Zakonczony;
+        UstawPrzyciski();
+        (sytuacja_.Seria ? BSiecDalej : BSiecNowe)->setFocus();
+    });
+}
+
+void TSiec2D3D::UstawPrzyciski() {
+    sytuacja_.SiecWybrana = rodzaj_.has_value();
+    const StanPrzyciskow stan = PrzyciskiDla(sytuacja_);
+    BSiecNowe->setEnabled(stan.Nowe);
+    BSiecDalej->setEnabled(stan.Dalej);
+    BSiecZamknij->setEnabled(stan.Zamknij);
 }
 
 // Every chart can be copied or saved as a picture; the folder of the last
@@ -218,12 +238,17 @@ void TSiec2D3D::closeEvent(QCloseEvent* zdarzenie) {
         zdarzenie->ignore();
         return;
     }
+    // "Nie" to the question about unsaved results keeps the window open.
     BSiecZamknijClick();
-    zdarzenie->accept();
+    zdarzenie->setAccepted(isHidden());
 }
 
 void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
-    etap_ = etap;
+    sytuacja_.Biezacy = etap;
+    sytuacja_.ZapisOtwarty = false;
+    if (etap == Etap::Obliczenia) {
+        sytuacja_.Przebieg = StanPrzebiegu::Przed;
+    }
     const OpisEtapu& opis = OpisDlaEtapu(etap);
     setWindowIcon(QIcon(QLatin1String(opis.Ikona)));
     if (rodzaj_) {
@@ -234,8 +259,7 @@ void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
     TNWyniki->setVisible(etap == Etap::Wyniki);
     BSiecDalej->setText(QString::fromUtf8(opis.NapisDalej));
     BSiecDalej->setAccessibleName(BSiecDalej->text().trimmed());
-    BSiecDalej->setEnabled(opis.DalejDostepny);
-    BSiecNowe->setEnabled(opis.NoweDostepne);
+    UstawPrzyciski();
     // F1 on the forward button explains the stage its caption leads to (in
     // the results stage, the save).
     const QWidget* nastepny = etap == Etap::Ustawienia   ? static_cast<QWidget*>(TNObliczenia)
@@ -245,8 +269,8 @@ void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
 }
 
 int TSiec2D3D::KontekstEtapu() const {
-    const QTabWidget* notatnik = etap_ == Etap::Ustawienia ? TNUstawienia
-                                 : etap_ == Etap::Obliczenia
+    const QTabWidget* notatnik = sytuacja_.Biezacy == Etap::Ustawienia ? TNUstawienia
+                                 : sytuacja_.Biezacy == Etap::Obliczenia
                                      ? static_cast<QTabWidget*>(TNObliczenia)
                                      : static_cast<QTabWidget*>(TNWyniki);
     return KontekstPomocy(notatnik->currentWidget());
@@ -273,7 +297,7 @@ void TSiec2D3D::UstawRodzaj(RodzajSieci rodzaj) {
 }
 
 void TSiec2D3D::BSiecDalejClick() {
-    switch (etap_) {
+    switch (sytuacja_.Biezacy) {
     case Etap::Ustawienia:
         PrzejdzDoEtapu(Etap::Obliczenia);
         PrzygotujObliczenia();
@@ -284,13 +308,25 @@ void TSiec2D3D::BSiecDalejClick() {
         TNWyniki->Wejdz(obliczenia_->Stan().NrSerii);
         break;
     case Etap::Wyniki:
-        BSiecDalej->setEnabled(false);
+        sytuacja_.ZapisOtwarty = true;
+        UstawPrzyciski();
         TNWyniki->PrzejdzDoZapisu();
         break;
     }
 }
 
+bool TSiec2D3D::MoznaPorzucicWyniki(const QString& pytanie) {
+    const bool niezapisane =
+        sytuacja_.Przebieg == StanPrzebiegu::Zakonczony && sytuacja_.Seria && !wynikiZapisane_;
+    return !niezapisane || dialogi_.Zapytaj(this, pytanie, QStringLiteral("Fazolab"),
+                                            Przyciski::TakNieDomyslnieNie) == Odpowiedz::Tak;
+}
+
 void TSiec2D3D::BSiecNoweClick() {
+    if (!MoznaPorzucicWyniki(QStringLiteral("Wyniki serii nie zostały zapisane.\n"
+                                            "Czy mimo to powtórzyć obliczenia ?"))) {
+        return;
+    }
     const Odpowiedz odpowiedz = dialogi_.Zapytaj(
         this, QStringLiteral("Czy przywrócić ustawienia domyślne wszystkich parametrów ?"),
         QStringLiteral("Fazolab"), Przyciski::TakNie);
@@ -310,11 +346,14 @@ void TSiec2D3D::BSiecNoweClick() {
 }
 
 void TSiec2D3D::BSiecZamknijClick() {
+    if (!MoznaPorzucicWyniki(QStringLiteral("Wyniki serii nie zostały zapisane.\n"
+                                            "Czy mimo to zakończyć ?"))) {
+        return;
+    }
     przebieg_->Zatrzymaj();
     TNWyniki->ZatrzymajPokaz();
     rodzaj_.reset();
-    BSiecNowe->setEnabled(false);
-    BSiecDalej->setEnabled(false);
+    UstawPrzyciski();
     if (menu_) {
         menu_->show();
         menu_->setEnabled(true);

@@ -56,7 +56,6 @@ public:
 
     // The lattice kind set up, none after "Koniec".
     std::optional<RodzajSieci> Rodzaj() const { return rodzaj_; }
-    Etap AktualnyEtap() const { return etap_; }
     const Obliczenia& Silnik() const { return *obliczenia_; }
     WykresySymulacji& Wykresy() { return *wykresy_; }
     SterownikPrzebiegu& Przebieg() { return *przebieg_; }
@@ -80,7 +79,12 @@ private:
     void FormCreate();
     // Enters a stage: icon, caption, its notebook alone, the button row.
     void PrzejdzDoEtapu(Etap etap);
+    void UstawPrzyciski();
     void PrzygotujObliczenia();
+    // Whether the window may leave the results of the run: yes when there
+    // are none or they were saved, otherwise the user's answer to `pytanie`
+    // (Tak / Nie, Nie the default).
+    bool MoznaPorzucicWyniki(const QString& pytanie);
     void OtworzPomoc(int kontekst);
     // The prepared run's labels, gauges' maxima and replay steps, and a blank
     // drawing area.
@@ -93,7 +97,10 @@ private:
     std::unique_ptr<WykresySymulacji> wykresy_;
     QString plikPomocy_;
     std::optional<RodzajSieci> rodzaj_;
-    Etap etap_ = Etap::Ustawienia;
+    // The stage and the run: the one source of the button row (UstawPrzyciski).
+    SytuacjaOkna sytuacja_;
+    // The results of the last finished run were written to a file.
+    bool wynikiZapisane_ = false;
 
     QTabWidget* TNUstawienia;
     StronaUstawien* Ustawienia;

@@ -11,9 +11,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -435,6 +438,103 @@ private slots:
             plaszczyzna->fontMetrics().horizontalAdvance(QStringLiteral("Płaszczyzna: (0,0,K)"));
         QVERIFY2(tekst + 2 * plaszczyzna->frameWidth() + 4 <= plaszczyzna->width(),
                  qPrintable(QString::number(tekst)));
+    }
+
+    // Leaving a finished series that was never saved asks first, Nie by
+    // default; saved results, or none, leave without a word.
+    void NiezapisaneWynikiPytaja_data() {
+        QTest::addColumn<QString>("przycisk");
+        QTest::addColumn<QString>("pytanie");
+        QTest::newRow("Koniec") << "BSiecZamknij"
+                                << "Czy mimo to zakończyć ?";
+        QTest::newRow("Powtórz obliczenia") << "BSiecNowe"
+                                            << "Czy mimo to powtórzyć obliczenia ?";
+    }
+    void NiezapisaneWynikiPytaja() {
+        QFETCH(QString, przycisk);
+        QFETCH(QString, pytanie);
+        const QByteArray nazwa = przycisk.toLatin1();
+        OknoTestowe t;
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
+        t.okno->BSiecDalejClick();
+        QVERIFY(t.LiczDoKonca());
+
+        t.dialogi.Zadane.clear();
+        t.k<PrzyciskPrzezroczysty>(nazwa.constData())->click();
+        QCOMPARE(t.dialogi.Zadane.size(), 1);
+        QVERIFY(t.dialogi.Zadane[0].Tekst.endsWith(pytanie));
+        QVERIFY(t.dialogi.Zadane[0].Tekst.startsWith(
+            QStringLiteral("Wyniki serii nie zostały zapisane.")));
+        QCOMPARE(t.dialogi.Zadane[0].Rodzaj, Przyciski::TakNieDomyslnieNie);
+        // Nie (the default): everything stays as it was.
+        QVERIFY(t.okno->isVisible());
+        QVERIFY(t.k<QWidget>("TNObliczenia")->isVisible());
+        QCloseEvent zamkniecie;
+        QCoreApplication::sendEvent(t.okno.get(), &zamkniecie);
+        QVERIFY(!zamkniecie.isAccepted());
+        QVERIFY(t.okno->isVisible());
+
+        // Saved: the status bar says so, and leaving asks nothing.
+        t.okno->BSiecDalejClick();
+        t.okno->BSiecDalejClick();
+        QTemporaryDir folder;
+        t.dialogi.Plik = WybranyPlik{folder.filePath(QStringLiteral("seria.csv")), 1};
+        t.k<PrzyciskPrzezroczysty>("BZapiszWyniki")->click();
+        QCOMPARE(t.k<QStatusBar>("PasekStanu")->currentMessage(),
+                 QStringLiteral("Zapisano: seria.csv"));
+        t.dialogi.Zadane.clear();
+        t.dialogi.Odpowiedzi = {Odpowiedz::Nie};
+        t.k<PrzyciskPrzezroczysty>(nazwa.constData())->click();
+        for (const auto& p : t.dialogi.Zadane) {
+            QVERIFY2(!p.Tekst.startsWith(QStringLiteral("Wyniki serii")), qPrintable(p.Tekst));
+        }
+    }
+
+    void TakPorzucaNiezapisaneWyniki() {
+        OknoTestowe t;
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
+        t.okno->BSiecDalejClick();
+        QVERIFY(t.LiczDoKonca());
+        t.dialogi.Odpowiedzi = {Odpowiedz::Tak};
+        t.okno->BSiecZamknijClick();
+        QVERIFY(!t.okno->isVisible());
+        QVERIFY(t.menu.isVisible());
+    }
+
+    // A paused series has no results to lose: no question.
+    void WstrzymanyPrzebiegBezPytania() {
+        OknoTestowe t;
+        t.okno->BSiecDalejClick();
+        t.k<PrzyciskPrzezroczysty>("TBLicz")->click();
+        t.k<PrzyciskPrzezroczysty>("TBZatrzymaj")->click();
+        t.dialogi.Zadane.clear();
+        t.okno->BSiecZamknijClick();
+        QVERIFY(t.dialogi.Zadane.isEmpty());
+        QVERIFY(!t.okno->isVisible());
+    }
+
+    // A folder that is there but takes no files is not called missing.
+    void ZapisDoFolderuBezPlikow() {
+        if (!QFileInfo(QStringLiteral("/proc")).isDir()) {
+            QSKIP("no /proc here");
+        }
+        OknoTestowe t;
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
+        t.okno->BSiecDalejClick();
+        QVERIFY(t.LiczDoKonca());
+        t.okno->BSiecDalejClick();
+        t.okno->BSiecDalejClick();
+        t.dialogi.Plik = WybranyPlik{QStringLiteral("/proc/wynik.csv"), 1};
+        t.dialogi.Zadane.clear();
+        t.k<PrzyciskPrzezroczysty>("BZapiszWyniki")->click();
+        QCOMPARE(t.dialogi.Zadane.size(), 1);
+        QVERIFY2(t.dialogi.Zadane[0].Tekst.contains(
+                     QStringLiteral("W tym folderze nie można tworzyć plików.")),
+                 qPrintable(t.dialogi.Zadane[0].Tekst));
+        QVERIFY(!t.dialogi.Zadane[0].Tekst.contains(QStringLiteral("nie istnieje")));
+        QVERIFY(!t.k<QStatusBar>("PasekStanu")
+                     ->currentMessage()
+                     .startsWith(QStringLiteral("Zapisano")));
     }
 
 private:
