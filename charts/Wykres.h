@@ -12,6 +12,7 @@
 #include <vector>
 
 class QBarCategoryAxis;
+class QCategoryAxis;
 class QLabel;
 
 // A chart of the program over Qt Charts, offering what its charts need and
@@ -95,6 +96,13 @@ public:
     static constexpr int MaxPunktowOpisu = 25;
     QString OpisDanych() const;
 
+    // What its series ask of the chart that owns them: the value axis of a
+    // side, the bars' category axis (made on first use), and a hand-over of
+    // their changes at the next turn of the event loop.
+    QCategoryAxis* OsWartosci(Os os) const;
+    QBarCategoryAxis* Kategorie();
+    void Zaplanuj();
+
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
@@ -105,9 +113,6 @@ protected:
     void drawForeground(QPainter* malarz, const QRectF& obszar) override;
 
 private:
-    friend class SeriaWykresu;
-
-    void Zaplanuj();
     void UlozMarginesy();
     void UlozLegende();
     // The height the titles legend needs, 0 when there is none.
@@ -124,7 +129,6 @@ private:
     // The range shown on a value axis: the fixed ends, the others from the
     // points of the active series.
     std::pair<double, double> ZakresPokazywany(Os os) const;
-    QBarCategoryAxis* Kategorie();
 
     std::vector<std::unique_ptr<SeriaWykresu>> serie_;
     OsWykresu lewa_{true};
