@@ -68,6 +68,7 @@ StronyWynikow::StronyWynikow(Obliczenia& obliczenia, Dialogi& dialogi, QWidget* 
     connect(CBStopienWielomianu, &QAbstractButton::toggled, this,
             &StronyWynikow::CBStopienWielomianuClick);
     connect(fluktuacje_, &StronaFluktuacji::PomocPotrzebna, this, &StronyWynikow::PomocPotrzebna);
+    connect(zapis_, &StronaZapisu::WynikiZapisane, this, &StronyWynikow::WynikiZapisane);
 }
 
 // The two charts fill the group on the left; the fit, the parameters of the

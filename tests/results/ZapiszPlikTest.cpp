@@ -79,8 +79,20 @@ TEST_F(ZapiszPlikTest, NieudanyZapisZostawiaPlikBezZmianIBezPlikuTymczasowego) {
     EXPECT_EQ(LiczbaPlikow(), 1u);
 }
 
+// A missing folder is told as missing; a folder that is there but takes no
+// new files (/proc) is told as such, not as missing.
 TEST_F(ZapiszPlikTest, BrakFolderuLubFolderZamiastPlikuZgloszone) {
-    OczekujBledu(ZapiszPlik(Sciezka("brak/wyniki.csv"), "x"));
+    const WynikZapisu brak = ZapiszPlik(Sciezka("brak/wyniki.csv"), "x");
+    OczekujBledu(brak);
+    EXPECT_NE(brak.Komunikat.find("Folder docelowy nie istnieje."), std::string::npos);
+    if (fs::is_directory("/proc")) {
+        const WynikZapisu proc = ZapiszPlik("/proc/wynik", "x");
+        OczekujBledu(proc);
+        EXPECT_EQ(proc.Komunikat.find("nie istnieje"), std::string::npos) << proc.Komunikat;
+        EXPECT_NE(proc.Komunikat.find("W tym folderze nie można tworzyć plików."),
+                  std::string::npos)
+            << proc.Komunikat;
+    }
     fs::create_directory(Sciezka("folder"));
     const WynikZapisu wynik = ZapiszPlik(Sciezka("folder"), "x");
     OczekujBledu(wynik);
