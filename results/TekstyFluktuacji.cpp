@@ -4,8 +4,8 @@
 #include "FluktuacjeSerii.h"
 #include "PrzejscieFluktuacji.h"
 
-#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 constexpr int MiejscaCvkN = 4;
@@ -28,12 +28,6 @@ std::string Liczba(double v, int miejsca) {
     return std::isnan(v) ? std::string() : fixed(v, miejsca);
 }
 } // namespace
-
-std::string ZPrzecinkiem(double v, int miejsca) {
-    std::string tekst = fixed(v, miejsca);
-    std::replace(tekst.begin(), tekst.end(), '.', ',');
-    return tekst;
-}
 
 namespace {
 // The decimals of a position: those of its way, and more while its error
@@ -86,9 +80,9 @@ std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie) {
         return "λ: " + slowa;
     }
     const int miejsca = MiejscaPolozenia(przejscie);
-    std::string tekst = "λ = " + ZPrzecinkiem(przejscie.Lambda, miejsca);
+    std::string tekst = "λ = " + fixed(przejscie.Lambda, miejsca);
     if (!std::isnan(przejscie.Blad)) {
-        tekst += " ± " + ZPrzecinkiem(przejscie.Blad, miejsca);
+        tekst += " ± " + fixed(przejscie.Blad, miejsca);
     }
     const std::string uwagi = Uwagi(przejscie);
     return uwagi.empty() ? tekst : tekst + " (" + uwagi + ")";
@@ -112,21 +106,42 @@ std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie)
     return pola;
 }
 
-std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy) {
+namespace {
+// The lambdas of the series in the given state, "0.4; 0.5", and how many.
+std::pair<std::string, int> LambdySerii(const std::vector<FluktuacjaSerii>& serie, Rownowaga stan,
+                                        int miejscaLambdy) {
     std::string lambdy;
     int ile = 0;
     for (const FluktuacjaSerii& s : serie) {
-        if (s.Stan != Rownowaga::Nieosiagnieta) {
-            continue;
+        if (s.Stan == stan) {
+            lambdy += (ile++ > 0 ? "; " : "") + fixed(s.Lambda, miejscaLambdy);
         }
-        lambdy += (ile++ > 0 ? "; " : "") + ZPrzecinkiem(s.Lambda, miejscaLambdy);
     }
-    if (ile == 0) {
-        return {};
+    return {lambdy, ile};
+}
+} // namespace
+
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy) {
+    std::string tekst;
+    const auto [nieosiagniete, ileNieosiagnietych] =
+        LambdySerii(serie, Rownowaga::Nieosiagnieta, miejscaLambdy);
+    if (ileNieosiagnietych > 0) {
+        tekst.append(ileNieosiagnietych == 1 ? "Seria dla λ = " : "Serie dla λ = ");
+        tekst.append(nieosiagniete);
+        tekst.append(ileNieosiagnietych == 1 ? " mogła" : " mogły");
+        tekst.append(" nie osiągnąć równowagi: zwiększ ilość iteracji.");
     }
-    return (ile == 1 ? "Seria dla λ = " + lambdy + " mogła"
-                     : "Serie dla λ = " + lambdy + " mogły") +
-           " nie osiągnąć równowagi: zwiększ ilość iteracji.";
+    const auto [nieznane, ileNieznanych] = LambdySerii(serie, Rownowaga::Nieznana, miejscaLambdy);
+    if (ileNieznanych > 0) {
+        if (!tekst.empty()) {
+            tekst.push_back('\n');
+        }
+        tekst.append("Dla λ = ");
+        tekst.append(nieznane);
+        tekst.append(" nie da się ocenić równowagi (za mało próbek): zwiększ ilość iteracji albo "
+                     "pobieraj dane częściej.");
+    }
+    return tekst;
 }
 
 TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy) {

@@ -13,12 +13,12 @@ const double Nieznany = std::nan("");
 
 TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
     const MaksimumFluktuacji wnetrze{0.8912, 0.0262, false};
-    EXPECT_EQ(TekstPrzejsciaFluktuacji(wnetrze), "λ = 0,89 ± 0,03");
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(wnetrze), "λ = 0.89 ± 0.03");
     EXPECT_EQ(PolaLiniiPrzejscia(wnetrze),
               (std::vector<std::string>{"Lambda (fluktuacje)=", "0.89", "±", "0.03", ""}));
 
     const MaksimumFluktuacji bezBledu{0.875, Nieznany, false};
-    EXPECT_EQ(TekstPrzejsciaFluktuacji(bezBledu), "λ = 0,88");
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(bezBledu), "λ = 0.88");
     EXPECT_EQ(PolaLiniiPrzejscia(bezBledu),
               (std::vector<std::string>{"Lambda (fluktuacje)=", "0.88", ""}));
 
@@ -43,37 +43,51 @@ TEST(TekstyFluktuacji, CyfraZnaczacaBleduIPodstawa) {
     MaksimumFluktuacji przewazone{0.86634, 0.00042, false};
     przewazone.Sposob = SposobMaksimum::Przewazanie;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(przewazone),
-              "λ = 0,8663 ± 0,0004 (przeważanie histogramów)");
+              "λ = 0.8663 ± 0.0004 (przeważanie histogramów)");
     EXPECT_EQ(PolaLiniiPrzejscia(przewazone),
               (std::vector<std::string>{"Lambda (fluktuacje)=", "0.8663", "±", "0.0004",
                                         "przeważanie histogramów"}));
     MaksimumFluktuacji parabola{1.6049, 0.003, false};
     parabola.PrzewazanieNieSiega = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(parabola),
-              "λ = 1,605 ± 0,003 (parabola: przeważanie nie sięga)");
+              "λ = 1.605 ± 0.003 (parabola: przeważanie nie sięga)");
     MaksimumFluktuacji malo{0.8663, Nieznany, false};
     malo.Sposob = SposobMaksimum::Przewazanie;
     malo.MaloReplik = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(malo),
-              "λ = 0,866 (przeważanie histogramów; błąd wymaga co najmniej 5 powtórzeń)");
+              "λ = 0.866 (przeważanie histogramów; błąd wymaga co najmniej 5 powtórzeń)");
 }
 
+// "Reached" only when every series was judged and passed; a series too short
+// to be judged is its own verdict with its own advice.
 TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
+    const std::string nieznana = "Dla λ = 0.4 nie da się ocenić równowagi (za mało próbek): "
+                                 "zwiększ ilość iteracji albo pobieraj dane częściej.";
     std::vector<FluktuacjaSerii> serie{
         {0.1, {0.01, 0.001}, Rownowaga::Osiagnieta, {}, 0},
-        {0.4, {0.02, 0.002}, Rownowaga::Nieznana, {}, 0},
+        {0.4, {0.02, 0.002}, Rownowaga::Osiagnieta, {}, 0},
         {0.7, {0.30, 0.010}, Rownowaga::Osiagnieta, {}, 0},
     };
     EXPECT_EQ(TekstRownowagi(serie, 1), "");
+    serie[1].Stan = Rownowaga::Nieznana;
+    EXPECT_EQ(TekstRownowagi(serie, 1), nieznana);
     serie[2].Stan = Rownowaga::Nieosiagnieta;
     EXPECT_EQ(TekstRownowagi(serie, 1),
-              "Seria dla λ = 0,7 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.");
+              "Seria dla λ = 0.7 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.\n" +
+                  nieznana);
     serie[0].Stan = Rownowaga::Nieosiagnieta;
+    serie[1].Stan = Rownowaga::Osiagnieta;
     for (FluktuacjaSerii& s : serie) {
         s.Lambda = -s.Lambda;
     }
     EXPECT_EQ(TekstRownowagi(serie, 1),
-              "Serie dla λ = -0,1; -0,7 mogły nie osiągnąć równowagi: zwiększ ilość iteracji.");
+              "Serie dla λ = -0.1; -0.7 mogły nie osiągnąć równowagi: zwiększ ilość iteracji.");
+    for (FluktuacjaSerii& s : serie) {
+        s.Stan = Rownowaga::Nieznana;
+    }
+    EXPECT_EQ(TekstRownowagi(serie, 1), "Dla λ = -0.1; -0.4; -0.7 nie da się ocenić równowagi (za "
+                                        "mało próbek): zwiększ ilość iteracji albo pobieraj dane "
+                                        "częściej.");
 }
 
 TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
@@ -88,5 +102,7 @@ TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
     f.Osie = {20, 20, 20};
     EXPECT_EQ(TekstyFluktuacjiZ(f, 1).EPodpisPrzejscia, "λ_max dla tej sieci (20 × 20 × 20):");
     EXPECT_EQ(t.ERownowaga,
-              "Seria dla λ = 0,5 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.");
+              "Seria dla λ = 0.5 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.\n"
+              "Dla λ = 0.6 nie da się ocenić równowagi (za mało próbek): zwiększ ilość iteracji "
+              "albo pobieraj dane częściej.");
 }
