@@ -93,7 +93,7 @@ private slots:
         const auto s = [](Rownowaga r) { return static_cast<int>(r); };
         QTest::newRow("wszystkie ocenione i w równowadze")
             << QList<int>{s(Rownowaga::Osiagnieta), s(Rownowaga::Osiagnieta)}
-            << "Wszystkie serie osiągnęły równowagę." << 0;
+            << "Test nie wykrył dryfu w żadnej serii." << 0;
         QTest::newRow("żadnej nie da się ocenić")
             << QList<int>{s(Rownowaga::Nieznana), s(Rownowaga::Nieznana), s(Rownowaga::Nieznana)}
             << "Dla λ = 0.1; 0.4; 0.7 nie da się ocenić równowagi (za mało próbek): zwiększ "
@@ -116,7 +116,9 @@ private slots:
             const bool znany = static_cast<Rownowaga>(stan) != Rownowaga::Nieznana;
             f.Serie.push_back({lambda,
                                {10.0 * lambda, znany ? 0.5 : std::nan("")},
-                               static_cast<Rownowaga>(stan)});
+                               static_cast<Rownowaga>(stan),
+                               {},
+                               0});
             lambda += 0.3;
         }
         f.Przejscie = {0.92, 0.05, false};
