@@ -12,7 +12,8 @@ qt6-translations-l10n fonts-dejavu-core dpkg-dev file
 python3-dev pybind11-dev python3-numpy"
 if [ "${1:-}" = "--testy" ]; then
     PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel
-python3-pytest python3-build python3-venv python3-setuptools python3-wheel"
+python3-pytest python3-build python3-venv python3-setuptools python3-wheel
+munge slurmctld slurmd slurm-client"
 fi
 missing=""
 for p in $PACKAGES; do
