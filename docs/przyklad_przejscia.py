@@ -16,8 +16,8 @@ def postep(zrobione, wszystkie):
     print(f"\r{100 * zrobione // wszystkie:3d} %", end="", file=sys.stderr, flush=True)
 
 
-w = fazolab.uruchom(osie=40, uklad="uporzadkowane", lambdy="0.70:1.10:0.02", iteracje=400000,
-                    co=400, powtorzenia=8, ziarno=7, fluktuacje=True, postep=postep)
+w = fazolab.uruchom(osie=40, uklad="uporzadkowane", lambdy="0.70:1.10:0.02", iteracje=1000000,
+                    co=1000, powtorzenia=8, ziarno=7, fluktuacje=True, postep=postep)
 print(file=sys.stderr)
 print(w.podsumowanie)
 
@@ -45,10 +45,14 @@ gora.set_ylabel("sigma")
 gora.legend()
 dol.errorbar(w.lambdy, w.cvkn_fluktuacje, yerr=w.cvkn_fluktuacje_blad, fmt="o",
              label="Cv/kN z fluktuacji")
-dol.plot(w.lambdy, w.cvkn, label="Cv/kN z dopasowania")
 dol.axvline(p["lambda"], color="grey", linestyle="--", label="przejście (fluktuacje)")
 dol.set_xlabel("lambda")
-dol.set_ylabel("Cv/kN")
-dol.legend()
+dol.set_ylabel("Cv/kN z fluktuacji")
+dol.legend(loc="upper left")
+# The program's Cv/kN from the fitted sigma curve runs on another scale.
+prawa = dol.twinx()
+prawa.plot(w.lambdy, w.cvkn, color="tab:orange", label="Cv/kN z dopasowania")
+prawa.set_ylabel("Cv/kN z dopasowania")
+prawa.legend(loc="upper right")
 rysunek.savefig("przejscie.png", dpi=100)
 print("Wykres: przejscie.png")
