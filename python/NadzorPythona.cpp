@@ -15,7 +15,7 @@ void NadzorPythona::Postep(const PostepReplik& p, bool koncowy) {
     }
     const py::gil_scoped_acquire gil;
     // A stopped run has nothing more to say; a finished one all its attempts.
-    if (blad_ || (koncowy && p.Ukonczone < p.Replik)) {
+    if (blad_) {
         return;
     }
     try {
