@@ -9,17 +9,17 @@ void NadzorPythona::Zatrzymaj() {
     blad_ = std::make_unique<py::error_already_set>();
 }
 
-void NadzorPythona::Postep(const PostepReplik& p, bool koncowy) {
+void NadzorPythona::Postep(const PostepReplik& p, bool /*koncowy*/) {
     if (postep_.is_none()) {
         return;
     }
     const py::gil_scoped_acquire gil;
-    // A stopped run has nothing more to say; a finished one all its attempts.
+    // A stopped run has nothing more to say.
     if (blad_) {
         return;
     }
     try {
-        postep_(koncowy ? p.WszystkieProby : std::min(p.Proby, p.WszystkieProby), p.WszystkieProby);
+        postep_(std::min(p.Proby, p.WszystkieProby), p.WszystkieProby);
     } catch (py::error_already_set& blad) {
         blad_ = std::make_unique<py::error_already_set>(std::move(blad));
     }
