@@ -58,9 +58,9 @@ WynikBadania Uruchom(const Wartosci& wartosci, bool fluktuacje, bool zProbkami,
     const int watki = std::min(o.Watki.value_or(sprzetowe), sprzetowe);
 
     std::vector<ProbkiRepliki> probki;
-    if (zProbkami) {
-        probki.assign(static_cast<std::size_t>(o.Powtorzenia),
-                      ProbkiRepliki(PomiarowRepliki(o.Parametry)));
+    // Each made in place: a copy would not keep the room reserved.
+    for (int k = 0; zProbkami && k < o.Powtorzenia; ++k) {
+        probki.emplace_back(PomiarowRepliki(o.Parametry));
     }
     NadzorPythona nadzor(postep, probki);
     WynikiReplik repliki;

@@ -49,7 +49,10 @@ while [ $# -gt 0 ]; do
         esac
         shift 2
         ;;
-    --wyjscie | --wyjscie=* | --fluktuacje | --czesc | --czesc=* | --powtorzenia-plik* | --watki=*)
+    --czesci=* | --watki=* | --pamiec=* | --czas=*)
+        set -- "${1%%=*}" "${1#*=}" "${@:2}"
+        ;;
+    --wyjscie | --wyjscie=* | --fluktuacje | --czesc | --czesc=* | --powtorzenia-plik*)
         blad "opcja $1 nie należy do części badania (wyniki zapisuje fazolab-batch --scal)."
         ;;
     *)
@@ -66,6 +69,8 @@ case $watki in
 esac
 [ "$czesci" -ge 1 ] && [ "$czesci" -le 64 ] ||
     blad "błędna wartość opcji --czesci: dozwolone liczby całkowite od 1 do 64."
+[ "$watki" -ge 1 ] && [ "$watki" -le 64 ] ||
+    blad "błędna wartość opcji --watki: dozwolone liczby całkowite od 1 do 64."
 # Refused here rather than by every task: more parts than replicas.
 powtorzenia=""
 for ((i = 0; i + 1 < ${#badanie[@]}; i++)); do

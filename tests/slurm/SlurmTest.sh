@@ -5,11 +5,22 @@
 # scripts/slurm-badanie.sh as an array job, its parts merged by --scal and
 # compared byte for byte with one process; then every daemon is stopped.
 # Needs root (the daemons run as root) and Debian's slurmctld, slurmd,
-# slurm-client and munge; skipped (77) without them.
+# slurm-client and munge; skipped (77) without them, after the script's
+# refusals of a study no task could run.
 # Usage: SlurmTest.sh FAZOLAB_BATCH STUDY_SCRIPT
 set -eu
 batch=$(realpath "$1")
 skrypt=$(realpath "$2")
+# What no task could run is refused before anything is submitted.
+for zle in "--czesci 0" "--watki=65" "--czesci 9 --powtorzenia 8" "--wyjscie w.csv"; do
+    status=0
+    komunikat=$("$skrypt" $zle 2>&1) || status=$?
+    [ "$status" -eq 2 ] && [ "${komunikat#slurm-badanie.sh: }" != "$komunikat" ] || {
+        echo "BŁĄD: $zle: exit $status, $komunikat" >&2
+        exit 1
+    }
+done
+
 for program in munged mungekey slurmctld slurmd sbatch squeue scontrol; do
     command -v "$program" >/dev/null || PATH=$PATH:/usr/sbin
     command -v "$program" >/dev/null || {
