@@ -111,21 +111,41 @@ wywoływane kilka razy na sekundę z liczbą prób wymiany. Ctrl+C przerywa (Key
         .def_property_readonly("seria",
                                [](const WynikBadania& w) { return w.Badanie().Parametry.Seria; })
         .def_property_readonly("fluktuacje", &WynikBadania::Fluktuacje)
-        .def_property_readonly("lambdy", &WynikBadania::Lambdy)
-        .def_property_readonly("sigma", &WynikBadania::Sigma)
-        .def_property_readonly("sigma_blad", &WynikBadania::SigmaBlad)
-        .def_property_readonly("sigma_srednia", &WynikBadania::SigmaSrednia)
-        .def_property_readonly("sigma_srednia_blad", &WynikBadania::SigmaSredniaBlad)
-        .def_property_readonly("cvkn", &WynikBadania::CvkN)
-        .def_property_readonly("cvkn_fluktuacje", &WynikBadania::CvkNFluktuacje)
-        .def_property_readonly("cvkn_fluktuacje_blad", &WynikBadania::CvkNFluktuacjeBlad)
-        .def_property_readonly("rownowaga", &WynikBadania::Rownowaga)
-        .def_property_readonly("rownowaga_repliki", &WynikBadania::RownowagaReplik)
-        .def_property_readonly("przejscie", &WynikBadania::Przejscie)
-        .def_property_readonly("przejscie_dopasowania", &WynikBadania::PrzejscieDopasowania)
-        .def_property_readonly("teksty", &WynikBadania::Teksty)
-        .def_property_readonly("podsumowanie", &WynikBadania::Podsumowanie)
-        .def_property_readonly("probki", &WynikBadania::Probki)
+        .def_property_readonly("lambdy", &WynikBadania::Lambdy,
+                               "Lambda każdej serii (ujemna przy klasteryzacji).")
+        .def_property_readonly("sigma", &WynikBadania::Sigma,
+                               "Sigma zapamiętana dla serii (średnia z powtórzeń).")
+        .def_property_readonly("sigma_blad", &WynikBadania::SigmaBlad,
+                               "Błąd std. sigmy z rozrzutu powtórzeń (NaN dla jednego).")
+        .def_property_readonly("sigma_srednia", &WynikBadania::SigmaSrednia,
+                               "Średnia sigma z drugiej połowy pomiarów serii.")
+        .def_property_readonly("sigma_srednia_blad", &WynikBadania::SigmaSredniaBlad,
+                               "Jej błąd std. (jedno powtórzenie: metodą bloków).")
+        .def_property_readonly(
+            "cvkn", &WynikBadania::CvkN,
+            "Cv/kN z dopasowanej krzywej sigmy (None dla pojedynczej symulacji).")
+        .def_property_readonly("cvkn_fluktuacje", &WynikBadania::CvkNFluktuacje,
+                               "Cv/kN z fluktuacji energii, jak w pliku wyników.")
+        .def_property_readonly("cvkn_fluktuacje_blad", &WynikBadania::CvkNFluktuacjeBlad,
+                               "Błąd std. Cv/kN z fluktuacji.")
+        .def_property_readonly(
+            "rownowaga", &WynikBadania::Rownowaga,
+            "Równowaga każdej serii: True, False (może nie być), None (za mało pomiarów).")
+        .def_property_readonly("rownowaga_repliki", &WynikBadania::RownowagaReplik,
+                               "Równowaga serii każdego powtórzenia.")
+        .def_property_readonly("przejscie", &WynikBadania::Przejscie,
+                               "Przejście fazowe z fluktuacji: lambda, blad, na_brzegu.")
+        .def_property_readonly(
+            "przejscie_dopasowania", &WynikBadania::PrzejscieDopasowania,
+            "Przejście z dopasowania, jak na stronie wyników: lambda, cvkn, stopien.")
+        .def_property_readonly(
+            "teksty", &WynikBadania::Teksty,
+            "Teksty strony wyników (MOpisSieci, MLambda, MSigma, MCvkN, ELambdaTc, ECvkNTc).")
+        .def_property_readonly("podsumowanie", &WynikBadania::Podsumowanie,
+                               "Tabela, którą wypisuje fazolab-batch.")
+        .def_property_readonly("probki", &WynikBadania::Probki,
+                               "Próbki każdego powtórzenia: słownik tablic numpy (seria, lambda, "
+                               "iteracja, energia, sigma, pary_ab, histogram).")
         .def("bajty", &WynikBadania::Bajty, py::arg("typ") = "csv",
              "Bajty pliku wyników: typ \"csv\", \"txt\" lub \"xlsx\".")
         .def("zapisz", &WynikBadania::Zapisz, py::arg("sciezka"),
