@@ -33,26 +33,29 @@ w.zapisz("przejscie.csv")
 
 try:
     import matplotlib
-
+except ImportError:
+    matplotlib = None
+if matplotlib is None:
+    print("Bez wykresu: brak matplotlib (pakiet python3-matplotlib).")
+else:
     matplotlib.use("Agg")
     import matplotlib.pyplot as plt
-except ImportError:
-    sys.exit(0)
 
-rysunek, (gora, dol) = plt.subplots(2, 1, sharex=True, figsize=(7, 7))
-gora.errorbar(w.lambdy, w.sigma, yerr=w.sigma_blad, fmt="o", label="sigma (średnia z powtórzeń)")
-gora.set_ylabel("sigma")
-gora.legend()
-dol.errorbar(w.lambdy, w.cvkn_fluktuacje, yerr=w.cvkn_fluktuacje_blad, fmt="o",
-             label="Cv/kN z fluktuacji")
-dol.axvline(p["lambda"], color="grey", linestyle="--", label="przejście (fluktuacje)")
-dol.set_xlabel("lambda")
-dol.set_ylabel("Cv/kN z fluktuacji")
-dol.legend(loc="upper left")
-# The program's Cv/kN from the fitted sigma curve runs on another scale.
-prawa = dol.twinx()
-prawa.plot(w.lambdy, w.cvkn, color="tab:orange", label="Cv/kN z dopasowania")
-prawa.set_ylabel("Cv/kN z dopasowania")
-prawa.legend(loc="upper right")
-rysunek.savefig("przejscie.png", dpi=100)
-print("Wykres: przejscie.png")
+    rysunek, (gora, dol) = plt.subplots(2, 1, sharex=True, figsize=(7, 7))
+    gora.errorbar(w.lambdy, w.sigma, yerr=w.sigma_blad, fmt="o",
+                  label="sigma (średnia z powtórzeń)")
+    gora.set_ylabel("sigma")
+    gora.legend()
+    dol.errorbar(w.lambdy, w.cvkn_fluktuacje, yerr=w.cvkn_fluktuacje_blad, fmt="o",
+                 label="Cv/kN z fluktuacji")
+    dol.axvline(p["lambda"], color="grey", linestyle="--", label="przejście (fluktuacje)")
+    dol.set_xlabel("lambda")
+    dol.set_ylabel("Cv/kN z fluktuacji")
+    dol.legend(loc="upper left")
+    # The program's Cv/kN from the fitted sigma curve runs on another scale.
+    prawa = dol.twinx()
+    prawa.plot(w.lambdy, w.cvkn, color="tab:orange", label="Cv/kN z dopasowania")
+    prawa.set_ylabel("Cv/kN z dopasowania")
+    prawa.legend(loc="upper right")
+    rysunek.savefig("przejscie.png", dpi=100)
+    print("Wykres: przejscie.png")

@@ -3,6 +3,7 @@ the same bytes; a refused value gives the batch runner's Polish message."""
 
 import csv
 import os
+import runpy
 import signal
 import subprocess
 import threading
@@ -14,6 +15,7 @@ import pytest
 import fazolab
 
 BATCH = os.environ["FAZOLAB_BATCH"]
+PRZYKLAD = os.path.join(os.path.dirname(__file__), "..", "..", "docs", "przyklad_przejscia.py")
 
 # Keywords and the options of fazolab-batch they stand for.
 OPCJE = {"siec": "--siec", "osie": "--osie", "tryb": "--tryb", "lambdy": "--lambda",
@@ -208,3 +210,14 @@ def test_obliczenia_nie_trzymaja_gil():
     watek.join()
     # Holding the GIL for the whole run would have stopped the other thread.
     assert w_trakcie > 20
+
+
+def test_przyklad_z_docs_dziala(tmp_path, monkeypatch, capsys):
+    # The example's study, shortened.
+    prawdziwe = fazolab.uruchom
+    monkeypatch.setattr(fazolab, "uruchom",
+                        lambda **slowa: prawdziwe(**{**slowa, "iteracje": 10000, "co": 100}))
+    monkeypatch.chdir(tmp_path)
+    runpy.run_path(PRZYKLAD)
+    assert (tmp_path / "przejscie.csv").read_bytes().startswith(b"Siec: 2D Kwadratowa")
+    assert "przejście fazowe (fluktuacje)" in capsys.readouterr().out
