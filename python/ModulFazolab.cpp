@@ -146,6 +146,16 @@ wywoływane kilka razy na sekundę z liczbą prób wymiany. Ctrl+C przerywa (Key
         .def_property_readonly("probki", &WynikBadania::Probki,
                                "Próbki każdego powtórzenia: słownik tablic numpy (seria, lambda, "
                                "iteracja, energia, sigma, pary_ab, histogram).")
+        .def("__repr__",
+             [](const WynikBadania& w) {
+                 const BadaniePowtorzen& b = w.Badanie();
+                 const std::size_t lambd = b.Repliki.front().Serie.size();
+                 return "<fazolab.Wynik: " +
+                        (b.Parametry.Seria ? "seria " + std::to_string(lambd) + " lambd"
+                                           : std::string("pojedyncza symulacja")) +
+                        ", powtórzeń " + std::to_string(b.Powtorzenia) + ", ziarno " +
+                        std::to_string(b.Ziarno) + ">";
+             })
         .def("bajty", &WynikBadania::Bajty, py::arg("typ") = "csv",
              "Bajty pliku wyników: typ \"csv\", \"txt\" lub \"xlsx\".")
         .def("zapisz", &WynikBadania::Zapisz, py::arg("sciezka"),

@@ -101,6 +101,7 @@ def test_liczby_wyniku():
     w = fazolab.uruchom(osie=20, iteracje=20000, co=100, lambdy="0.5:2.3:0.6", ziarno=31,
                         powtorzenia=4, watki=2, probki=False)
     assert w.seria and w.powtorzenia == 4 and w.ziarno == 31 and w.probki == []
+    assert repr(w) == "<fazolab.Wynik: seria 4 lambd, powtórzeń 4, ziarno 31>"
     np.testing.assert_allclose(w.lambdy, [0.5, 1.1, 1.7, 2.3])
     for tablica in (w.sigma, w.sigma_blad, w.sigma_srednia, w.sigma_srednia_blad, w.cvkn,
                     w.cvkn_fluktuacje, w.cvkn_fluktuacje_blad):
