@@ -5,6 +5,7 @@
 #include "WypiszPodsumowanie.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <memory>
 #include <pybind11/stl.h>
@@ -47,8 +48,11 @@ py::object Stan(Rownowaga stan) {
     return py::bool_(stan == Rownowaga::Osiagnieta);
 }
 
+// A number of the results texts, read whatever locale the interpreter has set.
 double Liczba(const std::string& tekst) {
-    return tekst.empty() ? std::nan("") : std::stod(tekst);
+    double wartosc = std::nan("");
+    std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
+    return wartosc;
 }
 } // namespace
 
