@@ -35,6 +35,7 @@ done
 
 folder=$(mktemp -d)
 demony=""
+straznicy=""
 zatrzymaj() {
     # TERM first, KILL for whatever has not ended within five seconds.
     for pid in $demony; do
@@ -51,6 +52,9 @@ zatrzymaj() {
     for pid in $demony; do
         kill -KILL "$pid" 2>/dev/null || true
     done
+    for pid in $straznicy; do
+        kill -TERM "$pid" 2>/dev/null || true
+    done
     wait 2>/dev/null || true
     rm -rf "$folder"
 }
@@ -62,13 +66,22 @@ blad() {
     done
     exit 1
 }
-# Every daemon also ends by itself after three minutes, should this script
-# be killed before its trap runs. What it says goes to its log.
+# A daemon in the foreground, what it says in its log. A watchman ends it
+# after three minutes should this script be killed before its trap runs.
 demon() {
     log=$1
     shift
-    timeout -s KILL 180 "$@" >"$folder/$log" 2>&1 &
-    demony="$demony $!"
+    "$@" >"$folder/$log" 2>&1 &
+    pid=$!
+    demony="$demony $pid"
+    (
+        sleep 180 &
+        zegar=$!
+        trap 'kill "$zegar"; exit 0' TERM
+        wait "$zegar"
+        kill -KILL "$pid" 2>/dev/null
+    ) >/dev/null 2>&1 &
+    straznicy="$straznicy $!"
 }
 
 chmod 755 "$folder"
