@@ -2,8 +2,9 @@
 
     python3 -m build --wheel --no-isolation python
 
-builds it offline with Debian's python3-build; FAZOLAB_BUDOWA=build takes an
-existing build folder instead of a fresh one under build/ here.
+builds it offline with Debian's python3-build; FAZOLAB_BUDOWA=$PWD/build (a
+full path: the build runs in this folder) takes the module of an existing
+build folder instead of configuring a fresh one under build/ here.
 """
 
 import os
