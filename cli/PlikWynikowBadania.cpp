@@ -1,7 +1,6 @@
 #include "PlikWynikowBadania.h"
 
 #include "ObliczWyniki.h"
-#include "SkoroszytWynikow.h"
 #include "TekstyFluktuacji.h"
 #include "ZapiszWyniki.h"
 
@@ -22,7 +21,8 @@ bool KonczySieNa(const std::string& nazwa, const std::string& rozszerzenie) {
 TekstyWynikow Teksty(const BadaniePowtorzen& b, const WynikiSerii& wyniki, bool fluktuacje) {
     TekstyWynikow teksty = wyniki.Teksty;
     if (fluktuacje) {
-        teksty.Fluktuacje = TekstyFluktuacjiZ(FluktuacjeReplik(b.Repliki));
+        teksty.Fluktuacje =
+            TekstyFluktuacjiZ(FluktuacjeReplik(b.Repliki), MiejscaLambdy(b.Parametry));
     }
     return teksty;
 }
@@ -56,9 +56,5 @@ WynikZapisu ZapiszWynikiBadania(const std::string& sciezka, const BadaniePowtorz
 
 std::string BajtyWynikowBadania(const BadaniePowtorzen& badanie, const WynikiSerii& wyniki,
                                 bool fluktuacje, TypPlikuWynikow typ) {
-    const TekstyWynikow teksty = Teksty(badanie, wyniki, fluktuacje);
-    if (typ == TypPlikuWynikow::Xlsx) {
-        return TrescSkoroszytuWynikow(teksty, Pola(fluktuacje));
-    }
-    return TrescPlikuWynikow(teksty, Pola(fluktuacje), SeparatorTypu(static_cast<int>(typ)));
+    return TrescWynikow(Teksty(badanie, wyniki, fluktuacje), Pola(fluktuacje), typ);
 }

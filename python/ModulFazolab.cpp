@@ -137,10 +137,11 @@ wywoływane kilka razy na sekundę z liczbą prób wymiany. Ctrl+C przerywa (Key
                                "Przejście fazowe z fluktuacji: lambda, blad, na_brzegu.")
         .def_property_readonly(
             "przejscie_dopasowania", &WynikBadania::PrzejscieDopasowania,
-            "Przejście z dopasowania, jak na stronie wyników: lambda, cvkn, stopien.")
+            "Przejście z dopasowania, jak na stronie wyników: lambda, cvkn, stopien, uwaga.")
         .def_property_readonly(
             "teksty", &WynikBadania::Teksty,
-            "Teksty strony wyników (MOpisSieci, MLambda, MSigma, MCvkN, ELambdaTc, ECvkNTc).")
+            "Teksty strony wyników (MOpisSieci, MLambda, MSigma, MCvkN, ELambdaTc, ECvkNTc, "
+            "UwagaCvkNTc).")
         .def_property_readonly("podsumowanie", &WynikBadania::Podsumowanie,
                                "Tabela, którą wypisuje fazolab-batch.")
         .def_property_readonly("probki", &WynikBadania::Probki,

@@ -179,7 +179,10 @@ py::object WynikBadania::PrzejscieDopasowania() const {
     }
     return py::dict(py::arg("lambda") = Liczba(wyniki_->Teksty.ELambdaTc),
                     py::arg("cvkn") = Liczba(wyniki_->Teksty.ECvkNTc),
-                    py::arg("stopien") = wyniki_->Stopien);
+                    py::arg("stopien") = wyniki_->Stopien,
+                    py::arg("uwaga") = wyniki_->Teksty.UwagaCvkNTc.empty()
+                                           ? py::object(py::none())
+                                           : py::object(py::str(wyniki_->Teksty.UwagaCvkNTc)));
 }
 
 py::object WynikBadania::Teksty() const {
@@ -189,7 +192,8 @@ py::object WynikBadania::Teksty() const {
     const TekstyWynikow& t = wyniki_->Teksty;
     return py::dict(py::arg("MOpisSieci") = t.MOpisSieci, py::arg("MLambda") = t.MLambda,
                     py::arg("MSigma") = t.MSigma, py::arg("MCvkN") = t.MCvkN,
-                    py::arg("ELambdaTc") = t.ELambdaTc, py::arg("ECvkNTc") = t.ECvkNTc);
+                    py::arg("ELambdaTc") = t.ELambdaTc, py::arg("ECvkNTc") = t.ECvkNTc,
+                    py::arg("UwagaCvkNTc") = t.UwagaCvkNTc);
 }
 
 std::string WynikBadania::Podsumowanie() const {
