@@ -113,8 +113,7 @@ IteracjeRozmiaru IteracjeDla(long long iteracje, long long co, long long atomowP
 }
 
 int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie,
-                            std::ostream& wyjscie, std::ostream& bledy) {
+                            NadzorReplik& nadzor, std::ostream& wyjscie, std::ostream& bledy) {
     const ParametrySymulacji& p = opcje.Parametry;
     const long long co = static_cast<long long>(p.PozycjaPrzedzialu) * 100;
     const long long pierwszy = Atomow(p, opcje.Rozmiary.front());
@@ -137,7 +136,7 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
             IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, l), opcje.Rozmiary.front(), l);
         o.Parametry.MaxIloscCykli = static_cast<int>(r.Iteracje);
         o.Parametry.PozycjaPrzedzialu = static_cast<int>(r.Co / 100);
-        WynikiReplik wyniki = UruchomRepliki(o, ziarno, watki, pasek, przerwanie);
+        WynikiReplik wyniki = UruchomRepliki(o, ziarno, watki, nadzor);
         if (wyniki.Sygnal != 0) {
             bledy << "Obliczenia przerwane sygnałem " << wyniki.Sygnal << ".\n";
             return 128 + wyniki.Sygnal;

@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <iosfwd>
 
+class NadzorReplik;
 struct OpcjeWsadowe;
-class PasekPostepu;
-class PrzerwanieSygnalem;
 
 // The finite-size study of --osie L1,L2,..: the series with its replicas at
 // each size in turn (L atoms on every axis; the iterations and the sampling
@@ -18,8 +17,7 @@ class PrzerwanieSygnalem;
 // 0.63 in three). Returns the exit status (128 + the signal when one stopped
 // it, nothing printed then but the reason on `bledy`).
 int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie,
-                            std::ostream& wyjscie, std::ostream& bledy);
+                            NadzorReplik& nadzor, std::ostream& wyjscie, std::ostream& bledy);
 
 // The iterations and the sampling interval (in iterations) of size L when the
 // first size L0 ran `iteracje` sampled every `co`: both scaled by the number
