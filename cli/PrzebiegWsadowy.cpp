@@ -3,6 +3,7 @@
 #include "BadaniePowtorzen.h"
 #include "KolizjaWyjsc.h"
 #include "ObliczWyniki.h"
+#include "OpisyOpcji.h"
 #include "ParserOpcji.h"
 #include "PasekPostepu.h"
 #include "PlikPowtorzen.h"
