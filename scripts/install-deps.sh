@@ -11,6 +11,8 @@ libxlsxwriter-dev zlib1g-dev imagemagick
 qt6-translations-l10n fonts-dejavu-core dpkg-dev file"
 if [ "${1:-}" = "--testy" ]; then
     PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel"
+    # The metainfo's and the desktop entry's validators.
+    PACKAGES="$PACKAGES appstream desktop-file-utils"
 fi
 missing=""
 for p in $PACKAGES; do
