@@ -34,11 +34,6 @@ void Wstrzymaj(QtMsgType typ, const QMessageLogContext& kontekst, const QString&
     wstrzymane.push_back({typ, tekstC(kontekst.file), kontekst.line, tekstC(kontekst.function),
                           tekstC(kontekst.category), tekst});
 }
-
-std::string_view Zmienna(const char* nazwa) {
-    const char* wartosc = std::getenv(nazwa);
-    return wartosc ? wartosc : "";
-}
 } // namespace
 
 bool EkranDostepny(std::string_view platforma, std::string_view display,
@@ -58,14 +53,23 @@ bool EkranDostepny(std::string_view platforma, std::string_view display,
     return false;
 }
 
-bool EkranDostepny(int argc, char* argv[]) {
-    std::string_view platforma = Zmienna("QT_QPA_PLATFORM");
+bool EkranDostepny([[maybe_unused]] int argc, [[maybe_unused]] char* argv[]) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    // The system's own window system is always there.
+    return true;
+#else
+    const auto zmienna = [](const char* nazwa) -> std::string_view {
+        const char* wartosc = std::getenv(nazwa);
+        return wartosc ? wartosc : "";
+    };
+    std::string_view platforma = zmienna("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
             platforma = argv[i + 1];
         }
     }
-    return EkranDostepny(platforma, Zmienna("DISPLAY"), Zmienna("WAYLAND_DISPLAY"));
+    return EkranDostepny(platforma, zmienna("DISPLAY"), zmienna("WAYLAND_DISPLAY"));
+#endif
 }
 
 StrazEkranu::StrazEkranu() {

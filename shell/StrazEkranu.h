@@ -17,7 +17,8 @@ inline constexpr const char* KomunikatBrakuEkranu =
 bool EkranDostepny(std::string_view platforma, std::string_view display,
                    std::string_view waylandDisplay);
 
-// The same for this process: its arguments and environment.
+// The same for this process: its arguments and environment (on Windows and
+// macOS always true: there the window system is the system's own).
 bool EkranDostepny(int argc, char* argv[]);
 
 // Holds Qt's messages while the application object is being made. If Qt
