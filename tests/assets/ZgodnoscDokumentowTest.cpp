@@ -270,3 +270,28 @@ TEST(ZgodnoscDokumentow, ZakresyIDomyslnePomocyOknaToTeZTabelProgramu) {
             << kotwica << ": " << zdanie;
     }
 }
+
+// The split study that --pomoc shows, as GNU parallel would run its part 0,
+// and the merge: commands the parser takes.
+TEST(ZgodnoscDokumentow, PrzykladyListyOpcjiToPoprawnePolecenia) {
+    const std::string tekst = std::regex_replace(TekstPomocy(), std::regex(R"(\\\n)"), " ");
+    std::istringstream wiersze(tekst.substr(tekst.find("\n\n", tekst.find("  --version"))));
+    int ile = 0;
+    for (std::string wiersz; std::getline(wiersze, wiersz);) {
+        const std::size_t program = wiersz.find("fazolab-batch --");
+        if (program == std::string::npos) {
+            continue;
+        }
+        std::istringstream slowa(std::regex_replace(
+            wiersz.substr(program, wiersz.find(" :::") - program), std::regex(R"(\{\})"), "0"));
+        std::vector<std::string> argumenty;
+        for (std::string slowo; slowa >> slowo;) {
+            argumenty.push_back(slowo);
+        }
+        argumenty.erase(argumenty.begin());
+        const auto wynik = CzytajOpcje(argumenty);
+        EXPECT_TRUE(std::holds_alternative<OpcjeWsadowe>(wynik)) << wiersz;
+        ++ile;
+    }
+    EXPECT_EQ(ile, 2);
+}
