@@ -209,7 +209,8 @@ void StronyWynikow::Wejdz(int liczbaSerii) {
     ObliczWyniki();
     // The fluctuations do not depend on the fitted curve: once per entry.
     const FluktuacjeSerii fluktuacje = FluktuacjeZ(obliczenia_);
-    const TekstyFluktuacji teksty = TekstyFluktuacjiZ(fluktuacje);
+    const TekstyFluktuacji teksty =
+        TekstyFluktuacjiZ(fluktuacje, MiejscaLambdy(obliczenia_.Stan().Parametry));
     fluktuacje_->Pokaz(fluktuacje, teksty);
     zapis_->UstawFluktuacje(teksty);
 }
