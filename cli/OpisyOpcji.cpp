@@ -1,5 +1,6 @@
 #include "OpisyOpcji.h"
 
+#include "Dziesietne.h"
 #include "OpcjeWsadowe.h"
 #include "ParametrySymulacji.h"
 #include "Pojemnosci.h"
@@ -49,18 +50,20 @@ std::vector<OpisOpcji> Zbuduj() {
         {{"--lambda"},
          "S | S:E:K",
          "pojedyncza symulacja dla S albo seria od S do E co K, wartości " +
-             Dziesietnie(ZakresLambdyWsadowej.Min, 100) + ".." +
-             Dziesietnie(ZakresLambdyWsadowej.Max, 100) + " co 0.01, K od 0.01 do E - S + 0.1, " +
-             "najwyżej " + Liczba(lambdy) + " wartości w serii; ostatnia symulacja serii ma " +
+             SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Min) + ".." +
+             SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " + SiatkaWsadowa.Tekst(1) +
+             ", K od " + SiatkaWsadowa.Tekst(1) + " do E - S + " + SiatkaOkna.Tekst(1) +
+             ", najwyżej " + Liczba(lambdy) + " wartości w serii; ostatnia symulacja serii ma " +
              "lambda = E, także gdy krok przeskakuje E (seria " +
-             Dziesietnie(okno.PozycjaLambdy, 10) + ":" +
-             Dziesietnie(okno.PozycjaLambdyKoncowej, 10) + ":" +
-             Dziesietnie(okno.PozycjaKroku, 10) + ")"},
+             SiatkaOkna.Tekst(okno.PozycjaLambdy) + ":" +
+             SiatkaOkna.Tekst(okno.PozycjaLambdyKoncowej) + ":" +
+             SiatkaOkna.Tekst(okno.PozycjaKroku) + ")"},
         {{"--koncentracja"},
          "C",
-         "koncentracja atomów A, " + Dziesietnie(ZakresKoncentracji.Min, 100) + ".." +
-             Dziesietnie(ZakresKoncentracji.Max, 100) + " co 0.01 (" +
-             Dziesietnie(okno.PozycjaKoncentracji, 100) +
+         "koncentracja atomów A, " + TekstPozycji(ZakresKoncentracji.Min, 100, 2) + ".." +
+             TekstPozycji(ZakresKoncentracji.Max, 100, 2) + " co " +
+             TekstPozycji(ZakresKoncentracji.Krok, 100, 2) + " (" +
+             TekstPozycji(okno.PozycjaKoncentracji, 100, 2) +
              "); uwzględnia ją tylko ułożenie przypadkowe"},
         {{"--iteracje"},
          "N",
@@ -183,13 +186,6 @@ std::string NaglowekOpcji(const OpisOpcji& opis) {
         naglowek += n;
     }
     return opis.Wartosc.empty() ? naglowek : naglowek + " " + opis.Wartosc;
-}
-
-std::string Dziesietnie(int pozycja, int mianownik) {
-    const int miejsca = mianownik == 100 ? 2 : 1;
-    std::string ulamek = std::to_string(pozycja % mianownik);
-    ulamek.insert(0, static_cast<std::size_t>(miejsca) - ulamek.size(), '0');
-    return std::to_string(pozycja / mianownik) + "." + ulamek;
 }
 
 std::string TekstPomocy() {

@@ -24,10 +24,6 @@ const OpisOpcji* ZnajdzOpcje(std::string_view nazwa);
 // "--pomoc, -h, --help".
 std::string NaglowekOpcji(const OpisOpcji& opis);
 
-// A position in tenths (mianownik 10) or hundredths (100) as the options
-// write it: 3 of 10 gives "0.3", 50 of 100 "0.50".
-std::string Dziesietnie(int pozycja, int mianownik);
-
 // The usage text of --pomoc: the list of OpisyOpcji, wrapped, then the
 // examples of a split study and the exit codes.
 std::string TekstPomocy();

@@ -1,8 +1,11 @@
+#include "Dziesietne.h"
 #include "Obliczenia.h"
 #include "OpcjeWsadowe.h"
 #include "OpisyOpcji.h"
 #include "ParserOpcji.h"
 #include "Pojemnosci.h"
+#include "SiatkaLambdy.h"
+#include "TekstyWynikow.h"
 #include "ZakresyParametrow.h"
 
 #include <fstream>
@@ -136,7 +139,7 @@ std::map<std::string, std::string> AkapityOpcji(const std::string& roff) {
 
 // "0,1" as the help writes a decimal.
 std::string PoPolsku(int pozycja, int mianownik) {
-    std::string tekst = Dziesietnie(pozycja, mianownik);
+    std::string tekst = TekstPozycji(pozycja, mianownik, mianownik == 10 ? 1 : 2);
     tekst[tekst.find('.')] = ',';
     while (tekst.back() == '0') {
         tekst.pop_back();
@@ -231,8 +234,8 @@ TEST(ZgodnoscDokumentow, PrzykladyPomocyToPoprawnePolecenia) {
     EXPECT_GE(ile, 3);
 }
 
-// Every range and default that the help states of the window's settings, as
-// the program's tables make them.
+// Every range and default that the help states of the window's settings, and
+// the results' words it quotes, as the program's tables make them.
 TEST(ZgodnoscDokumentow, ZakresyIDomyslnePomocyOknaToTeZTabelProgramu) {
     const ParametrySymulacji d;
     const int serie =
@@ -240,8 +243,8 @@ TEST(ZgodnoscDokumentow, ZakresyIDomyslnePomocyOknaToTeZTabelProgramu) {
     const auto od = [](const ZakresParametru& z, int mnoznik = 1) {
         return "od " + std::to_string(z.Min * mnoznik) + " do " + std::to_string(z.Max * mnoznik);
     };
-    const std::string lambdy =
-        "od " + PoPolsku(ZakresLambdy.Min, 10) + " do " + PoPolsku(ZakresLambdy.Max, 10);
+    const std::string lambdy = "od " + PoPolsku(SiatkaOkna.Zakres().Min, 10) + " do " +
+                               PoPolsku(SiatkaOkna.Zakres().Max, 10);
     const std::vector<std::pair<std::string, std::string>> zdania{
         {"model", "|λ| przyjmuje wartości " + lambdy},
         {"k10000", std::to_string(d.IloscAtomowOsX) + " atomów na każdej osi"},
@@ -255,7 +258,7 @@ TEST(ZgodnoscDokumentow, ZakresyIDomyslnePomocyOknaToTeZTabelProgramu) {
         {"k1204", "od " + std::to_string(ZakresOsi.Min * ZakresOsi.Min) + " do " +
                       std::to_string(ZakresOsi.Max * ZakresOsi.Max) + " w 2D, do " +
                       std::to_string(ZakresOsi.Max * ZakresOsi.Max * ZakresOsi.Max) + " w 3D"},
-        {"k10413", lambdy + " co " + PoPolsku(ZakresLambdy.Krok, 10)},
+        {"k10413", lambdy + " co " + PoPolsku(SiatkaOkna.Zakres().Krok, 10)},
         {"k10420", "od " + PoPolsku(ZakresKoncentracji.Min, 100) + " do " +
                        PoPolsku(ZakresKoncentracji.Max, 100) + " co " +
                        PoPolsku(ZakresKoncentracji.Krok, 100)},
@@ -264,6 +267,8 @@ TEST(ZgodnoscDokumentow, ZakresyIDomyslnePomocyOknaToTeZTabelProgramu) {
         {"k10300", "(przy ustawieniach domyślnych " + std::to_string(d.MaxIloscCykli) + " + " +
                        std::to_string(d.PozycjaPrzedzialu * 100) + " prób)"},
         {"k31000", "stopień wielomianu " + od(ZakresStopnia)},
+        {"brzeg", std::string("słowa „") + UwagaMaksimumNaBrzegu + "”"},
+        {"liczby", std::string("słowami „") + UwagaCvkNUjemne + "”"},
     };
     for (const auto& [kotwica, zdanie] : zdania) {
         EXPECT_NE(TekstHtml(Sekcja(Pomoc, kotwica)).find(zdanie), std::string::npos)
