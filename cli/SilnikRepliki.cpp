@@ -8,11 +8,12 @@
 #include <span>
 
 WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno,
-                                    bool zPrzebiegiem, std::string& przebieg, PostepWatku& postep,
+                                    bool zPrzebiegiem, std::string& przebieg,
+                                    ObserwatorPomiarow* probki, PostepWatku& postep,
                                     const std::atomic<bool>& przerwij) {
     Obliczenia& obl = obliczenia_;
     ziarno_.Ustaw(ziarno);
-    ZapisPrzebiegu zapis(zPrzebiegiem);
+    ZapisPrzebiegu zapis(zPrzebiegiem, probki);
     obl.UstawObserwatora(&zapis);
     obl.UstawSiec();
     obl.PrzygotujObliczenia(opcje.Parametry);

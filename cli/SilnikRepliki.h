@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+class ObserwatorPomiarow;
 struct OpcjeWsadowe;
 struct PostepWatku;
 
@@ -22,11 +23,11 @@ public:
     // Runs the series or the single run of the options as replica `nr` with
     // the given seed, from the state a fresh engine starts in, so that the
     // replica equals a plain run with that seed. With `zPrzebiegiem` leaves
-    // the trace of every sample as CSV in `przebieg`. Reports its progress to
-    // `postep` between ticks, and stops early, with a result of no use, once
-    // `przerwij` is set.
+    // the trace of every sample as CSV in `przebieg`; `probki`, when given,
+    // sees every sample too. Reports its progress to `postep` between ticks,
+    // and stops early, with a result of no use, once `przerwij` is set.
     WynikRepliki Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno, bool zPrzebiegiem,
-                         std::string& przebieg, PostepWatku& postep,
+                         std::string& przebieg, ObserwatorPomiarow* probki, PostepWatku& postep,
                          const std::atomic<bool>& przerwij);
 
 private:

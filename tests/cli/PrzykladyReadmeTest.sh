@@ -43,7 +43,7 @@ echo 'set -eu' >"$skrypt"
 ile=0
 podzielone=0
 for plik in $(ls "$folder"/akapit* | sort -V); do
-    grep -q -e sshlogin -e sbatch "$plik" && continue
+    grep -q -e sshlogin -e sbatch -e slurm-badanie "$plik" && continue
     grep -q -e fazolab-batch -e 'export PATH' "$plik" || continue
     ile=$((ile + 1))
     { echo '{'; cat "$plik"; echo "} >wyjscie$ile.txt"; } >>"$skrypt"
