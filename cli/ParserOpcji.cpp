@@ -2,6 +2,7 @@
 
 #include "Dziesietne.h"
 #include "Obliczenia.h"
+#include "OpisyOpcji.h"
 #include "Pojemnosci.h"
 #include "ZakresyParametrow.h"
 
@@ -342,8 +343,9 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             o_.Fluktuacje = true;
             continue;
         }
+        // Only what --pomoc lists is taken, so that the list cannot leave one out.
         const auto opcja = opcje.find(nazwa);
-        if (opcja == opcje.end()) {
+        if (!ZnajdzOpcje(nazwa) || opcja == opcje.end()) {
             return BladOpcji{"Nieznana opcja: " + nazwa + " (--pomoc wyświetla listę opcji)."};
         }
         if (!wartosc) {
@@ -449,64 +451,4 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Scalanie(const std::set<std::strin
 
 std::variant<OpcjeWsadowe, BladOpcji> CzytajOpcje(const std::vector<std::string>& argumenty) {
     return Parser().Czytaj(argumenty);
-}
-
-std::string TekstPomocy() {
-    return "Użycie: fazolab-batch [opcje]\n"
-           "Symulacja Monte Carlo przejść fazowych porządek-nieporządek bez okna programu.\n"
-           "\n"
-           "  --siec 3DR|2DKwadrat|2DTrojkat|2DHeksagonalna   rodzaj sieci (2DKwadrat)\n"
-           "  --osie X | XxY | XxYxZ     ilość atomów na osiach, parzyste 6..100 (10)\n"
-           "  --osie L1,L2,...           badanie skończonych rozmiarów: seria i powtórzenia\n"
-           "                             dla każdego rozmiaru L (L na każdej osi), iteracje\n"
-           "                             i --co rosną z liczbą atomów razy L²; lambda_max(L), czy\n"
-           "                             maksimum Cv/kN rośnie z L, lambda_c sieci nieskończonej\n"
-           "  --tryb porzadkowanie|klasteryzacja             znak oddziaływania (porzadkowanie)\n"
-           "  --lambda S | S:E:K         pojedyncza symulacja albo seria, 0.10..2.40 co 0.01,\n"
-           "                             najwyżej 24 wartości w serii (seria 0.1:2.4:0.3)\n"
-           "  --koncentracja C           koncentracja atomów A, 0.10..0.50 co 0.01 (0.50)\n"
-           "  --iteracje N               ilość iteracji, 10000..1000000000 (100000)\n"
-           "  --co P                     pobierz dane co P iteracji, 100..1000000 co 100 (1000);\n"
-           "                             najwyżej 10000 pomiarów w serii (N / P)\n"
-           "  --uklad przypadkowe|uporzadkowane|wydzielenie  ułożenie początkowe (przypadkowe)\n"
-           "  --ziarno N                 stałe ziarno generatora: powtarzalny przebieg\n"
-           "  --stopien D                stopień wielomianu 1..24 (automatyczny)\n"
-           "  --wyjscie PLIK             plik wyników serii: .csv z przecinkiem, .xlsx skoroszyt\n"
-           "                             programu Excel, inny z tabulatorem;\n"
-           "                             przy powtórzeniach: wyniki ze średnich po powtórzeniach\n"
-           "                             sigm zapamiętanych dla serii, w tym samym układzie\n"
-           "  --fluktuacje               w pliku wyników także Cv/kN z fluktuacji energii\n"
-           "                             (druga połowa pomiarów serii) z błędem std. i linia\n"
-           "                             przejścia fazowego z ich maksimum; przy powtórzeniach\n"
-           "                             średnie po powtórzeniach z błędem z ich rozrzutu\n"
-           "  --przebieg PLIK            każdy pomiar jako CSV (UTF-8); przy powtórzeniach osobny\n"
-           "                             plik każdego powtórzenia k: PLIK.csv -> PLIK.k.csv\n"
-           "  --powtorzenia N            N niezależnych powtórzeń, 1..64 (1): w podsumowaniu\n"
-           "                             średnie z błędem standardowym i przejście fazowe\n"
-           "                             z fluktuacji; powtórzenie k (0..N-1) ma ziarno Z + k,\n"
-           "                             gdzie Z to --ziarno albo wypisane ziarno z zegara\n"
-           "  --watki T                  powtórzenia liczone równolegle w T wątkach, 1..64\n"
-           "                             (liczba wątków procesora, zarazem największa);\n"
-           "                             wynik nie zależy od T\n"
-           "  --czesc K/M                tylko K-ta (0..M-1) z M części powtórzeń\n"
-           "                             0..N-1, w kolejnych blokach; wymaga --ziarno\n"
-           "                             i --powtorzenia-plik\n"
-           "  --powtorzenia-plik PLIK    wszystkie liczby powtórzeń do późniejszego --scal\n"
-           "  --scal PLIK...             podsumowanie i --wyjscie (z --fluktuacje) z plików\n"
-           "                             powtórzeń części jednego badania, te same bajty co\n"
-           "                             z jednego procesu\n"
-           "  --pomoc                    ten opis\n"
-           "\n"
-           "Badanie podzielone na części (np. 64 powtórzenia w 8 częściach):\n"
-           "  na jednym komputerze, GNU parallel:\n"
-           "    parallel -j2 fazolab-batch --powtorzenia 64 --ziarno 7 --czesc {}/8 \\\n"
-           "      --powtorzenia-plik cz{}.txt ::: 0 1 2 3 4 5 6 7\n"
-           "  na kilku komputerach: to samo z parallel --sshlogin k1,k2 (wspólny folder)\n"
-           "  w kolejce Slurm: #SBATCH --array=0-7 i --czesc $SLURM_ARRAY_TASK_ID/8\n"
-           "  na koniec: fazolab-batch --scal cz*.txt --wyjscie wyniki.csv --fluktuacje\n"
-           "\n"
-           "Kod wyjścia: 0 gotowe, 1 nie udało się zapisać pliku lub wyjścia (to, co się dało,\n"
-           "zapisano, podsumowanie z ziarnem jest zawsze wypisane), 2 błędne opcje lub pliki\n"
-           "powtórzeń. Przerwany (Ctrl+C, kill) nie zapisuje nic: pliki poprzedniego\n"
-           "przebiegu zostają bez zmian.\n";
 }

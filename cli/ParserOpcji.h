@@ -16,6 +16,3 @@ struct BladOpcji {
 // 24 per series), the iterations (up to 10^9) and the sampling interval (up to
 // 10^6, at most MaxPomiarowSerii samples per series) of the batch scale.
 std::variant<OpcjeWsadowe, BladOpcji> CzytajOpcje(const std::vector<std::string>& argumenty);
-
-// The usage text of --pomoc.
-std::string TekstPomocy();

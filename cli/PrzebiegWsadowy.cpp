@@ -4,6 +4,7 @@
 #include "BadanieRozmiarow.h"
 #include "KolizjaWyjsc.h"
 #include "NadzorWsadowy.h"
+#include "OpisyOpcji.h"
 #include "ParserOpcji.h"
 #include "PasekPostepu.h"
 #include "PlikPowtorzen.h"

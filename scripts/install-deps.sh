@@ -14,6 +14,8 @@ if [ "${1:-}" = "--testy" ]; then
     PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel
 python3-pytest python3-build python3-venv python3-setuptools python3-wheel
 munge slurmctld slurmd slurm-client"
+    # The metainfo's and the desktop entry's validators.
+    PACKAGES="$PACKAGES appstream desktop-file-utils"
 fi
 missing=""
 for p in $PACKAGES; do

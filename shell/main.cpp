@@ -1,5 +1,6 @@
 #include "DialogiQt.h"
 #include "Program.h"
+#include "StrazEkranu.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 // --version and --help are answered without a window (and so without a
@@ -43,7 +45,14 @@ int main(int argc, char* argv[]) {
     if (OdpowiedzBezOkna(argc, argv)) {
         return 0;
     }
+    // Without a display Qt would abort with its own English message.
+    if (!EkranDostepny(argc, argv)) {
+        std::fputs(KomunikatBrakuEkranu, stderr);
+        return 1;
+    }
+    std::optional<StrazEkranu> straz(std::in_place);
     QApplication aplikacja(argc, argv);
+    straz.reset();
     // The name is the caption of the message boxes; with the organisation it
     // also names the settings ("Vendra Software/Fazolab").
     QApplication::setApplicationName(QStringLiteral("Fazolab"));

@@ -4,6 +4,7 @@
 #include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
+#include "OpisyOpcji.h"
 #include "ParserOpcji.h"
 #include "PlikWynikow.h"
 #include "StaleZiarno.h"
