@@ -10,7 +10,6 @@ import { KOLORY_HISTOGRAMU, slupkiHistogramu } from './histogram.js';
 import { Powtorzenia } from './powtorzenia.js';
 
 const $ = (id) => document.getElementById(id);
-const POLA = 13;
 
 export function parametryRdzenia(rodzaj, s) {
   return {
@@ -268,9 +267,9 @@ export class Obliczenia {
   // One chunk's report: the charts take every new sample; a change of series empties the charts of
   // a run and puts the finished series' last sigma on the sigma-lambda chart.
   pokazStan(w) {
-    const { dane, liczba } = w.pomiary;
+    const { dane, liczba, pola } = w.pomiary;
     for (let r = 0; r < liczba; r++) {
-      const o = r * POLA;
+      const o = r * pola;
       const [seria, iteracja, lambda, energia, , sigma] = dane.subarray(o, o + 6);
       if (seria !== this.seriaWykresu) {
         this.punktSerii();
