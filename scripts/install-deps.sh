@@ -11,6 +11,9 @@ libxlsxwriter-dev zlib1g-dev imagemagick
 qt6-translations-l10n fonts-dejavu-core dpkg-dev file"
 if [ "${1:-}" = "--testy" ]; then
     PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel"
+    # The web page's tests: Debian's Chromium driven headless; npm only where no Node ships one.
+    PACKAGES="$PACKAGES chromium"
+    command -v npm >/dev/null 2>&1 || PACKAGES="$PACKAGES npm"
 fi
 missing=""
 for p in $PACKAGES; do
