@@ -302,7 +302,10 @@ export class Obliczenia {
     if (w.obraz) this.rysuj(w.obraz);
     if (this.biegnie && this.licznikZakladki < 5 && performance.now() - this.startZakladki >= 5000) {
       this.licznikZakladki = 5;
+      const fokusNaStronie = $('ob0').contains(document.activeElement);
       this.zakladki.wybierz(1, false);
+      if (fokusNaStronie) $('tab-ob1').focus();
+      this.ogloszenie('Pokazano stronę: Wykresy liczonych parametrów');
     }
   }
 

@@ -11,6 +11,8 @@ let fz = null;
 let sesja = null;
 let replika = null;
 let biegnie = false;
+// Each start gets a number: a tick still queued from before a pause must not run beside the new loop.
+let pokolenie = 0;
 let rysowanie = true;
 let widok = { z: 1, sasiednie: false, tryb3d: false };
 let ostatniaWysylka = 0;
@@ -40,7 +42,8 @@ function kopia(w) {
 // One plane of the frame, (nx + 2) × (ny + 2) bytes, as the flat drawing reads it.
 function plaszczyzna() {
   const s = sesja.siec();
-  const { komorki, nx, ny, krokY, krokZ, baza } = s;
+  const { komorki, nx, ny, krokY, krokZ } = s;
+  const baza = s.baza | 0;
   const z = Math.min(Math.max(widok.z, 0), s.nz + 1);
   const szer = nx + 2;
   const wynik = new Uint8Array(szer * (ny + 2));
@@ -53,7 +56,8 @@ function plaszczyzna() {
 
 // Every atom of the cubic lattice, x fastest, for the 3D point view.
 function chmura() {
-  const { komorki, nx, ny, nz, krokY, krokZ, baza } = sesja.siec();
+  const { komorki, nx, ny, nz, krokY, krokZ } = sesja.siec();
+  const baza = sesja.siec().baza | 0;
   const wynik = new Uint8Array(nx * ny * nz);
   let k = 0;
   for (let z = 1; z <= nz; z++) {
@@ -86,8 +90,8 @@ function krokZRysowaniem() {
   return k;
 }
 
-function petla() {
-  if (!biegnie) return;
+function petla(nr) {
+  if (!biegnie || nr !== pokolenie) return;
   const start = performance.now();
   let k;
   try {
@@ -108,7 +112,7 @@ function petla() {
     return;
   }
   const reszta = rysowanie ? Math.max(0, TICK_MS - (performance.now() - start)) : 0;
-  setTimeout(petla, reszta);
+  setTimeout(() => petla(nr), reszta);
 }
 
 const obsluga = {
@@ -124,7 +128,7 @@ const obsluga = {
   licz() {
     if (biegnie || !sesja) return;
     biegnie = true;
-    petla();
+    petla(++pokolenie);
   },
   zatrzymaj(w) {
     biegnie = false;

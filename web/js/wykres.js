@@ -147,7 +147,10 @@ export class Wykres {
     this.o.serie.forEach((s, i) => {
       const punkty = this.dane[i];
       if (s.rodzaj === 'linia' && punkty.length) {
-        const d = punkty.map((p, k) => `${k ? 'L' : 'M'}${X(p[0]).toFixed(1)} ${Y(p[1]).toFixed(1)}`).join('');
+        // A 440-pixel chart shows no more than about a thousand points of a long run.
+        const co = Math.ceil(punkty.length / 1000);
+        const widoczne = co > 1 ? punkty.filter((_, k) => k % co === 0 || k === punkty.length - 1) : punkty;
+        const d = widoczne.map((p, k) => `${k ? 'L' : 'M'}${X(p[0]).toFixed(1)} ${Y(p[1]).toFixed(1)}`).join('');
         cz.push(`<path d="${d}" fill="none" stroke="${s.kolor}" stroke-width="2"/>`);
       } else if (s.rodzaj === 'punkty') {
         for (const p of punkty) cz.push(`<circle cx="${X(p[0]).toFixed(1)}" cy="${Y(p[1]).toFixed(1)}" r="3.5" fill="${s.kolor}" stroke="#1a1a1a" stroke-width=".7"/>`);

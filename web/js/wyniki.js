@@ -20,9 +20,14 @@ export function punkty(seria) {
   return Array.from(seria, (p) => [p.x, p.y]);
 }
 
-// Bar heights of a replayed histogram, whichever of the two shapes the core gives.
+// Bar heights of a replayed histogram, one per number of unlike neighbours.
 function wysokosci(seria) {
-  return punkty(seria).map((p) => p[1]);
+  return seria ? Array.from(seria, (v) => (typeof v === 'number' ? v : v.y)) : [];
+}
+
+// The memos' lines as the core gives them (a list, or one text).
+function linie(t) {
+  return Array.isArray(t) ? t.join('\n') : String(t ?? '');
 }
 
 export class Wyniki {
@@ -101,10 +106,10 @@ export class Wyniki {
     $('LWynikiKonceentracja').textContent = ogolny(s.koncentracja / 100);
     $('LWynikiLiczAtWSieci').textContent = String(iloscAtomow(s, rodzaj));
     $('LWynikiLiczbaIteracji').textContent = String(s.iteracje);
-    $('MOpisSieci').value = t.MOpisSieci;
-    $('MLambda').value = t.MLambda;
-    $('MSigma').value = t.MSigma;
-    $('MCvkN').value = t.MCvkN;
+    $('MOpisSieci').value = linie(t.MOpisSieci);
+    $('MLambda').value = linie(t.MLambda);
+    $('MSigma').value = linie(t.MSigma);
+    $('MCvkN').value = linie(t.MCvkN);
     $('ELambdaTc').value = t.ELambdaTc;
     $('ECvkNTc').value = t.ECvkNTc;
     for (const id of ['CBWynikiOpis', 'CBWynikiLambda', 'CBWynikiSigma', 'CBWynikiCvkN', 'CBWynikiLambdaTc']) $(id).checked = true;
@@ -113,7 +118,7 @@ export class Wyniki {
     const f = odp.fluktuacje;
     this.chartFluktuacje.ustawDane(0, (f?.Serie ?? []).filter((p) => Number.isFinite(p.CvkN)).map((p) => [p.Lambda, p.CvkN, Number.isFinite(p.Blad) ? p.Blad : 0]));
     $('LPrzejscieFluktuacji').textContent = f?.Teksty?.EPrzejscie ?? '';
-    $('MRownowaga').value = f?.Teksty?.ERownowaga ?? '';
+    $('MRownowaga').value = linie(f?.Teksty?.ERownowaga);
     const odtwarzanie = !scalone;
     $('tab-wy1').hidden = !odtwarzanie;
     if (odtwarzanie) {

@@ -92,6 +92,8 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await ustawPole('Ilość iteracji:', 5000);
     assert.equal(await s.getByLabel('Ilość iteracji:').inputValue(), '10000');
     await s.getByLabel('wartość:', { exact: true }).nth(1).fill('20');
+    await s.getByLabel('wartość:', { exact: true }).nth(2).fill('3');
+    assert.equal(await tekst('LKrok'), '0,3');
     await ustawPole('Ziarno generatora (puste: z zegara):', 7);
     await sprawdzEtap('ustawienia');
   });
@@ -144,7 +146,10 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await przycisk('Powtórz obliczenia').click();
     await przycisk('Nie').click();
     await s.getByLabel('Wyłącz wizualizację graficzną').check();
+    await ustawPole('Oś X:', 100);
     await ustawPole('Ilość iteracji:', 1000000);
+    await s.getByLabel('wartość:', { exact: true }).nth(1).fill('1');
+    await s.getByLabel('wartość:', { exact: true }).nth(2).fill('1');
     await przycisk('Obliczenia').click();
     await s.waitForFunction(() => !document.getElementById('TBLicz').disabled);
     assert.equal(await s.locator('#PSeriaObliczen').isVisible(), true);
@@ -168,7 +173,11 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
   test('replicas in parallel Workers give the batch runner\'s summary for the same seed', async () => {
     await przycisk('Powtórz obliczenia').click();
     await przycisk('Nie').click();
+    await s.getByLabel('Wyłącz wizualizację graficzną').uncheck();
+    await ustawPole('Oś X:', 10);
     await ustawPole('Ilość iteracji:', 10000);
+    await s.getByLabel('wartość:', { exact: true }).nth(1).fill('20');
+    await s.getByLabel('wartość:', { exact: true }).nth(2).fill('3');
     await ustawPole('Liczba niezależnych serii:', 3);
     await przycisk('Obliczenia').click();
     await przycisk('Licz').click();
