@@ -1,5 +1,6 @@
 #include "ParserOpcji.h"
 
+#include "LiczbyDziesietne.h"
 #include "Obliczenia.h"
 #include "Pojemnosci.h"
 #include "ZakresyParametrow.h"
@@ -48,12 +49,11 @@ std::optional<int> Pozycja(std::string tekst, int mianownik) {
             z = '.';
         }
     }
-    double wartosc = 0;
-    const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
-    if (blad != std::errc{} || koniec != tekst.data() + tekst.size() || tekst.empty()) {
+    const std::optional<double> wartosc = RzeczywistaZ(tekst);
+    if (!wartosc) {
         return std::nullopt;
     }
-    const double skalowana = wartosc * mianownik;
+    const double skalowana = *wartosc * mianownik;
     const double zaokraglona = std::round(skalowana);
     if (std::fabs(skalowana - zaokraglona) > 1e-6 || std::fabs(zaokraglona) > 1e6) {
         return std::nullopt;

@@ -122,6 +122,12 @@ WynikiReplik Pula::Wyniki() {
 }
 
 void Pula::Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+    // WebAssembly without threads (Node, a Web Worker): the one worker runs
+    // every replica in turn on the calling thread, where no signal arrives.
+    (void)przerwanie;
+    Pracuj(0);
+#else
     std::vector<std::thread> watki;
     for (std::size_t w = 0; w < postep_.size(); ++w) {
         watki.emplace_back(&Pula::Pracuj, this, w);
@@ -141,6 +147,7 @@ void Pula::Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
     for (std::thread& w : watki) {
         w.join();
     }
+#endif
     PokazPostep(pasek, true);
     pasek.Zakoncz();
     for (const std::exception_ptr& blad : bledy_) {

@@ -1,0 +1,49 @@
+# The web build: engine, results and the batch runner compiled by Debian's
+# emscripten, the JavaScript module over them and the batch runner for Node.
+# No Qt, no Debian package, nothing fetched: zlib and libxlsxwriter are
+# compiled from the Debian sources that scripts/web.sh unpacks into
+# FAZOLAB_ZRODLA, and GoogleTest from the sources libgtest-dev installs.
+set(FAZOLAB_ZRODLA "${PROJECT_BINARY_DIR}/zrodla" CACHE PATH
+    "The unpacked sources of zlib and libxlsxwriter")
+set(FAZOLAB_BENCH OFF)
+enable_language(C)
+
+# The engine's hot loop is the figure to watch: the web build is optimised
+# whatever the build type, with the whole program seen at once; the core
+# reports bad input by exceptions, which emscripten leaves uncaught unless told.
+add_compile_options(-O3 -flto -fexceptions)
+add_link_options(-O3 -flto -fexceptions)
+
+file(GLOB FAZOLAB_ZLIB_ZRODLA ${FAZOLAB_ZRODLA}/zlib/*.c)
+list(FILTER FAZOLAB_ZLIB_ZRODLA EXCLUDE REGEX "/(example|minigzip)\\.c$")
+if(NOT FAZOLAB_ZLIB_ZRODLA)
+    message(FATAL_ERROR "No zlib sources in ${FAZOLAB_ZRODLA}/zlib: run scripts/web.sh build")
+endif()
+add_library(fazolab_zlib STATIC ${FAZOLAB_ZLIB_ZRODLA})
+target_include_directories(fazolab_zlib SYSTEM PUBLIC ${FAZOLAB_ZRODLA}/zlib)
+target_compile_options(fazolab_zlib PRIVATE -w)
+
+set(FAZOLAB_XLSX ${FAZOLAB_ZRODLA}/libxlsxwriter)
+file(GLOB FAZOLAB_XLSX_ZRODLA ${FAZOLAB_XLSX}/src/*.c)
+add_library(fazolab_xlsxwriter STATIC ${FAZOLAB_XLSX_ZRODLA}
+    ${FAZOLAB_XLSX}/third_party/minizip/ioapi.c ${FAZOLAB_XLSX}/third_party/minizip/zip.c
+    ${FAZOLAB_XLSX}/third_party/tmpfileplus/tmpfileplus.c ${FAZOLAB_XLSX}/third_party/md5/md5.c)
+target_include_directories(fazolab_xlsxwriter SYSTEM PUBLIC ${FAZOLAB_XLSX}/include)
+target_compile_definitions(fazolab_xlsxwriter PRIVATE NOCRYPT NOUNCRYPT)
+target_compile_options(fazolab_xlsxwriter PRIVATE -w)
+target_link_libraries(fazolab_xlsxwriter PUBLIC fazolab_zlib)
+
+set(FAZOLAB_LAYERS engine results cli wasm)
+foreach(layer IN LISTS FAZOLAB_LAYERS)
+    add_subdirectory(${layer})
+endforeach()
+
+# The GoogleTest suites of the engine and the results core, run under Node.
+if(FAZOLAB_TESTY)
+    enable_testing()
+    set(INSTALL_GTEST OFF)
+    add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    include(GoogleTest)
+    add_subdirectory(tests/engine)
+    add_subdirectory(tests/results)
+endif()
