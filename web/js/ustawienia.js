@@ -26,9 +26,10 @@ export const DOMYSLNE = Object.freeze({
 
 const ULOZENIA = ['przypadkowe', 'uporzadkowane', 'wydzielenie'];
 
-// The desktop's general number format under Polish settings: shortest digits, decimal comma.
+// The desktop's general number format under Polish settings: at most 15 significant digits, no
+// trailing zeros, a decimal comma (an accumulated lambda of 1.9000000000000006 shows as 1,9).
 export function ogolny(liczba) {
-  return String(liczba).replace('.', ',');
+  return String(Number(Number(liczba).toPrecision(15))).replace('.', ',');
 }
 
 function calkowita(wartosc, min, max, zastepcza) {

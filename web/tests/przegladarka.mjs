@@ -82,8 +82,13 @@ export async function zrzuty(strona, nazwa) {
     await strona.setViewportSize({ width, height });
     await strona.waitForTimeout(150);
     await strona.screenshot({ path: join(ZRZUTY, `${nazwa}-${width}.png`), fullPage: true });
-    const przewija = await strona.evaluate(() => document.documentElement.scrollWidth > window.innerWidth + 1);
-    if (przewija) zaSzerokie.push(width);
+    const wystajace = await strona.evaluate(() => (document.documentElement.scrollWidth > window.innerWidth + 1
+      ? [...document.querySelectorAll('body *')]
+        .filter((e) => e.getBoundingClientRect().width > 0 && e.getBoundingClientRect().right > window.innerWidth + 1)
+        .map((e) => `${e.tagName.toLowerCase()}${e.id ? `#${e.id}` : ''}.${e.getAttribute('class') ?? ''}`)
+        .slice(0, 5)
+      : null));
+    if (wystajace) zaSzerokie.push(`${width}: ${wystajace.join(', ')}`);
   }
   await strona.setViewportSize({ width: 1024, height: 768 });
   return zaSzerokie;

@@ -116,10 +116,14 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
       await s.getByRole('tab', { name: karta }).click();
       await sprawdzEtap(nazwa);
     }
+    await s.getByRole('tab', { name: 'Ciepło właściwe i temperatura przejścia fazowego' }).click();
+    await s.getByRole('navigation', { name: 'Etapy' }).getByRole('button', { name: 'Zapisz wyniki' }).click();
+    assert.equal(await s.getByRole('tab', { name: 'Wyniki', exact: true }).getAttribute('aria-selected'), 'true');
+    const zapisz = s.getByRole('tabpanel', { name: 'Wyniki', exact: true }).getByRole('button', { name: 'Zapisz wyniki' });
     const wsadowy = {};
     for (const typ of ['csv', 'txt', 'xlsx']) {
       await s.getByLabel('Typ pliku:').selectOption(typ);
-      const plik = await pobrane(() => przycisk('Zapisz wyniki').click());
+      const plik = await pobrane(() => zapisz.click());
       assert.equal(plik.endsWith(`2DKwadratowa.${typ}`), true);
       const wzor = join(katalog, `wsadowy.${typ}`);
       wsadowy.program = plikiWsadowe([...SERIA, '--wyjscie', wzor], katalog).program;
@@ -231,8 +235,12 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await ustawPole('Ilość iteracji:', 10000);
     await przycisk('Obliczenia').click();
     await s.waitForFunction(() => !document.getElementById('TBLicz').disabled);
+    assert.equal(await s.getByLabel('Ilość iteracji:').inputValue(), '10000');
     await przycisk('Licz').click();
-    await s.waitForFunction(() => document.getElementById('TBLicz').disabled && !document.getElementById('BSiecNowe').disabled, null, { timeout: 60000 });
+    await s.waitForFunction(() => document.getElementById('TBLicz').disabled && !document.getElementById('BSiecNowe').disabled, null, { timeout: 60000 })
+      .catch(async (e) => {
+        throw new Error(`${e.message}: ${JSON.stringify(await s.evaluate(() => [window.fazolab.stan, document.getElementById('pytanie-tekst').textContent]))}`);
+      });
     assert.equal(await s.locator('#GPojedynczaSymulacja').evaluate((g) => g.value === g.max), true);
     assert.deepEqual(b.bledy.filter((e) => !/Failed to load resource/.test(e)), []);
   });

@@ -1,6 +1,6 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { DOMYSLNE, odswiez, widok, liczbaSerii, duzaSiec, iteracje, os, ziarno, wczytaj, zapamietaj } from '../js/ustawienia.js';
+import { ogolny, DOMYSLNE, odswiez, widok, liczbaSerii, duzaSiec, iteracje, os, ziarno, wczytaj, zapamietaj } from '../js/ustawienia.js';
 
 test('defaults show the desktop labels under Polish settings', () => {
   const s = odswiez(DOMYSLNE);
@@ -83,4 +83,8 @@ test('settings are remembered per lattice and a damaged entry gives the defaults
   mapa.set('fazolab.ustawienia.3DR', '{nie json');
   assert.deepEqual(wczytaj(magazyn, '3DR'), odswiez(DOMYSLNE));
   assert.deepEqual(wczytaj(null, '3DR'), odswiez(DOMYSLNE));
+});
+
+test('the general number format keeps 15 significant digits and the decimal comma', () => {
+  assert.deepEqual([ogolny(1.9000000000000006), ogolny(0.30000000000000004), ogolny(-2.4), ogolny(1000), ogolny(0.05)], ['1,9', '0,3', '-2,4', '1000', '0,05']);
 });
