@@ -5,7 +5,8 @@
 # builds into build-web/: fazolab.mjs (the JavaScript API, wasm/API.md) with
 # its WebAssembly core, and fazolab-batch.mjs (node build-web/fazolab-batch.mjs
 # <options> runs the batch runner). "build --testy" also builds the GoogleTest
-# suites of the engine and the results core for Node.
+# suites of the engine and the results core for Node. "scripts/web.sh" alone
+# builds all of it and the page, then serves the page on http://127.0.0.1:8000/.
 set -eu
 cd "$(dirname "$0")/.."
 ZRODLA=build-web/zrodla
@@ -63,13 +64,24 @@ build() {
     echo "build-web/fazolab.mjs"
 }
 
+# The page itself: one folder, build-web/strona/, to copy to any static web server.
+strona() {
+    node web/zbuduj.mjs build-web
+}
+
 case "${1:-}" in
 build)
     shift
     build "$@"
+    strona
+    ;;
+"" | serwuj)
+    build
+    strona
+    exec node web/serwuj.mjs build-web/strona 8000
     ;;
 *)
-    echo "Użycie: scripts/web.sh build [--testy]" >&2
+    echo "Użycie: scripts/web.sh [serwuj] | scripts/web.sh build [--testy]" >&2
     exit 2
     ;;
 esac
