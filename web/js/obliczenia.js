@@ -2,7 +2,7 @@
 // what the Worker reports after each chunk (lattice, gauges, labels, the live charts).
 import { Silnik } from './klient.js';
 import { Wykres } from './wykres.js';
-import { RysunekSieci, podpisPlaszczyzny } from './rysunek.js';
+import { RysunekSieci, podpisPlaszczyzny, skala } from './rysunek.js';
 import { Widok3D } from './widok3d.js';
 import { ogolny, iloscAtomow, liczbaSerii } from './ustawienia.js';
 import { Zakladki } from './zakladki.js';
@@ -136,6 +136,10 @@ export class Obliczenia {
     $('LKlatki').textContent = '-';
     this.pokazPanel();
     this.rysunek.ustawTlo(rodzaj, { x: s.osX, y: s.osY, z: s.osZ });
+    // The legend shows the pictures of this pitch: balls at 16 px, green and red squares below.
+    const kule = skala(rodzaj, s.osX, s.osY, s.osZ).p === 16;
+    document.querySelector('.atom-a').style.background = kule ? '#d79b00' : '#00ff00';
+    document.querySelector('.atom-b').style.background = kule ? '#1e28eb' : '#ff0000';
     this.zakladki.wybierz(0);
     this.licznikZakladki = 0;
     this.ustawPrzyciski('przygotowany');

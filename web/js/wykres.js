@@ -10,11 +10,11 @@ function esc(t) {
   return String(t).replace(/[&<>"]/g, (z) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[z]);
 }
 
-function liczbaOsi(v) {
+export function liczbaOsi(v) {
   if (v === 0) return '0';
   const a = Math.abs(v);
   const t = a >= 1000 ? v.toFixed(0) : a >= 10 ? v.toFixed(1) : v.toFixed(2);
-  return t.replace(/\.?0+$/, '').replace('.', ',');
+  return (t.includes('.') ? t.replace(/\.?0+$/, '') : t).replace('.', ',');
 }
 
 export function liczbaTabeli(v) {
@@ -101,8 +101,10 @@ export class Wykres {
       }
     });
     if (!Number.isFinite(lo)) [lo, hi] = [0, 1];
-    if (min !== undefined) lo = min;
-    if (max !== undefined) hi = max;
+    // Automatic ends leave a margin so that no point sits on the frame.
+    const margines = (hi - lo) * 0.05;
+    lo = min ?? lo - margines;
+    hi = max ?? hi + margines;
     if (lo === hi) [lo, hi] = [lo - 1, hi + 1];
     return [lo, hi];
   }
