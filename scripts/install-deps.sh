@@ -11,6 +11,8 @@ libxlsxwriter-dev zlib1g-dev imagemagick
 qt6-translations-l10n fonts-dejavu-core dpkg-dev file"
 if [ "${1:-}" = "--testy" ]; then
     PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel"
+    # The web build and its tests under Node (scripts/web.sh).
+    PACKAGES="$PACKAGES emscripten nodejs node-acorn"
     # The web page's tests: Debian's Chromium driven headless; npm only where no Node ships one.
     PACKAGES="$PACKAGES chromium"
     command -v npm >/dev/null 2>&1 || PACKAGES="$PACKAGES npm"

@@ -7,6 +7,7 @@
 #include "TekstyFluktuacji.h"
 #include "WynikiSerii.h"
 
+#include <cstddef>
 #include <emscripten/val.h>
 
 using emscripten::val;
@@ -122,15 +123,18 @@ val PomiarJs(const Pomiar& p) {
 
 val SiecJs(const Siec& siec) {
     val o = val::object();
-    // The cells from the lowest index of the frame to the highest.
-    const std::size_t koniec = siec.Indeks(siec.Nx() + 1, siec.Ny() + 1, siec.Nz() + 1) + 1;
-    o.set("komorki", val(emscripten::typed_memory_view(koniec, siec.Dane())));
+    // Every cell of the frame: the flat kinds keep one plane, the cubic one
+    // its planes 0..nz + 1.
+    const auto komorek = static_cast<std::size_t>(siec.KrokZ()) *
+                         static_cast<std::size_t>(JestPlaska(siec.Rodzaj()) ? 1 : siec.Nz() + 2);
+    o.set("komorki", val(emscripten::typed_memory_view(komorek, siec.Dane())));
     o.set("nx", siec.Nx());
     o.set("ny", siec.Ny());
     o.set("nz", siec.Nz());
     o.set("krokY", siec.KrokY());
     o.set("krokZ", siec.KrokZ());
-    o.set("baza", -static_cast<double>(siec.Indeks(0, 0, 0)));
+    // Indeks(0, 0, 0) is minus the offset, wrapped as an unsigned index.
+    o.set("baza", -static_cast<double>(static_cast<std::ptrdiff_t>(siec.Indeks(0, 0, 0))));
     o.set("rodzaj", std::string(KluczRodzaju(siec.Rodzaj())));
     return o;
 }

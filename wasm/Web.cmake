@@ -33,6 +33,13 @@ target_compile_definitions(fazolab_xlsxwriter PRIVATE NOCRYPT NOUNCRYPT)
 target_compile_options(fazolab_xlsxwriter PRIVATE -w)
 target_link_libraries(fazolab_xlsxwriter PUBLIC fazolab_zlib)
 
+# The engine takes about 18 MB; the memory grows by what a session or a
+# workbook needs, up to what a 32-bit WebAssembly memory can address without
+# the 4 GB mode. Every program of this build loads its WebAssembly file
+# through BezFetchWNode.js under Node.
+set(FAZOLAB_PAMIEC -sINITIAL_MEMORY=33554432 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=2147483648)
+set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} --pre-js ${PROJECT_SOURCE_DIR}/wasm/BezFetchWNode.js")
+
 set(FAZOLAB_LAYERS engine results cli wasm)
 foreach(layer IN LISTS FAZOLAB_LAYERS)
     add_subdirectory(${layer})
@@ -44,6 +51,8 @@ if(FAZOLAB_TESTY)
     set(INSTALL_GTEST OFF)
     add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
     include(GoogleTest)
+    # The suites on the machine's own files, as natively.
+    set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1")
     add_subdirectory(tests/engine)
     add_subdirectory(tests/results)
 endif()
