@@ -96,8 +96,8 @@ console.log(`rysowanie 100 × 100: ${fps} klatek/s; długie zadania: ${dlugie.le
 await przygotuj(SERIE.duza, false);
 await przycisk('Licz').click();
 const bez = [];
-for (let i = 0; i < 5; i++) {
-  await s.waitForTimeout(700);
+for (let i = 0; i < 4; i++) {
+  await s.waitForTimeout(300);
   await przycisk('Zatrzymaj').click();
   await s.waitForFunction(() => !document.getElementById('TBLicz').disabled);
   bez.push(await s.evaluate(() => window.fazolab.obliczenia.opoznienieZatrzymania));

@@ -195,7 +195,7 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await ustawPole('Liczba niezależnych serii:', 1).catch(() => {});
   });
 
-  test('the cubic lattice: planes, the 3D view turned by keys, the large-lattice question', async () => {
+  test('the cubic lattice: planes, the 3D view turned by keys, the large-lattice question, a Worker that dies', async () => {
     await przycisk('Koniec').click();
     await przycisk('Sieć 3D kubiczna prosta').click();
     await s.getByRole('radio', { name: 'Pojedyncza symulacja' }).check();
@@ -221,6 +221,13 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await s.keyboard.press('ArrowLeft');
     assert.notDeepEqual(await widok.screenshot(), przed);
     await sprawdzEtap('obliczenia-3d');
+    await s.evaluate(() => window.fazolab.obliczenia.silnik.w.dispatchEvent(new Event('error')));
+    assert.match(await tekst('pytanie-tekst'), /^Silnik obliczeń przestał działać/);
+    await przycisk('OK').click();
+    assert.equal(await przycisk('Licz').isDisabled(), true);
+    await przycisk('Powtórz obliczenia').click();
+    await przycisk('Nie').click();
+    assert.equal(await tekst('okno-tytul'), 'Symulacje - Sieć 3D  (kubiczna prosta)  :  Ustawienia');
   });
 
   test('after the first visit the page works with the server gone', async () => {
