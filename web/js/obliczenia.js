@@ -303,7 +303,7 @@ export class Obliczenia {
         $(id).setAttribute('aria-valuetext', `seria ${st.NrSerii} z ${this.ileSerii}, ${Math.floor((100 * postep.seria) / postep.seriaMax)}%`);
       }
     }
-    if (w.obraz) this.rysuj(w.obraz);
+    if (w.obraz) this.rysuj(w.obraz, true);
     if (this.biegnie && this.licznikZakladki < 5 && performance.now() - this.startZakladki >= 5000) {
       this.licznikZakladki = 5;
       const fokusNaStronie = $('ob0').contains(document.activeElement);
@@ -318,7 +318,8 @@ export class Obliczenia {
     this.ostatniPomiar = null;
   }
 
-  rysuj(o) {
+  // Frames of a running run are counted; a redraw asked by the view's controls is not.
+  rysuj(o, klatkaBiegu = false) {
     if (!o) return;
     if (o.trzyD) {
       this.widok3d.ustaw(o.komorki, o.nx, o.ny, o.nz);
@@ -326,6 +327,7 @@ export class Obliczenia {
       const { atomyA, wszystkie } = this.rysunek.rysuj(o.komorki, o.nx, o.ny, $('CBAtomySasiadujace').checked);
       $('opis-rysunku').textContent = `Atomów A: ${atomyA}, atomów B: ${wszystkie - atomyA}.`;
     }
+    if (!klatkaBiegu) return;
     const teraz = performance.now();
     this.klatki.push(teraz);
     while (this.klatki[0] < teraz - 2000) this.klatki.shift();

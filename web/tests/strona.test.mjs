@@ -32,6 +32,11 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     return sciezka;
   }
 
+  async function nacisnij(element, klawisz) {
+    await element.focus();
+    await s.keyboard.press(klawisz);
+  }
+
   async function ustawPole(etykieta, wartosc) {
     const pole = s.getByLabel(etykieta, { exact: true });
     await pole.fill(String(wartosc));
@@ -99,21 +104,26 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
   });
 
   test('a series with drawing on, its results on every page and the files the batch runner writes', async () => {
-    await przycisk('Obliczenia').click();
+    // The keyboard alone: Enter on the stage button and on "Licz", arrows between the tabs.
+    await nacisnij(przycisk('Obliczenia'), 'Enter');
     await s.waitForFunction(() => !document.getElementById('TBLicz').disabled);
     assert.equal(await tekst('okno-tytul'), 'Symulacje - Sieć 2D  (kwadratowa)  :  Obliczenia');
+    assert.equal(await s.evaluate(() => document.activeElement.id), 'okno-tytul');
     await sprawdzEtap('obliczenia-przygotowane');
-    await przycisk('Licz').click();
+    await nacisnij(przycisk('Licz'), 'Enter');
+    assert.equal(await s.evaluate(() => document.activeElement.id), 'TBZatrzymaj');
     await s.waitForFunction(() => !document.getElementById('BSiecDalej').disabled, null, { timeout: 120000 });
     pomiary.klatkiNaSekunde10x10 = await tekst('LKlatki');
     assert.equal(await s.locator('#GSeriaSymulacji').evaluate((g) => g.value === g.max), true);
     await sprawdzEtap('obliczenia-koniec');
-    await przycisk('Wyniki').click();
+    await nacisnij(przycisk('Wyniki'), 'Enter');
     await s.waitForFunction(() => document.getElementById('MLambda').value !== '');
     assert.equal(await tekst('okno-tytul'), 'Symulacje - Sieć 2D  (kwadratowa)  :  Wyniki');
     await sprawdzEtap('wyniki-cieplo');
-    for (const [karta, nazwa] of [['Liczba par AB i parametr Sigma', 'wyniki-odtwarzanie'], ['Fluktuacje', 'wyniki-fluktuacje'], ['Wyniki', 'wyniki-zapis']]) {
-      await s.getByRole('tab', { name: karta }).click();
+    await s.getByRole('tab', { name: 'Ciepło właściwe i temperatura przejścia fazowego' }).focus();
+    for (const [karta, nazwa] of [['Liczba par AB i parametr Sigma', 'wyniki-odtwarzanie'], ['Wyniki', 'wyniki-zapis'], ['Fluktuacje', 'wyniki-fluktuacje']]) {
+      await s.keyboard.press('ArrowRight');
+      assert.equal(await s.getByRole('tab', { name: karta, exact: true }).getAttribute('aria-selected'), 'true');
       await sprawdzEtap(nazwa);
     }
     await s.getByRole('tab', { name: 'Ciepło właściwe i temperatura przejścia fazowego' }).click();
