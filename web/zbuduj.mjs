@@ -13,6 +13,7 @@ const cel = join(budowa, 'strona');
 
 const OBRAZY = [
   'es_3dr.jpg', 'es_2dtrojkat.jpg', 'es_2dkwadrat.jpg', 'es_2dheksagonalna.jpg', 'seria_obliczen.jpg',
+  'es_3dr_pod.jpg', 'es_2dtrojkat_pod.jpg', 'es_2dkwadrat_pod.jpg', 'es_2dheksagonalna_pod.jpg',
   'fazolab.png', 'fazolab_48.png', 'licz.png', 'zatrzymaj.png', 'dalej.png', 'nowe.png', 'koniec.png',
   'pomoc.png', 'zapisz.png', 'play.png', 'stop.png', 'poczatek.png', 'koniec_cyklu.png',
 ];

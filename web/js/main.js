@@ -229,6 +229,13 @@ function koniec() {
 }
 
 for (const b of document.querySelectorAll('button.siec')) {
+  // The menu's picture buttons show their second picture under the mouse and, here, under focus.
+  const obraz = b.querySelector('img');
+  const zwykly = obraz.getAttribute('src');
+  const podswietlony = zwykly.replace('.jpg', '_pod.jpg');
+  for (const [zdarzenie, src] of [['mouseenter', podswietlony], ['focus', podswietlony], ['mouseleave', zwykly], ['blur', zwykly]]) {
+    b.addEventListener(zdarzenie, () => obraz.setAttribute('src', src));
+  }
   b.addEventListener('click', () => {
     $('start').hidden = true;
     $('okno').hidden = false;

@@ -112,6 +112,8 @@ export class Wyniki {
     $('MCvkN').value = linie(t.MCvkN);
     $('ELambdaTc').value = t.ELambdaTc;
     $('ECvkNTc').value = t.ECvkNTc;
+    // Every series in sight: the lists grow with the series instead of scrolling.
+    for (const id of ['MLambda', 'MSigma', 'MCvkN']) $(id).rows = Math.max(4, $(id).value.split('\n').length);
     for (const id of ['CBWynikiOpis', 'CBWynikiLambda', 'CBWynikiSigma', 'CBWynikiCvkN', 'CBWynikiLambdaTc']) $(id).checked = true;
     $('podsumowanie-powtorzen').hidden = !scalone;
     $('PPodsumowanie').textContent = scalone?.podsumowanie ?? '';
