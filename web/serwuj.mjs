@@ -13,7 +13,13 @@ const TYPY = {
 export function serwer(folder) {
   const korzen = resolve(folder);
   return createServer((zad, odp) => {
-    const sciezka = decodeURIComponent(new URL(zad.url, 'http://x').pathname);
+    let sciezka;
+    try {
+      sciezka = decodeURIComponent(new URL(zad.url, 'http://x').pathname);
+    } catch {
+      odp.writeHead(400).end();
+      return;
+    }
     let plik = normalize(join(korzen, sciezka));
     if (plik !== korzen && !plik.startsWith(korzen + sep)) {
       odp.writeHead(403).end();
