@@ -80,11 +80,32 @@ function typPliku(typ) {
   return nr;
 }
 
+const przerwa = () => new Promise((gotowe) => { setTimeout(gotowe, 0); });
+
+// Runs ticks for about `ms` milliseconds at a time until the run ends,
+// reporting the progress after every slice and letting the caller's other
+// work (a Worker's messages, a page) run between slices; an aborted
+// `sygnal` stops it between two slices, the run kept as it is.
+async function liczDoKonca(cel, { ms = 30, naPostep, sygnal } = {}) {
+  for (;;) {
+    if (sygnal?.aborted) {
+      return { stan: 'przerwane' };
+    }
+    const k = cel.licz(ms);
+    naPostep?.(k);
+    if (k.stan === 'koniec') {
+      return k;
+    }
+    await przerwa();
+  }
+}
+
 class Sesja {
   #s;
   constructor(s) { this.#s = s; }
   krok() { return sprawdz(this.#s.krok()); }
   licz(ms) { return sprawdz(this.#s.licz(ms)); }
+  liczDoKonca(opcje) { return liczDoKonca(this, opcje); }
   rozpocznijNastepnaSerie() { sprawdz(this.#s.rozpocznijNastepnaSerie()); }
   stan() { return this.#s.stan(); }
   siec() { return this.#s.siec(); }
@@ -110,6 +131,7 @@ class Replika {
   constructor(r) { this.#r = r; }
   krok() { return sprawdz(this.#r.krok()); }
   licz(ms) { return sprawdz(this.#r.licz(ms)); }
+  liczDoKonca(opcje) { return liczDoKonca(this, opcje); }
   wynik() { return sprawdz(this.#r.wynik()); }
   usun() { this.#r.delete(); }
 }

@@ -135,6 +135,35 @@ describe('sesja jak okno', () => {
   });
 });
 
+describe('postęp i przerwanie', () => {
+  test('postęp po każdym kawałku; przerwany bieg idzie dalej jak nieprzerwany', async () => {
+    const p = { TBLambda: 6, TBLambdaKoncowa: 14, TBKrok: 4, SEMaxIloscCykli: 100000 };
+    const s = fz.nowaSesja(p, 8);
+    const postepy = [];
+    const przerwij = new AbortController();
+    const przerwany = await s.liczDoKonca({
+      ms: 1,
+      sygnal: przerwij.signal,
+      naPostep: (k) => {
+        postepy.push(k.postep.seria);
+        if (postepy.length === 3) {
+          przerwij.abort();
+        }
+      },
+    });
+    assert.equal(przerwany.stan, 'przerwane');
+    assert.equal(postepy.length, 3);
+    assert.ok(postepy[0] < postepy[2] && postepy[2] < 300000);
+    const koniec = await s.liczDoKonca({ ms: 20 });
+    assert.equal(koniec.stan, 'koniec');
+    assert.equal(koniec.postep.seria, koniec.postep.seriaMax);
+    s.wyniki();
+    const n = natywnie([...opcje(p, 8), '--wyjscie', 'w.csv']);
+    assert.ok(Buffer.from(s.plikWynikow('csv')).equals(n.pliki['w.csv']));
+    s.usun();
+  });
+});
+
 describe('powtórzenia w osobnych silnikach', () => {
   test('części scalone dają podsumowanie i plik fazolab-batch --powtorzenia', () => {
     const p = { TBLambda: 5, TBLambdaKoncowa: 17, TBKrok: 3, SEMaxIloscCykli: 20000 };
