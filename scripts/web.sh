@@ -70,18 +70,10 @@ strona() {
 }
 
 # After "build --testy" and the native build (build/cli/fazolab-batch): the
-# GoogleTest suites under Node, then the module and fazolab-batch.mjs against
-# the native programs. Left out under Node: the tests that read a workbook
-# back through the unzip program (a process), that limit the file size
-# (rlimit), that feed a pipe from a thread, and the physics check (twenty
-# seconds natively, run there).
-POMINIETE="SkoroszytWynikowTest\\.(MaKomorkiCsvZLiczbamiJakoLiczby|SluchaPolWyboruJakCsv|\
-TylkoZwyklyZapisStaloprzecinkowyJestLiczba|ZapisWybieraPiszacegoWedlugTypuPliku|\
-BladBibliotekiNieTrafiaNaStandardoweWyjscieBledow)|ZapiszPlikTest\\.(\
-NieudanyZapisZostawiaPlikBezZmianIBezPlikuTymczasowego|CelInnyNizZwyklyPlikZapisanyWprost)|fizyka"
-
+# GoogleTest suites under Node (what they leave out: wasm/Web.cmake), then the
+# module and fazolab-batch.mjs against the native programs.
 testy() {
-    ctest --test-dir build-web --output-on-failure -j2 -E "$POMINIETE"
+    ctest --test-dir build-web --output-on-failure -j2 -LE fizyka
     node --test tests/wasm/
 }
 
