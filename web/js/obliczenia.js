@@ -142,18 +142,22 @@ export class Obliczenia {
     document.querySelector('.atom-b').style.background = kule ? '#1e28eb' : '#ff0000';
     this.zakladki.wybierz(0);
     this.licznikZakladki = 0;
-    this.ustawPrzyciski('przygotowany');
     if (this.powt) {
       this.silnik?.zakoncz();
       this.silnik = null;
       $('LObliczeniaSeria').textContent = `powtórzenia: ${s.powtorzenia}, równolegle: ${Math.min(s.powtorzenia, watki)}`;
+      this.ustawPrzyciski('przygotowany');
       return;
     }
+    // "Licz" waits for the Worker's first arrangement: a click before it would be lost.
+    this.ustawPrzyciski('przygotowanie');
     this.nowySilnik();
-    await this.silnik.zapytaj(
+    const w = await this.silnik.zapytaj(
       { typ: 'przygotuj', parametry: parametryRdzenia(rodzaj, s), ziarno: ziarnoBiegu(s), rysowanie, widok: this.widok() },
       'stan',
-    ).then((w) => this.odbierz(w));
+    );
+    this.odbierz(w);
+    this.ustawPrzyciski('przygotowany');
   }
 
   pokazPanel() {

@@ -190,11 +190,16 @@ const obsluga = {
   },
 };
 
-self.onmessage = async (e) => {
-  try {
-    await obsluga[e.data.typ](e.data);
-  } catch (blad) {
-    biegnie = false;
-    wyslij({ typ: 'blad', tekst: blad?.message || String(blad) });
-  }
+// Messages are handled one after another: a request that arrives while the module is still
+// loading waits for it instead of finding no session.
+let kolejka = Promise.resolve();
+self.onmessage = (e) => {
+  kolejka = kolejka.then(async () => {
+    try {
+      await obsluga[e.data.typ](e.data);
+    } catch (blad) {
+      biegnie = false;
+      wyslij({ typ: 'blad', tekst: blad?.message || String(blad) });
+    }
+  });
 };
