@@ -61,6 +61,21 @@ describe('fazolab-batch w Node daje to samo co natywny', () => {
     }
   }
 
+  // Runs whose sigma came out one bit apart while the exponential and the
+  // extended sums were left to a long double of another width.
+  test('rozszerzona precyzja: ślady bit w bit przy sigmie bliskiej zeru', () => {
+    for (const [siec, osie, tryb, c, co, ziarno] of [
+      ['2DKwadrat', '20', 'porzadkowanie', '0.2', '200', '1077'],
+      ['3DR', '8x6x10', 'klasteryzacja', '0.30', '100', '1924'],
+      ['2DKwadrat', '20', 'porzadkowanie', '0.4', '200', '2001'],
+      ['2DKwadrat', '20', 'klasteryzacja', '0.2', '200', '2617'],
+    ]) {
+      porownaj(['--siec', siec, '--osie', osie, '--tryb', tryb, '--koncentracja', c, '--lambda',
+        '0.1:2.4:0.1', '--iteracje', '10000', '--co', co, '--ziarno', ziarno, '--przebieg',
+        'p.csv', '--wyjscie', 'w.csv', '--fluktuacje']);
+    }
+  });
+
   test('powtórzenia z fluktuacjami, plik powtórzeń i scalanie części', () => {
     const wspolne = ['--siec', '2DKwadrat', '--osie', '10', '--lambda', '0.5:1.7:0.3', '--iteracje',
       '20000', '--ziarno', '7', '--powtorzenia', '4'];
