@@ -1,34 +1,26 @@
 #include "ParserOpcji.h"
 
-#include "LiczbyDziesietne.h"
+#include "Dziesietne.h"
 #include "Obliczenia.h"
 #include "Pojemnosci.h"
 #include "ZakresyParametrow.h"
 
 #include <charconv>
-#include <cmath>
 #include <functional>
 #include <map>
 #include <set>
 #include <sstream>
 
 namespace {
-// A trackbar position in tenths or hundredths as the option writes it.
-std::string Dziesietnie(int pozycja, int mianownik) {
-    const int miejsca = mianownik == 100 ? 2 : 1;
-    std::string ulamek = std::to_string(pozycja % mianownik);
-    ulamek.insert(0, static_cast<std::size_t>(miejsca) - ulamek.size(), '0');
-    return std::to_string(pozycja / mianownik) + "." + ulamek;
-}
-
 const std::string OpisOsi = "parzyste liczby od " + std::to_string(ZakresOsi.Min) + " do " +
                             std::to_string(ZakresOsi.Max) + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
 // The series tables hold 24 lambdas.
 constexpr int MaxLambdSerii = LiczbaWpisowSerii - 2;
 
 const std::string OpisLambdy =
-    "S albo S:E:K, wartości od " + Dziesietnie(ZakresLambdyWsadowej.Min, 100) + " do " +
-    Dziesietnie(ZakresLambdyWsadowej.Max, 100) + " co 0.01, E >= S, 0.01 <= K <= E - S + 0.1, " +
+    "S albo S:E:K, wartości od " + SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Min) + " do " +
+    SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " + SiatkaWsadowa.Tekst(1) +
+    ", E >= S, " + SiatkaWsadowa.Tekst(1) + " <= K <= E - S + " + SiatkaOkna.Tekst(1) + ", " +
     "najwyżej " + std::to_string(MaxLambdSerii) + " wartości lambdy w serii";
 const std::string OpisCzesci = "K/M, liczby całkowite 0 <= K < M <= liczba powtórzeń";
 
@@ -39,26 +31,6 @@ std::optional<long long> Calkowita(std::string_view tekst) {
         return std::nullopt;
     }
     return wartosc;
-}
-
-// A decimal written with "." or "," as a whole number of 1/mianownik, when it
-// is exactly one (0.3 with mianownik 10 gives 3; 0.35 gives nothing).
-std::optional<int> Pozycja(std::string tekst, int mianownik) {
-    for (char& z : tekst) {
-        if (z == ',') {
-            z = '.';
-        }
-    }
-    const std::optional<double> wartosc = RzeczywistaZ(tekst);
-    if (!wartosc) {
-        return std::nullopt;
-    }
-    const double skalowana = *wartosc * mianownik;
-    const double zaokraglona = std::round(skalowana);
-    if (std::fabs(skalowana - zaokraglona) > 1e-6 || std::fabs(zaokraglona) > 1e6) {
-        return std::nullopt;
-    }
-    return static_cast<int>(zaokraglona);
 }
 
 std::vector<std::string> Podziel(const std::string& tekst, char separator) {
@@ -140,10 +112,10 @@ std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
     const std::vector<std::string> czesci = Podziel(w, ':');
     ParametrySymulacji& p = o_.Parametry;
     const auto wZakresie = [](std::optional<int> poz) {
-        return poz && WZakresie(ZakresLambdyWsadowej, *poz);
+        return poz && WZakresie(SiatkaWsadowa.Zakres(), *poz);
     };
     if (czesci.size() == 1) {
-        const auto s = Pozycja(czesci[0], 100);
+        const auto s = SiatkaWsadowa.Pozycja(czesci[0]);
         if (!wZakresie(s)) {
             return Blad("--lambda", OpisLambdy);
         }
@@ -154,10 +126,11 @@ std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
     if (czesci.size() != 3) {
         return Blad("--lambda", OpisLambdy);
     }
-    const auto s = Pozycja(czesci[0], 100);
-    const auto e = Pozycja(czesci[1], 100);
-    const auto k = Pozycja(czesci[2], 100);
-    if (!wZakresie(s) || !wZakresie(e) || !k || *e < *s || *k < 1 || *k > *e - *s + 10 ||
+    const auto s = SiatkaWsadowa.Pozycja(czesci[0]);
+    const auto e = SiatkaWsadowa.Pozycja(czesci[1]);
+    const auto k = SiatkaWsadowa.Pozycja(czesci[2]);
+    if (!wZakresie(s) || !wZakresie(e) || !k || *e < *s || *k < 1 ||
+        *k > SiatkaWsadowa.NajwiekszyKrok(*s, *e) ||
         Obliczenia::LiczbaSeriiDla(*s, *e, *k) > MaxLambdSerii) {
         return Blad("--lambda", OpisLambdy);
     }
@@ -170,12 +143,12 @@ std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
 
 std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::string>& argumenty) {
     ParametrySymulacji& p = o_.Parametry;
-    // Hundredths of lambda and the longer runs; the window's defaults, moved to
-    // that scale, stay the defaults.
+    // The finer grid of lambda and the longer runs; the window's defaults,
+    // moved to that grid, stay the defaults.
     p.Skala = SkalaParametrow::Wsadowa;
-    p.PozycjaLambdy *= 10;
-    p.PozycjaLambdyKoncowej *= 10;
-    p.PozycjaKroku *= 10;
+    p.PozycjaLambdy = SiatkaWsadowa.Z(SiatkaOkna, p.PozycjaLambdy);
+    p.PozycjaLambdyKoncowej = SiatkaWsadowa.Z(SiatkaOkna, p.PozycjaLambdyKoncowej);
+    p.PozycjaKroku = SiatkaWsadowa.Z(SiatkaOkna, p.PozycjaKroku);
     std::optional<std::string> osie;
     std::optional<std::string> lambda;
     std::set<std::string> podane;
@@ -206,11 +179,11 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
              }},
             {"--koncentracja",
              [&](const std::string& w) -> std::optional<BladOpcji> {
-                 const auto c = Pozycja(w, 100);
+                 const auto c = PozycjaZTekstu(w, 100);
                  if (!c || !NaSkaliZakresu(ZakresKoncentracji, *c)) {
                      return Blad("--koncentracja",
-                                 "wartości od " + Dziesietnie(ZakresKoncentracji.Min, 100) +
-                                     " do " + Dziesietnie(ZakresKoncentracji.Max, 100) +
+                                 "wartości od " + TekstPozycji(ZakresKoncentracji.Min, 100, 2) +
+                                     " do " + TekstPozycji(ZakresKoncentracji.Max, 100, 2) +
                                      " co 0.01");
                  }
                  p.PozycjaKoncentracji = *c;

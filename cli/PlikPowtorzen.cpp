@@ -123,7 +123,7 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     p.IloscAtomowOsX = c.Liczba<int>(osie[0]);
     p.IloscAtomowOsY = c.Liczba<int>(osie[1]);
     p.IloscAtomowOsZ = c.Liczba<int>(osie[2]);
-    // The batch runner's parameters: lambda in hundredths, the longer runs.
+    // The batch runner's parameters: lambda on its grid, the longer runs.
     p.Skala = SkalaParametrow::Wsadowa;
     p.PozycjaKoncentracji = c.Liczba<int>(c.Nastepny("koncentracja", 1)[0]);
     const auto lambda = c.Nastepny("lambda", 3);
@@ -144,8 +144,9 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     b.ZiarnoZZegara = c.Liczba<int>(ziarno[1]) != 0;
     b.Powtorzenia = c.Liczba<int>(c.Nastepny("powtorzenia", 1)[0]);
     // Enough to make the figures below safe to read and to use.
-    if (!NaSkaliZakresu(ZakresLambdyWsadowej, p.PozycjaLambdy) ||
-        !NaSkaliZakresu(ZakresLambdyWsadowej, p.PozycjaLambdyKoncowej) || p.PozycjaKroku < 1 ||
+    const ZakresParametru& lambdy = Siatka(p).Zakres();
+    if (!NaSkaliZakresu(lambdy, p.PozycjaLambdy) ||
+        !NaSkaliZakresu(lambdy, p.PozycjaLambdyKoncowej) || p.PozycjaKroku < 1 ||
         !WZakresie(ZakresPowtorzen, b.Powtorzenia)) {
         c.Blad("parametry badania poza zakresem");
     }
@@ -180,7 +181,7 @@ WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {
                        c.Liczba<int>(dane[5]),
                        c.Liczba<int>(dane[6]),
                        c.Liczba<int>(dane[7]),
-                       MianownikLambdy(p),
+                       Siatka(p),
                        MiejscaLambdy(p)};
     for (const auto& [klucz, tablica] :
          {std::pair{"lambdy", &d.LambdaSerii}, std::pair{"sigmy", &d.SigmaSerii}}) {

@@ -16,7 +16,7 @@
 //   siec 2DKwadrat                  lattice kind, as --siec takes it
 //   osie X Y Z                      atoms per axis as given (Z unused when flat)
 //   koncentracja C                  of A atoms, in hundredths
-//   lambda S E K                    start, end and step, in tenths
+//   lambda S E K                    start, end and step, in hundredths
 //   seria 0|1                       a series (1) or a single run (0)
 //   co P                            the sampling interval, in hundreds of iterations
 //   iteracje N                      per series

@@ -155,7 +155,8 @@ int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, Niepowodzen
         TekstyWynikow teksty = wyniki->Teksty;
         PolaWynikow pola;
         if (o.Fluktuacje) {
-            teksty.Fluktuacje = TekstyFluktuacjiZ(FluktuacjeReplik(b.Repliki));
+            teksty.Fluktuacje =
+                TekstyFluktuacjiZ(FluktuacjeReplik(b.Repliki), MiejscaLambdy(b.Parametry));
             pola.Fluktuacje = true;
         }
         n.Sprawdz(ZapiszWyniki(o.Wyjscie, teksty, pola, TypWyjscia(o.Wyjscie), nullptr));

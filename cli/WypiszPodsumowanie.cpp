@@ -23,8 +23,9 @@ std::string L4(double wartosc) {
     return Liczba(wartosc, "%.4f");
 }
 
-double Dopasowane(const std::optional<WynikiSerii>& wyniki, std::size_t k) {
-    return wyniki ? wyniki->CvkN[k] : std::nan("");
+// The fitted Cv/kN of series k as the results show it (zero after the fall).
+std::string Dopasowane(const std::optional<WynikiSerii>& wyniki, std::size_t k) {
+    return wyniki ? wyniki->Teksty.MCvkN.at(k - 1) : "-";
 }
 
 // Whether series k reached equilibrium: "tak", "nie" (with several replicas
@@ -57,7 +58,7 @@ void JednaReplika(std::ostream& wyjscie, const std::vector<WynikRepliki>& replik
         std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %19s %20s %10s\n", k,
                       L4(s.Lambda).c_str(), L4(s.Sigma).c_str(), L4(s.SigmaSrednia.Srednia).c_str(),
                       L4(s.SigmaSrednia.Blad).c_str(), L4(s.Fluktuacje.CvkN.Srednia).c_str(),
-                      L4(Dopasowane(wyniki, k)).c_str(), Rownowagi(repliki, k).c_str());
+                      Dopasowane(wyniki, k).c_str(), Rownowagi(repliki, k).c_str());
         wyjscie << linia;
     }
 }
@@ -112,7 +113,7 @@ void WieleReplik(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki
                       L4(repliki.front().Serie[k - 1].Lambda).c_str(), L4(sigma.Srednia).c_str(),
                       L4(sigma.Blad).c_str(), L4(sigmaSrednia.Srednia).c_str(),
                       L4(sigmaSrednia.Blad).c_str(), L4(cv.Srednia).c_str(), L4(cv.Blad).c_str(),
-                      L4(Dopasowane(wyniki, k)).c_str(), Rownowagi(repliki, k).c_str());
+                      Dopasowane(wyniki, k).c_str(), Rownowagi(repliki, k).c_str());
         wyjscie << linia;
     }
     Przejscie(wyjscie, repliki);

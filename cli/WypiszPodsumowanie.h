@@ -9,7 +9,7 @@
 
 // The summary table, one line per series. One replica: its lambda, stored
 // sigma, second-half mean sigma with the blocking error, fluctuation Cv/kN
-// and the fitted Cv/kN. Several: the replica means of the stored sigma, of
+// and the fitted Cv/kN as the results show it. Several: the replica means of the stored sigma, of
 // the second-half mean sigma and of the fluctuation Cv/kN, each with its
 // standard error from the spread of the replicas, the fitted Cv/kN of the mean
 // sigmas, and a last line with the transition located from the fluctuations.

@@ -1,5 +1,6 @@
 #include "Obliczenia.h"
 
+#include "Iloraz.h"
 #include "ObserwatorPomiarow.h"
 #include "PetlaPrzeskokow.h"
 #include "Rozszerzona.h"
@@ -23,7 +24,8 @@ bool RozmiarPoprawny(int n) {
 
 void SprawdzParametry(const ParametrySymulacji& p) {
     const bool wsadowa = p.Skala == SkalaParametrow::Wsadowa;
-    const ZakresParametru& lambdy = wsadowa ? ZakresLambdyWsadowej : ZakresLambdy;
+    const SiatkaLambdy& siatka = Siatka(p);
+    const ZakresParametru& lambdy = siatka.Zakres();
     const ZakresParametru& przedzialy = wsadowa ? ZakresPrzedzialuWsadowego : ZakresPrzedzialu;
     const ZakresParametru& iteracje = wsadowa ? ZakresIteracjiWsadowych : ZakresIteracji;
     Wymagaj(RozmiarPoprawny(p.IloscAtomowOsX), "IloscAtomowOsX");
@@ -35,10 +37,9 @@ void SprawdzParametry(const ParametrySymulacji& p) {
     Wymagaj(!p.Seria || (p.PozycjaLambdyKoncowej >= p.PozycjaLambdy &&
                          NaSkaliZakresu(lambdy, p.PozycjaLambdyKoncowej)),
             "LambdaKoncowa");
-    // The step reaches at most one tenth past the end, on either scale.
-    Wymagaj(!p.Seria || (p.PozycjaKroku >= 1 && p.PozycjaKroku <= p.PozycjaLambdyKoncowej -
-                                                                      p.PozycjaLambdy +
-                                                                      MianownikLambdy(p) / 10),
+    Wymagaj(!p.Seria ||
+                (p.PozycjaKroku >= 1 &&
+                 p.PozycjaKroku <= siatka.NajwiekszyKrok(p.PozycjaLambdy, p.PozycjaLambdyKoncowej)),
             "Krok");
     // The per-series tables hold 24 series: the window's scale never asks for more.
     Wymagaj(!p.Seria || Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej,
@@ -48,13 +49,6 @@ void SprawdzParametry(const ParametrySymulacji& p) {
     Wymagaj(WZakresie(iteracje, p.MaxIloscCykli), "MaxIloscCykli");
     // Every sample of a series must find its place in the stores.
     Wymagaj(p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) <= MaxPomiarowSerii, "MaxIloscCykli");
-}
-
-// Trackbar positions become reals as the quotient in extended precision,
-// rounded once when stored. Every real derived from a position is formed this
-// way, so one position always gives the same bits, run after run.
-double Iloraz(int licznik, int mianownik) {
-    return static_cast<double>(Rozszerzona(static_cast<long double>(licznik) / mianownik));
 }
 
 template <RodzajSieci R>
@@ -105,16 +99,14 @@ void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
     UstawZakresy(p);
 
     stan_.Koncentracja = Iloraz(p.PozycjaKoncentracji, 100);
-    // A position of either scale names the same real, so a tenth in
-    // hundredths gives the bits of that tenth.
-    const int mianownik = MianownikLambdy(p);
-    stan_.Lambda = Iloraz(p.PozycjaLambdy, mianownik);
+    const SiatkaLambdy& siatka = Siatka(p);
+    stan_.Lambda = siatka.Lambda(p.PozycjaLambdy);
     if (p.Tryb == Oddzialywanie::Klasteryzacja) {
         stan_.Lambda = -stan_.Lambda;
     }
-    stan_.LambdaKoncowa = Iloraz(p.PozycjaLambdyKoncowej, mianownik);
+    stan_.LambdaKoncowa = siatka.Lambda(p.PozycjaLambdyKoncowej);
     stan_.PrzedzialCzasowy = p.PozycjaPrzedzialu * 100;
-    stan_.Krok = Iloraz(p.PozycjaKroku, mianownik);
+    stan_.Krok = siatka.Lambda(p.PozycjaKroku);
     stan_.LiczbaSerii =
         p.Seria ? LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku) : 1;
     stan_.NrSerii = 1;
@@ -353,33 +345,32 @@ void Obliczenia::RozpocznijNastepnaSerie() {
 }
 
 double Obliczenia::LosujPrzesuniecieTc() {
-    return static_cast<double>(
-        Rozszerzona(static_cast<long double>(generator_.LosujRzeczywista()) / 10));
+    return PrzesuniecieTc(stan_.Parametry, generator_.LosujRzeczywista());
 }
 
 void Obliczenia::PrzesunLambde() {
     // Sums are rounded to 8 bytes when stored, so the lambdas accumulate step by
-    // step; the end value and the limit 2.4 are compared in extended precision.
-    const int mianownik = MianownikLambdy(stan_.Parametry);
-    const long double krok =
-        Rozszerzona(static_cast<long double>(stan_.Parametry.PozycjaKroku) / mianownik);
-    const long double koniec =
-        Rozszerzona(static_cast<long double>(stan_.Parametry.PozycjaLambdyKoncowej) / mianownik);
+    // step; the end value and the grid's largest lambda are compared in
+    // extended precision.
+    const SiatkaLambdy& siatka = Siatka(stan_.Parametry);
+    const long double krok = siatka.LambdaDokladna(stan_.Parametry.PozycjaKroku);
+    const long double koniec = siatka.LambdaDokladna(stan_.Parametry.PozycjaLambdyKoncowej);
+    const long double najwieksza = siatka.Najwieksza();
     if (stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie) {
         stan_.Lambda = static_cast<double>(Rozszerzona(stan_.Lambda + krok));
         if (!(koniec >= stan_.Lambda)) {
             stan_.Lambda = static_cast<double>(koniec);
         }
-        if (!(2.4L >= stan_.Lambda)) {
-            stan_.Lambda = static_cast<double>(2.4L);
+        if (!(najwieksza >= stan_.Lambda)) {
+            stan_.Lambda = static_cast<double>(najwieksza);
         }
     } else {
         stan_.Lambda = static_cast<double>(Rozszerzona(stan_.Lambda - krok));
         if (-koniec > stan_.Lambda) {
             stan_.Lambda = static_cast<double>(-koniec);
         }
-        if (stan_.Lambda < -2.4L) {
-            stan_.Lambda = static_cast<double>(-2.4L);
+        if (stan_.Lambda < -najwieksza) {
+            stan_.Lambda = static_cast<double>(-najwieksza);
         }
     }
 }

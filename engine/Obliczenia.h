@@ -61,7 +61,8 @@ public:
     void ZerujSymulacje();
 
     // The one draw of the results stage: the offset J of the transition
-    // lambda, uniform in [0, 0.1), from the run's own stream.
+    // lambda, uniform below one unit of the run's lambdas ([0, 0.1) on
+    // tenths), from the run's own stream.
     double LosujPrzesuniecieTc();
 
     // Number of series of a sweep over trackbar positions s..e in steps of k.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RodzajSieci.h"
+#include "SiatkaLambdy.h"
 
 enum class Ulozenie { Przypadkowe, Uporzadkowane, UporzadkowaneWydzielenie };
 enum class Oddzialywanie { Porzadkowanie, Klasteryzacja };
@@ -33,19 +34,23 @@ struct ParametrySymulacji {
     SkalaParametrow Skala = SkalaParametrow::Okna;
 };
 
-// The denominator of the lambda positions: 10 on the window's scale, 100 on the batch runner's.
-constexpr int MianownikLambdy(const ParametrySymulacji& p) {
-    return p.Skala == SkalaParametrow::Wsadowa ? 100 : 10;
+// The grid the lambda positions lie on: tenths on the window's scale,
+// hundredths on the batch runner's.
+constexpr const SiatkaLambdy& Siatka(const ParametrySymulacji& p) {
+    return p.Skala == SkalaParametrow::Wsadowa ? SiatkaWsadowa : SiatkaOkna;
 }
 
-// The decimals a lambda of the run needs: one unless a position of the sweep
-// falls between tenths.
-constexpr int MiejscaLambdy(const ParametrySymulacji& p) {
-    const int naDziesiata = MianownikLambdy(p) / 10;
-    const bool dziesiate = p.PozycjaLambdy % naDziesiata == 0 &&
-                           (!p.Seria || (p.PozycjaLambdyKoncowej % naDziesiata == 0 &&
-                                         p.PozycjaKroku % naDziesiata == 0));
-    return dziesiate ? 1 : 2;
+// The decimals the lambdas of the run are written with.
+inline int MiejscaLambdy(const ParametrySymulacji& p) {
+    return Siatka(p).MiejscaPrzebiegu(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku,
+                                      p.Seria);
+}
+
+// The offset of the transition lambda from a uniform u in [0, 1): below one
+// unit of the run's lambdas, a tenth unless a lambda falls between tenths.
+inline double PrzesuniecieTc(const ParametrySymulacji& p, double u) {
+    return MiejscaLambdy(p) == SiatkaOkna.Miejsca() ? SiatkaOkna.Przesuniecie(u)
+                                                    : Siatka(p).Przesuniecie(u);
 }
 
 // The number of atoms of the lattice the parameters describe; the flat

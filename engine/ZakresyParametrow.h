@@ -2,8 +2,8 @@
 
 // The ranges of the run parameters as the settings page offers them, in the
 // units the parameters are held in: atoms per axis, trackbar positions
-// (hundredths of concentration, tenths of lambda, hundreds of iterations
-// between samples), iterations, the degree of the fit.
+// (hundredths of concentration, hundreds of iterations between samples), iterations, the degree of
+// the fit.
 struct ZakresParametru {
     int Min;
     int Max;
@@ -11,14 +11,13 @@ struct ZakresParametru {
 };
 
 inline constexpr ZakresParametru ZakresOsi{6, 100, 2}, ZakresKoncentracji{10, 50, 1},
-    ZakresLambdy{1, 24, 1}, ZakresPrzedzialu{1, 20, 1}, ZakresIteracji{10000, 1000000, 1000},
-    ZakresStopnia{1, 24, 1};
+    ZakresPrzedzialu{1, 20, 1}, ZakresIteracji{10000, 1000000, 1000}, ZakresStopnia{1, 24, 1};
 
-// The batch runner's ranges (SkalaParametrow::Wsadowa): lambda in hundredths
-// over the same 0.10..2.40, sampling intervals up to 10^6 iterations, runs up
-// to 10^9 iterations. The axes and the concentration keep the window's ranges.
-inline constexpr ZakresParametru ZakresLambdyWsadowej{10, 240, 1},
-    ZakresPrzedzialuWsadowego{1, 10000, 1}, ZakresIteracjiWsadowych{10000, 1000000000, 1};
+// The batch runner's ranges (SkalaParametrow::Wsadowa): sampling intervals up
+// to 10^6 iterations, runs up to 10^9 iterations. The axes and the
+// concentration keep the window's ranges; lambda has its grid (SiatkaLambdy).
+inline constexpr ZakresParametru ZakresPrzedzialuWsadowego{1, 10000, 1},
+    ZakresIteracjiWsadowych{10000, 1000000000, 1};
 
 constexpr bool WZakresie(const ZakresParametru& zakres, long long wartosc) {
     return wartosc >= zakres.Min && wartosc <= zakres.Max;

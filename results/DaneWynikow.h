@@ -18,7 +18,8 @@ struct DaneWynikow {
     // The degree the user chose ("włącz" checked), or none for the automatic
     // degree: 4, or n - 1 below four series.
     std::optional<int> Stopien;
-    // The random offset of the transition lambda, 0 <= J < 0.1, drawn once per
+    // The random offset of the transition lambda, below one unit of the
+    // run's lambdas (0 <= J < 0.1 on tenths), drawn once per
     // computation from the run's generator.
     double J = 0.0;
     DaneOpisu Opis;

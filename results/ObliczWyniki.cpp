@@ -6,12 +6,37 @@
 #include "Pochodna.h"
 #include "Potega.h"
 #include "PrzejscieFazowe.h"
+#include "Rozszerzona.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace {
 // Below any real Cv/kN, so that the first series always counts as a rise.
 constexpr double CvkNPrzedPierwszaSeria = -1000.0;
+// Cv/kN is z c_B^2 lambda^2 d(10 sigma)/d lambda: the ten is the formula's
+// own, per unit of lambda, and has nothing to do with the grid the series ran
+// on, so a finer grid gives the same quantity.
+constexpr long double KrotnoscSigmy = 10.0L;
+// The transition lambda is told to the hundredth on every grid.
+constexpr int MiejscaPrzejscia = 2;
+constexpr int MiejscaCvkN = 3;
+
+// Cv/kN at the transition that no specific heat can have: the number stays,
+// these words go beside it.
+std::string UwagaCvkN(const WynikiSerii& w, int n) {
+    const int p = w.IndeksPrzejscia;
+    if (p < 1) {
+        return {};
+    }
+    if (w.CvkN[p] < 0) {
+        return UwagaCvkNUjemne;
+    }
+    if (!w.Spadek || (p == 1 && n > 1)) {
+        return UwagaMaksimumNaBrzegu;
+    }
+    return {};
+}
 
 int WybierzStopien(const DaneWynikow& dane) {
     if (dane.Stopien) {
@@ -32,7 +57,7 @@ void SprawdzDane(const DaneWynikow& dane) {
 double Wartosc(const TablicaPunktow& a, int d, double x) {
     double f = 0.0;
     for (int j = 0; j <= d; ++j) {
-        f = static_cast<double>(f + Potega(x, j) * a[j]);
+        f = static_cast<double>(Rozszerzona(f + Rozszerzona(Potega(x, j) * a[j])));
     }
     return f;
 }
@@ -69,35 +94,39 @@ WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
         w.Teksty.MLambda.push_back(fixed(x[k], dane.Opis.MiejscaLambdy));
         w.Teksty.MSigma.push_back(fixed(porzadkowanie ? y[k] : f, 4));
         u[k] = porzadkowanie ? x[k] : -x[k];
-        v[k] = static_cast<double>((porzadkowanie ? 10.0L : -10.0L) * f);
+        v[k] =
+            static_cast<double>(Rozszerzona((porzadkowanie ? KrotnoscSigmy : -KrotnoscSigmy) * f));
     }
 
     const long double czynnik =
-        static_cast<long double>(dane.KoncentracjaB) * dane.KoncentracjaB * dane.LiczbaSasiadow;
+        Rozszerzona(Rozszerzona(static_cast<long double>(dane.KoncentracjaB) * dane.KoncentracjaB) *
+                    dane.LiczbaSasiadow);
     w.CvkN[0] = CvkNPrzedPierwszaSeria;
     for (int k = 1; k <= n; ++k) {
         int blad = PochodnaBezBledu;
         const double pochodna = static_cast<double>(Pochodna(n, u, v, blad, u[k]));
-        const long double u2 = static_cast<long double>(u[k]) * u[k];
-        w.CvkN[k] = static_cast<double>(u2 * czynnik * pochodna);
+        const long double u2 = Rozszerzona(static_cast<long double>(u[k]) * u[k]);
+        w.CvkN[k] = static_cast<double>(Rozszerzona(Rozszerzona(u2 * czynnik) * pochodna));
     }
 
     const PrzejscieFazowe przejscie = ZnajdzPrzejscie(w.CvkN, n);
     w.IndeksPrzejscia = przejscie.Indeks;
     w.Spadek = przejscie.Spadek;
     const int p = w.IndeksPrzejscia;
-    const double lambdaPrzejscia = static_cast<double>(static_cast<long double>(u[p]) - dane.J);
+    const double lambdaPrzejscia =
+        static_cast<double>(Rozszerzona(static_cast<long double>(u[p]) - dane.J));
     for (int k = 1; k <= n; ++k) {
         const double pokazana = (!w.Spadek || k <= p) ? w.CvkN[k] : 0.0;
         const double xPunktu = (w.Spadek && p >= 1 && k == p) ? lambdaPrzejscia : u[k];
-        w.Teksty.MCvkN.push_back(fixed(pokazana, 3));
+        w.Teksty.MCvkN.push_back(fixed(pokazana, MiejscaCvkN));
         w.Series5.push_back({xPunktu, pokazana});
     }
     w.UstawCvkNTc = p >= 1;
     if (w.UstawCvkNTc) {
-        w.Teksty.ECvkNTc = fixed(w.CvkN[p], 3);
+        w.Teksty.ECvkNTc = fixed(w.CvkN[p], MiejscaCvkN);
     }
-    w.Teksty.ELambdaTc = fixed(w.Spadek ? lambdaPrzejscia : u[n], 2);
+    w.Teksty.UwagaCvkNTc = UwagaCvkN(w, n);
+    w.Teksty.ELambdaTc = fixed(w.Spadek ? lambdaPrzejscia : u[n], MiejscaPrzejscia);
     return w;
 }
 
@@ -120,7 +149,7 @@ DaneWynikow DaneWynikowZ(const Obliczenia& obliczenia, std::optional<int> stopie
                           stan.IloscAtomowOsX,
                           stan.IloscAtomowOsY,
                           stan.IloscAtomowOsZ,
-                          MianownikLambdy(stan.Parametry),
+                          Siatka(stan.Parametry),
                           MiejscaLambdy(stan.Parametry)};
     return dane;
 }

@@ -71,7 +71,8 @@ std::vector<std::vector<std::string>> WierszeWynikow(const TekstyWynikow& teksty
         wiersze.push_back({"Lambda=", teksty.ELambdaTc, std::string()});
     }
     if (pola.CvkNTc) {
-        wiersze.push_back({"Cv/kN=", teksty.ECvkNTc, std::string()});
+        // The words, when there are any, fill the line's last field.
+        wiersze.push_back({"Cv/kN=", teksty.ECvkNTc, teksty.UwagaCvkNTc});
     }
     if (pola.Fluktuacje && !fluktuacje.PolaPrzejscia.empty()) {
         wiersze.push_back(fluktuacje.PolaPrzejscia);

@@ -8,10 +8,9 @@
 
 namespace {
 constexpr int MiejscaCvkN = 4;
-// The grid of lambdas has steps of 0.1; the refined position and its error
-// are told to the hundredth, as the fitted curve's transition.
+// The refined position and its error are told to the hundredth, as the
+// fitted curve's transition.
 constexpr int MiejscaPrzejscia = 2;
-constexpr int MiejscaLambdySerii = 1;
 constexpr const char* NazwaLinii = "Lambda (fluktuacje)=";
 constexpr const char* NaBrzegu = "maksimum na brzegu zakresu";
 
@@ -49,14 +48,14 @@ std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie)
     return pola;
 }
 
-std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie) {
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy) {
     std::string lambdy;
     int ile = 0;
     for (const FluktuacjaSerii& s : serie) {
         if (s.Stan != Rownowaga::Nieosiagnieta) {
             continue;
         }
-        lambdy += (ile++ > 0 ? "; " : "") + ZPrzecinkiem(s.Lambda, MiejscaLambdySerii);
+        lambdy += (ile++ > 0 ? "; " : "") + ZPrzecinkiem(s.Lambda, miejscaLambdy);
     }
     if (ile == 0) {
         return {};
@@ -66,7 +65,7 @@ std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie) {
            " nie osiągnąć równowagi: zwiększ ilość iteracji.";
 }
 
-TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje) {
+TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy) {
     TekstyFluktuacji t;
     for (const FluktuacjaSerii& s : fluktuacje.Serie) {
         t.MCvkN.push_back(Liczba(s.CvkN.Srednia, MiejscaCvkN));
@@ -74,6 +73,6 @@ TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje) {
     }
     t.PolaPrzejscia = PolaLiniiPrzejscia(fluktuacje.Przejscie);
     t.EPrzejscie = TekstPrzejsciaFluktuacji(fluktuacje.Przejscie);
-    t.ERownowaga = TekstRownowagi(fluktuacje.Serie);
+    t.ERownowaga = TekstRownowagi(fluktuacje.Serie, miejscaLambdy);
     return t;
 }

@@ -20,7 +20,8 @@ struct TekstyFluktuacji {
     std::string ERownowaga; // TekstRownowagi; empty when every series reached equilibrium
 };
 
-TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje);
+// `miejscaLambdy`: the decimals the run's lambdas are written with.
+TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy);
 
 // The label of the transition: "λ = 0,89 ± 0,03"; "λ = 0,89" when the error is
 // unknown; at an edge "λ = 2,40 (maksimum na brzegu zakresu)".
@@ -33,10 +34,10 @@ std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie);
 std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie);
 
 // The warning for the series that may not have reached equilibrium, by their
-// lambdas as they ran: "Seria dla λ = 0,4 mogła nie osiągnąć równowagi:
-// zwiększ ilość iteracji.", for several "Serie dla λ = 0,4; 0,5 mogły nie
-// osiągnąć równowagi: zwiększ ilość iteracji."; empty when there are none.
-std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie);
+// lambdas as they ran, with `miejscaLambdy` decimals: "Seria dla λ = 0,4 mogła nie osiągnąć
+// równowagi: zwiększ ilość iteracji.", for several "Serie dla λ = 0,4; 0,5 mogły nie osiągnąć
+// równowagi: zwiększ ilość iteracji."; empty when there are none.
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy);
 
 // A number with `miejsca` decimals and the decimal comma, as the page shows it.
 std::string ZPrzecinkiem(double v, int miejsca);

@@ -14,10 +14,17 @@ struct TekstyWynikow {
     std::vector<std::string> MCvkN;
     std::string ELambdaTc;
     std::string ECvkNTc;
+    // Empty, or the words that go beside ECvkNTc when the fitted curve gives
+    // a Cv/kN no specific heat can have (UwagaCvkNUjemne) or its maximum lies
+    // at an end of the range (UwagaMaksimumNaBrzegu).
+    std::string UwagaCvkNTc;
     // The estimate from the fluctuations, written only when asked for
     // (PolaWynikow::Fluktuacje); empty until the caller fills it.
     TekstyFluktuacji Fluktuacje;
 };
+
+inline constexpr const char* UwagaCvkNUjemne = "wartość ujemna: dopasowanie niefizyczne";
+inline constexpr const char* UwagaMaksimumNaBrzegu = "maksimum na brzegu zakresu";
 
 // The check boxes of " Zapis wyników do pliku ": the six of the fitted curve,
 // and the estimate from the fluctuations, off by default so that a file

@@ -34,6 +34,14 @@ WynikZapisu ZapiszWyniki(const std::string& sciezka, const TekstyWynikow& teksty
     return Zapisz(sciezka, bajty, zapamietajKatalog);
 }
 
+std::string TrescWynikow(const TekstyWynikow& teksty, const PolaWynikow& pola,
+                         TypPlikuWynikow typ) {
+    if (typ == TypPlikuWynikow::Xlsx) {
+        return TrescSkoroszytuWynikow(teksty, pola);
+    }
+    return TrescPlikuWynikow(teksty, pola, SeparatorTypu(static_cast<int>(typ)));
+}
+
 WynikZapisu ZapiszWyniki(const std::string& sciezka, const TekstyWynikow& teksty,
                          const PolaWynikow& pola, TypPlikuWynikow typ,
                          const std::function<void(const std::string&)>& zapamietajKatalog) {
@@ -43,7 +51,7 @@ WynikZapisu ZapiszWyniki(const std::string& sciezka, const TekstyWynikow& teksty
     }
     std::string bajty;
     try {
-        bajty = TrescSkoroszytuWynikow(teksty, pola);
+        bajty = TrescWynikow(teksty, pola, typ);
     } catch (const std::runtime_error&) {
         return NieMoznaUtworzyc(sciezka, "Nie udało się przygotować skoroszytu w folderze plików "
                                          "tymczasowych systemu.");

@@ -28,3 +28,43 @@ inline constexpr std::array<OpisEtapu, 3> OpisyEtapow = {{
 constexpr const OpisEtapu& OpisDlaEtapu(Etap etap) {
     return OpisyEtapow[static_cast<std::size_t>(etap)];
 }
+
+// Where the run of the computation stage stands, as the run driver reports it.
+enum class StanPrzebiegu { Przed, Trwa, Wstrzymany, Zakonczony };
+
+// What decides the button row besides the stage.
+struct SytuacjaOkna {
+    Etap Biezacy = Etap::Ustawienia;
+    StanPrzebiegu Przebieg = StanPrzebiegu::Przed;
+    bool Seria = true;         // the run is a series: its end opens the results
+    bool ZapisOtwarty = false; // the results stage has turned to the save
+    bool SiecWybrana = true;   // false once the window has gone back to the menu
+};
+
+// Whether "Powtórz obliczenia", the forward button and "Koniec" can be pressed.
+struct StanPrzyciskow {
+    bool Nowe;
+    bool Dalej;
+    bool Zamknij;
+};
+
+// The button row from the stage table and the run: while a run goes nothing
+// leaves the stage; a run that ended opens the results only for a series; the
+// save, once shown, is not shown again by the forward button.
+constexpr StanPrzyciskow PrzyciskiDla(const SytuacjaOkna& s) {
+    if (!s.SiecWybrana) {
+        return {false, false, true};
+    }
+    const OpisEtapu& opis = OpisDlaEtapu(s.Biezacy);
+    StanPrzyciskow stan{opis.NoweDostepne, opis.DalejDostepny, true};
+    if (s.Biezacy == Etap::Obliczenia) {
+        const bool trwa = s.Przebieg == StanPrzebiegu::Trwa;
+        stan.Nowe = stan.Nowe && !trwa;
+        stan.Zamknij = !trwa;
+        stan.Dalej = s.Przebieg == StanPrzebiegu::Zakonczony && s.Seria;
+    }
+    if (s.Biezacy == Etap::Wyniki && s.ZapisOtwarty) {
+        stan.Dalej = false;
+    }
+    return stan;
+}

@@ -1,16 +1,16 @@
 #include "SterownikPrzebiegu.h"
 
 #include "Obliczenia.h"
-#include "PrzyciskPrzezroczysty.h"
 #include "StronaObliczen.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 
 SterownikPrzebiegu::SterownikPrzebiegu(Obliczenia& obliczenia, StronaObliczen& strona,
-                                       Otoczenie otoczenie, QObject* rodzic)
-    : QObject(rodzic), obliczenia_(obliczenia), strona_(strona), otoczenie_(std::move(otoczenie)),
-      timerLicz_(new QTimer(this)), timerZmienZakladke_(new QTimer(this)) {
+                                       std::function<bool()> wylaczonaGrafika, QObject* rodzic)
+    : QObject(rodzic), obliczenia_(obliczenia), strona_(strona),
+      wylaczonaGrafika_(std::move(wylaczonaGrafika)), timerLicz_(new QTimer(this)),
+      timerZmienZakladke_(new QTimer(this)) {
     timerLicz_->setObjectName(QStringLiteral("TimerLicz"));
     timerZmienZakladke_->setObjectName(QStringLiteral("TimerZmienZakladke"));
     timerLicz_->setInterval(InterwalLicz);
@@ -28,15 +28,13 @@ bool SterownikPrzebiegu::Trwa() const {
 }
 
 void SterownikPrzebiegu::TBLiczClick() {
-    otoczenie_.BSiecNowe->setEnabled(false);
-    otoczenie_.BSiecDalej->setEnabled(false);
-    otoczenie_.BSiecZamknij->setEnabled(false);
+    emit PrzebiegRozpoczety();
     // Drawing off: ticks follow each other at once, each one a slice of chunks.
-    timerLicz_->setInterval(otoczenie_.WylaczonaGrafika() ? 0 : InterwalLicz);
+    timerLicz_->setInterval(wylaczonaGrafika_() ? 0 : InterwalLicz);
     timerLicz_->start();
     strona_.UstawPrzyciskiBiegu(false, true);
     timerZmienZakladke_->start();
-    if (otoczenie_.WylaczonaGrafika()) {
+    if (wylaczonaGrafika_()) {
         strona_.AnimacjaAktywna(true);
         strona_.PokazNapisyObliczen(true);
     }
@@ -45,12 +43,11 @@ void SterownikPrzebiegu::TBLiczClick() {
 }
 
 void SterownikPrzebiegu::TBZatrzymajClick() {
-    otoczenie_.BSiecNowe->setEnabled(true);
-    otoczenie_.BSiecZamknij->setEnabled(true);
+    emit PrzebiegWstrzymany();
     timerLicz_->stop();
     timerZmienZakladke_->stop();
     strona_.UstawPrzyciskiBiegu(true, false);
-    if (otoczenie_.WylaczonaGrafika()) {
+    if (wylaczonaGrafika_()) {
         strona_.AnimacjaAktywna(false);
         strona_.PokazNapisyObliczen(false);
     }
@@ -72,7 +69,7 @@ void SterownikPrzebiegu::Zatrzymaj() {
 }
 
 void SterownikPrzebiegu::TimerLiczTimer() {
-    if (!otoczenie_.WylaczonaGrafika()) {
+    if (!wylaczonaGrafika_()) {
         KrokSymulacji();
         return;
     }
@@ -107,8 +104,6 @@ void SterownikPrzebiegu::PokazPostep() {
 }
 
 void SterownikPrzebiegu::KoniecPrzebiegu() {
-    otoczenie_.BSiecNowe->setEnabled(true);
-    otoczenie_.BSiecZamknij->setEnabled(true);
     timerLicz_->stop();
     strona_.UstawPrzyciskiBiegu(false, false);
     PokazPostep();
@@ -116,7 +111,5 @@ void SterownikPrzebiegu::KoniecPrzebiegu() {
     strona_.AnimacjaAktywna(false);
     strona_.PokazWykresy();
     timerZmienZakladke_->stop();
-    const bool seria = obliczenia_.Stan().Parametry.Seria;
-    otoczenie_.BSiecDalej->setEnabled(seria);
-    (seria ? otoczenie_.BSiecDalej : otoczenie_.BSiecNowe)->setFocus();
+    emit PrzebiegZakonczony();
 }

@@ -5,14 +5,14 @@
 #include <functional>
 
 class Obliczenia;
-class PrzyciskPrzezroczysty;
 class QTimer;
 class StronaObliczen;
 
 // The window's side of a run: the buttons "Licz    " and "Zatrzymaj", the
 // timer TimerLicz whose every tick advances the engine, the gauges, the end
 // of a run, and TimerZmienZakladke, which turns to the charts five seconds
-// of running after "Licz    ".
+// of running after "Licz    ". It reports when a run starts, pauses and ends;
+// the window sets its own buttons from that.
 //
 // With drawing on, a tick runs one chunk. With drawing off a tick runs chunks
 // back to back, each with its sample and bookkeeping exactly as if it had a
@@ -27,16 +27,9 @@ public:
     // The longest slice of chunks in one tick with drawing off, in ms.
     static constexpr int PlasterCzasu = 30;
 
-    struct Otoczenie {
-        PrzyciskPrzezroczysty* BSiecNowe = nullptr;
-        PrzyciskPrzezroczysty* BSiecDalej = nullptr;
-        PrzyciskPrzezroczysty* BSiecZamknij = nullptr;
-        // Whether "Wyłącz wizualizację graficzną" is checked.
-        std::function<bool()> WylaczonaGrafika;
-    };
-
-    SterownikPrzebiegu(Obliczenia& obliczenia, StronaObliczen& strona, Otoczenie otoczenie,
-                       QObject* rodzic = nullptr);
+    // `wylaczonaGrafika`: whether "Wyłącz wizualizację graficzną" is checked.
+    SterownikPrzebiegu(Obliczenia& obliczenia, StronaObliczen& strona,
+                       std::function<bool()> wylaczonaGrafika, QObject* rodzic = nullptr);
 
     void TBLiczClick();
     void TBZatrzymajClick();
@@ -48,6 +41,11 @@ public:
     void Zatrzymaj();
     bool Trwa() const;
 
+signals:
+    void PrzebiegRozpoczety();
+    void PrzebiegWstrzymany();
+    void PrzebiegZakonczony();
+
 private:
     // One chunk with its redraw and bookkeeping; false when the run ended.
     bool KrokSymulacji();
@@ -56,7 +54,7 @@ private:
 
     Obliczenia& obliczenia_;
     StronaObliczen& strona_;
-    Otoczenie otoczenie_;
+    std::function<bool()> wylaczonaGrafika_;
     // Children named "TimerLicz" and "TimerZmienZakladke".
     QTimer* timerLicz_;
     QTimer* timerZmienZakladke_;

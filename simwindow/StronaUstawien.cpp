@@ -4,6 +4,7 @@
 #include "Opis.h"
 #include "PoleIteracji.h"
 #include "Rozklad.h"
+#include "SiatkaLambdy.h"
 #include "SuwakZZaznaczeniem.h"
 #include "ZakresyParametrow.h"
 
@@ -247,17 +248,19 @@ void StronaUstawien::ZbudujLambde(QWidget* parametry) {
     const QString poczatkowa = QStringLiteral("początkowa wartość:");
     Etykieta(lambda, "LLambdaText", poczatkowa);
     LLambda = Wartosc(lambda, "LLambda", QStringLiteral("Lambda, początkowa wartość"));
-    TBLambda = Suwak(lambda, "TBLambda", ZakresLambdy, 1, QStringLiteral("Lambda, ") + poczatkowa,
-                     QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."),
-                     10413, 0.1, 1);
+    TBLambda =
+        Suwak(lambda, "TBLambda", SiatkaOkna.Zakres(), 1, QStringLiteral("Lambda, ") + poczatkowa,
+              QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."), 10413,
+              SiatkaOkna.Lambda(1), SiatkaOkna.Miejsca());
     Etykieta(lambda, "LLambdaMin", QStringLiteral("0.1"));
     Etykieta(lambda, "LLambdaMax", QStringLiteral("2,4"), Qt::AlignRight);
     const QString koncowa = QStringLiteral("końcowa wartość:");
     LLambdaKoncowaText = Etykieta(lambda, "LLambdaKoncowaText", koncowa);
     LLambdaKoncowa = Wartosc(lambda, "LLambdaKoncowa", QStringLiteral("Lambda, końcowa wartość"));
-    TBLambdaKoncowa = Suwak(
-        lambda, "TBLambdaKoncowa", ZakresLambdy, 24, QStringLiteral("Lambda, ") + koncowa,
-        QStringLiteral("Ustawia końcową wartość parametru temperaturowego..."), 10414, 0.1, 1);
+    TBLambdaKoncowa = Suwak(lambda, "TBLambdaKoncowa", SiatkaOkna.Zakres(), SiatkaOkna.Zakres().Max,
+                            QStringLiteral("Lambda, ") + koncowa,
+                            QStringLiteral("Ustawia końcową wartość parametru temperaturowego..."),
+                            10414, SiatkaOkna.Lambda(1), SiatkaOkna.Miejsca());
     LLambdaKoncowaMin = Etykieta(lambda, "LLambdaKoncowaMin", QStringLiteral("0.1"));
     LLambdaKoncowaMax =
         Etykieta(lambda, "LLambdaKoncowaMax", QStringLiteral("2,4"), Qt::AlignRight);
@@ -290,11 +293,11 @@ void StronaUstawien::ZbudujSuwakiWartosci(QWidget* parametry) {
     TBLiczbaPrzeskokow = p.Suwak;
 
     auto* krok = Grupa(parametry, "GBKrok", QStringLiteral(" Krok "), 10440);
-    const Parametr s =
-        Suwak(krok, {"LKrokText", "LKrok", "TBKrok", "LKrokMin", "LKrokMax"}, wartosc,
-              ZakresParametru{1, ZakresLambdy.Max, 1}, 3, QStringLiteral("Krok"),
-              QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441, {0.1, 1},
-              QStringLiteral("0.1"), QStringLiteral("2,4"));
+    const Parametr s = Suwak(
+        krok, {"LKrokText", "LKrok", "TBKrok", "LKrokMin", "LKrokMax"}, wartosc,
+        ZakresParametru{1, SiatkaOkna.Zakres().Max, 1}, 3, QStringLiteral("Krok"),
+        QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441,
+        {SiatkaOkna.Lambda(1), SiatkaOkna.Miejsca()}, QStringLiteral("0.1"), QStringLiteral("2,4"));
     LKrokText = s.Podpis;
     LKrok = s.Wartosc;
     TBKrok = s.Suwak;
@@ -329,28 +332,30 @@ void StronaUstawien::OdswiezParametry() {
     TBKoncentracja->UstawZaznaczenie(TBKoncentracja->minimum(), TBKoncentracja->value());
     LKoncentracja->setText(FormatOgolny(TBKoncentracja->value() / 100.0));
 
-    TBLambdaKoncowa->UstawZaznaczenie(1, TBLambdaKoncowa->KoniecZaznaczenia());
+    TBLambdaKoncowa->UstawZaznaczenie(SiatkaOkna.Zakres().Min,
+                                      TBLambdaKoncowa->KoniecZaznaczenia());
 
-    TBLambda->UstawZaznaczenie(1, TBLambda->value());
-    LLambda->setText(FormatOgolny(TBLambda->value() / 10.0));
+    TBLambda->UstawZaznaczenie(SiatkaOkna.Zakres().Min, TBLambda->value());
+    LLambda->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambda->value())));
 
     if (RBSeriaSymulacji->isChecked()) {
         TBLambdaKoncowa->UstawZaznaczenie(TBLambdaKoncowa->minimum(), TBLambdaKoncowa->value());
-        LLambdaKoncowa->setText(FormatOgolny(TBLambdaKoncowa->value() / 10.0));
+        LLambdaKoncowa->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambdaKoncowa->value())));
         // The end never stands below the start: the end thumb is pushed up,
         // and its own change refreshes the labels again.
         TBLambdaKoncowa->setMinimum(TBLambda->value());
-        LLambdaKoncowaMin->setText(FormatOgolny(TBLambda->value() / 10.0));
+        LLambdaKoncowaMin->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambda->value())));
     }
 
     TBLiczbaPrzeskokow->UstawZaznaczenie(TBLiczbaPrzeskokow->minimum(),
                                          TBLiczbaPrzeskokow->value());
     LPrzedzialCzasowy->setText(FormatOgolny(TBLiczbaPrzeskokow->value() * 100.0));
 
-    TBKrok->setMaximum(TBLambdaKoncowa->value() - TBLambdaKoncowa->minimum() + 1);
+    TBKrok->setMaximum(
+        SiatkaOkna.NajwiekszyKrok(TBLambdaKoncowa->minimum(), TBLambdaKoncowa->value()));
     TBKrok->UstawZaznaczenie(TBKrok->minimum(), TBKrok->value());
-    LKrokMax->setText(FormatOgolny(TBKrok->maximum() / 10.0));
-    LKrok->setText(FormatOgolny(TBKrok->value() / 10.0));
+    LKrokMax->setText(FormatOgolny(SiatkaOkna.Lambda(TBKrok->maximum())));
+    LKrok->setText(FormatOgolny(SiatkaOkna.Lambda(TBKrok->value())));
 
     const bool seria = RBSeriaSymulacji->isChecked();
     for (QWidget* kontrolka :
@@ -398,11 +403,12 @@ void StronaUstawien::UstawDomyslne(RodzajSieci rodzaj, int iloscAtomowNaOsi, int
 
 void StronaUstawien::UstawTrackbaryDomyslne(int maxIloscCykli) {
     TBKoncentracja->setValue(50);
-    TBLambda->setValue(1);
-    TBLambda->UstawZaznaczenie(1, 1);
-    TBLambdaKoncowa->setValue(24);
-    TBLambdaKoncowa->UstawZaznaczenie(1, TBLambdaKoncowa->value());
-    LLambdaKoncowa->setText(FormatOgolny(24 / 10.0));
+    const ZakresParametru& lambdy = SiatkaOkna.Zakres();
+    TBLambda->setValue(lambdy.Min);
+    TBLambda->UstawZaznaczenie(lambdy.Min, lambdy.Min);
+    TBLambdaKoncowa->setValue(lambdy.Max);
+    TBLambdaKoncowa->UstawZaznaczenie(lambdy.Min, TBLambdaKoncowa->value());
+    LLambdaKoncowa->setText(FormatOgolny(SiatkaOkna.Lambda(lambdy.Max)));
     TBLiczbaPrzeskokow->setValue(10);
     TBKrok->setValue(3);
     SEMaxIloscCykli->setValue(maxIloscCykli);

@@ -88,17 +88,6 @@ QString Linie(const std::vector<std::string>& linie) {
     return tekst.join(QLatin1Char('\n'));
 }
 
-std::vector<std::string> Linie(const QPlainTextEdit* memo) {
-    std::vector<std::string> linie;
-    const QString tekst = memo->toPlainText();
-    if (tekst.isEmpty()) {
-        return linie;
-    }
-    for (const QString& linia : tekst.split(QLatin1Char('\n'))) {
-        linie.push_back(linia.toStdString());
-    }
-    return linie;
-}
 } // namespace
 
 StronaZapisu::StronaZapisu(Dialogi& dialogi, QWidget* rodzic) : QWidget(rodzic), dialogi_(dialogi) {
@@ -134,15 +123,23 @@ void StronaZapisu::Zbuduj() {
 }
 
 void StronaZapisu::PokazTeksty(const WynikiSerii& wyniki) {
-    const TekstyWynikow& teksty = wyniki.Teksty;
+    // The file is written from these texts, never read back from the memos.
+    // Without a transition index Cv/kN keeps the text it showed before.
+    const std::string cvkNTc = teksty_.ECvkNTc;
+    const std::string uwaga = teksty_.UwagaCvkNTc;
+    teksty_ = wyniki.Teksty;
+    if (!wyniki.UstawCvkNTc) {
+        teksty_.ECvkNTc = cvkNTc;
+        teksty_.UwagaCvkNTc = uwaga;
+    }
+    const TekstyWynikow& teksty = teksty_;
     MOpisSieci->setPlainText(Linie(teksty.MOpisSieci));
     MLambda->setPlainText(Linie(teksty.MLambda));
     MSigma->setPlainText(Linie(teksty.MSigma));
     MCvkN->setPlainText(Linie(teksty.MCvkN));
     ELambdaTc->setText(QString::fromStdString(teksty.ELambdaTc));
-    if (wyniki.UstawCvkNTc) {
-        ECvkNTc->setText(QString::fromStdString(teksty.ECvkNTc));
-    }
+    ECvkNTc->setText(QString::fromStdString(teksty.ECvkNTc));
+    ECvkNTc->setToolTip(QString::fromStdString(teksty.UwagaCvkNTc));
 }
 
 void StronaZapisu::ZaznaczEksport() {
@@ -160,22 +157,8 @@ void StronaZapisu::UstawFokus() {
     BZapiszWyniki->setFocus();
 }
 
-QString StronaZapisu::LambdaTc() const {
-    return ELambdaTc->text();
-}
-
-QString StronaZapisu::CvkNTc() const {
-    return ECvkNTc->text();
-}
-
 TekstyWynikow StronaZapisu::Teksty() const {
-    TekstyWynikow teksty;
-    teksty.MOpisSieci = Linie(MOpisSieci);
-    teksty.MLambda = Linie(MLambda);
-    teksty.MSigma = Linie(MSigma);
-    teksty.MCvkN = Linie(MCvkN);
-    teksty.ELambdaTc = ELambdaTc->text().toStdString();
-    teksty.ECvkNTc = ECvkNTc->text().toStdString();
+    TekstyWynikow teksty = teksty_;
     teksty.Fluktuacje = fluktuacje_;
     return teksty;
 }

@@ -37,8 +37,6 @@ public:
     void UstawFluktuacje(const TekstyFluktuacji& teksty);
     void UstawFokus();
     // The transition's texts as the edits show them.
-    QString LambdaTc() const;
-    QString CvkNTc() const;
     TekstyWynikow Teksty() const;
     PolaWynikow Pola() const;
 
@@ -55,6 +53,7 @@ private:
 
     Dialogi& dialogi_;
     std::optional<RodzajSieci> rodzaj_;
+    TekstyWynikow teksty_;
     TekstyFluktuacji fluktuacje_;
     int typ_ = 1;
 

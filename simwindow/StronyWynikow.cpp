@@ -106,6 +106,7 @@ QWidget* StronyWynikow::ZbudujStroneCiepla() {
         {"LWynikiLambdaTc", {8, 54, 140, 22}},
         {"LCvkNTcPodpis", {8, 86, 140, 34}},
         {"LWynikiTempTc", {8, 122, 140, 22}},
+        {"LUwagaCvkNTc", {8, 144, 140, 22}},
     });
     // clang-format on
     return strona;
@@ -166,6 +167,13 @@ void StronyWynikow::ZbudujPrzejscie(QWidget* strona) {
                                    QStringLiteral("Lambda dla temperatury przejścia fazowego"));
     DostepnaEtykieta::OpiszWartosc(LWynikiTempTc,
                                    QStringLiteral("Ciepło właściwe Cv/kN przy przejściu fazowym"));
+    // Empty unless the fitted curve's Cv/kN cannot be a specific heat.
+    LUwagaCvkNTc = Etykieta(przejscie, "LUwagaCvkNTc", QString());
+    LUwagaCvkNTc->setWordWrap(true);
+    QFont drobna = LUwagaCvkNTc->font();
+    drobna.setPixelSize(10);
+    LUwagaCvkNTc->setFont(drobna);
+    LUwagaCvkNTc->setStyleSheet(QStringLiteral("color: #800000;"));
 }
 
 Wykres* StronyWynikow::WykresFluktuacji() const {
@@ -209,7 +217,8 @@ void StronyWynikow::Wejdz(int liczbaSerii) {
     ObliczWyniki();
     // The fluctuations do not depend on the fitted curve: once per entry.
     const FluktuacjeSerii fluktuacje = FluktuacjeZ(obliczenia_);
-    const TekstyFluktuacji teksty = TekstyFluktuacjiZ(fluktuacje);
+    const TekstyFluktuacji teksty =
+        TekstyFluktuacjiZ(fluktuacje, MiejscaLambdy(obliczenia_.Stan().Parametry));
     fluktuacje_->Pokaz(fluktuacje, teksty);
     zapis_->UstawFluktuacje(teksty);
 }
@@ -243,9 +252,10 @@ void StronyWynikow::ObliczWyniki() {
     wykresy_->Series10->DodajPunkty(PunktyWykresu(wyniki.Series10));
     wykresy_->Series5->DodajPunkty(PunktyWykresu(wyniki.Series5));
     zapis_->PokazTeksty(wyniki);
-    LWynikiLambdaTc->setText(zapis_->LambdaTc());
+    LWynikiLambdaTc->setText(QString::fromStdString(wyniki.Teksty.ELambdaTc));
     if (wyniki.UstawCvkNTc) {
-        LWynikiTempTc->setText(zapis_->CvkNTc());
+        LWynikiTempTc->setText(QString::fromStdString(wyniki.Teksty.ECvkNTc));
+        LUwagaCvkNTc->setText(QString::fromStdString(wyniki.Teksty.UwagaCvkNTc));
     }
 }
 

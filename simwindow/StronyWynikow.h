@@ -88,4 +88,5 @@ private:
     QLabel* LWynikiLiczbaIteracji;
     QLabel* LWynikiLambdaTc;
     QLabel* LWynikiTempTc;
+    QLabel* LUwagaCvkNTc;
 };

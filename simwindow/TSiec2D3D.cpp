@@ -77,13 +77,10 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
     TNObliczenia->UstawRysowanie(obliczenia_->SiecAtomow(),
                                  [this] { return Ustawienia->WylaczonaGrafika(); });
 
-    SterownikPrzebiegu::Otoczenie otoczenie;
-    otoczenie.BSiecNowe = BSiecNowe;
-    otoczenie.BSiecDalej = BSiecDalej;
-    otoczenie.BSiecZamknij = BSiecZamknij;
-    otoczenie.WylaczonaGrafika = [this] { return Ustawienia->WylaczonaGrafika(); };
-    przebieg_ = new SterownikPrzebiegu(*obliczenia_, *TNObliczenia, otoczenie, this);
+    przebieg_ = new SterownikPrzebiegu(
+        *obliczenia_, *TNObliczenia, [this] { return Ustawienia->WylaczonaGrafika(); }, this);
     Polacz();
+    UstawPrzyciski();
     FormCreate();
 }
 
@@ -140,7 +137,6 @@ void TSiec2D3D::ZbudujPrzyciski(QWidget* panel) {
     BSiecZamknij = Przycisk(panelKonca, "BSiecZamknij", QStringLiteral("Koniec"),
                             QStringLiteral(":/okna/koniec.png"),
                             QStringLiteral("Wraca do menu głównego..."), 3001);
-    BSiecNowe->setEnabled(false);
 }
 
 void TSiec2D3D::Polacz() {
@@ -157,6 +153,28 @@ void TSiec2D3D::Polacz() {
     auto* zatrzymaj = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(zatrzymaj, &QShortcut::activated, TNObliczenia, &StronaObliczen::NacisnijZatrzymaj);
     connect(TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
+    connect(przebieg_, &SterownikPrzebiegu::PrzebiegRozpoczety, this, [this] {
+        sytuacja_.Przebieg = StanPrzebiegu::Trwa;
+        sytuacja_.Seria = obliczenia_->Stan().Parametry.Seria;
+        UstawPrzyciski();
+    });
+    connect(przebieg_, &SterownikPrzebiegu::PrzebiegWstrzymany, this, [this] {
+        sytuacja_.Przebieg = StanPrzebiegu::Wstrzymany;
+        UstawPrzyciski();
+    });
+    connect(przebieg_, &SterownikPrzebiegu::PrzebiegZakonczony, this, [this] {
+        sytuacja_.Przebieg = StanPrzebiegu::Zakonczony;
+        UstawPrzyciski();
+        (sytuacja_.Seria ? BSiecDalej : BSiecNowe)->setFocus();
+    });
+}
+
+void TSiec2D3D::UstawPrzyciski() {
+    sytuacja_.SiecWybrana = rodzaj_.has_value();
+    const StanPrzyciskow stan = PrzyciskiDla(sytuacja_);
+    BSiecNowe->setEnabled(stan.Nowe);
+    BSiecDalej->setEnabled(stan.Dalej);
+    BSiecZamknij->setEnabled(stan.Zamknij);
 }
 
 // Every chart can be copied or saved as a picture; the folder of the last
@@ -214,7 +232,11 @@ void TSiec2D3D::closeEvent(QCloseEvent* zdarzenie) {
 }
 
 void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
-    etap_ = etap;
+    sytuacja_.Biezacy = etap;
+    sytuacja_.ZapisOtwarty = false;
+    if (etap == Etap::Obliczenia) {
+        sytuacja_.Przebieg = StanPrzebiegu::Przed;
+    }
     const OpisEtapu& opis = OpisDlaEtapu(etap);
     setWindowIcon(QIcon(QLatin1String(opis.Ikona)));
     if (rodzaj_) {
@@ -225,8 +247,7 @@ void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
     TNWyniki->setVisible(etap == Etap::Wyniki);
     BSiecDalej->setText(QString::fromUtf8(opis.NapisDalej));
     BSiecDalej->setAccessibleName(BSiecDalej->text().trimmed());
-    BSiecDalej->setEnabled(opis.DalejDostepny);
-    BSiecNowe->setEnabled(opis.NoweDostepne);
+    UstawPrzyciski();
     // F1 on the forward button explains the stage its caption leads to (in
     // the results stage, the save).
     const QWidget* nastepny = etap == Etap::Ustawienia   ? static_cast<QWidget*>(TNObliczenia)
@@ -236,8 +257,8 @@ void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
 }
 
 int TSiec2D3D::KontekstEtapu() const {
-    const QTabWidget* notatnik = etap_ == Etap::Ustawienia ? TNUstawienia
-                                 : etap_ == Etap::Obliczenia
+    const QTabWidget* notatnik = sytuacja_.Biezacy == Etap::Ustawienia ? TNUstawienia
+                                 : sytuacja_.Biezacy == Etap::Obliczenia
                                      ? static_cast<QTabWidget*>(TNObliczenia)
                                      : static_cast<QTabWidget*>(TNWyniki);
     return KontekstPomocy(notatnik->currentWidget());
@@ -264,7 +285,7 @@ void TSiec2D3D::UstawRodzaj(RodzajSieci rodzaj) {
 }
 
 void TSiec2D3D::BSiecDalejClick() {
-    switch (etap_) {
+    switch (sytuacja_.Biezacy) {
     case Etap::Ustawienia:
         PrzejdzDoEtapu(Etap::Obliczenia);
         PrzygotujObliczenia();
@@ -275,7 +296,8 @@ void TSiec2D3D::BSiecDalejClick() {
         TNWyniki->Wejdz(obliczenia_->Stan().NrSerii);
         break;
     case Etap::Wyniki:
-        BSiecDalej->setEnabled(false);
+        sytuacja_.ZapisOtwarty = true;
+        UstawPrzyciski();
         TNWyniki->PrzejdzDoZapisu();
         break;
     }
@@ -304,8 +326,7 @@ void TSiec2D3D::BSiecZamknijClick() {
     przebieg_->Zatrzymaj();
     TNWyniki->ZatrzymajPokaz();
     rodzaj_.reset();
-    BSiecNowe->setEnabled(false);
-    BSiecDalej->setEnabled(false);
+    UstawPrzyciski();
     if (menu_) {
         menu_->show();
         menu_->setEnabled(true);

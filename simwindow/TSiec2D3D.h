@@ -55,7 +55,6 @@ public:
 
     // The lattice kind set up, none after "Koniec".
     std::optional<RodzajSieci> Rodzaj() const { return rodzaj_; }
-    Etap AktualnyEtap() const { return etap_; }
     const Obliczenia& Silnik() const { return *obliczenia_; }
     WykresySymulacji& Wykresy() { return *wykresy_; }
     SterownikPrzebiegu& Przebieg() { return *przebieg_; }
@@ -79,6 +78,7 @@ private:
     void FormCreate();
     // Enters a stage: icon, caption, its notebook alone, the button row.
     void PrzejdzDoEtapu(Etap etap);
+    void UstawPrzyciski();
     void PrzygotujObliczenia();
     void OtworzPomoc(int kontekst);
     // The prepared run's labels, gauges' maxima and replay steps, and a blank
@@ -92,7 +92,8 @@ private:
     std::unique_ptr<WykresySymulacji> wykresy_;
     QString plikPomocy_;
     std::optional<RodzajSieci> rodzaj_;
-    Etap etap_ = Etap::Ustawienia;
+    // The stage and the run: the one source of the button row (UstawPrzyciski).
+    SytuacjaOkna sytuacja_;
 
     QTabWidget* TNUstawienia;
     StronaUstawien* Ustawienia;

@@ -14,7 +14,7 @@ ParametryWeb CzytajParametry(const std::vector<std::string>& argumenty) {
 ParametrySymulacji NaSkaliOkna(const ParametrySymulacji& wsadowe, std::string& blad) {
     ParametrySymulacji p = wsadowe;
     p.Skala = SkalaParametrow::Okna;
-    const int naDziesiata = MianownikLambdy(wsadowe) / MianownikLambdy(p);
+    const int naDziesiata = Siatka(wsadowe).Z(Siatka(p), 1);
     const bool lambdy = wsadowe.PozycjaLambdy % naDziesiata == 0 &&
                         wsadowe.PozycjaLambdyKoncowej % naDziesiata == 0 &&
                         wsadowe.PozycjaKroku % naDziesiata == 0;

@@ -4,8 +4,8 @@
 #include "ObliczWyniki.h"
 #include "ParametryWeb.h"
 #include "PlikWynikow.h"
-#include "SkoroszytWynikow.h"
 #include "TekstyFluktuacji.h"
+#include "ZapiszWyniki.h"
 
 #include <chrono>
 #include <stdexcept>
@@ -64,8 +64,5 @@ std::string SesjaWeb::PlikWynikow(int typ, const PolaWynikow& pola) const {
     if (pola.Fluktuacje) {
         teksty.Fluktuacje = TekstyFluktuacjiZ(Fluktuacje());
     }
-    if (typ == static_cast<int>(TypPlikuWynikow::Xlsx)) {
-        return TrescSkoroszytuWynikow(teksty, pola);
-    }
-    return TrescPlikuWynikow(teksty, pola, SeparatorTypu(typ));
+    return TrescWynikow(teksty, pola, static_cast<TypPlikuWynikow>(typ));
 }

@@ -38,7 +38,7 @@ public:
     const WynikiSerii& Wyniki(std::optional<int> stopien);
     FluktuacjeSerii Fluktuacje() const;
     // The bytes of "Zapisz wyniki" for the texts of the last Wyniki: typ 1
-    // (CSV), 2 (TXT) or 3 (XLSX), with the check boxes as given.
+    // (CSV), 2 (TXT) or 3 (XLSX, TypPlikuWynikow), with the check boxes as given.
     std::string PlikWynikow(int typ, const PolaWynikow& pola) const;
 
 private:

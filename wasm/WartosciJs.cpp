@@ -158,6 +158,7 @@ val WynikiJs(const WynikiSerii& w) {
     t.set("MCvkN", TekstyJs(w.Teksty.MCvkN));
     t.set("ELambdaTc", w.Teksty.ELambdaTc);
     t.set("ECvkNTc", w.Teksty.ECvkNTc);
+    t.set("UwagaCvkNTc", w.Teksty.UwagaCvkNTc);
     o.set("Teksty", t);
     return o;
 }

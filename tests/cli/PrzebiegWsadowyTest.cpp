@@ -182,7 +182,7 @@ TEST_F(PrzebiegWsadowy, FluktuacjeWPlikuJakZSilnikaOkna) {
     EXPECT_EQ(Czytaj(Plik("z.csv")), TrescPlikuWynikow(wyniki.Teksty, PolaWynikow{}, ','));
     const FluktuacjeSerii fluktuacje = FluktuacjeZ(obl);
     ASSERT_FALSE(std::isnan(fluktuacje.Serie[0].CvkN.Blad));
-    wyniki.Teksty.Fluktuacje = TekstyFluktuacjiZ(fluktuacje);
+    wyniki.Teksty.Fluktuacje = TekstyFluktuacjiZ(fluktuacje, 1);
     PolaWynikow pola;
     pola.Fluktuacje = true;
     EXPECT_EQ(Czytaj(Plik("f.csv")), TrescPlikuWynikow(wyniki.Teksty, pola, ','));

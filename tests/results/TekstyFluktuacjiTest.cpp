@@ -35,15 +35,15 @@ TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
         {0.4, {0.02, 0.002}, Rownowaga::Nieznana},
         {0.7, {0.30, 0.010}, Rownowaga::Osiagnieta},
     };
-    EXPECT_EQ(TekstRownowagi(serie), "");
+    EXPECT_EQ(TekstRownowagi(serie, 1), "");
     serie[2].Stan = Rownowaga::Nieosiagnieta;
-    EXPECT_EQ(TekstRownowagi(serie),
+    EXPECT_EQ(TekstRownowagi(serie, 1),
               "Seria dla λ = 0,7 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.");
     serie[0].Stan = Rownowaga::Nieosiagnieta;
     for (FluktuacjaSerii& s : serie) {
         s.Lambda = -s.Lambda;
     }
-    EXPECT_EQ(TekstRownowagi(serie),
+    EXPECT_EQ(TekstRownowagi(serie, 1),
               "Serie dla λ = -0,1; -0,7 mogły nie osiągnąć równowagi: zwiększ ilość iteracji.");
 }
 
@@ -52,7 +52,7 @@ TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
     f.Serie = {{0.5, {0.123456, 0.00234}, Rownowaga::Nieosiagnieta},
                {0.6, {1.5, Nieznany}, Rownowaga::Nieznana}};
     f.Przejscie = {0.6, Nieznany, true};
-    const TekstyFluktuacji t = TekstyFluktuacjiZ(f);
+    const TekstyFluktuacji t = TekstyFluktuacjiZ(f, 1);
     EXPECT_EQ(t.MCvkN, (std::vector<std::string>{"0.1235", "1.5000"}));
     EXPECT_EQ(t.MBlad, (std::vector<std::string>{"0.0023", ""}));
     EXPECT_EQ(t.ERownowaga,

@@ -24,6 +24,28 @@ private slots:
         // The way to the results opens only when a series has ended.
         QVERIFY(!OpisDlaEtapu(Etap::Obliczenia).DalejDostepny);
     }
+
+    void RzadPrzyciskowZTabeliIPrzebiegu() {
+        using P = StanPrzebiegu;
+        const auto w = [](Etap etap, P przebieg, bool seria = true, bool zapis = false) {
+            return PrzyciskiDla({etap, przebieg, seria, zapis, true});
+        };
+        const auto rowne = [](StanPrzyciskow a, StanPrzyciskow b) {
+            return a.Nowe == b.Nowe && a.Dalej == b.Dalej && a.Zamknij == b.Zamknij;
+        };
+        QVERIFY(rowne(w(Etap::Ustawienia, P::Przed), {false, true, true}));
+        QVERIFY(rowne(w(Etap::Obliczenia, P::Przed), {true, false, true}));
+        // A run under way leaves no way out of the stage but "Zatrzymaj".
+        QVERIFY(rowne(w(Etap::Obliczenia, P::Trwa), {false, false, false}));
+        QVERIFY(rowne(w(Etap::Obliczenia, P::Wstrzymany), {true, false, true}));
+        // Only a finished series has results to show.
+        QVERIFY(rowne(w(Etap::Obliczenia, P::Zakonczony), {true, true, true}));
+        QVERIFY(rowne(w(Etap::Obliczenia, P::Zakonczony, false), {true, false, true}));
+        QVERIFY(rowne(w(Etap::Wyniki, P::Zakonczony), {true, true, true}));
+        QVERIFY(rowne(w(Etap::Wyniki, P::Zakonczony, true, true), {true, false, true}));
+        QVERIFY(rowne(PrzyciskiDla({Etap::Wyniki, P::Zakonczony, true, false, false}),
+                      {false, false, true}));
+    }
 };
 
 QTEST_APPLESS_MAIN(EtapTest)

@@ -40,7 +40,7 @@ private slots:
         OknoTestowe t;
         DoZapisu(t);
         const FluktuacjeSerii rdzen = FluktuacjeZ(t.okno->Silnik());
-        const TekstyFluktuacji teksty = TekstyFluktuacjiZ(rdzen);
+        const TekstyFluktuacji teksty = TekstyFluktuacjiZ(rdzen, 1);
         QCOMPARE(t.k<QLabel>("LPrzejscieFluktuacji")->text(),
                  QString::fromStdString(teksty.EPrzejscie));
         QVERIFY(t.k<QLabel>("LPrzejscieFluktuacji")->text().startsWith(QStringLiteral("λ = ")));

@@ -2,7 +2,9 @@
 #include "ObliczWyniki.h"
 #include "OknoTestowe.h"
 #include "PlikWynikow.h"
+#include "PrzebiegWsadowy.h"
 #include "SeriaWykresu.h"
+#include "StaleZiarno.h"
 #include "StronaOdtwarzania.h"
 #include "StronaZapisu.h"
 #include "StronyWynikow.h"
@@ -24,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sstream>
 #include <unistd.h>
 
 namespace {
@@ -198,6 +201,51 @@ private slots:
             QCOMPARE(t.dialogi.Zadane.size(), 2);
             QCOMPARE(TrescPliku(sciezka), QByteArray::fromStdString(oczekiwane));
         }
+    }
+
+    void PlikOknaToPlikWsadowy_data() {
+        QTest::addColumn<QString>("siec");
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<bool>("fluktuacje");
+        QTest::newRow("kwadratowa csv") << "2DKwadrat"
+                                        << "w.csv" << 1 << false;
+        QTest::newRow("heksagonalna txt z fluktuacjami") << "2DHeksagonalna"
+                                                         << "w.txt" << 2 << true;
+        QTest::newRow("trojkatna csv z fluktuacjami") << "2DTrojkat"
+                                                      << "w.csv" << 1 << true;
+    }
+
+    // The window and the batch runner write one series with one seed into
+    // the same bytes: both write the results model, never what a page shows.
+    void PlikOknaToPlikWsadowy() {
+        QFETCH(QString, siec);
+        QFETCH(QString, nazwa);
+        QFETCH(int, typ);
+        QFETCH(bool, fluktuacje);
+        OknoTestowe t(siec, 777);
+        t.k<PoleIteracji>("SEMaxIloscCykli")->setValue(10000);
+        DoWynikow(t);
+        t.okno->BSiecDalejClick();
+        StronaZapisu& z = *t.okno->findChild<StronaZapisu*>();
+        t.k<QCheckBox>("CBWynikiFluktuacje")->setChecked(fluktuacje);
+        QTemporaryDir folder;
+        const QString okna = folder.filePath(QStringLiteral("okno-") + nazwa);
+        t.dialogi.Plik = WybranyPlik{okna, typ};
+        z.BZapiszWynikiClick();
+
+        const QString wsadowy = folder.filePath(QStringLiteral("wsadowy-") + nazwa);
+        std::vector<std::string> argumenty{"--siec",    siec.toStdString(),   "--iteracje",
+                                           "10000",     "--ziarno",           "777",
+                                           "--wyjscie", wsadowy.toStdString()};
+        if (fluktuacje) {
+            argumenty.emplace_back("--fluktuacje");
+        }
+        StaleZiarno zegar(1);
+        std::ostringstream wyjscie, bledy;
+        QCOMPARE(UruchomWsadowo(argumenty, zegar, wyjscie, bledy, false), 0);
+        QVERIFY(!TrescPliku(okna).isEmpty());
+        QCOMPARE(TrescPliku(okna), TrescPliku(wsadowy));
     }
 
     void ObrazWykresu() {

@@ -1,0 +1,29 @@
+#include "Dziesietne.h"
+
+#include "LiczbyDziesietne.h"
+
+#include <cmath>
+
+std::string TekstPozycji(int pozycja, int mianownik, int miejsca) {
+    std::string ulamek = std::to_string(pozycja % mianownik);
+    ulamek.insert(0, static_cast<std::size_t>(miejsca) - ulamek.size(), '0');
+    return std::to_string(pozycja / mianownik) + "." + ulamek;
+}
+
+std::optional<int> PozycjaZTekstu(std::string tekst, int mianownik) {
+    for (char& z : tekst) {
+        if (z == ',') {
+            z = '.';
+        }
+    }
+    const std::optional<double> wartosc = RzeczywistaZ(tekst);
+    if (!wartosc) {
+        return std::nullopt;
+    }
+    const double skalowana = *wartosc * mianownik;
+    const double zaokraglona = std::round(skalowana);
+    if (std::fabs(skalowana - zaokraglona) > 1e-6 || std::fabs(zaokraglona) > 1e6) {
+        return std::nullopt;
+    }
+    return static_cast<int>(zaokraglona);
+}
