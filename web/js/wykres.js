@@ -4,7 +4,7 @@
 
 const SZER = 440;
 const WYS = 260;
-const M = { l: 58, p: 12, g: 30, d: 42 };
+const M = { l: 58, p: 24, g: 30, d: 42 };
 
 function esc(t) {
   return String(t).replace(/[&<>"]/g, (z) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[z]);
@@ -127,7 +127,7 @@ export class Wykres {
       X = (v) => M.l + ((v - x0) / (x1 - x0)) * sx;
     }
     const cz = [];
-    cz.push(`<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${SZER} ${WYS}" width="${SZER}" height="${WYS}" font-family="DejaVu Sans, Arial, sans-serif" font-size="11">`);
+    cz.push(`<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${SZER} ${WYS}" width="${SZER}" height="${WYS}" font-family="DejaVu Sans, Arial, sans-serif" font-size="12">`);
     cz.push(`<title>${esc(this.o.tytul)}</title><rect width="${SZER}" height="${WYS}" fill="#fff"/>`);
     cz.push(`<defs><clipPath id="${this.id}-c"><rect x="${M.l}" y="${M.g}" width="${sx}" height="${sy}"/></clipPath></defs>`);
     for (const v of podzialka(y0, y1)) {
