@@ -64,12 +64,12 @@ SeriaWykresu::SeriaWykresu(Wykres& wykres, Rodzaj rodzaj, const QColor& kolor, c
     seria->setName(tytul_);
     chart->addSeries(seria);
     if (xy_) {
-        seria->attachAxis(wykres_.dolna_.Os());
+        seria->attachAxis(wykres_.OsWartosci(Wykres::Os::Dolna));
         UstawWygladPunktow();
     } else {
         seria->attachAxis(wykres_.Kategorie());
     }
-    seria->attachAxis(wykres_.lewa_.Os());
+    seria->attachAxis(wykres_.OsWartosci(Wykres::Os::Lewa));
 }
 
 SeriaWykresu::~SeriaWykresu() = default;
@@ -258,7 +258,7 @@ void SeriaWykresu::ZsynchronizujSlupki(const Uklad& uklad) {
         napis->setPointLabelsColor(Qt::black);
         chart->addSeries(napis);
         napis->attachAxis(kategorie);
-        napis->attachAxis(wykres_.lewa_.Os());
+        napis->attachAxis(wykres_.OsWartosci(Wykres::Os::Lewa));
         napisy_.push_back(napis);
     }
     // The values are placed in pixels of the plot, then turned back into the

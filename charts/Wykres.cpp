@@ -454,3 +454,7 @@ bool Wykres::MiejsceWolne(const QRectF& miejsce, bool pionowa) const {
     }
     return true;
 }
+
+QCategoryAxis* Wykres::OsWartosci(Os os) const {
+    return OsDla(os).Os();
+}

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QBarCategoryAxis;
+class QCategoryAxis;
 class QLabel;
 
 // A chart of the program over Qt Charts, offering what its charts need and
@@ -85,15 +86,19 @@ public:
     // Hands every change to Qt Charts now.
     void Odswiez();
 
+    // What its series ask of the chart that owns them: the value axis of a
+    // side, the bars' category axis (made on first use), and a hand-over of
+    // their changes at the next turn of the event loop.
+    QCategoryAxis* OsWartosci(Os os) const;
+    QBarCategoryAxis* Kategorie();
+    void Zaplanuj();
+
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
     bool viewportEvent(QEvent* zdarzenie) override;
 
 private:
-    friend class SeriaWykresu;
-
-    void Zaplanuj();
     void UlozMarginesy();
     void UlozLegende();
     // The height the titles legend needs, 0 when there is none.
@@ -110,7 +115,6 @@ private:
     // The range shown on a value axis: the fixed ends, the others from the
     // points of the active series.
     std::pair<double, double> ZakresPokazywany(Os os) const;
-    QBarCategoryAxis* Kategorie();
 
     std::vector<std::unique_ptr<SeriaWykresu>> serie_;
     OsWykresu lewa_{true};

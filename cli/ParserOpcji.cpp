@@ -22,6 +22,17 @@ const std::string OpisLambdy =
     SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " + SiatkaWsadowa.Tekst(1) +
     ", E >= S, " + SiatkaWsadowa.Tekst(1) + " <= K <= E - S + " + SiatkaOkna.Tekst(1) + ", " +
     "najwyżej " + std::to_string(MaxLambdSerii) + " wartości lambdy w serii";
+// The kinds' keys as the kinds table orders them: "3DR, 2DKwadrat, 2DTrojkat
+// lub 2DHeksagonalna".
+std::string KluczeRodzajow() {
+    std::string klucze;
+    for (std::size_t i = 0; i < RodzajeSieci.size(); ++i) {
+        klucze += (i == 0 ? "" : i + 1 == RodzajeSieci.size() ? " lub " : ", ");
+        klucze += RodzajeSieci[i].Klucz;
+    }
+    return klucze;
+}
+
 const std::string OpisCzesci = "K/M, liczby całkowite 0 <= K < M <= liczba powtórzeń";
 
 std::optional<long long> Calkowita(std::string_view tekst) {
@@ -159,7 +170,7 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto r = RodzajZKlucza(w);
                  if (!r) {
-                     return Blad("--siec", "3DR, 2DKwadrat, 2DTrojkat lub 2DHeksagonalna");
+                     return Blad("--siec", KluczeRodzajow());
                  }
                  p.Rodzaj = *r;
                  return std::nullopt;

@@ -13,7 +13,6 @@ class PasekPostepu {
 public:
     PasekPostepu(std::ostream& wyjscie, bool aktywny);
 
-    bool Aktywny() const { return aktywny_; }
     void Pokaz(int seria, int liczbaSerii, int iteracja, int maxIteracji, long long proby,
                bool koncowy = false);
     void PokazRepliki(int ukonczone, int liczbaReplik, long long proby, long long wszystkieProby,

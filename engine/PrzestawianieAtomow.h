@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GeometriaSieci.h"
 #include "Pojemnosci.h"
 #include "RodzajSieci.h"
 #include "Siec.h"
@@ -34,7 +35,7 @@ public:
     void Przestaw(std::size_t i, int x, int y, int z) {
         if constexpr (!Histogram && StaleOdstepy) {
             if (Wewnatrz(x, y)) {
-                PrzestawWewnatrz(i, y);
+                PrzestawWewnatrz(i, x, y);
                 return;
             }
         }
@@ -88,6 +89,7 @@ public:
     }
 
 private:
+    using G = GeometriaSieci<R>;
     static constexpr int Stany = 2 * (Q + 1);
     // The flat lattices whose atoms all share one set of offsets, apart from
     // the triangular row parity (the honeycomb's bond turns from site to
@@ -107,9 +109,10 @@ private:
     // Przestaw for an atom away from the faces in the way PrzyPomiarze: the
     // neighbours' counts moved at offsets from the atom's own cell, with no
     // wrapping to work out, by a change taken from the kind without a branch.
-    void PrzestawWewnatrz(std::size_t i, int y) {
+    void PrzestawWewnatrz(std::size_t i, int x, int y) {
         std::uint8_t* const p = o_ + i;
         const std::ptrdiff_t sx = sx_;
+        const std::ptrdiff_t sxy = sxy_;
         const unsigned stan = *p;
         *p = static_cast<std::uint8_t>(stan ^ 1u);
         // +2 when the atom turns to A (it was B), -2 (mod 256) otherwise.
@@ -117,17 +120,11 @@ private:
         const auto dodaj = [&](std::ptrdiff_t d) {
             p[d] = static_cast<std::uint8_t>(p[d] + zmiana);
         };
-        dodaj(-1);
-        dodaj(1);
-        dodaj(-sx);
-        dodaj(sx);
-        if constexpr (R == RodzajSieci::Trojkatna) {
-            // Odd rows take their diagonal neighbours at x - 1, even rows at x + 1.
-            const std::ptrdiff_t skos = 1 - 2 * (y & 1);
-            dodaj(skos - sx);
-            dodaj(skos + sx);
-        } else {
-            (void)y;
+        const auto os = [sx, sxy](int osi, int krok) -> std::ptrdiff_t {
+            return krok * (osi == 0 ? 1 : osi == 1 ? sx : sxy);
+        };
+        for (const std::ptrdiff_t d : OdstepySasiadow<R>(G::Parzystosc(x, y), os)) {
+            dodaj(d);
         }
     }
 
@@ -148,7 +145,7 @@ private:
         } else {
             (void)z;
         }
-        if constexpr (R == RodzajSieci::Trojkatna) {
+        if constexpr (MaSkosy<R>()) {
             // The corners (0, 0) and (nx + 1, ny + 1) copy (nx, ny) and (1, 1).
             const bool naroznik = (x == 1 && y == 1) || (x == nx_ && y == ny_);
             o[i + static_cast<std::size_t>(naroznik ? kx + ky : 0)] = bajt;
@@ -160,26 +157,16 @@ private:
     // than on the border copy, so that the counts kept are the atom's own.
     std::array<std::ptrdiff_t, Q> Sasiedzi(int x, int y, int z) const {
         const std::ptrdiff_t sx = sx_;
-        const std::ptrdiff_t lewo = x == 1 ? nx_ - 1 : -1;
-        const std::ptrdiff_t prawo = x == nx_ ? 1 - nx_ : 1;
-        const std::ptrdiff_t dol = y == 1 ? (ny_ - 1) * sx : -sx;
-        const std::ptrdiff_t gora = y == ny_ ? (1 - ny_) * sx : sx;
-        if constexpr (R == RodzajSieci::Kubiczna3D) {
-            const std::ptrdiff_t sxy = sxy_;
-            const std::ptrdiff_t przod = z == 1 ? (nz_ - 1) * sxy : -sxy;
-            const std::ptrdiff_t tyl = z == nz_ ? (1 - nz_) * sxy : sxy;
-            return {lewo, prawo, dol, gora, przod, tyl};
-        } else if constexpr (R == RodzajSieci::Kwadratowa) {
-            (void)z;
-            return {lewo, prawo, dol, gora};
-        } else if constexpr (R == RodzajSieci::Trojkatna) {
-            (void)z;
-            const std::ptrdiff_t skos = (y & 1) ? lewo : prawo;
-            return {lewo, prawo, dol, gora, dol + skos, gora + skos};
-        } else {
-            (void)z;
-            return {dol, gora, ((x + y) & 1) ? lewo : prawo};
-        }
+        const std::ptrdiff_t sxy = sxy_;
+        const std::array<std::ptrdiff_t, 3> wstecz{
+            x == 1 ? nx_ - 1 : -1, y == 1 ? (ny_ - 1) * sx : -sx, z == 1 ? (nz_ - 1) * sxy : -sxy};
+        const std::array<std::ptrdiff_t, 3> naprzod{x == nx_ ? 1 - nx_ : 1,
+                                                    y == ny_ ? (1 - ny_) * sx : sx,
+                                                    z == nz_ ? (1 - nz_) * sxy : sxy};
+        const auto os = [&](int osi, int krok) -> std::ptrdiff_t {
+            return krok < 0 ? wstecz[osi] : krok > 0 ? naprzod[osi] : 0;
+        };
+        return OdstepySasiadow<R>(G::Parzystosc(x, y), os);
     }
 
     Siec& siec_;

@@ -1,5 +1,6 @@
 #include "Siec.h"
 
+#include "GeometriaSieci.h"
 #include "Sasiedztwo.h"
 
 #include <algorithm>
@@ -47,37 +48,22 @@ void Siec::OdswiezBrzegi() {
             std::copy_n(&komorki_[Indeks(1, y, nz_)], nx_, &komorki_[Indeks(1, y, 0)]);
             std::copy_n(&komorki_[Indeks(1, y, 1)], nx_, &komorki_[Indeks(1, y, nz_ + 1)]);
         }
-    } else if (rodzaj_ == RodzajSieci::Trojkatna) {
+    } else if (NaRodzaju(rodzaj_, [](auto r) { return MaSkosy<r()>(); })) {
         komorki_[Indeks(0, 0, 1)] = komorki_[Indeks(nx_, ny_, 1)];
         komorki_[Indeks(nx_ + 1, ny_ + 1, 1)] = komorki_[Indeks(1, 1, 1)];
     }
 }
 
 Siec::Sasiedzi Siec::SasiedziWezla(int x, int y, int z) const {
-    Sasiedzi s{};
-    switch (rodzaj_) {
-    case RodzajSieci::Kubiczna3D:
-        s = {Wezel{x - 1, y, z}, Wezel{x + 1, y, z}, Wezel{x, y - 1, z},
-             Wezel{x, y + 1, z}, Wezel{x, y, z - 1}, Wezel{x, y, z + 1}};
-        break;
-    case RodzajSieci::Kwadratowa:
-        s = {Wezel{x - 1, y, 1}, Wezel{x + 1, y, 1}, Wezel{x, y - 1, 1}, Wezel{x, y + 1, 1}};
-        break;
-    case RodzajSieci::Trojkatna: {
-        // Odd rows sit half a spacing to the left of even rows.
-        const int dx = (y % 2 != 0) ? -1 : 1;
-        s = {Wezel{x - 1, y, 1}, Wezel{x + 1, y, 1},      Wezel{x, y - 1, 1},
-             Wezel{x, y + 1, 1}, Wezel{x + dx, y - 1, 1}, Wezel{x + dx, y + 1, 1}};
-        break;
-    }
-    case RodzajSieci::Heksagonalna: {
-        // Brick-wall honeycomb: the horizontal bond joins (x, y) and (x + 1, y) when x + y is even.
-        const int dx = ((x + y) % 2 == 0) ? 1 : -1;
-        s = {Wezel{x, y - 1, 1}, Wezel{x, y + 1, 1}, Wezel{x + dx, y, 1}};
-        break;
-    }
-    }
-    return s;
+    return NaRodzaju(rodzaj_, [&](auto r) {
+        using G = GeometriaSieci<r()>;
+        Sasiedzi s{};
+        const auto& kroki = G::Sasiedzi[G::Parzystosc(x, y)];
+        for (std::size_t j = 0; j < kroki.size(); ++j) {
+            s[j] = Wezel{x + kroki[j].dx, y + kroki[j].dy, z + kroki[j].dz};
+        }
+        return s;
+    });
 }
 
 int Siec::IloscSasiadowB(int x, int y, int z, int wymagany) const {
@@ -96,18 +82,9 @@ int Siec::IloscSasiadowB(int x, int y, int z, int wymagany) const {
 }
 
 bool Siec::Sasiednie(const Wezel& a, const Wezel& b) const {
-    switch (rodzaj_) {
-    case RodzajSieci::Kubiczna3D:
-        return SasiednieOkresowo<RodzajSieci::Kubiczna3D>(a.x, a.y, a.z, b.x, b.y, b.z, nx_, ny_,
-                                                          nz_);
-    case RodzajSieci::Kwadratowa:
-        return SasiednieOkresowo<RodzajSieci::Kwadratowa>(a.x, a.y, 1, b.x, b.y, 1, nx_, ny_, 1);
-    case RodzajSieci::Trojkatna:
-        return SasiednieOkresowo<RodzajSieci::Trojkatna>(a.x, a.y, 1, b.x, b.y, 1, nx_, ny_, 1);
-    case RodzajSieci::Heksagonalna:
-        return SasiednieOkresowo<RodzajSieci::Heksagonalna>(a.x, a.y, 1, b.x, b.y, 1, nx_, ny_, 1);
-    }
-    return false;
+    return NaRodzaju(rodzaj_, [&](auto r) {
+        return SasiednieOkresowo<r()>(a.x, a.y, a.z, b.x, b.y, b.z, nx_, ny_, nz_);
+    });
 }
 
 // Visits the atoms with z outermost, then y, then x, handing the cell index,
@@ -123,81 +100,36 @@ template <class Cialo> void Siec::ZaKazdymAtomem(Cialo&& cialo) const {
     }
 }
 
-int Siec::PoliczParyAB() const {
+template <RodzajSieci R, class Cialo> void Siec::ZaKazdymOtoczeniem(Cialo&& cialo) const {
     const std::uint8_t* c = komorki_.data();
     const std::ptrdiff_t sx = sx_;
     const std::ptrdiff_t sxy = sxy_;
-    int pary = 0;
-    switch (rodzaj_) {
-    case RodzajSieci::Kubiczna3D:
-        ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = (c[i] & 1);
-            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + sxy] & 1));
-        });
-        break;
-    case RodzajSieci::Kwadratowa:
-        ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = (c[i] & 1);
-            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1));
-        });
-        break;
-    case RodzajSieci::Trojkatna:
-        ZaKazdymAtomem([&](std::size_t i, int, int y) {
-            const int v = (c[i] & 1);
-            const std::ptrdiff_t skos = (y % 2 != 0) ? sx - 1 : sx + 1;
-            pary += (v ^ (c[i + 1] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + skos] & 1));
-        });
-        break;
-    case RodzajSieci::Heksagonalna:
-        ZaKazdymAtomem([&](std::size_t i, int x, int y) {
-            const int v = (c[i] & 1);
-            pary += v ^ (c[i - sx] & 1);
-            if ((x + y) % 2 == 0) {
-                pary += v ^ (c[i + 1] & 1);
-            }
-        });
-        break;
-    }
-    return pary;
+    const auto os = [sx, sxy](int osi, int krok) -> std::ptrdiff_t {
+        return krok * (osi == 0 ? 1 : osi == 1 ? sx : sxy);
+    };
+    ZaKazdymAtomem([&](std::size_t i, int x, int y) {
+        int sasiedziA = 0;
+        for (const std::ptrdiff_t d : OdstepySasiadow<R>(GeometriaSieci<R>::Parzystosc(x, y), os)) {
+            sasiedziA += c[static_cast<std::ptrdiff_t>(i) + d] & 1;
+        }
+        cialo(i, c[i] & 1, sasiedziA);
+    });
+}
+
+int Siec::PoliczParyAB() const {
+    // Every unlike pair seen from both of its atoms.
+    int razy2 = 0;
+    NaRodzaju(rodzaj_, [&](auto r) {
+        ZaKazdymOtoczeniem<r()>([&](std::size_t, int v, int a) { razy2 += v ? q_ - a : a; });
+    });
+    return razy2 / 2;
 }
 
 std::array<int, LiczbaSlupkow> Siec::HistogramSasiadow() const {
-    const std::uint8_t* c = komorki_.data();
-    const std::ptrdiff_t sx = sx_;
-    const std::ptrdiff_t sxy = sxy_;
     std::array<int, LiczbaSlupkow> licznik{};
-    switch (rodzaj_) {
-    case RodzajSieci::Kubiczna3D:
-        ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = (c[i] & 1);
-            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
-                      (v ^ (c[i + sx] & 1)) + (v ^ (c[i - sxy] & 1)) + (v ^ (c[i + sxy] & 1))];
-        });
-        break;
-    case RodzajSieci::Kwadratowa:
-        ZaKazdymAtomem([&](std::size_t i, int, int) {
-            const int v = (c[i] & 1);
-            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
-                      (v ^ (c[i + sx] & 1))];
-        });
-        break;
-    case RodzajSieci::Trojkatna:
-        ZaKazdymAtomem([&](std::size_t i, int, int y) {
-            const int v = (c[i] & 1);
-            const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
-            ++licznik[(v ^ (c[i - 1] & 1)) + (v ^ (c[i + 1] & 1)) + (v ^ (c[i - sx] & 1)) +
-                      (v ^ (c[i + sx] & 1)) + (v ^ (c[i - sx + dx] & 1)) +
-                      (v ^ (c[i + sx + dx] & 1))];
-        });
-        break;
-    case RodzajSieci::Heksagonalna:
-        ZaKazdymAtomem([&](std::size_t i, int x, int y) {
-            const int v = (c[i] & 1);
-            const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
-            ++licznik[(v ^ (c[i - sx] & 1)) + (v ^ (c[i + sx] & 1)) + (v ^ (c[i + dx] & 1))];
-        });
-        break;
-    }
+    NaRodzaju(rodzaj_, [&](auto r) {
+        ZaKazdymOtoczeniem<r()>([&](std::size_t, int v, int a) { ++licznik[v ? q_ - a : a]; });
+    });
     return licznik;
 }
 
@@ -252,37 +184,8 @@ std::uint8_t BajtOtoczenia(int rodzaj, int sasiedziA) {
 
 void Siec::PoliczOtoczenie() {
     // Only the kind bits are read, so the counts can be written in place.
-    const std::uint8_t* c = komorki_.data();
     std::uint8_t* o = komorki_.data();
-    const std::ptrdiff_t sx = sx_;
-    const std::ptrdiff_t sxy = sxy_;
-    switch (rodzaj_) {
-    case RodzajSieci::Kubiczna3D:
-        ZaKazdymAtomem([&](std::size_t i, int, int) {
-            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
-                                                 (c[i + sx] & 1) + (c[i - sxy] & 1) +
-                                                 (c[i + sxy] & 1));
-        });
-        break;
-    case RodzajSieci::Kwadratowa:
-        ZaKazdymAtomem([&](std::size_t i, int, int) {
-            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
-                                                 (c[i + sx] & 1));
-        });
-        break;
-    case RodzajSieci::Trojkatna:
-        ZaKazdymAtomem([&](std::size_t i, int, int y) {
-            const std::ptrdiff_t dx = (y % 2 != 0) ? -1 : 1;
-            o[i] = BajtOtoczenia((c[i] & 1), (c[i - 1] & 1) + (c[i + 1] & 1) + (c[i - sx] & 1) +
-                                                 (c[i + sx] & 1) + (c[i - sx + dx] & 1) +
-                                                 (c[i + sx + dx] & 1));
-        });
-        break;
-    case RodzajSieci::Heksagonalna:
-        ZaKazdymAtomem([&](std::size_t i, int x, int y) {
-            const std::ptrdiff_t dx = ((x + y) % 2 == 0) ? 1 : -1;
-            o[i] = BajtOtoczenia((c[i] & 1), (c[i - sx] & 1) + (c[i + sx] & 1) + (c[i + dx] & 1));
-        });
-        break;
-    }
+    NaRodzaju(rodzaj_, [&](auto r) {
+        ZaKazdymOtoczeniem<r()>([&](std::size_t i, int v, int a) { o[i] = BajtOtoczenia(v, a); });
+    });
 }

@@ -93,6 +93,9 @@ public:
 
 private:
     template <class Cialo> void ZaKazdymAtomem(Cialo&& cialo) const;
+    // Visits the atoms as ZaKazdymAtomem, handing the cell index, the kind
+    // bit and the number of A neighbours (read from the kind bits) to the body.
+    template <RodzajSieci R, class Cialo> void ZaKazdymOtoczeniem(Cialo&& cialo) const;
 
     void PoliczOtoczenie();
 

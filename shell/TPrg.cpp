@@ -99,7 +99,7 @@ void TPrg::UstawOknoSymulacji(QWidget* okno, std::function<void(const QString&)>
     ustawSiec_ = std::move(ustawSiec);
 }
 
-void TPrg::WybierzSiec(const QString& rodzaj) {
+void TPrg::WybierzSiec(RodzajSieci rodzaj) {
     if (oknoSymulacji_ == nullptr) {
         return;
     }
@@ -107,7 +107,8 @@ void TPrg::WybierzSiec(const QString& rodzaj) {
     hide();
     setEnabled(false);
     if (ustawSiec_) {
-        ustawSiec_(rodzaj);
+        const std::string_view klucz = KluczRodzaju(rodzaj);
+        ustawSiec_(QString::fromLatin1(klucz.data(), static_cast<qsizetype>(klucz.size())));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RodzajSieci.h"
+
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -37,12 +39,13 @@ private:
     void DodajPodpis(const QString& napis, const QColor& kolor, int wysokosc, int y,
                      const QString& lacze, const char* nazwaLacza);
 
-    void ES3DRClick() { WybierzSiec(QStringLiteral("3DR")); }
-    void ES2DTrojkatClick() { WybierzSiec(QStringLiteral("2DTrojkat")); }
-    void ES2DKwadratClick() { WybierzSiec(QStringLiteral("2DKwadrat")); }
-    void ES2DHeksagonalnaClick() { WybierzSiec(QStringLiteral("2DHeksagonalna")); }
+    void ES3DRClick() { WybierzSiec(RodzajSieci::Kubiczna3D); }
+    void ES2DTrojkatClick() { WybierzSiec(RodzajSieci::Trojkatna); }
+    void ES2DKwadratClick() { WybierzSiec(RodzajSieci::Kwadratowa); }
+    void ES2DHeksagonalnaClick() { WybierzSiec(RodzajSieci::Heksagonalna); }
     void ESKoniecClick();
-    void WybierzSiec(const QString& rodzaj);
+    // Hands the window the kind's key from the kinds table.
+    void WybierzSiec(RodzajSieci rodzaj);
     bool CzyZakonczyc();
 
     Dialogi& dialogi_;
