@@ -62,7 +62,8 @@ FluktuacjeSerii SesjaWeb::Fluktuacje() const {
 std::string SesjaWeb::PlikWynikow(int typ, const PolaWynikow& pola) const {
     TekstyWynikow teksty = wyniki_.Teksty;
     if (pola.Fluktuacje) {
-        teksty.Fluktuacje = TekstyFluktuacjiZ(Fluktuacje());
+        teksty.Fluktuacje =
+            TekstyFluktuacjiZ(Fluktuacje(), MiejscaLambdy(obliczenia_->Stan().Parametry));
     }
     return TrescWynikow(teksty, pola, static_cast<TypPlikuWynikow>(typ));
 }

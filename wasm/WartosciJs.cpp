@@ -163,7 +163,7 @@ val WynikiJs(const WynikiSerii& w) {
     return o;
 }
 
-val FluktuacjeJs(const FluktuacjeSerii& f) {
+val FluktuacjeJs(const FluktuacjeSerii& f, int miejscaLambdy) {
     val serie = val::array();
     for (const FluktuacjaSerii& s : f.Serie) {
         val o = val::object();
@@ -177,7 +177,7 @@ val FluktuacjeJs(const FluktuacjeSerii& f) {
     przejscie.set("Lambda", f.Przejscie.Lambda);
     przejscie.set("Blad", f.Przejscie.Blad);
     przejscie.set("NaBrzegu", f.Przejscie.NaBrzegu);
-    const TekstyFluktuacji teksty = TekstyFluktuacjiZ(f);
+    const TekstyFluktuacji teksty = TekstyFluktuacjiZ(f, miejscaLambdy);
     val t = val::object();
     t.set("MCvkN", TekstyJs(teksty.MCvkN));
     t.set("MBlad", TekstyJs(teksty.MBlad));

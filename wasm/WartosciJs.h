@@ -22,7 +22,8 @@ emscripten::val PomiarJs(const Pomiar& pomiar);
 // A view of the lattice's cells, valid until the module's memory grows.
 emscripten::val SiecJs(const Siec& siec);
 emscripten::val WynikiJs(const WynikiSerii& wyniki);
-emscripten::val FluktuacjeJs(const FluktuacjeSerii& fluktuacje);
+// `miejscaLambdy`: the decimals the run's lambdas are written with.
+emscripten::val FluktuacjeJs(const FluktuacjeSerii& fluktuacje, int miejscaLambdy);
 // A copy of the bytes, as a Uint8Array.
 emscripten::val BajtyJs(const std::string& bajty);
 // A copy of the doubles, as a Float64Array.

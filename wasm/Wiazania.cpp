@@ -9,6 +9,7 @@
 #include "ReplikaWeb.h"
 #include "ScalPowtorzenia.h"
 #include "SesjaWeb.h"
+#include "SiatkaLambdy.h"
 #include "WartosciJs.h"
 #include "WynikRepliki.h"
 #include "ZakresyParametrow.h"
@@ -111,7 +112,8 @@ val WynikiSesji(SesjaWeb& s, const val& stopien) {
 }
 
 val FluktuacjeSesji(SesjaWeb& s) {
-    return Chronione([&] { return FluktuacjeJs(s.Fluktuacje()); });
+    return Chronione(
+        [&] { return FluktuacjeJs(s.Fluktuacje(), MiejscaLambdy(s.Silnik().Stan().Parametry)); });
 }
 
 PolaWynikow Pola(const val& o) {
@@ -172,7 +174,7 @@ val ModelBadania(const val& pliki) {
                                                                       ? b.Repliki.front().Dane
                                                                       : SrednieReplik(b.Repliki)))
                                           : val::null());
-        o.set("fluktuacje", FluktuacjeJs(FluktuacjeReplik(b.Repliki)));
+        o.set("fluktuacje", FluktuacjeJs(FluktuacjeReplik(b.Repliki), MiejscaLambdy(b.Parametry)));
         return o;
     });
 }
@@ -204,7 +206,7 @@ val Zakresy() {
     val o = val::object();
     o.set("osi", ZakresJs(ZakresOsi));
     o.set("koncentracji", ZakresJs(ZakresKoncentracji));
-    o.set("lambdy", ZakresJs(ZakresLambdy));
+    o.set("lambdy", ZakresJs(SiatkaOkna.Zakres()));
     o.set("przedzialu", ZakresJs(ZakresPrzedzialu));
     o.set("iteracji", ZakresJs(ZakresIteracji));
     o.set("stopnia", ZakresJs(ZakresStopnia));
