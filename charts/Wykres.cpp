@@ -1,15 +1,21 @@
 #include "Wykres.h"
 
+#include "DostepnyWykres.h"
+#include "FormatLiczby.h"
+
 #include <QAbstractAxis>
+#include <QAccessible>
 #include <QBarCategoryAxis>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QPainter>
 #include <QTimer>
 #include <QToolTip>
 
@@ -36,6 +42,7 @@ constexpr double MiejsceNaNapis = 0.15;
 
 Wykres::Wykres(QWidget* rodzic)
     : QChartView(rodzic), tytulEtykieta_(new QLabel(this)), legendaTytulow_(new QLabel(this)) {
+    QAccessible::installFactory(&DostepnyWykres::Fabryka);
     setFrameShape(QFrame::NoFrame);
     setRenderHint(QPainter::Antialiasing);
     setBackgroundBrush(palette().window());
@@ -204,7 +211,13 @@ void Wykres::Zaplanuj() {
         return;
     }
     zaplanowane_ = true;
-    QTimer::singleShot(0, this, [this] {
+    // At most one hand-over per NajkrotszyOdstep: a run without drawing adds
+    // points every few microseconds, and the eye gains nothing from more
+    // pictures than the timer of a run with drawing gives.
+    const qint64 odOstatniego = ostatnieOdswiezenie_.isValid() ? ostatnieOdswiezenie_.elapsed()
+                                                               : std::numeric_limits<qint64>::max();
+    const auto czekaj = static_cast<int>(std::max<qint64>(0, NajkrotszyOdstep - odOstatniego));
+    QTimer::singleShot(czekaj, this, [this] {
         // A chart nobody sees (the other page, the chart of the other mode)
         // keeps its points to itself until it is shown.
         if (isVisible()) {
@@ -221,6 +234,7 @@ void Wykres::Odswiez() {
     }
     odswiezanie_ = true;
     zaplanowane_ = false;
+    ostatnieOdswiezenie_.start();
     // The ticks are chosen for the plot's size, and the labels they bring
     // change that size: a few rounds of laying the chart out settle it.
     QRectF obszar;
@@ -250,6 +264,67 @@ void Wykres::resizeEvent(QResizeEvent* zdarzenie) {
     QChartView::resizeEvent(zdarzenie);
     UlozMarginesy();
     Zaplanuj();
+}
+
+void Wykres::focusInEvent(QFocusEvent* zdarzenie) {
+    QChartView::focusInEvent(zdarzenie);
+    viewport()->update();
+}
+
+void Wykres::focusOutEvent(QFocusEvent* zdarzenie) {
+    QChartView::focusOutEvent(zdarzenie);
+    viewport()->update();
+}
+
+void Wykres::drawForeground(QPainter* malarz, const QRectF& obszar) {
+    QChartView::drawForeground(malarz, obszar);
+    if (!hasFocus()) {
+        return;
+    }
+    malarz->save();
+    malarz->resetTransform();
+    malarz->setRenderHint(QPainter::Antialiasing, false);
+    malarz->setBrush(Qt::NoBrush);
+    malarz->setPen(QPen(palette().color(QPalette::Highlight), 2));
+    malarz->drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+    malarz->restore();
+}
+
+QString Wykres::OpisDanych() const {
+    const auto liczba = [](double v) { return FormatujLiczbe(v, QStringLiteral("0.####")); };
+    QStringList opis;
+    for (const auto& seria : serie_) {
+        const QList<QPointF>& punkty = seria->Punkty();
+        if (!seria->Aktywna() || punkty.isEmpty()) {
+            continue;
+        }
+        QString tekst =
+            seria->Tytul().isEmpty() ? QString() : seria->Tytul() + QStringLiteral(": ");
+        if (seria->RodzajSerii() == SeriaWykresu::Rodzaj::Slupki) {
+            QStringList slupki;
+            for (const SeriaWykresu::Slupek& s : seria->Slupki()) {
+                slupki.append(s.Etykieta + QStringLiteral(": ") + liczba(s.Wartosc));
+            }
+            opis.append(tekst + QStringLiteral("słupki ") + slupki.join(QStringLiteral("; ")));
+            continue;
+        }
+        const auto [najmniej, najwiecej] =
+            std::minmax_element(punkty.begin(), punkty.end(),
+                                [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+        tekst += QStringLiteral("%1 punktów, y od %2 do %3, ostatni (%4; %5)")
+                     .arg(punkty.size())
+                     .arg(liczba(najmniej->y()), liczba(najwiecej->y()), liczba(punkty.last().x()),
+                          liczba(punkty.last().y()));
+        QStringList wybrane;
+        const qsizetype ile = std::min<qsizetype>(punkty.size(), MaxPunktowOpisu);
+        for (qsizetype k = 0; k < ile; ++k) {
+            const QPointF& p = punkty[ile == 1 ? 0 : k * (punkty.size() - 1) / (ile - 1)];
+            wybrane.append(QStringLiteral("(%1; %2)").arg(liczba(p.x()), liczba(p.y())));
+        }
+        opis.append(tekst + QStringLiteral("; punkty: ") + wybrane.join(QStringLiteral(" ")));
+    }
+    return opis.isEmpty() ? QStringLiteral("Brak danych.")
+                          : opis.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
 bool Wykres::viewportEvent(QEvent* zdarzenie) {

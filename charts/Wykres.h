@@ -4,6 +4,7 @@
 #include "SeriaWykresu.h"
 
 #include <QChartView>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QStringList>
 
@@ -19,9 +20,9 @@ class QLabel;
 // lines, two axes with fixed or automatic ranges, three kinds of legend,
 // margins in percent of the chart, and pictures and labels laid over it.
 //
-// Changes are collected and handed to Qt Charts once per turn of the event
-// loop, and only while the chart is shown; Odswiez does it at once (before a
-// grab, in tests).
+// Changes are collected and handed to Qt Charts when the event loop turns,
+// at most once per NajkrotszyOdstep, and only while the chart is shown;
+// Odswiez does it at once (before a grab, in tests).
 class Wykres : public QChartView {
     Q_OBJECT
 public:
@@ -43,6 +44,9 @@ public:
         double Prawy = 3.0;
         double Dolny = 4.0;
     };
+
+    // The least time between two hand-overs of the changes to Qt Charts, ms.
+    static constexpr int NajkrotszyOdstep = 100;
 
     explicit Wykres(QWidget* rodzic = nullptr);
     ~Wykres() override;
@@ -86,6 +90,12 @@ public:
     // Hands every change to Qt Charts now.
     void Odswiez();
 
+    // The data in words, for a screen reader: for each active series with
+    // points its title, count, range and last value, and its points (at
+    // most MaxPunktowOpisu, evenly spread over a longer line; every bar).
+    static constexpr int MaxPunktowOpisu = 25;
+    QString OpisDanych() const;
+
     // What its series ask of the chart that owns them: the value axis of a
     // side, the bars' category axis (made on first use), and a hand-over of
     // their changes at the next turn of the event loop.
@@ -97,6 +107,10 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
     bool viewportEvent(QEvent* zdarzenie) override;
+    // A focused chart is framed, so the keyboard can see where it is.
+    void focusInEvent(QFocusEvent* zdarzenie) override;
+    void focusOutEvent(QFocusEvent* zdarzenie) override;
+    void drawForeground(QPainter* malarz, const QRectF& obszar) override;
 
 private:
     void UlozMarginesy();
@@ -134,5 +148,6 @@ private:
     Marginesy marginesy_;
 
     bool zaplanowane_ = false;
+    QElapsedTimer ostatnieOdswiezenie_;
     bool odswiezanie_ = false;
 };

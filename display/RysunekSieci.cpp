@@ -11,6 +11,34 @@
 #include <cmath>
 
 namespace {
+const QColor KolorA3D(0x00, 0xFF, 0x00);
+const QColor KolorB3D(0x00, 0x00, 0xFF);
+
+// A point of the 3D view as it paints one: a disc 7 pixels across.
+QImage Punkt3D(const QColor& kolor) {
+    QImage punkt(7, 7, QImage::Format_ARGB32);
+    punkt.fill(Qt::transparent);
+    QPainter malarz(&punkt);
+    malarz.setPen(kolor);
+    malarz.setBrush(kolor);
+    malarz.drawEllipse(0, 0, 6, 6);
+    return punkt;
+}
+
+QString OpisObrazka(int indeks) {
+    switch (indeks) {
+    case 3:
+        return QStringLiteral("niebieska kula");
+    case 6:
+        return QStringLiteral("bursztynowa kula");
+    case 8:
+    case 9:
+    case 10:
+        return QStringLiteral("czerwony kwadrat");
+    default:
+        return QStringLiteral("zielony kwadrat");
+    }
+}
 
 std::array<int, 3> ProgiRodzaju(RodzajSieci rodzaj) {
     switch (rodzaj) {
@@ -174,11 +202,20 @@ void RysunekSieci::RysujSiec3D() {
     for (int z = 1; z <= siec_.Nz(); ++z) {
         for (int y = 1; y <= siec_.Ny(); ++y) {
             for (int x = 1; x <= siec_.Nx(); ++x) {
-                RotSiec3D_.SetPointColor(siec_.Wartosc(x, y, z) != 0 ? QColor(0x00, 0xFF, 0x00)
-                                                                     : QColor(0x00, 0x00, 0xFF));
+                RotSiec3D_.SetPointColor(siec_.Wartosc(x, y, z) != 0 ? KolorA3D : KolorB3D);
                 RotSiec3D_.AddPoint(TRot3D::ZnakKola, x, y, z);
             }
         }
     }
     RotSiec3D_.UpdateView();
+}
+
+ZnakiAtomow RysunekSieci::Znaki(bool widok3D) const {
+    if (widok3D) {
+        return {Punkt3D(KolorA3D), Punkt3D(KolorB3D), Qt::white, QStringLiteral("zielony punkt"),
+                QStringLiteral("niebieski punkt")};
+    }
+    return {ILAtomy_.Obrazek(obrazekA_), ILAtomy_.Obrazek(obrazekB_),
+            rozmiarAtomu_ == 16 ? QColor(Qt::white) : QColor(Qt::black), OpisObrazka(obrazekA_),
+            OpisObrazka(obrazekB_)};
 }

@@ -2,6 +2,7 @@
 
 #include "ILAtomy.h"
 #include "KontrolkiRysunku.h"
+#include "ZnakiAtomow.h"
 
 #include <QString>
 
@@ -37,6 +38,9 @@ public:
     Rysunek RysujSiec(const KontrolkiRysunku& kontrolki);
     // Rebuilds the point cloud of the 3D view from the atoms (lime A, blue B).
     void RysujSiec3D();
+    // The marks of the two atoms as the last flat redraw chose them (pitch and
+    // background), or those of the 3D view.
+    ZnakiAtomow Znaki(bool widok3D) const;
 
     // Pitch of one site in pixels (16, 8, 4 or 2), chosen by the last redraw.
     int RozmiarAtomu() const { return rozmiarAtomu_; }

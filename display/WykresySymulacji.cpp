@@ -20,10 +20,12 @@ using Os = Wykres::Os;
 using Rodzaj = SeriaWykresu::Rodzaj;
 
 const QColor Czerwony(0xFF, 0x00, 0x00);
-const QColor Zolty(0xFF, 0xFF, 0x00);
+// The lines keep their hues (yellow, aqua, lime), darkened to at least 3:1
+// against the grey behind the plot, where the pure ones all but vanish.
+const QColor Zolty(0x8C, 0x6A, 0x00);
 const QColor Zielony(0x00, 0x80, 0x00);
-const QColor Morski(0x00, 0xFF, 0xFF);
-const QColor Limonkowy(0x00, 0xFF, 0x00);
+const QColor Morski(0x00, 0x7C, 0x80);
+const QColor Limonkowy(0x1E, 0x8C, 0x00);
 
 constexpr int FormaIloscCykli = 100000;
 constexpr int FormaIloscAtomow = 100000;

@@ -315,8 +315,10 @@ StanKroku Obliczenia::KrokSymulacji() {
     }
     // The chunk that carried the count past the end closes this series.
     --stan_.LiczbaSerii;
+    // The series' point is its stored sigma, the last sample within the
+    // iteration count, not the chunk that carried the count past it.
     if (obserwator_) {
-        obserwator_->KoniecSerii(stan_.Lambda, stan_.Sigma);
+        obserwator_->KoniecSerii(stan_.LambdaSerii[stan_.NrSerii], stan_.SigmaSerii[stan_.NrSerii]);
     }
     if (stan_.Parametry.Seria && stan_.LiczbaSerii > 0) {
         seriaCzeka_ = true;

@@ -19,7 +19,8 @@ struct OpisRodzajuSieci {
     std::string_view NazwaPliku; // the file name the save dialog proposes
 };
 
-// Indexed by the enum.
+// Indexed by the enum. The names go without Polish letters ("Trojkatna"), as
+// every results file written so far spells them, kept on purpose.
 inline constexpr std::array<OpisRodzajuSieci, 4> RodzajeSieci = {{
     {RodzajSieci::Kubiczna3D, "3DR", 6, 3, "3D Kubiczna prosta", "3DKubiczna"},
     {RodzajSieci::Kwadratowa, "2DKwadrat", 4, 2, "2D Kwadratowa", "2DKwadratowa"},

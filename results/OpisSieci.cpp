@@ -5,6 +5,8 @@
 
 std::vector<std::string> OpisSieci(const DaneOpisu& dane) {
     return {
+        // "Siec" without its accent: the results files have always begun so,
+        // kept on purpose for whoever reads them back.
         "Siec: " + std::string(OpisRodzaju(dane.Rodzaj).Nazwa),
         "Lambda początkowa: " + fixed(dane.Siatka.Lambda(dane.PozycjaLambdy), dane.MiejscaLambdy) +
             ";   Lambda końcowa: " +

@@ -3,8 +3,8 @@
 #include "Fixed.h"
 #include "FluktuacjeSerii.h"
 
-#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 constexpr int MiejscaCvkN = 4;
@@ -19,19 +19,13 @@ std::string Liczba(double v, int miejsca) {
 }
 } // namespace
 
-std::string ZPrzecinkiem(double v, int miejsca) {
-    std::string tekst = fixed(v, miejsca);
-    std::replace(tekst.begin(), tekst.end(), '.', ',');
-    return tekst;
-}
-
 std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie) {
-    std::string tekst = "λ = " + ZPrzecinkiem(przejscie.Lambda, MiejscaPrzejscia);
+    std::string tekst = "λ = " + fixed(przejscie.Lambda, MiejscaPrzejscia);
     if (przejscie.NaBrzegu) {
         return tekst + " (" + NaBrzegu + ")";
     }
     if (!std::isnan(przejscie.Blad)) {
-        tekst += " ± " + ZPrzecinkiem(przejscie.Blad, MiejscaPrzejscia);
+        tekst += " ± " + fixed(przejscie.Blad, MiejscaPrzejscia);
     }
     return tekst;
 }
@@ -48,21 +42,42 @@ std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie)
     return pola;
 }
 
-std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy) {
+namespace {
+// The lambdas of the series in the given state, "0.4; 0.5", and how many.
+std::pair<std::string, int> LambdySerii(const std::vector<FluktuacjaSerii>& serie, Rownowaga stan,
+                                        int miejscaLambdy) {
     std::string lambdy;
     int ile = 0;
     for (const FluktuacjaSerii& s : serie) {
-        if (s.Stan != Rownowaga::Nieosiagnieta) {
-            continue;
+        if (s.Stan == stan) {
+            lambdy += (ile++ > 0 ? "; " : "") + fixed(s.Lambda, miejscaLambdy);
         }
-        lambdy += (ile++ > 0 ? "; " : "") + ZPrzecinkiem(s.Lambda, miejscaLambdy);
     }
-    if (ile == 0) {
-        return {};
+    return {lambdy, ile};
+}
+} // namespace
+
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy) {
+    std::string tekst;
+    const auto [nieosiagniete, ileNieosiagnietych] =
+        LambdySerii(serie, Rownowaga::Nieosiagnieta, miejscaLambdy);
+    if (ileNieosiagnietych > 0) {
+        tekst.append(ileNieosiagnietych == 1 ? "Seria dla λ = " : "Serie dla λ = ");
+        tekst.append(nieosiagniete);
+        tekst.append(ileNieosiagnietych == 1 ? " mogła" : " mogły");
+        tekst.append(" nie osiągnąć równowagi: zwiększ ilość iteracji.");
     }
-    return (ile == 1 ? "Seria dla λ = " + lambdy + " mogła"
-                     : "Serie dla λ = " + lambdy + " mogły") +
-           " nie osiągnąć równowagi: zwiększ ilość iteracji.";
+    const auto [nieznane, ileNieznanych] = LambdySerii(serie, Rownowaga::Nieznana, miejscaLambdy);
+    if (ileNieznanych > 0) {
+        if (!tekst.empty()) {
+            tekst.push_back('\n');
+        }
+        tekst.append("Dla λ = ");
+        tekst.append(nieznane);
+        tekst.append(" nie da się ocenić równowagi (za mało próbek): zwiększ ilość iteracji albo "
+                     "pobieraj dane częściej.");
+    }
+    return tekst;
 }
 
 TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy) {

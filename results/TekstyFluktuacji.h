@@ -8,8 +8,8 @@ struct FluktuacjeSerii;
 struct MaksimumFluktuacji;
 
 // The texts of the estimate from the fluctuations, UTF-8, shared by the
-// window's page and the results file. The page's texts use the decimal comma;
-// the results file's fields the point, as every number of that file.
+// window's page and the results file, with the decimal point of every other
+// results text.
 struct TekstyFluktuacji {
     std::vector<std::string> MCvkN; // Cv/kN of each series, four decimals
     std::vector<std::string> MBlad; // its error, four decimals; empty when unknown
@@ -17,14 +17,14 @@ struct TekstyFluktuacji {
     // of the fitted curve's transition (PolaLiniiPrzejscia).
     std::vector<std::string> PolaPrzejscia;
     std::string EPrzejscie; // TekstPrzejsciaFluktuacji
-    std::string ERownowaga; // TekstRownowagi; empty when every series reached equilibrium
+    std::string ERownowaga; // TekstRownowagi; empty when every series was judged and reached it
 };
 
 // `miejscaLambdy`: the decimals the run's lambdas are written with.
 TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy);
 
-// The label of the transition: "λ = 0,89 ± 0,03"; "λ = 0,89" when the error is
-// unknown; at an edge "λ = 2,40 (maksimum na brzegu zakresu)".
+// The label of the transition: "λ = 0.89 ± 0.03"; "λ = 0.89" when the error is
+// unknown; at an edge "λ = 2.40 (maksimum na brzegu zakresu)".
 std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie);
 
 // The fields of the transition line of the results file (Windows-1250 has no
@@ -34,10 +34,10 @@ std::string TekstPrzejsciaFluktuacji(const MaksimumFluktuacji& przejscie);
 std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie);
 
 // The warning for the series that may not have reached equilibrium, by their
-// lambdas as they ran, with `miejscaLambdy` decimals: "Seria dla λ = 0,4 mogła nie osiągnąć
-// równowagi: zwiększ ilość iteracji.", for several "Serie dla λ = 0,4; 0,5 mogły nie osiągnąć
-// równowagi: zwiększ ilość iteracji."; empty when there are none.
+// lambdas as they ran, with `miejscaLambdy` decimals: "Seria dla λ = 0.4 mogła
+// nie osiągnąć równowagi: zwiększ ilość iteracji.", for several "Serie dla
+// λ = 0.4; 0.5 mogły nie osiągnąć równowagi: zwiększ ilość iteracji."; then,
+// on a line of its own, the series too short to be judged: "Dla λ = 0.1; 0.4
+// nie da się ocenić równowagi (za mało próbek): zwiększ ilość iteracji albo
+// pobieraj dane częściej."; empty when every series was judged and reached it.
 std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy);
-
-// A number with `miejsca` decimals and the decimal comma, as the page shows it.
-std::string ZPrzecinkiem(double v, int miejsca);

@@ -40,11 +40,27 @@ std::string Powod(int kod) {
     }
 }
 
+// Whether the folder the path names a file in is there (the current folder
+// for a bare name).
+bool FolderIstnieje(const std::string& sciezka) {
+    const std::size_t ukosnik = sciezka.rfind('/');
+    const std::string folder = ukosnik == std::string::npos ? "."
+                               : ukosnik == 0               ? "/"
+                                                            : sciezka.substr(0, ukosnik);
+    struct stat opis {};
+    return ::stat(folder.c_str(), &opis) == 0 && S_ISDIR(opis.st_mode);
+}
+
 WynikZapisu Niepowodzenie(const std::string& sciezka, int kod, bool istnial) {
     if (kod == ETXTBSY || kod == EBUSY) {
         return {StanZapisu::WUzyciu, TytulWUzyciu, KomunikatPlikWUzyciu(sciezka)};
     }
-    std::string tekst = "Nie można zapisać pliku:\n" + sciezka + "\n" + Powod(kod);
+    // A folder that is there but takes no new files (/proc, a system's own
+    // folders) refuses the new file as if the folder were missing.
+    const bool wFolderzeBezPlikow = (kod == ENOENT || kod == ENOTDIR) && FolderIstnieje(sciezka);
+    std::string tekst =
+        "Nie można zapisać pliku:\n" + sciezka + "\n" +
+        (wFolderzeBezPlikow ? "W tym folderze nie można tworzyć plików." : Powod(kod));
     if (istnial) {
         tekst += "\nDotychczasowa zawartość pliku pozostała bez zmian.";
     }

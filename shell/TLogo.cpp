@@ -1,6 +1,7 @@
 #include "TLogo.h"
 
 #include "Dialogi.h"
+#include "DostepneOkno.h"
 #include "KontekstPomocy.h"
 #include "ObrazekPrzezroczysty.h"
 #include "ObrazkiOkien.h"
@@ -15,6 +16,10 @@
 TLogo::TLogo(Dialogi& dialogi, const QRect& ekran, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Logo"));
+    // The window has no title bar: a reader names it by the program's name
+    // written on it, not by the hidden caption.
+    setAccessibleName(QStringLiteral("Fazolab"));
+    DostepneOkno::Opisz(this);
     setFixedSize(Rozmiar);
     UstawKontekstPomocy(this, 100);
 

@@ -1,6 +1,7 @@
 #include "TPrg.h"
 
 #include "Dialogi.h"
+#include "DostepneOkno.h"
 #include "EtykietaLacza.h"
 #include "FiltrPomocy.h"
 #include "KontekstPomocy.h"
@@ -20,6 +21,7 @@ TPrg::TPrg(Dialogi& dialogi, const QRect& ekran, QWidget* rodzic)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dialogi_(dialogi), tlo_(ObrazekOkna({QStringLiteral("menu.jpg")})) {
+    DostepneOkno::Opisz(this);
     setWindowTitle(QStringLiteral(
         "Fazolab - Symulacje przejść fazowych porządek-nieporządek metodą Monte Carlo"));
     setFixedSize(Rozmiar);

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QRadioButton>
 
 QLabel* Etykieta(QWidget* rodzic, const char* nazwa, const QString& tekst,
                  Qt::Alignment wyrownanie) {
@@ -60,6 +61,31 @@ PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const char* nazwa, const QStrin
 void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne) {
     for (QWidget* kontrolka : kontrolki) {
         kontrolka->setVisible(widoczne);
+    }
+}
+
+namespace {
+void UstawTabGrupy(const QRadioButton* zmieniony) {
+    QWidget* rodzic = zmieniony->parentWidget();
+    QRadioButton* zaznaczony = nullptr;
+    const QList<QRadioButton*> grupa =
+        rodzic->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    for (QRadioButton* r : grupa) {
+        if (r->isChecked()) {
+            zaznaczony = r;
+        }
+    }
+    for (QRadioButton* r : grupa) {
+        const bool tab = zaznaczony == nullptr || r == zaznaczony;
+        r->setFocusPolicy(tab ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+} // namespace
+
+void TabNaZaznaczonym(QWidget* korzen) {
+    for (QRadioButton* r : korzen->findChildren<QRadioButton*>()) {
+        QObject::connect(r, &QAbstractButton::toggled, r, [r] { UstawTabGrupy(r); });
+        UstawTabGrupy(r);
     }
 }
 

@@ -32,6 +32,10 @@ PrzyciskPrzezroczysty* Przycisk(QWidget* rodzic, const char* nazwa, const QStrin
                                 int wielkosc = 13, const QString& nazwaDostepna = {});
 
 void Pokaz(std::initializer_list<QWidget*> kontrolki, bool widoczne);
+// Tab into a group of radio buttons (those sharing a parent) lands on the
+// checked one, whichever was checked last and however (click, key or code);
+// the arrow keys still move within the group.
+void TabNaZaznaczonym(QWidget* korzen);
 // One blink of an enabled button's caption: `pierwszy` becomes `drugi`, any
 // other colour `pierwszy`.
 void Mrugnij(PrzyciskPrzezroczysty* przycisk, const QColor& pierwszy, const QColor& drugi);

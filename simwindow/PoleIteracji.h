@@ -2,14 +2,14 @@
 
 #include <QSpinBox>
 
-// The spin edit of the number of iterations: typing is allowed, at most six
-// characters. The value a run takes is the integer in the text, or the
-// minimum when the text is no integer, held within the range; leaving the
-// field writes that value back.
+// The spin edit of the number of iterations: typing is allowed, at most seven
+// characters (the largest count, 1000000, has seven digits). The value a run takes is the integer
+// in the text, or the minimum when the text is no integer, held within the range; leaving the field
+// writes that value back.
 class PoleIteracji : public QSpinBox {
     Q_OBJECT
 public:
-    static constexpr int MaxZnakow = 6;
+    static constexpr int MaxZnakow = 7;
 
     explicit PoleIteracji(QWidget* rodzic = nullptr);
 

@@ -57,7 +57,7 @@ void SterownikPrzebiegu::TBZatrzymajClick() {
 void SterownikPrzebiegu::TimerZmienZakladkeTimer() {
     ++licznikZakladki_;
     if (licznikZakladki_ == TikiDoZmianyZakladki) {
-        strona_.PokazWykresy();
+        strona_.PokazWykresyPoCzasie();
         timerZmienZakladke_->stop();
     }
 }
@@ -73,22 +73,38 @@ void SterownikPrzebiegu::TimerLiczTimer() {
         KrokSymulacji();
         return;
     }
+    // The panel and the gauges show the state once per slice: what a chunk
+    // would write there is overwritten by the next one before anyone sees it.
     QElapsedTimer czas;
     czas.start();
-    while (KrokSymulacji() && czas.elapsed() < PlasterCzasu) {
+    plaster_ = true;
+    bool trwa = true;
+    while (trwa && czas.elapsed() < PlasterCzasu) {
+        trwa = KrokSymulacji();
+    }
+    plaster_ = false;
+    if (trwa) {
+        strona_.RysujSiec();
+        PokazPostep();
     }
 }
 
 bool SterownikPrzebiegu::KrokSymulacji() {
     const StanKroku stan = obliczenia_.KrokSymulacji();
-    strona_.RysujSiec();
+    if (!plaster_) {
+        strona_.RysujSiec();
+    }
     switch (stan) {
     case StanKroku::Trwa:
-        PokazPostep();
+        if (!plaster_) {
+            PokazPostep();
+        }
         return true;
     case StanKroku::SeriaZakonczona:
         obliczenia_.RozpocznijNastepnaSerie();
-        PokazPostep();
+        if (!plaster_) {
+            PokazPostep();
+        }
         return true;
     case StanKroku::Koniec:
         KoniecPrzebiegu();

@@ -59,4 +59,6 @@ private:
     QTimer* timerLicz_;
     QTimer* timerZmienZakladke_;
     int licznikZakladki_ = 0;
+    // Within a slice of chunks with drawing off.
+    bool plaster_ = false;
 };

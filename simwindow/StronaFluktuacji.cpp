@@ -1,6 +1,7 @@
 #include "StronaFluktuacji.h"
 
 #include "DostepnaEtykieta.h"
+#include "FluktuacjaSerii.h"
 #include "FluktuacjeSerii.h"
 #include "Kontrolki.h"
 #include "Opis.h"
@@ -12,12 +13,16 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-const QColor Czerwony(0xFF, 0x00, 0x00);
+// Point colours by the equilibrium verdict, each at least 3:1 against the
+// white plot.
+const QColor Czerwony(0xD0, 0x00, 0x00);
+const QColor Pomaranczowy(0xB3, 0x5C, 0x00);
+const QColor Niebieski(0x1F, 0x4E, 0xA8);
 const QColor Szary(0x60, 0x60, 0x60);
 
 const char* const TytulWykresu = "Ciepło właściwe z fluktuacji energii";
@@ -27,21 +32,36 @@ const char* const Wyjasnienie =
 const char* const WszystkieWRownowadze = "Wszystkie serie osiągnęły równowagę.";
 
 // The page's fixed layout in reading order: the chart on the left, the
-// transition, the equilibrium and the explanation on the right.
+// transition, the equilibrium and the explanation on the right, each box
+// tall enough for its longest text (24 lambdas in the equilibrium box).
 void Rozmiesc(StronaFluktuacji* strona) {
     // clang-format off
     Rozmiesc(strona, {
-        {"ChartFluktuacje", {0, 0, 426, 376}},
-        {"GBPrzejscieFluktuacji", {430, 0, 152, 126}},
-        {"LPrzejscieFluktuacjiPodpis", {8, 18, 140, 16}},
-        {"LPrzejscieFluktuacji", {8, 34, 140, 88}},
-        {"GBRownowaga", {430, 130, 152, 84}},
-        {"MRownowaga", {6, 18, 140, 60}},
-        {"GBDwaOszacowania", {430, 218, 152, 158}},
-        {"LWyjasnienie", {8, 16, 138, 108}},
-        {"BPomocFluktuacji", {8, 126, 136, 28}},
+        {"ChartFluktuacje", {0, 0, 360, 380}},
+        {"GBPrzejscieFluktuacji", {364, 0, 218, 78}},
+        {"LPrzejscieFluktuacjiPodpis", {8, 18, 202, 16}},
+        {"LPrzejscieFluktuacji", {8, 34, 202, 40}},
+        {"GBRownowaga", {364, 80, 218, 170}},
+        {"LRownowaga", {8, 18, 202, 148}},
+        {"GBDwaOszacowania", {364, 252, 218, 128}},
+        {"LWyjasnienie", {8, 16, 202, 80}},
+        {"BPomocFluktuacji", {41, 97, 136, 28}},
     });
     // clang-format on
+}
+
+// A top for the Cv/kN axis with room for the highest error bar and its
+// marker, on a step that writes at least four labels.
+ZakresOsiWykresu ZakresCvkN(double najwyzej) {
+    const double gora = std::max(najwyzej * 1.08, 0.01);
+    const double rzad = std::pow(10.0, std::floor(std::log10(gora / 4.0)));
+    double krok = rzad;
+    for (const double mnoznik : {1.0, 2.0, 5.0, 10.0}) {
+        if (gora / (mnoznik * rzad) >= 4.0) {
+            krok = mnoznik * rzad;
+        }
+    }
+    return ZakresOsiWykresu::Staly(0.0, std::ceil(gora / krok) * krok, krok);
 }
 } // namespace
 
@@ -65,10 +85,20 @@ void StronaFluktuacji::ZbudujWykres() {
     ChartFluktuacje->UstawOs(Wykres::Os::Lewa, ZakresOsiWykresu{0.0, std::nullopt, 0.5, {}});
     ChartFluktuacje->UstawTytulOsi(Wykres::Os::Dolna, QStringLiteral("|λ|"), font());
     ChartFluktuacje->UstawTytulOsi(Wykres::Os::Lewa, QStringLiteral("Cv/kN"), font());
+    ChartFluktuacje->UstawLegende(Wykres::Legenda::TytulySerii);
     for (SeriaWykresu*& blad : bledy_) {
         blad = ChartFluktuacje->DodajSerie(SeriaWykresu::Rodzaj::Linia, Szary);
     }
-    punkty_ = ChartFluktuacje->DodajSerie(SeriaWykresu::Rodzaj::Punkty, Czerwony);
+    punkty_[static_cast<int>(Rownowaga::Osiagnieta)] = ChartFluktuacje->DodajSerie(
+        SeriaWykresu::Rodzaj::Punkty, Czerwony, QStringLiteral("czerwone: w równowadze"));
+    punkty_[static_cast<int>(Rownowaga::Nieosiagnieta)] =
+        ChartFluktuacje->DodajSerie(SeriaWykresu::Rodzaj::Punkty, Pomaranczowy,
+                                    QStringLiteral("pomarańczowe: mogły nie osiągnąć równowagi"));
+    punkty_[static_cast<int>(Rownowaga::Nieznana)] =
+        ChartFluktuacje->DodajSerie(SeriaWykresu::Rodzaj::Punkty, Niebieski,
+                                    QStringLiteral("niebieskie: nie da się ocenić równowagi"));
+    // The unjudged points stand out by shape as well as colour: flat, larger.
+    punkty_[static_cast<int>(Rownowaga::Nieznana)]->UstawZnaczniki(5, true);
 }
 
 void StronaFluktuacji::ZbudujOpis() {
@@ -88,18 +118,19 @@ void StronaFluktuacji::ZbudujOpis() {
                                    QStringLiteral("Lambda przejścia fazowego z fluktuacji"));
 
     auto* rownowaga = Grupa(this, "GBRownowaga", QStringLiteral(" Równowaga "), Kontekst);
-    MRownowaga = new QPlainTextEdit(rownowaga);
-    MRownowaga->setObjectName(QStringLiteral("MRownowaga"));
-    MRownowaga->setReadOnly(true);
-    Opisz(MRownowaga, QStringLiteral("Równowaga"),
-          QStringLiteral("Serie, które mogły nie osiągnąć równowagi..."), Kontekst);
+    // A label, not a box with a scroll bar: the whole verdict and its advice
+    // stay in sight.
+    LRownowaga = Etykieta(rownowaga, "LRownowaga", QString(), Qt::AlignLeft | Qt::AlignTop);
+    LRownowaga->setWordWrap(true);
+    LRownowaga->setStatusTip(QStringLiteral("Serie, które mogły nie osiągnąć równowagi..."));
+    DostepnaEtykieta::OpiszWartosc(LRownowaga, QStringLiteral("Równowaga"));
 
     auto* dwa = Grupa(this, "GBDwaOszacowania", QStringLiteral(" Dwa oszacowania "), Kontekst);
     QLabel* wyjasnienie =
         Etykieta(dwa, "LWyjasnienie", QString::fromUtf8(Wyjasnienie), Qt::AlignLeft | Qt::AlignTop);
     wyjasnienie->setWordWrap(true);
     QFont drobna = wyjasnienie->font();
-    drobna.setPixelSize(10);
+    drobna.setPixelSize(11);
     wyjasnienie->setFont(drobna);
     BPomocFluktuacji =
         Przycisk(dwa, "BPomocFluktuacji", QStringLiteral("Więcej w pomocy"),
@@ -108,10 +139,13 @@ void StronaFluktuacji::ZbudujOpis() {
 }
 
 void StronaFluktuacji::Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluktuacji& teksty) {
-    punkty_->Wyczysc();
+    for (SeriaWykresu* seria : punkty_) {
+        seria->Wyczysc();
+    }
     for (SeriaWykresu* blad : bledy_) {
         blad->Wyczysc();
     }
+    double najwyzej = 0.0;
     std::size_t i = 0;
     for (const FluktuacjaSerii& seria : fluktuacje.Serie) {
         const double x = std::abs(seria.Lambda);
@@ -119,14 +153,21 @@ void StronaFluktuacji::Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluk
         if (!std::isfinite(y)) {
             continue;
         }
-        punkty_->DodajPunkt(x, y);
+        punkty_[static_cast<int>(seria.Stan)]->DodajPunkt(x, y);
+        najwyzej = std::max(najwyzej, y);
         if (std::isfinite(seria.CvkN.Blad) && i < bledy_.size()) {
             bledy_[i]->DodajPunkty(
                 {QPointF(x, y - seria.CvkN.Blad), QPointF(x, y + seria.CvkN.Blad)});
+            najwyzej = std::max(najwyzej, y + seria.CvkN.Blad);
         }
         ++i;
     }
+    // Only the kinds of point shown are listed under the chart.
+    for (SeriaWykresu* seria : punkty_) {
+        seria->UstawAktywna(seria->LiczbaPunktow() > 0);
+    }
+    ChartFluktuacje->UstawOs(Wykres::Os::Lewa, ZakresCvkN(najwyzej));
     LPrzejscieFluktuacji->setText(QString::fromStdString(teksty.EPrzejscie));
-    MRownowaga->setPlainText(teksty.ERownowaga.empty() ? QString::fromUtf8(WszystkieWRownowadze)
-                                                       : QString::fromStdString(teksty.ERownowaga));
+    LRownowaga->setText(teksty.ERownowaga.empty() ? QString::fromUtf8(WszystkieWRownowadze)
+                                                  : QString::fromStdString(teksty.ERownowaga));
 }

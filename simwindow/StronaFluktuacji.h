@@ -6,7 +6,6 @@
 
 class PrzyciskPrzezroczysty;
 class QLabel;
-class QPlainTextEdit;
 class SeriaWykresu;
 class Wykres;
 struct FluktuacjeSerii;
@@ -38,10 +37,12 @@ private:
     void ZbudujOpis();
 
     Wykres* ChartFluktuacje;
-    SeriaWykresu* punkty_;
+    // The points by their equilibrium verdict (Rownowaga), each kind marked
+    // apart.
+    std::array<SeriaWykresu*, 3> punkty_{};
     // One short vertical line per series: Qt Charts draws no error bars.
     std::array<SeriaWykresu*, 24> bledy_{};
     QLabel* LPrzejscieFluktuacji;
-    QPlainTextEdit* MRownowaga;
+    QLabel* LRownowaga;
     PrzyciskPrzezroczysty* BPomocFluktuacji;
 };

@@ -12,14 +12,21 @@
 #include "TRot3D.h"
 #include "WskaznikPostepu.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMovie>
 #include <QRadioButton>
+#include <QTabBar>
 
 namespace {
+// The caption of "Licz    " blinks between two colours that both stand out
+// at least 3:1 from the page behind it (pure yellow and lime did not).
+const QColor ZielonyLicz(0, 128, 0);
+const QColor ZlotyLicz(0x8C, 0x6A, 0x00);
+
 QFrame* Panel(QWidget* rodzic, const char* nazwa) {
     auto* panel = new QFrame(rodzic);
     panel->setObjectName(QLatin1String(nazwa));
@@ -62,8 +69,8 @@ void Rozmiesc(StronaObliczen* strona) {
         {"GBSposobWyswietlaniaSieci", {434, 0, 145, 110}},
         {"RBWidok2D", {10, 18, 50, 20}},
         {"RBWidok3D", {70, 18, 50, 20}},
-        {"CBAtomySasiadujace", {10, 42, 132, 20}},
-        {"PPlaszczyzna", {6, 72, 133, 26}},
+        {"CBAtomySasiadujace", {4, 42, 139, 20}},
+        {"PPlaszczyzna", {8, 70, 128, 26}},
         {"TBLicz", {434, 114, 145, 28}},
         {"TBZatrzymaj", {434, 144, 145, 28}},
         {"LObliczeniaLambdaPodpis", {434, 176, 86, 16}},
@@ -92,6 +99,7 @@ StronaObliczen::~StronaObliczen() = default;
 
 StronaObliczen::StronaObliczen(QWidget* rodzic) : QTabWidget(rodzic) {
     auto* strona0 = new QWidget;
+    strona0_ = strona0;
     strona1_ = new QWidget;
     addTab(strona0, QStringLiteral("Ułożenie atomów w sieci"));
     addTab(strona1_, QStringLiteral("Wykresy liczonych parametrów"));
@@ -105,7 +113,12 @@ StronaObliczen::StronaObliczen(QWidget* rodzic) : QTabWidget(rodzic) {
     ZbudujStroneWykresow(strona1_);
     Rozmiesc(this);
     UlozPostep(true);
-    connect(TBLicz, &QAbstractButton::clicked, this, &StronaObliczen::LiczKlikniete);
+    TBLicz->installEventFilter(this);
+    connect(TBLicz, &QAbstractButton::clicked, this, [this] {
+        liczZKlawiatury_ = !liczMyszka_;
+        liczMyszka_ = false;
+        emit LiczKlikniete();
+    });
     connect(TBZatrzymaj, &QAbstractButton::clicked, this, &StronaObliczen::ZatrzymajKlikniete);
 }
 
@@ -175,6 +188,14 @@ void StronaObliczen::ZbudujSposobWyswietlania(QWidget* strona) {
     PPlaszczyzna = Etykieta(GBSposobWyswietlaniaSieci, "PPlaszczyzna",
                             QStringLiteral("Płaszczyzna: (0,0,0)"), Qt::AlignCenter);
     PPlaszczyzna->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The box is narrow: a smaller type keeps the longest captions
+    // ("Atomy sąsiadujące", "Płaszczyzna: (0,0,K)") inside it.
+    for (QWidget* w :
+         {static_cast<QWidget*>(CBAtomySasiadujace), static_cast<QWidget*>(PPlaszczyzna)}) {
+        QFont czcionka = w->font();
+        czcionka.setPixelSize(12);
+        w->setFont(czcionka);
+    }
     // Its text names itself ("Płaszczyzna: (0,0,3)"): a reader hears it whole.
     Opisz(PPlaszczyzna, QString());
 }
@@ -183,7 +204,7 @@ void StronaObliczen::ZbudujPrzebieg(QWidget* strona) {
     TBLicz =
         Przycisk(strona, "TBLicz", QStringLiteral("Licz    "), QStringLiteral(":/okna/licz.png"),
                  QStringLiteral("Uruchamia obliczenia..."), 21000, 14);
-    TBLicz->UstawKolorCzcionki(QColor(0, 255, 0));
+    TBLicz->UstawKolorCzcionki(ZielonyLicz);
     TBZatrzymaj = Przycisk(strona, "TBZatrzymaj", QStringLiteral("Zatrzymaj"),
                            QStringLiteral(":/okna/zatrzymaj.png"),
                            QStringLiteral("Wstrzymuje obliczenia..."), 21000, 14);
@@ -330,8 +351,14 @@ void StronaObliczen::UstawPrzyciskiBiegu(bool licz, bool zatrzymaj) {
     TBZatrzymaj->setEnabled(zatrzymaj);
 }
 
+// After a pause from the charts page "Licz    " is out of sight: the focus
+// waits on the notebook's tab, where Space does nothing unseen.
 void StronaObliczen::FokusNaLicz() {
-    TBLicz->setFocus();
+    if (currentIndex() == 0) {
+        TBLicz->setFocus();
+    } else {
+        tabBar()->setFocus();
+    }
 }
 
 void StronaObliczen::FokusNaZatrzymaj() {
@@ -352,8 +379,27 @@ void StronaObliczen::PokazWykresy() {
     setCurrentIndex(1);
 }
 
+void StronaObliczen::PokazWykresyPoCzasie() {
+    if (liczZKlawiatury_) {
+        return;
+    }
+    const QWidget* fokus = QApplication::focusWidget();
+    const bool naStronie0 = fokus && strona0_->isAncestorOf(fokus);
+    setCurrentIndex(1);
+    if (naStronie0) {
+        tabBar()->setFocus();
+    }
+}
+
+bool StronaObliczen::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == TBLicz && zdarzenie->type() == QEvent::MouseButtonPress) {
+        liczMyszka_ = true;
+    }
+    return QTabWidget::eventFilter(obiekt, zdarzenie);
+}
+
 void StronaObliczen::Mrugnij() {
-    ::Mrugnij(TBLicz, QColor(0, 128, 0), Qt::yellow);
+    ::Mrugnij(TBLicz, ZielonyLicz, ZlotyLicz);
     ::Mrugnij(TBZatrzymaj, QColor(128, 0, 0), Qt::red);
 }
 
@@ -391,6 +437,7 @@ void StronaObliczen::RysujSiec() {
                                      CBAtomySasiadujace->isChecked(), TBOsZ->value()};
     switch (rysunek_->RysujSiec(kontrolki)) {
     case Rysunek::Widok3D:
+        OglosZnaki();
         break;
     case Rysunek::Wylaczony:
         PSeriaObliczen->show();
@@ -402,6 +449,7 @@ void StronaObliczen::RysujSiec() {
             PSeriaObliczen->hide();
         }
         PPlaszczyzna->setText(rysunek_->OpisPlaszczyzny());
+        OglosZnaki();
         break;
     }
 }
@@ -428,6 +476,7 @@ void StronaObliczen::RBWidok3DClick() {
     PPlaszczyzna->hide();
     CBAtomySasiadujace->setEnabled(false);
     rysunek_->RysujSiec3D();
+    OglosZnaki();
 }
 
 void StronaObliczen::RBWidok2DClick() {
@@ -439,4 +488,18 @@ void StronaObliczen::RBWidok2DClick() {
     PPlaszczyzna->show();
     CBAtomySasiadujace->setEnabled(true);
     RysujSiec();
+}
+
+ZnakiAtomow StronaObliczen::Znaki() const {
+    return rysunek_ ? rysunek_->Znaki(RBWidok3D->isChecked()) : ZnakiAtomow{};
+}
+
+// Told only on a change: a redraw after every chunk keeps the marks.
+void StronaObliczen::OglosZnaki() {
+    ZnakiAtomow znaki = Znaki();
+    if (znaki == znaki_) {
+        return;
+    }
+    znaki_ = std::move(znaki);
+    emit ZnakiZmienione(znaki_);
 }

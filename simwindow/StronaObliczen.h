@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ZnakiAtomow.h"
+
 #include <QTabWidget>
 
 #include <functional>
@@ -78,10 +80,21 @@ public:
     void PokazNapisyObliczen(bool pokaz);
     void AnimacjaAktywna(bool aktywna);
     void PokazWykresy();
+    // The turn to the charts a few seconds into a run: not after "Licz    "
+    // pressed from the keyboard (or by a screen reader), whose user has
+    // "Zatrzymaj" under the focus; when the page turns with the focus on
+    // the lattice page, the focus stays in sight on the notebook's tab.
+    void PokazWykresyPoCzasie();
     // One blink of the run buttons' captions.
     void Mrugnij();
 
+    // The marks of atom A and B the view paints now.
+    ZnakiAtomow Znaki() const;
+
 signals:
+    // The view now paints other marks for the atoms (another pitch, the 3D
+    // view or back).
+    void ZnakiZmienione(const ZnakiAtomow& znaki);
     void LiczKlikniete();
     void ZatrzymajKlikniete();
 
@@ -97,12 +110,18 @@ private:
     void CBAtomySasiadujaceClick();
     void RBWidok2DClick();
     void RBWidok3DClick();
+    void OglosZnaki();
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
     QWidget* strona1_;
     const Siec* siec_ = nullptr;
     std::function<bool()> wylaczonaGrafika_;
     std::unique_ptr<RysunekSieci> rysunek_;
     QMovie* film_ = nullptr;
+    ZnakiAtomow znaki_;
+    QWidget* strona0_;
+    bool liczMyszka_ = false;
+    bool liczZKlawiatury_ = false;
 
     QFrame* P2D;
     ObrazSieci* ISiecXYZ;

@@ -5,6 +5,7 @@
 #include "Obliczenia.h"
 #include "Odtwarzanie.h"
 #include "Opis.h"
+#include "PoleBezPisania.h"
 #include "PrzyciskPrzezroczysty.h"
 #include "PunktyWykresu.h"
 #include "Rozklad.h"
@@ -14,17 +15,15 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QTimer>
 
 namespace {
 constexpr int Kontekst = 32000;
 
-QSpinBox* PoleBezPisania(QWidget* rodzic, const char* nazwa) {
-    auto* pole = new QSpinBox(rodzic);
+QSpinBox* Pole(QWidget* rodzic, const char* nazwa) {
+    auto* pole = new PoleBezPisania(rodzic);
     pole->setObjectName(QLatin1String(nazwa));
-    pole->findChild<QLineEdit*>()->setReadOnly(true);
     return pole;
 }
 
@@ -119,7 +118,7 @@ void StronaOdtwarzania::ZbudujSerie() {
 
 void StronaOdtwarzania::ZbudujCykl() {
     auto* cykl = Grupa(this, "GBNumerCyklu", QStringLiteral(" Numer cyklu: "));
-    SENrCyklu = PoleBezPisania(cykl, "SENrCyklu");
+    SENrCyklu = Pole(cykl, "SENrCyklu");
     SENrCyklu->setRange(0, 0);
     Opisz(SENrCyklu, QStringLiteral("Numer cyklu"), QStringLiteral("Numer cyklu..."), Kontekst);
     TBPoczatek = Przycisk(cykl, "TBPoczatek", QString(), QStringLiteral(":/okna/poczatek.png"),
@@ -143,7 +142,7 @@ void StronaOdtwarzania::ZbudujPokaz() {
     TBAutoPokazStop->setEnabled(false);
     const QString odswiez = QStringLiteral("Odświerz co:");
     Etykieta(pokaz, "LOdswierzanie", odswiez);
-    SEOdswierzanie = PoleBezPisania(pokaz, "SEOdswierzanie");
+    SEOdswierzanie = Pole(pokaz, "SEOdswierzanie");
     SEOdswierzanie->setRange(100, 5000);
     SEOdswierzanie->setSingleStep(100);
     SEOdswierzanie->setValue(500);

@@ -2,6 +2,7 @@
 
 #include "Kontrolki.h"
 #include "Opis.h"
+#include "PoleBezPisania.h"
 #include "PoleIteracji.h"
 #include "Rozklad.h"
 #include "SiatkaLambdy.h"
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -29,13 +29,12 @@ Przycisk* Wybor(QWidget* rodzic, const char* nazwa, const QString& napis, const 
 
 QSpinBox* PoleOsi(QWidget* rodzic, const char* nazwa, QLabel* etykieta, const QString& podpowiedz,
                   int kontekst) {
-    auto* pole = new QSpinBox(rodzic);
+    // The arrows and the keyboard step by two; typing is not offered.
+    auto* pole = new PoleBezPisania(rodzic);
     pole->setObjectName(QLatin1String(nazwa));
     pole->setRange(ZakresOsi.Min, ZakresOsi.Max);
     pole->setSingleStep(ZakresOsi.Krok);
     pole->setValue(10);
-    // The arrows and the keyboard step by two; typing is not offered.
-    pole->findChild<QLineEdit*>()->setReadOnly(true);
     etykieta->setBuddy(pole);
     Opisz(pole, etykieta->text(), podpowiedz, kontekst);
     return pole;
@@ -252,6 +251,8 @@ void StronaUstawien::ZbudujLambde(QWidget* parametry) {
         Suwak(lambda, "TBLambda", SiatkaOkna.Zakres(), 1, QStringLiteral("Lambda, ") + poczatkowa,
               QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."), 10413,
               SiatkaOkna.Lambda(1), SiatkaOkna.Miejsca());
+    // A point at the low end and a comma at the high end: the page's captions
+    // as users know them, kept on purpose.
     Etykieta(lambda, "LLambdaMin", QStringLiteral("0.1"));
     Etykieta(lambda, "LLambdaMax", QStringLiteral("2,4"), Qt::AlignRight);
     const QString koncowa = QStringLiteral("końcowa wartość:");

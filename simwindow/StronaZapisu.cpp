@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,15 +213,24 @@ void StronaZapisu::ZapiszWyniki() {
     const WybranyPlik plik = PlikWedlugTypu(wybrany->Sciezka, zapytanie.Filtry, wybrany->Typ);
     SDZapiszWynikiTypeChange(plik.Typ);
 
+    bool folderZapamietany = true;
     const WynikZapisu wynik =
         ::ZapiszWyniki(QDir::toNativeSeparators(plik.Sciezka).toStdString(), Teksty(), Pola(),
-                       static_cast<TypPlikuWynikow>(typ_), [this](const std::string& folder) {
-                           if (!ZapiszUstawienie(KluczKatalogu, QString::fromStdString(folder))) {
-                               PokazWPasku(this, QString::fromUtf8(NieZapamietanoFolderu));
-                           }
+                       static_cast<TypPlikuWynikow>(typ_), [&](const std::string& folder) {
+                           folderZapamietany =
+                               ZapiszUstawienie(KluczKatalogu, QString::fromStdString(folder));
                        });
     if (!wynik.Udany()) {
         dialogi_.Zapytaj(this, QString::fromStdString(wynik.Komunikat),
                          QString::fromStdString(wynik.Tytul), Przyciski::Ok, Ikona::Blad);
+        return;
     }
+    // Said where the eye looks last and where a screen reader hears the
+    // status bar change.
+    QString stan = QStringLiteral("Zapisano: ") + QFileInfo(plik.Sciezka).fileName();
+    if (!folderZapamietany) {
+        stan += QStringLiteral(". ") + QString::fromUtf8(NieZapamietanoFolderu);
+    }
+    PokazWPasku(this, stan);
+    emit WynikiZapisane(plik.Sciezka);
 }

@@ -48,6 +48,10 @@ public:
     // The field separator of the type chosen last.
     char Separator() const;
 
+signals:
+    // A results file was written whole, at this path.
+    void WynikiZapisane(const QString& sciezka);
+
 private:
     void Zbuduj();
 

@@ -68,6 +68,7 @@ StronyWynikow::StronyWynikow(Obliczenia& obliczenia, Dialogi& dialogi, QWidget* 
     connect(CBStopienWielomianu, &QAbstractButton::toggled, this,
             &StronyWynikow::CBStopienWielomianuClick);
     connect(fluktuacje_, &StronaFluktuacji::PomocPotrzebna, this, &StronyWynikow::PomocPotrzebna);
+    connect(zapis_, &StronaZapisu::WynikiZapisane, this, &StronyWynikow::WynikiZapisane);
 }
 
 // The two charts fill the group on the left; the fit, the parameters of the
@@ -137,6 +138,8 @@ void StronyWynikow::ZbudujParametry(QWidget* strona) {
     LWynikiLambdaKoncowa =
         Wiersz(parametry, "LWynikiLambdaKoncowa", QStringLiteral("Lambda końc.:"));
     LWynikiKrok = Wiersz(parametry, "LWynikiKrok", QStringLiteral("Krok:"));
+    // The doubled "e" is the control's own name, kept because the layout
+    // table and the tests find the control by it.
     LWynikiKonceentracja =
         Wiersz(parametry, "LWynikiKonceentracja", QStringLiteral("Koncentracja:"));
     LWynikiLiczAtWSieci = Wiersz(parametry, "LWynikiLiczAtWSieci", QStringLiteral("Ilość atomów:"));

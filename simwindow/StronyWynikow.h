@@ -61,6 +61,8 @@ signals:
     void WynikiObliczone();
     // The help at a context asked for from a page.
     void PomocPotrzebna(int kontekst);
+    // The results file was written.
+    void WynikiZapisane();
 
 private:
     QWidget* ZbudujStroneCiepla();

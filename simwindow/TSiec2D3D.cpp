@@ -1,8 +1,10 @@
 #include "TSiec2D3D.h"
 
 #include "Dialogi.h"
+#include "DostepneOkno.h"
 #include "KontekstPomocy.h"
 #include "Kontrolki.h"
+#include "LegendaAtomow.h"
 #include "MenuWykresu.h"
 #include "Obliczenia.h"
 #include "Opis.h"
@@ -43,6 +45,7 @@ void Rozmiesc(TSiec2D3D* okno) {
     // clang-format off
     Rozmiesc(okno, {
         {"PasekObrazka", {0, 0, 151, 465}},
+        {"LegendaRysunku", {24, 62, 110, 40}},
         {"PanelOkna", {150, 0, 600, 457}},
         {"TNUstawienia", {5, 5, 590, 408}},
         {"TNObliczenia", {5, 5, 590, 408}},
@@ -76,11 +79,13 @@ TSiec2D3D::TSiec2D3D(Dialogi& dialogi, QWidget* menu, QWidget* rodzic,
     TNWyniki->UstawWykresy(wykresy_.get());
     TNObliczenia->UstawRysowanie(obliczenia_->SiecAtomow(),
                                  [this] { return Ustawienia->WylaczonaGrafika(); });
+    LegendaRysunku->Pokaz(TNObliczenia->Znaki());
 
     przebieg_ = new SterownikPrzebiegu(
         *obliczenia_, *TNObliczenia, [this] { return Ustawienia->WylaczonaGrafika(); }, this);
     Polacz();
     UstawPrzyciski();
+    TabNaZaznaczonym(this);
     FormCreate();
 }
 
@@ -93,10 +98,13 @@ void TSiec2D3D::Zbuduj() {
     // No fixed accessible name: a screen reader hears the caption, which names
     // the lattice and the stage.
     Opisz(this, QString(), {}, 3001);
+    DostepneOkno::Opisz(this);
     auto* pasek = new QLabel(this);
     pasek->setObjectName(QStringLiteral("PasekObrazka"));
     pasek->setPixmap(QPixmap(QStringLiteral(":/okna/pasek.jpg")));
     pasek->setScaledContents(true);
+    LegendaRysunku = new LegendaAtomow(this);
+    LegendaRysunku->setObjectName(QStringLiteral("LegendaRysunku"));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("PanelOkna"));
@@ -153,7 +161,10 @@ void TSiec2D3D::Polacz() {
     auto* zatrzymaj = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(zatrzymaj, &QShortcut::activated, TNObliczenia, &StronaObliczen::NacisnijZatrzymaj);
     connect(TimerDalej, &QTimer::timeout, this, &TSiec2D3D::TimerDalejTimer);
+    connect(TNObliczenia, &StronaObliczen::ZnakiZmienione, LegendaRysunku, &LegendaAtomow::Pokaz);
+    connect(TNWyniki, &StronyWynikow::WynikiZapisane, this, [this] { wynikiZapisane_ = true; });
     connect(przebieg_, &SterownikPrzebiegu::PrzebiegRozpoczety, this, [this] {
+        wynikiZapisane_ = false;
         sytuacja_.Przebieg = StanPrzebiegu::Trwa;
         sytuacja_.Seria = obliczenia_->Stan().Parametry.Seria;
         UstawPrzyciski();
@@ -227,8 +238,9 @@ void TSiec2D3D::closeEvent(QCloseEvent* zdarzenie) {
         zdarzenie->ignore();
         return;
     }
+    // "Nie" to the question about unsaved results keeps the window open.
     BSiecZamknijClick();
-    zdarzenie->accept();
+    zdarzenie->setAccepted(isHidden());
 }
 
 void TSiec2D3D::PrzejdzDoEtapu(Etap etap) {
@@ -303,7 +315,18 @@ void TSiec2D3D::BSiecDalejClick() {
     }
 }
 
+bool TSiec2D3D::MoznaPorzucicWyniki(const QString& pytanie) {
+    const bool niezapisane =
+        sytuacja_.Przebieg == StanPrzebiegu::Zakonczony && sytuacja_.Seria && !wynikiZapisane_;
+    return !niezapisane || dialogi_.Zapytaj(this, pytanie, QStringLiteral("Fazolab"),
+                                            Przyciski::TakNieDomyslnieNie) == Odpowiedz::Tak;
+}
+
 void TSiec2D3D::BSiecNoweClick() {
+    if (!MoznaPorzucicWyniki(QStringLiteral("Wyniki serii nie zostały zapisane.\n"
+                                            "Czy mimo to powtórzyć obliczenia ?"))) {
+        return;
+    }
     const Odpowiedz odpowiedz = dialogi_.Zapytaj(
         this, QStringLiteral("Czy przywrócić ustawienia domyślne wszystkich parametrów ?"),
         QStringLiteral("Fazolab"), Przyciski::TakNie);
@@ -323,6 +346,10 @@ void TSiec2D3D::BSiecNoweClick() {
 }
 
 void TSiec2D3D::BSiecZamknijClick() {
+    if (!MoznaPorzucicWyniki(QStringLiteral("Wyniki serii nie zostały zapisane.\n"
+                                            "Czy mimo to zakończyć ?"))) {
+        return;
+    }
     przebieg_->Zatrzymaj();
     TNWyniki->ZatrzymajPokaz();
     rodzaj_.reset();

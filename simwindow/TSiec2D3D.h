@@ -11,6 +11,7 @@
 #include <optional>
 
 class Dialogi;
+class LegendaAtomow;
 class Obliczenia;
 class PrzyciskPrzezroczysty;
 class QStatusBar;
@@ -80,6 +81,10 @@ private:
     void PrzejdzDoEtapu(Etap etap);
     void UstawPrzyciski();
     void PrzygotujObliczenia();
+    // Whether the window may leave the results of the run: yes when there
+    // are none or they were saved, otherwise the user's answer to `pytanie`
+    // (Tak / Nie, Nie the default).
+    bool MoznaPorzucicWyniki(const QString& pytanie);
     void OtworzPomoc(int kontekst);
     // The prepared run's labels, gauges' maxima and replay steps, and a blank
     // drawing area.
@@ -94,6 +99,8 @@ private:
     std::optional<RodzajSieci> rodzaj_;
     // The stage and the run: the one source of the button row (UstawPrzyciski).
     SytuacjaOkna sytuacja_;
+    // The results of the last finished run were written to a file.
+    bool wynikiZapisane_ = false;
 
     QTabWidget* TNUstawienia;
     StronaUstawien* Ustawienia;
@@ -104,6 +111,7 @@ private:
     PrzyciskPrzezroczysty* BSiecDalej;
     PrzyciskPrzezroczysty* BSiecZamknij;
     QStatusBar* PasekStanu;
+    LegendaAtomow* LegendaRysunku;
     QTimer* TimerDalej;
     SterownikPrzebiegu* przebieg_;
 };

@@ -10,7 +10,9 @@ class QWidget;
 
 // The modal questions, messages and save dialogs of the windows go through
 // this one interface, so that a test can answer them as a user would.
-enum class Przyciski { TakNie, OkAnuluj, Ok };
+// TakNieDomyslnieNie: Yes and No with No as the default button, for a
+// question whose careless Enter must not throw work away.
+enum class Przyciski { TakNie, TakNieDomyslnieNie, OkAnuluj, Ok };
 enum class Ikona { Brak, Blad };
 enum class Odpowiedz { Tak, Nie, Ok, Anuluj };
 

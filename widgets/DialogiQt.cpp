@@ -16,6 +16,10 @@ Odpowiedz DialogiQt::Zapytaj(QWidget* rodzic, const QString& tekst, const QStrin
     case Przyciski::TakNie:
         okno.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case Przyciski::TakNieDomyslnieNie:
+        okno.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        okno.setDefaultButton(QMessageBox::No);
+        break;
     case Przyciski::OkAnuluj:
         okno.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
@@ -32,7 +36,9 @@ Odpowiedz DialogiQt::Zapytaj(QWidget* rodzic, const QString& tekst, const QStrin
         return Odpowiedz::Ok;
     default:
         // Escape or the close box: the safe answer of the buttons shown.
-        return przyciski == Przyciski::TakNie ? Odpowiedz::Nie : Odpowiedz::Anuluj;
+        return przyciski == Przyciski::TakNie || przyciski == Przyciski::TakNieDomyslnieNie
+                   ? Odpowiedz::Nie
+                   : Odpowiedz::Anuluj;
     }
 }
 

@@ -27,8 +27,9 @@ void WskaznikPostepu::UstawPozycje(int pozycja) {
 
 void WskaznikPostepu::Zmieniony(int bylProcent) {
     update();
-    // A reader is told of each new whole percent, not of every iteration.
-    if (Procent() != bylProcent) {
+    // A reader is told of each new whole percent, not of every iteration, and
+    // only by the gauge in sight: its copy on a hidden page keeps still.
+    if (Procent() != bylProcent && isVisible()) {
         QAccessibleValueChangeEvent zmiana(this, Procent());
         QAccessible::updateAccessibility(&zmiana);
     }

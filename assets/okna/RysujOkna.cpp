@@ -409,14 +409,8 @@ QImage Pasek() {
     NapisZCieniem(malarz, QRectF(0, 10, 151, 40), Qt::AlignCenter, QStringLiteral("Fazolab"),
                   Napis);
     malarz.fillRect(QRectF(25, 52, 101, 2), Bursztyn);
-    Kula(malarz, QPointF(32, 72), 6, AtomA);
-    Kula(malarz, QPointF(32, 92), 6, AtomB);
-    malarz.setFont(Czcionka(11, false));
-    malarz.setPen(QColor(190, 215, 230));
-    malarz.drawText(QRectF(42, 64, 60, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                    QStringLiteral("atom A"));
-    malarz.drawText(QRectF(42, 84, 60, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                    QStringLiteral("atom B"));
+    // The band under the line stays plain: the window lays there the legend
+    // of the marks its lattice view paints at the moment.
 
     // The lattice orders downwards: random at the top, a chessboard at the foot.
     std::mt19937 los(11);

@@ -232,3 +232,18 @@ TEST_F(ScalPowtorzen, OpcjeCzesciIScalaniaSprawdzone) {
         << bezWyjscia.bledy;
     EXPECT_TRUE(fs::is_empty(folder_));
 }
+
+TEST_F(ScalPowtorzen, CzesciZInnaLiczbaPowtorzenOdrzucone) {
+    // Parts of five and of three replicas with one seed: merged, the replicas
+    // of the larger study would be written past the smaller one's tables.
+    const std::vector<std::string> piec = Czesci(Badanie, 2);
+    const std::string trzy = Plik("trzy.txt");
+    const auto w =
+        Uruchom(Z(MalaSeriaZZiarnem, {"--powtorzenia", "3", "--siec", "2DTrojkat", "--stopien", "3",
+                                      "--czesc", "1/2", "--powtorzenia-plik", trzy}));
+    ASSERT_EQ(w.status, 0) << w.bledy;
+    const auto scalone = Scal({piec[0], trzy}, {"--wyjscie", Plik("w.csv")});
+    EXPECT_EQ(scalone.status, 2);
+    EXPECT_NE(scalone.bledy.find("różne „powtorzenia”"), std::string::npos) << scalone.bledy;
+    EXPECT_FALSE(fs::exists(Plik("w.csv")));
+}

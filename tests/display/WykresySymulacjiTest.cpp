@@ -381,18 +381,18 @@ private slots:
         const Wiersz wiersze[] = {
             {w.Series1, w.ChartEnergia, Rodzaj::Linia, 0xFF0000, {}},
             {w.Series13, w.ChartSigmaSeria, Rodzaj::Punkty, 0xFF0000, {}},
-            {w.Series2, w.ChartSigma, Rodzaj::Linia, 0xFFFF00, {}},
+            {w.Series2, w.ChartSigma, Rodzaj::Linia, 0x8C6A00, {}},
             {w.Series3, w.ChartLA, Rodzaj::Slupki, 0x008000, {}},
-            {w.Series10, w.ChartSigmaLambda, Rodzaj::Linia, 0x00FFFF,
+            {w.Series10, w.ChartSigmaLambda, Rodzaj::Linia, 0x007C80,
              QStringLiteral("Krzywa aproksymowana")},
             {w.Series9, w.ChartSigmaLambda, Rodzaj::Punkty, 0xFF0000,
              QStringLiteral("Wart. doświadczalne")},
-            {w.Series4, w.ChartSigmaLambda, Rodzaj::Linia, 0xFFFF00, {}},
-            {w.Series5, w.ChartCvkNLambda, Rodzaj::Linia, 0x00FF00, QStringLiteral("CvkN")},
+            {w.Series4, w.ChartSigmaLambda, Rodzaj::Linia, 0x8C6A00, {}},
+            {w.Series5, w.ChartCvkNLambda, Rodzaj::Linia, 0x1E8C00, QStringLiteral("CvkN")},
             {w.Series11, w.ChartCvkNLambda, Rodzaj::Linia, 0xFF0000, QStringLiteral("pochodna")},
             {w.Series6, w.Chart5, Rodzaj::Slupki, 0xFF0000, {}},
             {w.Series7, w.Chart6, Rodzaj::Slupki, 0xFF0000, {}},
-            {w.Series8, w.ChartSigma2, Rodzaj::Linia, 0xFFFF00, {}},
+            {w.Series8, w.ChartSigma2, Rodzaj::Linia, 0x8C6A00, {}},
         };
         for (const Wiersz& r : wiersze) {
             bool naWykresie = false;
@@ -719,7 +719,7 @@ private slots:
         const QImage energia = w.ChartEnergia->grab().toImage();
         QVERIFY(MaKolor(energia, energia.rect(), 0xFF0000));
         const QImage sigma = w.ChartSigma->grab().toImage();
-        QVERIFY(MaKolor(sigma, sigma.rect(), 0xFFFF00));
+        QVERIFY(MaKolor(sigma, sigma.rect(), 0x8C6A00));
         QCOMPARE(w.ChartSigma->TekstyLegendy(), QStringList{QStringLiteral("0,73   (sigma śr)")});
     }
 

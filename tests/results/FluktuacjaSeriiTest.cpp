@@ -115,3 +115,17 @@ TEST(FluktuacjaSerii, ZaMaloProbekISkrajneSerie) {
     EXPECT_EQ(pusta.Stan, Rownowaga::Nieznana);
     EXPECT_THROW(FluktuacjaZProbek(2.4, std::vector<double>(10, 1.0), 0), std::invalid_argument);
 }
+
+TEST(FluktuacjaSerii, BladCvkNSkalujeSieJakLambdaDoKwadratu) {
+    // The same pair counts read at several lambdas: Cv/kN and its error are
+    // both lambda^2 Var / N, so doubling lambda multiplies each by four.
+    const std::vector<double> probki = Probki(2002, 100.0, 0.5, 11);
+    const FluktuacjaSerii baza = FluktuacjaZProbek(0.3, probki, Atomow);
+    ASSERT_GT(baza.CvkN.Blad, 0.0);
+    for (const double lambda : {0.6, 0.9, 1.5, -1.2}) {
+        const FluktuacjaSerii f = FluktuacjaZProbek(lambda, probki, Atomow);
+        const double skala = lambda * lambda / (0.3 * 0.3);
+        EXPECT_NEAR(f.CvkN.Srednia, skala * baza.CvkN.Srednia, 1e-9 * f.CvkN.Srednia) << lambda;
+        EXPECT_NEAR(f.CvkN.Blad, skala * baza.CvkN.Blad, 1e-9 * f.CvkN.Blad) << lambda;
+    }
+}

@@ -46,3 +46,13 @@ TEST(StatystykaProbek, SredniaNiezaleznychZBledemZRozrzutu) {
     EXPECT_TRUE(std::isnan(SredniaNiezaleznych(std::vector<double>{0.7}).Blad));
     EXPECT_TRUE(std::isnan(SredniaNiezaleznych({}).Srednia));
 }
+
+TEST(StatystykaProbek, BladZWariancjiProbyNMinusJeden) {
+    // Worked by hand: 1..8 has the sample variance 6 (divided by n - 1), so
+    // the error of the mean of eight independent values is sqrt(6 / 8); four
+    // values 1..4: sqrt(5/3) / 2.
+    const std::vector<double> osiem{1, 2, 3, 4, 5, 6, 7, 8};
+    EXPECT_NEAR(SredniaBlokowa(osiem).Blad, std::sqrt(6.0 / 8), 1e-12);
+    const std::vector<double> cztery{1, 2, 3, 4};
+    EXPECT_NEAR(SredniaNiezaleznych(cztery).Blad, std::sqrt(5.0 / 3) / 2, 1e-12);
+}

@@ -13,38 +13,52 @@ const double Nieznany = std::nan("");
 
 TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
     const MaksimumFluktuacji wnetrze{0.8912, 0.0262, false};
-    EXPECT_EQ(TekstPrzejsciaFluktuacji(wnetrze), "λ = 0,89 ± 0,03");
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(wnetrze), "λ = 0.89 ± 0.03");
     EXPECT_EQ(PolaLiniiPrzejscia(wnetrze),
               (std::vector<std::string>{"Lambda (fluktuacje)=", "0.89", "±", "0.03", ""}));
 
     const MaksimumFluktuacji bezBledu{0.875, Nieznany, false};
-    EXPECT_EQ(TekstPrzejsciaFluktuacji(bezBledu), "λ = 0,88");
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(bezBledu), "λ = 0.88");
     EXPECT_EQ(PolaLiniiPrzejscia(bezBledu),
               (std::vector<std::string>{"Lambda (fluktuacje)=", "0.88", ""}));
 
     const MaksimumFluktuacji brzeg{2.4, Nieznany, true};
-    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg), "λ = 2,40 (maksimum na brzegu zakresu)");
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg), "λ = 2.40 (maksimum na brzegu zakresu)");
     EXPECT_EQ(PolaLiniiPrzejscia(brzeg),
               (std::vector<std::string>{"Lambda (fluktuacje)=", "2.40",
                                         "maksimum na brzegu zakresu", ""}));
 }
 
+// "Reached" only when every series was judged and passed; a series too short
+// to be judged is its own verdict with its own advice.
 TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
+    const std::string nieznana = "Dla λ = 0.4 nie da się ocenić równowagi (za mało próbek): "
+                                 "zwiększ ilość iteracji albo pobieraj dane częściej.";
     std::vector<FluktuacjaSerii> serie{
         {0.1, {0.01, 0.001}, Rownowaga::Osiagnieta},
-        {0.4, {0.02, 0.002}, Rownowaga::Nieznana},
+        {0.4, {0.02, 0.002}, Rownowaga::Osiagnieta},
         {0.7, {0.30, 0.010}, Rownowaga::Osiagnieta},
     };
     EXPECT_EQ(TekstRownowagi(serie, 1), "");
+    serie[1].Stan = Rownowaga::Nieznana;
+    EXPECT_EQ(TekstRownowagi(serie, 1), nieznana);
     serie[2].Stan = Rownowaga::Nieosiagnieta;
     EXPECT_EQ(TekstRownowagi(serie, 1),
-              "Seria dla λ = 0,7 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.");
+              "Seria dla λ = 0.7 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.\n" +
+                  nieznana);
     serie[0].Stan = Rownowaga::Nieosiagnieta;
+    serie[1].Stan = Rownowaga::Osiagnieta;
     for (FluktuacjaSerii& s : serie) {
         s.Lambda = -s.Lambda;
     }
     EXPECT_EQ(TekstRownowagi(serie, 1),
-              "Serie dla λ = -0,1; -0,7 mogły nie osiągnąć równowagi: zwiększ ilość iteracji.");
+              "Serie dla λ = -0.1; -0.7 mogły nie osiągnąć równowagi: zwiększ ilość iteracji.");
+    for (FluktuacjaSerii& s : serie) {
+        s.Stan = Rownowaga::Nieznana;
+    }
+    EXPECT_EQ(TekstRownowagi(serie, 1), "Dla λ = -0.1; -0.4; -0.7 nie da się ocenić równowagi (za "
+                                        "mało próbek): zwiększ ilość iteracji albo pobieraj dane "
+                                        "częściej.");
 }
 
 TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
@@ -56,5 +70,7 @@ TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
     EXPECT_EQ(t.MCvkN, (std::vector<std::string>{"0.1235", "1.5000"}));
     EXPECT_EQ(t.MBlad, (std::vector<std::string>{"0.0023", ""}));
     EXPECT_EQ(t.ERownowaga,
-              "Seria dla λ = 0,5 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.");
+              "Seria dla λ = 0.5 mogła nie osiągnąć równowagi: zwiększ ilość iteracji.\n"
+              "Dla λ = 0.6 nie da się ocenić równowagi (za mało próbek): zwiększ ilość iteracji "
+              "albo pobieraj dane częściej.");
 }

@@ -79,8 +79,20 @@ TEST_F(ZapiszPlikTest, NieudanyZapisZostawiaPlikBezZmianIBezPlikuTymczasowego) {
     EXPECT_EQ(LiczbaPlikow(), 1u);
 }
 
+// A missing folder is told as missing; a folder that is there but takes no
+// new files (/proc) is told as such, not as missing.
 TEST_F(ZapiszPlikTest, BrakFolderuLubFolderZamiastPlikuZgloszone) {
-    OczekujBledu(ZapiszPlik(Sciezka("brak/wyniki.csv"), "x"));
+    const WynikZapisu brak = ZapiszPlik(Sciezka("brak/wyniki.csv"), "x");
+    OczekujBledu(brak);
+    EXPECT_NE(brak.Komunikat.find("Folder docelowy nie istnieje."), std::string::npos);
+    if (fs::is_directory("/proc")) {
+        const WynikZapisu proc = ZapiszPlik("/proc/wynik", "x");
+        OczekujBledu(proc);
+        EXPECT_EQ(proc.Komunikat.find("nie istnieje"), std::string::npos) << proc.Komunikat;
+        EXPECT_NE(proc.Komunikat.find("W tym folderze nie można tworzyć plików."),
+                  std::string::npos)
+            << proc.Komunikat;
+    }
     fs::create_directory(Sciezka("folder"));
     const WynikZapisu wynik = ZapiszPlik(Sciezka("folder"), "x");
     OczekujBledu(wynik);
@@ -191,4 +203,19 @@ TEST(KomunikatPlikWUzyciu, PelnaSciezkaWPierwszejLinii) {
     EXPECT_EQ(KomunikatPlikWUzyciu("D:\\Wyniki\\a.csv"),
               "Plik: D:\\Wyniki\\a.csv\r\njest w użyciu. Zamknij go i sprbój ponownie zapisać "
               "wyniki.");
+}
+
+TEST_F(ZapiszPlikTest, NieudanaZamianaNazwyUsuwaPlikTymczasowy) {
+    // The folder's entry taken between writing and renaming (another program
+    // made a folder of that name): the rename fails, its reason is told, and
+    // neither the temporary file nor a changed folder remains.
+    const std::string cel = Sciezka("wyniki.csv");
+    ZapisOdroczony zapis;
+    ASSERT_TRUE(zapis.Przygotuj(cel, "nowe wyniki").Udany());
+    fs::create_directory(cel);
+    Utworz(cel + "/inny.txt", "cudzy");
+    OczekujBledu(zapis.Zatwierdz());
+    EXPECT_TRUE(fs::is_directory(cel));
+    EXPECT_EQ(Czytaj(cel + "/inny.txt"), "cudzy");
+    EXPECT_EQ(LiczbaPlikow(), 1u);
 }

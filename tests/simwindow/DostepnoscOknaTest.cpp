@@ -1,5 +1,9 @@
 #include "DostepnaEtykieta.h"
+#include "LegendaAtomow.h"
 #include "OknoTestowe.h"
+#include "SeriaWykresu.h"
+#include "Wykres.h"
+#include "WykresySymulacji.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -20,6 +24,7 @@ QAccessibleInterface* Interfejs(QWidget* kontrolka) {
 // is a progress bar, the window is named by its caption.
 void SprawdzWidoczne(TSiec2D3D& okno, const QString& gdzie) {
     QCOMPARE(Interfejs(&okno)->text(QAccessible::Name), okno.windowTitle());
+    QCOMPARE(Interfejs(&okno)->role(), QAccessible::Window);
     for (QWidget* w : okno.findChildren<QWidget*>()) {
         if (!w->isVisible()) {
             continue;
@@ -41,6 +46,18 @@ void SprawdzWidoczne(TSiec2D3D& okno, const QString& gdzie) {
         } else if (qobject_cast<WskaznikPostepu*>(w)) {
             QCOMPARE(i->role(), QAccessible::ProgressBar);
             QVERIFY2(i->text(QAccessible::Value).endsWith(QLatin1Char('%')), qPrintable(opis));
+        } else if (auto* wykres = qobject_cast<Wykres*>(w)) {
+            // Named by the title the eye reads; the data in its description.
+            QCOMPARE(i->role(), QAccessible::Chart);
+            if (wykres->TytulWidoczny()) {
+                QVERIFY2(nazwa.contains(wykres->Tytul().join(QLatin1Char(' '))),
+                         qPrintable(opis + QStringLiteral(" → ") + nazwa));
+            }
+            QVERIFY2(!i->text(QAccessible::Description).isEmpty(), qPrintable(opis));
+        } else if (qobject_cast<LegendaAtomow*>(w)) {
+            QCOMPARE(i->role(), QAccessible::Graphic);
+            QVERIFY2(nazwa.startsWith(QStringLiteral("Legenda rysunku sieci: atom A – ")),
+                     qPrintable(nazwa));
         }
     }
 }

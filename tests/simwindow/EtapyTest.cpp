@@ -176,7 +176,8 @@ private slots:
         t.k<QCheckBox>("CBWylaczGrafike")->click();
         t.okno->BSiecDalejClick();
         QVERIFY(t.LiczDoKonca());
-        t.dialogi.Odpowiedzi = {Odpowiedz::Nie};
+        // Tak to leaving the unsaved results, Nie to the defaults.
+        t.dialogi.Odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Nie};
         t.okno->BSiecNoweClick();
         QCOMPARE(t.dialogi.Zadane.last().Tekst,
                  "Czy przywrócić ustawienia domyślne wszystkich parametrów ?");
@@ -189,9 +190,9 @@ private slots:
         QCOMPARE(t.okno->Wykresy().Series1->LiczbaPunktow(), 0);
         QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->text(), "Obliczenia   ");
 
-        t.dialogi.Odpowiedzi = {Odpowiedz::Tak};
         t.okno->BSiecDalejClick();
         QVERIFY(t.LiczDoKonca());
+        t.dialogi.Odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Tak};
         t.okno->BSiecNoweClick();
         QCOMPARE(t.k<QSpinBox>("SEIloscAtomowOsX")->value(), 10);
         QCOMPARE(t.k<SuwakZZaznaczeniem>("TBKrok")->value(), 3);
@@ -283,9 +284,9 @@ private slots:
         QCOMPARE(t.k<PrzyciskPrzezroczysty>("BSiecDalej")->KolorCzcionki(), QColor(Qt::black));
         t.okno->BSiecDalejClick();
         t.okno->TimerDalejTimer();
-        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(0, 128, 0));
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(0x8C, 0x6A, 0x00));
         t.okno->TimerDalejTimer();
-        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(Qt::yellow));
+        QCOMPARE(t.k<PrzyciskPrzezroczysty>("TBLicz")->KolorCzcionki(), QColor(0, 128, 0));
     }
 };
 

@@ -10,9 +10,10 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 void DoZapisu(OknoTestowe& t) {
@@ -44,13 +45,19 @@ private slots:
         QCOMPARE(t.k<QLabel>("LPrzejscieFluktuacji")->text(),
                  QString::fromStdString(teksty.EPrzejscie));
         QVERIFY(t.k<QLabel>("LPrzejscieFluktuacji")->text().startsWith(QStringLiteral("λ = ")));
+        // Every series is one point, among the points of its verdict.
         const Wykres* wykres = t.k<Wykres>("ChartFluktuacje");
-        const SeriaWykresu& punkty = *wykres->Serie().back();
-        QCOMPARE(punkty.LiczbaPunktow(), static_cast<int>(rdzen.Serie.size()));
-        for (int i = 0; i < punkty.LiczbaPunktow(); ++i) {
-            QCOMPARE(punkty.Punkty()[i].y(), rdzen.Serie[static_cast<std::size_t>(i)].CvkN.Srednia);
+        const auto& serie = wykres->Serie();
+        QList<QPointF> punkty;
+        for (auto s = serie.end() - 3; s != serie.end(); ++s) {
+            punkty += (*s)->Punkty();
         }
-        const QString rownowaga = t.k<QPlainTextEdit>("MRownowaga")->toPlainText();
+        QCOMPARE(punkty.size(), static_cast<qsizetype>(rdzen.Serie.size()));
+        for (const FluktuacjaSerii& seria : rdzen.Serie) {
+            const SeriaWykresu& swoje = *serie[serie.size() - 3 + static_cast<int>(seria.Stan)];
+            QVERIFY(swoje.Punkty().contains(QPointF(std::abs(seria.Lambda), seria.CvkN.Srednia)));
+        }
+        const QString rownowaga = t.k<QLabel>("LRownowaga")->text();
         QCOMPARE(rownowaga, teksty.ERownowaga.empty()
                                 ? QStringLiteral("Wszystkie serie osiągnęły równowagę.")
                                 : QString::fromStdString(teksty.ERownowaga));

@@ -183,7 +183,8 @@ private slots:
         QDir(plikUstawien).removeRecursively();
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("wyniki.csv"))));
         QCOMPARE(t.k<QStatusBar>("PasekStanu")->currentMessage(),
-                 QString::fromUtf8(NieZapamietanoFolderu));
+                 QStringLiteral("Zapisano: wyniki.csv. ") +
+                     QString::fromUtf8(NieZapamietanoFolderu));
     }
 
     void LambdaKlasteryzacjiBezZnakuWPanelu() {

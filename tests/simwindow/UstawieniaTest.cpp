@@ -137,7 +137,8 @@ private slots:
         QTest::newRow("za mala") << "500" << 10000;
         QTest::newRow("nie liczba") << "abc" << 10000;
         QTest::newRow("pusty") << "" << 10000;
-        QTest::newRow("za dlugi obciety") << "12345678" << 123456;
+        QTest::newRow("najwieksza") << "1000000" << 1000000;
+        QTest::newRow("za dlugi obciety") << "12345678" << 1000000;
     }
     void WpisywanieIlosciIteracji() {
         QFETCH(QString, tekst);

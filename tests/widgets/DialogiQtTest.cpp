@@ -169,6 +169,31 @@ private slots:
         QVERIFY(u.Pytania.isEmpty());
     }
 
+    // A question that must not throw work away on a careless Enter: No is
+    // the default button, Enter and Esc both answer Nie.
+    void domyslnieNie_data() {
+        QTest::addColumn<int>("klawisz");
+        QTest::newRow("Enter") << static_cast<int>(Qt::Key_Return);
+        QTest::newRow("Esc") << static_cast<int>(Qt::Key_Escape);
+    }
+    void domyslnieNie() {
+        QFETCH(int, klawisz);
+        DialogiQt dialogi;
+        QPushButton* domyslny = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto* pytanie = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(pytanie);
+            domyslny = pytanie->defaultButton();
+            QTest::keyClick(pytanie, static_cast<Qt::Key>(klawisz));
+        });
+        QCOMPARE(dialogi.Zapytaj(nullptr, QStringLiteral("Czy mimo to zakończyć ?"),
+                                 QStringLiteral("Fazolab"), Przyciski::TakNieDomyslnieNie,
+                                 Ikona::Brak),
+                 Odpowiedz::Nie);
+        QVERIFY(domyslny);
+        QCOMPARE(domyslny->text().remove(QLatin1Char('&')), QStringLiteral("No"));
+    }
+
 private:
     std::optional<QTemporaryDir> tmp_;
 };

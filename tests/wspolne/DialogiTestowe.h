@@ -43,6 +43,7 @@ public:
         }
         switch (przyciski) {
         case Przyciski::TakNie:
+        case Przyciski::TakNieDomyslnieNie:
             return Odpowiedz::Nie;
         case Przyciski::OkAnuluj:
             return Odpowiedz::Anuluj;
