@@ -2,18 +2,15 @@
 
 #include "BadaniePowtorzen.h"
 #include "KolizjaWyjsc.h"
-#include "ObliczWyniki.h"
+#include "NadzorWsadowy.h"
 #include "ParserOpcji.h"
 #include "PasekPostepu.h"
 #include "PlikPowtorzen.h"
-#include "PlikWynikow.h"
-#include "PrzerwanieSygnalem.h"
+#include "PlikWynikowBadania.h"
 #include "ScalPowtorzenia.h"
-#include "TekstyFluktuacji.h"
 #include "UruchomRepliki.h"
 #include "WypiszPodsumowanie.h"
 #include "ZapiszPlik.h"
-#include "ZapiszWyniki.h"
 #include "ZrodloZiarna.h"
 
 #include <algorithm>
@@ -25,25 +22,6 @@
 #include <unistd.h>
 
 namespace {
-bool KonczySieNa(const std::string& nazwa, const std::string& rozszerzenie) {
-    if (nazwa.size() < rozszerzenie.size()) {
-        return false;
-    }
-    std::string koncowka = nazwa.substr(nazwa.size() - rozszerzenie.size());
-    std::transform(koncowka.begin(), koncowka.end(), koncowka.begin(),
-                   [](unsigned char z) { return static_cast<char>(std::tolower(z)); });
-    return koncowka == rozszerzenie;
-}
-
-// The batch has no dialog: the extension chooses the type, a name without a
-// known one gets the tab-separated text.
-TypPlikuWynikow TypWyjscia(const std::string& nazwa) {
-    if (KonczySieNa(nazwa, ".csv")) {
-        return TypPlikuWynikow::Csv;
-    }
-    return KonczySieNa(nazwa, ".xlsx") ? TypPlikuWynikow::Xlsx : TypPlikuWynikow::Txt;
-}
-
 // Checked before the run, so that an hour of computing is not lost to a typo.
 // A device or a pipe is written as it is; anything else needs a folder that
 // takes a new file.
@@ -146,20 +124,9 @@ bool Wypisz(std::ostream& wyjscie, std::ostream& bledy, const std::string& tekst
 // summary of a study, from its replicas alone: a run and a merge end here.
 int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, Niepowodzenia& n,
                    std::ostream& wyjscie, std::ostream& bledy) {
-    std::optional<WynikiSerii> wyniki;
-    if (b.Parametry.Seria) {
-        wyniki =
-            ObliczWyniki(b.Repliki.size() == 1 ? b.Repliki.front().Dane : SrednieReplik(b.Repliki));
-    }
+    const std::optional<WynikiSerii> wyniki = WynikiBadania(b);
     if (!o.Wyjscie.empty()) {
-        TekstyWynikow teksty = wyniki->Teksty;
-        PolaWynikow pola;
-        if (o.Fluktuacje) {
-            teksty.Fluktuacje =
-                TekstyFluktuacjiZ(FluktuacjeReplik(b.Repliki), MiejscaLambdy(b.Parametry));
-            pola.Fluktuacje = true;
-        }
-        n.Sprawdz(ZapiszWyniki(o.Wyjscie, teksty, pola, TypWyjscia(o.Wyjscie), nullptr));
+        n.Sprawdz(ZapiszWynikiBadania(o.Wyjscie, b, *wyniki, o.Fluktuacje));
     }
     std::ostringstream podsumowanie;
     if (b.ZiarnoZZegara) {
@@ -240,8 +207,8 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     PasekPostepu pasek(bledy, bledyNaTerminalu);
     WynikiReplik repliki;
     {
-        PrzerwanieSygnalem przerwanie;
-        repliki = UruchomRepliki(o, badanie.Ziarno, watki, pasek, przerwanie);
+        NadzorWsadowy nadzor(pasek);
+        repliki = UruchomRepliki(o, badanie.Ziarno, watki, nadzor);
     }
     if (repliki.Sygnal != 0) {
         bledy << "Obliczenia przerwane sygnałem " << repliki.Sygnal

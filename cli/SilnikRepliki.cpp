@@ -7,9 +7,10 @@
 #include <span>
 
 WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno,
-                                    bool zPrzebiegiem, std::string& przebieg, PostepWatku& postep,
+                                    bool zPrzebiegiem, std::string& przebieg,
+                                    ObserwatorPomiarow* probki, PostepWatku& postep,
                                     const std::atomic<bool>& przerwij) {
-    Przygotuj(opcje, ziarno, zPrzebiegiem);
+    Przygotuj(opcje, ziarno, zPrzebiegiem, probki);
     const StanObliczen& s = obliczenia_.Stan();
     long long proby = postep.Proby.load(std::memory_order_relaxed);
     for (StanKroku krok = StanKroku::Trwa;
@@ -25,10 +26,11 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint
     return wynik;
 }
 
-void SilnikRepliki::Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem) {
+void SilnikRepliki::Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem,
+                              ObserwatorPomiarow* probki) {
     opcje_ = &opcje;
     ziarno_.Ustaw(ziarno);
-    zapis_.emplace(zPrzebiegiem);
+    zapis_.emplace(zPrzebiegiem, probki);
     obliczenia_.UstawObserwatora(&*zapis_);
     obliczenia_.UstawSiec();
     obliczenia_.PrzygotujObliczenia(opcje.Parametry);

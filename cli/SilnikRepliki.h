@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+class ObserwatorPomiarow;
 struct OpcjeWsadowe;
 struct PostepWatku;
 
@@ -24,17 +25,18 @@ public:
     // Runs the series or the single run of the options as replica `nr` with
     // the given seed, from the state a fresh engine starts in, so that the
     // replica equals a plain run with that seed. With `zPrzebiegiem` leaves
-    // the trace of every sample as CSV in `przebieg`. Reports its progress to
-    // `postep` between ticks, and stops early, with a result of no use, once
-    // `przerwij` is set.
+    // the trace of every sample as CSV in `przebieg`; `probki`, when given,
+    // sees every sample too. Reports its progress to `postep` between ticks,
+    // and stops early, with a result of no use, once `przerwij` is set.
     WynikRepliki Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno, bool zPrzebiegiem,
-                         std::string& przebieg, PostepWatku& postep,
+                         std::string& przebieg, ObserwatorPomiarow* probki, PostepWatku& postep,
                          const std::atomic<bool>& przerwij);
 
     // The same run a step at a time, for a caller that keeps its own loop
     // (a Web Worker answering between ticks): Przygotuj, then Krok until it
     // reports Koniec, then Zakoncz. The options must outlive the run.
-    void Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem);
+    void Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem,
+                   ObserwatorPomiarow* probki = nullptr);
     // One tick; a finished series is followed by the next at once.
     StanKroku Krok();
     // The replica's figures (and its trace, when one was asked for).

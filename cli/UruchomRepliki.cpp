@@ -1,10 +1,9 @@
 #include "UruchomRepliki.h"
 
+#include "NadzorReplik.h"
 #include "Obliczenia.h"
 #include "OpcjeWsadowe.h"
-#include "PasekPostepu.h"
 #include "PostepWatku.h"
-#include "PrzerwanieSygnalem.h"
 #include "SilnikRepliki.h"
 
 #include <algorithm>
@@ -13,6 +12,7 @@
 #include <condition_variable>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -32,12 +32,12 @@ public:
         przygotowania_.resize(replik);
     }
 
-    void Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie);
+    void Uruchom(NadzorReplik& nadzor);
     WynikiReplik Wyniki();
 
 private:
-    void Pracuj(std::size_t watek);
-    void PokazPostep(PasekPostepu& pasek, bool koncowy) const;
+    void Pracuj(std::size_t watek, NadzorReplik& nadzor);
+    PostepReplik Postep() const;
 
     const OpcjeWsadowe& opcje_;
     std::uint32_t ziarno_;
@@ -55,7 +55,7 @@ private:
     std::size_t skonczone_ = 0;
 };
 
-void Pula::Pracuj(std::size_t watek) {
+void Pula::Pracuj(std::size_t watek, NadzorReplik& nadzor) {
     try {
         // Made by its own thread, so its memory is first touched where it is used.
         const auto silnik = std::make_unique<SilnikRepliki>();
@@ -65,7 +65,7 @@ void Pula::Pracuj(std::size_t watek) {
             const bool zPrzebiegiem = !opcje_.Przebieg.empty();
             wyniki_.Repliki[miejsce] =
                 silnik->Uruchom(opcje_, k, ziarno_ + static_cast<std::uint32_t>(k), zPrzebiegiem,
-                                przebieg, postep_[watek], przerwij_);
+                                przebieg, nadzor.ObserwatorProbek(k), postep_[watek], przerwij_);
             // Written now, so that the traces of all replicas are never held
             // in memory at once; an interrupted replica's is of no use.
             if (zPrzebiegiem && !przerwij_.load(std::memory_order_relaxed)) {
@@ -83,27 +83,25 @@ void Pula::Pracuj(std::size_t watek) {
     koniec_.notify_one();
 }
 
-void Pula::PokazPostep(PasekPostepu& pasek, bool koncowy) const {
+PostepReplik Pula::Postep() const {
     const ParametrySymulacji& p = opcje_.Parametry;
-    const int liczbaSerii =
+    PostepReplik wynik;
+    wynik.Replik = do_ - od_;
+    wynik.LiczbaSerii =
         p.Seria
             ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku)
             : 1;
-    long long proby = 0;
-    int ukonczone = 0;
     for (const PostepWatku& w : postep_) {
-        proby += w.Proby.load(std::memory_order_relaxed);
-        ukonczone += w.UkonczoneRepliki.load(std::memory_order_relaxed);
+        wynik.Proby += w.Proby.load(std::memory_order_relaxed);
+        wynik.Ukonczone += w.UkonczoneRepliki.load(std::memory_order_relaxed);
     }
-    if (do_ - od_ == 1) {
-        pasek.Pokaz(postep_[0].Seria.load(std::memory_order_relaxed), liczbaSerii,
-                    postep_[0].Iteracja.load(std::memory_order_relaxed), p.MaxIloscCykli, proby,
-                    koncowy);
-        return;
-    }
+    wynik.Seria = postep_[0].Seria.load(std::memory_order_relaxed);
+    wynik.Iteracja = postep_[0].Iteracja.load(std::memory_order_relaxed);
+    wynik.MaxIteracji = p.MaxIloscCykli;
     const long long przedzial = p.PozycjaPrzedzialu * 100LL;
-    const long long naReplike = liczbaSerii * (p.MaxIloscCykli / przedzial + 1) * przedzial;
-    pasek.PokazRepliki(ukonczone, do_ - od_, proby, naReplike * (do_ - od_), koncowy);
+    const long long naReplike = wynik.LiczbaSerii * (p.MaxIloscCykli / przedzial + 1) * przedzial;
+    wynik.WszystkieProby = naReplike * wynik.Replik;
+    return wynik;
 }
 
 WynikiReplik Pula::Wyniki() {
@@ -121,35 +119,38 @@ WynikiReplik Pula::Wyniki() {
     return std::move(wyniki_);
 }
 
-void Pula::Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
+void Pula::Uruchom(NadzorReplik& nadzor) {
 #if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
     // WebAssembly without threads (Node, a Web Worker): the one worker runs
     // every replica in turn on the calling thread, where no signal arrives.
-    (void)przerwanie;
-    Pracuj(0);
+    Pracuj(0, nadzor);
 #else
     std::vector<std::thread> watki;
     for (std::size_t w = 0; w < postep_.size(); ++w) {
-        watki.emplace_back(&Pula::Pracuj, this, w);
+        watki.emplace_back(&Pula::Pracuj, this, w, std::ref(nadzor));
     }
     {
         std::unique_lock blokada(mutex_);
         while (!koniec_.wait_for(blokada, std::chrono::milliseconds(100),
                                  [&] { return skonczone_ == watki.size(); })) {
-            sygnal_ = przerwanie.Sprawdz();
-            if (sygnal_ != 0) {
+            // Asked without the lock: the watcher may take its time (a
+            // caller's callback), and the workers report their end meanwhile.
+            blokada.unlock();
+            const int sygnal = nadzor.Przerwanie();
+            if (sygnal != 0 && sygnal_ == 0) {
+                sygnal_ = sygnal;
                 przerwij_.store(true, std::memory_order_relaxed);
                 nastepna_.store(do_);
             }
-            PokazPostep(pasek, false);
+            nadzor.Postep(Postep(), false);
+            blokada.lock();
         }
     }
     for (std::thread& w : watki) {
         w.join();
     }
 #endif
-    PokazPostep(pasek, true);
-    pasek.Zakoncz();
+    nadzor.Postep(Postep(), true);
     for (const std::exception_ptr& blad : bledy_) {
         if (blad) {
             std::rethrow_exception(blad);
@@ -159,10 +160,10 @@ void Pula::Uruchom(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
 } // namespace
 
 WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie) {
+                            NadzorReplik& nadzor) {
     const int replik = opcje.Czesc.Do(opcje.Powtorzenia) - opcje.Czesc.Od(opcje.Powtorzenia);
     Pula pula(opcje, ziarno, std::clamp(watki, 1, replik));
-    pula.Uruchom(pasek, przerwanie);
+    pula.Uruchom(nadzor);
     return pula.Wyniki();
 }
 

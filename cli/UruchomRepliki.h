@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
+class NadzorReplik;
 struct OpcjeWsadowe;
-class PasekPostepu;
-class PrzerwanieSygnalem;
 
 // What the replicas of one process leave.
 struct WynikiReplik {
@@ -26,12 +25,12 @@ struct WynikiReplik {
 // replica k is seeded with ziarno + k (modulo 2^32). The results come back in
 // replica order and do not depend on the number of threads. Each replica
 // prepares its own trace file (see NazwaPrzebiegu) when one is asked for.
-// Shows the progress on `pasek`. An exception in a worker is rethrown here once
-// every worker has stopped. When `przerwanie` reports a signal the workers stop
-// at their next step and nothing comes back: no replica, no trace file (the
-// prepared ones are removed).
+// Shows the progress to `nadzor` and hands it the samples it asks for. An
+// exception in a worker is rethrown here once every worker has stopped. When
+// `nadzor` asks to stop the workers stop at their next step and nothing comes
+// back: no replica, no trace file (the prepared ones are removed).
 WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                            PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie);
+                            NadzorReplik& nadzor);
 
 // The trace file of replica k of n: the given name for a single replica,
 // otherwise the number before the extension ("przebieg.csv" -> "przebieg.3.csv",

@@ -12,13 +12,29 @@ void DopiszLiczbe(std::string& cel, double wartosc) {
 }
 } // namespace
 
-ZapisPrzebiegu::ZapisPrzebiegu(bool zPrzebiegiem) : zPrzebiegiem_(zPrzebiegiem) {
+ZapisPrzebiegu::ZapisPrzebiegu(bool zPrzebiegiem, ObserwatorPomiarow* dalej)
+    : zPrzebiegiem_(zPrzebiegiem), dalej_(dalej) {
     if (zPrzebiegiem_) {
         przebieg_ = Naglowek;
     }
 }
 
+void ZapisPrzebiegu::KoniecSerii(double lambda, double sigma) {
+    if (dalej_ != nullptr) {
+        dalej_->KoniecSerii(lambda, sigma);
+    }
+}
+
+void ZapisPrzebiegu::PrzebiegWyzerowany() {
+    if (dalej_ != nullptr) {
+        dalej_->PrzebiegWyzerowany();
+    }
+}
+
 void ZapisPrzebiegu::NowyPomiar(const Pomiar& p) {
+    if (dalej_ != nullptr) {
+        dalej_->NowyPomiar(p);
+    }
     sigmy_[p.Seria].push_back(p.Sigma);
     pary_[p.Seria].push_back(p.LiczbaParAB);
     if (!zPrzebiegiem_) {

@@ -10,14 +10,17 @@
 // Watches a batch run sample by sample: keeps sigma and the pair count of
 // every sample of every series for the summary, and, when asked, the trace
 // of every sample as CSV lines (UTF-8, reals with 17 significant digits).
+// Every sample, series end and reset goes on to `dalej` as well, when given.
 class ZapisPrzebiegu final : public ObserwatorPomiarow {
 public:
     static constexpr const char* Naglowek =
         "seria,lambda,iteracja,energia,sigma,pary_ab,h0,h1,h2,h3,h4,h5,h6\n";
 
-    explicit ZapisPrzebiegu(bool zPrzebiegiem);
+    explicit ZapisPrzebiegu(bool zPrzebiegiem, ObserwatorPomiarow* dalej = nullptr);
 
     void NowyPomiar(const Pomiar& pomiar) override;
+    void KoniecSerii(double lambda, double sigma) override;
+    void PrzebiegWyzerowany() override;
 
     // Samples of series 1..n, in the order recorded.
     const std::vector<double>& Sigmy(int seria) const { return sigmy_[seria]; }
@@ -26,6 +29,7 @@ public:
 
 private:
     bool zPrzebiegiem_;
+    ObserwatorPomiarow* dalej_;
     std::array<std::vector<double>, LiczbaWpisowSerii> sigmy_;
     std::array<std::vector<double>, LiczbaWpisowSerii> pary_;
     std::string przebieg_;

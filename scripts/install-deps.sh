@@ -8,9 +8,12 @@ set -eu
 PACKAGES="cmake ninja-build g++ pkg-config
 qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6 libqt6opengl6-dev
 libxlsxwriter-dev zlib1g-dev imagemagick
-qt6-translations-l10n fonts-dejavu-core dpkg-dev file"
+qt6-translations-l10n fonts-dejavu-core dpkg-dev file
+python3-dev pybind11-dev python3-numpy"
 if [ "${1:-}" = "--testy" ]; then
-    PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel"
+    PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel
+python3-pytest python3-build python3-venv python3-setuptools python3-wheel
+munge slurmctld slurmd slurm-client"
     # The web build and its tests under Node (scripts/web.sh).
     PACKAGES="$PACKAGES emscripten nodejs node-acorn"
     # The web page's tests: Debian's Chromium driven headless; npm only where no Node ships one.

@@ -5,7 +5,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --testy
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFAZOLAB_TESTY=ON -DFAZOLAB_WERROR=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFAZOLAB_TESTY=ON -DFAZOLAB_WERROR=ON \
+    -DFAZOLAB_PYTHON=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFAZOLAB_SANITIZE=ON -DFAZOLAB_WERROR=ON

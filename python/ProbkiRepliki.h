@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ObserwatorPomiarow.h"
+
+#include <cstdint>
+#include <vector>
+
+// Every sample of one replica, column by column, in the order recorded (each
+// series' new arrangement first): the columns of the batch runner's trace,
+// held so that arrays can take them over without a copy.
+class ProbkiRepliki final : public ObserwatorPomiarow {
+public:
+    // Room for `pomiarow` samples, so that a run does not move them as it grows.
+    explicit ProbkiRepliki(std::size_t pomiarow);
+
+    void NowyPomiar(const Pomiar& pomiar) override;
+
+    std::vector<std::int32_t> Seria;
+    std::vector<std::int64_t> Iteracja;
+    std::vector<double> Lambda; // negative for clustering
+    std::vector<double> Energia;
+    std::vector<double> Sigma;
+    std::vector<double> ParyAB;
+    // LiczbaSasiadow + 1 bars per sample, row after row: atoms with 0..z unlike neighbours.
+    std::vector<double> Histogram;
+    int LiczbaSasiadow = 0;
+};
