@@ -1,12 +1,15 @@
 #include "PlikPowtorzen.h"
 
+#include "LiczbyDziesietne.h"
 #include "Obliczenia.h"
 #include "OpcjeWsadowe.h"
 
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <sstream>
+#include <type_traits>
 
 namespace {
 constexpr const char* PoczatekPierwszego = "fazolab-batch powtorzenia ";
@@ -80,13 +83,19 @@ public:
     }
 
     template <class T> T Liczba(const std::string& pole) const {
-        T wartosc{};
-        const auto [koniec, blad] =
-            std::from_chars(pole.data(), pole.data() + pole.size(), wartosc);
-        if (blad != std::errc{} || koniec != pole.data() + pole.size() || pole.empty()) {
-            Blad("„" + pole + "” nie jest liczbą");
+        if constexpr (std::is_floating_point_v<T>) {
+            if (const std::optional<double> wartosc = RzeczywistaZ(pole)) {
+                return *wartosc;
+            }
+        } else {
+            T wartosc{};
+            const auto [koniec, blad] =
+                std::from_chars(pole.data(), pole.data() + pole.size(), wartosc);
+            if (blad == std::errc{} && koniec == pole.data() + pole.size() && !pole.empty()) {
+                return wartosc;
+            }
         }
-        return wartosc;
+        Blad("„" + pole + "” nie jest liczbą");
     }
 
     template <std::size_t N>

@@ -2,10 +2,12 @@
 
 #include "Obliczenia.h"
 #include "WynikRepliki.h"
+#include "ZapisPrzebiegu.h"
 #include "ZiarnoRepliki.h"
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class ObserwatorPomiarow;
@@ -30,7 +32,20 @@ public:
                          std::string& przebieg, ObserwatorPomiarow* probki, PostepWatku& postep,
                          const std::atomic<bool>& przerwij);
 
+    // The same run a step at a time, for a caller that keeps its own loop
+    // (a Web Worker answering between ticks): Przygotuj, then Krok until it
+    // reports Koniec, then Zakoncz. The options must outlive the run.
+    void Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem,
+                   ObserwatorPomiarow* probki = nullptr);
+    // One tick; a finished series is followed by the next at once.
+    StanKroku Krok();
+    // The replica's figures (and its trace, when one was asked for).
+    WynikRepliki Zakoncz(int nr, std::string& przebieg);
+    const Obliczenia& Silnik() const { return obliczenia_; }
+
 private:
     ZiarnoRepliki ziarno_;
     Obliczenia obliczenia_;
+    const OpcjeWsadowe* opcje_ = nullptr;
+    std::optional<ZapisPrzebiegu> zapis_;
 };

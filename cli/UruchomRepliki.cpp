@@ -120,6 +120,11 @@ WynikiReplik Pula::Wyniki() {
 }
 
 void Pula::Uruchom(NadzorReplik& nadzor) {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+    // WebAssembly without threads (Node, a Web Worker): the one worker runs
+    // every replica in turn on the calling thread, where no signal arrives.
+    Pracuj(0, nadzor);
+#else
     std::vector<std::thread> watki;
     for (std::size_t w = 0; w < postep_.size(); ++w) {
         watki.emplace_back(&Pula::Pracuj, this, w, std::ref(nadzor));
@@ -144,6 +149,7 @@ void Pula::Uruchom(NadzorReplik& nadzor) {
     for (std::thread& w : watki) {
         w.join();
     }
+#endif
     nadzor.Postep(Postep(), true);
     for (const std::exception_ptr& blad : bledy_) {
         if (blad) {

@@ -1,3 +1,4 @@
+#include "BledyNaTerminalu.h"
 #include "PrzebiegWsadowy.h"
 #include "StandardoweWyjscie.h"
 #include "ZegarDoby.h"
@@ -6,7 +7,6 @@
 #include <csignal>
 #include <iostream>
 #include <string_view>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
     if (std::find(argv + 1, argv + argc, std::string_view("--version")) != argv + argc) {
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     PrzygotujWyjscie();
     ZegarDoby zegar;
     const int status = UruchomWsadowo(std::vector<std::string>(argv + 1, argv + argc), zegar,
-                                      std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
+                                      std::cout, std::cerr, BledyNaTerminalu());
     // A write that failed was told already; closing can still fail on its own.
     if (!ZamknijWyjscie() && status == 0) {
         std::cerr << "Nie można zapisać na standardowe wyjście (błąd przy zamykaniu).\n";

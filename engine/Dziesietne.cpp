@@ -1,6 +1,7 @@
 #include "Dziesietne.h"
 
-#include <charconv>
+#include "LiczbyDziesietne.h"
+
 #include <cmath>
 
 std::string TekstPozycji(int pozycja, int mianownik, int miejsca) {
@@ -15,12 +16,11 @@ std::optional<int> PozycjaZTekstu(std::string tekst, int mianownik) {
             z = '.';
         }
     }
-    double wartosc = 0;
-    const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
-    if (blad != std::errc{} || koniec != tekst.data() + tekst.size() || tekst.empty()) {
+    const std::optional<double> wartosc = RzeczywistaZ(tekst);
+    if (!wartosc) {
         return std::nullopt;
     }
-    const double skalowana = wartosc * mianownik;
+    const double skalowana = *wartosc * mianownik;
     const double zaokraglona = std::round(skalowana);
     if (std::fabs(skalowana - zaokraglona) > 1e-6 || std::fabs(zaokraglona) > 1e6) {
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include "Iloraz.h"
 #include "ObserwatorPomiarow.h"
 #include "PetlaPrzeskokow.h"
+#include "Rozszerzona.h"
 #include "WygladzanieSigmy.h"
 #include "ZakresyParametrow.h"
 
@@ -123,7 +124,8 @@ void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
 }
 
 int Obliczenia::LiczbaSeriiDla(int s, int e, int k) {
-    const double x = static_cast<double>(static_cast<long double>(e - s) / k + 1);
+    const double x =
+        static_cast<double>(Rozszerzona(Rozszerzona(static_cast<long double>(e - s) / k) + 1));
     const double czescCalkowita = std::trunc(x);
     return static_cast<int>(x - czescCalkowita > 0 ? czescCalkowita + 1 : x);
 }
@@ -136,9 +138,10 @@ double Obliczenia::SigmaZPar(double pary) const {
     // 0 for a random arrangement, 1 for the perfect alternation at c_B = 0.5.
     const long double cB = stan_.KoncentracjaB;
     const long double qNcB =
-        static_cast<long double>(stan_.LiczbaSasiadow * stan_.IloscAtomow) * cB;
-    const long double losowe = qNcB * (1.0L - cB);
-    return static_cast<double>((pary - losowe) / (qNcB - losowe));
+        Rozszerzona(static_cast<long double>(stan_.LiczbaSasiadow * stan_.IloscAtomow) * cB);
+    const long double losowe = Rozszerzona(qNcB * (1.0L - cB));
+    return static_cast<double>(
+        Rozszerzona(Rozszerzona(pary - losowe) / Rozszerzona(qNcB - losowe)));
 }
 
 void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
@@ -151,8 +154,9 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
     switch (p.Uklad) {
     case Ulozenie::Przypadkowe: {
         // The product in extended precision: at 30 % a 10 x 10 lattice holds 29 A atoms.
-        const int doUmieszczenia = static_cast<int>(static_cast<long double>(stan_.IloscAtomow) *
-                                                    static_cast<long double>(stan_.Koncentracja));
+        const int doUmieszczenia =
+            static_cast<int>(Rozszerzona(static_cast<long double>(stan_.IloscAtomow) *
+                                         static_cast<long double>(stan_.Koncentracja)));
         int umieszczone = 0;
         while (umieszczone < doUmieszczenia) {
             const int x = generator_.Losuj(nx) + 1;
@@ -190,13 +194,13 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
 
     stan_.IloscAtomowA = siec_.IloscAtomowA();
     stan_.IloscAtomowB = stan_.IloscAtomow - stan_.IloscAtomowA;
-    stan_.KoncentracjaB = static_cast<double>(static_cast<long double>(stan_.IloscAtomowB) /
-                                              (stan_.IloscAtomowA + stan_.IloscAtomowB));
+    stan_.KoncentracjaB = static_cast<double>(Rozszerzona(
+        static_cast<long double>(stan_.IloscAtomowB) / (stan_.IloscAtomowA + stan_.IloscAtomowB)));
     // The one full count of a run's arrangement; from here on the exchanges
     // keep the counts current.
     siec_.PoliczOdNowa();
     stan_.LiczbaParAB = siec_.Liczniki().ParyAB;
-    stan_.Energia = static_cast<double>(-1.0L * stan_.LiczbaParAB * stan_.Lambda);
+    stan_.Energia = static_cast<double>(Rozszerzona(-1.0L * stan_.LiczbaParAB * stan_.Lambda));
     ZbudujTabliceAkceptacji();
     // The sample stores the given sigma at iteration 0 of the series.
     ZapiszPomiar(seria, iteracja, stan_.Energia, SigmaZPar(stan_.LiczbaParAB));
@@ -252,8 +256,9 @@ void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
         stan_.IloscSasiadowBWezlaA = ostatnia.sasiedziBWezlaA;
         stan_.LiczbaLosowa = ostatnia.liczbaLosowa;
     }
-    stan_.Energia = static_cast<double>(static_cast<long double>(stan_.Energia) -
-                                        static_cast<long double>(stan_.Lambda) * stan_.SumaZmian);
+    stan_.Energia = static_cast<double>(
+        Rozszerzona(static_cast<long double>(stan_.Energia) -
+                    Rozszerzona(static_cast<long double>(stan_.Lambda) * stan_.SumaZmian)));
     ZapiszPomiar(seria, iteracja, stan_.Energia, std::nullopt);
 }
 
@@ -354,7 +359,7 @@ void Obliczenia::PrzesunLambde() {
     const long double koniec = siatka.LambdaDokladna(stan_.Parametry.PozycjaLambdyKoncowej);
     const long double najwieksza = siatka.Najwieksza();
     if (stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie) {
-        stan_.Lambda = static_cast<double>(stan_.Lambda + krok);
+        stan_.Lambda = static_cast<double>(Rozszerzona(stan_.Lambda + krok));
         if (!(koniec >= stan_.Lambda)) {
             stan_.Lambda = static_cast<double>(koniec);
         }
@@ -362,7 +367,7 @@ void Obliczenia::PrzesunLambde() {
             stan_.Lambda = static_cast<double>(najwieksza);
         }
     } else {
-        stan_.Lambda = static_cast<double>(stan_.Lambda - krok);
+        stan_.Lambda = static_cast<double>(Rozszerzona(stan_.Lambda - krok));
         if (-koniec > stan_.Lambda) {
             stan_.Lambda = static_cast<double>(-koniec);
         }

@@ -2,6 +2,7 @@
 
 #include "Dziesietne.h"
 #include "Iloraz.h"
+#include "Rozszerzona.h"
 
 #include <utility>
 
@@ -25,7 +26,7 @@ int SiatkaLambdy::MiejscaPrzebiegu(int od, int doPozycji, int krok, bool seria) 
 }
 
 double SiatkaLambdy::Przesuniecie(double u) const {
-    return static_cast<double>(static_cast<long double>(u) / mianownik_);
+    return static_cast<double>(Rozszerzona(static_cast<long double>(u) / mianownik_));
 }
 
 std::string SiatkaLambdy::Tekst(int pozycja) const {

@@ -1,13 +1,17 @@
 #include "DopasujWielomian.h"
 
+#include "Rozszerzona.h"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace {
 using Macierz = std::array<TablicaPunktow, RozmiarTablicyPunktow>;
 
+// An extended result stored in 8 bytes; every operand of one is an 8-byte
+// value or another extended result, each rounded as the x87 rounds it.
 double Zaokraglij(long double v) {
-    return static_cast<double>(v);
+    return static_cast<double>(Rozszerzona(v));
 }
 
 // The sums of powers: M[j][l] = sum x_i^(j+l) on the upper triangle, R_j =
@@ -30,7 +34,7 @@ void UlozRownania(int n, int d, const TablicaPunktow& x, const TablicaPunktow& y
             sx = Zaokraglij(static_cast<long double>(sx) + potegi[i]);
             if (s <= d) {
                 sy = Zaokraglij(static_cast<long double>(sy) +
-                                static_cast<long double>(potegi[i]) * y[i]);
+                                Rozszerzona(static_cast<long double>(potegi[i]) * y[i]));
             }
         }
         for (int j = s / 2; j >= std::max(0, s - d); --j) {
@@ -49,9 +53,9 @@ void Eliminuj(int d, Macierz& m, TablicaPunktow& r) {
         for (int i = w + 1; i <= d; ++i) {
             const double f = Zaokraglij(static_cast<long double>(m[w][i]) / m[w][w]);
             for (int q = i; q <= d; ++q) {
-                m[i][q] = Zaokraglij(m[i][q] - static_cast<long double>(f) * m[w][q]);
+                m[i][q] = Zaokraglij(m[i][q] - Rozszerzona(static_cast<long double>(f) * m[w][q]));
             }
-            r[i] = Zaokraglij(r[i] - static_cast<long double>(f) * r[w]);
+            r[i] = Zaokraglij(r[i] - Rozszerzona(static_cast<long double>(f) * r[w]));
         }
     }
 }
@@ -60,9 +64,9 @@ void PodstawWstecz(int d, const Macierz& m, const TablicaPunktow& r, TablicaPunk
     for (int w = d; w >= 0; --w) {
         double suma = 0.0;
         for (int q = w + 1; q <= d; ++q) {
-            suma = Zaokraglij(suma + static_cast<long double>(m[w][q]) * a[q]);
+            suma = Zaokraglij(suma + Rozszerzona(static_cast<long double>(m[w][q]) * a[q]));
         }
-        a[w] = Zaokraglij((static_cast<long double>(r[w]) - suma) / m[w][w]);
+        a[w] = Zaokraglij(Rozszerzona(static_cast<long double>(r[w]) - suma) / m[w][w]);
     }
 }
 } // namespace

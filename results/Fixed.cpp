@@ -1,7 +1,7 @@
 #include "Fixed.h"
 
-#include <array>
-#include <charconv>
+#include "LiczbyDziesietne.h"
+
 #include <cmath>
 #include <stdexcept>
 
@@ -44,22 +44,16 @@ std::string fixed(double v, int miejsca) {
     if (v == 0.0) {
         v = 0.0;
     }
-    // to_chars ignores the locale, which the GUI sets from the user's
-    // regional settings; printf would then write a decimal comma.
-    std::array<char, 400> bufor{};
     if (DokladnieWPolowie(v, miejsca)) {
         // A tie is written exactly with one more digit, a 5, which is dropped
-        // and rounded away from zero, as a person rounds (to_chars would
-        // round it to even).
-        const auto wynik = std::to_chars(bufor.data(), bufor.data() + bufor.size(), v,
-                                         std::chars_format::fixed, miejsca + 1);
-        std::string tekst(bufor.data(), wynik.ptr - 1);
+        // and rounded away from zero, as a person rounds (the plain digits
+        // would round it to even).
+        std::string tekst = ZnakiStale(v, miejsca + 1);
+        tekst.pop_back();
         if (miejsca == 0) {
             tekst.pop_back(); // the decimal point
         }
         return ZaokraglijWGore(tekst);
     }
-    const auto wynik = std::to_chars(bufor.data(), bufor.data() + bufor.size(), v,
-                                     std::chars_format::fixed, miejsca);
-    return std::string(bufor.data(), wynik.ptr);
+    return ZnakiStale(v, miejsca);
 }

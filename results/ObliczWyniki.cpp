@@ -6,6 +6,7 @@
 #include "Pochodna.h"
 #include "Potega.h"
 #include "PrzejscieFazowe.h"
+#include "Rozszerzona.h"
 
 #include <stdexcept>
 #include <string>
@@ -56,7 +57,7 @@ void SprawdzDane(const DaneWynikow& dane) {
 double Wartosc(const TablicaPunktow& a, int d, double x) {
     double f = 0.0;
     for (int j = 0; j <= d; ++j) {
-        f = static_cast<double>(f + Potega(x, j) * a[j]);
+        f = static_cast<double>(Rozszerzona(f + Rozszerzona(Potega(x, j) * a[j])));
     }
     return f;
 }
@@ -93,24 +94,27 @@ WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
         w.Teksty.MLambda.push_back(fixed(x[k], dane.Opis.MiejscaLambdy));
         w.Teksty.MSigma.push_back(fixed(porzadkowanie ? y[k] : f, 4));
         u[k] = porzadkowanie ? x[k] : -x[k];
-        v[k] = static_cast<double>((porzadkowanie ? KrotnoscSigmy : -KrotnoscSigmy) * f);
+        v[k] =
+            static_cast<double>(Rozszerzona((porzadkowanie ? KrotnoscSigmy : -KrotnoscSigmy) * f));
     }
 
     const long double czynnik =
-        static_cast<long double>(dane.KoncentracjaB) * dane.KoncentracjaB * dane.LiczbaSasiadow;
+        Rozszerzona(Rozszerzona(static_cast<long double>(dane.KoncentracjaB) * dane.KoncentracjaB) *
+                    dane.LiczbaSasiadow);
     w.CvkN[0] = CvkNPrzedPierwszaSeria;
     for (int k = 1; k <= n; ++k) {
         int blad = PochodnaBezBledu;
         const double pochodna = static_cast<double>(Pochodna(n, u, v, blad, u[k]));
-        const long double u2 = static_cast<long double>(u[k]) * u[k];
-        w.CvkN[k] = static_cast<double>(u2 * czynnik * pochodna);
+        const long double u2 = Rozszerzona(static_cast<long double>(u[k]) * u[k]);
+        w.CvkN[k] = static_cast<double>(Rozszerzona(Rozszerzona(u2 * czynnik) * pochodna));
     }
 
     const PrzejscieFazowe przejscie = ZnajdzPrzejscie(w.CvkN, n);
     w.IndeksPrzejscia = przejscie.Indeks;
     w.Spadek = przejscie.Spadek;
     const int p = w.IndeksPrzejscia;
-    const double lambdaPrzejscia = static_cast<double>(static_cast<long double>(u[p]) - dane.J);
+    const double lambdaPrzejscia =
+        static_cast<double>(Rozszerzona(static_cast<long double>(u[p]) - dane.J));
     for (int k = 1; k <= n; ++k) {
         const double pokazana = (!w.Spadek || k <= p) ? w.CvkN[k] : 0.0;
         const double xPunktu = (w.Spadek && p >= 1 && k == p) ? lambdaPrzejscia : u[k];

@@ -1,5 +1,7 @@
 #include "Pochodna.h"
 
+#include "Rozszerzona.h"
+
 #include <stdexcept>
 
 namespace {
@@ -29,14 +31,15 @@ long double Pochodna(int n, const TablicaPunktow& x, const TablicaPunktow& y, in
     TablicaPunktow e{};
     TablicaPunktow c{};
     for (int i = 0; i <= n; ++i) {
-        e[i] = static_cast<double>(static_cast<long double>(t) - x[i]);
+        e[i] = static_cast<double>(Rozszerzona(static_cast<long double>(t) - x[i]));
         c[i] = y[i];
     }
     // In place: c_i becomes f[x_0, ..., x_i], using the finished lower entries.
     for (int i = 1; i <= n; ++i) {
         long double roznica = c[i];
         for (int j = 0; j < i; ++j) {
-            roznica = (roznica - c[j]) / (static_cast<long double>(x[i]) - x[j]);
+            roznica = Rozszerzona(Rozszerzona(roznica - c[j]) /
+                                  Rozszerzona(static_cast<long double>(x[i]) - x[j]));
         }
         c[i] = static_cast<double>(roznica);
     }
@@ -49,12 +52,12 @@ long double Pochodna(int n, const TablicaPunktow& x, const TablicaPunktow& y, in
             long double iloczyn = 1.0L;
             for (int j = 0; j < k; ++j) {
                 if (j != i) {
-                    iloczyn *= e[j];
+                    iloczyn = Rozszerzona(iloczyn * e[j]);
                 }
             }
-            tk += iloczyn;
+            tk = Rozszerzona(tk + iloczyn);
         }
-        suma += c[k] * tk;
+        suma = Rozszerzona(suma + Rozszerzona(c[k] * tk));
     }
     return suma;
 }

@@ -1,9 +1,9 @@
 #include "SkoroszytWynikow.h"
 
+#include "LiczbyDziesietne.h"
 #include "PlikWynikow.h"
 #include "WyciszonyStderr.h"
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -47,12 +47,11 @@ std::optional<Liczba> JakoLiczba(const std::string& tekst) {
     if (i != tekst.size()) {
         return std::nullopt;
     }
-    double wartosc = 0.0;
-    const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
-    if (blad != std::errc() || koniec != tekst.data() + tekst.size()) {
+    const std::optional<double> wartosc = RzeczywistaZ(tekst);
+    if (!wartosc) {
         return std::nullopt;
     }
-    return Liczba{wartosc, miejsca};
+    return Liczba{*wartosc, miejsca};
 }
 
 // libxlsxwriter writes only to a named file: the workbook is built in a file

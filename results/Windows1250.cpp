@@ -32,10 +32,15 @@ std::string NaWindows1250(std::string_view utf8) {
     std::size_t zostaloWe = wejscie.size();
     char* wy = wynik.data();
     std::size_t zostaloWy = wynik.size();
-    if (iconv(konwerter.Uchwyt(), &we, &zostaloWe, &wy, &zostaloWy) ==
-        static_cast<std::size_t>(-1)) {
+    const std::size_t zamienione = iconv(konwerter.Uchwyt(), &we, &zostaloWe, &wy, &zostaloWy);
+    if (zamienione == static_cast<std::size_t>(-1)) {
         throw std::invalid_argument(errno == EILSEQ ? "Znak spoza strony kodowej Windows-1250"
                                                     : "Niepoprawny tekst UTF-8");
+    }
+    // Some C libraries (musl) write a stand-in for a character the code page
+    // lacks and only count it as a conversion that cannot be undone.
+    if (zamienione != 0) {
+        throw std::invalid_argument("Znak spoza strony kodowej Windows-1250");
     }
     wynik.resize(wynik.size() - zostaloWy);
     return wynik;

@@ -16,6 +16,11 @@ python3-pytest python3-build python3-venv python3-setuptools python3-wheel
 munge slurmctld slurmd slurm-client"
     # The metainfo's and the desktop entry's validators.
     PACKAGES="$PACKAGES appstream desktop-file-utils"
+    # The web build and its tests under Node (scripts/web.sh).
+    PACKAGES="$PACKAGES emscripten nodejs node-acorn"
+    # The web page's tests: Debian's Chromium driven headless; npm only where no Node ships one.
+    PACKAGES="$PACKAGES chromium"
+    command -v npm >/dev/null 2>&1 || PACKAGES="$PACKAGES npm"
 fi
 missing=""
 for p in $PACKAGES; do

@@ -12,3 +12,12 @@ ctest --test-dir build --output-on-failure -j2
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFAZOLAB_SANITIZE=ON -DFAZOLAB_WERROR=ON
 cmake --build build-san
 ctest --test-dir build-san --output-on-failure -j2
+# The web build: the engine's and the results core's GoogleTest suites under
+# Node, then the JavaScript module and fazolab-batch.mjs against the native
+# programs built above.
+scripts/web.sh build --testy
+scripts/web.sh test
+# The web page in headless Chromium: the whole path, axe-core on every stage, the files
+# against the native batch runner's, screenshots in build-web/zrzuty/.
+[ -f build-web/strona/index.html ] || scripts/web.sh build
+(cd web && npm ci --no-audit --no-fund --loglevel=error && node --test tests/)

@@ -1,17 +1,18 @@
 #include "SkoroszytWynikow.h"
 
 #include "CzytnikSkoroszytu.h"
+#include "LiczbyDziesietne.h"
 #include "LimitRozmiaru.h"
 #include "OpisSieci.h"
 #include "PlikWynikow.h"
 #include "ZapiszWyniki.h"
 
-#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iconv.h>
+#include <optional>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -120,12 +121,10 @@ protected:
                 ASSERT_NE(miejsce, komorki.end()) << pole;
                 const CzytnikSkoroszytu::Komorka& c = miejsce->second;
                 const std::size_t kropka = pole.find('.');
-                double liczba = 0.0;
-                const auto [koniec, blad] =
-                    std::from_chars(pole.data(), pole.data() + pole.size(), liczba);
-                if (blad == std::errc() && koniec == pole.data() + pole.size()) {
+                const std::optional<double> liczba = RzeczywistaZ(pole);
+                if (liczba) {
                     EXPECT_TRUE(c.Liczba) << pole;
-                    EXPECT_EQ(c.Wartosc, liczba) << pole;
+                    EXPECT_EQ(c.Wartosc, *liczba) << pole;
                     const std::size_t miejsca =
                         kropka == std::string::npos ? 0 : pole.size() - kropka - 1;
                     EXPECT_EQ(c.Format, miejsca ? "0." + std::string(miejsca, '0') : "0") << pole;

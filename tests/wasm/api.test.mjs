@@ -1,0 +1,226 @@
+// The JavaScript module's sessions and replicas against the native batch
+// runner with the same parameters and seed: the same samples, the same bytes
+// of the results file in every type, the same summary of replicas; bad
+// input and a module out of memory give Polish errors and leave it usable.
+import assert from 'node:assert/strict';
+import path from 'node:path';
+import { before, describe, test } from 'node:test';
+
+import { natywnie, sprawdzBudowy, trescSkoroszytu, WEB } from './pomocnicze.mjs';
+
+let fz;
+let BladFazolab;
+before(async () => {
+  sprawdzBudowy();
+  const modul = await import(path.join(WEB, 'fazolab.mjs'));
+  BladFazolab = modul.BladFazolab;
+  fz = await modul.wczytajFazolab();
+});
+
+// The window's parameters as the batch runner's options.
+function opcje(p, ziarno) {
+  const d = { ...fz.domyslneParametry(), ...p };
+  const osie = d.siec === '3DR'
+    ? `${d.IloscAtomowOsX}x${d.IloscAtomowOsY}x${d.IloscAtomowOsZ}`
+    : `${d.IloscAtomowOsX}x${d.IloscAtomowOsY}`;
+  const lambda = d.seria
+    ? `${d.TBLambda / 10}:${d.TBLambdaKoncowa / 10}:${d.TBKrok / 10}` : `${d.TBLambda / 10}`;
+  return ['--siec', d.siec, '--osie', osie, '--koncentracja', String(d.TBKoncentracja / 100),
+    '--lambda', lambda, '--co', String(d.TBLiczbaPrzeskokow * 100), '--iteracje',
+    String(d.SEMaxIloscCykli), '--uklad', d.uklad, '--tryb', d.tryb, '--ziarno', String(ziarno)];
+}
+
+// A whole run the way the window's driver takes it, the samples gathered.
+function przebieg(s, zRysowaniem) {
+  const probki = [];
+  const odbierz = () => {
+    const { liczba, pola, dane } = s.nowePomiary();
+    for (let i = 0; i < liczba; i += 1) {
+      probki.push(Array.from(dane.subarray(i * pola, (i + 1) * pola)));
+    }
+  };
+  odbierz();
+  for (let k = { stan: 'trwa' }; k.stan !== 'koniec';) {
+    k = zRysowaniem ? s.krok() : s.licz(30);
+    odbierz();
+    if (k.stan === 'seriaZakonczona') {
+      s.rozpocznijNastepnaSerie();
+      odbierz();
+    }
+  }
+  return probki;
+}
+
+// The native trace's lines as numbers (17 significant digits read back
+// exactly), with the bars a lattice lacks as NaN.
+function slad(csv) {
+  return csv.toString('utf8').trim().split('\n').slice(1)
+    .map((w) => w.split(',').map((x) => (x === '' ? NaN : Number(x))));
+}
+
+const PRZYPADKI = [
+  [{ siec: '2DKwadrat', TBKrok: 3 }, 1],
+  [{ siec: '3DR', IloscAtomowOsX: 6, IloscAtomowOsY: 8, IloscAtomowOsZ: 6, TBLambda: 2,
+    TBLambdaKoncowa: 20, TBKrok: 6, SEMaxIloscCykli: 20000, tryb: 'klasteryzacja',
+    TBKoncentracja: 30 }, 2],
+  [{ siec: '2DTrojkat', IloscAtomowOsX: 12, IloscAtomowOsY: 12, TBLambda: 4, TBKrok: 4,
+    SEMaxIloscCykli: 30000, TBLiczbaPrzeskokow: 3, uklad: 'uporzadkowane' }, 3],
+  [{ siec: '2DHeksagonalna', TBLambda: 3, TBLambdaKoncowa: 15, TBKrok: 2, SEMaxIloscCykli: 20000,
+    tryb: 'klasteryzacja', uklad: 'wydzielenie' }, 4],
+];
+
+describe('sesja jak okno', () => {
+  for (const [p, ziarno] of PRZYPADKI) {
+    test(`${p.siec}: próbki, model wyników i pliki jak fazolab-batch`, () => {
+      const argumenty = opcje(p, ziarno);
+      const s = fz.nowaSesja(p, ziarno);
+      try {
+        const probki = przebieg(s, p.siec === '2DKwadrat');
+        const wzor = natywnie([...argumenty, '--przebieg', 'p.csv']).pliki['p.csv'];
+        const oczekiwane = slad(wzor);
+        assert.equal(probki.length, oczekiwane.length);
+        probki.forEach((r, i) => {
+          const o = oczekiwane[i];
+          const z = r[6];
+          // seria, lambda, iteracja, energia, sigma, pary, słupki 0..z
+          assert.deepEqual([r[0], r[2], r[1], r[3], r[5], r[4], ...r.slice(7, 8 + z)],
+            o.slice(0, 7 + z), `próbka ${i}`);
+        });
+
+        const siec = s.siec();
+        let atomyA = 0;
+        for (let z = 1; z <= siec.nz; z += 1) {
+          for (let y = 1; y <= siec.ny; y += 1) {
+            for (let x = 1; x <= siec.nx; x += 1) {
+              atomyA += siec.komorki[x + y * siec.krokY + z * siec.krokZ - siec.baza] & 1;
+            }
+          }
+        }
+        assert.equal(atomyA, s.stan().IloscAtomowA);
+        assert.equal(s.pomiar().Iteracja, probki.at(-1)[1]);
+
+        const wyniki = s.wyniki();
+        assert.equal(wyniki.Teksty.MLambda.length, s.stan().NrSerii);
+        const fl = s.fluktuacje();
+        assert.equal(fl.Serie.length, s.stan().NrSerii);
+        for (const [typ, zFluktuacjami] of [['csv', false], ['txt', true], ['xlsx', true]]) {
+          const plik = `w.${typ}`;
+          const n = natywnie([...argumenty, '--wyjscie', plik, ...(zFluktuacjami ? ['--fluktuacje'] : [])]);
+          assert.equal(n.status, 0, n.bledy);
+          const bajty = s.plikWynikow(typ, { Fluktuacje: zFluktuacjami });
+          if (typ === 'xlsx') {
+            assert.deepEqual(trescSkoroszytu(bajty), trescSkoroszytu(n.pliki[plik]));
+          } else {
+            assert.ok(Buffer.from(bajty).equals(n.pliki[plik]), `${typ} różni się`);
+          }
+        }
+        const widok = s.cykl(1, 5000);
+        assert.equal(widok.Series6.length, s.stan().LiczbaSasiadow + 1);
+      } finally {
+        s.usun();
+      }
+    });
+  }
+
+  test('pliki z wybranymi polami i stopniem, jak je zapisuje okno', () => {
+    const s = fz.nowaSesja({ TBKrok: 2 }, 9);
+    przebieg(s, false);
+    s.wyniki(3);
+    const bajty = Buffer.from(s.plikWynikow('csv', { Opis: false, CvkNTc: false }));
+    const tekst = bajty.toString('latin1');
+    assert.ok(!tekst.includes('Siec:'));
+    assert.ok(tekst.includes('\r\n'));
+    assert.equal(s.nazwaPliku(), '2DKwadratowa');
+    s.usun();
+  });
+});
+
+describe('postęp i przerwanie', () => {
+  test('postęp po każdym kawałku; przerwany bieg idzie dalej jak nieprzerwany', async () => {
+    const p = { TBLambda: 6, TBLambdaKoncowa: 14, TBKrok: 4, SEMaxIloscCykli: 100000 };
+    const s = fz.nowaSesja(p, 8);
+    const postepy = [];
+    const przerwij = new AbortController();
+    const przerwany = await s.liczDoKonca({
+      ms: 1,
+      sygnal: przerwij.signal,
+      naPostep: (k) => {
+        postepy.push(k.postep.seria);
+        if (postepy.length === 3) {
+          przerwij.abort();
+        }
+      },
+    });
+    assert.equal(przerwany.stan, 'przerwane');
+    assert.equal(postepy.length, 3);
+    assert.ok(postepy[0] < postepy[2] && postepy[2] < 300000);
+    const koniec = await s.liczDoKonca({ ms: 20 });
+    assert.equal(koniec.stan, 'koniec');
+    assert.equal(koniec.postep.seria, koniec.postep.seriaMax);
+    s.wyniki();
+    const n = natywnie([...opcje(p, 8), '--wyjscie', 'w.csv']);
+    assert.ok(Buffer.from(s.plikWynikow('csv')).equals(n.pliki['w.csv']));
+    s.usun();
+  });
+});
+
+describe('powtórzenia w osobnych silnikach', () => {
+  test('części scalone dają podsumowanie i plik fazolab-batch --powtorzenia', () => {
+    const p = { TBLambda: 5, TBLambdaKoncowa: 17, TBKrok: 3, SEMaxIloscCykli: 20000 };
+    const czesci = [0, 1, 2].map((nr) => {
+      const r = fz.nowaReplika(p, { ziarno: 21, nr, powtorzenia: 3 });
+      while (r.licz(20).stan !== 'koniec');
+      const tekst = r.wynik();
+      r.usun();
+      return tekst;
+    });
+    const b = fz.scalRepliki(czesci, { wyjscie: 'csv', fluktuacje: true });
+    const n = natywnie([...opcje(p, 21), '--powtorzenia', '3', '--wyjscie', 'w.csv', '--fluktuacje']);
+    assert.equal(b.podsumowanie, n.wyjscie);
+    assert.ok(Buffer.from(b.plik).equals(n.pliki['w.csv']));
+    assert.equal(b.wyniki.Teksty.MLambda.length, 5);
+    assert.match(b.fluktuacje.Teksty.EPrzejscie, /^λ = /);
+    assert.throws(() => fz.scalRepliki(czesci.slice(1)), BladFazolab);
+  });
+});
+
+describe('zły wybór i brak pamięci', () => {
+  test('odmowy po polsku, takie jak fazolab-batch', () => {
+    for (const [p, opcja] of [
+      [{ IloscAtomowOsX: 7 }, '--osie'],
+      [{ TBKoncentracja: 60 }, '--koncentracja'],
+      [{ siec: 'Kolo' }, '--siec'],
+      [{ TBLambda: 5, TBLambdaKoncowa: 3 }, '--lambda'],
+      [{ uklad: 'losowe' }, '--uklad'],
+    ]) {
+      const n = natywnie(opcje(p, 1));
+      assert.throws(() => fz.nowaSesja(p, 1), (e) => e instanceof BladFazolab
+        && `${e.message}\n` === n.bledy && e.message.includes(opcja));
+    }
+    assert.throws(() => fz.nowaSesja({ SEMaxIloscCykli: 2000000 }), /iteracji/);
+    assert.throws(() => fz.nowaSesja({ TBLiczbaPrzeskokow: 30 }), /przedział/i);
+    assert.throws(() => fz.nowaSesja({ Iteracje: 5 }), /Nieznany parametr/);
+    assert.throws(() => fz.nowaReplika({}, { nr: 3, powtorzenia: 3 }), /powtórzenia/);
+  });
+
+  test('brak pamięci to błąd po polsku, a moduł działa dalej', () => {
+    const sesje = [];
+    let blad;
+    try {
+      for (let i = 0; i < 400 && !blad; i += 1) {
+        try {
+          sesje.push(fz.nowaSesja({}, i));
+        } catch (e) {
+          blad = e;
+        }
+      }
+    } finally {
+      sesje.forEach((s) => s.usun());
+    }
+    assert.ok(blad instanceof BladFazolab, String(blad));
+    assert.match(blad.message, /^Za mało pamięci/);
+    const s = fz.nowaSesja({ SEMaxIloscCykli: 10000 }, 1);
+    assert.equal(przebieg(s, false).length > 0, true);
+    s.usun();
+  });
+});

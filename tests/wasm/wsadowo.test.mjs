@@ -1,0 +1,122 @@
+// fazolab-batch compiled to WebAssembly under Node against the native
+// program: the same exit status, standard output and error, and the same
+// bytes of every file (a workbook's sheet, strings and formats), on every
+// lattice, for both interactions, single runs, series and replicas.
+import assert from 'node:assert/strict';
+import { before, describe, test } from 'node:test';
+
+import { natywnie, sprawdzBudowy, trescSkoroszytu, wNode } from './pomocnicze.mjs';
+
+before(sprawdzBudowy);
+
+function porownaj(argumenty, wejscie) {
+  const n = natywnie(argumenty, wejscie);
+  const w = wNode(argumenty, wejscie);
+  assert.equal(w.status, n.status, `status: ${w.bledy}`);
+  assert.equal(w.wyjscie, n.wyjscie);
+  assert.equal(w.bledy, n.bledy);
+  assert.deepEqual(Object.keys(w.pliki), Object.keys(n.pliki));
+  for (const [nazwa, bajty] of Object.entries(n.pliki)) {
+    if (nazwa.endsWith('.xlsx')) {
+      assert.deepEqual(trescSkoroszytu(w.pliki[nazwa]), trescSkoroszytu(bajty), nazwa);
+    } else {
+      assert.ok(w.pliki[nazwa].equals(bajty), `${nazwa} różni się`);
+    }
+  }
+  return n;
+}
+
+const SIECI = [
+  ['3DR', '6x6x8'],
+  ['2DKwadrat', '10x12'],
+  ['2DTrojkat', '12'],
+  ['2DHeksagonalna', '10'],
+];
+const TYPY = ['csv', 'txt', 'xlsx'];
+
+describe('fazolab-batch w Node daje to samo co natywny', () => {
+  let nr = 0;
+  for (const [siec, osie] of SIECI) {
+    for (const tryb of ['porzadkowanie', 'klasteryzacja']) {
+      const typ = TYPY[nr % TYPY.length];
+      const ziarno = String(100 + nr);
+      nr += 1;
+      test(`${siec} ${tryb}: seria z plikiem wyników .${typ} i przebiegiem`, () => {
+        const argumenty = ['--siec', siec, '--osie', osie, '--tryb', tryb, '--lambda', '0.2:2.4:0.4',
+          '--iteracje', '20000', '--co', '200', '--ziarno', ziarno, '--wyjscie', `wyniki.${typ}`,
+          '--przebieg', 'przebieg.csv'];
+        if (tryb === 'klasteryzacja') {
+          argumenty.push('--fluktuacje', '--koncentracja', '0.3', '--uklad', 'wydzielenie');
+        }
+        const n = porownaj(argumenty);
+        assert.equal(n.status, 0, n.bledy);
+        assert.ok(n.pliki[`wyniki.${typ}`].length > 100);
+      });
+      test(`${siec} ${tryb}: pojedyncza symulacja`, () => {
+        const n = porownaj(['--siec', siec, '--osie', osie, '--tryb', tryb, '--lambda', '0.95',
+          '--iteracje', '30000', '--ziarno', ziarno, '--uklad', 'uporzadkowane',
+          '--przebieg', 'przebieg.csv']);
+        assert.equal(n.status, 0, n.bledy);
+      });
+    }
+  }
+
+  // Runs whose sigma came out one bit apart while the exponential and the
+  // extended sums were left to a long double of another width.
+  test('rozszerzona precyzja: ślady bit w bit przy sigmie bliskiej zeru', () => {
+    for (const [siec, osie, tryb, c, co, ziarno] of [
+      ['2DKwadrat', '20', 'porzadkowanie', '0.2', '200', '1077'],
+      ['3DR', '8x6x10', 'klasteryzacja', '0.30', '100', '1924'],
+      ['2DKwadrat', '20', 'porzadkowanie', '0.4', '200', '2001'],
+      ['2DKwadrat', '20', 'klasteryzacja', '0.2', '200', '2617'],
+    ]) {
+      porownaj(['--siec', siec, '--osie', osie, '--tryb', tryb, '--koncentracja', c, '--lambda',
+        '0.1:2.4:0.1', '--iteracje', '10000', '--co', co, '--ziarno', ziarno, '--przebieg',
+        'p.csv', '--wyjscie', 'w.csv', '--fluktuacje']);
+    }
+  });
+
+  test('powtórzenia z fluktuacjami, plik powtórzeń i scalanie części', () => {
+    const wspolne = ['--siec', '2DKwadrat', '--osie', '10', '--lambda', '0.5:1.7:0.3', '--iteracje',
+      '20000', '--ziarno', '7', '--powtorzenia', '4'];
+    const n = porownaj([...wspolne, '--wyjscie', 'w.xlsx', '--fluktuacje', '--przebieg', 'p.csv',
+      '--powtorzenia-plik', 'r.txt']);
+    assert.equal(n.status, 0, n.bledy);
+    const czesci = {};
+    for (const k of [0, 1]) {
+      const c = natywnie([...wspolne, '--czesc', `${k}/2`, '--powtorzenia-plik', `c${k}.txt`]);
+      czesci[`c${k}.txt`] = c.pliki[`c${k}.txt`];
+    }
+    const scalone = porownaj(['--scal', 'c0.txt', 'c1.txt', '--wyjscie', 'w.txt', '--fluktuacje'],
+      czesci);
+    assert.equal(scalone.status, 0, scalone.bledy);
+  });
+
+  test('odmowy: te same komunikaty i kody wyjścia', () => {
+    for (const argumenty of [
+      ['--siec', 'Kwadrat'],
+      ['--osie', '7'],
+      ['--siec', '2DKwadrat', '--osie', '10x10x10'],
+      ['--lambda', '0.05'],
+      ['--lambda', '0.1:2.4:0.001'],
+      ['--koncentracja', '0,7'],
+      ['--iteracje', '10'],
+      ['--co', '150'],
+      ['--powtorzenia', '65'],
+      ['--fluktuacje'],
+      ['--wyjscie', 'brak/folderu/w.csv'],
+      ['--wyjscie', 'w.csv', '--przebieg', 'w.csv'],
+      ['--scal', 'nie-ma.txt'],
+      ['--nieznana'],
+    ]) {
+      const n = porownaj(argumenty);
+      assert.notEqual(n.status, 0, argumenty.join(' '));
+      assert.match(n.bledy, /\S/);
+    }
+  });
+
+  test('pomoc i wersja', () => {
+    porownaj(['--pomoc']);
+    porownaj(['--version']);
+  });
+});

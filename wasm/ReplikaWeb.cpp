@@ -1,0 +1,41 @@
+#include "ReplikaWeb.h"
+
+#include "BadaniePowtorzen.h"
+#include "ParametryWeb.h"
+#include "PlikPowtorzen.h"
+
+#include <chrono>
+
+std::string ReplikaWeb::Przygotuj(const std::vector<std::string>& argumenty, int nr) {
+    ParametryWeb wsadowe = CzytajParametry(argumenty);
+    if (!wsadowe.Blad.empty()) {
+        return wsadowe.Blad;
+    }
+    opcje_ = std::move(wsadowe.Opcje);
+    if (nr < 0 || nr >= opcje_.Powtorzenia) {
+        return "Błędny numer powtórzenia: dozwolone od 0 do " +
+               std::to_string(opcje_.Powtorzenia - 1) + ".";
+    }
+    nr_ = nr;
+    silnik_ = std::make_unique<SilnikRepliki>();
+    silnik_->Przygotuj(opcje_, opcje_.Ziarno.value_or(0) + static_cast<std::uint32_t>(nr), false);
+    return {};
+}
+
+StanKroku ReplikaWeb::Licz(double ms) {
+    using Zegar = std::chrono::steady_clock;
+    const auto koniec = Zegar::now() + std::chrono::duration<double, std::milli>(ms);
+    StanKroku stan = StanKroku::Trwa;
+    do {
+        stan = silnik_->Krok();
+    } while (stan != StanKroku::Koniec && Zegar::now() < koniec);
+    return stan;
+}
+
+std::string ReplikaWeb::Wynik() {
+    std::string przebieg;
+    BadaniePowtorzen badanie{
+        opcje_.Parametry, opcje_.Stopien, opcje_.Ziarno.value_or(0), false, opcje_.Powtorzenia, {}};
+    badanie.Repliki.push_back(silnik_->Zakoncz(nr_, przebieg));
+    return TrescPlikuPowtorzen(badanie);
+}

@@ -1,0 +1,275 @@
+// The page's stages: start (choice of lattice), then the simulation window's three stages with the
+// one row of stage buttons, the questions, the help and the announcements.
+import * as U from './ustawienia.js';
+import { Obliczenia } from './obliczenia.js';
+import { Wyniki } from './wyniki.js';
+import { zapytaj } from './pytanie.js';
+import { otworzPomoc, kontekstPomocy } from './pomoc.js';
+
+const $ = (id) => document.getElementById(id);
+const WATKI = Math.max(1, navigator.hardwareConcurrency || 1);
+
+const CZESC_TYTULU = {
+  '3DR': '3D  (kubiczna prosta)',
+  '2DKwadrat': '2D  (kwadratowa)',
+  '2DTrojkat': '2D  (trójkątna)',
+  '2DHeksagonalna': '2D  (Heksagonalna)',
+};
+
+// What each stage shows in the button row: the forward button's caption and whether the three
+// buttons are enabled (the run's state decides during the computation stage).
+const ETAPY = {
+  ustawienia: { slowo: 'Ustawienia', dalej: 'Obliczenia', dalejWl: () => true, nowe: () => false, koniec: () => true, pomoc: 10000 },
+  obliczenia: {
+    slowo: 'Obliczenia',
+    dalej: 'Wyniki',
+    dalejWl: (b) => b === 'koniecSerii',
+    nowe: (b) => b !== 'biegnie',
+    koniec: (b) => b !== 'biegnie',
+    pomoc: 20000,
+  },
+  wyniki: { slowo: 'Wyniki', dalej: 'Zapisz wyniki', dalejWl: () => true, nowe: () => true, koniec: () => true, pomoc: 30000 },
+  zapis: { slowo: 'Wyniki', dalej: 'Zapisz wyniki', dalejWl: () => false, nowe: () => true, koniec: () => true, pomoc: 33000 },
+};
+
+const stan = { rodzaj: null, etap: null, bieg: null, s: null };
+
+function ogloszenie(tekst, alarm = false) {
+  const el = $(alarm ? 'alarm' : 'ogloszenia');
+  el.textContent = '';
+  setTimeout(() => (el.textContent = tekst), 50);
+}
+
+const obliczenia = new Obliczenia({
+  ogloszenie,
+  naZmianeBiegu: (b) => {
+    stan.bieg = b;
+    if (stan.etap === 'obliczenia') pokazEtap('obliczenia', false);
+  },
+  naKoniec: () => {},
+  naAwarie: (tekst) => {
+    ogloszenie(tekst, true);
+    zapytaj(tekst, { tylkoOk: true });
+  },
+});
+const wyniki = new Wyniki({ ogloszenie });
+
+function tytul(etap) {
+  return `Symulacje - Sieć ${CZESC_TYTULU[stan.rodzaj]}  :  ${ETAPY[etap].slowo}`;
+}
+
+function pokazEtap(etap, zapowiedz = true) {
+  stan.etap = etap;
+  const e = ETAPY[etap];
+  $('okno-tytul').textContent = tytul(etap);
+  document.title = `${tytul(etap)} - Fazolab`;
+  $('etap-ustawienia').hidden = etap !== 'ustawienia';
+  $('etap-obliczenia').hidden = etap !== 'obliczenia';
+  $('etap-wyniki').hidden = etap !== 'wyniki' && etap !== 'zapis';
+  $('BSiecDalejNapis').textContent = e.dalej;
+  $('BSiecDalej').disabled = !e.dalejWl(stan.bieg);
+  $('BSiecDalej').classList.toggle('nastepny', e.dalejWl(stan.bieg));
+  $('BSiecNowe').disabled = !e.nowe(stan.bieg);
+  $('BSiecZamknij').disabled = !e.koniec(stan.bieg);
+  $('okno').dataset.pomoc = String(e.pomoc);
+  if (zapowiedz) {
+    ogloszenie(`Etap: ${e.slowo}`);
+    $('okno-tytul').tabIndex = -1;
+    $('okno-tytul').focus();
+  }
+}
+
+// ---- Settings page ----
+
+const POLA_USTAWIEN = {
+  wylaczGrafike: ['CBWylaczGrafike', 'checked'],
+  osX: ['SEIloscAtomowOsX', 'value'],
+  osY: ['SEIloscAtomowOsY', 'value'],
+  osZ: ['SEIloscAtomowOsZ', 'value'],
+  rowneOsie: ['CBXRowneYZ', 'checked'],
+  lambda: ['TBLambda', 'value'],
+  lambdaKoncowa: ['TBLambdaKoncowa', 'value'],
+  koncentracja: ['TBKoncentracja', 'value'],
+  przeskoki: ['TBLiczbaPrzeskokow', 'value'],
+  krok: ['TBKrok', 'value'],
+  iteracje: ['SEMaxIloscCykli', 'value'],
+  powtorzenia: ['SEPowtorzenia', 'value'],
+  ziarno: ['EZiarno', 'value'],
+};
+
+function czytajFormularz() {
+  const s = { ...stan.s };
+  for (const [pole, [id, wl]] of Object.entries(POLA_USTAWIEN)) s[pole] = $(id)[wl];
+  s.seria = $('RBSeriaSymulacji').checked;
+  s.klasteryzacja = $('RBKlasteryzacja').checked;
+  s.ulozenie = document.querySelector('input[name=ulozenie]:checked')?.value;
+  return s;
+}
+
+// The range inputs of the end lambda and the step change their limits with the other controls;
+// the labels beside every slider show the values the positions stand for.
+function pokazUstawienia(s) {
+  const w = U.widok(s, stan.rodzaj);
+  $('TBLambdaKoncowa').min = w.minKoncowa;
+  $('TBKrok').max = w.krokMax;
+  for (const [pole, [id, wl]] of Object.entries(POLA_USTAWIEN)) $(id)[wl] = s[pole];
+  $('RBSeriaSymulacji').checked = s.seria;
+  $('RBPojedynczaSymulacja').checked = !s.seria;
+  $('RBKlasteryzacja').checked = s.klasteryzacja;
+  $('RBPorzadkowanie').checked = !s.klasteryzacja;
+  $(`RB${{ przypadkowe: 'Przypadkowe', uporzadkowane: 'Uporzadkowane', wydzielenie: 'UporzadkowaneWydzielenie' }[s.ulozenie]}`).checked = true;
+  for (const id of ['LLambda', 'LLambdaKoncowa', 'LKoncentracja', 'LPrzedzialCzasowy', 'LKrok', 'LKrokMax', 'LIloscAtomowWSieci']) $(id).textContent = w[id];
+  if (w.LLambdaKoncowaMin) $('LLambdaKoncowaMin').textContent = w.LLambdaKoncowaMin;
+  $('TBLambda').setAttribute('aria-valuetext', `λ = ${w.LLambda}`);
+  $('TBLambdaKoncowa').setAttribute('aria-valuetext', `λ = ${w.LLambdaKoncowa}`);
+  $('TBKoncentracja').setAttribute('aria-valuetext', w.LKoncentracja);
+  $('TBLiczbaPrzeskokow').setAttribute('aria-valuetext', `${w.LPrzedzialCzasowy} iteracji`);
+  $('TBKrok').setAttribute('aria-valuetext', `${w.LKrok}, największy ${w.LKrokMax}`);
+  for (const id of ['CBWylaczGrafike', 'TBLambdaKoncowa', 'TBKrok']) $(id).disabled = !w.seriaWlaczona;
+  for (const id of ['LLambdaKoncowaText', 'LLambdaKoncowa', 'LKrokText', 'LKrok']) $(id).classList.toggle('wylaczony', !w.seriaWlaczona);
+  $('SEIloscAtomowOsY').disabled = !w.osieWlaczone;
+  $('SEIloscAtomowOsZ').disabled = !w.osieWlaczone;
+  $('poleOsZ').hidden = !w.osZWidoczna;
+  $('SEPowtorzenia').disabled = !w.seriaWlaczona;
+}
+
+function odswiezParametry(zdarzenie) {
+  const surowe = czytajFormularz();
+  const blad = U.ziarno(surowe.ziarno).blad;
+  $('blad-ziarna').hidden = !blad;
+  $('blad-ziarna').textContent = blad ?? '';
+  $('EZiarno').setAttribute('aria-invalid', String(Boolean(blad)));
+  // Typing in a number field is corrected when the field is left, not under the fingers.
+  const wpisywanie = zdarzenie?.type === 'input' && ['number', 'text'].includes(zdarzenie.target.type);
+  const s = U.odswiez(surowe);
+  stan.s = s;
+  if (!wpisywanie) pokazUstawienia(s);
+  else $('LIloscAtomowWSieci').textContent = U.widok(s, stan.rodzaj).LIloscAtomowWSieci;
+  U.zapamietaj(localStorage, stan.rodzaj, s);
+}
+
+$('formularz').addEventListener('input', odswiezParametry);
+$('formularz').addEventListener('change', odswiezParametry);
+$('formularz').addEventListener('submit', (e) => e.preventDefault());
+
+// ---- Stage buttons ----
+
+function ustawSiec(rodzaj, domyslne = false) {
+  stan.rodzaj = rodzaj;
+  stan.bieg = null;
+  stan.s = domyslne ? U.odswiez(U.DOMYSLNE) : U.wczytaj(localStorage, rodzaj);
+  stan.s.wylaczGrafike = false;
+  pokazUstawienia(stan.s);
+  U.zapamietaj(localStorage, rodzaj, stan.s);
+}
+
+async function dalej() {
+  if (stan.etap === 'ustawienia') {
+    const s = U.odswiez(czytajFormularz());
+    let rysowanie = !s.wylaczGrafike;
+    if (U.duzaSiec(s, stan.rodzaj)) {
+      const tak = await zapytaj('Im większa ilość atomów do wyświetlenia w sieci,\ntym wolniej będą prowadzone obliczenia.\nCzy wyłączyć wyświetlanie sieci ?');
+      rysowanie = !tak;
+      if (s.seria) $('CBWylaczGrafike').checked = tak;
+    }
+    stan.s = s;
+    stan.bieg = 'przygotowany';
+    pokazEtap('obliczenia');
+    try {
+      await obliczenia.przygotuj(stan.rodzaj, s, rysowanie, WATKI);
+    } catch (e) {
+      stan.bieg = 'awaria';
+      pokazEtap('obliczenia', false);
+      ogloszenie(e.message, true);
+      await zapytaj(e.message, { tylkoOk: true });
+    }
+  } else if (stan.etap === 'obliczenia') {
+    pokazEtap('wyniki');
+    try {
+      await wyniki.pokazWyniki({ silnik: obliczenia.silnik, rodzaj: stan.rodzaj, s: stan.s, stan: stanKonca(), scalone: obliczenia.scalone });
+    } catch (e) {
+      ogloszenie(e.message, true);
+    }
+  } else if (stan.etap === 'wyniki') {
+    for (const id of ['CBWynikiOpis', 'CBWynikiLambda', 'CBWynikiSigma', 'CBWynikiCvkN', 'CBWynikiLambdaTc']) $(id).checked = true;
+    wyniki.zakladki.wybierz(2);
+    pokazEtap('zapis');
+    $('BZapiszWyniki').focus();
+  }
+}
+
+function stanKonca() {
+  return { NrSerii: U.liczbaSerii(stan.s), MaxIloscCykli: stan.s.iteracje, PrzedzialCzasowy: stan.s.przeskoki * 100 };
+}
+
+async function powtorz() {
+  const tak = await zapytaj('Czy przywrócić ustawienia domyślne wszystkich parametrów ?');
+  wyniki.zatrzymaj();
+  obliczenia.porzuc();
+  if (tak) {
+    ustawSiec(stan.rodzaj, true);
+  } else {
+    stan.s.wylaczGrafike = false;
+    pokazUstawienia(stan.s);
+    U.zapamietaj(localStorage, stan.rodzaj, stan.s);
+  }
+  stan.bieg = null;
+  pokazEtap('ustawienia');
+}
+
+function koniec() {
+  wyniki.zatrzymaj();
+  obliczenia.porzuc();
+  stan.rodzaj = null;
+  $('okno').hidden = true;
+  $('start').hidden = false;
+  document.title = 'Fazolab - Symulacje przejść fazowych porządek-nieporządek metodą Monte Carlo';
+  ogloszenie('Menu główne: wybór sieci');
+  document.querySelector('.siec').focus();
+}
+
+for (const b of document.querySelectorAll('button.siec')) {
+  // The menu's picture buttons show their second picture under the mouse and, here, under focus.
+  const obraz = b.querySelector('img');
+  const zwykly = obraz.getAttribute('src');
+  const podswietlony = zwykly.replace('.jpg', '_pod.jpg');
+  for (const [zdarzenie, src] of [['mouseenter', podswietlony], ['focus', podswietlony], ['mouseleave', zwykly], ['blur', zwykly]]) {
+    b.addEventListener(zdarzenie, () => obraz.setAttribute('src', src));
+  }
+  b.addEventListener('click', () => {
+    $('start').hidden = true;
+    $('okno').hidden = false;
+    ustawSiec(b.dataset.siec);
+    pokazEtap('ustawienia');
+  });
+}
+$('BSiecDalej').addEventListener('click', dalej);
+$('BSiecNowe').addEventListener('click', powtorz);
+$('BSiecZamknij').addEventListener('click', koniec);
+$('TBPomoc').addEventListener('click', () => otworzPomoc(ETAPY[stan.etap]?.pomoc ?? 3001));
+
+// F1 opens the help at the section of the focused control, as on the desktop.
+document.addEventListener('keydown', (e) => {
+  if (e.key !== 'F1') return;
+  e.preventDefault();
+  otworzPomoc(kontekstPomocy(document.activeElement));
+});
+
+// Leaving the page during a run asks first.
+window.addEventListener('beforeunload', (e) => {
+  if (stan.bieg === 'biegnie') {
+    e.preventDefault();
+    e.returnValue = '';
+  }
+});
+
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  navigator.serviceWorker.register('sw.js').then(
+    () => ($('offline-info').textContent = 'Po pierwszej wizycie strona działa także bez połączenia z serwerem.'),
+    () => {},
+  );
+}
+
+// Tests and measurements read the page's state through this one object.
+window.fazolab = { stan, obliczenia, wyniki };
+document.documentElement.dataset.gotowe = 'tak';
