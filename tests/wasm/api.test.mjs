@@ -179,7 +179,9 @@ describe('powtórzenia w osobnych silnikach', () => {
     assert.equal(b.podsumowanie, n.wyjscie);
     assert.ok(Buffer.from(b.plik).equals(n.pliki['w.csv']));
     assert.equal(b.wyniki.Teksty.MLambda.length, 5);
-    assert.match(b.fluktuacje.Teksty.EPrzejscie, /^λ = /);
+    // A short study may leave the peak undetermined; either way the page gets
+    // the core's own words for it.
+    assert.match(b.fluktuacje.Teksty.EPrzejscie, /^λ( = |: nie wyznaczono)/);
     assert.throws(() => fz.scalRepliki(czesci.slice(1)), BladFazolab);
   });
 });
