@@ -20,4 +20,9 @@ scripts/web.sh test
 # The web page in headless Chromium: the whole path, axe-core on every stage, the files
 # against the native batch runner's, screenshots in build-web/zrzuty/.
 [ -f build-web/strona/index.html ] || scripts/web.sh build
+# npm trusts its own list of authorities; the system's list also holds any
+# that the local network adds (a proxy that re-signs connections).
+if [ -z "${NODE_EXTRA_CA_CERTS:-}" ] && [ -f /etc/ssl/certs/ca-certificates.crt ]; then
+    export NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt
+fi
 (cd web && npm ci --no-audit --no-fund --loglevel=error && node --test tests/)
