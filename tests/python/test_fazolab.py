@@ -162,7 +162,8 @@ def test_zapis_do_brakujacego_folderu_to_oserror(tmp_path):
 
 def test_postep_rosnie_do_konca():
     postep = []
-    fazolab.uruchom(osie=40, lambdy="0.5:1.5:0.5", iteracje=1000000, ziarno=1, powtorzenia=2,
+    # Long enough to outlast the 100 ms between reports on an idle machine.
+    fazolab.uruchom(osie=40, lambdy="0.5:1.5:0.5", iteracje=10000000, ziarno=1, powtorzenia=2,
                     watki=2, probki=False, postep=lambda z, w: postep.append((z, w)))
     assert len(postep) >= 2
     wszystkie = postep[-1][1]
