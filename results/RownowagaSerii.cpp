@@ -2,7 +2,9 @@
 
 #include "StatystykaProbek.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -51,6 +53,31 @@ BladBlokowy Szum(std::span<const double> x) {
     return szum;
 }
 
+// What the two-start check knows of one start's mean: its error, the degrees
+// of freedom of that error, and whether the blocking found it uncorrelated.
+struct MiaraStartu {
+    double Srednia;
+    double Blad;
+    int Swobody;
+    bool ZPlateau;
+};
+
+// Eight blocks: the fewest whose spread still tells of the error (Student's t
+// on seven degrees is 5.4 at the test's point).
+constexpr std::size_t MinBlokowBezPlateau = 8;
+
+std::optional<MiaraStartu> Zmierz(std::span<const double> x) {
+    const BladBlokowy b = SredniaBlokowaZBlokami(x);
+    if (!std::isnan(b.Wynik.Blad)) {
+        return MiaraStartu{b.Wynik.Srednia, b.Wynik.Blad, b.Blokow - 1, true};
+    }
+    const BladBlokowy z = NajwiekszyBladPoziomow(x, MinBlokowBezPlateau);
+    if (std::isnan(z.Wynik.Blad)) {
+        return std::nullopt;
+    }
+    return MiaraStartu{z.Wynik.Srednia, z.Wynik.Blad, z.Blokow - 1, false};
+}
+
 double SredniaZ(std::span<const double> x) {
     double suma = 0.0;
     for (const double v : x) {
@@ -78,6 +105,31 @@ Rownowaga TestDryfu(std::span<const double> probki) {
     return std::fabs(liniowa) > std::sqrt(12.0) * prog || std::fabs(polowek) > 2.0 * prog
                ? Rownowaga::Nieosiagnieta
                : Rownowaga::Osiagnieta;
+}
+
+Rownowaga TestDwochStartow(std::span<const double> przypadkowy,
+                           std::span<const double> uporzadkowany) {
+    const std::optional<MiaraStartu> a = Zmierz(przypadkowy);
+    const std::optional<MiaraStartu> b = Zmierz(uporzadkowany);
+    if (!a || !b) {
+        return Rownowaga::Nieznana;
+    }
+    const double blad = std::hypot(a->Blad, b->Blad);
+    const double prog = KwantylStudenta(PunktNormalny, std::min(a->Swobody, b->Swobody)) * blad;
+    if (std::fabs(a->Srednia - b->Srednia) > prog) {
+        return Rownowaga::Nieosiagnieta;
+    }
+    return a->ZPlateau && b->ZPlateau ? Rownowaga::Osiagnieta : Rownowaga::Nieznana;
+}
+
+Rownowaga Gorsza(Rownowaga a, Rownowaga b) {
+    if (a == Rownowaga::Nieosiagnieta || b == Rownowaga::Nieosiagnieta) {
+        return Rownowaga::Nieosiagnieta;
+    }
+    if (a == Rownowaga::Nieznana || b == Rownowaga::Nieznana) {
+        return Rownowaga::Nieznana;
+    }
+    return Rownowaga::Osiagnieta;
 }
 
 const char* SlowaRownowagi(Rownowaga stan) {

@@ -22,5 +22,21 @@ enum class Rownowaga {
 // uncorrelated blocks) is Nieznana.
 Rownowaga TestDryfu(std::span<const double> probki);
 
+// The two-start check of one series: the second halves of its samples run
+// from a random and from an ordered arrangement, which in equilibrium share
+// one mean, whatever the start. A difference of their means beyond the
+// two-sided 0.1 % point of Student's t (on the fewer blocks less one) of its
+// error is Nieosiagnieta. Each mean's error is its blocking error; where the
+// blocking finds no uncorrelated level, the largest over the levels of eight
+// blocks or more, so that starts far apart beyond what the samples show are
+// still told apart, while their agreement then shows nothing (Nieznana).
+// Fewer than eight samples of either: Nieznana.
+Rownowaga TestDwochStartow(std::span<const double> przypadkowy,
+                           std::span<const double> uporzadkowany);
+
+// Two verdicts on one series together: a drift either test found, else
+// unknown when either could not tell.
+Rownowaga Gorsza(Rownowaga a, Rownowaga b);
+
 // The words of a verdict, as the summary and the page show them.
 const char* SlowaRownowagi(Rownowaga stan);

@@ -41,6 +41,21 @@ Poziom OpiszPoziom(const std::vector<double>& bloki) {
     }
     return {bloki.size(), wariancja / n, korelacja / n};
 }
+
+// Every level of the blocking, the samples themselves first: each halves the
+// one before by averaging neighbouring pairs (an odd last block is left out).
+std::vector<Poziom> Poziomy(std::span<const double> probki) {
+    std::vector<Poziom> poziomy;
+    std::vector<double> bloki(probki.begin(), probki.end());
+    while (bloki.size() >= 2) {
+        poziomy.push_back(OpiszPoziom(bloki));
+        for (std::size_t i = 0; i + 1 < bloki.size(); i += 2) {
+            bloki[i / 2] = (bloki[i] + bloki[i + 1]) / 2;
+        }
+        bloki.resize(bloki.size() / 2);
+    }
+    return poziomy;
+}
 } // namespace
 
 double Wariancja(std::span<const double> probki) {
@@ -70,15 +85,7 @@ BladBlokowy SredniaBlokowaZBlokami(std::span<const double> probki) {
     }
     wynik.Srednia =
         std::accumulate(probki.begin(), probki.end(), 0.0) / static_cast<double>(probki.size());
-    std::vector<Poziom> poziomy;
-    std::vector<double> bloki(probki.begin(), probki.end());
-    while (bloki.size() >= 2) {
-        poziomy.push_back(OpiszPoziom(bloki));
-        for (std::size_t i = 0; i + 1 < bloki.size(); i += 2) {
-            bloki[i / 2] = (bloki[i] + bloki[i + 1]) / 2;
-        }
-        bloki.resize(bloki.size() / 2);
-    }
+    const std::vector<Poziom> poziomy = Poziomy(probki);
     // The statistic of a level sums, over it and every coarser level, the
     // squared lag-one correlations weighted by the blocks' number; blocks that
     // are uncorrelated make it chi-square with one degree per level summed.
@@ -121,6 +128,28 @@ BladBlokowy SredniaBlokowaZBlokami(std::span<const double> probki) {
         }
     }
     return blokowy;
+}
+
+BladBlokowy NajwiekszyBladPoziomow(std::span<const double> probki, std::size_t minBlokow) {
+    BladBlokowy najwiekszy;
+    najwiekszy.Wynik.Srednia = std::numeric_limits<double>::quiet_NaN();
+    najwiekszy.Wynik.Blad = std::numeric_limits<double>::quiet_NaN();
+    if (probki.empty()) {
+        return najwiekszy;
+    }
+    najwiekszy.Wynik.Srednia =
+        std::accumulate(probki.begin(), probki.end(), 0.0) / static_cast<double>(probki.size());
+    for (const Poziom& p : Poziomy(probki)) {
+        if (p.Blokow < std::max<std::size_t>(minBlokow, 2)) {
+            break;
+        }
+        const double blad = std::sqrt(p.Wariancja / static_cast<double>(p.Blokow - 1));
+        if (najwiekszy.Blokow == 0 || blad > najwiekszy.Wynik.Blad) {
+            najwiekszy.Wynik.Blad = blad;
+            najwiekszy.Blokow = static_cast<int>(p.Blokow);
+        }
+    }
+    return najwiekszy;
 }
 
 SredniaZBledem SredniaNiezaleznych(std::span<const double> wartosci) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 
 struct SredniaZBledem {
@@ -23,6 +24,12 @@ struct BladBlokowy {
 // times and the error is NaN; so it is below 16 samples.
 SredniaZBledem SredniaBlokowa(std::span<const double> probki);
 BladBlokowy SredniaBlokowaZBlokami(std::span<const double> probki);
+
+// The largest naive error of the mean over the blocking levels of at least
+// `minBlokow` blocks (and two), with that level's number of blocks: where no
+// level is uncorrelated, as much of the error as the samples show (the true
+// one may be larger). NaN with 0 blocks when no level has that many.
+BladBlokowy NajwiekszyBladPoziomow(std::span<const double> probki, std::size_t minBlokow);
 
 // The mean of independent values (one per replica) and its standard error,
 // the sample standard deviation over the square root of their number. The

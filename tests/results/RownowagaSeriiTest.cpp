@@ -124,3 +124,58 @@ TEST(TestDryfu, MocNaRelaksujacych) {
     EXPECT_STREQ(SlowaRownowagi(Rownowaga::Nieosiagnieta), "nie osiągnęła równowagi");
     EXPECT_STREQ(SlowaRownowagi(Rownowaga::Nieznana), "za mało pomiarów");
 }
+
+// Two starts of one series in equilibrium share the mean: they disagree at
+// most once in a hundred (its level is one in a thousand; the blocking's
+// error of its error adds to that). Two whose means lie six true errors of
+// their difference apart are told apart in 95 % of the runs or more while
+// each holds some hundred independent samples; at thirty (phi = 0.97),
+// Student's t on the few blocks costs some of that.
+TEST(TestDwochStartow, FalszyweAlarmyIMoc) {
+    constexpr int Par = 1000;
+    constexpr int Dlugosc = 2048;
+    for (const auto& [phi, moc] :
+         {std::pair{0.0, 0.95}, std::pair{0.9, 0.95}, std::pair{0.97, 0.85}}) {
+        const double przesuniecie = 6 * std::sqrt(2.0) * PrawdziwyBlad(Dlugosc, phi);
+        int alarmy = 0;
+        int wykryte = 0;
+        for (std::uint32_t ziarno = 1; ziarno <= Par; ++ziarno) {
+            const auto zero = [](int) { return 0.0; };
+            const std::vector<double> a = Autoregresja(Dlugosc, phi, 2 * ziarno, zero);
+            const std::vector<double> b = Autoregresja(Dlugosc, phi, 2 * ziarno + 1, zero);
+            alarmy += TestDwochStartow(a, b) == Rownowaga::Nieosiagnieta;
+            const std::vector<double> c =
+                Autoregresja(Dlugosc, phi, 2 * ziarno + 1, [&](int) { return przesuniecie; });
+            wykryte += TestDwochStartow(a, c) == Rownowaga::Nieosiagnieta;
+        }
+        EXPECT_LE(alarmy, 0.01 * Par) << phi;
+        EXPECT_GE(wykryte, moc * Par) << phi;
+    }
+}
+
+// A start caught far from equilibrium for longer than the run: the samples
+// show no uncorrelated level, yet the difference from the other start is far
+// beyond the largest error they show, and is told; where the two agree, that
+// proves nothing. A frozen start (no change at all) differs from another by
+// any amount, or agrees exactly.
+TEST(TestDwochStartow, BezPlateauIZamrozone) {
+    const std::vector<double> wolny = Autoregresja(1024, 0.995, 3, [](int) { return 0.0; });
+    const std::vector<double> daleki = Autoregresja(1024, 0.995, 4, [](int) { return 40.0; });
+    const std::vector<double> bliski = Autoregresja(1024, 0.995, 4, [](int) { return 0.0; });
+    ASSERT_TRUE(std::isnan(SredniaBlokowa(wolny).Blad));
+    EXPECT_EQ(TestDwochStartow(wolny, daleki), Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(TestDwochStartow(daleki, wolny), Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(TestDwochStartow(wolny, bliski), Rownowaga::Nieznana);
+
+    const std::vector<double> zamrozony(64, 19000.0);
+    const std::vector<double> idealny(64, 20000.0);
+    EXPECT_EQ(TestDwochStartow(zamrozony, idealny), Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(TestDwochStartow(idealny, idealny), Rownowaga::Osiagnieta);
+    EXPECT_EQ(TestDwochStartow(std::vector<double>(7, 1.0), idealny), Rownowaga::Nieznana);
+
+    EXPECT_EQ(Gorsza(Rownowaga::Osiagnieta, Rownowaga::Nieosiagnieta), Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(Gorsza(Rownowaga::Nieznana, Rownowaga::Nieosiagnieta), Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(Gorsza(Rownowaga::Nieznana, Rownowaga::Osiagnieta), Rownowaga::Nieznana);
+    EXPECT_EQ(Gorsza(Rownowaga::Osiagnieta, Rownowaga::Nieznana), Rownowaga::Nieznana);
+    EXPECT_EQ(Gorsza(Rownowaga::Osiagnieta, Rownowaga::Osiagnieta), Rownowaga::Osiagnieta);
+}

@@ -55,3 +55,22 @@ TEST(StatystykaProbek, BladZWariancjiProbyNMinusJeden) {
     const std::vector<double> cztery{1, 2, 3, 4};
     EXPECT_NEAR(SredniaNiezaleznych(cztery).Blad, std::sqrt(5.0 / 3) / 2, 1e-12);
 }
+
+// Runs of 64 equal values: the levels below 64 understate the error, the
+// largest over those of eight blocks or more finds it (within the spread of
+// 16 block means); too few samples for eight blocks give none.
+TEST(StatystykaProbek, NajwiekszyBladPoziomowBezPlateau) {
+    std::mt19937 los(5);
+    std::normal_distribution<double> normalny(0.0, 1.0);
+    std::vector<double> x;
+    for (int blok = 0; blok < 16; ++blok) {
+        x.insert(x.end(), 64, normalny(los));
+    }
+    const BladBlokowy w = NajwiekszyBladPoziomow(x, 8);
+    EXPECT_NEAR(w.Wynik.Blad, 0.25, 0.1);
+    EXPECT_GE(w.Blokow, 8);
+    EXPECT_LE(w.Blokow, 16);
+    EXPECT_GT(w.Wynik.Blad, 3 * std::sqrt(Wariancja(x) / (x.size() - 1)));
+    EXPECT_TRUE(std::isnan(NajwiekszyBladPoziomow(std::vector<double>(7, 1.0), 8).Wynik.Blad));
+    EXPECT_EQ(NajwiekszyBladPoziomow(std::vector<double>(8, 1.0), 8).Wynik.Blad, 0.0);
+}
