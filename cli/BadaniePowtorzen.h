@@ -16,4 +16,5 @@ struct BadaniePowtorzen {
     bool ZiarnoZZegara = false;        // Z was read from the clock, so the summary names it
     int Powtorzenia = 1;               // N, the replicas of the whole study
     std::vector<WynikRepliki> Repliki; // those held here, in replica order
+    bool DwaStarty = false;            // the verdicts include the two-start check
 };

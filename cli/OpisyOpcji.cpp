@@ -97,6 +97,14 @@ std::vector<OpisOpcji> Zbuduj() {
          "w pliku wyników także Cv/kN z fluktuacji energii (druga połowa pomiarów serii) "
          "z błędem std. i linia przejścia fazowego z ich maksimum; przy powtórzeniach średnie "
          "po powtórzeniach z błędem z ich rozrzutu; wymaga --wyjscie"},
+        {{"--dwa-starty"},
+         "",
+         "sprawdzenie równowagi dwoma startami: każda symulacja każdego powtórzenia jeszcze raz "
+         "z tym samym ziarnem od ułożenia uporządkowanego (wydzielenia przy klasteryzacji); "
+         "gdy średnia liczba par AB drugiej połowy pomiarów obu startów różni się ponad błąd "
+         "(poziom 0.1 %), kolumna równowaga mówi „nie osiągnęła równowagi”; liczby "
+         "podsumowania i pliku są ze startu przypadkowego; dwa razy dłużej; wymaga "
+         "koncentracji 0.50 i ułożenia przypadkowego"},
         {{"--przebieg"},
          "PLIK",
          "każdy pomiar jako CSV (UTF-8); przy powtórzeniach osobny plik każdego powtórzenia k: "

@@ -335,12 +335,15 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             o_.Pomoc = true;
             return o_;
         }
-        // The one switch without a value.
-        if (nazwa == "--fluktuacje") {
+        // The switches, without a value.
+        if (nazwa == "--fluktuacje" || nazwa == "--dwa-starty") {
             if (wartosc) {
-                return BladOpcji{"Opcja --fluktuacje nie przyjmuje wartości."};
+                return BladOpcji{"Opcja " + nazwa + " nie przyjmuje wartości."};
             }
-            o_.Fluktuacje = true;
+            (nazwa == "--fluktuacje" ? o_.Fluktuacje : o_.DwaStarty) = true;
+            if (nazwa == "--dwa-starty") {
+                podane.insert(nazwa);
+            }
             continue;
         }
         // Only what --pomoc lists is taken, so that the list cannot leave one out.
@@ -398,6 +401,11 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             return BladOpcji{"Badanie skończonych rozmiarów (lista --osie) wymaga serii "
                              "symulacji (--lambda S:E:K)."};
         }
+    }
+    if (o_.DwaStarty && (p.PozycjaKoncentracji != 50 || p.Uklad != Ulozenie::Przypadkowe)) {
+        return BladOpcji{"Opcja --dwa-starty porównuje start przypadkowy z uporządkowanym, który "
+                         "ma zawsze połowę atomów A: wymaga koncentracji 0.50 i ułożenia "
+                         "przypadkowego (--uklad przypadkowe)."};
     }
     if (!o_.Wyjscie.empty() && !p.Seria) {
         return BladOpcji{"Opcja --wyjscie wymaga serii symulacji (--lambda S:E:K): "

@@ -145,6 +145,12 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     b.Ziarno = c.Liczba<std::uint32_t>(ziarno[0]);
     b.ZiarnoZZegara = c.Liczba<int>(ziarno[1]) != 0;
     b.Powtorzenia = c.Liczba<int>(c.Nastepny("powtorzenia", 1)[0]);
+    if (!c.Koniec() && c.Surowy().starts_with("starty ")) {
+        if (c.Nastepny("starty", 1)[0] != "2") {
+            c.Blad("liczba startów inna niż 2");
+        }
+        b.DwaStarty = true;
+    }
     // Enough to make the figures below safe to read and to use.
     const ZakresParametru& lambdy = Siatka(p).Zakres();
     if (!NaSkaliZakresu(lambdy, p.PozycjaLambdy) ||
@@ -215,7 +221,7 @@ WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {
 std::vector<std::string> NaglowekPlikuPowtorzen(const BadaniePowtorzen& b) {
     const ParametrySymulacji& p = b.Parametry;
     const auto calk = [](auto n) { return std::to_string(n); };
-    return {
+    std::vector<std::string> naglowek{
         Wiersz("siec", std::string(KluczRodzaju(p.Rodzaj))),
         Wiersz("osie", calk(p.IloscAtomowOsX), calk(p.IloscAtomowOsY), calk(p.IloscAtomowOsZ)),
         Wiersz("koncentracja", calk(p.PozycjaKoncentracji)),
@@ -230,6 +236,10 @@ std::vector<std::string> NaglowekPlikuPowtorzen(const BadaniePowtorzen& b) {
         Wiersz("ziarno", calk(b.Ziarno), calk(b.ZiarnoZZegara ? 1 : 0)),
         Wiersz("powtorzenia", calk(b.Powtorzenia)),
     };
+    if (b.DwaStarty) {
+        naglowek.push_back(Wiersz("starty", calk(2)));
+    }
+    return naglowek;
 }
 
 std::string TrescPlikuPowtorzen(const BadaniePowtorzen& b) {

@@ -25,6 +25,8 @@
 //   stopien D|-                     the degree of the fit, "-" automatic
 //   ziarno Z 0|1                    the seed base; 1 when read from the clock
 //   powtorzenia N                   replicas of the whole study
+//   starty 2                        only with --dwa-starty: the verdicts below
+//                                   include the two-start check
 // then for each replica held, in replica order:
 //   replika k
 //   dane n J cB z A X Y Z           series stored, the offset J, the fraction of

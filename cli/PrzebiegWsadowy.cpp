@@ -135,6 +135,9 @@ int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, Niepowodzen
         podsumowanie << "ziarno " << b.Ziarno << '\n';
     }
     WypiszPodsumowanie(podsumowanie, b.Repliki, wyniki);
+    if (b.DwaStarty) {
+        podsumowanie << UwagaDwochStartow << '\n';
+    }
     if (!Wypisz(wyjscie, bledy, podsumowanie.str())) {
         n.Zglos();
     }
@@ -206,6 +209,7 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     // been given, so it can be repeated with --ziarno.
     BadaniePowtorzen badanie{o.Parametry, o.Stopien, 0, !o.Ziarno, o.Powtorzenia, {}};
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
+    badanie.DwaStarty = o.DwaStarty;
     PasekPostepu pasek(bledy, bledyNaTerminalu);
     if (!o.Rozmiary.empty()) {
         NadzorWsadowy nadzor(pasek);

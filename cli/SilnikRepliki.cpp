@@ -3,6 +3,7 @@
 #include "ObliczWyniki.h"
 #include "OpcjeWsadowe.h"
 #include "PostepWatku.h"
+#include "RownowagaSerii.h"
 
 #include <span>
 
@@ -11,19 +12,47 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint
                                     ObserwatorPomiarow* probki, PostepWatku& postep,
                                     const std::atomic<bool>& przerwij) {
     Przygotuj(opcje, ziarno, zPrzebiegiem, probki);
+    const bool caly = Przebiegnij(postep, przerwij);
+    WynikRepliki wynik = Zakoncz(nr, przebieg);
+    if (caly && opcje.DwaStarty) {
+        DrugiStart(opcje, ziarno, wynik, postep, przerwij);
+    }
+    postep.UkonczoneRepliki.fetch_add(1, std::memory_order_relaxed);
+    return wynik;
+}
+
+bool SilnikRepliki::Przebiegnij(PostepWatku& postep, const std::atomic<bool>& przerwij) {
     const StanObliczen& s = obliczenia_.Stan();
     long long proby = postep.Proby.load(std::memory_order_relaxed);
-    for (StanKroku krok = StanKroku::Trwa;
-         krok != StanKroku::Koniec && !przerwij.load(std::memory_order_relaxed);) {
+    for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+        if (przerwij.load(std::memory_order_relaxed)) {
+            return false;
+        }
         postep.Seria.store(s.NrSerii, std::memory_order_relaxed);
         postep.Iteracja.store(s.NrCyklu - s.PrzedzialCzasowy, std::memory_order_relaxed);
         proby += s.PrzedzialCzasowy;
         krok = Krok();
         postep.Proby.store(proby, std::memory_order_relaxed);
     }
-    WynikRepliki wynik = Zakoncz(nr, przebieg);
-    postep.UkonczoneRepliki.fetch_add(1, std::memory_order_relaxed);
-    return wynik;
+    return true;
+}
+
+void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, WynikRepliki& wynik,
+                               PostepWatku& postep, const std::atomic<bool>& przerwij) {
+    OpcjeWsadowe uporzadkowane = opcje;
+    uporzadkowane.Parametry.Uklad = UlozenieDrugiegoStartu(opcje.Parametry.Tryb);
+    Przygotuj(uporzadkowane, ziarno, false);
+    if (Przebiegnij(postep, przerwij)) {
+        for (std::size_t k = 0; k < wynik.Serie.size(); ++k) {
+            const std::vector<double>& pary = zapis_->Pary(static_cast<int>(k) + 1);
+            FluktuacjaSerii& f = wynik.Serie[k].Fluktuacje;
+            f.Stan =
+                Gorsza(f.Stan, TestDwochStartow(f.Pary, std::span(pary).subspan(pary.size() / 2)));
+        }
+    }
+    obliczenia_.UstawObserwatora(nullptr);
+    zapis_.reset();
+    opcje_ = &opcje;
 }
 
 void SilnikRepliki::Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem,

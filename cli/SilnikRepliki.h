@@ -32,6 +32,11 @@ public:
                          std::string& przebieg, ObserwatorPomiarow* probki, PostepWatku& postep,
                          const std::atomic<bool>& przerwij);
 
+    // With the options' DwaStarty, Uruchom runs the series once more from
+    // the ordered arrangement with the same seed (no trace, no observer) and
+    // adds the two-start check to each series' verdict; the figures stay
+    // those of the first start.
+
     // The same run a step at a time, for a caller that keeps its own loop
     // (a Web Worker answering between ticks): Przygotuj, then Krok until it
     // reports Koniec, then Zakoncz. The options must outlive the run.
@@ -44,6 +49,12 @@ public:
     const Obliczenia& Silnik() const { return obliczenia_; }
 
 private:
+    // Ticks the prepared run to its end, reporting to `postep`; false when
+    // `przerwij` stopped it first.
+    bool Przebiegnij(PostepWatku& postep, const std::atomic<bool>& przerwij);
+    void DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, WynikRepliki& wynik,
+                    PostepWatku& postep, const std::atomic<bool>& przerwij);
+
     ZiarnoRepliki ziarno_;
     Obliczenia obliczenia_;
     const OpcjeWsadowe* opcje_ = nullptr;

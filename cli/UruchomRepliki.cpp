@@ -99,7 +99,9 @@ PostepReplik Pula::Postep() const {
     wynik.Iteracja = postep_[0].Iteracja.load(std::memory_order_relaxed);
     wynik.MaxIteracji = p.MaxIloscCykli;
     const long long przedzial = p.PozycjaPrzedzialu * 100LL;
-    const long long naReplike = wynik.LiczbaSerii * (p.MaxIloscCykli / przedzial + 1) * przedzial;
+    // The two-start check runs every series twice.
+    const long long naReplike = wynik.LiczbaSerii * (p.MaxIloscCykli / przedzial + 1) * przedzial *
+                                (opcje_.DwaStarty ? 2 : 1);
     wynik.WszystkieProby = naReplike * wynik.Replik;
     return wynik;
 }

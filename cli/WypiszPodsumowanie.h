@@ -21,3 +21,9 @@
 // results of a series (none for a single run).
 void WypiszPodsumowanie(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,
                         const std::optional<WynikiSerii>& wyniki);
+
+// The line after the summary of a study with the two-start check: what its
+// equilibrium column then rests on.
+inline constexpr const char* UwagaDwochStartow =
+    "równowaga: test dryfu drugiej połowy pomiarów i zgodność ze startem uporządkowanym "
+    "(to samo ziarno), każdy na poziomie 0.1 %";
