@@ -6,6 +6,7 @@
 #include "RodzajSieci.h"
 #include "TekstyFluktuacji.h"
 #include "UruchomRepliki.h"
+#include "WypiszPodsumowanie.h"
 
 #include <algorithm>
 #include <cmath>
@@ -152,6 +153,10 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
         iteracje.push_back(r.Iteracje);
     }
     Wypisz(wyjscie, opcje, punkty, iteracje);
+    // The peak search at each size took only the series that passed it.
+    if (opcje.DwaStarty) {
+        wyjscie << UwagaDwochStartow << '\n';
+    }
     wyjscie.flush();
     return wyjscie ? 0 : 1;
 }
