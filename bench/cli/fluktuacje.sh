@@ -1,12 +1,14 @@
 #!/bin/sh
 # The figures of the transition from the fluctuations, rerun as a user runs
 # them: not a timed test. Usage: bench/cli/fluktuacje.sh [path/to/fazolab-batch] [parts]
-# Parts (all by default): pokrycie domyslne pominiete trojkatna kwadrat kubiczna.
-# Each prints the lines it is read by; the figures go into bench/README.md.
+# Parts (all by default): pokrycie bledy_cv domyslne pominiete trojkatna kwadrat
+# kubiczna. Each prints the lines it is read by; the figures go into
+# bench/README.md. bledy_cv's reference (some four minutes of one core) is kept
+# in $FLUKTUACJE_WZORZEC when that names a file, and read from it when it exists.
 set -eu
 batch=${1:-build/cli/fazolab-batch}
 shift || true
-czesci=${*:-pokrycie domyslne pominiete trojkatna kwadrat kubiczna}
+czesci=${*:-pokrycie bledy_cv domyslne pominiete trojkatna kwadrat kubiczna}
 
 ostatnia() { tail -n 1; }
 
@@ -28,6 +30,45 @@ for czesc in $czesci; do
                         if (d <= 1) w1++; if (d <= 2) w2++ }
             END { printf "z błędem %d z %d; w 1 błędzie %d, w 2 błędach %d\n", liczb, n, w1, w2 }'
         rm -f "$plik"
+        ;;
+    bledy_cv)
+        # The per-lambda Cv/kN and its stated error on 20 x 20 about the peak,
+        # 20 seeds (one replica each) at 10^6 and 10^7 iterations, against the
+        # mean of 20 runs of 10^8 (the replica file's "wynik" lines: lambda, ..,
+        # Cv/kN, its error, the verdict).
+        echo "== błędy Cv/kN na lambdę: 20 x 20, 20 ziaren, wzorzec 20 x 10^8 iteracji"
+        lambdy=0.80:1.00:0.05
+        wzorzec=${FLUKTUACJE_WZORZEC:-$(mktemp)}
+        if [ ! -s "$wzorzec" ]; then
+            "$batch" --osie 20 --lambda $lambdy --iteracje 100000000 --co 10000 --ziarno 1001 \
+                --powtorzenia 20 --powtorzenia-plik "$wzorzec" >/dev/null 2>&1
+        fi
+        for n in 1000000 10000000; do
+            plik=$(mktemp)
+            "$batch" --osie 20 --lambda $lambdy --iteracje $n --co 1000 --ziarno 1 \
+                --powtorzenia 20 --powtorzenia-plik "$plik" >/dev/null 2>&1
+            echo "-- $n iteracji: lambda, wzorzec ± jego błąd, średnia, z błędem, w 1 / 2 błędach,"
+            echo "   rozrzut / średni błąd (1: błąd uczciwy), w tym bez wykrytego dryfu: w 1 / 2 z"
+            awk '
+                $1 == "wynik" { l = sprintf("%.2f", $2) }
+                FNR == NR && $1 == "wynik" { w[l] += $6; w2[l] += $6 * $6; wn[l]++; next }
+                $1 == "wynik" && $7 != "nan" {
+                    d = $6 - w[l] / wn[l]; a = d < 0 ? -d : d
+                    n[l]++; s[l] += $6; b[l] += $7; r[l] += d * d
+                    if (a <= $7) j[l]++; if (a <= 2 * $7) k[l]++
+                    if ($8 == "osiagnieta") { o[l]++; if (a <= $7) oj[l]++; if (a <= 2 * $7) ok[l]++ }
+                }
+                END {
+                    for (l in wn) {
+                        m = w[l] / wn[l]; e = sqrt((w2[l] / wn[l] - m * m) / (wn[l] - 1))
+                        printf "  %s  %.4f ± %.4f  %.4f  %2d  %2d / %2d  %.2f  %2d / %2d z %2d\n", l, m,
+                            e, n[l] ? s[l] / n[l] : 0, n[l], j[l], k[l],
+                            n[l] ? sqrt(r[l] / n[l]) / (b[l] / n[l]) : 0, oj[l], ok[l], o[l]
+                    }
+                }' "$wzorzec" "$plik" | sort
+            rm -f "$plik"
+        done
+        [ -n "${FLUKTUACJE_WZORZEC:-}" ] || rm -f "$wzorzec"
         ;;
     domyslne)
         # The transition line of the results file (the 10 x 10 peak is 0.853).
