@@ -31,19 +31,22 @@ const char* const Wyjasnienie =
     "Cv/kN to pochodna krzywej dopasowanej do sigma, z czynnikiem 10: obie oceny się różnią.";
 // A drift test shows a drift, never equilibrium itself.
 const char* const WszystkieWRownowadze = "Test nie wykrył dryfu w żadnej serii.";
-const char* const GranicaSieci = "λ_c sieci nieskończonej wymaga kilku rozmiarów: "
-                                 "fazolab-batch --osie 12,16,24,32";
+const char* const GranicaSieci = "λ_max zależy od rozmiaru sieci; λ_c sieci nieskończonej "
+                                 "wymaga kilku rozmiarów: fazolab-batch --osie 12,16,24,32";
 
 // The page's fixed layout in reading order: the chart on the left, the
 // transition, the equilibrium and the explanation on the right, each box
-// tall enough for its longest text (24 lambdas in the equilibrium box).
+// tall enough for its longest text (24 lambdas in the equilibrium box). The
+// note on the infinite lattice is read after the transition it qualifies;
+// the right column has no room left, so it sits under the chart.
 void Rozmiesc(StronaFluktuacji* strona) {
     // clang-format off
     Rozmiesc(strona, {
-        {"ChartFluktuacje", {0, 0, 360, 380}},
+        {"ChartFluktuacje", {0, 0, 360, 350}},
         {"GBPrzejscieFluktuacji", {364, 0, 218, 78}},
         {"LPrzejscieFluktuacjiPodpis", {8, 18, 202, 16}},
         {"LPrzejscieFluktuacji", {8, 34, 202, 40}},
+        {"LGranicaSieci", {6, 350, 350, 30}},
         {"GBRownowaga", {364, 80, 218, 170}},
         {"LRownowaga", {8, 18, 202, 148}},
         {"GBDwaOszacowania", {364, 252, 218, 128}},
@@ -119,12 +122,19 @@ void StronaFluktuacji::ZbudujOpis() {
     LPrzejscieFluktuacji->setStyleSheet(QStringLiteral("color: #800000;"));
     DostepnaEtykieta::OpiszWartosc(LPrzejscieFluktuacji,
                                    QStringLiteral("Lambda maksimum Cv/kN dla tej sieci"));
-    // The box has no room for a line more: the status bar says it.
+    // The status bar repeats it while the pointer is on the transition.
     for (QWidget* w :
          {static_cast<QWidget*>(przejscie), static_cast<QWidget*>(LPrzejscieFluktuacjiPodpis),
           static_cast<QWidget*>(LPrzejscieFluktuacji)}) {
         w->setStatusTip(QString::fromUtf8(GranicaSieci));
     }
+    QLabel* granica = Etykieta(this, "LGranicaSieci", QString::fromUtf8(GranicaSieci),
+                               Qt::AlignLeft | Qt::AlignTop);
+    granica->setWordWrap(true);
+    QFont drobna = granica->font();
+    drobna.setPixelSize(11);
+    granica->setFont(drobna);
+    granica->setStatusTip(QString::fromUtf8(GranicaSieci));
 
     auto* rownowaga = Grupa(this, "GBRownowaga", QStringLiteral(" Równowaga "), Kontekst);
     // A label, not a box with a scroll bar: the whole verdict and its advice
@@ -138,8 +148,6 @@ void StronaFluktuacji::ZbudujOpis() {
     QLabel* wyjasnienie =
         Etykieta(dwa, "LWyjasnienie", QString::fromUtf8(Wyjasnienie), Qt::AlignLeft | Qt::AlignTop);
     wyjasnienie->setWordWrap(true);
-    QFont drobna = wyjasnienie->font();
-    drobna.setPixelSize(11);
     wyjasnienie->setFont(drobna);
     BPomocFluktuacji =
         Przycisk(dwa, "BPomocFluktuacji", QStringLiteral("Więcej w pomocy"),

@@ -50,6 +50,15 @@ private slots:
                      .arg(t.okno->Silnik().Stan().IloscAtomowOsX));
         QVERIFY(
             t.k<QLabel>("LPrzejscieFluktuacji")->statusTip().contains(QStringLiteral("--osie")));
+        // The infinite lattice's lambda_c is on the page itself, in sight
+        // under the chart, not only in the status bar.
+        const auto* granica = t.k<QLabel>("LGranicaSieci");
+        QVERIFY(!granica->isHidden());
+        QVERIFY(granica->text().contains(QStringLiteral("λ_c sieci nieskończonej")));
+        QVERIFY(granica->text().contains(QStringLiteral("fazolab-batch --osie 12,16,24,32")));
+        const QRect obszarWykresu = t.k<Wykres>("ChartFluktuacje")->geometry();
+        QVERIFY(!granica->geometry().intersects(obszarWykresu));
+        QVERIFY(granica->geometry().top() > obszarWykresu.bottom());
         // Every series is one point, among the points of its verdict.
         const Wykres* wykres = t.k<Wykres>("ChartFluktuacje");
         const auto& serie = wykres->Serie();

@@ -161,7 +161,7 @@ private slots:
                  qPrintable(wykres.EtykietyOsi(Wykres::Os::Lewa).join(QLatin1Char('|'))));
         QCOMPARE(Kontrolka<QLabel>(strona, "LPrzejscieFluktuacji")->text(),
                  QStringLiteral("λ = 0.92 ± 0.05"));
-        for (const char* nazwa : {"LRownowaga", "LWyjasnienie"}) {
+        for (const char* nazwa : {"LRownowaga", "LWyjasnienie", "LGranicaSieci"}) {
             const auto* etykieta = Kontrolka<QLabel>(strona, nazwa);
             QVERIFY2(etykieta->heightForWidth(etykieta->width()) <= etykieta->height(),
                      qPrintable(QStringLiteral("%1 %2 > %3")
