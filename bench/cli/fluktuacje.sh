@@ -1,16 +1,14 @@
 #!/bin/sh
 # The figures of the transition from the fluctuations, rerun as a user runs
 # them: not a timed test. Usage: bench/cli/fluktuacje.sh [path/to/fazolab-batch] [parts]
-# Parts (all by default): pokrycie bledy_cv domyslne pominiete trojkatna kwadrat
-# kubiczna. Each prints the lines it is read by; the figures go into
+# Parts (all by default): pokrycie bledy_cv domyslne pominiete starty trojkatna
+# kwadrat kubiczna. Each prints the lines it is read by; the figures go into
 # bench/README.md. bledy_cv's reference (some four minutes of one core) is kept
 # in $FLUKTUACJE_WZORZEC when that names a file, and read from it when it exists.
 set -eu
 batch=${1:-build/cli/fazolab-batch}
 shift || true
-czesci=${*:-pokrycie bledy_cv domyslne pominiete trojkatna kwadrat kubiczna}
-
-ostatnia() { tail -n 1; }
+czesci=${*:-pokrycie bledy_cv domyslne pominiete starty trojkatna kwadrat kubiczna}
 
 for czesc in $czesci; do
     case $czesc in
@@ -82,10 +80,49 @@ for czesc in $czesci; do
         rm -f "$plik"
         ;;
     pominiete)
-        echo "== dwa przypadki daleko od równowagi (ostatnia kolumna)"
-        "$batch" --osie 100 --lambda 1.2 --iteracje 10000000 --ziarno 500 | ostatnia
-        "$batch" --siec 3DR --osie 20x20x20 --lambda 0.6 --iteracje 1000000 --ziarno 503 |
-            ostatnia
+        echo "== dwa przypadki daleko od równowagi (ostatnia kolumna), bez i z --dwa-starty"
+        for starty in "" --dwa-starty; do
+            "$batch" --osie 100 --lambda 1.2 --iteracje 10000000 --ziarno 500 $starty | sed -n 2p
+            "$batch" --siec 3DR --osie 20x20x20 --lambda 0.6 --iteracje 1000000 --ziarno 503 \
+                $starty | sed -n 2p
+        done
+        ;;
+    starty)
+        # The verdicts without and with the two-start check: 100 x 100 ordering
+        # below the transition, 10^7 iterations from a random start (every run
+        # far from equilibrium: sigma against 4 ordered-start runs of 10^8),
+        # and 20 x 20 about the peak at 10^7 (in equilibrium); 20 seeds each.
+        # The replica file's "wynik" lines: lambda, sigma, mean sigma, its
+        # error, .., the verdict.
+        echo "== dwa starty: liczby werdyktów nie wykryto dryfu / nie osiągnęła / za mało"
+        wzorzec=$(mktemp)
+        "$batch" --osie 100 --lambda 1.00:1.40:0.10 --iteracje 100000000 --co 10000 \
+            --uklad uporzadkowane --ziarno 2001 --powtorzenia 4 --powtorzenia-plik "$wzorzec" \
+            >/dev/null 2>&1
+        for przypadek in "100 1.00:1.40:0.10" "20 0.80:1.00:0.05"; do
+            set -- $przypadek
+            for starty in "" --dwa-starty; do
+                plik=$(mktemp)
+                "$batch" --osie "$1" --lambda "$2" --iteracje 10000000 --ziarno 500 \
+                    --powtorzenia 20 $starty --powtorzenia-plik "$plik" >/dev/null 2>&1
+                awk -v opis="$1 x $1, $2, ${starty:-test dryfu}" -v wobec=$((${1} == 100)) '
+                    $1 == "wynik" { l = sprintf("%.2f", $2) }
+                    FNR == NR && $1 == "wynik" { w[l] += $4; wn[l]++; next }
+                    $1 == "wynik" {
+                        v[$8]++
+                        if (wobec && wn[l]) { d = $4 - w[l] / wn[l]; if (!n++ || d < lo) lo = d
+                                     if (n == 1 || d > hi) hi = d }
+                    }
+                    END {
+                        printf "  %s: %d / %d / %d", opis, v["osiagnieta"], v["nieosiagnieta"],
+                            v["nieznana"]
+                        if (n) printf "; sigma - równowaga od %.3f do %.3f", lo, hi
+                        printf "\n"
+                    }' "$wzorzec" "$plik"
+                rm -f "$plik"
+            done
+        done
+        rm -f "$wzorzec"
         ;;
     trojkatna)
         echo "== trójkątna, porządkowanie, c = 0.5: rozmiary 12, 24"
