@@ -13,6 +13,7 @@ struct PostepReplik {
     int LiczbaSerii = 1;
     int Iteracja = 0;
     int MaxIteracji = 0;
+    bool DrugiStart = false; // its series run again from the ordered start
 };
 
 // Who watches a pool of replicas: shown the progress, asked whether to stop,

@@ -4,7 +4,8 @@
 
 void NadzorWsadowy::Postep(const PostepReplik& p, bool koncowy) {
     if (p.Replik == 1) {
-        pasek_.Pokaz(p.Seria, p.LiczbaSerii, p.Iteracja, p.MaxIteracji, p.Proby, koncowy);
+        pasek_.Pokaz(p.Seria, p.LiczbaSerii, p.Iteracja, p.MaxIteracji, p.Proby, koncowy,
+                     p.DrugiStart);
     } else {
         pasek_.PokazRepliki(p.Ukonczone, p.Replik, p.Proby, p.WszystkieProby, koncowy);
     }

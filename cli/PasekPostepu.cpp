@@ -12,13 +12,14 @@ PasekPostepu::PasekPostepu(std::ostream& wyjscie, bool aktywny)
     : wyjscie_(wyjscie), aktywny_(aktywny), start_(Zegar::now()), ostatni_(start_) {}
 
 void PasekPostepu::Pokaz(int seria, int liczbaSerii, int iteracja, int maxIteracji, long long proby,
-                         bool koncowy) {
+                         bool koncowy, bool drugiStart) {
     if (koncowy) {
         seria = liczbaSerii;
         iteracja = maxIteracji;
     }
-    Rysuj("seria " + std::to_string(seria) + "/" + std::to_string(liczbaSerii), iteracja,
-          maxIteracji,
+    Rysuj(std::string(drugiStart ? "start uporządkowany, " : "") + "seria " +
+              std::to_string(seria) + "/" + std::to_string(liczbaSerii),
+          iteracja, maxIteracji,
           std::to_string(std::min(iteracja, maxIteracji)) + "/" + std::to_string(maxIteracji) +
               " iteracji, ",
           proby, koncowy);

@@ -6,15 +6,16 @@
 
 // The progress line on standard error while a batch run goes, with the rate
 // in exchange attempts per second: for one replica series k/n and the
-// iterations of the current series, for several the replicas finished and
-// the bar of all their attempts. Silent when standard error is not a
+// iterations of the current series (and whether the two-start check's ordered
+// start runs them), for several the replicas finished and the bar of all
+// their attempts. Silent when standard error is not a
 // terminal; redrawn at most ten times a second, except for the final state.
 class PasekPostepu {
 public:
     PasekPostepu(std::ostream& wyjscie, bool aktywny);
 
     void Pokaz(int seria, int liczbaSerii, int iteracja, int maxIteracji, long long proby,
-               bool koncowy = false);
+               bool koncowy = false, bool drugiStart = false);
     void PokazRepliki(int ukonczone, int liczbaReplik, long long proby, long long wszystkieProby,
                       bool koncowy = false);
     // Ends the line; the caller has shown the final state.

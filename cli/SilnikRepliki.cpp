@@ -42,7 +42,10 @@ void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, 
     OpcjeWsadowe uporzadkowane = opcje;
     uporzadkowane.Parametry.Uklad = UlozenieDrugiegoStartu(opcje.Parametry.Tryb);
     Przygotuj(uporzadkowane, ziarno, false);
-    if (Przebiegnij(postep, przerwij)) {
+    postep.DrugiStart.store(true, std::memory_order_relaxed);
+    const bool caly = Przebiegnij(postep, przerwij);
+    postep.DrugiStart.store(false, std::memory_order_relaxed);
+    if (caly) {
         for (std::size_t k = 0; k < wynik.Serie.size(); ++k) {
             const std::vector<double>& pary = zapis_->Pary(static_cast<int>(k) + 1);
             FluktuacjaSerii& f = wynik.Serie[k].Fluktuacje;

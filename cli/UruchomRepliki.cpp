@@ -97,6 +97,7 @@ PostepReplik Pula::Postep() const {
     }
     wynik.Seria = postep_[0].Seria.load(std::memory_order_relaxed);
     wynik.Iteracja = postep_[0].Iteracja.load(std::memory_order_relaxed);
+    wynik.DrugiStart = postep_[0].DrugiStart.load(std::memory_order_relaxed);
     wynik.MaxIteracji = p.MaxIloscCykli;
     const long long przedzial = p.PozycjaPrzedzialu * 100LL;
     // The two-start check runs every series twice.

@@ -83,3 +83,20 @@ TEST(NadzorReplik, ProsbaOZatrzymanieKonczyObliczeniaBezWynikow) {
     EXPECT_EQ(nadzor.koncowe, 1);
     EXPECT_LT(nadzor.ostatni.Proby, nadzor.ostatni.WszystkieProby);
 }
+
+// The two-start check's ordered start counts in the progress (every attempt
+// of both starts, its own mark while it runs) but hands the watcher none of
+// its samples: those are the random start's alone.
+TEST(NadzorReplik, DrugiStartWPostepieBezProbek) {
+    const OpcjeWsadowe o = Opcje({"--osie", "6", "--iteracje", "10000", "--co", "2000", "--lambda",
+                                  "0.3:1.5:0.6", "--powtorzenia", "3", "--dwa-starty"});
+    NadzorTestowy nadzor(3);
+    const WynikiReplik w = UruchomRepliki(o, 7, 2, nadzor);
+    ASSERT_EQ(w.Repliki.size(), 3u);
+    for (const LicznikProbek& p : nadzor.probki) {
+        EXPECT_EQ(p.serie.size(), 21u);
+    }
+    EXPECT_EQ(nadzor.ostatni.Proby, nadzor.ostatni.WszystkieProby);
+    EXPECT_EQ(nadzor.ostatni.WszystkieProby, 2LL * 3 * 3 * 6 * 2000);
+    EXPECT_FALSE(nadzor.ostatni.DrugiStart);
+}

@@ -3,6 +3,7 @@
 #include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
+#include "PasekPostepu.h"
 #include "PlikWynikow.h"
 #include "StaleZiarno.h"
 #include "StatystykaProbek.h"
@@ -238,4 +239,17 @@ TEST_F(Powtorzenia, PasekPostepuKonczySiePelnymStanem) {
     EXPECT_TRUE(std::regex_match(pasek.substr(ostatni + 1),
                                  std::regex("powtórzenia 3/3 \\[#{30}\\] [0-9.]+ mln prób/s \n")))
         << pasek;
+}
+
+// While the ordered start of the two-start check runs the series again, the
+// line says so, lest the series count starting over look like a restart.
+TEST(PasekPostepu, DrugiStartNazwanyWLinii) {
+    std::ostringstream wyjscie;
+    PasekPostepu pasek(wyjscie, true);
+    pasek.Pokaz(3, 11, 500, 1000, 100, false, true);
+    EXPECT_NE(wyjscie.str().find("\rstart uporządkowany, seria 3/11 [###############"),
+              std::string::npos)
+        << wyjscie.str();
+    pasek.Pokaz(11, 11, 1000, 1000, 200, true, false);
+    EXPECT_NE(wyjscie.str().find("\rseria 11/11 [#"), std::string::npos) << wyjscie.str();
 }
