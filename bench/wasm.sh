@@ -1,8 +1,8 @@
 #!/bin/sh
 # The batch runner compiled to WebAssembly under Node against the native
-# program, side by side: the default series and the 24-lambda 100 x 100
-# series at 10^6 iterations, the same seed, each run in turn (native, Node,
-# native, ...) so that a noisy machine slows both alike. Prints the wall and
+# program, side by side: the default series, the 24-lambda 100 x 100 series
+# at 10^6 iterations and a study of replicas, the same seed, each run in turn
+# (native, Node, native, ...) so that a noisy machine slows both alike. Prints the wall and
 # the processor time (user + system, the figure to compare on a shared
 # machine) of every run and the ratios of their medians. Needs
 # build/cli/fazolab-batch and build-web/fazolab-batch.mjs (scripts/web.sh build).
@@ -52,6 +52,10 @@ porownaj() {
 porownaj "default series (10 x 10, lambda 0.1:2.4:0.3, 100 000 iterations)" --ziarno 1
 porownaj "24 lambdas, 100 x 100, 10^6 iterations" --ziarno 1 --osie 100 --lambda 0.1:2.4:0.1 \
     --iteracje 1000000
+# Replicas: in threads natively, in worker threads under Node (the core built
+# with threads), as many as the processor has.
+porownaj "4 replicas, 50 x 50, 8 lambdas, 10^6 iterations" --ziarno 7 --osie 50 \
+    --lambda 0.5:1.2:0.1 --iteracje 1000000 --powtorzenia 4
 
 # The same runs inside one Node process once the module is loaded (what a
 # page's Worker pays per run): the processor time of the call alone.

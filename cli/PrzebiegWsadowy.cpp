@@ -54,16 +54,26 @@ std::string JednaLinia(std::string tekst) {
     return tekst;
 }
 
+// WebAssembly built without threads (the batch runner under Node) runs the
+// replicas one after another, whatever the processor has.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+constexpr bool WatkiDostepne = false;
+#else
+constexpr bool WatkiDostepne = true;
+#endif
+
 // More threads than the processor has only multiply the engines in memory;
 // the output does not depend on their number.
 int LiczbaWatkow(const OpcjeWsadowe& o, std::ostream& bledy) {
-    const int sprzetowe = static_cast<int>(std::thread::hardware_concurrency());
+    const int sprzetowe = WatkiDostepne ? static_cast<int>(std::thread::hardware_concurrency()) : 1;
     if (!o.Watki) {
         return std::max(1, sprzetowe);
     }
     if (sprzetowe > 0 && *o.Watki > sprzetowe) {
         bledy << "Opcja --watki: " << *o.Watki << " ograniczono do " << sprzetowe
-              << " (tyle wątków ma procesor; wynik jest ten sam).\n";
+              << (WatkiDostepne ? " (tyle wątków ma procesor; wynik jest ten sam).\n"
+                                : " (ta wersja programu liczy powtórzenia kolejno, w jednym "
+                                  "wątku; wynik jest ten sam).\n");
         return sprzetowe;
     }
     return *o.Watki;

@@ -61,6 +61,12 @@ build() {
         -DFAZOLAB_WERROR=ON -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" >/dev/null
     # shellcheck disable=SC2086
     cmake --build build-web --target $cele
+    # The batch runner again with worker threads for replicas (wasm/Web.cmake),
+    # from a tree of its own that puts it beside the other.
+    emcmake cmake -S . -B build-web/watki -G Ninja -DCMAKE_BUILD_TYPE=Release -DFAZOLAB_TESTY=OFF \
+        -DFAZOLAB_WERROR=ON -DFAZOLAB_WATKI=ON -DFAZOLAB_WYJSCIE="$PWD/build-web" \
+        -DFAZOLAB_ZRODLA="$PWD/$ZRODLA" >/dev/null
+    cmake --build build-web/watki --target fazolab-batch
     echo "build-web/fazolab.mjs"
 }
 

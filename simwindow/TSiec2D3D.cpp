@@ -23,7 +23,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -39,12 +39,15 @@ constexpr int MaxAtomowWidoku3D = 1000;
 constexpr const char* TrwajaObliczenia =
     "Trwają obliczenia: zatrzymaj je (Esc), zanim zamkniesz okno.";
 
-// The window's fixed layout: the picture strip, the panel with the three
-// notebooks stacked at one place and the button row, the status bar.
+// The picture strip down the left edge, painted by the window itself: it is
+// decoration, which a screen reader should not meet as an unnamed image.
+constexpr QRect ObszarPaska{0, 0, 151, 465};
+
+// The window's fixed layout: the panel with the three notebooks stacked at
+// one place and the button row, the status bar.
 void Rozmiesc(TSiec2D3D* okno) {
     // clang-format off
     Rozmiesc(okno, {
-        {"PasekObrazka", {0, 0, 151, 465}},
         {"LegendaRysunku", {24, 62, 110, 40}},
         {"PanelOkna", {150, 0, 600, 457}},
         {"TNUstawienia", {5, 5, 590, 408}},
@@ -99,10 +102,7 @@ void TSiec2D3D::Zbuduj() {
     // the lattice and the stage.
     Opisz(this, QString(), {}, 3001);
     DostepneOkno::Opisz(this);
-    auto* pasek = new QLabel(this);
-    pasek->setObjectName(QStringLiteral("PasekObrazka"));
-    pasek->setPixmap(QPixmap(QStringLiteral(":/okna/pasek.jpg")));
-    pasek->setScaledContents(true);
+    pasek_ = QPixmap(QStringLiteral(":/okna/pasek.jpg"));
     LegendaRysunku = new LegendaAtomow(this);
     LegendaRysunku->setObjectName(QStringLiteral("LegendaRysunku"));
 
@@ -227,6 +227,11 @@ bool TSiec2D3D::event(QEvent* zdarzenie) {
 
 // The close box does what "Koniec" does, and is refused while a run goes on
 // ("Koniec" is disabled then).
+void TSiec2D3D::paintEvent(QPaintEvent* zdarzenie) {
+    QWidget::paintEvent(zdarzenie);
+    QPainter(this).drawPixmap(ObszarPaska, pasek_);
+}
+
 void TSiec2D3D::closeEvent(QCloseEvent* zdarzenie) {
     // A hidden window is only closed when the program ends.
     if (isHidden()) {

@@ -4,6 +4,7 @@
 #include "RodzajSieci.h"
 #include "ZrodloZiarna.h"
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -68,6 +69,7 @@ signals:
 protected:
     bool event(QEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override;
+    void paintEvent(QPaintEvent* zdarzenie) override;
 
 private:
     // The key turned into the lattice kind once; everything after uses the kind.
@@ -96,6 +98,7 @@ private:
     std::unique_ptr<Obliczenia> obliczenia_;
     std::unique_ptr<WykresySymulacji> wykresy_;
     QString plikPomocy_;
+    QPixmap pasek_;
     std::optional<RodzajSieci> rodzaj_;
     // The stage and the run: the one source of the button row (UstawPrzyciski).
     SytuacjaOkna sytuacja_;

@@ -14,6 +14,17 @@ enable_language(C)
 add_compile_options(-O3 -flto -fexceptions)
 add_link_options(-O3 -flto -fexceptions)
 
+# A second tree of the web build, with threads, gives the batch runner for
+# Node that runs replicas in worker threads as the native one does. Threads
+# cost the single run about a tenth (shared memory), so fazolab-batch.mjs loads
+# this core only for replicas, and the page's module never has them.
+option(FAZOLAB_WATKI "The batch runner for Node with worker threads" OFF)
+set(FAZOLAB_WYJSCIE "${PROJECT_BINARY_DIR}" CACHE PATH "Where the programs of this build go")
+if(FAZOLAB_WATKI)
+    add_compile_options(-pthread)
+    add_link_options(-pthread)
+endif()
+
 file(GLOB FAZOLAB_ZLIB_ZRODLA ${FAZOLAB_ZRODLA}/zlib/*.c)
 list(FILTER FAZOLAB_ZLIB_ZRODLA EXCLUDE REGEX "/(example|minigzip)\\.c$")
 if(NOT FAZOLAB_ZLIB_ZRODLA)

@@ -103,6 +103,7 @@ describe('sesja jak okno', () => {
         assert.equal(wyniki.Teksty.MLambda.length, s.stan().NrSerii);
         const fl = s.fluktuacje();
         assert.equal(fl.Serie.length, s.stan().NrSerii);
+        assert.match(fl.Teksty.EPodpisPrzejscia, /^λ_max dla tej sieci \(\d+( × \d+)+\):$/);
         for (const [typ, zFluktuacjami] of [['csv', false], ['txt', true], ['xlsx', true]]) {
           const plik = `w.${typ}`;
           const n = natywnie([...argumenty, '--wyjscie', plik, ...(zFluktuacjami ? ['--fluktuacje'] : [])]);
@@ -182,6 +183,7 @@ describe('powtórzenia w osobnych silnikach', () => {
     // A short study may leave the peak undetermined; either way the page gets
     // the core's own words for it.
     assert.match(b.fluktuacje.Teksty.EPrzejscie, /^λ( = |: nie wyznaczono)/);
+    assert.match(b.fluktuacje.Teksty.EPodpisPrzejscia, /^λ_max dla tej sieci( \(\d+ × \d+\))?:$/);
     assert.throws(() => fz.scalRepliki(czesci.slice(1)), BladFazolab);
   });
 });

@@ -79,7 +79,8 @@ describe('fazolab-batch w Node daje to samo co natywny', () => {
   test('powtórzenia z fluktuacjami, plik powtórzeń i scalanie części', () => {
     const wspolne = ['--siec', '2DKwadrat', '--osie', '10', '--lambda', '0.5:1.7:0.3', '--iteracje',
       '20000', '--ziarno', '7', '--powtorzenia', '4'];
-    const n = porownaj([...wspolne, '--wyjscie', 'w.xlsx', '--fluktuacje', '--przebieg', 'p.csv',
+    // Two worker threads, as natively on any machine of two processors or more.
+    const n = porownaj([...wspolne, '--watki', '2', '--wyjscie', 'w.xlsx', '--fluktuacje', '--przebieg', 'p.csv',
       '--powtorzenia-plik', 'r.txt']);
     assert.equal(n.status, 0, n.bledy);
     const czesci = {};

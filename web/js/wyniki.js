@@ -119,6 +119,7 @@ export class Wyniki {
     $('PPodsumowanie').textContent = scalone?.podsumowanie ?? '';
     const f = odp.fluktuacje;
     this.chartFluktuacje.ustawDane(0, (f?.Serie ?? []).filter((p) => Number.isFinite(p.CvkN)).map((p) => [p.Lambda, p.CvkN, Number.isFinite(p.Blad) ? p.Blad : 0]));
+    $('LPrzejscieFluktuacjiPodpis').textContent = f?.Teksty?.EPodpisPrzejscia ?? 'λ_max dla tej sieci:';
     $('LPrzejscieFluktuacji').textContent = f?.Teksty?.EPrzejscie ?? '';
     $('MRownowaga').value = linie(f?.Teksty?.ERownowaga);
     const odtwarzanie = !scalone;
