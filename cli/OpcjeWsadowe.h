@@ -38,15 +38,13 @@ struct OpcjeWsadowe {
     std::optional<int> Stopien;          // none: the automatic degree
     std::string Wyjscie;                 // the results file, after a series
     bool Fluktuacje = false;             // the results file adds the estimate from the fluctuations
-    // Each replica's series run once more from the ordered arrangement of
-    // the mode, its verdicts those of the two-start check too.
-    bool DwaStarty = false;
-    std::string Przebieg;          // every sample as CSV
-    int Powtorzenia = 1;           // independent replicas, 1..64
-    std::optional<int> Watki;      // none: the hardware threads
-    CzescBadania Czesc;            // the replicas this process runs (all of them: 0/1)
-    std::string PlikPowtorzen;     // the per-replica figures, for a later --scal
-    std::vector<std::string> Scal; // the replica files to merge instead of a run
+    bool DwaStarty = false;              // the series again from the ordered start, to compare
+    std::string Przebieg;                // every sample as CSV
+    int Powtorzenia = 1;                 // independent replicas, 1..64
+    std::optional<int> Watki;            // none: the hardware threads
+    CzescBadania Czesc;                  // the replicas this process runs (all of them: 0/1)
+    std::string PlikPowtorzen;           // the per-replica figures, for a later --scal
+    std::vector<std::string> Scal;       // the replica files to merge instead of a run
     // --osie L1,L2,..: the sizes of a finite-size study (two or more,
     // increasing); the axes above are the first. Empty: one size.
     std::vector<int> Rozmiary;

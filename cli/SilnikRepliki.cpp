@@ -55,6 +55,7 @@ void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, 
     }
     obliczenia_.UstawObserwatora(nullptr);
     zapis_.reset();
+    // The ordered start's options end here.
     opcje_ = &opcje;
 }
 

@@ -27,15 +27,14 @@ public:
     // replica equals a plain run with that seed. With `zPrzebiegiem` leaves
     // the trace of every sample as CSV in `przebieg`; `probki`, when given,
     // sees every sample too. Reports its progress to `postep` between ticks,
-    // and stops early, with a result of no use, once `przerwij` is set.
+    // and stops early, with a result of no use, once `przerwij` is set. With
+    // the options' DwaStarty it then runs the series once more from the
+    // ordered arrangement with the same seed (no trace, no observer) and adds
+    // the two-start check to each series' verdict; the figures stay the
+    // first start's.
     WynikRepliki Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno, bool zPrzebiegiem,
                          std::string& przebieg, ObserwatorPomiarow* probki, PostepWatku& postep,
                          const std::atomic<bool>& przerwij);
-
-    // With the options' DwaStarty, Uruchom runs the series once more from
-    // the ordered arrangement with the same seed (no trace, no observer) and
-    // adds the two-start check to each series' verdict; the figures stay
-    // those of the first start.
 
     // The same run a step at a time, for a caller that keeps its own loop
     // (a Web Worker answering between ticks): Przygotuj, then Krok until it
