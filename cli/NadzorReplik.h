@@ -13,7 +13,7 @@ struct PostepReplik {
     int LiczbaSerii = 1;
     int Iteracja = 0;
     int MaxIteracji = 0;
-    bool DrugiStart = false; // its series run again from the ordered start
+    bool DrugiStart = false; // its series run again from the second start
 };
 
 // Who watches a pool of replicas: shown the progress, asked whether to stop,

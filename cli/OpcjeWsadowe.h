@@ -23,11 +23,15 @@ struct CzescBadania {
     int Do(int n) const { return static_cast<int>(static_cast<long long>(n) * (K + 1) / M); }
 };
 
-// The ordered arrangement the two-start check compares a random start with:
-// the alternation for ordering, the two slabs for clustering.
-inline Ulozenie UlozenieDrugiegoStartu(Oddzialywanie tryb) {
-    return tryb == Oddzialywanie::Porzadkowanie ? Ulozenie::Uporzadkowane
-                                                : Ulozenie::UporzadkowaneWydzielenie;
+// The arrangement the two-start check compares the run's own with: a random
+// start for an ordered one; for a random one the ordered arrangement of the
+// mode, the alternation for ordering and the two slabs for clustering.
+inline Ulozenie UlozenieDrugiegoStartu(const ParametrySymulacji& p) {
+    if (p.Uklad != Ulozenie::Przypadkowe) {
+        return Ulozenie::Przypadkowe;
+    }
+    return p.Tryb == Oddzialywanie::Porzadkowanie ? Ulozenie::Uporzadkowane
+                                                  : Ulozenie::UporzadkowaneWydzielenie;
 }
 
 // What one call of fazolab-batch asks for. The defaults are those of a freshly
@@ -38,7 +42,7 @@ struct OpcjeWsadowe {
     std::optional<int> Stopien;          // none: the automatic degree
     std::string Wyjscie;                 // the results file, after a series
     bool Fluktuacje = false;             // the results file adds the estimate from the fluctuations
-    bool DwaStarty = false;              // the series again from the ordered start, to compare
+    bool DwaStarty = false;              // the series again from another start, to compare
     std::string Przebieg;                // every sample as CSV
     int Powtorzenia = 1;                 // independent replicas, 1..64
     std::optional<int> Watki;            // none: the hardware threads

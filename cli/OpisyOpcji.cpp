@@ -100,11 +100,11 @@ std::vector<OpisOpcji> Zbuduj() {
         {{"--dwa-starty"},
          "",
          "sprawdzenie równowagi dwoma startami: każda symulacja każdego powtórzenia jeszcze raz "
-         "z tym samym ziarnem od ułożenia uporządkowanego (wydzielenia przy klasteryzacji); "
-         "gdy średnia liczba par AB drugiej połowy pomiarów obu startów różni się ponad błąd "
-         "(poziom 0.1 %), kolumna równowaga mówi „nie osiągnęła równowagi”; liczby "
-         "podsumowania i pliku są ze startu przypadkowego; dwa razy dłużej; wymaga "
-         "koncentracji 0.50 i ułożenia przypadkowego"},
+         "z tym samym ziarnem od drugiego ułożenia (po przypadkowym uporządkowane, przy "
+         "klasteryzacji wydzielenie; po uporządkowanym lub wydzieleniu przypadkowe); gdy średnia "
+         "liczba par AB drugiej połowy pomiarów obu startów różni się ponad błąd (poziom 0.1 %), "
+         "kolumna równowaga mówi „nie osiągnęła równowagi”; liczby podsumowania i pliku są "
+         "z ułożenia --uklad; dwa razy dłużej; wymaga koncentracji 0.50"},
         {{"--przebieg"},
          "PLIK",
          "każdy pomiar jako CSV (UTF-8); przy powtórzeniach osobny plik każdego powtórzenia k: "

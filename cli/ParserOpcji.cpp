@@ -402,10 +402,9 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
                              "symulacji (--lambda S:E:K)."};
         }
     }
-    if (o_.DwaStarty && (p.PozycjaKoncentracji != 50 || p.Uklad != Ulozenie::Przypadkowe)) {
+    if (o_.DwaStarty && p.PozycjaKoncentracji != 50) {
         return BladOpcji{"Opcja --dwa-starty porównuje start przypadkowy z uporządkowanym, który "
-                         "ma zawsze połowę atomów A: wymaga koncentracji 0.50 i ułożenia "
-                         "przypadkowego (--uklad przypadkowe)."};
+                         "ma zawsze połowę atomów A: wymaga koncentracji 0.50."};
     }
     if (!o_.Wyjscie.empty() && !p.Seria) {
         return BladOpcji{"Opcja --wyjscie wymaga serii symulacji (--lambda S:E:K): "

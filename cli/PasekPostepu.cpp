@@ -17,8 +17,8 @@ void PasekPostepu::Pokaz(int seria, int liczbaSerii, int iteracja, int maxIterac
         seria = liczbaSerii;
         iteracja = maxIteracji;
     }
-    Rysuj(std::string(drugiStart ? "start uporządkowany, " : "") + "seria " +
-              std::to_string(seria) + "/" + std::to_string(liczbaSerii),
+    Rysuj(std::string(drugiStart ? "drugi start, " : "") + "seria " + std::to_string(seria) + "/" +
+              std::to_string(liczbaSerii),
           iteracja, maxIteracji,
           std::to_string(std::min(iteracja, maxIteracji)) + "/" + std::to_string(maxIteracji) +
               " iteracji, ",

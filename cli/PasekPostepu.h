@@ -6,7 +6,7 @@
 
 // The progress line on standard error while a batch run goes, with the rate
 // in exchange attempts per second: for one replica series k/n and the
-// iterations of the current series (and whether the two-start check's ordered
+// iterations of the current series (and whether the two-start check's second
 // start runs them), for several the replicas finished and the bar of all
 // their attempts. Silent when standard error is not a
 // terminal; redrawn at most ten times a second, except for the final state.

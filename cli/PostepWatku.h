@@ -9,6 +9,6 @@ struct alignas(64) PostepWatku {
     std::atomic<long long> Proby{0};     // exchange attempts of all its replicas so far
     std::atomic<int> Seria{1};           // of the replica now running
     std::atomic<int> Iteracja{0};        // of the series now running
-    std::atomic<bool> DrugiStart{false}; // the two-start check's ordered start is running
+    std::atomic<bool> DrugiStart{false}; // the two-start check's second start is running
     std::atomic<int> UkonczoneRepliki{0};
 };

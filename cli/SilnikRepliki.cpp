@@ -39,9 +39,9 @@ bool SilnikRepliki::Przebiegnij(PostepWatku& postep, const std::atomic<bool>& pr
 
 void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, WynikRepliki& wynik,
                                PostepWatku& postep, const std::atomic<bool>& przerwij) {
-    OpcjeWsadowe uporzadkowane = opcje;
-    uporzadkowane.Parametry.Uklad = UlozenieDrugiegoStartu(opcje.Parametry.Tryb);
-    Przygotuj(uporzadkowane, ziarno, false);
+    OpcjeWsadowe drugi = opcje;
+    drugi.Parametry.Uklad = UlozenieDrugiegoStartu(opcje.Parametry);
+    Przygotuj(drugi, ziarno, false);
     postep.DrugiStart.store(true, std::memory_order_relaxed);
     const bool caly = Przebiegnij(postep, przerwij);
     postep.DrugiStart.store(false, std::memory_order_relaxed);
@@ -55,7 +55,7 @@ void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, 
     }
     obliczenia_.UstawObserwatora(nullptr);
     zapis_.reset();
-    // The ordered start's options end here.
+    // The second start's options end here.
     opcje_ = &opcje;
 }
 

@@ -28,10 +28,10 @@ public:
     // the trace of every sample as CSV in `przebieg`; `probki`, when given,
     // sees every sample too. Reports its progress to `postep` between ticks,
     // and stops early, with a result of no use, once `przerwij` is set. With
-    // the options' DwaStarty it then runs the series once more from the
-    // ordered arrangement with the same seed (no trace, no observer) and adds
-    // the two-start check to each series' verdict; the figures stay the
-    // first start's.
+    // the options' DwaStarty it then runs the series once more from the other
+    // kind of start (UlozenieDrugiegoStartu) with the same seed (no trace, no
+    // observer) and adds the two-start check to each series' verdict; the
+    // figures stay the first start's.
     WynikRepliki Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint32_t ziarno, bool zPrzebiegiem,
                          std::string& przebieg, ObserwatorPomiarow* probki, PostepWatku& postep,
                          const std::atomic<bool>& przerwij);

@@ -25,5 +25,5 @@ void WypiszPodsumowanie(std::ostream& wyjscie, const std::vector<WynikRepliki>& 
 // The line after the summary of a study with the two-start check: what its
 // equilibrium column then rests on.
 inline constexpr const char* UwagaDwochStartow =
-    "równowaga: test dryfu drugiej połowy pomiarów i zgodność ze startem uporządkowanym "
-    "(to samo ziarno), każdy na poziomie 0.1 %";
+    "równowaga: test dryfu drugiej połowy pomiarów i zgodność startów przypadkowego "
+    "i uporządkowanego (to samo ziarno), każdy na poziomie 0.1 %";

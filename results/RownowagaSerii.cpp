@@ -107,10 +107,9 @@ Rownowaga TestDryfu(std::span<const double> probki) {
                : Rownowaga::Osiagnieta;
 }
 
-Rownowaga TestDwochStartow(std::span<const double> przypadkowy,
-                           std::span<const double> uporzadkowany) {
-    const std::optional<MiaraStartu> a = Zmierz(przypadkowy);
-    const std::optional<MiaraStartu> b = Zmierz(uporzadkowany);
+Rownowaga TestDwochStartow(std::span<const double> pierwszy, std::span<const double> drugi) {
+    const std::optional<MiaraStartu> a = Zmierz(pierwszy);
+    const std::optional<MiaraStartu> b = Zmierz(drugi);
     if (!a || !b) {
         return Rownowaga::Nieznana;
     }

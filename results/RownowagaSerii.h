@@ -23,7 +23,8 @@ enum class Rownowaga {
 Rownowaga TestDryfu(std::span<const double> probki);
 
 // The two-start check of one series: the second halves of its samples run
-// from a random and from an ordered arrangement, which in equilibrium share
+// from a random and from an ordered arrangement (in either order), which in
+// equilibrium share
 // one mean, whatever the start. A difference of their means beyond the
 // two-sided 0.1 % point of Student's t (on the fewer blocks less one) of its
 // error is Nieosiagnieta. Each mean's error is its blocking error; where the
@@ -31,8 +32,7 @@ Rownowaga TestDryfu(std::span<const double> probki);
 // blocks or more, so that starts far apart beyond what the samples show are
 // still told apart, while their agreement then shows nothing (Nieznana).
 // Fewer than eight samples of either: Nieznana.
-Rownowaga TestDwochStartow(std::span<const double> przypadkowy,
-                           std::span<const double> uporzadkowany);
+Rownowaga TestDwochStartow(std::span<const double> pierwszy, std::span<const double> drugi);
 
 // Two verdicts on one series together: a drift either test found, else
 // unknown when either could not tell.
