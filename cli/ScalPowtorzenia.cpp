@@ -2,6 +2,7 @@
 
 #include "PlikPowtorzen.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -16,15 +17,21 @@ std::optional<std::string> Czytaj(const std::string& sciezka) {
     return tresc;
 }
 
+// The value of a header line ("brak" for a line the part has not: the
+// two-start line is written only when the check ran).
+std::string WartoscWiersza(const std::vector<std::string>& naglowek, std::size_t i) {
+    return i < naglowek.size() ? naglowek[i].substr(naglowek[i].find(' ') + 1) : "brak";
+}
+
 // The first header line on which two parts differ, with both values.
 std::optional<std::string> Roznica(const BadaniePowtorzen& a, const BadaniePowtorzen& b) {
     const std::vector<std::string> na = NaglowekPlikuPowtorzen(a);
     const std::vector<std::string> nb = NaglowekPlikuPowtorzen(b);
-    for (std::size_t i = 0; i < na.size(); ++i) {
-        if (na[i] != nb[i]) {
-            const std::size_t spacja = na[i].find(' ');
-            return "różne „" + na[i].substr(0, spacja) + "” (" + na[i].substr(spacja + 1) + " i " +
-                   nb[i].substr(nb[i].find(' ') + 1) + ")";
+    for (std::size_t i = 0; i < std::max(na.size(), nb.size()); ++i) {
+        if (i >= na.size() || i >= nb.size() || na[i] != nb[i]) {
+            const std::string& wiersz = i < na.size() ? na[i] : nb[i];
+            return "różne „" + wiersz.substr(0, wiersz.find(' ')) + "” (" + WartoscWiersza(na, i) +
+                   " i " + WartoscWiersza(nb, i) + ")";
         }
     }
     return std::nullopt;

@@ -170,6 +170,14 @@ TEST_F(ScalPowtorzen, CzesciInnegoBadaniaLubNiepelneOdrzucone) {
     const std::string dobry = Czytaj(pliki[1]);
     std::ofstream(Plik("uciety.txt")) << dobry.substr(0, dobry.size() / 2);
     std::ofstream(Plik("wersja.txt")) << "fazolab-batch powtorzenia 4\n";
+    // The same part checked by two starts, which the others were not: in
+    // either order, not one study.
+    const auto dwaStarty = Uruchom(
+        Z(Badanie, {"--czesc", "1/3", "--dwa-starty", "--powtorzenia-plik", Plik("starty.txt")}));
+    ASSERT_EQ(dwaStarty.status, 0) << dwaStarty.bledy;
+    std::string trzyStarty = Czytaj(Plik("starty.txt"));
+    trzyStarty.replace(trzyStarty.find("\nstarty 2\n"), 10, "\nstarty 3\n");
+    std::ofstream(Plik("starty3.txt")) << trzyStarty;
     // A part written by the version before the fluctuation's error and the
     // equilibrium were kept.
     std::ofstream(Plik("wersja1.txt"))
@@ -185,6 +193,9 @@ TEST_F(ScalPowtorzen, CzesciInnegoBadaniaLubNiepelneOdrzucone) {
         {{pliki[0], Plik("wersja1.txt"), pliki[2]},
          "wersja1.txt: wiersz 1: plik powtórzeń wersji 1"},
         {{Plik("brak.txt")}, "Nie można odczytać pliku powtórzeń: " + Plik("brak.txt")},
+        {{pliki[0], Plik("starty.txt"), pliki[2]}, "różne „starty” (brak i 2)"},
+        {{Plik("starty.txt"), pliki[0], pliki[2]}, "różne „starty” (2 i brak)"},
+        {{Plik("starty3.txt")}, "liczba startów inna niż 2"},
     };
     for (const auto& [zestaw, powod] : przypadki) {
         const auto w = Scal(zestaw, {"--wyjscie", Plik("w.csv")});
