@@ -26,11 +26,11 @@ Rownowaga TestDryfu(std::span<const double> probki);
 // from a random and from an ordered arrangement (in either order), which in
 // equilibrium share one mean, whatever the start. A difference of their means
 // beyond the two-sided 0.1 % point of Student's t (on the fewer blocks less
-// one) of its error is Nieosiagnieta. Each mean's error is its blocking error; where the
-// blocking finds no uncorrelated level, the largest over the levels of eight
-// blocks or more, so that starts far apart beyond what the samples show are
-// still told apart, while their agreement then shows nothing (Nieznana).
-// Fewer than eight samples of either: Nieznana.
+// one) of its error is Nieosiagnieta. Each mean's error is its blocking
+// error; where the blocking finds no uncorrelated level, the largest over the
+// levels of four blocks or more, so that starts far apart beyond what the
+// samples show are still told apart, while their agreement then shows
+// nothing (Nieznana). Fewer than four samples of either: Nieznana.
 Rownowaga TestDwochStartow(std::span<const double> pierwszy, std::span<const double> drugi);
 
 // Two verdicts on one series together: a drift either test found, else
