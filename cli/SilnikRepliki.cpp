@@ -39,24 +39,31 @@ bool SilnikRepliki::Przebiegnij(PostepWatku& postep, const std::atomic<bool>& pr
 
 void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, WynikRepliki& wynik,
                                PostepWatku& postep, const std::atomic<bool>& przerwij) {
-    OpcjeWsadowe drugi = opcje;
-    drugi.Parametry.Uklad = UlozenieDrugiegoStartu(opcje.Parametry);
-    Przygotuj(drugi, ziarno, false);
+    PrzygotujDrugiStart(opcje, ziarno);
     postep.DrugiStart.store(true, std::memory_order_relaxed);
     const bool caly = Przebiegnij(postep, przerwij);
     postep.DrugiStart.store(false, std::memory_order_relaxed);
     if (caly) {
-        for (std::size_t k = 0; k < wynik.Serie.size(); ++k) {
-            const std::vector<double>& pary = zapis_->Pary(static_cast<int>(k) + 1);
-            FluktuacjaSerii& f = wynik.Serie[k].Fluktuacje;
-            f.Stan =
-                Gorsza(f.Stan, TestDwochStartow(f.Pary, std::span(pary).subspan(pary.size() / 2)));
-        }
+        ZakonczDrugiStart(wynik);
     }
     obliczenia_.UstawObserwatora(nullptr);
     zapis_.reset();
-    // The second start's options end here.
     opcje_ = &opcje;
+    drugie_.reset();
+}
+
+void SilnikRepliki::PrzygotujDrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno) {
+    drugie_ = opcje;
+    drugie_->Parametry.Uklad = UlozenieDrugiegoStartu(opcje.Parametry);
+    Przygotuj(*drugie_, ziarno, false);
+}
+
+void SilnikRepliki::ZakonczDrugiStart(WynikRepliki& wynik) {
+    for (std::size_t k = 0; k < wynik.Serie.size(); ++k) {
+        const std::vector<double>& pary = zapis_->Pary(static_cast<int>(k) + 1);
+        FluktuacjaSerii& f = wynik.Serie[k].Fluktuacje;
+        f.Stan = Gorsza(f.Stan, TestDwochStartow(f.Pary, std::span(pary).subspan(pary.size() / 2)));
+    }
 }
 
 void SilnikRepliki::Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Obliczenia.h"
+#include "OpcjeWsadowe.h"
 #include "WynikRepliki.h"
 #include "ZapisPrzebiegu.h"
 #include "ZiarnoRepliki.h"
@@ -11,7 +12,6 @@
 #include <string>
 
 class ObserwatorPomiarow;
-struct OpcjeWsadowe;
 struct PostepWatku;
 
 // One worker's engine, reused for the replicas the worker takes. It is
@@ -45,6 +45,11 @@ public:
     StanKroku Krok();
     // The replica's figures (and its trace, when one was asked for).
     WynikRepliki Zakoncz(int nr, std::string& przebieg);
+    // The two-start check the same way, after Zakoncz: PrzygotujDrugiStart,
+    // Krok until Koniec, then ZakonczDrugiStart adds the check to the first
+    // start's verdicts in `wynik`.
+    void PrzygotujDrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno);
+    void ZakonczDrugiStart(WynikRepliki& wynik);
     const Obliczenia& Silnik() const { return obliczenia_; }
 
 private:
@@ -57,5 +62,7 @@ private:
     ZiarnoRepliki ziarno_;
     Obliczenia obliczenia_;
     const OpcjeWsadowe* opcje_ = nullptr;
+    // The second start's options, while it runs.
+    std::optional<OpcjeWsadowe> drugie_;
     std::optional<ZapisPrzebiegu> zapis_;
 };

@@ -18,8 +18,23 @@ std::string ReplikaWeb::Przygotuj(const std::vector<std::string>& argumenty, int
     }
     nr_ = nr;
     silnik_ = std::make_unique<SilnikRepliki>();
-    silnik_->Przygotuj(opcje_, opcje_.Ziarno.value_or(0) + static_cast<std::uint32_t>(nr), false);
+    pierwszy_.reset();
+    silnik_->Przygotuj(opcje_, Ziarno(), false);
     return {};
+}
+
+StanKroku ReplikaWeb::Krok() {
+    const StanKroku stan = silnik_->Krok();
+    if (stan != StanKroku::Koniec || !opcje_.DwaStarty) {
+        return stan;
+    }
+    if (!pierwszy_) {
+        std::string bezPrzebiegu;
+        pierwszy_ = silnik_->Zakoncz(nr_, bezPrzebiegu);
+        silnik_->PrzygotujDrugiStart(opcje_, Ziarno());
+        return StanKroku::Trwa;
+    }
+    return StanKroku::Koniec;
 }
 
 StanKroku ReplikaWeb::Licz(double ms) {
@@ -27,15 +42,26 @@ StanKroku ReplikaWeb::Licz(double ms) {
     const auto koniec = Zegar::now() + std::chrono::duration<double, std::milli>(ms);
     StanKroku stan = StanKroku::Trwa;
     do {
-        stan = silnik_->Krok();
+        stan = Krok();
     } while (stan != StanKroku::Koniec && Zegar::now() < koniec);
     return stan;
+}
+
+std::uint32_t ReplikaWeb::Ziarno() const {
+    return opcje_.Ziarno.value_or(0) + static_cast<std::uint32_t>(nr_);
 }
 
 std::string ReplikaWeb::Wynik() {
     std::string przebieg;
     BadaniePowtorzen badanie{
         opcje_.Parametry, opcje_.Stopien, opcje_.Ziarno.value_or(0), false, opcje_.Powtorzenia, {}};
-    badanie.Repliki.push_back(silnik_->Zakoncz(nr_, przebieg));
+    if (pierwszy_) {
+        silnik_->ZakonczDrugiStart(*pierwszy_);
+        badanie.DwaStarty = true;
+        badanie.Repliki.push_back(std::move(*pierwszy_));
+        pierwszy_.reset();
+    } else {
+        badanie.Repliki.push_back(silnik_->Zakoncz(nr_, przebieg));
+    }
     return TrescPlikuPowtorzen(badanie);
 }

@@ -4,6 +4,7 @@
 #include "SilnikRepliki.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,14 +17,20 @@ public:
     // Reads the batch runner's options (with --powtorzenia N and --ziarno Z)
     // and prepares replica `nr`. The Polish refusal, or an empty text.
     std::string Przygotuj(const std::vector<std::string>& argumenty, int nr);
-    StanKroku Krok() { return silnik_->Krok(); }
+    // One tick; with --dwa-starty the second start follows the first before
+    // the replica reports Koniec.
+    StanKroku Krok();
     StanKroku Licz(double ms);
     const Obliczenia& Silnik() const { return silnik_->Silnik(); }
     // After Koniec: the replica file of this one replica.
     std::string Wynik();
 
 private:
+    std::uint32_t Ziarno() const;
+
     OpcjeWsadowe opcje_;
     int nr_ = 0;
     std::unique_ptr<SilnikRepliki> silnik_;
+    // The first start's figures while the second start runs.
+    std::optional<WynikRepliki> pierwszy_;
 };

@@ -158,11 +158,14 @@ class Fazolab {
     return new Sesja(s);
   }
 
-  nowaReplika(parametry, { ziarno = 0, nr = 0, powtorzenia = 1, stopien = null } = {}) {
+  nowaReplika(parametry, { ziarno = 0, nr = 0, powtorzenia = 1, stopien = null, dwaStarty = false } = {}) {
     const argumenty = [...argumentyParametrow(parametry, ziarno),
       '--powtorzenia', String(powtorzenia)];
     if (stopien !== null && stopien !== undefined) {
       argumenty.push('--stopien', String(stopien));
+    }
+    if (dwaStarty) {
+      argumenty.push('--dwa-starty');
     }
     const r = new this.#m.ReplikaWeb();
     try {

@@ -186,6 +186,22 @@ describe('powtórzenia w osobnych silnikach', () => {
     assert.match(b.fluktuacje.Teksty.EPodpisPrzejscia, /^λ_max dla tej sieci( \(\d+ × \d+\))?:$/);
     assert.throws(() => fz.scalRepliki(czesci.slice(1)), BladFazolab);
   });
+
+  test('powtórzenia z kontrolą dwóch startów scalone jak fazolab-batch --dwa-starty', () => {
+    const p = { TBLambda: 5, TBLambdaKoncowa: 11, TBKrok: 3, SEMaxIloscCykli: 20000 };
+    const czesci = [0, 1].map((nr) => {
+      const r = fz.nowaReplika(p, { ziarno: 5, nr, powtorzenia: 2, dwaStarty: true });
+      while (r.licz(20).stan !== 'koniec');
+      const tekst = r.wynik();
+      r.usun();
+      return tekst;
+    });
+    const b = fz.scalRepliki(czesci, { wyjscie: 'txt', fluktuacje: true });
+    const n = natywnie([...opcje(p, 5), '--powtorzenia', '2', '--dwa-starty', '--wyjscie', 'w.txt',
+      '--fluktuacje']);
+    assert.equal(b.podsumowanie, n.wyjscie);
+    assert.ok(Buffer.from(b.plik).equals(n.pliki['w.txt']));
+  });
 });
 
 describe('zły wybór i brak pamięci', () => {
