@@ -25,13 +25,16 @@ using Wartosci = std::array<py::object, Opcje.size()>;
 // The options as the batch runner reads them, each value written as Python
 // writes it (20, "20x10", 0.8, "0.8:1.0:0.01"), so that every check and
 // every refusal is the batch runner's own. None leaves an option out.
-OpcjeWsadowe Przeczytaj(const Wartosci& wartosci) {
+OpcjeWsadowe Przeczytaj(const Wartosci& wartosci, bool dwaStarty) {
     std::vector<std::string> argumenty;
     for (std::size_t i = 0; i < Opcje.size(); ++i) {
         if (!wartosci[i].is_none()) {
             argumenty.emplace_back(Opcje[i]);
             argumenty.push_back(py::str(wartosci[i]));
         }
+    }
+    if (dwaStarty) {
+        argumenty.emplace_back("--dwa-starty");
     }
     auto przeczytane = CzytajOpcje(argumenty);
     if (const BladOpcji* blad = std::get_if<BladOpcji>(&przeczytane)) {
@@ -48,10 +51,11 @@ std::size_t PomiarowRepliki(const ParametrySymulacji& p) {
            static_cast<std::size_t>(p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) + 2);
 }
 
-WynikBadania Uruchom(const Wartosci& wartosci, bool fluktuacje, bool zProbkami,
+WynikBadania Uruchom(const Wartosci& wartosci, bool dwaStarty, bool fluktuacje, bool zProbkami,
                      const py::object& postep) {
-    const OpcjeWsadowe o = Przeczytaj(wartosci);
+    const OpcjeWsadowe o = Przeczytaj(wartosci, dwaStarty);
     BadaniePowtorzen badanie{o.Parametry, o.Stopien, 0, !o.Ziarno, o.Powtorzenia, {}};
+    badanie.DwaStarty = o.DwaStarty;
     ZegarDoby zegar;
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
     const int sprzetowe = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
@@ -83,24 +87,27 @@ PYBIND11_MODULE(fazolab, m) {
         [](py::object siec, py::object osie, py::object tryb, py::object lambdy,
            py::object koncentracja, py::object iteracje, py::object co, py::object uklad,
            py::object ziarno, py::object stopien, py::object powtorzenia, py::object watki,
-           bool fluktuacje, bool probki, const py::object& postep) {
+           bool dwaStarty, bool fluktuacje, bool probki, const py::object& postep) {
             return Uruchom({siec, osie, tryb, lambdy, koncentracja, iteracje, co, uklad, ziarno,
                             stopien, powtorzenia, watki},
-                           fluktuacje, probki, postep);
+                           dwaStarty, fluktuacje, probki, postep);
         },
         py::kw_only(), py::arg("siec") = brak, py::arg("osie") = brak, py::arg("tryb") = brak,
         py::arg("lambdy") = brak, py::arg("koncentracja") = brak, py::arg("iteracje") = brak,
         py::arg("co") = brak, py::arg("uklad") = brak, py::arg("ziarno") = brak,
         py::arg("stopien") = brak, py::arg("powtorzenia") = brak, py::arg("watki") = brak,
-        py::arg("fluktuacje") = false, py::arg("probki") = true, py::arg("postep") = brak,
+        py::arg("dwa_starty") = false, py::arg("fluktuacje") = false, py::arg("probki") = true,
+        py::arg("postep") = brak,
         R"(uruchom(*, siec="2DKwadrat", osie=10, tryb="porzadkowanie", lambdy="0.1:2.4:0.3",
         koncentracja=0.5, iteracje=100000, co=1000, uklad="przypadkowe", ziarno=None,
-        stopien=None, powtorzenia=1, watki=None, fluktuacje=False, probki=True, postep=None)
+        stopien=None, powtorzenia=1, watki=None, dwa_starty=False, fluktuacje=False, probki=True,
+        postep=None)
 
 Seria symulacji (lambdy="S:E:K") albo pojedyncza symulacja (lambdy=S), z powtórzeniami
 liczonymi równolegle w wątkach. Argumenty i ich wartości jak opcje fazolab-batch
 (--siec, --osie, ..., --lambda); błędna wartość: ValueError z komunikatem fazolab-batch.
-ziarno=None: ziarno z zegara (Wynik.ziarno). fluktuacje=True: plik wyników z kolumnami
+ziarno=None: ziarno z zegara (Wynik.ziarno). dwa_starty=True: równowaga sprawdzana
+też drugim startem z ułożenia uporządkowanego (--dwa-starty). fluktuacje=True: plik wyników z kolumnami
 Cv/kN z fluktuacji. probki=False: bez próbek (mniej pamięci). postep(zrobione, wszystkie):
 wywoływane kilka razy na sekundę z liczbą prób wymiany. Ctrl+C przerywa (KeyboardInterrupt).)");
 

@@ -199,6 +199,9 @@ py::object WynikBadania::Teksty() const {
 std::string WynikBadania::Podsumowanie() const {
     std::ostringstream tekst;
     WypiszPodsumowanie(tekst, badanie_.Repliki, wyniki_);
+    if (badanie_.DwaStarty) {
+        tekst << UwagaDwochStartow << '\n';
+    }
     return tekst.str();
 }
 

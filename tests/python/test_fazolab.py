@@ -26,7 +26,7 @@ OPCJE = {"siec": "--siec", "osie": "--osie", "tryb": "--tryb", "lambdy": "--lamb
 
 def batch(argumenty, **slowa):
     for slowo, wartosc in slowa.items():
-        argumenty += [OPCJE[slowo], str(wartosc)]
+        argumenty += ["--dwa-starty"] if slowo == "dwa_starty" else [OPCJE[slowo], str(wartosc)]
     return subprocess.run([BATCH] + argumenty, capture_output=True, text=True)
 
 
@@ -41,6 +41,9 @@ BADANIA = [
          stopien=2),
     dict(siec="2DHeksagonalna", osie=12, lambdy="0.2:2.2:0.4", iteracje=10000,
          uklad="uporzadkowane", ziarno=4294967295, powtorzenia=3),
+    # the two-start check on two threads
+    dict(osie=12, iteracje=20000, co=100, lambdy="0.6:1.2:0.3", ziarno=9, powtorzenia=2,
+         watki=2, dwa_starty=True),
 ]
 
 
