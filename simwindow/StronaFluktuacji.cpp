@@ -43,17 +43,31 @@ void Rozmiesc(StronaFluktuacji* strona) {
     // clang-format off
     Rozmiesc(strona, {
         {"ChartFluktuacje", {0, 0, 360, 350}},
-        {"GBPrzejscieFluktuacji", {364, 0, 218, 78}},
+        {"GBPrzejscieFluktuacji", {364, 0, 218, 88}},
         {"LPrzejscieFluktuacjiPodpis", {8, 18, 202, 16}},
-        {"LPrzejscieFluktuacji", {8, 34, 202, 40}},
+        {"LPrzejscieFluktuacji", {8, 34, 202, 50}},
         {"LGranicaSieci", {6, 350, 350, 30}},
-        {"GBRownowaga", {364, 80, 218, 170}},
-        {"LRownowaga", {8, 18, 202, 148}},
-        {"GBDwaOszacowania", {364, 252, 218, 128}},
-        {"LWyjasnienie", {8, 16, 202, 80}},
-        {"BPomocFluktuacji", {41, 97, 136, 28}},
+        {"GBRownowaga", {364, 90, 218, 162}},
+        {"LRownowaga", {8, 18, 202, 140}},
+        {"GBDwaOszacowania", {364, 254, 218, 126}},
+        {"LWyjasnienie", {8, 16, 202, 78}},
+        {"BPomocFluktuacji", {41, 95, 136, 28}},
     });
     // clang-format on
+}
+
+// The transition's own size for a number, smaller steps for the words that
+// may stand beside it or instead of it, so that the whole text stays in its
+// box.
+void DopasujCzcionke(QLabel* etykieta) {
+    QFont czcionka = etykieta->font();
+    for (const int rozmiar : {16, 14, 12, 11}) {
+        czcionka.setPixelSize(rozmiar);
+        etykieta->setFont(czcionka);
+        if (etykieta->heightForWidth(etykieta->width()) <= etykieta->height()) {
+            return;
+        }
+    }
 }
 
 // A top for the Cv/kN axis with room for the highest error bar and its
@@ -186,6 +200,7 @@ void StronaFluktuacji::Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluk
     ChartFluktuacje->UstawOs(Wykres::Os::Lewa, ZakresCvkN(najwyzej));
     LPrzejscieFluktuacjiPodpis->setText(QString::fromStdString(teksty.EPodpisPrzejscia));
     LPrzejscieFluktuacji->setText(QString::fromStdString(teksty.EPrzejscie));
+    DopasujCzcionke(LPrzejscieFluktuacji);
     LRownowaga->setText(teksty.ERownowaga.empty() ? QString::fromUtf8(WszystkieWRownowadze)
                                                   : QString::fromStdString(teksty.ERownowaga));
 }

@@ -196,6 +196,47 @@ private slots:
                  qPrintable(QString::number(przejscie->heightForWidth(przejscie->width()))));
     }
 
+    // The longest transition texts, words beside the number or instead of
+    // it, fit their box in a font no smaller than the page's small print.
+    // Too few replicas leave no error to print.
+    void NajdluzszePrzejscieMiesciSie_data() {
+        QTest::addColumn<int>("sposob");
+        QTest::addColumn<bool>("nieSiega");
+        QTest::addColumn<bool>("maloReplik");
+        QTest::newRow("nie wyznaczono")
+            << static_cast<int>(SposobMaksimum::BrakSerii) << false << false;
+        QTest::newRow("parabola, przeważanie nie sięga, mało powtórzeń")
+            << static_cast<int>(SposobMaksimum::Parabola) << true << true;
+        QTest::newRow("parabola z błędem, przeważanie nie sięga")
+            << static_cast<int>(SposobMaksimum::Parabola) << true << false;
+        QTest::newRow("przeważanie, mało powtórzeń")
+            << static_cast<int>(SposobMaksimum::Przewazanie) << false << true;
+    }
+    void NajdluzszePrzejscieMiesciSie() {
+        QFETCH(int, sposob);
+        QFETCH(bool, nieSiega);
+        QFETCH(bool, maloReplik);
+        FluktuacjeSerii f = Fluktuacje({Rownowaga::Osiagnieta, Rownowaga::Osiagnieta});
+        f.Przejscie.Lambda = 0.88123;
+        f.Przejscie.Blad = maloReplik ? std::nan("") : 0.00041;
+        f.Przejscie.Sposob = static_cast<SposobMaksimum>(sposob);
+        f.Przejscie.PrzewazanieNieSiega = nieSiega;
+        f.Przejscie.MaloReplik = maloReplik;
+        StronaFluktuacji strona;
+        strona.resize(582, 380);
+        strona.show();
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
+        const auto* przejscie = Kontrolka<QLabel>(strona, "LPrzejscieFluktuacji");
+        QVERIFY(przejscie->text().size() > 45);
+        QVERIFY2(przejscie->heightForWidth(przejscie->width()) <= przejscie->height(),
+                 qPrintable(przejscie->text()));
+        QVERIFY(przejscie->font().pixelSize() >= 11);
+        // A plain number keeps the large print.
+        f.Przejscie = {0.92, 0.05, false};
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
+        QCOMPARE(przejscie->font().pixelSize(), 16);
+    }
+
     // One value per lambda: the live point of a finished series is the sigma
     // the results are computed from.
     void PunktSeriiToZapisanaSigma() {
