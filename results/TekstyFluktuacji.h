@@ -23,6 +23,11 @@ struct TekstyFluktuacji {
     std::string ERownowaga; // TekstRownowagi; empty when every series was judged and reached it
 };
 
+// What the peak of one size is not: said beside it by every front end.
+inline constexpr const char* UwagaGranicySieci =
+    "λ_max zależy od rozmiaru sieci; λ_c sieci nieskończonej wymaga kilku rozmiarów: "
+    "fazolab-batch --osie 12,16,24,32";
+
 // `miejscaLambdy`: the decimals the run's lambdas are written with.
 TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy);
 

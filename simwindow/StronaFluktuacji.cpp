@@ -31,8 +31,6 @@ const char* const Wyjasnienie =
     "Cv/kN to pochodna krzywej dopasowanej do sigma, z czynnikiem 10: obie oceny się różnią.";
 // A drift test shows a drift, never equilibrium itself.
 const char* const WszystkieWRownowadze = "Test nie wykrył dryfu w żadnej serii.";
-const char* const GranicaSieci = "λ_max zależy od rozmiaru sieci; λ_c sieci nieskończonej "
-                                 "wymaga kilku rozmiarów: fazolab-batch --osie 12,16,24,32";
 
 // The page's fixed layout in reading order: the chart on the left, the
 // transition, the equilibrium and the explanation on the right, each box
@@ -140,15 +138,15 @@ void StronaFluktuacji::ZbudujOpis() {
     for (QWidget* w :
          {static_cast<QWidget*>(przejscie), static_cast<QWidget*>(LPrzejscieFluktuacjiPodpis),
           static_cast<QWidget*>(LPrzejscieFluktuacji)}) {
-        w->setStatusTip(QString::fromUtf8(GranicaSieci));
+        w->setStatusTip(QString::fromUtf8(UwagaGranicySieci));
     }
-    QLabel* granica = Etykieta(this, "LGranicaSieci", QString::fromUtf8(GranicaSieci),
+    QLabel* granica = Etykieta(this, "LGranicaSieci", QString::fromUtf8(UwagaGranicySieci),
                                Qt::AlignLeft | Qt::AlignTop);
     granica->setWordWrap(true);
     QFont drobna = granica->font();
     drobna.setPixelSize(11);
     granica->setFont(drobna);
-    granica->setStatusTip(QString::fromUtf8(GranicaSieci));
+    granica->setStatusTip(QString::fromUtf8(UwagaGranicySieci));
 
     auto* rownowaga = Grupa(this, "GBRownowaga", QStringLiteral(" Równowaga "), Kontekst);
     // A label, not a box with a scroll bar: the whole verdict and its advice

@@ -183,6 +183,7 @@ val FluktuacjeJs(const FluktuacjeSerii& f, int miejscaLambdy) {
     t.set("MBlad", TekstyJs(teksty.MBlad));
     t.set("PolaPrzejscia", TekstyJs(teksty.PolaPrzejscia));
     t.set("EPodpisPrzejscia", teksty.EPodpisPrzejscia);
+    t.set("UwagaGranicySieci", std::string(UwagaGranicySieci));
     t.set("EPrzejscie", teksty.EPrzejscie);
     t.set("ERownowaga", teksty.ERownowaga);
     val o = val::object();

@@ -121,6 +121,7 @@ export class Wyniki {
     this.chartFluktuacje.ustawDane(0, (f?.Serie ?? []).filter((p) => Number.isFinite(p.CvkN)).map((p) => [p.Lambda, p.CvkN, Number.isFinite(p.Blad) ? p.Blad : 0]));
     $('LPrzejscieFluktuacjiPodpis').textContent = f?.Teksty?.EPodpisPrzejscia ?? 'λ_max dla tej sieci:';
     $('LPrzejscieFluktuacji').textContent = f?.Teksty?.EPrzejscie ?? '';
+    $('LGranicaSieci').textContent = f?.Teksty?.UwagaGranicySieci ?? '';
     $('MRownowaga').value = linie(f?.Teksty?.ERownowaga);
     const odtwarzanie = !scalone;
     $('tab-wy1').hidden = !odtwarzanie;
