@@ -3,6 +3,7 @@
 #include "OknoTestowe.h"
 #include "PlikWynikow.h"
 #include "SeriaWykresu.h"
+#include "SrodowiskoOkna.h"
 #include "StronaZapisu.h"
 #include "TekstyFluktuacji.h"
 #include "TrescPliku.h"
@@ -31,11 +32,7 @@ void DoZapisu(OknoTestowe& t) {
 class FluktuacjeOknaTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        QVERIFY(konfiguracja_.isValid());
-        qputenv("XDG_CONFIG_HOME", konfiguracja_.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(srodowisko_.Gotowe()); }
 
     void StronaPokazujeLiczbyRdzenia() {
         OknoTestowe t;
@@ -130,7 +127,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir konfiguracja_;
+    SrodowiskoOkna srodowisko_;
 };
 
 QTEST_MAIN(FluktuacjeOknaTest)

@@ -1,5 +1,6 @@
 #include "OknoTestowe.h"
 #include "PlikWynikow.h"
+#include "SrodowiskoOkna.h"
 #include "StronaZapisu.h"
 #include "TrescPliku.h"
 #include "UstawieniaOkna.h"
@@ -33,11 +34,7 @@ void DoWynikow(OknoTestowe& t) {
 class PoprawkiOknaTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        QVERIFY(konfiguracja_.isValid());
-        qputenv("XDG_CONFIG_HOME", konfiguracja_.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(srodowisko_.Gotowe()); }
 
     void Widok2DPoWidoku3D_data() {
         QTest::addColumn<QString>("wyjscie");
@@ -196,7 +193,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir konfiguracja_;
+    SrodowiskoOkna srodowisko_;
 };
 
 QTEST_MAIN(PoprawkiOknaTest)

@@ -4,6 +4,7 @@
 #include "OknoTestowe.h"
 #include "PoleBezPisania.h"
 #include "SeriaWykresu.h"
+#include "SrodowiskoOkna.h"
 #include "StronaFluktuacji.h"
 #include "TekstyFluktuacji.h"
 #include "Wykres.h"
@@ -80,11 +81,7 @@ void UstawOsie(OknoTestowe& t, int os) {
 class RzetelnoscOknaTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        QVERIFY(konfiguracja_.isValid());
-        qputenv("XDG_CONFIG_HOME", konfiguracja_.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(srodowisko_.Gotowe()); }
 
     void WerdyktRownowagi_data() {
         QTest::addColumn<QList<int>>("stany");
@@ -583,7 +580,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir konfiguracja_;
+    SrodowiskoOkna srodowisko_;
 };
 
 QTEST_MAIN(RzetelnoscOknaTest)

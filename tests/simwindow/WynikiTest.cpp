@@ -4,6 +4,7 @@
 #include "PlikWynikow.h"
 #include "PrzebiegWsadowy.h"
 #include "SeriaWykresu.h"
+#include "SrodowiskoOkna.h"
 #include "StaleZiarno.h"
 #include "StronaOdtwarzania.h"
 #include "StronaZapisu.h"
@@ -56,11 +57,7 @@ void DoWynikow(OknoTestowe& t) {
 class WynikiTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        QVERIFY(konfiguracja_.isValid());
-        qputenv("XDG_CONFIG_HOME", konfiguracja_.path().toUtf8());
-    }
+    void initTestCase() { QVERIFY(srodowisko_.Gotowe()); }
 
     void WejscieDoWynikow() {
         OknoTestowe t;
@@ -276,7 +273,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir konfiguracja_;
+    SrodowiskoOkna srodowisko_;
 };
 
 QTEST_MAIN(WynikiTest)
