@@ -4,9 +4,9 @@
 # of 127.0.0.1, every file in a temporary folder), the study submitted by
 # scripts/slurm-badanie.sh as an array job, its parts merged by --scal and
 # compared byte for byte with one process; then every daemon is stopped.
-# Needs root (the daemons run as root) and Debian's slurmctld, slurmd,
-# slurm-client and munge; skipped (77) without them, after the script's
-# refusals of a study no task could run.
+# Needs root (the daemons run as root), the control groups mounted and
+# Debian's slurmctld, slurmd, slurm-client and munge; skipped (77) without
+# them, after the script's refusals of a study no task could run.
 # Usage: SlurmTest.sh FAZOLAB_BATCH STUDY_SCRIPT
 set -eu
 batch=$(realpath "$1")
@@ -30,6 +30,12 @@ for program in munged mungekey slurmctld slurmd sbatch squeue scontrol; do
 done
 [ "$(id -u)" -eq 0 ] || {
     echo "demony Slurm wymagają roota: test pominięty"
+    exit 77
+}
+# slurmd starts only where the kernel's control groups are mounted, as on
+# any booted machine; a bare chroot has none.
+mountpoint -q /sys/fs/cgroup || {
+    echo "brak grup kontrolnych (/sys/fs/cgroup): slurmd nie wystartuje, test pominięty"
     exit 77
 }
 
