@@ -5,6 +5,7 @@ import { Obliczenia } from './obliczenia.js';
 import { Wyniki } from './wyniki.js';
 import { zapytaj } from './pytanie.js';
 import { otworzPomoc, kontekstPomocy } from './pomoc.js';
+import { zarejestruj } from './wersja.js';
 
 const $ = (id) => document.getElementById(id);
 const WATKI = Math.max(1, navigator.hardwareConcurrency || 1);
@@ -32,7 +33,13 @@ const ETAPY = {
   zapis: { slowo: 'Wyniki', dalej: 'Zapisz wyniki', dalejWl: () => false, nowe: () => true, koniec: () => true, pomoc: 33000 },
 };
 
-const stan = { rodzaj: null, etap: null, bieg: null, s: null };
+const stan = { rodzaj: null, etap: null, bieg: null, s: null, niezapisane: false };
+
+// A finished series whose results were not saved is not dropped without a question, as on the
+// desktop; "Nie" is the answer Enter gives.
+async function mozna(pytanie) {
+  return !stan.niezapisane || zapytaj(`Wyniki serii nie zostały zapisane.\n${pytanie}`, { domyslnieNie: true });
+}
 
 function ogloszenie(tekst, alarm = false) {
   const el = $(alarm ? 'alarm' : 'ogloszenia');
@@ -46,13 +53,13 @@ const obliczenia = new Obliczenia({
     stan.bieg = b;
     if (stan.etap === 'obliczenia') pokazEtap('obliczenia', false);
   },
-  naKoniec: () => {},
+  naKoniec: (seria) => (stan.niezapisane = seria),
   naAwarie: (tekst) => {
     ogloszenie(tekst, true);
     zapytaj(tekst, { tylkoOk: true });
   },
 });
-const wyniki = new Wyniki({ ogloszenie });
+const wyniki = new Wyniki({ ogloszenie, naZapis: () => (stan.niezapisane = false) });
 
 function tytul(etap) {
   return `Symulacje - Sieć ${CZESC_TYTULU[stan.rodzaj]}  :  ${ETAPY[etap].slowo}`;
@@ -203,6 +210,8 @@ function stanKonca() {
 }
 
 async function powtorz() {
+  if (!(await mozna('Czy mimo to powtórzyć obliczenia ?'))) return;
+  stan.niezapisane = false;
   const tak = await zapytaj('Czy przywrócić ustawienia domyślne wszystkich parametrów ?');
   wyniki.zatrzymaj();
   obliczenia.porzuc();
@@ -217,7 +226,9 @@ async function powtorz() {
   pokazEtap('ustawienia');
 }
 
-function koniec() {
+async function koniec() {
+  if (!(await mozna('Czy mimo to zakończyć ?'))) return;
+  stan.niezapisane = false;
   wyniki.zatrzymaj();
   obliczenia.porzuc();
   stan.rodzaj = null;
@@ -255,20 +266,15 @@ document.addEventListener('keydown', (e) => {
   otworzPomoc(kontekstPomocy(document.activeElement));
 });
 
-// Leaving the page during a run asks first.
+// Leaving the page during a run, or with a series' results unsaved, asks first.
 window.addEventListener('beforeunload', (e) => {
-  if (stan.bieg === 'biegnie') {
+  if (stan.bieg === 'biegnie' || stan.niezapisane) {
     e.preventDefault();
     e.returnValue = '';
   }
 });
 
-if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-  navigator.serviceWorker.register('sw.js').then(
-    () => ($('offline-info').textContent = 'Po pierwszej wizycie strona działa także bez połączenia z serwerem.'),
-    () => {},
-  );
-}
+zarejestruj({ czyMoznaPorzucic: () => mozna('Czy mimo to odświeżyć stronę ?') });
 
 // Tests and measurements read the page's state through this one object.
 window.fazolab = { stan, obliczenia, wyniki };

@@ -31,8 +31,9 @@ function linie(t) {
 }
 
 export class Wyniki {
-  constructor({ ogloszenie }) {
+  constructor({ ogloszenie, naZapis = () => {} }) {
     this.ogloszenie = ogloszenie;
+    this.naZapis = naZapis;
     const zapowiedz = (t, alarm) => this.ogloszenie(t, alarm);
     this.zakladki = new Zakladki(document.querySelector('#etap-wyniki [role=tablist]'));
     const c = $('wykresy-ciepla');
@@ -222,6 +223,7 @@ export class Wyniki {
         bajty = (await this.silnik.zapytaj({ typ: 'plik', plik, pola: this.pola() }, 'plik')).bajty;
       }
       pobierz(new Blob([bajty], { type: TYPY[plik] }), nazwa);
+      this.naZapis();
       this.ogloszenie(`Zapisano wyniki do pliku ${nazwa}.`);
     } catch (e) {
       this.ogloszenie(`Nie udało się zapisać wyników do pliku ${nazwa}: ${e.message}`, true);
