@@ -6,6 +6,8 @@ import { Wyniki } from './wyniki.js';
 import { zapytaj } from './pytanie.js';
 import { otworzPomoc, kontekstPomocy } from './pomoc.js';
 import { zarejestruj } from './wersja.js';
+import { czytajLink, linkUstawien } from './link.js';
+import { narysujWszystkie } from './wykres.js';
 
 const $ = (id) => document.getElementById(id);
 const WATKI = Math.max(1, navigator.hardwareConcurrency || 1);
@@ -129,9 +131,9 @@ function pokazUstawienia(s) {
   if (w.LLambdaKoncowaMin) $('LLambdaKoncowaMin').textContent = w.LLambdaKoncowaMin;
   $('TBLambda').setAttribute('aria-valuetext', `λ = ${w.LLambda}`);
   $('TBLambdaKoncowa').setAttribute('aria-valuetext', `λ = ${w.LLambdaKoncowa}`);
-  $('TBKoncentracja').setAttribute('aria-valuetext', w.LKoncentracja);
-  $('TBLiczbaPrzeskokow').setAttribute('aria-valuetext', `${w.LPrzedzialCzasowy} iteracji`);
-  $('TBKrok').setAttribute('aria-valuetext', `${w.LKrok}, największy ${w.LKrokMax}`);
+  $('TBKoncentracja').setAttribute('aria-valuetext', `koncentracja ${w.LKoncentracja}`);
+  $('TBLiczbaPrzeskokow').setAttribute('aria-valuetext', `co ${w.LPrzedzialCzasowy} iteracji`);
+  $('TBKrok').setAttribute('aria-valuetext', `krok λ ${w.LKrok}, największy ${w.LKrokMax}`);
   for (const id of ['CBWylaczGrafike', 'TBLambdaKoncowa', 'TBKrok']) $(id).disabled = !w.seriaWlaczona;
   for (const id of ['LLambdaKoncowaText', 'LLambdaKoncowa', 'LKrokText', 'LKrok']) $(id).classList.toggle('wylaczony', !w.seriaWlaczona);
   $('SEIloscAtomowOsY').disabled = !w.osieWlaczone;
@@ -140,18 +142,50 @@ function pokazUstawienia(s) {
   $('SEPowtorzenia').disabled = !w.seriaWlaczona;
 }
 
+// The typed fields and their error lines.
+const BLEDY_POL = {
+  SEIloscAtomowOsX: ['osX', 'blad-osX'],
+  SEIloscAtomowOsY: ['osY', 'blad-osY'],
+  SEIloscAtomowOsZ: ['osZ', 'blad-osZ'],
+  SEMaxIloscCykli: ['iteracje', 'blad-iteracji'],
+  SEPowtorzenia: ['powtorzenia', 'blad-powtorzen'],
+};
+
+function bladPola(idPola, idBledu, blad) {
+  $(idBledu).hidden = !blad;
+  $(idBledu).textContent = blad ?? '';
+  $(idPola).setAttribute('aria-invalid', String(Boolean(blad)));
+}
+
+function wyczyscBledy() {
+  for (const [id, [, idBledu]] of Object.entries(BLEDY_POL)) bladPola(id, idBledu, null);
+  bladPola('EZiarno', 'blad-ziarna', null);
+}
+
 function odswiezParametry(zdarzenie) {
   const surowe = czytajFormularz();
-  const blad = U.ziarno(surowe.ziarno).blad;
-  $('blad-ziarna').hidden = !blad;
-  $('blad-ziarna').textContent = blad ?? '';
-  $('EZiarno').setAttribute('aria-invalid', String(Boolean(blad)));
-  // Typing in a number field is corrected when the field is left, not under the fingers.
-  const wpisywanie = zdarzenie?.type === 'input' && ['number', 'text'].includes(zdarzenie.target.type);
+  const cel = zdarzenie?.target;
+  // Typing in a number field is checked when the field is left, not under the fingers; what the
+  // field could not take is said on its error line.
+  const wpisywanie = zdarzenie?.type === 'input' && ['number', 'text'].includes(cel.type);
+  if (zdarzenie?.type === 'change' && BLEDY_POL[cel.id]) {
+    const [pole, idBledu] = BLEDY_POL[cel.id];
+    const { wartosc, blad } = U.sprawdzLiczbe(pole, cel.validity.badInput ? '' : cel.value, stan.s[pole]);
+    surowe[pole] = wartosc;
+    bladPola(cel.id, idBledu, blad);
+  }
+  const bladZiarna = U.ziarno(surowe.ziarno).blad;
+  bladPola('EZiarno', 'blad-ziarna', bladZiarna);
   const s = U.odswiez(surowe);
+  if (wpisywanie) {
+    // Only a preview: the value is taken (or refused) when the field is left.
+    $('LIloscAtomowWSieci').textContent = U.widok(s, stan.rodzaj).LIloscAtomowWSieci;
+    return;
+  }
   stan.s = s;
-  if (!wpisywanie) pokazUstawienia(s);
-  else $('LIloscAtomowWSieci').textContent = U.widok(s, stan.rodzaj).LIloscAtomowWSieci;
+  pokazUstawienia(s);
+  // A refused seed stays in its field, to be corrected, and is never run.
+  if (bladZiarna) $('EZiarno').value = surowe.ziarno;
   U.zapamietaj(localStorage, stan.rodzaj, s);
 }
 
@@ -166,12 +200,19 @@ function ustawSiec(rodzaj, domyslne = false) {
   stan.bieg = null;
   stan.s = domyslne ? U.odswiez(U.DOMYSLNE) : U.wczytaj(localStorage, rodzaj);
   stan.s.wylaczGrafike = false;
+  wyczyscBledy();
   pokazUstawienia(stan.s);
   U.zapamietaj(localStorage, rodzaj, stan.s);
 }
 
 async function dalej() {
   if (stan.etap === 'ustawienia') {
+    const blad = U.ziarno($('EZiarno').value).blad;
+    if (blad) {
+      ogloszenie(blad, true);
+      $('EZiarno').focus();
+      return;
+    }
     const s = U.odswiez(czytajFormularz());
     let rysowanie = !s.wylaczGrafike;
     if (U.duzaSiec(s, stan.rodzaj)) {
@@ -239,6 +280,47 @@ async function koniec() {
   document.querySelector('.siec').focus();
 }
 
+// ---- A setup by link, the defaults back, the printout ----
+
+async function kopiujLink() {
+  const s = U.odswiez(czytajFormularz());
+  const adres = `${location.origin}${location.pathname}?${linkUstawien(stan.rodzaj, s, $('CBLinkZZiarnem').checked)}`;
+  $('poleLinku').hidden = false;
+  $('ELinkUstawien').value = adres;
+  try {
+    await navigator.clipboard.writeText(adres);
+    ogloszenie('Skopiowano link z ustawieniami do schowka.');
+  } catch {
+    $('ELinkUstawien').focus();
+    $('ELinkUstawien').select();
+    ogloszenie('Link z ustawieniami jest zaznaczony: skopiuj go (Ctrl+C).');
+  }
+}
+
+function przywrocDomyslne() {
+  U.zapomnij(localStorage);
+  ustawSiec(stan.rodzaj, true);
+  $('poleLinku').hidden = true;
+  ogloszenie('Przywrócono ustawienia domyślne wszystkich sieci.');
+}
+
+function otworzSiec(rodzaj, s = null) {
+  $('start').hidden = true;
+  $('okno').hidden = false;
+  ustawSiec(rodzaj);
+  if (s) {
+    stan.s = s;
+    pokazUstawienia(s);
+    U.zapamietaj(localStorage, rodzaj, s);
+  }
+  pokazEtap('ustawienia');
+}
+
+$('BLinkUstawien').addEventListener('click', kopiujLink);
+$('BDomyslne').addEventListener('click', przywrocDomyslne);
+$('BDrukuj').addEventListener('click', () => window.print());
+window.addEventListener('beforeprint', narysujWszystkie);
+
 for (const b of document.querySelectorAll('button.siec')) {
   // The menu's picture buttons show their second picture under the mouse and, here, under focus.
   const obraz = b.querySelector('img');
@@ -247,12 +329,7 @@ for (const b of document.querySelectorAll('button.siec')) {
   for (const [zdarzenie, src] of [['mouseenter', podswietlony], ['focus', podswietlony], ['mouseleave', zwykly], ['blur', zwykly]]) {
     b.addEventListener(zdarzenie, () => obraz.setAttribute('src', src));
   }
-  b.addEventListener('click', () => {
-    $('start').hidden = true;
-    $('okno').hidden = false;
-    ustawSiec(b.dataset.siec);
-    pokazEtap('ustawienia');
-  });
+  b.addEventListener('click', () => otworzSiec(b.dataset.siec));
 }
 $('BSiecDalej').addEventListener('click', dalej);
 $('BSiecNowe').addEventListener('click', powtorz);
@@ -275,6 +352,19 @@ window.addEventListener('beforeunload', (e) => {
 });
 
 zarejestruj({ czyMoznaPorzucic: () => mozna('Czy mimo to odświeżyć stronę ?') });
+
+// A link with a setup opens it; the address then loses the query, so that a reload keeps what the
+// user changed since.
+const link = czytajLink(location.search);
+if (link) {
+  otworzSiec(link.rodzaj, link.s);
+  history.replaceState(null, '', location.pathname);
+  const tekst = link.bledy.length
+    ? `Ustawienia z linku; tych wartości nie można było przyjąć, mają wartości domyślne: ${link.bledy.join(', ')}.`
+    : 'Otwarto ustawienia z linku.';
+  ogloszenie(tekst, link.bledy.length > 0);
+  if (link.bledy.length) zapytaj(tekst, { tylkoOk: true });
+}
 
 // Tests and measurements read the page's state through this one object.
 window.fazolab = { stan, obliczenia, wyniki };
