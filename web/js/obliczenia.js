@@ -234,6 +234,8 @@ export class Obliczenia {
     this.stanBiegu = stan;
     $('TBLicz').disabled = !(stan === 'przygotowany' || stan === 'wstrzymany');
     $('TBZatrzymaj').disabled = stan !== 'biegnie';
+    // A slow computer or network keeps "Licz" disabled for seconds: it says why.
+    $('LWczytywanie').textContent = stan === 'przygotowanie' ? 'Wczytywanie silnika obliczeń…' : '';
     this.naZmianeBiegu(stan);
   }
 
