@@ -13,8 +13,7 @@ import numpy as np
 import pytest
 
 import fazolab
-
-BATCH = os.environ["FAZOLAB_BATCH"]
+from conftest import BATCH
 PRZYKLAD = os.path.join(os.path.dirname(__file__), "..", "..", "docs", "przyklad_przejscia.py")
 
 # Keywords and the options of fazolab-batch they stand for.
@@ -25,6 +24,8 @@ OPCJE = {"siec": "--siec", "osie": "--osie", "tryb": "--tryb", "lambdy": "--lamb
 
 
 def batch(argumenty, **slowa):
+    if BATCH is None:
+        pytest.skip("brak fazolab-batch")
     for slowo, wartosc in slowa.items():
         argumenty += ["--dwa-starty"] if slowo == "dwa_starty" else [OPCJE[slowo], str(wartosc)]
     return subprocess.run([BATCH] + argumenty, capture_output=True, text=True)
