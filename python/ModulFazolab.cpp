@@ -190,11 +190,6 @@ WynikBadania ZPowtorzen(const std::string& tresc, bool fluktuacje, py::list prob
                         std::move(probki), 0);
 }
 
-std::string JednaLinia(std::string tekst) {
-    std::erase(tekst, '\r');
-    std::replace(tekst.begin(), tekst.end(), '\n', ' ');
-    return tekst;
-}
 } // namespace
 
 PYBIND11_MODULE(_rdzen, m) {
@@ -212,10 +207,10 @@ PYBIND11_MODULE(_rdzen, m) {
             PyErr_SetString(PyExc_MemoryError,
                             "Za mało pamięci: zmniejsz sieć, liczbę powtórzeń lub wątków albo "
                             "uruchom z probki=False.");
-        } catch (const std::system_error& blad) {
-            PyErr_SetString(PyExc_RuntimeError, ("Nie można uruchomić wątku obliczeń (" +
-                                                 JednaLinia(blad.what()) + "): zmniejsz watki.")
-                                                    .c_str());
+        } catch (const std::system_error&) {
+            PyErr_SetString(PyExc_RuntimeError,
+                            "Nie można uruchomić wątku obliczeń (system nie ma na niego zasobów): "
+                            "zmniejsz watki albo liczbę powtórzeń.");
         }
     });
 

@@ -188,11 +188,15 @@ py::dict WynikBadania::Przejscie() const {
     // The reason is the summary's own words for what the position rests on
     // or why there is none.
     const std::string opis = TekstPrzejsciaFluktuacji(m);
+    std::string powod = opis;
+    if (const std::string etykieta = "λ: "; powod.starts_with(etykieta)) {
+        powod.erase(0, etykieta.size());
+    }
     const bool bezLiczby = !std::isfinite(m.Lambda) || !std::isfinite(m.Blad);
     return py::dict(py::arg("lambda") = m.Lambda, py::arg("blad") = m.Blad,
                     py::arg("na_brzegu") = m.NaBrzegu, py::arg("opis") = opis,
                     py::arg("powod") =
-                        bezLiczby ? py::object(py::str(opis)) : py::object(py::none()));
+                        bezLiczby ? py::object(py::str(powod)) : py::object(py::none()));
 }
 
 py::object WynikBadania::PrzejscieDopasowania() const {

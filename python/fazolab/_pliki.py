@@ -3,6 +3,7 @@
 back. Every file is written whole or not at all (a temporary file renamed
 over the target), with a Polish OSError when it cannot be."""
 
+import errno
 import io
 import json
 import math
@@ -124,13 +125,18 @@ def zapisz_powtorzenia(self, sciezka):
     _rdzen.zapisz_plik(_sciezka(sciezka), self.tekst_powtorzen().encode("utf-8"))
 
 
+_POWODY = {errno.ENOENT: "nie ma takiego pliku", errno.EACCES: "brak uprawnień",
+           errno.EISDIR: "to jest folder", errno.ENOTDIR: "w ścieżce jest plik, nie folder",
+           errno.ENAMETOOLONG: "za długa nazwa", errno.ELOOP: "pętla dowiązań symbolicznych"}
+
+
 def _czytaj(sciezka):
     try:
         with open(sciezka, "rb") as plik:
             return plik.read()
     except OSError as blad:
-        raise OSError(blad.errno, f"Nie można odczytać pliku: {sciezka} "
-                                  f"({blad.strerror})") from None
+        powod = _POWODY.get(blad.errno, f"błąd systemu {errno.errorcode.get(blad.errno, '')}")
+        raise type(blad)(f"Nie można odczytać pliku: {sciezka} ({powod})") from None
 
 
 def _z_podsumowania(tekst, probki=()):
