@@ -157,8 +157,9 @@ def uruchom(**slowa):
         zapisz_powtorzenia, potem fazolab.scal / one part of the replicas.
     dwa_starty: równowaga sprawdzana drugim startem / the two-start check.
     fluktuacje: plik wyników z kolumnami Cv/kN z fluktuacji.
-    probki: False — bez próbek (mniej pamięci); próbki ponad
-        UDZIAL_PAMIECI_PROBEK pamięci komputera: MemoryError przed obliczeniami.
+    probki: False — bez próbek (mniej pamięci). Próbki ponad połowę pamięci
+        komputera: MemoryError przed obliczeniami; ponad ćwierć: RuntimeWarning /
+        samples above half the memory are refused, above a quarter warned of.
     postep(zrobione, wszystkie): wywoływane kilka razy na sekundę z liczbą prób
         wymiany / called a few times a second with exchange attempts.
     pasek: pasek postępu tqdm (domyślnie, gdy tqdm jest zainstalowany); False

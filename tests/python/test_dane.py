@@ -279,3 +279,22 @@ def test_brak_pamieci_to_memoryerror_po_polsku():
                             env={**os.environ, "PYTHONPATH": os.pathsep.join(sys.path)})
     assert proces.returncode == 0, proces.stderr
     assert proces.stdout.startswith("Za mało pamięci: ")
+
+
+def test_zaczepki_typow_sprawdza_mypy():
+    pytest.importorskip("mypy")
+    folder = os.path.join(os.path.dirname(__file__), "typy")
+    srodowisko = {**os.environ,
+                  "MYPYPATH": os.path.dirname(os.path.dirname(os.path.abspath(fazolab.__file__)))}
+
+    def mypy(plik):
+        return subprocess.run([sys.executable, "-m", "mypy", "--strict", "--no-incremental",
+                               "--cache-dir", os.devnull, "--ignore-missing-imports",
+                               os.path.join(folder, plik)],
+                              capture_output=True, text=True, env=srodowisko)
+
+    dobre = mypy("uzycie.py")
+    assert dobre.returncode == 0, dobre.stdout
+    zle = mypy("bledy.py")
+    bledne = {int(linia.split(":")[1]) for linia in zle.stdout.splitlines() if ": error:" in linia}
+    assert bledne == {5, 6, 7, 8, 9}, zle.stdout
