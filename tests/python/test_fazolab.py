@@ -265,3 +265,25 @@ def test_przyklad_z_docs_dziala(tmp_path, monkeypatch, capsys):
     assert "nan" not in wyjscie
     linie = [slowa.get("label") for nazwa, _, slowa in wywolania if nazwa == "axvline"]
     assert linie == ([] if math.isnan(p["lambda"]) else ["przejście (fluktuacje)"])
+
+
+def test_przyklady_readme_dzialaja(tmp_path, monkeypatch):
+    # The README's Python examples as a reader runs them, at a small size.
+    with open(os.path.join(os.path.dirname(PRZYKLAD), "..", "README.md"), encoding="utf-8") as f:
+        rozdzial = f.read().split("\n## Python\n", 1)[1].split("\n## ", 1)[0]
+    bloki, blok = [], []
+    for linia in rozdzial.splitlines() + [""]:
+        if linia.startswith("    "):
+            blok.append(linia[4:])
+        elif blok:
+            bloki.append("\n".join(blok))
+            blok = []
+    kod = [b for b in bloki if b.startswith("import fazolab")]
+    assert len(kod) == 1
+    prawdziwe = fazolab.uruchom
+    monkeypatch.setattr(fazolab, "uruchom",
+                        lambda **slowa: prawdziwe(**{**slowa, "iteracje": 10000, "co": 100}))
+    monkeypatch.chdir(tmp_path)
+    exec(compile(kod[0], "README.md", "exec"), {})
+    assert (tmp_path / "wyniki.csv").read_bytes().startswith(b"Siec: 2D Kwadratowa")
+    assert fazolab.wczytaj(tmp_path / "badanie.json").bajty() == (tmp_path / "wyniki.csv").read_bytes()
