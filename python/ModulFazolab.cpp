@@ -257,39 +257,78 @@ PYBIND11_MODULE(_rdzen, m) {
         py::arg("sciezka"), py::arg("bajty"), "Zapis całego pliku albo nic (plik tymczasowy).");
 
     py::class_<WynikBadania>(m, "Wynik")
-        .def_property_readonly("ziarno", [](const WynikBadania& w) { return w.Badanie().Ziarno; })
-        .def_property_readonly("powtorzenia",
-                               [](const WynikBadania& w) { return w.Badanie().Powtorzenia; })
-        .def_property_readonly("seria",
-                               [](const WynikBadania& w) { return w.Badanie().Parametry.Seria; })
-        .def_property_readonly("repliki",
-                               [](const WynikBadania& w) {
-                                   std::vector<int> nr;
-                                   for (const WynikRepliki& r : w.Badanie().Repliki) {
-                                       nr.push_back(r.Nr);
-                                   }
-                                   return nr;
-                               })
-        .def_property_readonly("cale", &WynikBadania::Cale)
-        .def_property_readonly("watki", &WynikBadania::Watki)
-        .def_property_readonly("fluktuacje", &WynikBadania::Fluktuacje)
-        .def_property_readonly("parametry", &WynikBadania::Parametry)
-        .def_property_readonly("lambdy", &WynikBadania::Lambdy)
-        .def_property_readonly("sigma", &WynikBadania::Sigma)
-        .def_property_readonly("sigma_blad", &WynikBadania::SigmaBlad)
-        .def_property_readonly("sigma_srednia", &WynikBadania::SigmaSrednia)
-        .def_property_readonly("sigma_srednia_blad", &WynikBadania::SigmaSredniaBlad)
-        .def_property_readonly("cvkn", &WynikBadania::CvkN)
-        .def_property_readonly("cvkn_surowe", &WynikBadania::CvkNSurowe)
-        .def_property_readonly("cvkn_fluktuacje", &WynikBadania::CvkNFluktuacje)
-        .def_property_readonly("cvkn_fluktuacje_blad", &WynikBadania::CvkNFluktuacjeBlad)
-        .def_property_readonly("rownowaga", &WynikBadania::Rownowaga)
-        .def_property_readonly("rownowaga_repliki", &WynikBadania::RownowagaReplik)
-        .def_property_readonly("przejscie", &WynikBadania::Przejscie)
-        .def_property_readonly("przejscie_dopasowania", &WynikBadania::PrzejscieDopasowania)
-        .def_property_readonly("teksty", &WynikBadania::Teksty)
-        .def_property_readonly("podsumowanie", &WynikBadania::Podsumowanie)
-        .def_property_readonly("probki", &WynikBadania::Probki)
+        .def_property_readonly(
+            "ziarno", [](const WynikBadania& w) { return w.Badanie().Ziarno; },
+            "Ziarno Z badania (powtórzenie k: Z + k). / The seed base Z.")
+        .def_property_readonly(
+            "powtorzenia", [](const WynikBadania& w) { return w.Badanie().Powtorzenia; },
+            "Liczba powtórzeń całego badania. / Replicas of the whole study.")
+        .def_property_readonly(
+            "seria", [](const WynikBadania& w) { return w.Badanie().Parametry.Seria; },
+            "True: seria symulacji, False: pojedyncza. / A series or a single run.")
+        .def_property_readonly(
+            "repliki",
+            [](const WynikBadania& w) {
+                std::vector<int> nr;
+                for (const WynikRepliki& r : w.Badanie().Repliki) {
+                    nr.push_back(r.Nr);
+                }
+                return nr;
+            },
+            "Numery powtórzeń w tym wyniku. / The replica numbers held.")
+        .def_property_readonly("cale", &WynikBadania::Cale,
+                               "False dla części badania (czesc=). / False for a part of a study.")
+        .def_property_readonly("watki", &WynikBadania::Watki,
+                               "Wątki obliczeń (0: wczytany z pliku). / Threads the run had.")
+        .def_property_readonly("fluktuacje", &WynikBadania::Fluktuacje,
+                               "Plik wyników z kolumnami z fluktuacji. / The results file has the "
+                               "fluctuation columns.")
+        .def_property_readonly("parametry", &WynikBadania::Parametry,
+                               "Wszystkie opcje badania. / Every option of the study.")
+        .def_property_readonly("lambdy", &WynikBadania::Lambdy,
+                               "Lambda każdej serii, dokładnie z siatki (ujemna przy "
+                               "klasteryzacji). / Each series' lambda, exact.")
+        .def_property_readonly(
+            "sigma", &WynikBadania::Sigma,
+            "Sigma zapamiętana dla serii (średnia z powtórzeń). / The stored sigma (replica mean).")
+        .def_property_readonly(
+            "sigma_blad", &WynikBadania::SigmaBlad,
+            "Błąd std. sigmy z rozrzutu powtórzeń (NaN dla jednego). / Its standard error.")
+        .def_property_readonly(
+            "sigma_srednia", &WynikBadania::SigmaSrednia,
+            "Średnia sigma z drugiej połowy pomiarów. / Mean sigma over the second half.")
+        .def_property_readonly(
+            "sigma_srednia_blad", &WynikBadania::SigmaSredniaBlad,
+            "Jej błąd std. (jedno powtórzenie: metodą bloków). / Its standard error.")
+        .def_property_readonly("cvkn", &WynikBadania::CvkN,
+                               "Cv/kN z dopasowania jak kolumna pliku wyników (0 za spadkiem; None "
+                               "dla pojedynczej). / The results file's column.")
+        .def_property_readonly(
+            "cvkn_surowe", &WynikBadania::CvkNSurowe,
+            "Cv/kN z dopasowanej krzywej, także za spadkiem. / The fitted curve's values.")
+        .def_property_readonly("cvkn_fluktuacje", &WynikBadania::CvkNFluktuacje,
+                               "Cv/kN z fluktuacji energii. / Cv/kN from the energy fluctuations.")
+        .def_property_readonly("cvkn_fluktuacje_blad", &WynikBadania::CvkNFluktuacjeBlad,
+                               "Błąd std. Cv/kN z fluktuacji. / Its standard error.")
+        .def_property_readonly(
+            "rownowaga", &WynikBadania::Rownowaga,
+            "Równowaga serii: True, False, None (za mało pomiarów). / Equilibrium per lambda.")
+        .def_property_readonly("rownowaga_repliki", &WynikBadania::RownowagaReplik,
+                               "Równowaga serii każdego powtórzenia. / The same per replica.")
+        .def_property_readonly("przejscie", &WynikBadania::Przejscie,
+                               "Przejście z fluktuacji: lambda, blad, na_brzegu, opis, powod. / "
+                               "The transition from the fluctuations.")
+        .def_property_readonly(
+            "przejscie_dopasowania", &WynikBadania::PrzejscieDopasowania,
+            "Przejście z dopasowania (strona wyników). / The fitted curve's transition.")
+        .def_property_readonly("teksty", &WynikBadania::Teksty,
+                               "Teksty strony wyników. / The results page's texts.")
+        .def_property_readonly(
+            "podsumowanie", &WynikBadania::Podsumowanie,
+            "Tabela, którą wypisuje fazolab-batch. / The batch runner's summary.")
+        .def_property_readonly("probki", &WynikBadania::Probki,
+                               "Próbki każdego powtórzenia: słownik tablic numpy. / Every sample, "
+                               "numpy arrays per replica.")
         .def("bajty", &WynikBadania::Bajty, py::arg("typ") = "csv")
         .def("tekst_powtorzen", &WynikBadania::TekstPowtorzen)
         .def("_zapisz_okno", &WynikBadania::Zapisz, py::arg("sciezka"))
