@@ -81,9 +81,20 @@ const OPCJE_BADANIA = new Map([
 ]);
 const NAZWY_BADANIA = [...OPCJE_BADANIA.keys(), 'dwaStarty'];
 
-// The valid name nearest to a misspelt one (the fewest edits, at most half
-// its length), for the refusal's hint.
+// Names a collaborator abroad may reach for first.
+const ANGIELSKIE = {
+  seed: 'ziarno', lattice: 'siec', size: 'osie', sizes: 'osie', axes: 'osie', mode: 'tryb',
+  lambda: 'lambdy', lambdas: 'lambdy', concentration: 'koncentracja', iterations: 'iteracje',
+  interval: 'co', every: 'co', start: 'uklad', degree: 'stopien', replicas: 'powtorzenia',
+  twoStarts: 'dwaStarty',
+};
+
+// The valid name nearest to a misspelt one (the English name's Polish one,
+// else the fewest edits, at most half its length), for the refusal's hint.
 function najblizsza(nazwa, nazwy) {
+  if (Object.hasOwn(ANGIELSKIE, nazwa)) {
+    return ANGIELSKIE[nazwa];
+  }
   const odleglosc = (a, b) => {
     let wiersz = Array.from({ length: b.length + 1 }, (_, j) => j);
     for (let i = 1; i <= a.length; i += 1) {

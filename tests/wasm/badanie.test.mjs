@@ -59,6 +59,8 @@ describe('badanie po prostych nazwach jak fazolab-batch', () => {
   test('odmowy po polsku', () => {
     assert.throws(() => fz.badanie({ iteracej: 10 }),
       new BladFazolab('Nieznany parametr badania: iteracej (czy chodziło o iteracje?).'));
+    assert.throws(() => fz.badanie({ seed: 7 }),
+      new BladFazolab('Nieznany parametr badania: seed (czy chodziło o ziarno?).'));
     assert.throws(() => fz.badanie({ lambdy: [0.86, 0.8637, 0.87] }), /^BladFazolab: Lista lambd musi być/);
     const n = natywnie(['--osie', '7']);
     assert.throws(() => fz.badanie({ osie: 7 }), new BladFazolab(n.bledy.trim()));
