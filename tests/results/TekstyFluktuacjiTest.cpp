@@ -33,6 +33,10 @@ TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
     przerwa.PrzewazanieNieSiega = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(przerwa),
               "λ: serie przy maksimum nie nakładają się: zmniejsz krok λ");
+    przerwa.Pominiete = 2;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(przerwa),
+              "λ: serie przy maksimum nie nakładają się po pominięciu serii z dryfem: zwiększ "
+              "ilość iteracji albo zmniejsz krok λ");
     MaksimumFluktuacji waskie{1.05, 0.001, false};
     waskie.Waskie = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(waskie),
