@@ -168,7 +168,7 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
     }
     std::vector<PunktRozmiaru> punkty;
     std::vector<long long> iteracje;
-    std::vector<ProbkiBadania> probki;
+    std::vector<std::vector<std::vector<FluktuacjaSerii>>> seriiRozmiarow;
     for (const int l : opcje.Rozmiary) {
         OpcjeWsadowe o = opcje;
         o.Rozmiary.clear();
@@ -190,16 +190,29 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
             }
         }
         punkty.push_back({l, ZnajdzPrzejscie(serie)});
-        probki.emplace_back(serie);
+        seriiRozmiarow.push_back(std::move(serie));
         iteracje.push_back(r.Iteracje);
         if (rozmiary) {
             rozmiary->push_back({o, std::move(wyniki.Repliki)});
         }
     }
     std::vector<PrzeciecieBindera> przeciecia;
-    for (std::size_t i = 1; i < probki.size(); ++i) {
-        przeciecia.push_back(
-            ZnajdzPrzeciecie(probki[i - 1], opcje.Rozmiary[i - 1], probki[i], opcje.Rozmiary[i]));
+    // The cumulants cross by the peak of the larger size: the reweighting
+    // takes the series about it.
+    const auto Wycinek = [](const std::vector<std::vector<FluktuacjaSerii>>& repliki,
+                            std::pair<std::size_t, std::size_t> okno) {
+        std::vector<std::vector<FluktuacjaSerii>> w;
+        for (const std::vector<FluktuacjaSerii>& r : repliki) {
+            w.emplace_back(r.begin() + static_cast<std::ptrdiff_t>(okno.first),
+                           r.begin() + static_cast<std::ptrdiff_t>(okno.second) + 1);
+        }
+        return ProbkiBadania(w);
+    };
+    for (std::size_t i = 1; i < seriiRozmiarow.size(); ++i) {
+        const auto okno = OknoSerii(seriiRozmiarow[i], 6);
+        przeciecia.push_back(ZnajdzPrzeciecie(Wycinek(seriiRozmiarow[i - 1], okno),
+                                              opcje.Rozmiary[i - 1],
+                                              Wycinek(seriiRozmiarow[i], okno), opcje.Rozmiary[i]));
     }
     Wypisz(wyjscie, opcje, punkty, iteracje, przeciecia);
     // The peak search at each size took only the series that passed it.

@@ -96,7 +96,16 @@ void Przejscie(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki) 
         const bool uwaga = i + 1 == pola.size() && pola.size() > 3;
         tekst += (tekst.empty() ? "" : " ") + (uwaga ? "(" + pola[i] + ")" : pola[i]);
     }
-    wyjscie << "przejście fazowe (fluktuacje): lambda_max dla tej sieci = " << tekst << '\n';
+    // One size places the peak of this lattice, which is neither a
+    // transition nor the infinite lattice's lambda_c: only a size study tells.
+    const DaneOpisu& o = repliki.front().Dane.Opis;
+    std::string osie = std::to_string(o.IloscAtomowOsX) + " × " + std::to_string(o.IloscAtomowOsY);
+    if (o.Rodzaj == RodzajSieci::Kubiczna3D) {
+        osie += " × " + std::to_string(o.IloscAtomowOsZ);
+    }
+    wyjscie << "maksimum Cv/kN (fluktuacje): lambda_max dla tej sieci (" << osie << ") = " << tekst
+            << '\n'
+            << UwagaGranicySieci << '\n';
 }
 
 void WieleReplik(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,

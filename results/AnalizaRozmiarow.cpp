@@ -85,7 +85,8 @@ WynikRozmiarow AnalizujRozmiary(const std::vector<PunktRozmiaru>& punkty, double
             }
             if (prosta.Nachylenie > ProgWzrostu * prosta.BladNachylenia) {
                 w.Rodzaj = Przejscie::Jest;
-            } else if (std::fabs(prosta.Nachylenie) < ProgPlaskosci * prosta.BladNachylenia &&
+            } else if (prosta.Nachylenie + ProgPlaskosci * prosta.BladNachylenia <
+                           wzrost * srednia &&
                        wzrost * srednia > ProgMocy * prosta.BladNachylenia) {
                 w.Rodzaj = Przejscie::Brak;
             }

@@ -21,10 +21,10 @@ enum class Przejscie {
 // largest sizes cross, or the slope of the peak's height against ln L
 // (weighted by its errors, which are widened by the scatter when the points
 // scatter more than they claim) exceeds three of its errors. No transition
-// only with the power to see one: the slope within two errors of zero while
-// the smallest growth of a transition of the Ising class over the range (the
-// height times `wzrost` per unit of ln L) would be five errors of it and
-// more. Otherwise the sizes cannot tell. The infinite lattice's lambda_c from
+// only with the power to see one: the smallest growth of a transition of the
+// Ising class (the height times `wzrost` per unit of ln L) lies beyond the
+// slope by more than two errors and is five errors of it or more. Otherwise
+// the sizes cannot tell. The infinite lattice's lambda_c from
 // the peaks: the weighted straight line lambda_max(L) = lambda_c + a L^(-1/nu)
 // through the sizes whose position is a number with an error, its intercept
 // and the intercept's error (widened the same way); NaN with fewer than two

@@ -30,6 +30,11 @@ constexpr std::size_t MinJednostekDlaBledu = 4;
 constexpr std::uint64_t ZiarnoLosowania = 20261208;
 
 using Repliki = std::vector<std::vector<FluktuacjaSerii>>;
+// Series on each side of the largest measured Cv/kN that the reweighting
+// starts from.
+constexpr std::size_t MarginesOkna = 4;
+
+MaksimumFluktuacji ZPrzewazenia(const Repliki& repliki, int podzial);
 
 std::vector<bool> Uzyte(const Repliki& repliki) {
     std::vector<bool> uzyte(repliki.front().size(), true);
@@ -258,6 +263,51 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial) {
             throw std::invalid_argument("ZnajdzPrzejscie: repliki różnych serii");
         }
     }
+    // The reweighting takes the series about the largest measured Cv/kN:
+    // farther ones weigh nothing at the peak and only slow the solution. A
+    // peak found at the edge of that window widens it, up to every series.
+    const std::size_t serii = repliki.front().size();
+    for (std::size_t margines = MarginesOkna;; margines *= 2) {
+        const auto [od, dokad] = OknoSerii(repliki, margines);
+        if (od == 0 && dokad + 1 == serii) {
+            return ZPrzewazenia(repliki, podzial);
+        }
+        Repliki wycinek;
+        for (const std::vector<FluktuacjaSerii>& r : repliki) {
+            wycinek.emplace_back(r.begin() + static_cast<std::ptrdiff_t>(od),
+                                 r.begin() + static_cast<std::ptrdiff_t>(dokad) + 1);
+        }
+        MaksimumFluktuacji m = ZPrzewazenia(wycinek, podzial);
+        if (!m.NaBrzegu) {
+            return m;
+        }
+    }
+}
+
+std::pair<std::size_t, std::size_t> OknoSerii(const Repliki& repliki, std::size_t margines) {
+    const std::size_t serii = repliki.front().size();
+    std::size_t najwieksza = 0;
+    double cvNajwieksze = -1.0;
+    for (std::size_t k = 0; k < serii; ++k) {
+        double cv = 0.0;
+        int ile = 0;
+        for (const std::vector<FluktuacjaSerii>& r : repliki) {
+            if (r[k].Stan != Rownowaga::Nieosiagnieta && std::isfinite(r[k].CvkN.Srednia)) {
+                cv += r[k].CvkN.Srednia;
+                ++ile;
+            }
+        }
+        if (ile > 0 && cv / ile > cvNajwieksze) {
+            cvNajwieksze = cv / ile;
+            najwieksza = k;
+        }
+    }
+    return {najwieksza > margines ? najwieksza - margines : 0,
+            std::min(serii - 1, najwieksza + margines)};
+}
+
+namespace {
+MaksimumFluktuacji ZPrzewazenia(const Repliki& repliki, int podzial) {
     const ProbkiBadania dane(repliki);
     if (!dane.ZProbkami()) {
         MaksimumFluktuacji m = ZParaboli(repliki, Uzyte(repliki));
@@ -336,3 +386,4 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial) {
     m.BladCvkN = poprawka * OdchylenieStandardowe(wysokosci);
     return m;
 }
+} // namespace

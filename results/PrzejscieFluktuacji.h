@@ -3,6 +3,8 @@
 #include "FluktuacjaSerii.h"
 #include "MaksimumFluktuacji.h"
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 // The transition from the fluctuations of one or more independent replicas of
@@ -22,6 +24,12 @@
 // Throws std::invalid_argument for no replicas or replicas of other lengths.
 MaksimumFluktuacji ZnajdzPrzejscie(const std::vector<std::vector<FluktuacjaSerii>>& repliki,
                                    int podzial = 40);
+
+// The series `od`..`dokad` (indices into each replica's) within `margines`
+// of the one of the largest mean measured Cv/kN (series that drifted left
+// out): the reach of a reweighting about the peak.
+std::pair<std::size_t, std::size_t>
+OknoSerii(const std::vector<std::vector<FluktuacjaSerii>>& repliki, std::size_t margines);
 
 // Replicas an error is taken from.
 inline constexpr int MinReplikDlaBledu = 5;

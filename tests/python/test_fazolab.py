@@ -120,7 +120,7 @@ def test_liczby_wyniku():
             assert all(r[k] for r in w.rownowaga_repliki)
     # Too short a run to tell a drift by the peak: no position, and the
     # summary's last line says so in words.
-    assert "przejście fazowe (fluktuacje): lambda_max dla tej sieci = " in w.podsumowanie
+    assert "maksimum Cv/kN (fluktuacje): lambda_max dla tej sieci (" in w.podsumowanie
     if "nie wyznaczono" not in w.podsumowanie:
         assert 0.5 < w.przejscie["lambda"] < 2.3 and w.przejscie["blad"] > 0
     assert w.teksty["ELambdaTc"] == f"{w.przejscie_dopasowania['lambda']:.2f}"
@@ -255,7 +255,7 @@ def test_przyklad_z_docs_dziala(tmp_path, monkeypatch, capsys):
     assert (tmp_path / "przejscie.csv").read_bytes().startswith(b"Siec: 2D Kwadratowa")
     w = fazolab.wczytaj(tmp_path / "przejscie.json")
     wyjscie = capsys.readouterr().out
-    assert "przejście fazowe (fluktuacje)" in wyjscie
+    assert "maksimum Cv/kN (fluktuacje)" in wyjscie
     p = w.przejscie
     # What it got: the number, or the reason in words; never "nan".
     if p["powod"]:

@@ -51,6 +51,18 @@ TEST(AnalizaRozmiarow, BrakWzrostuIPunktyBezLiczby) {
     const WynikRozmiarow brak = AnalizujRozmiary(malejace, 1.0);
     EXPECT_EQ(brak.Rodzaj, Przejscie::Brak);
     EXPECT_TRUE(std::isnan(brak.LambdaC));
+    // A peak growing some 7 % over 8..12 within two of its errors: a
+    // transition of the three-dimensional class would grow it about so much,
+    // so the sizes can neither claim nor deny one.
+    const std::vector<PunktRozmiaru> slabe{Punkt(8, 0.46, 0.004, 1.00, 0.03),
+                                           Punkt(10, 0.455, 0.004, 1.035, 0.03),
+                                           Punkt(12, 0.452, 0.004, 1.07, 0.03)};
+    EXPECT_EQ(AnalizujRozmiary(slabe, 0.63, {}, 0.17).Rodzaj, Przejscie::Nieznane);
+    // Crossing cumulants tell a transition whatever the heights.
+    PrzeciecieBindera przeciecie;
+    przeciecie.Jest = true;
+    przeciecie.Lambda = 0.4433;
+    EXPECT_EQ(AnalizujRozmiary(slabe, 0.63, {przeciecie}, 0.17).Rodzaj, Przejscie::Jest);
 
     std::vector<PunktRozmiaru> punkty{Punkt(8, 0.40, 0.004, 1.0, 0.01),
                                       Punkt(10, 0.41, 0.004, 1.2, 0.01),
