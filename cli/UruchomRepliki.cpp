@@ -129,8 +129,19 @@ void Pula::Uruchom(NadzorReplik& nadzor) {
     Pracuj(0, nadzor);
 #else
     std::vector<std::thread> watki;
-    for (std::size_t w = 0; w < postep_.size(); ++w) {
-        watki.emplace_back(&Pula::Pracuj, this, w, std::ref(nadzor));
+    try {
+        for (std::size_t w = 0; w < postep_.size(); ++w) {
+            watki.emplace_back(&Pula::Pracuj, this, w, std::ref(nadzor));
+        }
+    } catch (...) {
+        // The system gave fewer threads than asked: those started stop at
+        // their next step, and the failure goes to the caller.
+        przerwij_.store(true, std::memory_order_relaxed);
+        nastepna_.store(do_);
+        for (std::thread& w : watki) {
+            w.join();
+        }
+        throw;
     }
     {
         std::unique_lock blokada(mutex_);
