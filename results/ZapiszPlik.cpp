@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <dirent.h>
@@ -381,7 +381,8 @@ int UsunPorzuconeTymczasowe(const std::string& sciezka, int starszeNizSekund) {
     }
     const std::string przedrostek = PrzedrostekTymczasowego(cel);
     const std::size_t ukosnik = przedrostek.rfind('/');
-    const std::string folder = ukosnik == std::string::npos ? "." : przedrostek.substr(0, ukosnik + 1);
+    const std::string folder =
+        ukosnik == std::string::npos ? "." : przedrostek.substr(0, ukosnik + 1);
     const std::string poczatek = przedrostek.substr(ukosnik == std::string::npos ? 0 : ukosnik + 1);
     DIR* katalog = ::opendir(folder.c_str());
     if (katalog == nullptr) {
@@ -394,10 +395,11 @@ int UsunPorzuconeTymczasowe(const std::string& sciezka, int starszeNizSekund) {
             return false;
         }
         const std::string reszta = nazwa.substr(poczatek.size());
-        const bool szesnastkowa = reszta.size() == 16 && reszta.find_first_not_of(
-                                                             "0123456789abcdef") == std::string::npos;
+        const bool szesnastkowa = reszta.size() == 16 &&
+                                  reszta.find_first_not_of("0123456789abcdef") == std::string::npos;
         const std::size_t kropka = reszta.find('.');
-        const bool dawna = kropka != std::string::npos && kropka > 0 && kropka + 1 < reszta.size() &&
+        const bool dawna = kropka != std::string::npos && kropka > 0 &&
+                           kropka + 1 < reszta.size() &&
                            reszta.find_first_not_of("0123456789.") == std::string::npos &&
                            reszta.find('.', kropka + 1) == std::string::npos;
         return szesnastkowa || dawna;
