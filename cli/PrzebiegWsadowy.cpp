@@ -170,7 +170,7 @@ int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, ZestawPliko
         bledy << "Żaden plik tego przebiegu nie został zapisany ani zmieniony: pliki zastępują "
                  "poprzednie wszystkie razem albo wcale.\n";
     } else if (const int sygnal = przerwanie.Sprawdz(); sygnal != 0) {
-        zestaw.Zatwierdz();
+        zestaw.Porzuc();
         bledy << Przerwane(sygnal);
         return 128 + sygnal;
     }
@@ -178,9 +178,10 @@ int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, ZestawPliko
         n.Sprawdz(blad);
     }
     // The files are in place: a signal that came during the renames has
-    // nothing left to stop, and is taken here so that it does not end the
-    // program before the summary.
+    // nothing left to stop and is dropped; a later one ends the program as
+    // it would any other (a summary blocked on a full pipe included).
     przerwanie.Sprawdz();
+    przerwanie.Zwolnij();
     for (const WynikZapisu& blad : zestaw.ZapiszWprost()) {
         n.Sprawdz(blad);
     }

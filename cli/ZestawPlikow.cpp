@@ -26,16 +26,22 @@ void ZestawPlikow::Niepowodzenie(WynikZapisu blad) {
 
 std::vector<WynikZapisu> ZestawPlikow::Zatwierdz() {
     std::vector<WynikZapisu> nieudane;
-    if (Gotowy()) {
-        for (ZapisOdroczony& zapis : przygotowane_) {
-            if (WynikZapisu wynik = zapis.Zatwierdz(); !wynik.Udany()) {
-                nieudane.push_back(std::move(wynik));
-            }
+    if (!Gotowy()) {
+        Porzuc();
+        return nieudane;
+    }
+    for (ZapisOdroczony& zapis : przygotowane_) {
+        if (WynikZapisu wynik = zapis.Zatwierdz(); !wynik.Udany()) {
+            nieudane.push_back(std::move(wynik));
         }
     }
-    // What was not moved is removed with its object.
     przygotowane_.clear();
     return nieudane;
+}
+
+void ZestawPlikow::Porzuc() {
+    przygotowane_.clear();
+    wprost_.clear();
 }
 
 std::vector<WynikZapisu> ZestawPlikow::ZapiszWprost() {

@@ -25,6 +25,8 @@ public:
     // Moves every prepared file over its target, when every one is ready
     // (otherwise removes them all). Returns the renames that failed.
     std::vector<WynikZapisu> Zatwierdz();
+    // Removes every prepared file: the earlier ones stay as they are.
+    void Porzuc();
     // Writes the devices and pipes; returns the writes that failed.
     std::vector<WynikZapisu> ZapiszWprost();
 
