@@ -5,7 +5,10 @@
 import assert from 'node:assert/strict';
 import { before, describe, test } from 'node:test';
 
-import { natywnie, sprawdzBudowy, trescSkoroszytu, wNode } from './pomocnicze.mjs';
+import { readFileSync } from 'node:fs';
+import path from 'node:path';
+
+import { KORZEN, natywnie, sprawdzBudowy, trescSkoroszytu, wNode } from './pomocnicze.mjs';
 
 before(sprawdzBudowy);
 
@@ -114,6 +117,28 @@ describe('fazolab-batch w Node daje to samo co natywny', () => {
       assert.notEqual(n.status, 0, argumenty.join(' '));
       assert.match(n.bledy, /\S/);
     }
+  });
+
+  test('podrobiony i ucięty plik powtórzeń odrzucony jak natywnie', () => {
+    const podrobiony = readFileSync(path.join(KORZEN, 'tests/fuzz/regresje/plik_powtorzen/231-serii.txt'));
+    const jeden = porownaj(['--scal', 'p.txt', '--wyjscie', 'w.csv'], { 'p.txt': podrobiony });
+    assert.equal(jeden.status, 2);
+    assert.match(jeden.bledy, /^Błędny plik powtórzeń p\.txt: nagłówek: „lambda” poza zakresem[^\n]*\n$/);
+    const wspolne = ['--osie', '8', '--lambda', '0.5:1.7:0.6', '--iteracje', '10000', '--ziarno', '3',
+      '--powtorzenia', '4'];
+    const czesci = {};
+    for (const k of [0, 1]) {
+      const c = natywnie([...wspolne, '--czesc', `${k}/2`, '--powtorzenia-plik', `c${k}.txt`]);
+      czesci[`c${k}.txt`] = c.pliki[`c${k}.txt`];
+    }
+    const cala = czesci['c1.txt'];
+    for (const dlugosc of [cala.length - 1, cala.indexOf('\nreplika 3\n') + 1, 600]) {
+      const uciete = porownaj(['--scal', 'c0.txt', 'c1.txt'],
+        { ...czesci, 'c1.txt': cala.subarray(0, dlugosc) });
+      assert.equal(uciete.status, 2, `ucięty po ${dlugosc}`);
+    }
+    const crlf = Buffer.from(cala.toString('latin1').replaceAll('\n', '\r\n'), 'latin1');
+    assert.equal(porownaj(['--scal', 'c0.txt', 'c1.txt'], { ...czesci, 'c1.txt': crlf }).status, 0);
   });
 
   test('pomoc i wersja', () => {
