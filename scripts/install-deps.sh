@@ -13,7 +13,8 @@ python3-dev pybind11-dev python3-numpy"
 if [ "${1:-}" = "--testy" ]; then
     PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel
 python3-pytest python3-build python3-venv python3-setuptools python3-wheel
-munge slurmctld slurmd slurm-client"
+munge slurmctld slurmd slurm-client
+clang libclang-rt-14-dev"
     # The metainfo's and the desktop entry's validators.
     PACKAGES="$PACKAGES appstream desktop-file-utils"
     # The web build and its tests under Node (scripts/web.sh).
