@@ -18,17 +18,22 @@ int main(int argc, char** argv) {
     PrzygotujWyjscie();
     ZegarDoby zegar;
     int status = 1;
+    const bool naTerminalu = BledyNaTerminalu();
+    // Past the progress line a terminal shows.
+    const char* poczatek = naTerminalu ? "\n" : "";
     // What the run held (temporary files, locks, the hold on signals) is
     // released on the way here.
     try {
         status = UruchomWsadowo(std::vector<std::string>(argv + 1, argv + argc), zegar, std::cout,
-                                std::cerr, BledyNaTerminalu());
+                                std::cerr, naTerminalu);
     } catch (const std::bad_alloc&) {
-        std::cerr << "\nZa mało pamięci na te obliczenia (zmniejsz sieć, liczbę powtórzeń lub "
+        std::cerr << poczatek
+                  << "Za mało pamięci na te obliczenia (zmniejsz sieć, liczbę powtórzeń lub "
                      "wątków --watki); żaden plik nie został zapisany ani zmieniony.\n";
         return 1;
     } catch (const std::system_error&) {
-        std::cerr << "\nSystem nie pozwolił uruchomić wątków obliczeń (zmniejsz --watki albo "
+        std::cerr << poczatek
+                  << "System nie pozwolił uruchomić wątków obliczeń (zmniejsz --watki albo "
                      "zwolnij pamięć); żaden plik nie został zapisany ani zmieniony.\n";
         return 1;
     }
