@@ -109,16 +109,21 @@ bool Wypisz(std::ostream& wyjscie, std::ostream& bledy, const std::string& tekst
 }
 
 // Checked before the run, so that an hour of computing is not lost to a typo,
-// a name too long or a folder that takes no file; then the outputs are this
-// run's alone, and what a killed save left beside them is removed.
-int PrzygotujWyjscia(const std::vector<PlikWyjsciowy>& pliki, BlokadaWyjsc& blokada,
-                     std::ostream& bledy) {
+// a name too long or a folder that takes no file.
+int SprawdzWyjscia(const std::vector<PlikWyjsciowy>& pliki, std::ostream& bledy) {
     for (const PlikWyjsciowy& plik : pliki) {
         if (const WynikZapisu miejsce = SprawdzMiejsceZapisu(plik.Sciezka); !miejsce.Udany()) {
             bledy << JednaLinia(miejsce.Komunikat) << '\n';
             return 1;
         }
     }
+    return 0;
+}
+
+// The outputs are this run's alone, and what a killed save left beside them
+// is removed.
+int PrzygotujWyjscia(const std::vector<PlikWyjsciowy>& pliki, BlokadaWyjsc& blokada,
+                     std::ostream& bledy) {
     if (const auto zajete = blokada.Zablokuj(pliki)) {
         bledy << *zajete << '\n';
         return 1;
@@ -199,6 +204,21 @@ int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, ZestawPliko
     return n.Status();
 }
 
+// What --sprawdz prints of a study that may run: the header lines of its
+// replica file, which name it (the Slurm script names its parts after them),
+// and the exchange attempts of this process (none for a merge).
+int WypiszSprawdzenie(const BadaniePowtorzen& b, std::optional<long long> proby,
+                      std::ostream& wyjscie, std::ostream& bledy) {
+    std::ostringstream tekst;
+    for (const std::string& wiersz : NaglowekPlikuPowtorzen(b)) {
+        tekst << wiersz << '\n';
+    }
+    if (proby) {
+        tekst << "proby " << *proby << '\n';
+    }
+    return Wypisz(wyjscie, bledy, tekst.str()) ? 0 : 1;
+}
+
 int Scal(const OpcjeWsadowe& o, std::ostream& wyjscie, std::ostream& bledy) {
     // The results file must not take the place of a part it is made from.
     for (const std::string& plik : o.Scal) {
@@ -219,11 +239,18 @@ int Scal(const OpcjeWsadowe& o, std::ostream& wyjscie, std::ostream& bledy) {
                  "symulacja, bez etapu wyników.\n";
         return 2;
     }
+    const std::vector<PlikWyjsciowy> wyniki =
+        o.Wyjscie.empty() ? std::vector<PlikWyjsciowy>{}
+                          : std::vector<PlikWyjsciowy>{{o.Wyjscie, "--wyjscie"}};
+    if (const int status = SprawdzWyjscia(wyniki, bledy)) {
+        return status;
+    }
+    if (o.Sprawdz) {
+        return WypiszSprawdzenie(badanie, std::nullopt, wyjscie, bledy);
+    }
     BlokadaWyjsc blokada;
-    if (!o.Wyjscie.empty()) {
-        if (const int status = PrzygotujWyjscia({{o.Wyjscie, "--wyjscie"}}, blokada, bledy)) {
-            return status;
-        }
+    if (const int status = PrzygotujWyjscia(wyniki, blokada, bledy)) {
+        return status;
     }
     PrzerwanieSygnalem przerwanie;
     ZestawPlikow zestaw;
@@ -254,6 +281,16 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     if (const auto kolizja = KolizjaWyjsc(pliki)) {
         bledy << *kolizja << '\n';
         return 2;
+    }
+    if (const int status = SprawdzWyjscia(pliki, bledy)) {
+        return status;
+    }
+    if (o.Sprawdz) {
+        BadaniePowtorzen b{o.Parametry, o.Stopien,     o.Ziarno.value_or(0),
+                           !o.Ziarno,   o.Powtorzenia, {}};
+        b.DwaStarty = o.DwaStarty;
+        const int replik = o.Czesc.Do(o.Powtorzenia) - o.Czesc.Od(o.Powtorzenia);
+        return WypiszSprawdzenie(b, ProbyNaReplike(o) * replik, wyjscie, bledy);
     }
     BlokadaWyjsc blokada;
     if (const int status = PrzygotujWyjscia(pliki, blokada, bledy)) {
