@@ -1,5 +1,6 @@
 #include "PlikPowtorzen.h"
 
+#include "FluktuacjaSerii.h"
 #include "LiczbyDziesietne.h"
 #include "Obliczenia.h"
 #include "OpcjeWsadowe.h"
@@ -85,6 +86,10 @@ public:
 
     // The fields of the next line, which must have the key and exactly `pol` fields.
     std::vector<std::string> Nastepny(const std::string& klucz, std::size_t pol) {
+        return Nastepny(klucz, pol, pol);
+    }
+    // The same with `od` to `doPol` fields.
+    std::vector<std::string> Nastepny(const std::string& klucz, std::size_t od, std::size_t doPol) {
         if (Koniec()) {
             Blad("brak wiersza „" + klucz + "” (plik urwany?)");
         }
@@ -101,9 +106,9 @@ public:
         if (pola.front() != klucz) {
             Blad("oczekiwano wiersza „" + klucz + "”");
         }
-        if (pola.size() != pol + 1) {
+        if (pola.size() < od + 1 || pola.size() > doPol + 1) {
             Blad("wiersz „" + klucz + "” ma " + std::to_string(pola.size() - 1) + " pól zamiast " +
-                 std::to_string(pol));
+                 std::to_string(od) + (doPol == od ? "" : ".." + std::to_string(doPol)));
         }
         ++nr_;
         pola.erase(pola.begin());
@@ -266,10 +271,15 @@ double LambdaSerii(const ParametrySymulacji& p, int k) {
     return p.Tryb == Oddzialywanie::Klasteryzacja ? -lambda : lambda;
 }
 
-// The pair counts of the second half of a series' samples, and their bounds.
+// The pair counts a series kept after its burn-in, as many as the burn-in's
+// bounds allow (from the longest burn-in to the shortest), and their values.
 void CzytajPary(Czytnik& c, const ParametrySymulacji& p, int wiazania, FluktuacjaSerii& f) {
-    const int pomiarow = PomiarowSerii(p);
-    const auto pary = c.Nastepny("pary", static_cast<std::size_t>(pomiarow - pomiarow / 2));
+    const auto pomiarow = static_cast<std::size_t>(PomiarowSerii(p));
+    const auto najmniej =
+        pomiarow -
+        static_cast<std::size_t>(ProbkiRozbiegu(pomiarow, std::numeric_limits<double>::infinity()));
+    const auto najwiecej = pomiarow - static_cast<std::size_t>(ProbkiRozbiegu(pomiarow, 0.0));
+    const auto pary = c.Nastepny("pary", najmniej, najwiecej);
     for (const std::string& pole : pary) {
         const double para = c.Rzeczywista(pole, 0.0, wiazania);
         if (para != std::floor(para)) {
