@@ -22,10 +22,10 @@ public:
     // Takes every output's lock, or none: the Polish line for the first one
     // another run holds or that cannot be made.
     std::optional<std::string> Zablokuj(const std::vector<PlikWyjsciowy>& pliki);
-
-private:
+    // Removes the lock files and lets the outputs go (as when it is gone).
     void Zwolnij();
 
+private:
     struct Zamek {
         std::string Sciezka;
         int Deskryptor;

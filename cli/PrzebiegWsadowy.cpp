@@ -162,7 +162,8 @@ std::string Przerwane(int sygnal) {
 // together while signals are held, then the summary of the study. Returns
 // the exit status.
 int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, ZestawPlikow& zestaw,
-                   PrzerwanieSygnalem& przerwanie, std::ostream& wyjscie, std::ostream& bledy) {
+                   BlokadaWyjsc& blokada, PrzerwanieSygnalem& przerwanie, std::ostream& wyjscie,
+                   std::ostream& bledy) {
     const std::optional<WynikiSerii> wyniki = WynikiBadania(b);
     if (!o.Wyjscie.empty()) {
         DodajPlikWynikow(zestaw, o, b, *wyniki);
@@ -182,9 +183,11 @@ int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, ZestawPliko
     for (const WynikZapisu& blad : zestaw.Zatwierdz()) {
         n.Sprawdz(blad);
     }
-    // The files are in place: a signal that came during the renames has
-    // nothing left to stop and is dropped; a later one ends the program as
-    // it would any other (a summary blocked on a full pipe included).
+    // The files are in place and the locks gone: a signal that came during
+    // the renames has nothing left to stop and is dropped; a later one ends
+    // the program as it would any other (a summary blocked on a full pipe
+    // included), leaving nothing behind.
+    blokada.Zwolnij();
     przerwanie.Sprawdz();
     przerwanie.Zwolnij();
     for (const WynikZapisu& blad : zestaw.ZapiszWprost()) {
@@ -248,13 +251,14 @@ int Scal(const OpcjeWsadowe& o, std::ostream& wyjscie, std::ostream& bledy) {
     if (o.Sprawdz) {
         return WypiszSprawdzenie(badanie, std::nullopt, wyjscie, bledy);
     }
+    // Held from before the lock files to the last rename.
+    PrzerwanieSygnalem przerwanie;
     BlokadaWyjsc blokada;
     if (const int status = PrzygotujWyjscia(wyniki, blokada, bledy)) {
         return status;
     }
-    PrzerwanieSygnalem przerwanie;
     ZestawPlikow zestaw;
-    return ZakonczBadanie(o, badanie, zestaw, przerwanie, wyjscie, bledy);
+    return ZakonczBadanie(o, badanie, zestaw, blokada, przerwanie, wyjscie, bledy);
 }
 } // namespace
 
@@ -292,6 +296,10 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
         const int replik = o.Czesc.Do(o.Powtorzenia) - o.Czesc.Od(o.Powtorzenia);
         return WypiszSprawdzenie(b, ProbyNaReplike(o) * replik, wyjscie, bledy);
     }
+    // Held from before the lock files and the first temporary file (a
+    // replica's trace) to the last rename: an interruption leaves the earlier
+    // files as they were, and nothing beside them.
+    PrzerwanieSygnalem przerwanie;
     BlokadaWyjsc blokada;
     if (const int status = PrzygotujWyjscia(pliki, blokada, bledy)) {
         return status;
@@ -304,9 +312,6 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
     badanie.DwaStarty = o.DwaStarty;
     PasekPostepu pasek(bledy, bledyNaTerminalu);
-    // Held from before the first temporary file (a replica's trace) to the
-    // last rename: an interruption leaves the earlier files as they were.
-    PrzerwanieSygnalem przerwanie;
     NadzorWsadowy nadzor(pasek, przerwanie);
     if (!o.Rozmiary.empty()) {
         return UruchomBadanieRozmiarow(o, badanie.Ziarno, watki, nadzor, wyjscie, bledy);
@@ -328,5 +333,5 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     if (!o.PlikPowtorzen.empty()) {
         zestaw.Dodaj(o.PlikPowtorzen, TrescPlikuPowtorzen(badanie));
     }
-    return ZakonczBadanie(o, badanie, zestaw, przerwanie, wyjscie, bledy);
+    return ZakonczBadanie(o, badanie, zestaw, blokada, przerwanie, wyjscie, bledy);
 }
