@@ -67,8 +67,9 @@ function wzorceWyjsc(argumenty) {
   const wzorce = new Map();
   const opcje = new Set(['--wyjscie', '--przebieg', '--powtorzenia-plik']);
   for (let i = 0; i < argumenty.length; i += 1) {
-    const [nazwa, wartosc] = argumenty[i].includes('=')
-      ? [argumenty[i].slice(0, argumenty[i].indexOf('=')), argumenty[i].slice(argumenty[i].indexOf('=') + 1)]
+    const rownosc = argumenty[i].indexOf('=');
+    const [nazwa, wartosc] = rownosc >= 0
+      ? [argumenty[i].slice(0, rownosc), argumenty[i].slice(rownosc + 1)]
       : [argumenty[i], argumenty[i + 1]];
     if (!opcje.has(nazwa) || !wartosc) {
       continue;
@@ -163,7 +164,8 @@ async function glowny() {
     createRequire(import.meta.url)(rdzen);
     return;
   }
-  const praca = new Worker(fileURLToPath(import.meta.url), { argv: argumenty, workerData: { rdzen } });
+  const praca = new Worker(fileURLToPath(import.meta.url),
+    { argv: argumenty, workerData: { rdzen } });
   zatrzymaj = () => praca.terminate();
   praca.on('exit', (status) => {
     if (!przerwany) {

@@ -189,8 +189,8 @@ describe('powtórzenia w osobnych silnikach', () => {
     assert.throws(() => fz.scalRepliki(czesci.slice(1)), BladFazolab);
     // A forged header (231 series) and a part cut short: Polish words, and
     // the module goes on merging.
-    const podrobiony = readFileSync(path.join(KORZEN, 'tests/fuzz/regresje/plik_powtorzen/231-serii.txt'),
-      'utf8');
+    const podrobiony = readFileSync(
+      path.join(KORZEN, 'tests/fuzz/regresje/plik_powtorzen/231-serii.txt'), 'utf8');
     assert.throws(() => fz.scalRepliki([podrobiony]),
       (b) => b instanceof BladFazolab && /nagłówek: „lambda” poza zakresem/.test(b.message));
     for (const dlugosc of [czesci[2].length - 1, czesci[2].lastIndexOf('\npary ') + 3, 100]) {

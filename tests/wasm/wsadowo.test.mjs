@@ -122,10 +122,12 @@ describe('fazolab-batch w Node daje to samo co natywny', () => {
   });
 
   test('podrobiony i ucięty plik powtórzeń odrzucony jak natywnie', () => {
-    const podrobiony = readFileSync(path.join(KORZEN, 'tests/fuzz/regresje/plik_powtorzen/231-serii.txt'));
+    const podrobiony = readFileSync(
+      path.join(KORZEN, 'tests/fuzz/regresje/plik_powtorzen/231-serii.txt'));
     const jeden = porownaj(['--scal', 'p.txt', '--wyjscie', 'w.csv'], { 'p.txt': podrobiony });
     assert.equal(jeden.status, 2);
-    assert.match(jeden.bledy, /^Błędny plik powtórzeń p\.txt: nagłówek: „lambda” poza zakresem[^\n]*\n$/);
+    assert.match(jeden.bledy,
+      /^Błędny plik powtórzeń p\.txt: nagłówek: „lambda” poza zakresem[^\n]*\n$/);
     const wspolne = ['--osie', '8', '--lambda', '0.5:1.7:0.6', '--iteracje', '10000', '--ziarno', '3',
       '--powtorzenia', '4'];
     const czesci = {};
@@ -161,8 +163,9 @@ describe('fazolab-batch w Node daje to samo co natywny', () => {
       assert.ok(Buffer.concat(odebrane).equals(n.pliki['w.txt']));
 
       // A name that is not UTF-8 would reach the files changed: refused.
-      const zlaNazwa = spawnSync('sh', ['-c', 'exec "$0" "$1" --wyjscie "$(printf \'\\377\\376.csv\')"',
-        process.execPath, runner], { cwd: folder, encoding: 'utf8' });
+      const zlaNazwa = spawnSync('sh',
+        ['-c', 'exec "$0" "$1" --wyjscie "$(printf \'\\377\\376.csv\')"', process.execPath, runner],
+        { cwd: folder, encoding: 'utf8' });
       assert.equal(zlaNazwa.status, 2);
       assert.match(zlaNazwa.stderr, /nie jest tekstem UTF-8/);
 
