@@ -8,15 +8,17 @@
 
 namespace {
 // Relaxation from the start takes a few autocorrelation times; twenty leave
-// a bias far below the statistical error.
+// a bias far below the statistical error. Yet the time measured in the
+// second half can miss the slow relaxation of the start (domains coarsening
+// near the transition): a quarter of the samples at least goes.
 constexpr double TauRozbiegu = 20.0;
 } // namespace
 
 int ProbkiRozbiegu(std::size_t probek, double tau) {
     const double polowa = static_cast<double>(probek / 2);
-    const double dziesiata = static_cast<double>(probek / 10);
+    const double cwierc = static_cast<double>(probek / 4);
     const double zTau = std::isfinite(tau) ? std::ceil(TauRozbiegu * tau) : polowa;
-    return static_cast<int>(std::clamp(zTau, dziesiata, polowa));
+    return static_cast<int>(std::clamp(zTau, cwierc, polowa));
 }
 
 FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, int iloscAtomow,

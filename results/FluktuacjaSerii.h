@@ -32,7 +32,7 @@ struct FluktuacjaSerii {
 // recorded, in order (the new arrangement's sample first), and the order
 // parameter of the same samples where it was recorded; `iloscAtomow` is N.
 // The burn-in is twenty autocorrelation times of the second half, at least a
-// tenth and at most half of the samples; the drift test of the rest tells
+// quarter and at most half of the samples; the drift test of the rest tells
 // whether it was enough. Cv/kN is NaN for no samples; throws
 // std::invalid_argument when N < 1.
 FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, int iloscAtomow,

@@ -11,7 +11,7 @@ namespace {
 // A stretch of a series shorter than this many autocorrelation times is
 // correlated with the next one, and a bootstrap over such stretches
 // underestimates the error.
-constexpr double MinTauNaJednostke = 20.0;
+constexpr double MinTauNaJednostke = 2.0;
 
 double TauSerii(const FluktuacjaSerii& s) {
     if (std::isfinite(s.Tau.Tau)) {
@@ -90,70 +90,75 @@ ProbkiBadania::ProbkiBadania(const std::vector<std::vector<FluktuacjaSerii>>& re
         for (std::size_t b = 0; b < bloki; ++b) {
             Jednostka j;
             j.Probek.assign(lambdy_.size(), 0.0);
+            j.Wpisy.resize(lambdy_.size());
             for (std::size_t k = 0; k < serii; ++k) {
                 const FluktuacjaSerii& s = r[k];
                 if (!Uzyta(s)) {
                     continue;
                 }
+                const auto nr = static_cast<std::size_t>(numer[k]);
+                std::vector<Wpis>& wpisy = j.Wpisy[nr];
                 const double waga = 1.0 / (2.0 * TauSerii(s));
                 const std::size_t n = s.Pary.size();
                 const bool zRzedem = s.Rzad.size() == n;
                 for (std::size_t i = n * b / bloki; i < n * (b + 1) / bloki; ++i) {
                     const auto gdzie = std::lower_bound(pary_.begin(), pary_.end(), s.Pary[i]);
                     const double m = zRzedem ? std::fabs(s.Rzad[i]) : 0.0;
-                    j.Wpisy.push_back({static_cast<std::size_t>(gdzie - pary_.begin()),
-                                       waga,
-                                       waga * waga,
-                                       {waga * m, waga * m * m, waga * m * m * m * m}});
-                    j.Probek[static_cast<std::size_t>(numer[k])] += waga;
+                    wpisy.push_back({static_cast<std::size_t>(gdzie - pary_.begin()),
+                                     waga,
+                                     waga * waga,
+                                     {waga * m, waga * m * m, waga * m * m * m * m}});
+                    j.Probek[nr] += waga;
                 }
+                std::sort(wpisy.begin(), wpisy.end(),
+                          [](const Wpis& a, const Wpis& b) { return a.Indeks < b.Indeks; });
+                std::vector<Wpis> zlozone;
+                for (const Wpis& w : wpisy) {
+                    if (zlozone.empty() || zlozone.back().Indeks != w.Indeks) {
+                        zlozone.push_back(w);
+                        continue;
+                    }
+                    Wpis& z = zlozone.back();
+                    z.Waga += w.Waga;
+                    z.Kwadrat += w.Kwadrat;
+                    for (std::size_t o = 0; o < z.Rzad.size(); ++o) {
+                        z.Rzad[o] += w.Rzad[o];
+                    }
+                }
+                wpisy = std::move(zlozone);
             }
-            std::sort(j.Wpisy.begin(), j.Wpisy.end(),
-                      [](const Wpis& a, const Wpis& b) { return a.Indeks < b.Indeks; });
-            std::vector<Wpis> zlozone;
-            for (const Wpis& w : j.Wpisy) {
-                if (zlozone.empty() || zlozone.back().Indeks != w.Indeks) {
-                    zlozone.push_back(w);
-                    continue;
-                }
-                Wpis& z = zlozone.back();
-                z.Waga += w.Waga;
-                z.Kwadrat += w.Kwadrat;
-                for (std::size_t o = 0; o < z.Rzad.size(); ++o) {
-                    z.Rzad[o] += w.Rzad[o];
-                }
-            }
-            j.Wpisy = std::move(zlozone);
             jednostki_.push_back(std::move(j));
         }
     }
 }
 
-HistogramyPar ProbkiBadania::Histogramy(const std::vector<int>& krotnosci) const {
+HistogramyPar ProbkiBadania::Histogramy(const std::vector<int>& krotnosci, std::size_t od,
+                                        std::size_t dokad) const {
     HistogramyPar h;
     h.Pary = pary_;
     h.Wagi.assign(pary_.size(), 0.0);
     h.Kwadraty.assign(pary_.size(), 0.0);
     h.Rzad.assign(pary_.size(), {0.0, 0.0, 0.0});
+    dokad = std::min(dokad, lambdy_.size() - 1);
     std::vector<double> probek(lambdy_.size(), 0.0);
     for (std::size_t u = 0; u < jednostki_.size() && u < krotnosci.size(); ++u) {
         const double c = krotnosci[u];
         if (c == 0) {
             continue;
         }
-        for (const Wpis& w : jednostki_[u].Wpisy) {
-            h.Wagi[w.Indeks] += c * w.Waga;
-            h.Kwadraty[w.Indeks] += c * w.Kwadrat;
-            for (std::size_t o = 0; o < w.Rzad.size(); ++o) {
-                h.Rzad[w.Indeks][o] += c * w.Rzad[o];
+        for (std::size_t s = od; s <= dokad; ++s) {
+            for (const Wpis& w : jednostki_[u].Wpisy[s]) {
+                h.Wagi[w.Indeks] += c * w.Waga;
+                h.Kwadraty[w.Indeks] += c * w.Kwadrat;
+                for (std::size_t o = 0; o < w.Rzad.size(); ++o) {
+                    h.Rzad[w.Indeks][o] += c * w.Rzad[o];
+                }
             }
-        }
-        for (std::size_t s = 0; s < probek.size(); ++s) {
             probek[s] += c * jednostki_[u].Probek[s];
         }
     }
     // A series none of the drawn units holds takes no part.
-    for (std::size_t s = 0; s < probek.size(); ++s) {
+    for (std::size_t s = od; s <= dokad; ++s) {
         if (probek[s] > 0.0) {
             h.Lambdy.push_back(lambdy_[s]);
             h.Probek.push_back(probek[s]);

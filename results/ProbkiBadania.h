@@ -36,8 +36,10 @@ public:
 
     std::size_t Jednostki() const { return jednostki_.size(); }
     // The histograms of the units taken `krotnosci[u]` times each (all once:
-    // the study itself).
-    HistogramyPar Histogramy(const std::vector<int>& krotnosci) const;
+    // the study itself), of the series `od`..`dokad` (indices into Lambdy;
+    // every series by default).
+    HistogramyPar Histogramy(const std::vector<int>& krotnosci, std::size_t od = 0,
+                             std::size_t dokad = static_cast<std::size_t>(-1)) const;
     HistogramyPar Wszystkie() const;
 
 private:
@@ -48,8 +50,9 @@ private:
         std::array<double, 3> Rzad;
     };
     struct Jednostka {
-        std::vector<Wpis> Wpisy;    // by Indeks, one per bin
-        std::vector<double> Probek; // the weight of each series (lambdy_)
+        // Of each series (lambdy_): by Indeks, one per bin.
+        std::vector<std::vector<Wpis>> Wpisy;
+        std::vector<double> Probek; // the weight of each series
     };
 
     std::vector<double> pary_;

@@ -25,7 +25,7 @@ constexpr double MinEfektywnych = 20.0;
 // The bootstrap: its resamples, and the units below which its spread says
 // nothing of the error.
 constexpr int Losowan = 200;
-constexpr std::size_t MinJednostekDlaBledu = 8;
+constexpr std::size_t MinJednostekDlaBledu = 4;
 // Any fixed value does; a fixed one keeps the printed error reproducible.
 constexpr std::uint64_t ZiarnoLosowania = 20261208;
 
@@ -145,7 +145,8 @@ MaksimumFluktuacji ZParaboli(const Repliki& repliki, const std::vector<bool>& uz
 struct Siatka {
     std::vector<double> Lambdy; // as the series ran
     std::vector<double> Bezwzgledne;
-    std::vector<int> Odcinek; // the stretch of reweighting a point belongs to
+    std::vector<int> Odcinek;       // the stretch of reweighting a point belongs to
+    std::vector<std::size_t> Seria; // the series at or before a point
 };
 
 Siatka ZbudujSiatke(const ProbkiBadania& dane, int podzial) {
@@ -162,6 +163,7 @@ Siatka ZbudujSiatke(const ProbkiBadania& dane, int podzial) {
             s.Lambdy.push_back(lambda);
             s.Bezwzgledne.push_back(std::fabs(lambda));
             s.Odcinek.push_back(odcinek);
+            s.Seria.push_back(k);
         }
         if (!przekroczony) {
             ++odcinek;
@@ -299,6 +301,16 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial) {
     while (siatka.Odcinek[dokad] != siatka.Odcinek[glowny.Indeks]) {
         --dokad;
     }
+    // The series that reach the window, and one beyond on each side: those
+    // farther away weigh nothing there.
+    const std::size_t pierwsza = siatka.Seria[od] > 0 ? siatka.Seria[od] - 1 : 0;
+    const std::size_t ostatnia = std::min(siatka.Seria[dokad] + 2, dane.Lambdy().size() - 1);
+    std::vector<double> start(
+        wszystkie.EnergieSwobodne().begin() + static_cast<std::ptrdiff_t>(pierwsza),
+        wszystkie.EnergieSwobodne().begin() + static_cast<std::ptrdiff_t>(ostatnia) + 1);
+    for (double& f : start) {
+        f -= wszystkie.EnergieSwobodne()[pierwsza];
+    }
     std::mt19937_64 los(ZiarnoLosowania);
     std::vector<double> polozenia;
     std::vector<double> wysokosci;
@@ -308,15 +320,19 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial) {
         for (std::size_t u = 0; u < krotnosci.size(); ++u) {
             ++krotnosci[Wylosuj(los, krotnosci.size())];
         }
-        const Wielohistogram w(dane.Histogramy(krotnosci), dane.IloscAtomow(),
-                               wszystkie.EnergieSwobodne());
+        const Wielohistogram w(dane.Histogramy(krotnosci, pierwsza, ostatnia), dane.IloscAtomow(),
+                               start);
         const Szczyt s = SzczytKrzywej(siatka, Krzywa(w, siatka, od, dokad), od, dokad);
         if (s.Jest) {
             polozenia.push_back(s.Lambda);
             wysokosci.push_back(s.CvkN);
         }
     }
-    m.Blad = OdchylenieStandardowe(polozenia);
-    m.BladCvkN = OdchylenieStandardowe(wysokosci);
+    // The spread of a bootstrap over few units falls short of the error by
+    // about sqrt((U - 1) / U).
+    const double jednostek = static_cast<double>(dane.Jednostki());
+    const double poprawka = std::sqrt(jednostek / (jednostek - 1.0));
+    m.Blad = poprawka * OdchylenieStandardowe(polozenia);
+    m.BladCvkN = poprawka * OdchylenieStandardowe(wysokosci);
     return m;
 }

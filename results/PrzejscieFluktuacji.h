@@ -14,7 +14,7 @@
 // reach equilibrium takes no part and is counted; nothing else is left out.
 // The error is the bootstrap's over the replicas (or, with few replicas,
 // stretches of their series long against the autocorrelation time); with
-// fewer than eight such units there is none (MaloReplik). No position is
+// fewer than four such units there is none (MaloReplik). No position is
 // told where the largest value lies on the range's first or last lambda
 // (NaBrzegu) or beside a step the reweighting does not cross
 // (PrzewazanieNieSiega). Series without samples (older files) fall back to

@@ -23,6 +23,9 @@ constexpr const char* BrakSerii =
     "nie wyznaczono, przy maksimum za mało serii bez dryfu: zwiększ ilość iteracji";
 constexpr const char* Przewazanie = "przeważanie histogramów";
 constexpr const char* NieSiega = "serie przy maksimum nie nakładają się: zmniejsz krok lambda";
+constexpr const char* NieSiegaBezDryfu =
+    "serie przy maksimum nie nakładają się po pominięciu "
+    "serii z dryfem: zwiększ ilość iteracji albo zmniejsz krok lambda";
 constexpr const char* BezProbek = "parabola: brak próbek do przeważania";
 constexpr const char* MaloReplik = "błąd wymaga dłuższych serii albo więcej powtórzeń";
 
@@ -77,7 +80,7 @@ std::string BezLiczby(const MaksimumFluktuacji& m) {
         return NaBrzegu;
     }
     if (m.Sposob == SposobMaksimum::Przewazanie && m.PrzewazanieNieSiega) {
-        return NieSiega;
+        return m.Pominiete > 0 ? NieSiegaBezDryfu : NieSiega;
     }
     return m.Waskie ? Waskie : "";
 }

@@ -8,6 +8,59 @@ import { fileURLToPath } from 'node:url';
 import { setFlagsFromString } from 'node:v8';
 import { isMainThread, Worker, workerData } from 'node:worker_threads';
 
+// A fault that reaches the top (a missing core file, the memory exhausted, a
+// fault of the core) ends the runner with one Polish line and status 1, as
+// the native one ends; FAZOLAB_DEBUG=1 adds what Node knows of it. Written
+// straight to the descriptor: from the core's thread a line through Node's
+// stream could be lost at the exit that follows.
+const DEBUG = Boolean(process.env.FAZOLAB_DEBUG);
+const PODPOWIEDZ = DEBUG ? '' : ' (szczegóły: FAZOLAB_DEBUG=1)';
+const napisz = (tekst) => fs.writeSync(2, tekst);
+
+function opisBledu(blad) {
+  const tekst = String(blad?.message ?? blad);
+  const brak = /ENOENT[^']*'([^']+)'/.exec(tekst);
+  if (brak) {
+    return `brak pliku programu ${brak[1]}: zbuduj go ponownie (scripts/web.sh build).`;
+  }
+  if (blad instanceof RangeError || /memory|OOM|Cannot enlarge/i.test(tekst)) {
+    return 'Za mało pamięci: zmniejsz sieć, liczbę powtórzeń lub --watki.';
+  }
+  return `błąd wewnętrzny programu (${blad?.name ?? typeof blad})${PODPOWIEDZ}.`;
+}
+
+function zakoncz(blad) {
+  // The core's own exit, thrown to unwind: its status is the runner's.
+  if (blad?.name === 'ExitStatus') {
+    process.exit(blad.status ?? process.exitCode ?? 0);
+  }
+  napisz(`fazolab-batch: ${opisBledu(blad)}\n`);
+  if (DEBUG) {
+    napisz(`${blad?.stack ?? blad}\n`);
+  }
+  process.exit(1);
+}
+process.on('uncaughtException', zakoncz);
+process.on('unhandledRejection', zakoncz);
+
+// The core tells its own faults on standard error in English before it
+// throws them ("Aborted(...)", "exiting due to exception: ..."): the Polish
+// line above says them instead, and the debug variable keeps them.
+const LINIE_RDZENIA = ['Aborted(', 'failed to asynchronously prepare wasm'];
+const ostrzezenie = console.warn.bind(console);
+console.warn = (...tekst) => {
+  const pierwszy = String(tekst[0]);
+  if (pierwszy.startsWith('exiting due to exception')) {
+    napisz(`fazolab-batch: błąd wewnętrzny programu (wyjątek rdzenia)${PODPOWIEDZ}.\n`);
+  } else if (!LINIE_RDZENIA.some((poczatek) => pierwszy.startsWith(poczatek))) {
+    ostrzezenie(...tekst);
+    return;
+  }
+  if (DEBUG) {
+    ostrzezenie(...tekst);
+  }
+};
+
 // The files of the machine are written through Node's fs at the position of
 // the file; a pipe (a FIFO, /dev/stdout on a pipe) has none and takes the
 // bytes where it stands, as the native program writes it.
@@ -172,8 +225,5 @@ async function glowny() {
       process.exit(status);
     }
   });
-  praca.on('error', (blad) => {
-    process.stderr.write(`${blad?.message ?? blad}\n`);
-    process.exit(1);
-  });
+  praca.on('error', zakoncz);
 }

@@ -103,9 +103,9 @@ TEST_F(PlikPowtorzen, SfalszowaneLiczbyOdrzucone) {
              " 1e300 0 nieznana",
          "poza możliwym zakresem"},
         {"wynik", wynik.substr(0, wynik.rfind(' ')) + " inna", "nieznana wartość „inna”"},
-        // Of 12 samples the burn-in leaves 6 to 11.
-        {"pary", "pary 1 2 3 4 5", "ma 5 pól zamiast 6..11"},
-        {"pary", "pary 1 2 3 4 5 6 7 8 9 10 11 12", "ma 12 pól zamiast 6..11"},
+        // Of 12 samples the burn-in leaves at most all but one, at least half.
+        {"pary", "pary 1 2 3 4 5", "ma 5 pól zamiast 6.."},
+        {"pary", "pary 1 2 3 4 5 6 7 8 9 10 11 12", "ma 12 pól zamiast 6.."},
         {"pary", "pary 1 2 3 4 5 6.5", "nie jest całkowita"},
         {"pary", "pary 1 2 3 4 5 73", "poza możliwym zakresem"},
         {"pary", "pary 1 2 3 4 5 -1", "poza możliwym zakresem"},

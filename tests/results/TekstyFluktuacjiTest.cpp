@@ -35,6 +35,10 @@ TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
     przerwa.PrzewazanieNieSiega = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(przerwa),
               "λ: serie przy maksimum nie nakładają się: zmniejsz krok lambda");
+    przerwa.Pominiete = 2;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(przerwa),
+              "λ: serie przy maksimum nie nakładają się po pominięciu serii z dryfem: zwiększ "
+              "ilość iteracji albo zmniejsz krok lambda");
     MaksimumFluktuacji waskie{1.05, 0.001, false};
     waskie.Waskie = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(waskie),
@@ -55,6 +59,7 @@ TEST(TekstyFluktuacji, LiniaPrzejsciaMiesciSieWPliku) {
     stany[3].Waskie = true;
     stany[4].Sposob = SposobMaksimum::BrakSerii;
     stany[5].MaloReplik = true;
+    stany[5].Sposob = SposobMaksimum::Przewazanie;
     stany[5].PrzewazanieNieSiega = true;
     stany[5].Pominiete = 2;
     for (const MaksimumFluktuacji& m : stany) {
