@@ -77,6 +77,7 @@ void SilnikRepliki::Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, b
     ziarno_.Ustaw(ziarno);
     zapis_.emplace(zPrzebiegiem, probki);
     obliczenia_.UstawObserwatora(&*zapis_);
+    obliczenia_.UstawParametrPorzadku(true);
     obliczenia_.UstawSiec();
     obliczenia_.PrzygotujObliczenia(opcje.Parametry);
 }
@@ -104,7 +105,7 @@ WynikRepliki SilnikRepliki::Zakoncz(int nr, std::string& przebieg) {
         const double lambda = s.LambdaSerii[k];
         wynik.Serie.push_back({lambda, s.SigmaSerii[k],
                                SredniaBlokowa(std::span(sigmy).subspan(polowa)),
-                               FluktuacjaZProbek(lambda, pary, s.IloscAtomow)});
+                               FluktuacjaZProbek(lambda, pary, s.IloscAtomow, zapis_->Rzad(k))});
     }
     przebieg = zapis_->Przebieg();
     zapis_.reset();

@@ -2,6 +2,7 @@
 
 #include "Pomiar.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -37,6 +38,9 @@ void ZapisPrzebiegu::NowyPomiar(const Pomiar& p) {
     }
     sigmy_[p.Seria].push_back(p.Sigma);
     pary_[p.Seria].push_back(p.LiczbaParAB);
+    if (!std::isnan(p.Rzad)) {
+        rzad_[p.Seria].push_back(p.Rzad);
+    }
     if (!zPrzebiegiem_) {
         return;
     }

@@ -25,6 +25,8 @@ public:
     // Samples of series 1..n, in the order recorded.
     const std::vector<double>& Sigmy(int seria) const { return sigmy_[seria]; }
     const std::vector<double>& Pary(int seria) const { return pary_[seria]; }
+    // The order parameter of the same samples, where the engine records it.
+    const std::vector<double>& Rzad(int seria) const { return rzad_[seria]; }
     const std::string& Przebieg() const { return przebieg_; }
 
 private:
@@ -32,5 +34,6 @@ private:
     ObserwatorPomiarow* dalej_;
     std::array<std::vector<double>, LiczbaWpisowSerii> sigmy_;
     std::array<std::vector<double>, LiczbaWpisowSerii> pary_;
+    std::array<std::vector<double>, LiczbaWpisowSerii> rzad_;
     std::string przebieg_;
 };

@@ -2,12 +2,14 @@
 
 #include "Iloraz.h"
 #include "ObserwatorPomiarow.h"
+#include "ParametrPorzadku.h"
 #include "PetlaPrzeskokow.h"
 #include "PoprawnoscParametrow.h"
 #include "Rozszerzona.h"
 #include "WygladzanieSigmy.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 template <RodzajSieci R>
@@ -251,6 +253,10 @@ void Obliczenia::ZapiszPomiar(int seria, int iteracja, double energia,
         pomiar_.LiczbaParAB = stan_.LiczbaParAB;
         pomiar_.Sigma = stan_.Sigma;
         pomiar_.LiczbaSasiadow = stan_.LiczbaSasiadow;
+        pomiar_.Rzad =
+            parametrPorzadku_
+                ? ParametrPorzadku(siec_, stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie)
+                : std::numeric_limits<double>::quiet_NaN();
         obserwator_->NowyPomiar(pomiar_);
     }
 }

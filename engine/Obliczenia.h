@@ -36,6 +36,11 @@ public:
     // samples are the same every way; only the time differs).
     void UstawSposobLiczenia(SposobLiczenia sposob) { sposob_ = sposob; }
 
+    // Whether every sample carries the order parameter (Pomiar::Rzad): one
+    // pass over the atoms a sample, which a study's Binder cumulant needs
+    // and the window does not.
+    void UstawParametrPorzadku(bool tak) { parametrPorzadku_ = tak; }
+
     // The engine's part of setting the window up for a lattice kind: clears
     // the run state (the lattice, the per-series tables and the stores stay).
     void UstawSiec();
@@ -97,6 +102,7 @@ private:
     // The way the chunk before chose for the next one.
     SposobLiczenia nastepnySposob_ = SposobLiczenia::NaBiezaco;
     ObserwatorPomiarow* obserwator_ = nullptr;
+    bool parametrPorzadku_ = false;
     bool zakonczone_ = true;
     bool seriaCzeka_ = false;
 };

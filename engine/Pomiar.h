@@ -14,6 +14,9 @@ struct Pomiar {
     double LiczbaParAB; // unlike nearest-neighbour pairs
     double Sigma;       // the smoothed sigma the stores keep
     int LiczbaSasiadow; // coordination number z
+    // The order parameter (ParametrPorzadku) where the engine records it,
+    // NaN otherwise.
+    double Rzad;
     // Atoms with n unlike neighbours; entries 0..LiczbaSasiadow are valid.
     std::array<double, LiczbaSlupkow> Histogram;
 };

@@ -5,6 +5,8 @@
 
 namespace {
 constexpr double ProgWzrostu = 3.0;
+constexpr double ProgPlaskosci = 2.0;
+constexpr double ProgMocy = 5.0;
 
 struct Prosta {
     double Wyraz = 0.0; // at x = 0
@@ -55,7 +57,8 @@ Prosta DopasujProsta(const std::vector<double>& x, const std::vector<double>& y,
 }
 } // namespace
 
-WynikRozmiarow AnalizujRozmiary(const std::vector<PunktRozmiaru>& punkty, double nu) {
+WynikRozmiarow AnalizujRozmiary(const std::vector<PunktRozmiaru>& punkty, double nu,
+                                const std::vector<PrzeciecieBindera>& przeciecia, double wzrost) {
     WynikRozmiarow w;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     w.LambdaC = nan;
@@ -68,13 +71,28 @@ WynikRozmiarow AnalizujRozmiary(const std::vector<PunktRozmiaru>& punkty, double
             bladWysokosci.push_back(p.Maksimum.BladCvkN);
         }
     }
+    if (!przeciecia.empty()) {
+        w.Przeciecie = przeciecia.back();
+    }
     if (lnL.size() >= 2) {
-        const Prosta wzrost = DopasujProsta(lnL, wysokosc, bladWysokosci);
-        w.Nachylenie = wzrost.Nachylenie;
-        if (std::isfinite(wzrost.BladNachylenia)) {
-            w.Rodzaj = wzrost.Nachylenie > ProgWzrostu * wzrost.BladNachylenia ? Przejscie::Jest
-                                                                               : Przejscie::Brak;
+        const Prosta prosta = DopasujProsta(lnL, wysokosc, bladWysokosci);
+        w.Nachylenie = prosta.Nachylenie;
+        w.BladNachylenia = prosta.BladNachylenia;
+        if (std::isfinite(prosta.BladNachylenia)) {
+            double srednia = 0.0;
+            for (const double h : wysokosc) {
+                srednia += h / static_cast<double>(wysokosc.size());
+            }
+            if (prosta.Nachylenie > ProgWzrostu * prosta.BladNachylenia) {
+                w.Rodzaj = Przejscie::Jest;
+            } else if (std::fabs(prosta.Nachylenie) < ProgPlaskosci * prosta.BladNachylenia &&
+                       wzrost * srednia > ProgMocy * prosta.BladNachylenia) {
+                w.Rodzaj = Przejscie::Brak;
+            }
         }
+    }
+    if (w.Przeciecie.Jest) {
+        w.Rodzaj = Przejscie::Jest;
     }
     if (w.Rodzaj != Przejscie::Jest) {
         return w;
