@@ -3,6 +3,7 @@
 #include "PasekPostepu.h"
 
 void NadzorWsadowy::Postep(const PostepReplik& p, bool koncowy) {
+    pasek_.Koszt(p.Proby, p.WszystkieProby, koncowy);
     if (p.Replik == 1) {
         pasek_.Pokaz(p.Seria, p.LiczbaSerii, p.Iteracja, p.MaxIteracji, p.Proby, koncowy,
                      p.DrugiStart);

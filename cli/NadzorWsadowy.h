@@ -6,17 +6,17 @@
 class PasekPostepu;
 
 // The batch runner's watch over its replicas: the progress line on standard
-// error and the signals that stop a run. Signals are held back from the
-// moment it is made (so make it before the pool's threads start) until it is
-// gone.
+// error and the signals that stop a run, held back by `przerwanie` (made
+// before the pool's threads start, so that they inherit the hold).
 class NadzorWsadowy final : public NadzorReplik {
 public:
-    explicit NadzorWsadowy(PasekPostepu& pasek) : pasek_(pasek) {}
+    NadzorWsadowy(PasekPostepu& pasek, PrzerwanieSygnalem& przerwanie)
+        : pasek_(pasek), przerwanie_(przerwanie) {}
 
     void Postep(const PostepReplik& postep, bool koncowy) override;
     int Przerwanie() override { return przerwanie_.Sprawdz(); }
 
 private:
     PasekPostepu& pasek_;
-    PrzerwanieSygnalem przerwanie_;
+    PrzerwanieSygnalem& przerwanie_;
 };

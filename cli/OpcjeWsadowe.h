@@ -53,4 +53,5 @@ struct OpcjeWsadowe {
     // increasing); the axes above are the first. Empty: one size.
     std::vector<int> Rozmiary;
     bool Pomoc = false;
+    bool Sprawdz = false; // --sprawdz: everything checked, nothing run or written
 };

@@ -129,6 +129,11 @@ std::vector<OpisOpcji> Zbuduj() {
          "PLIK...",
          "podsumowanie i --wyjscie (z --fluktuacje) z plików powtórzeń części jednego badania, "
          "te same bajty co z jednego procesu"},
+        {{"--sprawdz"},
+         "",
+         "tylko sprawdza opcje, pliki powtórzeń --scal i miejsca zapisu plików, niczego nie "
+         "liczy ani nie zapisuje; wypisuje nagłówek pliku powtórzeń badania (to, co je "
+         "wyznacza) i liczbę prób wymiany; kod wyjścia jak przed obliczeniami"},
         {{"--pomoc", "-h", "--help"}, "", "ten opis"},
         {{"--version"}, "", "nazwa i wersja programu"},
     };
@@ -216,8 +221,9 @@ std::string TekstPomocy() {
            "  w kolejce Slurm: #SBATCH --array=0-7 i --czesc $SLURM_ARRAY_TASK_ID/8\n"
            "  na koniec: fazolab-batch --scal cz*.txt --wyjscie wyniki.csv --fluktuacje\n"
            "\n"
-           "Kod wyjścia: 0 gotowe, 1 nie udało się zapisać pliku lub wyjścia (to, co się dało,\n"
-           "zapisano, podsumowanie z ziarnem jest zawsze wypisane), 2 błędne opcje lub pliki\n"
+           "Kod wyjścia: 0 gotowe, 1 nie udało się zapisać pliku lub wyjścia albo zabrakło\n"
+           "pamięci (pliki przebiegu zastępują poprzednie wszystkie razem albo wcale,\n"
+           "podsumowanie z ziarnem jest zawsze wypisane), 2 błędne opcje lub pliki\n"
            "powtórzeń. Przerwany (Ctrl+C, kill) nie zapisuje nic: pliki poprzedniego\n"
            "przebiegu zostają bez zmian.\n";
 }

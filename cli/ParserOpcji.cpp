@@ -336,11 +336,13 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             return o_;
         }
         // The switches, without a value.
-        if (nazwa == "--fluktuacje" || nazwa == "--dwa-starty") {
+        if (nazwa == "--fluktuacje" || nazwa == "--dwa-starty" || nazwa == "--sprawdz") {
             if (wartosc) {
                 return BladOpcji{"Opcja " + nazwa + " nie przyjmuje wartości."};
             }
-            (nazwa == "--fluktuacje" ? o_.Fluktuacje : o_.DwaStarty) = true;
+            (nazwa == "--fluktuacje"   ? o_.Fluktuacje
+             : nazwa == "--dwa-starty" ? o_.DwaStarty
+                                       : o_.Sprawdz) = true;
             if (nazwa == "--dwa-starty") {
                 podane.insert(nazwa);
             }
@@ -446,7 +448,7 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Scalanie(const std::set<std::strin
         if (opcja != "--scal" && opcja != "--wyjscie") {
             return BladOpcji{"Opcja " + opcja +
                              " nie łączy się z --scal: parametry badania są zapisane w plikach "
-                             "powtórzeń (dozwolone tylko --wyjscie i --fluktuacje)."};
+                             "powtórzeń (dozwolone tylko --wyjscie, --fluktuacje i --sprawdz)."};
         }
     }
     if (o_.Fluktuacje && o_.Wyjscie.empty()) {

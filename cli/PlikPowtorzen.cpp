@@ -1,14 +1,18 @@
 #include "PlikPowtorzen.h"
 
+#include "FluktuacjaSerii.h"
 #include "LiczbyDziesietne.h"
 #include "Obliczenia.h"
 #include "OpcjeWsadowe.h"
+#include "PoprawnoscParametrow.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <optional>
-#include <sstream>
 #include <type_traits>
 
 namespace {
@@ -44,34 +48,67 @@ struct BladPliku {
     std::string Powod;
 };
 
-// The lines of a file, each taken apart into its key and fields.
+// Reals compared with what the engine forms from the parameters: a file
+// rounds nothing (17 digits), so only a forged figure is further away.
+constexpr double Tolerancja = 1e-9;
+
+// The lines of a file, each taken apart into its key and fields. A line may
+// end in CR LF (the file passed through an editor or a mail of another system).
 class Czytnik {
 public:
     explicit Czytnik(const std::string& tresc) {
-        std::istringstream strumien(tresc);
-        for (std::string linia; std::getline(strumien, linia);) {
-            linie_.push_back(linia);
+        std::size_t poczatek = 0;
+        while (poczatek < tresc.size()) {
+            const std::size_t koniec = tresc.find('\n', poczatek);
+            std::string linia = tresc.substr(poczatek, koniec - poczatek);
+            if (linia.ends_with('\r')) {
+                linia.pop_back();
+            }
+            linie_.push_back(std::move(linia));
+            if (koniec == std::string::npos) {
+                // The writer ends every line: a last one without its end was cut.
+                urwany_ = true;
+                break;
+            }
+            poczatek = koniec + 1;
         }
     }
 
     bool Koniec() const { return nr_ >= linie_.size(); }
+    void SprawdzCaly() const {
+        if (urwany_) {
+            throw BladPliku{"wiersz " + std::to_string(linie_.size()) +
+                            ": plik urwany (ostatni wiersz bez końca wiersza)"};
+        }
+    }
     const std::string& Surowy() const { return linie_.at(nr_); }
     void Pomin() { ++nr_; }
 
-    // The fields of the next line, which must have the key and `pol` fields
-    // (any number when `pol` is Dowolnie).
-    static constexpr std::size_t Dowolnie = static_cast<std::size_t>(-1);
+    // The fields of the next line, which must have the key and exactly `pol` fields.
     std::vector<std::string> Nastepny(const std::string& klucz, std::size_t pol) {
+        return Nastepny(klucz, pol, pol);
+    }
+    // The same with `od` to `doPol` fields.
+    std::vector<std::string> Nastepny(const std::string& klucz, std::size_t od, std::size_t doPol) {
         if (Koniec()) {
-            Blad("brak wiersza „" + klucz + "”");
+            Blad("brak wiersza „" + klucz + "” (plik urwany?)");
         }
         std::vector<std::string> pola;
-        std::istringstream strumien(linie_[nr_]);
-        for (std::string pole; std::getline(strumien, pole, ' ');) {
-            pola.push_back(pole);
+        const std::string& linia = linie_[nr_];
+        for (std::size_t poczatek = 0;;) {
+            const std::size_t spacja = linia.find(' ', poczatek);
+            pola.push_back(linia.substr(poczatek, spacja - poczatek));
+            if (spacja == std::string::npos) {
+                break;
+            }
+            poczatek = spacja + 1;
         }
-        if (pola.empty() || pola.front() != klucz || (pol != Dowolnie && pola.size() != pol + 1)) {
-            Blad("oczekiwano wiersza „" + klucz + "” z " + std::to_string(pol) + " polami");
+        if (pola.front() != klucz) {
+            Blad("oczekiwano wiersza „" + klucz + "”");
+        }
+        if (pola.size() < od + 1 || pola.size() > doPol + 1) {
+            Blad("wiersz „" + klucz + "” ma " + std::to_string(pola.size() - 1) + " pól zamiast " +
+                 std::to_string(od) + (doPol == od ? "" : ".." + std::to_string(doPol)));
         }
         ++nr_;
         pola.erase(pola.begin());
@@ -79,12 +116,20 @@ public:
     }
 
     [[noreturn]] void Blad(const std::string& powod) const {
-        throw BladPliku{"wiersz " + std::to_string(nr_ + 1) + ": " + powod};
+        throw BladPliku{"wiersz " + std::to_string(std::min(nr_, linie_.size() - 1) + 1) + ": " +
+                        powod};
+    }
+    // About the line just read.
+    [[noreturn]] void BladPoprzedniego(const std::string& powod) {
+        --nr_;
+        Blad(powod);
     }
 
+    // A finite real, or a whole number that fits in T.
     template <class T> T Liczba(const std::string& pole) const {
         if constexpr (std::is_floating_point_v<T>) {
-            if (const std::optional<double> wartosc = RzeczywistaZ(pole)) {
+            if (const std::optional<double> wartosc = RzeczywistaZ(pole);
+                wartosc && std::isfinite(*wartosc)) {
                 return *wartosc;
             }
         } else {
@@ -95,7 +140,29 @@ public:
                 return wartosc;
             }
         }
-        Blad("„" + pole + "” nie jest liczbą");
+        Blad("„" + pole + "” nie jest liczbą skończoną");
+    }
+
+    // A real within [od, doWartosci]; "nan" too where `nieokreslona` (an error
+    // that too few samples leave undetermined).
+    double Rzeczywista(const std::string& pole, double od, double doWartosci,
+                       bool nieokreslona = false) const {
+        if (nieokreslona && pole == "nan") {
+            return std::numeric_limits<double>::quiet_NaN();
+        }
+        const double wartosc = Liczba<double>(pole);
+        if (wartosc < od || wartosc > doWartosci) {
+            Blad("liczba " + pole + " poza możliwym zakresem");
+        }
+        return wartosc;
+    }
+
+    // 0 or 1.
+    bool Flaga(const std::string& pole) const {
+        if (pole != "0" && pole != "1") {
+            Blad("oczekiwano 0 albo 1 zamiast „" + pole + "”");
+        }
+        return pole == "1";
     }
 
     template <std::size_t N>
@@ -111,14 +178,29 @@ public:
 private:
     std::vector<std::string> linie_;
     std::size_t nr_ = 0;
+    bool urwany_ = false;
 };
+
+// The header line that holds an engine's parameter, by the engine's name for it.
+std::string KluczParametru(const std::string& parametr) {
+    if (parametr.starts_with("IloscAtomowOs")) {
+        return "osie";
+    }
+    if (parametr == "Koncentracja") {
+        return "koncentracja";
+    }
+    if (parametr == "PrzedzialCzasowy") {
+        return "co";
+    }
+    return parametr == "MaxIloscCykli" ? "iteracje" : "lambda";
+}
 
 void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     ParametrySymulacji& p = b.Parametry;
     const auto siec = c.Nastepny("siec", 1);
     const auto rodzaj = RodzajZKlucza(siec[0]);
     if (!rodzaj) {
-        c.Blad("nieznana sieć „" + siec[0] + "”");
+        c.BladPoprzedniego("nieznana sieć „" + siec[0] + "”");
     }
     p.Rodzaj = *rodzaj;
     const auto osie = c.Nastepny("osie", 3);
@@ -132,7 +214,7 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     p.PozycjaLambdy = c.Liczba<int>(lambda[0]);
     p.PozycjaLambdyKoncowej = c.Liczba<int>(lambda[1]);
     p.PozycjaKroku = c.Liczba<int>(lambda[2]);
-    p.Seria = c.Liczba<int>(c.Nastepny("seria", 1)[0]) != 0;
+    p.Seria = c.Flaga(c.Nastepny("seria", 1)[0]);
     p.PozycjaPrzedzialu = c.Liczba<int>(c.Nastepny("co", 1)[0]);
     p.MaxIloscCykli = c.Liczba<int>(c.Nastepny("iteracje", 1)[0]);
     p.Uklad = static_cast<Ulozenie>(c.Nazwa(c.Nastepny("uklad", 1)[0], NazwyUkladow));
@@ -140,23 +222,37 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     const std::string stopien = c.Nastepny("stopien", 1)[0];
     if (stopien != "-") {
         b.Stopien = c.Liczba<int>(stopien);
+        if (!WZakresie(ZakresStopnia, *b.Stopien)) {
+            c.BladPoprzedniego("stopień dopasowania poza zakresem " +
+                               std::to_string(ZakresStopnia.Min) + ".." +
+                               std::to_string(ZakresStopnia.Max));
+        }
     }
     const auto ziarno = c.Nastepny("ziarno", 2);
     b.Ziarno = c.Liczba<std::uint32_t>(ziarno[0]);
-    b.ZiarnoZZegara = c.Liczba<int>(ziarno[1]) != 0;
+    b.ZiarnoZZegara = c.Flaga(ziarno[1]);
     b.Powtorzenia = c.Liczba<int>(c.Nastepny("powtorzenia", 1)[0]);
+    if (!WZakresie(ZakresPowtorzen, b.Powtorzenia)) {
+        c.BladPoprzedniego("liczba powtórzeń poza zakresem " + std::to_string(ZakresPowtorzen.Min) +
+                           ".." + std::to_string(ZakresPowtorzen.Max));
+    }
     if (!c.Koniec() && c.Surowy().starts_with("starty ")) {
         if (c.Nastepny("starty", 1)[0] != "2") {
-            c.Blad("liczba startów inna niż 2");
+            c.BladPoprzedniego("liczba startów inna niż 2");
         }
         b.DwaStarty = true;
     }
-    // Enough to make the figures below safe to read and to use.
+    // The engine's own check: what it would not run cannot have been run.
+    // The step and the end of a single run are not used but must be readable.
     const ZakresParametru& lambdy = Siatka(p).Zakres();
-    if (!NaSkaliZakresu(lambdy, p.PozycjaLambdy) ||
-        !NaSkaliZakresu(lambdy, p.PozycjaLambdyKoncowej) || p.PozycjaKroku < 1 ||
-        !WZakresie(ZakresPowtorzen, b.Powtorzenia)) {
-        c.Blad("parametry badania poza zakresem");
+    std::string niepoprawny = NiepoprawnyParametr(p) ? NiepoprawnyParametr(p) : "";
+    if (niepoprawny.empty() && !p.Seria &&
+        (!NaSkaliZakresu(lambdy, p.PozycjaLambdyKoncowej) || p.PozycjaKroku < 1)) {
+        niepoprawny = "Krok";
+    }
+    if (!niepoprawny.empty()) {
+        throw BladPliku{"nagłówek: „" + KluczParametru(niepoprawny) +
+                        "” poza zakresem, który przyjmuje program (" + niepoprawny + ")"};
     }
 }
 
@@ -166,6 +262,33 @@ int LiczbaSerii(const ParametrySymulacji& p) {
                    : 1;
 }
 
+// The lambda series k of a run of these parameters is taken at (negative for
+// clustering): from the start in steps, never past the end.
+double LambdaSerii(const ParametrySymulacji& p, int k) {
+    const int pozycja = std::min(p.PozycjaLambdy + (k - 1) * p.PozycjaKroku,
+                                 p.Seria ? p.PozycjaLambdyKoncowej : p.PozycjaLambdy);
+    const double lambda = Siatka(p).Lambda(pozycja);
+    return p.Tryb == Oddzialywanie::Klasteryzacja ? -lambda : lambda;
+}
+
+// The pair counts a series kept after its burn-in, as many as the burn-in's
+// bounds allow (from the longest burn-in to the shortest), and their values.
+void CzytajPary(Czytnik& c, const ParametrySymulacji& p, int wiazania, FluktuacjaSerii& f) {
+    const auto pomiarow = static_cast<std::size_t>(PomiarowSerii(p));
+    const auto najmniej =
+        pomiarow -
+        static_cast<std::size_t>(ProbkiRozbiegu(pomiarow, std::numeric_limits<double>::infinity()));
+    const auto najwiecej = pomiarow - static_cast<std::size_t>(ProbkiRozbiegu(pomiarow, 0.0));
+    const auto pary = c.Nastepny("pary", najmniej, najwiecej);
+    for (const std::string& pole : pary) {
+        const double para = c.Rzeczywista(pole, 0.0, wiazania);
+        if (para != std::floor(para)) {
+            c.BladPoprzedniego("liczba par „" + pole + "” nie jest całkowita");
+        }
+        f.Pary.push_back(para);
+    }
+}
+
 WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {
     const ParametrySymulacji& p = b.Parametry;
     WynikRepliki r;
@@ -173,11 +296,9 @@ WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {
     const auto dane = c.Nastepny("dane", 8);
     DaneWynikow& d = r.Dane;
     d.NrSerii = c.Liczba<int>(dane[0]);
-    if (d.NrSerii != LiczbaSerii(p)) {
-        c.Blad("liczba serii nie zgadza się z parametrami");
-    }
-    d.J = c.Liczba<double>(dane[1]);
-    d.KoncentracjaB = c.Liczba<double>(dane[2]);
+    // The offset J is drawn below one unit of the run's lambdas, at most a tenth.
+    d.J = c.Rzeczywista(dane[1], 0.0, 0.1);
+    d.KoncentracjaB = c.Rzeczywista(dane[2], 0.0, 1.0);
     d.LiczbaSasiadow = c.Liczba<int>(dane[3]);
     d.Tryb = p.Tryb;
     d.Stopien = b.Stopien;
@@ -191,28 +312,51 @@ WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {
                        c.Liczba<int>(dane[7]),
                        Siatka(p),
                        MiejscaLambdy(p)};
+    if (d.NrSerii != LiczbaSerii(p)) {
+        c.BladPoprzedniego("liczba serii nie zgadza się z parametrami");
+    }
+    if (d.LiczbaSasiadow != LiczbaSasiadowRodzaju(p.Rodzaj) ||
+        d.Opis.IloscAtomow != IloscAtomow(p) || d.Opis.IloscAtomowOsX != p.IloscAtomowOsX ||
+        d.Opis.IloscAtomowOsY != p.IloscAtomowOsY ||
+        d.Opis.IloscAtomowOsZ != (JestPlaska(p.Rodzaj) ? 1 : p.IloscAtomowOsZ) ||
+        d.KoncentracjaB == 0.0 || d.KoncentracjaB == 1.0 || (!p.Seria && d.J != 0.0) ||
+        d.J == 0.1) {
+        c.BladPoprzedniego("sieć lub skład nie zgadza się z parametrami");
+    }
     for (const auto& [klucz, tablica] :
          {std::pair{"lambdy", &d.LambdaSerii}, std::pair{"sigmy", &d.SigmaSerii}}) {
         const auto pola = c.Nastepny(klucz, RozmiarTablicyPunktow);
         for (std::size_t i = 0; i < pola.size(); ++i) {
-            (*tablica)[i] = c.Liczba<double>(pola[i]);
+            (*tablica)[i] = c.Rzeczywista(pola[i], -Siatka(p).Najwieksza() - Tolerancja,
+                                          Siatka(p).Najwieksza() + Tolerancja);
         }
     }
+    // Every pair of neighbours counted once; the heat capacity per atom is at
+    // most lambda^2 times the largest variance of that count over the atoms.
+    const int wiazania = d.LiczbaSasiadow * d.Opis.IloscAtomow / 2;
     for (int k = 1; k <= d.NrSerii; ++k) {
         const auto w = c.Nastepny("wynik", 7);
         SeriaRepliki& s = r.Serie.emplace_back();
         s.Lambda = c.Liczba<double>(w[0]);
         s.Sigma = c.Liczba<double>(w[1]);
-        s.SigmaSrednia = {c.Liczba<double>(w[2]), c.Liczba<double>(w[3])};
+        if (s.Lambda != d.LambdaSerii[k] || std::abs(s.Lambda - LambdaSerii(p, k)) > Tolerancja ||
+            s.Sigma != d.SigmaSerii[k]) {
+            c.BladPoprzedniego("lambda lub sigma serii " + std::to_string(k) +
+                               " nie zgadza się z parametrami");
+        }
+        // Sigma is -cA/cB for no AB pair at all and (cA/cB)^2 for the most.
+        constexpr double Sigma = 1.0 + Tolerancja;
+        c.Rzeczywista(w[1], -Sigma, Sigma);
+        s.SigmaSrednia = {c.Rzeczywista(w[2], -Sigma, Sigma),
+                          c.Rzeczywista(w[3], 0.0, 2 * Sigma, true)};
+        const double cvMax = s.Lambda * s.Lambda * wiazania * wiazania / 4.0 / d.Opis.IloscAtomow;
         // The fluctuation was taken at the series' own lambda.
         s.Fluktuacje.Lambda = s.Lambda;
-        s.Fluktuacje.CvkN = {c.Liczba<double>(w[4]), c.Liczba<double>(w[5])};
+        s.Fluktuacje.CvkN = {c.Rzeczywista(w[4], 0.0, cvMax),
+                             c.Rzeczywista(w[5], 0.0, cvMax, true)};
         s.Fluktuacje.Stan = static_cast<Rownowaga>(c.Nazwa(w[6], NazwyRownowagi));
-        const auto pary = c.Nastepny("pary", Czytnik::Dowolnie);
-        for (const std::string& pole : pary) {
-            s.Fluktuacje.Pary.push_back(c.Liczba<double>(pole));
-        }
         s.Fluktuacje.IloscAtomow = d.Opis.IloscAtomow;
+        CzytajPary(c, p, wiazania, s.Fluktuacje);
     }
     return r;
 }
@@ -293,6 +437,7 @@ std::variant<BadaniePowtorzen, std::string> CzytajPlikPowtorzen(const std::strin
         if (c.Surowy() != PierwszyWiersz) {
             c.Blad("nieznana wersja pliku powtórzeń (ta wersja programu czyta wersję 3)");
         }
+        c.SprawdzCaly();
         c.Pomin();
         BadaniePowtorzen b;
         CzytajNaglowek(c, b);

@@ -37,12 +37,20 @@
 //                                   one line per series: the summary's figures,
 //                                   the fluctuation Cv/kN with its error and
 //                                   osiagnieta|nieosiagnieta|nieznana
-//   pary P ..                       after each "wynik": the pair counts of the
-//                                   series' second half, in order, which the
-//                                   reweighting of the transition reads
+//   pary P ..                       after each "wynik": the pair counts the
+//                                   series kept after its burn-in, in order,
+//                                   which the reweighting of the transition reads
 // A reader takes exactly this version and refuses anything else (versions 1
 // and 2 lacked the samples reweighting needs, and 1 the fluctuation's error
-// and the equilibrium, so they cannot give the bytes of one process).
+// and the equilibrium, so they cannot give the bytes of one process). It
+// trusts nothing: the header passes the engine's own check of its parameters
+// (NiepoprawnyParametr), every line has exactly its fields (a series' pair
+// counts as many as its samples less a burn-in within ProbkiRozbiegu's
+// bounds), every number is
+// finite and within what the parameters allow (only an error may be "nan":
+// too few samples to tell), and the last line must end: a file cut anywhere
+// is refused, one cut between replicas lacks them at the merge. Lines may end
+// in CR LF.
 std::string TrescPlikuPowtorzen(const BadaniePowtorzen& badanie);
 
 // The header lines (up to "powtorzenia"), without their line ends: two parts

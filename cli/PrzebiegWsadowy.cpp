@@ -2,6 +2,7 @@
 
 #include "BadaniePowtorzen.h"
 #include "BadanieRozmiarow.h"
+#include "BlokadaWyjsc.h"
 #include "DostepneProcesory.h"
 #include "KolizjaWyjsc.h"
 #include "NadzorWsadowy.h"
@@ -14,40 +15,16 @@
 #include "UruchomRepliki.h"
 #include "WypiszPodsumowanie.h"
 #include "ZapiszPlik.h"
+#include "ZestawPlikow.h"
 #include "ZrodloZiarna.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <sstream>
-#include <unistd.h>
+#include <stdexcept>
 
 namespace {
-// Checked before the run, so that an hour of computing is not lost to a typo.
-// A device or a pipe is written as it is; anything else needs a folder that
-// takes a new file.
-bool CelPozwalaZapisac(const std::string& sciezka) {
-    if (ZapisywanyWprost(sciezka)) {
-        return true;
-    }
-    const std::filesystem::path cel = CelDowiazania(sciezka);
-    std::error_code blad;
-    if (std::filesystem::is_directory(cel, blad)) {
-        return false;
-    }
-    std::filesystem::path folder = cel.parent_path();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    return std::filesystem::is_directory(folder, blad) && ::access(folder.c_str(), W_OK) == 0;
-}
-
-std::string NiemoznaZapisac(const std::string& sciezka) {
-    return "Nie można zapisać pliku: " + sciezka +
-           " (folder nie istnieje, nie pozwala na zapis lub to jest folder).\n";
-}
-
 std::string JednaLinia(std::string tekst) {
     std::replace(tekst.begin(), tekst.end(), '\n', ' ');
     tekst.erase(std::remove(tekst.begin(), tekst.end(), '\r'), tekst.end());
@@ -98,8 +75,7 @@ std::vector<PlikWyjsciowy> Wyjscia(const OpcjeWsadowe& o) {
     return pliki;
 }
 
-// The failed writes of a run: each is told in one line as it happens, and
-// the run goes on writing whatever else it can.
+// The failed writes of a run, each told in one line.
 class Niepowodzenia {
 public:
     explicit Niepowodzenia(std::ostream& bledy) : bledy_(bledy) {}
@@ -132,13 +108,90 @@ bool Wypisz(std::ostream& wyjscie, std::ostream& bledy, const std::string& tekst
     return false;
 }
 
-// The results file the options ask for (--wyjscie, --fluktuacje) and the
-// summary of a study, from its replicas alone: a run and a merge end here.
-int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, Niepowodzenia& n,
-                   std::ostream& wyjscie, std::ostream& bledy) {
+// Checked before the run, so that an hour of computing is not lost to a typo,
+// a name too long or a folder that takes no file.
+int SprawdzWyjscia(const std::vector<PlikWyjsciowy>& pliki, std::ostream& bledy) {
+    for (const PlikWyjsciowy& plik : pliki) {
+        if (const WynikZapisu miejsce = SprawdzMiejsceZapisu(plik.Sciezka); !miejsce.Udany()) {
+            bledy << JednaLinia(miejsce.Komunikat) << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The outputs are this run's alone, and what a killed save left beside them
+// is removed.
+int PrzygotujWyjscia(const std::vector<PlikWyjsciowy>& pliki, BlokadaWyjsc& blokada,
+                     std::ostream& bledy) {
+    if (const auto zajete = blokada.Zablokuj(pliki)) {
+        bledy << *zajete << '\n';
+        return 1;
+    }
+    // A minute: a save of the same file by the window may be under way.
+    constexpr int StaryTymczasowy = 60;
+    for (const PlikWyjsciowy& plik : pliki) {
+        UsunPorzuconeTymczasowe(plik.Sciezka, StaryTymczasowy);
+    }
+    return 0;
+}
+
+// The results file the options ask for (--wyjscie, --fluktuacje), into the set.
+void DodajPlikWynikow(ZestawPlikow& zestaw, const OpcjeWsadowe& o, const BadaniePowtorzen& b,
+                      const WynikiSerii& wyniki) {
+    const auto nieudany = [&](const std::string& powod) {
+        zestaw.Niepowodzenie(
+            {StanZapisu::Blad, "", "Nie można zapisać pliku:\n" + o.Wyjscie + "\n" + powod});
+    };
+    try {
+        zestaw.Dodaj(o.Wyjscie,
+                     BajtyWynikowBadania(b, wyniki, o.Fluktuacje, TypWyjscia(o.Wyjscie)));
+    } catch (const std::invalid_argument&) {
+        nieudany("Wyniki zawierają znak spoza strony kodowej Windows-1250.");
+    } catch (const std::runtime_error&) {
+        nieudany("Nie udało się przygotować skoroszytu w folderze plików tymczasowych systemu.");
+    }
+}
+
+std::string Przerwane(int sygnal) {
+    return "Obliczenia przerwane sygnałem " + std::to_string(sygnal) +
+           "; żaden plik nie został zapisany ani zmieniony.\n";
+}
+
+// The end of a run and of a merge alike: the set of files moved into place
+// together while signals are held, then the summary of the study. Returns
+// the exit status.
+int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, ZestawPlikow& zestaw,
+                   BlokadaWyjsc& blokada, PrzerwanieSygnalem& przerwanie, std::ostream& wyjscie,
+                   std::ostream& bledy) {
     const std::optional<WynikiSerii> wyniki = WynikiBadania(b);
     if (!o.Wyjscie.empty()) {
-        n.Sprawdz(ZapiszWynikiBadania(o.Wyjscie, b, *wyniki, o.Fluktuacje));
+        DodajPlikWynikow(zestaw, o, b, *wyniki);
+    }
+    Niepowodzenia n(bledy);
+    for (const WynikZapisu& blad : zestaw.Bledy()) {
+        n.Sprawdz(blad);
+    }
+    if (!zestaw.Gotowy()) {
+        bledy << "Żaden plik tego przebiegu nie został zapisany ani zmieniony: pliki zastępują "
+                 "poprzednie wszystkie razem albo wcale.\n";
+    } else if (const int sygnal = przerwanie.Sprawdz(); sygnal != 0) {
+        zestaw.Porzuc();
+        bledy << Przerwane(sygnal);
+        return 128 + sygnal;
+    }
+    for (const WynikZapisu& blad : zestaw.Zatwierdz()) {
+        n.Sprawdz(blad);
+    }
+    // The files are in place and the locks gone: a signal that came during
+    // the renames has nothing left to stop and is dropped; a later one ends
+    // the program as it would any other (a summary blocked on a full pipe
+    // included), leaving nothing behind.
+    blokada.Zwolnij();
+    przerwanie.Sprawdz();
+    przerwanie.Zwolnij();
+    for (const WynikZapisu& blad : zestaw.ZapiszWprost()) {
+        n.Sprawdz(blad);
     }
     std::ostringstream podsumowanie;
     if (b.ZiarnoZZegara) {
@@ -152,6 +205,21 @@ int ZakonczBadanie(const OpcjeWsadowe& o, const BadaniePowtorzen& b, Niepowodzen
         n.Zglos();
     }
     return n.Status();
+}
+
+// What --sprawdz prints of a study that may run: the header lines of its
+// replica file, which name it (the Slurm script names its parts after them),
+// and the exchange attempts of this process (none for a merge).
+int WypiszSprawdzenie(const BadaniePowtorzen& b, std::optional<long long> proby,
+                      std::ostream& wyjscie, std::ostream& bledy) {
+    std::ostringstream tekst;
+    for (const std::string& wiersz : NaglowekPlikuPowtorzen(b)) {
+        tekst << wiersz << '\n';
+    }
+    if (proby) {
+        tekst << "proby " << *proby << '\n';
+    }
+    return Wypisz(wyjscie, bledy, tekst.str()) ? 0 : 1;
 }
 
 int Scal(const OpcjeWsadowe& o, std::ostream& wyjscie, std::ostream& bledy) {
@@ -174,12 +242,23 @@ int Scal(const OpcjeWsadowe& o, std::ostream& wyjscie, std::ostream& bledy) {
                  "symulacja, bez etapu wyników.\n";
         return 2;
     }
-    if (!o.Wyjscie.empty() && !CelPozwalaZapisac(o.Wyjscie)) {
-        bledy << NiemoznaZapisac(o.Wyjscie);
-        return 1;
+    const std::vector<PlikWyjsciowy> wyniki =
+        o.Wyjscie.empty() ? std::vector<PlikWyjsciowy>{}
+                          : std::vector<PlikWyjsciowy>{{o.Wyjscie, "--wyjscie"}};
+    if (const int status = SprawdzWyjscia(wyniki, bledy)) {
+        return status;
     }
-    Niepowodzenia n(bledy);
-    return ZakonczBadanie(o, badanie, n, wyjscie, bledy);
+    if (o.Sprawdz) {
+        return WypiszSprawdzenie(badanie, std::nullopt, wyjscie, bledy);
+    }
+    // Held from before the lock files to the last rename.
+    PrzerwanieSygnalem przerwanie;
+    BlokadaWyjsc blokada;
+    if (const int status = PrzygotujWyjscia(wyniki, blokada, bledy)) {
+        return status;
+    }
+    ZestawPlikow zestaw;
+    return ZakonczBadanie(o, badanie, zestaw, blokada, przerwanie, wyjscie, bledy);
 }
 } // namespace
 
@@ -207,11 +286,23 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
         bledy << *kolizja << '\n';
         return 2;
     }
-    for (const PlikWyjsciowy& plik : pliki) {
-        if (!CelPozwalaZapisac(plik.Sciezka)) {
-            bledy << NiemoznaZapisac(plik.Sciezka);
-            return 1;
-        }
+    if (const int status = SprawdzWyjscia(pliki, bledy)) {
+        return status;
+    }
+    if (o.Sprawdz) {
+        BadaniePowtorzen b{o.Parametry, o.Stopien,     o.Ziarno.value_or(0),
+                           !o.Ziarno,   o.Powtorzenia, {}};
+        b.DwaStarty = o.DwaStarty;
+        const int replik = o.Czesc.Do(o.Powtorzenia) - o.Czesc.Od(o.Powtorzenia);
+        return WypiszSprawdzenie(b, ProbyNaReplike(o) * replik, wyjscie, bledy);
+    }
+    // Held from before the lock files and the first temporary file (a
+    // replica's trace) to the last rename: an interruption leaves the earlier
+    // files as they were, and nothing beside them.
+    PrzerwanieSygnalem przerwanie;
+    BlokadaWyjsc blokada;
+    if (const int status = PrzygotujWyjscia(pliki, blokada, bledy)) {
+        return status;
     }
     const int watki = LiczbaWatkow(o, bledy);
 
@@ -221,33 +312,26 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
     badanie.DwaStarty = o.DwaStarty;
     PasekPostepu pasek(bledy, bledyNaTerminalu);
+    NadzorWsadowy nadzor(pasek, przerwanie);
     if (!o.Rozmiary.empty()) {
-        NadzorWsadowy nadzor(pasek);
         return UruchomBadanieRozmiarow(o, badanie.Ziarno, watki, nadzor, wyjscie, bledy);
     }
-    WynikiReplik repliki;
-    {
-        NadzorWsadowy nadzor(pasek);
-        repliki = UruchomRepliki(o, badanie.Ziarno, watki, nadzor);
-    }
+    WynikiReplik repliki = UruchomRepliki(o, badanie.Ziarno, watki, nadzor);
     if (repliki.Sygnal != 0) {
-        bledy << "Obliczenia przerwane sygnałem " << repliki.Sygnal
-              << "; żaden plik nie został zapisany ani zmieniony.\n";
+        bledy << Przerwane(repliki.Sygnal);
         return 128 + repliki.Sygnal;
     }
     badanie.Repliki = std::move(repliki.Repliki);
 
-    Niepowodzenia n(bledy);
-    for (const WynikZapisu& blad : repliki.BledyPrzebiegow) {
-        n.Sprawdz(blad);
+    ZestawPlikow zestaw;
+    for (WynikZapisu& blad : repliki.BledyPrzebiegow) {
+        zestaw.Niepowodzenie(std::move(blad));
     }
-    // The traces of the run replace those of an earlier one only now, all
-    // together, so that an interrupted run leaves the earlier set whole.
     for (ZapisOdroczony& przebieg : repliki.Przebiegi) {
-        n.Sprawdz(przebieg.Zatwierdz());
+        zestaw.Dodaj(std::move(przebieg));
     }
     if (!o.PlikPowtorzen.empty()) {
-        n.Sprawdz(ZapiszPlik(o.PlikPowtorzen, TrescPlikuPowtorzen(badanie)));
+        zestaw.Dodaj(o.PlikPowtorzen, TrescPlikuPowtorzen(badanie));
     }
-    return ZakonczBadanie(o, badanie, n, wyjscie, bledy);
+    return ZakonczBadanie(o, badanie, zestaw, blokada, przerwanie, wyjscie, bledy);
 }

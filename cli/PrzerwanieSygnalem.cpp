@@ -12,6 +12,10 @@ PrzerwanieSygnalem::PrzerwanieSygnalem() {
 }
 
 PrzerwanieSygnalem::~PrzerwanieSygnalem() {
+    Zwolnij();
+}
+
+void PrzerwanieSygnalem::Zwolnij() {
     pthread_sigmask(SIG_SETMASK, &poprzednie_, nullptr);
 }
 

@@ -19,6 +19,9 @@ public:
     // has. Once one has, the asking thread takes the next one as before: a
     // second Ctrl+C ends the program at once.
     int Sprawdz();
+    // Delivers the signals as before from now on (as when it is gone); one
+    // that has arrived and not been taken ends the program now.
+    void Zwolnij();
 
 private:
     sigset_t sygnaly_;

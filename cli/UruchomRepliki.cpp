@@ -99,11 +99,7 @@ PostepReplik Pula::Postep() const {
     wynik.Iteracja = postep_[0].Iteracja.load(std::memory_order_relaxed);
     wynik.DrugiStart = postep_[0].DrugiStart.load(std::memory_order_relaxed);
     wynik.MaxIteracji = p.MaxIloscCykli;
-    const long long przedzial = p.PozycjaPrzedzialu * 100LL;
-    // The two-start check runs every series twice.
-    const long long naReplike = wynik.LiczbaSerii * (p.MaxIloscCykli / przedzial + 1) * przedzial *
-                                (opcje_.DwaStarty ? 2 : 1);
-    wynik.WszystkieProby = naReplike * wynik.Replik;
+    wynik.WszystkieProby = ProbyNaReplike(opcje_) * wynik.Replik;
     return wynik;
 }
 
@@ -129,8 +125,19 @@ void Pula::Uruchom(NadzorReplik& nadzor) {
     Pracuj(0, nadzor);
 #else
     std::vector<std::thread> watki;
-    for (std::size_t w = 0; w < postep_.size(); ++w) {
-        watki.emplace_back(&Pula::Pracuj, this, w, std::ref(nadzor));
+    try {
+        for (std::size_t w = 0; w < postep_.size(); ++w) {
+            watki.emplace_back(&Pula::Pracuj, this, w, std::ref(nadzor));
+        }
+    } catch (...) {
+        // The system gave fewer threads than asked: those started stop at
+        // their next step, and the failure goes to the caller.
+        przerwij_.store(true, std::memory_order_relaxed);
+        nastepna_.store(do_);
+        for (std::thread& w : watki) {
+            w.join();
+        }
+        throw;
     }
     {
         std::unique_lock blokada(mutex_);
@@ -168,6 +175,17 @@ WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
     Pula pula(opcje, ziarno, std::clamp(watki, 1, replik));
     pula.Uruchom(nadzor);
     return pula.Wyniki();
+}
+
+long long ProbyNaReplike(const OpcjeWsadowe& opcje) {
+    const ParametrySymulacji& p = opcje.Parametry;
+    const long long serii =
+        p.Seria
+            ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku)
+            : 1;
+    const long long przedzial = p.PozycjaPrzedzialu * 100LL;
+    // The two-start check runs every series twice.
+    return serii * (p.MaxIloscCykli / przedzial + 1) * przedzial * (opcje.DwaStarty ? 2 : 1);
 }
 
 std::string NazwaPrzebiegu(const std::string& sciezka, int replika, int liczbaReplik) {

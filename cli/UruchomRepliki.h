@@ -32,6 +32,10 @@ struct WynikiReplik {
 WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
                             NadzorReplik& nadzor);
 
+// The exchange attempts one replica of the options makes: every series to the
+// first sample past its iterations, twice with the two-start check.
+long long ProbyNaReplike(const OpcjeWsadowe& opcje);
+
 // The trace file of replica k of n: the given name for a single replica,
 // otherwise the number before the extension ("przebieg.csv" -> "przebieg.3.csv",
 // "przebieg" -> "przebieg.3").

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <new>
 #include <string_view>
+#include <system_error>
 
 int main(int argc, char** argv) {
     if (std::find(argv + 1, argv + argc, std::string_view("--version")) != argv + argc) {
@@ -15,8 +17,26 @@ int main(int argc, char** argv) {
     }
     PrzygotujWyjscie();
     ZegarDoby zegar;
-    const int status = UruchomWsadowo(std::vector<std::string>(argv + 1, argv + argc), zegar,
-                                      std::cout, std::cerr, BledyNaTerminalu());
+    int status = 1;
+    const bool naTerminalu = BledyNaTerminalu();
+    // Past the progress line a terminal shows.
+    const char* poczatek = naTerminalu ? "\n" : "";
+    // What the run held (temporary files, locks, the hold on signals) is
+    // released on the way here.
+    try {
+        status = UruchomWsadowo(std::vector<std::string>(argv + 1, argv + argc), zegar, std::cout,
+                                std::cerr, naTerminalu);
+    } catch (const std::bad_alloc&) {
+        std::cerr << poczatek
+                  << "Za mało pamięci na te obliczenia (zmniejsz sieć, liczbę powtórzeń lub "
+                     "wątków --watki); żaden plik nie został zapisany ani zmieniony.\n";
+        return 1;
+    } catch (const std::system_error&) {
+        std::cerr << poczatek
+                  << "System nie pozwolił uruchomić wątków obliczeń (zmniejsz --watki albo "
+                     "zwolnij pamięć); żaden plik nie został zapisany ani zmieniony.\n";
+        return 1;
+    }
     // A write that failed was told already; closing can still fail on its own.
     if (!ZamknijWyjscie() && status == 0) {
         std::cerr << "Nie można zapisać na standardowe wyjście (błąd przy zamykaniu).\n";

@@ -4,55 +4,14 @@
 #include "ObserwatorPomiarow.h"
 #include "ParametrPorzadku.h"
 #include "PetlaPrzeskokow.h"
+#include "PoprawnoscParametrow.h"
 #include "Rozszerzona.h"
 #include "WygladzanieSigmy.h"
-#include "ZakresyParametrow.h"
 
 #include <cmath>
 #include <limits>
-#include <stdexcept>
-#include <string>
 
 namespace {
-void Wymagaj(bool warunek, const char* opis) {
-    if (!warunek) {
-        throw std::invalid_argument(std::string("Niepoprawny parametr: ") + opis);
-    }
-}
-
-bool RozmiarPoprawny(int n) {
-    return NaSkaliZakresu(ZakresOsi, n) && n <= Siec::MaxOs;
-}
-
-void SprawdzParametry(const ParametrySymulacji& p) {
-    const bool wsadowa = p.Skala == SkalaParametrow::Wsadowa;
-    const SiatkaLambdy& siatka = Siatka(p);
-    const ZakresParametru& lambdy = siatka.Zakres();
-    const ZakresParametru& przedzialy = wsadowa ? ZakresPrzedzialuWsadowego : ZakresPrzedzialu;
-    const ZakresParametru& iteracje = wsadowa ? ZakresIteracjiWsadowych : ZakresIteracji;
-    Wymagaj(RozmiarPoprawny(p.IloscAtomowOsX), "IloscAtomowOsX");
-    Wymagaj(RozmiarPoprawny(p.IloscAtomowOsY), "IloscAtomowOsY");
-    Wymagaj(JestPlaska(p.Rodzaj) || RozmiarPoprawny(p.IloscAtomowOsZ), "IloscAtomowOsZ");
-    Wymagaj(NaSkaliZakresu(ZakresKoncentracji, p.PozycjaKoncentracji), "Koncentracja");
-    Wymagaj(NaSkaliZakresu(lambdy, p.PozycjaLambdy), "Lambda");
-    // A single run leaves the end and the step where they stand: they are not used.
-    Wymagaj(!p.Seria || (p.PozycjaLambdyKoncowej >= p.PozycjaLambdy &&
-                         NaSkaliZakresu(lambdy, p.PozycjaLambdyKoncowej)),
-            "LambdaKoncowa");
-    Wymagaj(!p.Seria ||
-                (p.PozycjaKroku >= 1 &&
-                 p.PozycjaKroku <= siatka.NajwiekszyKrok(p.PozycjaLambdy, p.PozycjaLambdyKoncowej)),
-            "Krok");
-    // The per-series tables hold 24 series: the window's scale never asks for more.
-    Wymagaj(!p.Seria || Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej,
-                                                   p.PozycjaKroku) <= LiczbaWpisowSerii - 2,
-            "Krok");
-    Wymagaj(NaSkaliZakresu(przedzialy, p.PozycjaPrzedzialu), "PrzedzialCzasowy");
-    Wymagaj(WZakresie(iteracje, p.MaxIloscCykli), "MaxIloscCykli");
-    // Every sample of a series must find its place in the stores.
-    Wymagaj(p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) <= MaxPomiarowSerii, "MaxIloscCykli");
-}
-
 template <RodzajSieci R>
 long long Przeskoki(SposobLiczenia sposob, Siec& siec, Generator& g, const TablicaAkceptacji& t,
                     bool porzadkowanie, int proby, OstatniaProba& ostatnia) {

@@ -37,6 +37,19 @@ std::vector<std::string> Wiersz(const WierszTabeli& w, const PolaWynikow& pola) 
 std::string Linia(const std::vector<std::string>& memo, std::size_t i) {
     return i < memo.size() ? memo[i] : std::string();
 }
+// A field that holds the separator (words such as "nie wyznaczono, przy …")
+// or a line break goes in quotes, its quotes doubled, so that it stays one
+// cell; any other is written as it is (the description's "plaster miodu").
+std::string Pole(const std::string& pole, char separator) {
+    if (pole.find_first_of(std::string{separator, '\r', '\n'}) == std::string::npos) {
+        return pole;
+    }
+    std::string wynik = "\"";
+    for (const char znak : pole) {
+        wynik += znak == '"' ? "\"\"" : std::string(1, znak);
+    }
+    return wynik + '"';
+}
 } // namespace
 
 char SeparatorTypu(int typ) {
@@ -88,7 +101,7 @@ std::string TrescPlikuWynikow(const TekstyWynikow& teksty, const PolaWynikow& po
             if (i > 0) {
                 tresc += separator;
             }
-            tresc += wiersz[i];
+            tresc += Pole(wiersz[i], separator);
         }
         tresc += KoniecLinii;
     }

@@ -16,15 +16,16 @@ constexpr const char* NazwaLinii = "Lambda (fluktuacje)=";
 // The reweighted curve is resolved finer than the grid.
 constexpr int MiejscaPrzewazenia = 3;
 constexpr int MaxMiejsc = 6;
-constexpr const char* NaBrzegu = "maksimum na brzegu zakresu: rozszerz zakres λ";
+// The words reach the results file, in Windows-1250, which has no λ.
+constexpr const char* NaBrzegu = "maksimum na brzegu zakresu: rozszerz zakres lambda";
 constexpr const char* Waskie = "maksimum węższe niż krok siatki, zmniejsz krok";
 constexpr const char* BrakSerii =
     "nie wyznaczono, przy maksimum za mało serii bez dryfu: zwiększ ilość iteracji";
 constexpr const char* Przewazanie = "przeważanie histogramów";
-constexpr const char* NieSiega = "serie przy maksimum nie nakładają się: zmniejsz krok λ";
+constexpr const char* NieSiega = "serie przy maksimum nie nakładają się: zmniejsz krok lambda";
 constexpr const char* NieSiegaBezDryfu =
     "serie przy maksimum nie nakładają się po pominięciu "
-    "serii z dryfem: zwiększ ilość iteracji albo zmniejsz krok λ";
+    "serii z dryfem: zwiększ ilość iteracji albo zmniejsz krok lambda";
 constexpr const char* BezProbek = "parabola: brak próbek do przeważania";
 constexpr const char* MaloReplik = "błąd wymaga dłuższych serii albo więcej powtórzeń";
 

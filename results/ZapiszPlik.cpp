@@ -2,9 +2,13 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -14,6 +18,8 @@ constexpr const char* TytulBledu = "Fazolab - Zapis wyników";
 constexpr const char* TytulWUzyciu = "Error";
 constexpr int ProbyNazwyTymczasowej = 100;
 
+// The system's reasons in the user's words: the one place that turns an
+// error number into Polish.
 std::string Powod(int kod) {
     switch (kod) {
     case ENOENT:
@@ -35,8 +41,34 @@ std::string Powod(int kod) {
         return "Nazwa pliku jest za długa.";
     case EIO:
         return "Błąd wejścia/wyjścia urządzenia.";
+    case ELOOP:
+        return "Dowiązania symboliczne tworzą pętlę.";
+    case EEXIST:
+        return "Nie udało się utworzyć pliku tymczasowego o niepowtarzalnej nazwie.";
+    case ENXIO:
+    case EPIPE:
+        return "Nikt nie odbiera danych z tego potoku lub urządzenia.";
+    case ENODEV:
+    case ESPIPE:
+    case EINVAL:
+        return "Tego rodzaju pliku nie można zapisać.";
+    case EMFILE:
+    case ENFILE:
+        return "Za dużo otwartych plików.";
+    case ENOMEM:
+        return "Za mało pamięci.";
+    case EXDEV:
+        return "Plik tymczasowy i plik docelowy są na różnych nośnikach.";
+    case EBUSY:
+    case ETXTBSY:
+        return "Plik jest w użyciu.";
+    case EAGAIN:
+    case EINTR:
+        return "Zapis przerwany; spróbuj ponownie.";
+    case EOPNOTSUPP:
+        return "System plików nie pozwala na tę operację.";
     default:
-        return "Błąd systemu nr " + std::to_string(kod) + ".";
+        return "System odmówił zapisu z nieznanego powodu (kod " + std::to_string(kod) + ").";
     }
 }
 
@@ -81,14 +113,28 @@ bool ZapiszWszystko(int fd, std::string_view bajty) {
     return true;
 }
 
-// Creates a new file beside the target, never opening an existing one.
-int UtworzTymczasowy(const std::string& cel, mode_t tryb, std::string& nazwa) {
+// What a temporary file's name adds to the target's: "." before it and
+// ".zapis" with sixteen hexadecimal digits after it.
+constexpr std::size_t DodatekTymczasowego = 1 + 6 + 16;
+constexpr const char* ZnacznikTymczasowego = ".zapis";
+
+std::string PrzedrostekTymczasowego(const std::string& cel) {
     const std::size_t ukosnik = cel.rfind('/');
     const std::size_t poczatekNazwy = ukosnik == std::string::npos ? 0 : ukosnik + 1;
-    const std::string przedrostek = cel.substr(0, poczatekNazwy) + "." + cel.substr(poczatekNazwy) +
-                                    ".zapis" + std::to_string(::getpid()) + ".";
+    return cel.substr(0, poczatekNazwy) + "." + cel.substr(poczatekNazwy) + ZnacznikTymczasowego;
+}
+
+// Creates a new file beside the target, never opening an existing one. The
+// name is drawn at random: two programs (or two runs in one process id, as
+// every run under Node has) never take each other's.
+int UtworzTymczasowy(const std::string& cel, mode_t tryb, std::string& nazwa) {
+    const std::string przedrostek = PrzedrostekTymczasowego(cel);
+    std::random_device los;
     for (int proba = 0; proba < ProbyNazwyTymczasowej; ++proba) {
-        nazwa = przedrostek + std::to_string(proba);
+        const std::uint64_t liczba = (std::uint64_t{los()} << 32) | los();
+        char cyfry[17];
+        std::snprintf(cyfry, sizeof cyfry, "%016llx", static_cast<unsigned long long>(liczba));
+        nazwa = przedrostek + cyfry;
         const int fd = ::open(nazwa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -278,4 +324,100 @@ WynikZapisu ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
     ZapisOdroczony zapis;
     const WynikZapisu przygotowany = zapis.Przygotuj(sciezka, bajty);
     return przygotowany.Udany() ? zapis.Zatwierdz() : przygotowany;
+}
+
+WynikZapisu SprawdzMiejsceZapisu(const std::string& sciezka) {
+    struct stat opis {};
+    // A loop of links or a folder on the way that is not one.
+    if (::stat(sciezka.c_str(), &opis) != 0 && errno != ENOENT) {
+        return Niepowodzenie(sciezka, errno, false);
+    }
+    if (ZapisywanyWprost(sciezka)) {
+        return {};
+    }
+    std::string cel = CelDowiazania(sciezka);
+    const bool istnieje = ::stat(cel.c_str(), &opis) == 0;
+    if (istnieje) {
+        if (S_ISDIR(opis.st_mode)) {
+            return Niepowodzenie(sciezka, EISDIR, false);
+        }
+        char rzeczywista[PATH_MAX];
+        if (::access(cel.c_str(), W_OK) != 0 || ::realpath(cel.c_str(), rzeczywista) == nullptr) {
+            return Niepowodzenie(sciezka, errno, true);
+        }
+        cel = rzeczywista;
+    } else if (errno != ENOENT) {
+        return Niepowodzenie(sciezka, errno, false);
+    }
+    const std::size_t ukosnik = cel.rfind('/');
+    const std::string folder = ukosnik == std::string::npos ? "."
+                               : ukosnik == 0               ? "/"
+                                                            : cel.substr(0, ukosnik);
+    if (!FolderIstnieje(cel)) {
+        return Niepowodzenie(sciezka, ENOENT, istnieje);
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        return Niepowodzenie(sciezka, errno, istnieje);
+    }
+    // The temporary file's name is the longer one, and it must fit as well.
+    const long najdluzszaNazwa = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t nazwa = cel.size() - (ukosnik == std::string::npos ? 0 : ukosnik + 1);
+    if ((najdluzszaNazwa > 0 &&
+         nazwa + DodatekTymczasowego > static_cast<std::size_t>(najdluzszaNazwa)) ||
+        cel.size() + DodatekTymczasowego >= PATH_MAX) {
+        return Niepowodzenie(sciezka, ENAMETOOLONG, istnieje);
+    }
+    return {};
+}
+
+int UsunPorzuconeTymczasowe(const std::string& sciezka, int starszeNizSekund) {
+    if (ZapisywanyWprost(sciezka)) {
+        return 0;
+    }
+    std::string cel = CelDowiazania(sciezka);
+    char rzeczywista[PATH_MAX];
+    if (::realpath(cel.c_str(), rzeczywista) != nullptr) {
+        cel = rzeczywista;
+    }
+    const std::string przedrostek = PrzedrostekTymczasowego(cel);
+    const std::size_t ukosnik = przedrostek.rfind('/');
+    const std::string folder =
+        ukosnik == std::string::npos ? "." : przedrostek.substr(0, ukosnik + 1);
+    const std::string poczatek = przedrostek.substr(ukosnik == std::string::npos ? 0 : ukosnik + 1);
+    DIR* katalog = ::opendir(folder.c_str());
+    if (katalog == nullptr) {
+        return 0;
+    }
+    // This program's names only: sixteen hexadecimal digits, or an earlier
+    // version's process id and attempt ("12345.0").
+    const auto nasza = [&](const std::string& nazwa) {
+        if (!nazwa.starts_with(poczatek)) {
+            return false;
+        }
+        const std::string reszta = nazwa.substr(poczatek.size());
+        const bool szesnastkowa = reszta.size() == 16 &&
+                                  reszta.find_first_not_of("0123456789abcdef") == std::string::npos;
+        const std::size_t kropka = reszta.find('.');
+        const bool dawna = kropka != std::string::npos && kropka > 0 &&
+                           kropka + 1 < reszta.size() &&
+                           reszta.find_first_not_of("0123456789.") == std::string::npos &&
+                           reszta.find('.', kropka + 1) == std::string::npos;
+        return szesnastkowa || dawna;
+    };
+    int usuniete = 0;
+    const std::time_t teraz = std::time(nullptr);
+    while (const dirent* wpis = ::readdir(katalog)) {
+        const std::string nazwa = wpis->d_name;
+        struct stat opis {};
+        const std::string pelna = folder + nazwa;
+        // Only a regular file of this user, untouched for a while: a save
+        // under way (the window's, a second of its own) is left alone.
+        if (nasza(nazwa) && ::lstat(pelna.c_str(), &opis) == 0 && S_ISREG(opis.st_mode) &&
+            opis.st_uid == ::geteuid() && teraz - opis.st_mtime >= starszeNizSekund &&
+            ::unlink(pelna.c_str()) == 0) {
+            ++usuniete;
+        }
+    }
+    ::closedir(katalog);
+    return usuniete;
 }

@@ -55,5 +55,18 @@ bool ZapisywanyWprost(const std::string& sciezka);
 // file exists (the system follows its links), comes back unchanged.
 std::string CelDowiazania(const std::string& sciezka);
 
+// Whether `sciezka` can be saved, checked before the work that makes its
+// bytes: the folder is there and takes new files, an existing target is not a
+// folder and may be written, a chain of links ends, and the name of the
+// temporary file (longer than the target's) fits the system's limits. The
+// failure is the message a save would give.
+WynikZapisu SprawdzMiejsceZapisu(const std::string& sciezka);
+
+// Removes the temporary files that a save of `sciezka` killed on its way
+// (kill -9, a power cut) left beside it: only this program's names, regular
+// files of this user not changed for `starszeNizSekund`, so that a save
+// under way in another program is left alone. Returns how many.
+int UsunPorzuconeTymczasowe(const std::string& sciezka, int starszeNizSekund);
+
 // "Plik: <nazwa>\r\njest w użyciu. ..." with the full path as given.
 std::string KomunikatPlikWUzyciu(const std::string& nazwa);

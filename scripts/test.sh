@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the full
 # build (with the window tests under the offscreen platform), then the pure C++
-# layers again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# layers again under AddressSanitizer and UndefinedBehaviorSanitizer, and their
+# fuzz targets for a minute each.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --testy
@@ -12,6 +13,12 @@ ctest --test-dir build --output-on-failure -j2
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFAZOLAB_SANITIZE=ON -DFAZOLAB_WERROR=ON
 cmake --build build-san
 ctest --test-dir build-san --output-on-failure -j2
+# The fuzz targets of the replica file and the options (libFuzzer, clang, with
+# ASan and UBSan): the inputs that once broke them, then a minute each.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DFAZOLAB_FUZZ=ON -DFAZOLAB_TESTY=OFF -DFAZOLAB_PYTHON=OFF
+cmake --build build-fuzz
+ctest --test-dir build-fuzz --output-on-failure
 # The web build: the engine's and the results core's GoogleTest suites under
 # Node, then the JavaScript module and fazolab-batch.mjs against the native
 # programs built above.

@@ -119,26 +119,35 @@ TEST_F(ScalPowtorzen, SiatkaCoSetnaScalonaJakZJednegoProcesu) {
 
 TEST_F(ScalPowtorzen, PlikOddajeKazdaLiczbeDoBitu) {
     BadaniePowtorzen b;
-    // The batch runner's scale: lambda positions in hundredths.
+    // The batch runner's scale: lambda positions in hundredths; one series
+    // of clustering at 0.30, six samples in each half.
     b.Parametry.Skala = SkalaParametrow::Wsadowa;
-    b.Parametry.PozycjaLambdy = 10;
-    b.Parametry.PozycjaLambdyKoncowej = 240;
-    b.Parametry.PozycjaKroku = 30;
-    b.Parametry.Seria = false;
+    b.Parametry.PozycjaLambdy = 30;
+    b.Parametry.PozycjaLambdyKoncowej = 30;
+    b.Parametry.PozycjaKroku = 10;
+    b.Parametry.MaxIloscCykli = 10000;
+    b.Parametry.Tryb = Oddzialywanie::Klasteryzacja;
     b.Ziarno = 4294967295u;
     b.Powtorzenia = 64;
     WynikRepliki& r = b.Repliki.emplace_back();
     r.Nr = 63;
     r.Dane.NrSerii = 1;
     r.Dane.J = 0.09999999999999999;
+    r.Dane.KoncentracjaB = 0.5;
+    r.Dane.LiczbaSasiadow = 4;
+    r.Dane.Opis.IloscAtomow = 100;
+    r.Dane.Opis.IloscAtomowOsX = r.Dane.Opis.IloscAtomowOsY = 10;
+    r.Dane.Opis.IloscAtomowOsZ = 1;
     r.Dane.LambdaSerii[1] = -0.30000000000000004;
-    r.Dane.SigmaSerii[1] = std::numeric_limits<double>::denorm_min();
+    r.Dane.SigmaSerii[1] = 1.0 / 3.0;
+    r.Dane.SigmaSerii[2] = std::numeric_limits<double>::denorm_min();
     r.Dane.SigmaSerii[25] = -0.0;
     r.Serie.push_back(
-        {-0.3,
+        {-0.30000000000000004,
          1.0 / 3.0,
          {2.0 / 3.0, std::nan("")},
-         FluktuacjaSerii{-0.3, {1e300, 0.1}, Rownowaga::Nieosiagnieta, {}, {}, 0, {}, 0}});
+         FluktuacjaSerii{
+             -0.3, {1e-300, 0.1}, Rownowaga::Nieosiagnieta, {0, 200, 7, 8, 9, 10}, {}, 0, {}, 0}});
 
     const std::string tresc = TrescPlikuPowtorzen(b);
     auto przeczytane = CzytajPlikPowtorzen(tresc);
@@ -150,15 +159,25 @@ TEST_F(ScalPowtorzen, PlikOddajeKazdaLiczbeDoBitu) {
     EXPECT_EQ(s.Nr, 63);
     EXPECT_EQ(c.Ziarno, 4294967295u);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(s.Dane.J), std::bit_cast<std::uint64_t>(r.Dane.J));
-    EXPECT_EQ(s.Dane.SigmaSerii[1], std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(s.Dane.SigmaSerii[2], std::numeric_limits<double>::denorm_min());
     EXPECT_TRUE(std::signbit(s.Dane.SigmaSerii[25]));
     EXPECT_TRUE(std::isnan(s.Serie.at(0).SigmaSrednia.Blad));
     EXPECT_EQ(s.Serie.at(0).Sigma, 1.0 / 3.0);
     const FluktuacjaSerii& f = s.Serie.at(0).Fluktuacje;
-    EXPECT_EQ(f.Lambda, -0.3);
-    EXPECT_EQ(f.CvkN.Srednia, 1e300);
+    EXPECT_EQ(f.Lambda, -0.30000000000000004);
+    EXPECT_EQ(f.CvkN.Srednia, 1e-300);
     EXPECT_EQ(f.CvkN.Blad, 0.1);
     EXPECT_EQ(f.Stan, Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(f.Pary, (std::vector<double>{0, 200, 7, 8, 9, 10}));
+
+    // The same file through an editor that ends its lines in CR LF.
+    std::string crlf;
+    for (const char znak : tresc) {
+        crlf += znak == '\n' ? std::string("\r\n") : std::string(1, znak);
+    }
+    auto zCrlf = CzytajPlikPowtorzen(crlf);
+    ASSERT_TRUE(std::holds_alternative<BadaniePowtorzen>(zCrlf)) << std::get<std::string>(zCrlf);
+    EXPECT_EQ(TrescPlikuPowtorzen(std::get<BadaniePowtorzen>(zCrlf)), tresc);
 }
 
 TEST_F(ScalPowtorzen, CzesciInnegoBadaniaLubNiepelneOdrzucone) {

@@ -25,31 +25,37 @@ protected:
 const std::vector<std::string> BezZiarna(MalaSeriaZZiarnem.begin(), MalaSeriaZZiarnem.end() - 2);
 } // namespace
 
-// A trace that does not fit must not cost the results file, the summary or
-// the seed that repeats the run.
-TEST_F(ZapisyWsadowe, NieudanyPrzebiegNieZabieraWynikowAniZiarna) {
+// A trace that does not fit: the files of the run replace the earlier ones
+// together or not at all, so the earlier results file stays as it was; the
+// summary and the seed that repeats the run are not lost.
+TEST_F(ZapisyWsadowe, NieudanyPrzebiegNieZmieniaZadnegoPlikuAniNieGubiZiarna) {
+    std::ofstream(Plik("w.csv")) << "poprzednie wyniki\n";
     ZegarMilisekundy zegar(777);
     Wynik w;
     {
         const LimitRozmiaru limit(2000); // the results file fits, no trace does
         w = Uruchom(Z(BezZiarna, {"--powtorzenia", "3", "--przebieg", Plik("p.csv"), "--wyjscie",
-                                  Plik("w.csv")}),
+                                  Plik("w.csv"), "--powtorzenia-plik", Plik("cz.txt")}),
                     zegar);
     }
     EXPECT_EQ(w.status, 1);
-    EXPECT_EQ(Linii(w.bledy), 3) << w.bledy;
+    EXPECT_EQ(Linii(w.bledy), 5) << w.bledy; // three traces, the part file, nothing changed
     EXPECT_NE(w.bledy.find("Plik przekracza dopuszczalny rozmiar."), std::string::npos);
     for (const std::string k : {"0", "1", "2"}) {
         EXPECT_NE(w.bledy.find(Plik("p." + k + ".csv")), std::string::npos) << w.bledy;
     }
+    EXPECT_NE(w.bledy.find("Żaden plik tego przebiegu nie został zapisany ani zmieniony"),
+              std::string::npos)
+        << w.bledy;
 
     const auto dobry = Uruchom(
         Z(BezZiarna, {"--powtorzenia", "3", "--ziarno", "777", "--wyjscie", Plik("dobry.csv")}));
     ASSERT_EQ(dobry.status, 0) << dobry.bledy;
     EXPECT_EQ(w.wyjscie, "ziarno 777\n" + dobry.wyjscie);
-    EXPECT_EQ(Czytaj(Plik("w.csv")), Czytaj(Plik("dobry.csv")));
+    EXPECT_EQ(Czytaj(Plik("w.csv")), "poprzednie wyniki\n");
+    EXPECT_FALSE(fs::exists(Plik("cz.txt")));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2)
-        << "no temporary file is left";
+        << "no temporary file or lock is left";
 }
 
 TEST_F(ZapisyWsadowe, PelnyDyskLubPelneWyjscieToStatus1ZPodsumowaniem) {

@@ -112,6 +112,22 @@ TEST(PlikWynikow, KolumnyILiniaFluktuacji) {
               "cie fazowe dla\r\nLambda (fluktuacje)=,0.45,\xB1,0.02,\r\n");
 }
 
+// Words that hold the separator stay one cell: quoted in a CSV file, their
+// quotes doubled; the tab-separated file has no comma to fear.
+TEST(PlikWynikow, SlowaZSeparatoremWJednejKomorce) {
+    TekstyWynikow t = TrzySerie();
+    t.Fluktuacje.PolaPrzejscia = {
+        "Lambda (fluktuacje)=", "nie wyznaczono, przy \"maksimum\" za mało serii", ""};
+    const PolaWynikow tylko{false, false, false, false, false, false, true};
+    const std::string csv = TrescPlikuWynikow(t, tylko, ',');
+    EXPECT_EQ(
+        csv.substr(csv.rfind("\r\n", csv.size() - 3) + 2),
+        "Lambda (fluktuacje)=,\"nie wyznaczono, przy \"\"maksimum\"\" za ma\xB3o serii\",\r\n");
+    const std::string txt = TrescPlikuWynikow(t, tylko, '\t');
+    EXPECT_EQ(txt.substr(txt.rfind("\r\n", txt.size() - 3) + 2),
+              "Lambda (fluktuacje)=\tnie wyznaczono, przy \"maksimum\" za ma\xB3o serii\t\r\n");
+}
+
 TEST(PlikWynikow, OdrzucaTekstSpozaWindows1250) {
     TekstyWynikow t = TrzySerie();
     t.ELambdaTc = "\xE4\xB8\xAD"; // a CJK character

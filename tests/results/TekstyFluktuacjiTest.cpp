@@ -1,6 +1,7 @@
 #include "TekstyFluktuacji.h"
 
 #include "FluktuacjeSerii.h"
+#include "Windows1250.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -24,19 +25,20 @@ TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
 
     // An edge, a peak narrower than the grid, no usable series: words, no number.
     const MaksimumFluktuacji brzeg{2.4, Nieznany, true};
-    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg), "λ: maksimum na brzegu zakresu: rozszerz zakres λ");
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg),
+              "λ: maksimum na brzegu zakresu: rozszerz zakres lambda");
     EXPECT_EQ(PolaLiniiPrzejscia(brzeg),
-              (std::vector<std::string>{
-                  "Lambda (fluktuacje)=", "maksimum na brzegu zakresu: rozszerz zakres λ", ""}));
+              (std::vector<std::string>{"Lambda (fluktuacje)=",
+                                        "maksimum na brzegu zakresu: rozszerz zakres lambda", ""}));
     MaksimumFluktuacji przerwa{0.9, Nieznany, false};
     przerwa.Sposob = SposobMaksimum::Przewazanie;
     przerwa.PrzewazanieNieSiega = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(przerwa),
-              "λ: serie przy maksimum nie nakładają się: zmniejsz krok λ");
+              "λ: serie przy maksimum nie nakładają się: zmniejsz krok lambda");
     przerwa.Pominiete = 2;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(przerwa),
               "λ: serie przy maksimum nie nakładają się po pominięciu serii z dryfem: zwiększ "
-              "ilość iteracji albo zmniejsz krok λ");
+              "ilość iteracji albo zmniejsz krok lambda");
     MaksimumFluktuacji waskie{1.05, 0.001, false};
     waskie.Waskie = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(waskie),
@@ -45,6 +47,26 @@ TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
     brak.Sposob = SposobMaksimum::BrakSerii;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(brak),
               "λ: nie wyznaczono, przy maksimum za mało serii bez dryfu: zwiększ ilość iteracji");
+}
+
+// Whatever the transition line says reaches the results file: every word of
+// it is in Windows-1250 (a λ there left the whole file unwritten).
+TEST(TekstyFluktuacji, LiniaPrzejsciaMiesciSieWPliku) {
+    std::vector<MaksimumFluktuacji> stany(6, MaksimumFluktuacji{0.9, 0.01, false});
+    stany[1].NaBrzegu = true;
+    stany[2].Sposob = SposobMaksimum::Przewazanie;
+    stany[2].PrzewazanieNieSiega = true;
+    stany[3].Waskie = true;
+    stany[4].Sposob = SposobMaksimum::BrakSerii;
+    stany[5].MaloReplik = true;
+    stany[5].Sposob = SposobMaksimum::Przewazanie;
+    stany[5].PrzewazanieNieSiega = true;
+    stany[5].Pominiete = 2;
+    for (const MaksimumFluktuacji& m : stany) {
+        for (const std::string& pole : PolaLiniiPrzejscia(m)) {
+            EXPECT_NO_THROW(NaWindows1250(pole)) << pole;
+        }
+    }
 }
 
 // An error never prints as zero: the decimals grow until it shows a digit,

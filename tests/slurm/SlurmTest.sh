@@ -11,15 +11,63 @@
 set -eu
 batch=$(realpath "$1")
 skrypt=$(realpath "$2")
-# What no task could run is refused before anything is submitted.
-for zle in "--czesci 0" "--watki=65" "--czesci 9 --powtorzenia 8" "--wyjscie w.csv"; do
+# What no task could run is refused before anything is submitted, fazolab-batch's
+# own checks of the whole study among them.
+for zle in "--czesci 0" "--watki=65" "--czesci 9 --powtorzenia 8" "--czesci 8 --powtorzenia=4" \
+    "--osie 41" "--lambda=0.1:2.4:0.01" "--wyjscie w.csv" "--scal a.txt"; do
     status=0
-    komunikat=$("$skrypt" $zle 2>&1) || status=$?
+    komunikat=$(FAZOLAB_BATCH=$batch "$skrypt" $zle 2>&1) || status=$?
     [ "$status" -eq 2 ] && [ "${komunikat#slurm-badanie.sh: }" != "$komunikat" ] || {
         echo "BŁĄD: $zle: exit $status, $komunikat" >&2
         exit 1
     }
 done
+
+# The submission itself, to an sbatch that only records what it is asked: the
+# parts in a folder named after the study, the merge a job depending on them,
+# the same study a second time refused before anything is submitted.
+zlecenia=$(mktemp -d)
+mkdir "$zlecenia/bin"
+cat >"$zlecenia/bin/sbatch" <<'SBATCH'
+#!/bin/sh
+echo "$FAZOLAB_ROLA $*" >>"$(dirname "$0")/../sbatch.txt"
+wc -l <"$(dirname "$0")/../sbatch.txt"
+SBATCH
+chmod +x "$zlecenia/bin/sbatch"
+(
+    cd "$zlecenia"
+    badanie="--osie 12 --lambda 0.5:1.5:0.5 --iteracje 20000 --powtorzenia 4 --ziarno 31"
+    blad() {
+        echo "BŁĄD: $*" >&2
+        exit 1
+    }
+    PATH="$zlecenia/bin:$PATH" FAZOLAB_BATCH=$batch "$skrypt" $badanie --czesci 2 --watki 1 \
+        >zlecenie.txt || blad "not submitted: $(cat zlecenie.txt)"
+    folder=$(ls -d badanie-31-*)
+    [ -d "$folder" ] && [ -z "$(ls -A "$folder")" ] || blad "no empty study folder: $(ls -A)"
+    [[ $folder =~ ^badanie-31-[0-9a-f]{8}$ ]] || blad "folder name $folder"
+    sed -n 1p sbatch.txt | grep -q "^czesc .*--array=0-1 .*--output=$folder/czesc%a.log " ||
+        blad "parts: $(sed -n 1p sbatch.txt)"
+    sed -n 2p sbatch.txt | grep -q "^scal .*--dependency=afterok:1 .*--output=$folder/scal.log " ||
+        blad "merge: $(sed -n 2p sbatch.txt)"
+    grep -q "w folderze $folder" zlecenie.txt || blad "$(cat zlecenie.txt)"
+    # The same study, spelled otherwise, is the same study.
+    status=0
+    komunikat=$(PATH="$zlecenia/bin:$PATH" FAZOLAB_BATCH=$batch "$skrypt" \
+        --osie=12 --lambda 0.50:1.50:0.50 --iteracje 20000 --powtorzenia=4 --ziarno 31 \
+        --czesci 2 --watki 1 2>&1) || status=$?
+    [ "$status" -eq 2 ] && echo "$komunikat" | grep -q "folder $folder już istnieje" ||
+        blad "second submission: exit $status, $komunikat"
+    [ "$(wc -l <sbatch.txt)" -eq 2 ] || blad "submitted again"
+    # Another study gets another folder.
+    PATH="$zlecenia/bin:$PATH" FAZOLAB_BATCH=$batch "$skrypt" $badanie --ziarno 32 --czesci 2 \
+        >/dev/null || blad "another seed not submitted"
+    [ "$(ls -d badanie-* | wc -l)" -eq 2 ] || blad "$(ls -d badanie-*)"
+) || {
+    rm -rf "$zlecenia"
+    exit 1
+}
+rm -rf "$zlecenia"
 
 for program in munged mungekey slurmctld slurmd sbatch squeue scontrol; do
     command -v "$program" >/dev/null || PATH=$PATH:/usr/sbin
@@ -146,19 +194,22 @@ badanie="--siec 2DKwadrat --osie 10 --lambda 0.5:1.7:0.6 --iteracje 20000 --co 1
 "$batch" $badanie --watki 1 --wyjscie jeden.csv --fluktuacje >jeden.txt
 FAZOLAB_BATCH=$batch "$skrypt" $badanie --czesci 3 --watki 1 --pamiec 100M >zlecenie.txt ||
     blad "the study was not submitted: $(cat zlecenie.txt)"
-zadanie=$(sed -n 's/^Zadanie \([0-9]*\):.*/\1/p' zlecenie.txt)
-[ -n "$zadanie" ] || blad "no job number in: $(cat zlecenie.txt)"
-for _ in $(seq 600); do
-    [ -z "$(squeue -h -j "$zadanie" 2>/dev/null)" ] && break
+zadanie=$(sed -n 's/^Zadanie \([0-9]*\): .* części.*/\1/p' zlecenie.txt)
+scalenie=$(sed -n 's/^Zadanie \([0-9]*\): ich scalenie.*/\1/p' zlecenie.txt)
+folder=$(sed -n 's/.* w folderze \(badanie-[0-9a-f-]*\)\.$/\1/p' zlecenie.txt)
+[ -n "$zadanie" ] && [ -n "$scalenie" ] && [ -d "$folder" ] ||
+    blad "no jobs or folder in: $(cat zlecenie.txt)"
+for _ in $(seq 900); do
+    [ -z "$(squeue -h -j "$zadanie,$scalenie" 2>/dev/null)" ] && break
     sleep 0.1
 done
-[ -z "$(squeue -h -j "$zadanie")" ] || blad "the array job did not end"
+[ -z "$(squeue -h -j "$zadanie,$scalenie")" ] || blad "the jobs did not end"
 stany=$(scontrol -o show job "$zadanie" | grep -o 'JobState=[A-Z]*' | sort | uniq -c)
 [ "$(echo "$stany" | tr -s ' ')" = " 3 JobState=COMPLETED" ] || blad "the tasks ended: $stany"
 # Each task had the cores its threads use.
 scontrol -o show job "$zadanie" | grep -q 'MinCPUsNode=1 ' || blad "not one core per task"
+scontrol -o show job "$scalenie" | grep -q 'JobState=COMPLETED' || blad "the merge did not end well"
 
-"$batch" --scal czesc0.txt czesc1.txt czesc2.txt --wyjscie scalone.csv --fluktuacje >scalone.txt
-cmp jeden.csv scalone.csv || blad "the merged results file differs from one process"
-cmp jeden.txt scalone.txt || blad "the merged summary differs from one process"
+cmp jeden.csv "$folder/wyniki.csv" || blad "the merged results file differs from one process"
+cmp jeden.txt "$folder/scal.log" || blad "the merged summary differs from one process"
 echo "1 passed, 0 failed"

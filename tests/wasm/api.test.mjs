@@ -6,7 +6,9 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import { before, describe, test } from 'node:test';
 
-import { natywnie, sprawdzBudowy, trescSkoroszytu, WEB } from './pomocnicze.mjs';
+import { readFileSync } from 'node:fs';
+
+import { KORZEN, natywnie, sprawdzBudowy, trescSkoroszytu, WEB } from './pomocnicze.mjs';
 
 let fz;
 let BladFazolab;
@@ -185,6 +187,17 @@ describe('powtórzenia w osobnych silnikach', () => {
     assert.match(b.fluktuacje.Teksty.EPrzejscie, /^λ( = |: nie wyznaczono)/);
     assert.match(b.fluktuacje.Teksty.EPodpisPrzejscia, /^λ_max dla tej sieci( \(\d+ × \d+\))?:$/);
     assert.throws(() => fz.scalRepliki(czesci.slice(1)), BladFazolab);
+    // A forged header (231 series) and a part cut short: Polish words, and
+    // the module goes on merging.
+    const podrobiony = readFileSync(
+      path.join(KORZEN, 'tests/fuzz/regresje/plik_powtorzen/231-serii.txt'), 'utf8');
+    assert.throws(() => fz.scalRepliki([podrobiony]),
+      (b) => b instanceof BladFazolab && /nagłówek: „lambda” poza zakresem/.test(b.message));
+    for (const dlugosc of [czesci[2].length - 1, czesci[2].lastIndexOf('\npary ') + 3, 100]) {
+      assert.throws(() => fz.scalRepliki([czesci[0], czesci[1], czesci[2].slice(0, dlugosc)]),
+        BladFazolab, `ucięty po ${dlugosc}`);
+    }
+    assert.equal(fz.scalRepliki(czesci).podsumowanie, n.wyjscie);
   });
 
   test('powtórzenia z kontrolą dwóch startów scalone jak fazolab-batch --dwa-starty', () => {

@@ -5,7 +5,12 @@
 import assert from 'node:assert/strict';
 import { before, describe, test } from 'node:test';
 
-import { natywnie, sprawdzBudowy, trescSkoroszytu, wNode } from './pomocnicze.mjs';
+import { execFileSync, spawn, spawnSync } from 'node:child_process';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+
+import { KORZEN, natywnie, sprawdzBudowy, trescSkoroszytu, WEB, wNode } from './pomocnicze.mjs';
 
 before(sprawdzBudowy);
 
@@ -113,6 +118,72 @@ describe('fazolab-batch w Node daje to samo co natywny', () => {
       const n = porownaj(argumenty);
       assert.notEqual(n.status, 0, argumenty.join(' '));
       assert.match(n.bledy, /\S/);
+    }
+  });
+
+  test('podrobiony i ucięty plik powtórzeń odrzucony jak natywnie', () => {
+    const podrobiony = readFileSync(
+      path.join(KORZEN, 'tests/fuzz/regresje/plik_powtorzen/231-serii.txt'));
+    const jeden = porownaj(['--scal', 'p.txt', '--wyjscie', 'w.csv'], { 'p.txt': podrobiony });
+    assert.equal(jeden.status, 2);
+    assert.match(jeden.bledy,
+      /^Błędny plik powtórzeń p\.txt: nagłówek: „lambda” poza zakresem[^\n]*\n$/);
+    const wspolne = ['--osie', '8', '--lambda', '0.5:1.7:0.6', '--iteracje', '10000', '--ziarno', '3',
+      '--powtorzenia', '4'];
+    const czesci = {};
+    for (const k of [0, 1]) {
+      const c = natywnie([...wspolne, '--czesc', `${k}/2`, '--powtorzenia-plik', `c${k}.txt`]);
+      czesci[`c${k}.txt`] = c.pliki[`c${k}.txt`];
+    }
+    const cala = czesci['c1.txt'];
+    for (const dlugosc of [cala.length - 1, cala.indexOf('\nreplika 3\n') + 1, 600]) {
+      const uciete = porownaj(['--scal', 'c0.txt', 'c1.txt'],
+        { ...czesci, 'c1.txt': cala.subarray(0, dlugosc) });
+      assert.equal(uciete.status, 2, `ucięty po ${dlugosc}`);
+    }
+    const crlf = Buffer.from(cala.toString('latin1').replaceAll('\n', '\r\n'), 'latin1');
+    assert.equal(porownaj(['--scal', 'c0.txt', 'c1.txt'], { ...czesci, 'c1.txt': crlf }).status, 0);
+  });
+
+  test('potok FIFO jako plik wyników, nazwa spoza UTF-8 odrzucona, SIGTERM sprząta', async () => {
+    const folder = mkdtempSync(path.join(tmpdir(), 'fazolab-node-'));
+    const runner = path.join(WEB, 'fazolab-batch.mjs');
+    try {
+      const seria = ['--lambda', '0.5:0.9:0.2', '--iteracje', '10000', '--ziarno', '4'];
+      execFileSync('mkfifo', [path.join(folder, 'potok')]);
+      const czytelnik = spawn('cat', [path.join(folder, 'potok')]);
+      const odebrane = [];
+      czytelnik.stdout.on('data', (d) => odebrane.push(d));
+      const koniecCzytania = new Promise((gotowe) => czytelnik.on('close', gotowe));
+      const doPotoku = spawnSync(process.execPath, [runner, ...seria, '--wyjscie', 'potok'],
+        { cwd: folder, encoding: 'utf8' });
+      assert.equal(doPotoku.status, 0, doPotoku.stderr);
+      await koniecCzytania;
+      const n = natywnie([...seria, '--wyjscie', 'w.txt']);
+      assert.ok(Buffer.concat(odebrane).equals(n.pliki['w.txt']));
+
+      // A name that is not UTF-8 would reach the files changed: refused.
+      const zlaNazwa = spawnSync('sh',
+        ['-c', 'exec "$0" "$1" --wyjscie "$(printf \'\\377\\376.csv\')"', process.execPath, runner],
+        { cwd: folder, encoding: 'utf8' });
+      assert.equal(zlaNazwa.status, 2);
+      assert.match(zlaNazwa.stderr, /nie jest tekstem UTF-8/);
+
+      writeFileSync(path.join(folder, 'q.csv'), 'poprzedni przebieg');
+      const dlugi = spawn(process.execPath, [runner, '--osie', '40', '--lambda', '0.1:2.4:0.1',
+        '--iteracje', '10000000', '--przebieg', 'q.csv', '--wyjscie', 'w.csv'], { cwd: folder });
+      let bledy = '';
+      dlugi.stderr.on('data', (d) => { bledy += d; });
+      const koniec = new Promise((gotowe) => dlugi.on('close', (status) => gotowe(status)));
+      await new Promise((gotowe) => setTimeout(gotowe, 1500));
+      dlugi.kill('SIGTERM');
+      assert.equal(await koniec, 143);
+      assert.equal(bledy, 'Obliczenia przerwane sygnałem 15; żaden plik nie został zapisany ani '
+        + 'zmieniony.\n');
+      assert.deepEqual(readdirSync(folder).sort(), ['potok', 'q.csv']);
+      assert.equal(readFileSync(path.join(folder, 'q.csv'), 'utf8'), 'poprzedni przebieg');
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
     }
   });
 
