@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParametrySymulacji.h"
+#include "RodzajGeneratora.h"
 #include "ZakresyParametrow.h"
 
 #include <cstdint>
@@ -53,4 +54,7 @@ struct OpcjeWsadowe {
     // increasing); the axes above are the first. Empty: one size.
     std::vector<int> Rozmiary;
     bool Pomoc = false;
+
+    // A study's own 64-bit generator unless the window's is asked for (--generator okna).
+    RodzajGeneratora Generator = RodzajGeneratora::Xoshiro;
 };

@@ -220,6 +220,7 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     BadaniePowtorzen badanie{o.Parametry, o.Stopien, 0, !o.Ziarno, o.Powtorzenia, {}};
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
     badanie.DwaStarty = o.DwaStarty;
+    badanie.Generator = o.Generator;
     PasekPostepu pasek(bledy, bledyNaTerminalu);
     if (!o.Rozmiary.empty()) {
         NadzorWsadowy nadzor(pasek);

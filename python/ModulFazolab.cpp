@@ -17,9 +17,9 @@ namespace py = pybind11;
 
 namespace {
 // The options of fazolab-batch, in the order of uruchom's keywords that stand for them.
-constexpr std::array<const char*, 12> Opcje{
-    "--siec", "--osie",  "--tryb",   "--lambda",  "--koncentracja", "--iteracje",
-    "--co",   "--uklad", "--ziarno", "--stopien", "--powtorzenia",  "--watki"};
+constexpr std::array<const char*, 13> Opcje{
+    "--siec",  "--osie",   "--tryb",      "--lambda",  "--koncentracja", "--iteracje", "--co",
+    "--uklad", "--ziarno", "--generator", "--stopien", "--powtorzenia",  "--watki"};
 using Wartosci = std::array<py::object, Opcje.size()>;
 
 // The options as the batch runner reads them, each value written as Python
@@ -56,6 +56,7 @@ WynikBadania Uruchom(const Wartosci& wartosci, bool dwaStarty, bool fluktuacje, 
     const OpcjeWsadowe o = Przeczytaj(wartosci, dwaStarty);
     BadaniePowtorzen badanie{o.Parametry, o.Stopien, 0, !o.Ziarno, o.Powtorzenia, {}};
     badanie.DwaStarty = o.DwaStarty;
+    badanie.Generator = o.Generator;
     ZegarDoby zegar;
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
     const int sprzetowe = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
@@ -86,33 +87,42 @@ PYBIND11_MODULE(fazolab, m) {
         "uruchom",
         [](py::object siec, py::object osie, py::object tryb, py::object lambdy,
            py::object koncentracja, py::object iteracje, py::object co, py::object uklad,
-           py::object ziarno, py::object stopien, py::object powtorzenia, py::object watki,
-           bool dwaStarty, bool fluktuacje, bool probki, const py::object& postep) {
+           py::object ziarno, py::object generator, py::object stopien, py::object powtorzenia,
+           py::object watki, bool dwaStarty, bool fluktuacje, bool probki,
+           const py::object& postep) {
             return Uruchom({siec, osie, tryb, lambdy, koncentracja, iteracje, co, uklad, ziarno,
-                            stopien, powtorzenia, watki},
+                            generator, stopien, powtorzenia, watki},
                            dwaStarty, fluktuacje, probki, postep);
         },
         py::kw_only(), py::arg("siec") = brak, py::arg("osie") = brak, py::arg("tryb") = brak,
         py::arg("lambdy") = brak, py::arg("koncentracja") = brak, py::arg("iteracje") = brak,
         py::arg("co") = brak, py::arg("uklad") = brak, py::arg("ziarno") = brak,
-        py::arg("stopien") = brak, py::arg("powtorzenia") = brak, py::arg("watki") = brak,
-        py::arg("dwa_starty") = false, py::arg("fluktuacje") = false, py::arg("probki") = true,
-        py::arg("postep") = brak,
+        py::arg("generator") = brak, py::arg("stopien") = brak, py::arg("powtorzenia") = brak,
+        py::arg("watki") = brak, py::arg("dwa_starty") = false, py::arg("fluktuacje") = false,
+        py::arg("probki") = true, py::arg("postep") = brak,
         R"(uruchom(*, siec="2DKwadrat", osie=10, tryb="porzadkowanie", lambdy="0.1:2.4:0.3",
         koncentracja=0.5, iteracje=100000, co=1000, uklad="przypadkowe", ziarno=None,
-        stopien=None, powtorzenia=1, watki=None, dwa_starty=False, fluktuacje=False, probki=True,
+        generator="xoshiro", stopien=None, powtorzenia=1, watki=None, dwa_starty=False, fluktuacje=False, probki=True,
         postep=None)
 
 Seria symulacji (lambdy="S:E:K") albo pojedyncza symulacja (lambdy=S), z powtórzeniami
 liczonymi równolegle w wątkach. Argumenty i ich wartości jak opcje fazolab-batch
 (--siec, --osie, ..., --lambda); błędna wartość: ValueError z komunikatem fazolab-batch.
-ziarno=None: ziarno z zegara (Wynik.ziarno). dwa_starty=True: równowaga sprawdzana
+ziarno=None: ziarno z zegara (Wynik.ziarno). generator="okna": 32-bitowy generator okna
+(powtórzenie k z ziarnem Z + k, te same liczby co okno), domyślnie 64-bitowy xoshiro256++
+ze strumieniem k ziarna Z dla powtórzenia k. dwa_starty=True: równowaga sprawdzana
 też drugim startem z ułożenia uporządkowanego (--dwa-starty). fluktuacje=True: plik wyników z kolumnami
 Cv/kN z fluktuacji. probki=False: bez próbek (mniej pamięci). postep(zrobione, wszystkie):
 wywoływane kilka razy na sekundę z liczbą prób wymiany. Ctrl+C przerywa (KeyboardInterrupt).)");
 
     py::class_<WynikBadania>(m, "Wynik", "Wynik badania: liczby, próbki i plik wyników.")
         .def_property_readonly("ziarno", [](const WynikBadania& w) { return w.Badanie().Ziarno; })
+        .def_property_readonly(
+            "generator",
+            [](const WynikBadania& w) {
+                return std::string(NazwaGeneratora(w.Badanie().Generator));
+            },
+            "Generator liczb losowych badania: \"xoshiro\" albo \"okna\".")
         .def_property_readonly("powtorzenia",
                                [](const WynikBadania& w) { return w.Badanie().Powtorzenia; })
         .def_property_readonly("seria",
