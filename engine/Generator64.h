@@ -7,6 +7,11 @@
 
 class ZrodloZiarna;
 
+#if defined(__SIZEOF_INT128__) && !defined(__wasm__)
+// Where one instruction multiplies 64 by 64 bits into 128.
+__extension__ typedef unsigned __int128 Iloczyn128;
+#endif
+
 // The 64-bit generator as the engine draws from it: a replica's stream of
 // xoshiro256++ (the seed's stream after `strumien` jumps of 2^128), read
 // through a buffer of draws, so that the exchange loop can look at the draws
@@ -46,11 +51,29 @@ public:
     static constexpr std::uint64_t Gora(std::uint64_t r, std::uint32_t n) {
         return ((r >> 32) * n + (((r & 0xffffffffu) * n) >> 32)) >> 32;
     }
+    // Gora(r, n) into `cyfra`, returning r n mod 2^64, the draw of the next
+    // digit: one multiplication where the machine has a 128-bit product.
+    static std::uint64_t Cyfra(std::uint64_t r, std::uint32_t n, std::uint64_t& cyfra) {
+#if defined(__SIZEOF_INT128__) && !defined(__wasm__)
+        const Iloczyn128 iloczyn = static_cast<Iloczyn128>(r) * n;
+        cyfra = static_cast<std::uint64_t>(iloczyn >> 64);
+        return static_cast<std::uint64_t>(iloczyn);
+#else
+        cyfra = Gora(r, n);
+        return r * n;
+#endif
+    }
 
     // The buffer as the exchange loop reads it: draws Pozycja().. are unused.
-    const std::uint64_t* Bufor() const { return bufor_.data(); }
-    unsigned Pozycja() const { return pozycja_; }
-    void UstawPozycje(unsigned pozycja) { pozycja_ = pozycja; }
+    const std::uint64_t* Bufor() const {
+        return bufor_.data();
+    }
+    unsigned Pozycja() const {
+        return pozycja_;
+    }
+    void UstawPozycje(unsigned pozycja) {
+        pozycja_ = pozycja;
+    }
     // Moves the unused draws from `od` on to the front and fills the rest of
     // the buffer with new ones; returns their new position, 0.
     unsigned Uzupelnij(unsigned od);

@@ -24,12 +24,15 @@ public:
         return s + static_cast<unsigned>(n) <= Generator64::RozmiarBufora ? s : g_.Uzupelnij(s);
     }
     void Wezel(Stan s, int k, int& x, int& y, int& z) const {
-        std::uint64_t r = b_[s + static_cast<unsigned>(k)];
-        x = static_cast<int>(Generator64::Gora(r, nx_)) + 1;
-        r *= nx_;
-        y = static_cast<int>(Generator64::Gora(r, ny_)) + 1;
-        r *= ny_;
-        z = Plaska ? 1 : static_cast<int>(Generator64::Gora(r, nz_)) + 1;
+        std::uint64_t cx = 0, cy = 0, cz = 0;
+        const std::uint64_t r = Generator64::Cyfra(b_[s + static_cast<unsigned>(k)], nx_, cx);
+        const std::uint64_t ry = Generator64::Cyfra(r, ny_, cy);
+        if constexpr (!Plaska) {
+            Generator64::Cyfra(ry, nz_, cz);
+        }
+        x = static_cast<int>(cx) + 1;
+        y = static_cast<int>(cy) + 1;
+        z = static_cast<int>(cz) + 1;
     }
     Stan Po(Stan s, int k) const { return s + static_cast<unsigned>(k); }
     std::uint32_t Rzeczywista(Stan s) const { return static_cast<std::uint32_t>(b_[s] >> 32); }

@@ -139,7 +139,8 @@ TEST(Generator64, BuforIJedenStrumien) {
     EXPECT_EQ(h.Nastepny(), Xoshiro256::ZZiarna(5).Nastepny()) << "stream 0 by default";
 }
 
-// floor(r n / 2^64) by 64-bit products against the exact product, at the
+// floor(r n / 2^64) by 64-bit products (and by the machine's 128-bit one
+// where it has it) against the exact product, at the
 // ends of the range and for scattered draws; the chained digits of one
 // draw are those of floor(r N / 2^64) for N = nx ny nz.
 TEST(Generator64, CalkowitaZIloczynu) {
@@ -148,9 +149,12 @@ TEST(Generator64, CalkowitaZIloczynu) {
         const std::uint64_t r =
             i < 3 ? std::array<std::uint64_t, 3>{0, ~0ull, 1ull << 63}[i] : x.Nastepny();
         const auto n = static_cast<std::uint32_t>(i < 1000 ? i + 1 : 1 + (r >> 40) % 4294967295u);
-        ASSERT_EQ(Generator64::Gora(r, n),
-                  static_cast<std::uint64_t>((static_cast<Iloczyn>(r) * n) >> 64))
+        const Iloczyn dokladny = static_cast<Iloczyn>(r) * n;
+        ASSERT_EQ(Generator64::Gora(r, n), static_cast<std::uint64_t>(dokladny >> 64))
             << r << " " << n;
+        std::uint64_t cyfra = 0;
+        ASSERT_EQ(Generator64::Cyfra(r, n, cyfra), static_cast<std::uint64_t>(dokladny));
+        ASSERT_EQ(cyfra, Generator64::Gora(r, n));
         const std::uint32_t nx = 6 + i % 95, ny = 100, nz = 8;
         std::uint64_t c = r;
         const std::uint64_t dx = Generator64::Gora(c, nx);
