@@ -21,8 +21,12 @@ unsigned Generator64::Uzupelnij(unsigned od) {
     for (unsigned i = od; i < RozmiarBufora; ++i) {
         bufor_[n++] = bufor_[i];
     }
+    // A local copy stays in registers: the buffer's stores could otherwise
+    // alias the state.
+    Xoshiro256 rdzen = rdzen_;
     for (; n < RozmiarBufora; ++n) {
-        bufor_[n] = rdzen_.Nastepny();
+        bufor_[n] = rdzen.Nastepny();
     }
+    rdzen_ = rdzen;
     return 0;
 }
