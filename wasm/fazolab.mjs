@@ -158,9 +158,14 @@ class Fazolab {
     return new Sesja(s);
   }
 
-  nowaReplika(parametry, { ziarno = 0, nr = 0, powtorzenia = 1, stopien = null, dwaStarty = false } = {}) {
+  nowaReplika(parametry, {
+    ziarno = 0, nr = 0, powtorzenia = 1, stopien = null, dwaStarty = false, generator = null,
+  } = {}) {
     const argumenty = [...argumentyParametrow(parametry, ziarno),
       '--powtorzenia', String(powtorzenia)];
+    if (generator !== null && generator !== undefined) {
+      argumenty.push('--generator', String(generator));
+    }
     if (stopien !== null && stopien !== undefined) {
       argumenty.push('--stopien', String(stopien));
     }

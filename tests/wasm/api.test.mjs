@@ -204,6 +204,30 @@ describe('powtórzenia w osobnych silnikach', () => {
   });
 });
 
+describe('generator powtórzeń', () => {
+  test('domyślnie 64-bitowy ze strumieniem powtórzenia, na życzenie generator okna', () => {
+    const p = { TBLambda: 5, TBLambdaKoncowa: 11, TBKrok: 3, SEMaxIloscCykli: 10000 };
+    const czesci = (generator) => [0, 1].map((nr) => {
+      const r = fz.nowaReplika(p, { ziarno: 103, nr, powtorzenia: 2, generator });
+      while (r.licz(20).stan !== 'koniec');
+      const tekst = r.wynik();
+      r.usun();
+      return tekst;
+    });
+    const xoshiro = czesci(null);
+    const okna = czesci('okna');
+    assert.match(xoshiro[0], /\npowtorzenia 2\ngenerator xoshiro\n/);
+    assert.doesNotMatch(okna[0], /generator/);
+    const b = fz.scalRepliki(okna, { wyjscie: 'csv' });
+    const n = natywnie([...opcje(p, 103), '--powtorzenia', '2', '--generator', 'okna', '--wyjscie',
+      'w.csv']);
+    assert.equal(b.podsumowanie, n.wyjscie);
+    assert.ok(Buffer.from(b.plik).equals(n.pliki['w.csv']));
+    assert.throws(() => fz.scalRepliki([xoshiro[0], okna[1]]), /różnymi generatorami/);
+    assert.throws(() => fz.nowaReplika(p, { generator: 'mt' }), /--generator/);
+  });
+});
+
 describe('zły wybór i brak pamięci', () => {
   test('odmowy po polsku, takie jak fazolab-batch', () => {
     for (const [p, opcja] of [
