@@ -111,6 +111,8 @@ TEST_F(PrzebiegWsadowy, BledneOpcjeOdrzuconeZanimCokolwiekRuszy) {
         {"--co", "150"},
         {"--uklad", "losowe"},
         {"--ziarno", "-1"},
+        {"--generator", "pcg64"},
+        {"--generator", "OKNA"},
         {"--stopien", "25"},
         {"--lambda", "0.5", "--wyjscie", "x.csv"},
         {"--fluktuacje=tak", "--wyjscie", "x.csv"},

@@ -30,6 +30,9 @@ function opcje(p, ziarno) {
     String(d.SEMaxIloscCykli), '--uklad', d.uklad, '--tryb', d.tryb, '--ziarno', String(ziarno)];
 }
 
+// The same with the window's generator, which a session (the window's engine) draws from.
+const opcjeOkna = (p, ziarno) => [...opcje(p, ziarno), '--generator', 'okna'];
+
 // A whole run the way the window's driver takes it, the samples gathered.
 function przebieg(s, zRysowaniem) {
   const probki = [];
@@ -72,7 +75,7 @@ const PRZYPADKI = [
 describe('sesja jak okno', () => {
   for (const [p, ziarno] of PRZYPADKI) {
     test(`${p.siec}: próbki, model wyników i pliki jak fazolab-batch`, () => {
-      const argumenty = opcje(p, ziarno);
+      const argumenty = opcjeOkna(p, ziarno);
       const s = fz.nowaSesja(p, ziarno);
       try {
         const probki = przebieg(s, p.siec === '2DKwadrat');
@@ -159,7 +162,7 @@ describe('postęp i przerwanie', () => {
     assert.equal(koniec.stan, 'koniec');
     assert.equal(koniec.postep.seria, koniec.postep.seriaMax);
     s.wyniki();
-    const n = natywnie([...opcje(p, 8), '--wyjscie', 'w.csv']);
+    const n = natywnie([...opcjeOkna(p, 8), '--wyjscie', 'w.csv']);
     assert.ok(Buffer.from(s.plikWynikow('csv')).equals(n.pliki['w.csv']));
     s.usun();
   });
