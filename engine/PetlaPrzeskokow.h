@@ -77,7 +77,7 @@ long long PetlaPrzeskokow(Siec& siec, G& g, const TablicaAkceptacji& tablica, bo
     typename Losowania::Stan stan = los.Poczatek();
     for (int proba = 0; proba < liczbaProb; ++proba) {
         int x1, y1, z1, x2, y2, z2;
-        // The first site, a round of tries and the real.
+        // Draws at hand for the first site, a round of tries and the real.
         stan = los.Zapewnij(stan, K + 2);
         los.Wezel(stan, 0, x1, y1, z1);
         i1 = indeks(x1, y1, z1);

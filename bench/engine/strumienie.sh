@@ -26,7 +26,7 @@ bateria() {
         "$strumien" $1 | dieharder -g 200 -a
     else
         for d in $testy; do
-            "$strumien" $1 | dieharder -g 200 -d "$d" | grep -E '\|(PASSED|WEAK|FAILED)'
+            "$strumien" $1 | dieharder -g 200 -d "$d" | grep -E '(PASSED|WEAK|FAILED) *$'
         done
     fi
 }
