@@ -59,8 +59,11 @@ public:
         cyfra = static_cast<std::uint64_t>(iloczyn >> 64);
         return static_cast<std::uint64_t>(iloczyn);
 #else
-        cyfra = Gora(r, n);
-        return r * n;
+        // Gora's two partial products give the low half too.
+        const std::uint64_t wysokie = (r >> 32) * n;
+        const std::uint64_t niskie = (r & 0xffffffffu) * n;
+        cyfra = (wysokie + (niskie >> 32)) >> 32;
+        return (wysokie << 32) + niskie;
 #endif
     }
 
