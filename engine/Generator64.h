@@ -83,7 +83,9 @@ public:
 
 private:
     ZrodloZiarna* zrodlo_;
-    Xoshiro256 rdzen_;
+    // Stream 0 of seed 0 until a seed comes: never the all-zero state, from
+    // which xoshiro gives only zeros.
+    Xoshiro256 rdzen_ = Xoshiro256::ZZiarna(0);
     std::uint32_t strumien_ = 0;
     unsigned pozycja_ = RozmiarBufora;
     std::array<std::uint64_t, RozmiarBufora> bufor_{};

@@ -137,6 +137,15 @@ TEST(Generator64, BuforIJedenStrumien) {
     Generator64 h(inne);
     h.Przelosuj();
     EXPECT_EQ(h.Nastepny(), Xoshiro256::ZZiarna(5).Nastepny()) << "stream 0 by default";
+    // A source that gave its seed to another generator: the 64-bit one draws
+    // seed 0's stream, not the zeros of an empty state.
+    StaleZiarno wydane(5);
+    wydane.Ziarno();
+    Generator64 bezZiarna(wydane);
+    bezZiarna.Przelosuj();
+    const std::uint64_t pierwsza = bezZiarna.Nastepny();
+    EXPECT_EQ(pierwsza, Xoshiro256::ZZiarna(0).Nastepny());
+    EXPECT_NE(pierwsza, bezZiarna.Nastepny());
 }
 
 // floor(r n / 2^64) by 64-bit products (and by the machine's 128-bit one
