@@ -114,7 +114,8 @@ IteracjeRozmiaru IteracjeDla(long long iteracje, long long co, long long atomowP
 }
 
 int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int watki,
-                            NadzorReplik& nadzor, std::ostream& wyjscie, std::ostream& bledy) {
+                            NadzorReplik& nadzor, std::ostream& wyjscie, std::ostream& bledy,
+                            std::vector<RozmiarBadania>* rozmiary) {
     const ParametrySymulacji& p = opcje.Parametry;
     const long long co = static_cast<long long>(p.PozycjaPrzedzialu) * 100;
     const long long pierwszy = Atomow(p, opcje.Rozmiary.front());
@@ -151,6 +152,9 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
         }
         punkty.push_back({l, ZnajdzPrzejscie(serie)});
         iteracje.push_back(r.Iteracje);
+        if (rozmiary) {
+            rozmiary->push_back({o, std::move(wyniki.Repliki)});
+        }
     }
     Wypisz(wyjscie, opcje, punkty, iteracje);
     // The peak search at each size took only the series that passed it.

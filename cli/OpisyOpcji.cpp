@@ -43,9 +43,10 @@ std::vector<OpisOpcji> Zbuduj() {
          RodzajeSieciTekst(),
          "rodzaj sieci (" + std::string(KluczRodzaju(okno.Rodzaj)) + ")"},
         {{"--osie"},
-         "X | XxY | XxYxZ",
+         "X | XxY | XxYxZ | L1,L2,...",
          "ilość atomów na osiach, parzyste " + Od(ZakresOsi) + " (" + Liczba(okno.IloscAtomowOsX) +
-             "); XxY dla sieci 2D, XxYxZ dla 3DR"},
+             "); XxY dla sieci 2D, XxYxZ dla 3DR; rosnące rozmiary po przecinku, np. "
+             "12,16,24,32: badanie skończonych rozmiarów (L na każdej osi)"},
         {{"--tryb"}, "porzadkowanie|klasteryzacja", "znak oddziaływania (porzadkowanie)"},
         {{"--lambda"},
          "S | S:E:K",

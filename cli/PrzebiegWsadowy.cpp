@@ -2,6 +2,7 @@
 
 #include "BadaniePowtorzen.h"
 #include "BadanieRozmiarow.h"
+#include "DostepneProcesory.h"
 #include "KolizjaWyjsc.h"
 #include "NadzorWsadowy.h"
 #include "OpisyOpcji.h"
@@ -20,7 +21,6 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -62,16 +62,16 @@ constexpr bool WatkiDostepne = false;
 constexpr bool WatkiDostepne = true;
 #endif
 
-// More threads than the processor has only multiply the engines in memory;
-// the output does not depend on their number.
+// More threads than the processors this process was given only multiply the
+// engines in memory; the output does not depend on their number.
 int LiczbaWatkow(const OpcjeWsadowe& o, std::ostream& bledy) {
-    const int sprzetowe = WatkiDostepne ? static_cast<int>(std::thread::hardware_concurrency()) : 1;
+    const int sprzetowe = WatkiDostepne ? DostepneProcesory() : 1;
     if (!o.Watki) {
         return std::max(1, sprzetowe);
     }
     if (sprzetowe > 0 && *o.Watki > sprzetowe) {
         bledy << "Opcja --watki: " << *o.Watki << " ograniczono do " << sprzetowe
-              << (WatkiDostepne ? " (tyle wątków ma procesor; wynik jest ten sam).\n"
+              << (WatkiDostepne ? " (tyle procesorów ma do dyspozycji; wynik jest ten sam).\n"
                                 : " (ta wersja programu liczy powtórzenia kolejno, w jednym "
                                   "wątku; wynik jest ten sam).\n");
         return sprzetowe;

@@ -1,5 +1,7 @@
 #include "SilnikRepliki.h"
 
+#include "Autokorelacja.h"
+#include "FluktuacjaSerii.h"
 #include "ObliczWyniki.h"
 #include "OpcjeWsadowe.h"
 #include "PostepWatku.h"
@@ -63,7 +65,10 @@ void SilnikRepliki::ZakonczDrugiStart(WynikRepliki& wynik) {
     for (std::size_t k = 0; k < wynik.Serie.size(); ++k) {
         const std::vector<double>& pary = zapis_->Pary(static_cast<int>(k) + 1);
         FluktuacjaSerii& f = wynik.Serie[k].Fluktuacje;
-        f.Stan = Gorsza(f.Stan, TestDwochStartow(f.Pary, std::span(pary).subspan(pary.size() / 2)));
+        const auto rozbieg = static_cast<std::size_t>(ProbkiRozbiegu(
+            pary.size(), CzasAutokorelacjiSokala(std::span(pary).subspan(pary.size() / 2)).Tau));
+        f.Stan =
+            Gorsza(f.Stan, TestDwochStartow(f.Pary, std::span(pary).subspan(rozbieg), f.Lambda));
     }
 }
 

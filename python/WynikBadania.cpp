@@ -1,12 +1,16 @@
 #include "WynikBadania.h"
 
+#include "LambdaNaSiatce.h"
+#include "PlikPowtorzen.h"
 #include "PlikWynikow.h"
 #include "PlikWynikowBadania.h"
+#include "TekstyFluktuacji.h"
 #include "WypiszPodsumowanie.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <pybind11/stl.h>
 #include <sstream>
@@ -15,28 +19,6 @@
 namespace py = pybind11;
 
 namespace {
-// An array that owns the vector's storage: the vector moves into the array's
-// base object and the numbers stay where the engine's samples put them.
-template <class T>
-py::array_t<T> Przejmij(std::vector<T>&& dane, std::vector<py::ssize_t> ksztalt) {
-    auto* wlasciciel = new std::vector<T>(std::move(dane));
-    const py::capsule baza(wlasciciel, [](void* w) { delete static_cast<std::vector<T>*>(w); });
-    return py::array_t<T>(ksztalt, wlasciciel->data(), baza);
-}
-
-py::dict Kolumny(ProbkiRepliki& p) {
-    const auto n = static_cast<py::ssize_t>(p.Seria.size());
-    py::dict kolumny;
-    kolumny["seria"] = Przejmij(std::move(p.Seria), {n});
-    kolumny["lambda"] = Przejmij(std::move(p.Lambda), {n});
-    kolumny["iteracja"] = Przejmij(std::move(p.Iteracja), {n});
-    kolumny["energia"] = Przejmij(std::move(p.Energia), {n});
-    kolumny["sigma"] = Przejmij(std::move(p.Sigma), {n});
-    kolumny["pary_ab"] = Przejmij(std::move(p.ParyAB), {n});
-    kolumny["histogram"] = Przejmij(std::move(p.Histogram), {n, p.LiczbaSasiadow + 1});
-    return kolumny;
-}
-
 py::array_t<double> Tablica(const std::vector<double>& wartosci) {
     return py::array_t<double>(static_cast<py::ssize_t>(wartosci.size()), wartosci.data());
 }
@@ -56,16 +38,33 @@ double Liczba(const std::string& tekst) {
 }
 } // namespace
 
-WynikBadania::WynikBadania(BadaniePowtorzen badanie, bool fluktuacje,
-                           std::vector<ProbkiRepliki> probki)
-    : badanie_(std::move(badanie)), fluktuacje_(fluktuacje), wyniki_(WynikiBadania(badanie_)),
-      fluktuacjeReplik_(FluktuacjeReplik(badanie_.Repliki)) {
-    for (ProbkiRepliki& p : probki) {
-        probki_.append(Kolumny(p));
+WynikBadania::WynikBadania(BadaniePowtorzen badanie, bool fluktuacje, py::list probki, int watki)
+    : badanie_(std::move(badanie)), fluktuacje_(fluktuacje), watki_(watki),
+      probki_(std::move(probki)) {
+    if (Cale()) {
+        wyniki_ = WynikiBadania(badanie_);
+        fluktuacjeReplik_ = FluktuacjeReplik(badanie_.Repliki);
+    }
+}
+
+bool WynikBadania::Cale() const {
+    return static_cast<int>(badanie_.Repliki.size()) == badanie_.Powtorzenia;
+}
+
+void WynikBadania::WymagajCalego() const {
+    if (!Cale()) {
+        const int od = badanie_.Repliki.empty() ? 0 : badanie_.Repliki.front().Nr;
+        throw py::value_error(
+            "To część badania (powtórzenia " + std::to_string(od) + ".." +
+            std::to_string(od + static_cast<int>(badanie_.Repliki.size()) - 1) + " z " +
+            std::to_string(badanie_.Powtorzenia) +
+            "): wyniki daje całe badanie — zapisz części metodą zapisz_powtorzenia i połącz je "
+            "funkcją fazolab.scal.");
     }
 }
 
 template <class Pole> std::vector<SredniaZBledem> WynikBadania::PoSeriach(Pole pole) const {
+    WymagajCalego();
     std::vector<SredniaZBledem> wynik;
     const std::vector<WynikRepliki>& repliki = badanie_.Repliki;
     for (std::size_t k = 0; k < repliki.front().Serie.size(); ++k) {
@@ -105,7 +104,7 @@ double Blad(const SredniaZBledem& s) {
 py::array_t<double> WynikBadania::Lambdy() const {
     std::vector<double> lambdy;
     for (const SeriaRepliki& s : badanie_.Repliki.front().Serie) {
-        lambdy.push_back(s.Lambda);
+        lambdy.push_back(LambdaNaSiatce(badanie_.Parametry, s.Lambda));
     }
     return Tablica(lambdy);
 }
@@ -124,6 +123,19 @@ py::array_t<double> WynikBadania::SigmaSredniaBlad() const {
 }
 
 py::object WynikBadania::CvkN() const {
+    WymagajCalego();
+    if (!wyniki_) {
+        return py::none();
+    }
+    std::vector<double> cvkn;
+    for (const PunktWykresu& punkt : wyniki_->Series5) {
+        cvkn.push_back(punkt.Y);
+    }
+    return Tablica(cvkn);
+}
+
+py::object WynikBadania::CvkNSurowe() const {
+    WymagajCalego();
     if (!wyniki_) {
         return py::none();
     }
@@ -132,6 +144,7 @@ py::object WynikBadania::CvkN() const {
 }
 
 py::array_t<double> WynikBadania::CvkNFluktuacje() const {
+    WymagajCalego();
     std::vector<SredniaZBledem> cv;
     for (const FluktuacjaSerii& s : fluktuacjeReplik_.Serie) {
         cv.push_back(s.CvkN);
@@ -140,6 +153,7 @@ py::array_t<double> WynikBadania::CvkNFluktuacje() const {
 }
 
 py::array_t<double> WynikBadania::CvkNFluktuacjeBlad() const {
+    WymagajCalego();
     std::vector<SredniaZBledem> cv;
     for (const FluktuacjaSerii& s : fluktuacjeReplik_.Serie) {
         cv.push_back(s.CvkN);
@@ -148,6 +162,7 @@ py::array_t<double> WynikBadania::CvkNFluktuacjeBlad() const {
 }
 
 py::list WynikBadania::Rownowaga() const {
+    WymagajCalego();
     py::list stany;
     for (const FluktuacjaSerii& s : fluktuacjeReplik_.Serie) {
         stany.append(Stan(s.Stan));
@@ -168,12 +183,24 @@ py::list WynikBadania::RownowagaReplik() const {
 }
 
 py::dict WynikBadania::Przejscie() const {
+    WymagajCalego();
     const MaksimumFluktuacji& m = fluktuacjeReplik_.Przejscie;
+    // The reason is the summary's own words for what the position rests on
+    // or why there is none.
+    const std::string opis = TekstPrzejsciaFluktuacji(m);
+    std::string powod = opis;
+    if (const std::string etykieta = "λ: "; powod.starts_with(etykieta)) {
+        powod.erase(0, etykieta.size());
+    }
+    const bool bezLiczby = !std::isfinite(m.Lambda) || !std::isfinite(m.Blad);
     return py::dict(py::arg("lambda") = m.Lambda, py::arg("blad") = m.Blad,
-                    py::arg("na_brzegu") = m.NaBrzegu);
+                    py::arg("na_brzegu") = m.NaBrzegu, py::arg("opis") = opis,
+                    py::arg("powod") =
+                        bezLiczby ? py::object(py::str(powod)) : py::object(py::none()));
 }
 
 py::object WynikBadania::PrzejscieDopasowania() const {
+    WymagajCalego();
     if (!wyniki_) {
         return py::none();
     }
@@ -186,6 +213,7 @@ py::object WynikBadania::PrzejscieDopasowania() const {
 }
 
 py::object WynikBadania::Teksty() const {
+    WymagajCalego();
     if (!wyniki_) {
         return py::none();
     }
@@ -197,6 +225,7 @@ py::object WynikBadania::Teksty() const {
 }
 
 std::string WynikBadania::Podsumowanie() const {
+    WymagajCalego();
     std::ostringstream tekst;
     WypiszPodsumowanie(tekst, badanie_.Repliki, wyniki_);
     if (badanie_.DwaStarty) {
@@ -206,6 +235,7 @@ std::string WynikBadania::Podsumowanie() const {
 }
 
 const WynikiSerii& WynikBadania::Wyniki() const {
+    WymagajCalego();
     if (!wyniki_) {
         throw py::value_error("Plik wyników wymaga serii symulacji (lambdy=\"S:E:K\"): "
                               "pojedyncza symulacja nie ma etapu wyników.");
@@ -227,7 +257,10 @@ py::bytes WynikBadania::Bajty(const std::string& typ) const {
 }
 
 void WynikBadania::Zapisz(const std::string& sciezka) const {
-    const WynikZapisu zapis = ZapiszWynikiBadania(sciezka, badanie_, Wyniki(), fluktuacje_);
+    ZglosBladZapisu(ZapiszWynikiBadania(sciezka, badanie_, Wyniki(), fluktuacje_));
+}
+
+void ZglosBladZapisu(const WynikZapisu& zapis) {
     if (!zapis.Udany()) {
         // One line, as the batch runner reports it.
         std::string komunikat = zapis.Komunikat;
@@ -236,4 +269,48 @@ void WynikBadania::Zapisz(const std::string& sciezka) const {
         PyErr_SetString(PyExc_OSError, komunikat.c_str());
         throw py::error_already_set();
     }
+}
+
+std::string WynikBadania::TekstPowtorzen() const {
+    return TrescPlikuPowtorzen(badanie_);
+}
+
+py::dict WynikBadania::Parametry() const {
+    const ParametrySymulacji& p = badanie_.Parametry;
+    // The names of the kinds, arrangements and modes as the replica file's
+    // header writes them, which are the values uruchom takes.
+    std::map<std::string, std::string> naglowek;
+    for (const std::string& wiersz : NaglowekPlikuPowtorzen(badanie_)) {
+        const auto spacja = wiersz.find(' ');
+        naglowek[wiersz.substr(0, spacja)] = wiersz.substr(spacja + 1);
+    }
+    const SiatkaLambdy& siatka = Siatka(p);
+    py::list osie;
+    osie.append(p.IloscAtomowOsX);
+    osie.append(p.IloscAtomowOsY);
+    if (!JestPlaska(p.Rodzaj)) {
+        osie.append(p.IloscAtomowOsZ);
+    }
+    const std::string lambdy = p.Seria ? siatka.Tekst(p.PozycjaLambdy) + ":" +
+                                             siatka.Tekst(p.PozycjaLambdyKoncowej) + ":" +
+                                             siatka.Tekst(p.PozycjaKroku)
+                                       : siatka.Tekst(p.PozycjaLambdy);
+    py::dict d;
+    d["siec"] = naglowek["siec"];
+    d["osie"] = osie;
+    d["tryb"] = naglowek["tryb"];
+    d["lambdy"] = lambdy;
+    d["koncentracja"] = p.PozycjaKoncentracji / 100.0;
+    d["iteracje"] = p.MaxIloscCykli;
+    d["co"] = p.PozycjaPrzedzialu * 100;
+    d["uklad"] = naglowek["uklad"];
+    d["ziarno"] = badanie_.Ziarno;
+    d["ziarno_z_zegara"] = badanie_.ZiarnoZZegara;
+    d["generator"] = std::string(NazwaGeneratora(badanie_.Generator));
+    d["stopien"] =
+        badanie_.Stopien ? py::object(py::int_(*badanie_.Stopien)) : py::object(py::none());
+    d["powtorzenia"] = badanie_.Powtorzenia;
+    d["dwa_starty"] = badanie_.DwaStarty;
+    d["fluktuacje"] = fluktuacje_;
+    return d;
 }

@@ -1,17 +1,36 @@
 #include "FluktuacjaSerii.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <stdexcept>
 #include <vector>
 
-FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, int iloscAtomow) {
+namespace {
+// Relaxation from the start takes a few autocorrelation times; twenty leave
+// a bias far below the statistical error. Yet the time measured in the
+// second half can miss the slow relaxation of the start (domains coarsening
+// near the transition): a quarter of the samples at least goes.
+constexpr double TauRozbiegu = 20.0;
+} // namespace
+
+int ProbkiRozbiegu(std::size_t probek, double tau) {
+    const double polowa = static_cast<double>(probek / 2);
+    const double cwierc = static_cast<double>(probek / 4);
+    const double zTau = std::isfinite(tau) ? std::ceil(TauRozbiegu * tau) : polowa;
+    return static_cast<int>(std::clamp(zTau, cwierc, polowa));
+}
+
+FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, int iloscAtomow,
+                                  std::span<const double> rzad) {
     if (iloscAtomow < 1) {
         throw std::invalid_argument("FluktuacjaZProbek: liczba atomów poza zakresem");
     }
-    const std::span<const double> druga = pary.subspan(pary.size() / 2);
     FluktuacjaSerii wynik;
     wynik.Lambda = lambda;
+    wynik.Odrzucone =
+        ProbkiRozbiegu(pary.size(), CzasAutokorelacjiSokala(pary.subspan(pary.size() / 2)).Tau);
+    const std::span<const double> druga = pary.subspan(static_cast<std::size_t>(wynik.Odrzucone));
     // The variance is the mean of the squared deviations, so the blocking of
     // that mean gives its error with the correlation of the samples; the error
     // of the mean itself changes the variance only at second order.
@@ -27,6 +46,11 @@ FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, i
     wynik.CvkN.Blad = lambda * lambda * wariancja.Blad / iloscAtomow;
     wynik.Stan = TestDryfu(druga);
     wynik.Pary.assign(druga.begin(), druga.end());
+    if (rzad.size() == pary.size()) {
+        const std::span<const double> r = rzad.subspan(static_cast<std::size_t>(wynik.Odrzucone));
+        wynik.Rzad.assign(r.begin(), r.end());
+    }
     wynik.IloscAtomow = iloscAtomow;
+    wynik.Tau = CzasAutokorelacjiSokala(druga);
     return wynik;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Autokorelacja.h"
 #include "RownowagaSerii.h"
 #include "StatystykaProbek.h"
 
@@ -10,19 +11,33 @@
 // energy.
 struct FluktuacjaSerii {
     double Lambda = 0.0; // as the series ran: negative for clustering
-    // Cv/kN = lambda^2 Var(pairs) / N over the second half of the samples, with
-    // its blocking error (NaN when the blocking finds no uncorrelated level).
+    // Cv/kN = lambda^2 Var(pairs) / N over the samples kept after the
+    // burn-in, with its blocking error (NaN when the blocking finds no
+    // uncorrelated level).
     SredniaZBledem CvkN;
     Rownowaga Stan = Rownowaga::Nieznana;
-    // The pair counts of the second half, for reweighting to other lambdas;
-    // empty where the samples were not kept (a merged replica file).
+    // The pair counts kept after the burn-in, for reweighting to other
+    // lambdas; empty where the samples were not kept.
     std::vector<double> Pary;
+    // The order parameter m of the same samples, where it was recorded
+    // (empty otherwise).
+    std::vector<double> Rzad;
     int IloscAtomow = 0;
+    // Of the kept pair counts, in samples.
+    CzasAutokorelacji Tau;
+    int Odrzucone = 0; // the samples of the burn-in
 };
 
 // The figures of a series from the number of unlike pairs of every sample it
-// recorded, in order (the new arrangement's sample first); `iloscAtomow` is N.
-// The second half of the samples is taken as equilibrated, and the drift test
-// of its pair counts tells whether it was. Cv/kN is NaN for no samples; throws
+// recorded, in order (the new arrangement's sample first), and the order
+// parameter of the same samples where it was recorded; `iloscAtomow` is N.
+// The burn-in is twenty autocorrelation times of the second half, at least a
+// quarter and at most half of the samples; the drift test of the rest tells
+// whether it was enough. Cv/kN is NaN for no samples; throws
 // std::invalid_argument when N < 1.
-FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, int iloscAtomow);
+FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, int iloscAtomow,
+                                  std::span<const double> rzad = {});
+
+// The burn-in of `probek` samples whose second half has the autocorrelation
+// time `tau` (in samples).
+int ProbkiRozbiegu(std::size_t probek, double tau);

@@ -23,10 +23,13 @@ struct MaksimumFluktuacji {
     // the peak is narrower than the grid resolves, and its position is no
     // more than a guess.
     bool Waskie = false;
-    bool MaloReplik = false; // two to four replicas: too few for an error
+    // Too few independent replicas, or stretches of a replica's series, for
+    // an error.
+    bool MaloReplik = false;
     // With the parabola: the reweighted curve did not reach the peak (no
     // overlap of the neighbouring series, or no samples kept).
     bool PrzewazanieNieSiega = false;
+    int Pominiete = 0; // series of replicas left out: no equilibrium
     double CvkN = 0.0; // the largest value, of the curve or the grid
     double BladCvkN = std::numeric_limits<double>::quiet_NaN(); // its error, by the same jackknife
                                                                 // as the position's

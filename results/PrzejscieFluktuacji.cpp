@@ -1,17 +1,33 @@
 #include "PrzejscieFluktuacji.h"
 
-#include "Przewazanie.h"
+#include "ProbkiBadania.h"
 #include "StatystykaProbek.h"
+#include "Wielohistogram.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 #include <span>
 #include <stdexcept>
 #include <utility>
 
 namespace {
 constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+// Two neighbouring series whose distributions of the pair count share less
+// than this tie their free energies to nothing: the step between them is not
+// crossed.
+constexpr double MinNakladania = 0.01;
+// A point of the curve resting on fewer samples in effect is the noise of a
+// few samples' tails.
+constexpr double MinEfektywnych = 20.0;
+// The bootstrap: its resamples, and the units below which its spread says
+// nothing of the error.
+constexpr int Losowan = 200;
+constexpr std::size_t MinJednostekDlaBledu = 4;
+// Any fixed value does; a fixed one keeps the printed error reproducible.
+constexpr std::uint64_t ZiarnoLosowania = 20261208;
 
 using Repliki = std::vector<std::vector<FluktuacjaSerii>>;
 
@@ -23,108 +39,6 @@ std::vector<bool> Uzyte(const Repliki& repliki) {
         }
     }
     return uzyte;
-}
-
-// Samples `od`..`do` of each series' kept ones, in fractions of their number.
-KrzywaCv Krzywa(const std::vector<FluktuacjaSerii>& serie, const std::vector<bool>& uzyte,
-                int podzial, std::size_t blok, std::size_t blokow) {
-    std::vector<double> lambdy;
-    std::vector<std::vector<double>> bez(serie.size());
-    std::vector<std::span<const double>> pary;
-    for (std::size_t k = 0; k < serie.size(); ++k) {
-        lambdy.push_back(serie[k].Lambda);
-        const std::vector<double>& p = serie[k].Pary;
-        if (blokow == 0) {
-            pary.emplace_back(p);
-            continue;
-        }
-        const std::size_t od = p.size() * blok / blokow;
-        const std::size_t dokad = p.size() * (blok + 1) / blokow;
-        bez[k].assign(p.begin(), p.begin() + static_cast<std::ptrdiff_t>(od));
-        bez[k].insert(bez[k].end(), p.begin() + static_cast<std::ptrdiff_t>(dokad), p.end());
-        pary.emplace_back(bez[k]);
-    }
-    return KrzywaPrzewazona(lambdy, pary, uzyte, serie.front().IloscAtomow, podzial);
-}
-
-std::vector<double>
-SredniaKrzywych(const std::vector<KrzywaCv>& krzywe,
-                std::size_t pominieta = std::numeric_limits<std::size_t>::max()) {
-    std::vector<double> srednia(krzywe.front().CvkN.size(), 0.0);
-    double ile = 0.0;
-    for (std::size_t r = 0; r < krzywe.size(); ++r) {
-        if (r == pominieta) {
-            continue;
-        }
-        for (std::size_t i = 0; i < srednia.size(); ++i) {
-            srednia[i] += krzywe[r].CvkN[i];
-        }
-        ile += 1.0;
-    }
-    for (double& v : srednia) {
-        v /= ile;
-    }
-    return srednia;
-}
-
-struct Szczyt {
-    double Lambda = Nan;
-    double CvkN = Nan;
-    bool Osiagniety = false; // both neighbours reached
-    bool NaBrzegu = false;
-    std::size_t Indeks = 0; // of the largest value on the fine grid
-};
-
-// The largest value of the curve, taken only when the curve is reached all
-// the way to the series on either side of it, so that measured values below
-// it bracket it (a peak may hide in a step the reweighting does not cross).
-Szczyt SzczytKrzywej(const std::vector<double>& lambdy, const std::vector<double>& cv, int podzial,
-                     const std::vector<bool>& uzyte) {
-    Szczyt s;
-    std::size_t j = cv.size();
-    for (std::size_t i = 0; i < cv.size(); ++i) {
-        if (!std::isnan(cv[i]) && (j == cv.size() || cv[i] > cv[j])) {
-            j = i;
-        }
-    }
-    if (j == cv.size()) {
-        return s;
-    }
-    s.Lambda = lambdy[j];
-    s.CvkN = cv[j];
-    s.Indeks = j;
-    const auto krok = static_cast<std::size_t>(podzial);
-    if (j == 0 || j + 1 == cv.size()) {
-        s.NaBrzegu = uzyte[j / krok];
-        return s;
-    }
-    const std::size_t od = j % krok == 0 ? j - krok : j - j % krok;
-    const std::size_t dokad = std::min(cv.size() - 1, j % krok == 0 ? j + krok : od + krok);
-    if (!uzyte[od / krok] || !uzyte[dokad / krok]) {
-        return s;
-    }
-    for (std::size_t i = od; i <= dokad; ++i) {
-        if (std::isnan(cv[i])) {
-            return s;
-        }
-    }
-    s.Osiagniety = true;
-    s.Lambda = WierzcholekParaboli(lambdy, cv, j);
-    return s;
-}
-
-double Jackknife(const std::vector<double>& polozenia) {
-    const double n = static_cast<double>(polozenia.size());
-    double srednia = 0.0;
-    for (const double x : polozenia) {
-        srednia += x;
-    }
-    srednia /= n;
-    double suma = 0.0;
-    for (const double x : polozenia) {
-        suma += (x - srednia) * (x - srednia);
-    }
-    return std::sqrt((n - 1) / n * suma);
 }
 
 // Whether a series left out has a larger Cv/kN (summed over the replicas)
@@ -224,9 +138,118 @@ MaksimumFluktuacji ZParaboli(const Repliki& repliki, const std::vector<bool>& uz
     }
     return m;
 }
+
+// The fine grid of lambdas the pooled curve is evaluated on: every series'
+// own lambda and, across each step the reweighting crosses, `podzial` - 1
+// points between; a step it does not cross starts a new stretch.
+struct Siatka {
+    std::vector<double> Lambdy; // as the series ran
+    std::vector<double> Bezwzgledne;
+    std::vector<int> Odcinek;       // the stretch of reweighting a point belongs to
+    std::vector<std::size_t> Seria; // the series at or before a point
+};
+
+Siatka ZbudujSiatke(const ProbkiBadania& dane, int podzial) {
+    Siatka s;
+    const std::vector<double>& lambdy = dane.Lambdy();
+    int odcinek = 0;
+    for (std::size_t k = 0; k < lambdy.size(); ++k) {
+        const bool przekroczony = k + 1 < lambdy.size() && dane.Nakladania()[k] >= MinNakladania;
+        const int kroki = przekroczony ? podzial : 1;
+        for (int i = 0; i < kroki; ++i) {
+            const double lambda =
+                i == 0 ? lambdy[k]
+                       : lambdy[k] + (lambdy[k + 1] - lambdy[k]) * i / static_cast<double>(podzial);
+            s.Lambdy.push_back(lambda);
+            s.Bezwzgledne.push_back(std::fabs(lambda));
+            s.Odcinek.push_back(odcinek);
+            s.Seria.push_back(k);
+        }
+        if (!przekroczony) {
+            ++odcinek;
+        }
+    }
+    return s;
+}
+
+// Cv/kN of the points `od`..`dokad` of the grid, NaN where the reweighting
+// rests on too few samples.
+std::vector<double> Krzywa(const Wielohistogram& w, const Siatka& s, std::size_t od,
+                           std::size_t dokad) {
+    std::vector<double> cv(s.Lambdy.size(), Nan);
+    for (std::size_t i = od; i <= dokad && i < cv.size(); ++i) {
+        const ChwilaPrzewazona c = w.Chwila(s.Lambdy[i]);
+        if (c.Efektywnych >= MinEfektywnych) {
+            cv[i] = c.CvkN;
+        }
+    }
+    return cv;
+}
+
+struct Szczyt {
+    std::size_t Indeks = 0;
+    double Lambda = Nan; // |lambda|, refined
+    double CvkN = Nan;
+    bool Jest = false;
+    bool NaBrzegu = false;
+    bool NieSiega = false; // a neighbour of the largest value is not reached
+};
+
+// The largest value of the curve among the points `od`..`dokad`, refined by
+// the vertex of the parabola through it and its two neighbours on the grid.
+Szczyt SzczytKrzywej(const Siatka& s, const std::vector<double>& cv, std::size_t od,
+                     std::size_t dokad) {
+    Szczyt w;
+    for (std::size_t i = od; i <= dokad && i < cv.size(); ++i) {
+        if (!std::isnan(cv[i]) && (!w.Jest || cv[i] > w.CvkN)) {
+            w.Jest = true;
+            w.Indeks = i;
+            w.CvkN = cv[i];
+        }
+    }
+    if (!w.Jest) {
+        return w;
+    }
+    const std::size_t j = w.Indeks;
+    w.Lambda = s.Bezwzgledne[j];
+    if (j == 0 || j + 1 == cv.size()) {
+        w.NaBrzegu = true;
+        return w;
+    }
+    if (std::isnan(cv[j - 1]) || std::isnan(cv[j + 1]) || s.Odcinek[j - 1] != s.Odcinek[j] ||
+        s.Odcinek[j + 1] != s.Odcinek[j]) {
+        w.NieSiega = true;
+        return w;
+    }
+    w.Lambda = WierzcholekParaboli(s.Bezwzgledne, cv, j);
+    return w;
+}
+
+double OdchylenieStandardowe(const std::vector<double>& x) {
+    if (x.size() < 2) {
+        return Nan;
+    }
+    double srednia = 0.0;
+    for (const double v : x) {
+        srednia += v;
+    }
+    srednia /= static_cast<double>(x.size());
+    double suma = 0.0;
+    for (const double v : x) {
+        suma += (v - srednia) * (v - srednia);
+    }
+    return std::sqrt(suma / static_cast<double>(x.size() - 1));
+}
+
+// The index of a unit drawn with replacement, by hand: the library's
+// distributions differ between implementations, and the error must be the
+// same on every platform. The remainder's bias is below 2^-50.
+std::size_t Wylosuj(std::mt19937_64& los, std::size_t n) {
+    return static_cast<std::size_t>(los() % n);
+}
 } // namespace
 
-MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int bloki) {
+MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial) {
     if (repliki.empty() || repliki.front().empty()) {
         throw std::invalid_argument("ZnajdzPrzejscie: brak replik");
     }
@@ -235,80 +258,81 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial, int blok
             throw std::invalid_argument("ZnajdzPrzejscie: repliki różnych serii");
         }
     }
-    const std::vector<bool> uzyte = Uzyte(repliki);
-    const bool zProbkami = std::all_of(repliki.begin(), repliki.end(), [](const auto& r) {
-        return std::all_of(r.begin(), r.end(), [](const FluktuacjaSerii& s) {
-            return !s.Pary.empty() && s.IloscAtomow > 0;
-        });
-    });
-    if (!zProbkami || std::none_of(uzyte.begin(), uzyte.end(), [](bool u) { return u; })) {
-        MaksimumFluktuacji m = ZParaboli(repliki, uzyte);
+    const ProbkiBadania dane(repliki);
+    if (!dane.ZProbkami()) {
+        MaksimumFluktuacji m = ZParaboli(repliki, Uzyte(repliki));
         m.PrzewazanieNieSiega = m.Sposob == SposobMaksimum::Parabola;
+        m.Pominiete = dane.Pominiete();
         return m;
     }
-    std::vector<KrzywaCv> krzywe;
-    for (const std::vector<FluktuacjaSerii>& r : repliki) {
-        krzywe.push_back(Krzywa(r, uzyte, podzial, 0, 0));
-    }
-    const std::vector<double>& lambdy = krzywe.front().Lambdy;
-    const Szczyt glowny = SzczytKrzywej(lambdy, SredniaKrzywych(krzywe), podzial, uzyte);
-    if ((!glowny.Osiagniety && !glowny.NaBrzegu) ||
-        WiekszaPominieta(repliki, uzyte, glowny.CvkN * static_cast<double>(repliki.size()))) {
-        MaksimumFluktuacji m = ZParaboli(repliki, uzyte);
-        m.PrzewazanieNieSiega = m.Sposob == SposobMaksimum::Parabola;
-        return m;
-    }
+    const Siatka siatka = ZbudujSiatke(dane, podzial);
+    const Wielohistogram wszystkie(dane.Wszystkie(), dane.IloscAtomow());
+    const std::vector<double> cv = Krzywa(wszystkie, siatka, 0, siatka.Lambdy.size() - 1);
+    const Szczyt glowny = SzczytKrzywej(siatka, cv, 0, cv.size() - 1);
     MaksimumFluktuacji m;
     m.Sposob = SposobMaksimum::Przewazanie;
+    m.Pominiete = dane.Pominiete();
     m.Lambda = glowny.Lambda;
     m.CvkN = glowny.CvkN;
     m.NaBrzegu = glowny.NaBrzegu;
+    m.PrzewazanieNieSiega = glowny.NieSiega;
     m.Blad = Nan;
-    if (m.NaBrzegu) {
+    if (!glowny.Jest) {
+        m.Sposob = SposobMaksimum::BrakSerii;
+        m.Lambda = m.CvkN = Nan;
         return m;
     }
-    const int replik = static_cast<int>(repliki.size());
-    // The position of a largest value is no smooth function of the data: a
-    // jackknife of it sees too little of its spread. The slope of the curve at
-    // the peak is smooth; its error over the curve's curvature is the
-    // position's. The height's error is that of the curve's value there.
-    std::vector<KrzywaCv> czesci;
-    if (replik >= MinReplikDlaBledu) {
-        czesci = krzywe;
-    } else if (replik == 1 && bloki >= 2) {
-        for (int b = 0; b < bloki; ++b) {
-            czesci.push_back(Krzywa(repliki.front(), uzyte, podzial, static_cast<std::size_t>(b),
-                                    static_cast<std::size_t>(bloki)));
-        }
-    } else {
+    if (glowny.NaBrzegu || glowny.NieSiega) {
+        return m;
+    }
+    if (dane.Jednostki() < MinJednostekDlaBledu) {
         m.MaloReplik = true;
         return m;
     }
-    const std::vector<double> srednia = SredniaKrzywych(krzywe);
-    const std::size_t j = glowny.Indeks;
-    std::vector<double> nachylenia;
-    std::vector<double> wysokosci;
+    // The bootstrap looks for the peak of every resample within two steps of
+    // the study's own, on its stretch of the grid: farther away lies no peak
+    // the study's data would place.
+    const std::size_t okno = 2 * static_cast<std::size_t>(podzial);
+    std::size_t od = glowny.Indeks > okno ? glowny.Indeks - okno : 0;
+    std::size_t dokad = std::min(cv.size() - 1, glowny.Indeks + okno);
+    while (siatka.Odcinek[od] != siatka.Odcinek[glowny.Indeks]) {
+        ++od;
+    }
+    while (siatka.Odcinek[dokad] != siatka.Odcinek[glowny.Indeks]) {
+        --dokad;
+    }
+    // The series that reach the window, and one beyond on each side: those
+    // farther away weigh nothing there.
+    const std::size_t pierwsza = siatka.Seria[od] > 0 ? siatka.Seria[od] - 1 : 0;
+    const std::size_t ostatnia = std::min(siatka.Seria[dokad] + 2, dane.Lambdy().size() - 1);
+    std::vector<double> start(
+        wszystkie.EnergieSwobodne().begin() + static_cast<std::ptrdiff_t>(pierwsza),
+        wszystkie.EnergieSwobodne().begin() + static_cast<std::ptrdiff_t>(ostatnia) + 1);
+    for (double& f : start) {
+        f -= wszystkie.EnergieSwobodne()[pierwsza];
+    }
+    std::mt19937_64 los(ZiarnoLosowania);
     std::vector<double> polozenia;
-    for (const KrzywaCv& k : czesci) {
-        nachylenia.push_back((k.CvkN[j + 1] - k.CvkN[j - 1]) / (lambdy[j + 1] - lambdy[j - 1]));
-        wysokosci.push_back(k.CvkN[j]);
-        polozenia.push_back(SzczytKrzywej(lambdy, k.CvkN, podzial, uzyte).Lambda);
+    std::vector<double> wysokosci;
+    std::vector<int> krotnosci(dane.Jednostki());
+    for (int b = 0; b < Losowan; ++b) {
+        std::fill(krotnosci.begin(), krotnosci.end(), 0);
+        for (std::size_t u = 0; u < krotnosci.size(); ++u) {
+            ++krotnosci[Wylosuj(los, krotnosci.size())];
+        }
+        const Wielohistogram w(dane.Histogramy(krotnosci, pierwsza, ostatnia), dane.IloscAtomow(),
+                               start);
+        const Szczyt s = SzczytKrzywej(siatka, Krzywa(w, siatka, od, dokad), od, dokad);
+        if (s.Jest) {
+            polozenia.push_back(s.Lambda);
+            wysokosci.push_back(s.CvkN);
+        }
     }
-    const auto blad = [&](const std::vector<double>& x) {
-        return replik == 1 ? Jackknife(x) : SredniaNiezaleznych(x).Blad;
-    };
-    const std::size_t h = std::min({std::max<std::size_t>(1, static_cast<std::size_t>(podzial) / 4),
-                                    j, srednia.size() - 1 - j});
-    const double krok = (lambdy[j + h] - lambdy[j - h]) / 2;
-    const double krzywizna = (srednia[j + h] - 2 * srednia[j] + srednia[j - h]) / (krok * krok);
-    // Where the peak lies by a series' own lambda the curve's two sides come
-    // from different pairs of series, and a kink there passes for curvature:
-    // the spread of the parts' own peaks, which such a kink does not narrow,
-    // bounds the error from below.
-    const double zPolozen = blad(polozenia);
-    if (krzywizna < 0.0 && !std::isnan(zPolozen)) {
-        m.Blad = std::max(blad(nachylenia) / -krzywizna, zPolozen);
-    }
-    m.BladCvkN = blad(wysokosci);
+    // The spread of a bootstrap over few units falls short of the error by
+    // about sqrt((U - 1) / U).
+    const double jednostek = static_cast<double>(dane.Jednostki());
+    const double poprawka = std::sqrt(jednostek / (jednostek - 1.0));
+    m.Blad = poprawka * OdchylenieStandardowe(polozenia);
+    m.BladCvkN = poprawka * OdchylenieStandardowe(wysokosci);
     return m;
 }

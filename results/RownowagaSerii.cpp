@@ -1,9 +1,11 @@
 #include "RownowagaSerii.h"
 
+#include "Autokorelacja.h"
 #include "StatystykaProbek.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -49,6 +51,15 @@ BladBlokowy Szum(std::span<const double> x) {
         reszty[i] = druga[i] - p.Srednia - p.Nachylenie * (static_cast<double>(i) - srodek);
     }
     BladBlokowy szum = SredniaBlokowaZBlokami(reszty);
+    // Near a transition the blocking's few coarse levels can miss part of a
+    // long correlation; the autocorrelation time, where it is measured,
+    // bounds the error from below.
+    const CzasAutokorelacji tau = CzasAutokorelacjiSokala(reszty);
+    if (tau.Wiarygodny && !std::isnan(szum.Wynik.Blad)) {
+        const double zTau =
+            std::sqrt(2.0 * tau.Tau * Wariancja(reszty) / static_cast<double>(reszty.size()));
+        szum.Wynik.Blad = std::max(szum.Wynik.Blad, zTau);
+    }
     szum.Wynik.Blad *= std::sqrt(static_cast<double>(druga.size()) / static_cast<double>(x.size()));
     return szum;
 }
@@ -70,6 +81,15 @@ struct MiaraStartu {
 constexpr std::size_t MinBlokowBezPlateau = 4;
 
 std::optional<MiaraStartu> Zmierz(std::span<const double> x) {
+    // A measured autocorrelation time gives the error and the independent
+    // samples it rests on directly.
+    const CzasAutokorelacji tau = CzasAutokorelacjiSokala(x);
+    const double n = static_cast<double>(x.size());
+    if (tau.Wiarygodny) {
+        const double srednia = std::accumulate(x.begin(), x.end(), 0.0) / n;
+        const int swobody = std::max(1, static_cast<int>(n / (2.0 * tau.Tau)) - 1);
+        return MiaraStartu{srednia, std::sqrt(2.0 * tau.Tau * Wariancja(x) / n), swobody, true};
+    }
     const BladBlokowy b = SredniaBlokowaZBlokami(x);
     if (!std::isnan(b.Wynik.Blad)) {
         return MiaraStartu{b.Wynik.Srednia, b.Wynik.Blad, b.Blokow - 1, true};
@@ -110,7 +130,8 @@ Rownowaga TestDryfu(std::span<const double> probki) {
                : Rownowaga::Osiagnieta;
 }
 
-Rownowaga TestDwochStartow(std::span<const double> pierwszy, std::span<const double> drugi) {
+Rownowaga TestDwochStartow(std::span<const double> pierwszy, std::span<const double> drugi,
+                           double lambda) {
     const std::optional<MiaraStartu> a = Zmierz(pierwszy);
     const std::optional<MiaraStartu> b = Zmierz(drugi);
     if (!a || !b) {
@@ -118,10 +139,34 @@ Rownowaga TestDwochStartow(std::span<const double> pierwszy, std::span<const dou
     }
     const double blad = std::hypot(a->Blad, b->Blad);
     const double prog = KwantylStudenta(PunktNormalny, std::min(a->Swobody, b->Swobody)) * blad;
-    if (std::fabs(a->Srednia - b->Srednia) > prog) {
-        return Rownowaga::Nieosiagnieta;
+    if (std::fabs(a->Srednia - b->Srednia) <= prog) {
+        return a->ZPlateau && b->ZPlateau ? Rownowaga::Osiagnieta : Rownowaga::Nieznana;
     }
-    return a->ZPlateau && b->ZPlateau ? Rownowaga::Osiagnieta : Rownowaga::Nieznana;
+    return PierwszyOpozniony(pierwszy, drugi, lambda) ? Rownowaga::Nieosiagnieta
+                                                      : Rownowaga::Osiagnieta;
+}
+
+bool PierwszyOpozniony(std::span<const double> pierwszy, std::span<const double> drugi,
+                       double lambda) {
+    const double a = SredniaZ(pierwszy);
+    const double b = SredniaZ(drugi);
+    // A start still moving towards the other one is the one that lags.
+    const auto Zmierza = [](std::span<const double> x, double ku) {
+        const std::size_t polowa = x.size() / 2;
+        const double zmiana = SredniaZ(x.subspan(polowa)) - SredniaZ(x.first(polowa));
+        const BladBlokowy szum = Szum(x);
+        return !std::isnan(szum.Wynik.Blad) && zmiana * (ku - SredniaZ(x)) > 0.0 &&
+               std::fabs(zmiana) >
+                   2.0 * KwantylStudenta(PunktNormalny, szum.Blokow - 2) * szum.Wynik.Blad;
+    };
+    const bool pierwszyZmierza = Zmierza(pierwszy, b);
+    const bool drugiZmierza = Zmierza(drugi, a);
+    if (pierwszyZmierza != drugiZmierza) {
+        return pierwszyZmierza;
+    }
+    // Both steady and apart: a start caught in a metastable state (domains,
+    // an interface) sits above the equilibrium energy -lambda P.
+    return -lambda * a > -lambda * b;
 }
 
 Rownowaga Gorsza(Rownowaga a, Rownowaga b) {

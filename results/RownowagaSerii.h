@@ -22,16 +22,26 @@ enum class Rownowaga {
 // uncorrelated blocks) is Nieznana.
 Rownowaga TestDryfu(std::span<const double> probki);
 
-// The two-start check of one series: the second halves of its samples run
+// The two-start check of one series, as it judges the first start (the run
+// whose figures are reported): the kept pair counts of the same series run
 // from a random and from an ordered arrangement (in either order), which in
-// equilibrium share one mean, whatever the start. A difference of their means
-// beyond the two-sided 0.1 % point of Student's t (on the fewer blocks less
-// one) of its error is Nieosiagnieta. Each mean's error is its blocking
-// error; where the blocking finds no uncorrelated level, the largest over the
-// levels of four blocks or more, so that starts far apart beyond what the
-// samples show are still told apart, while their agreement then shows
-// nothing (Nieznana). Fewer than four samples of either: Nieznana.
-Rownowaga TestDwochStartow(std::span<const double> pierwszy, std::span<const double> drugi);
+// equilibrium share one mean, whatever the start. Each mean's error comes
+// from its autocorrelation time where that is measured, otherwise from the
+// blocking (the largest over the levels of four blocks or more where no level
+// is uncorrelated). Means apart beyond the two-sided 0.1 % point of Student's
+// t of their difference's error mean that one start has not settled; the
+// first is Nieosiagnieta only when it is that one (PierwszyOpozniony).
+// Fewer than four samples of either: Nieznana.
+Rownowaga TestDwochStartow(std::span<const double> pierwszy, std::span<const double> drugi,
+                           double lambda);
+
+// Of two starts whose means differ, whether the first lags: the one still
+// moving towards the other beyond its noise while the other is steady; when
+// both are steady (or both move), the one of the higher energy -lambda P,
+// since the states a start can be caught in (domains, interfaces) lie above
+// equilibrium.
+bool PierwszyOpozniony(std::span<const double> pierwszy, std::span<const double> drugi,
+                       double lambda);
 
 // Two verdicts on one series together: a drift either test found, else
 // unknown when either could not tell.

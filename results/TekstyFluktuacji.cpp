@@ -16,13 +16,17 @@ constexpr const char* NazwaLinii = "Lambda (fluktuacje)=";
 // The reweighted curve is resolved finer than the grid.
 constexpr int MiejscaPrzewazenia = 3;
 constexpr int MaxMiejsc = 6;
-constexpr const char* NaBrzegu = "maksimum na brzegu zakresu";
+constexpr const char* NaBrzegu = "maksimum na brzegu zakresu: rozszerz zakres λ";
 constexpr const char* Waskie = "maksimum węższe niż krok siatki, zmniejsz krok";
 constexpr const char* BrakSerii =
     "nie wyznaczono, przy maksimum za mało serii bez dryfu: zwiększ ilość iteracji";
 constexpr const char* Przewazanie = "przeważanie histogramów";
-constexpr const char* NieSiega = "parabola: przeważanie nie sięga";
-constexpr const char* MaloReplik = "błąd wymaga co najmniej 5 powtórzeń";
+constexpr const char* NieSiega = "serie przy maksimum nie nakładają się: zmniejsz krok λ";
+constexpr const char* NieSiegaBezDryfu =
+    "serie przy maksimum nie nakładają się po pominięciu "
+    "serii z dryfem: zwiększ ilość iteracji albo zmniejsz krok λ";
+constexpr const char* BezProbek = "parabola: brak próbek do przeważania";
+constexpr const char* MaloReplik = "błąd wymaga dłuższych serii albo więcej powtórzeń";
 
 std::string Liczba(double v, int miejsca) {
     return std::isnan(v) ? std::string() : fixed(v, miejsca);
@@ -53,11 +57,15 @@ std::string Uwagi(const MaksimumFluktuacji& m) {
     if (m.Sposob == SposobMaksimum::Przewazanie) {
         dodaj(Przewazanie);
     }
-    if (m.PrzewazanieNieSiega) {
-        dodaj(NieSiega);
+    if (m.Sposob == SposobMaksimum::Parabola && m.PrzewazanieNieSiega) {
+        dodaj(BezProbek);
     }
     if (m.MaloReplik) {
         dodaj(MaloReplik);
+    }
+    if (m.Pominiete > 0) {
+        uwagi += (uwagi.empty() ? "" : "; ") + std::string("pominięte serie z dryfem: ") +
+                 std::to_string(m.Pominiete);
     }
     return uwagi;
 }
@@ -69,6 +77,9 @@ std::string BezLiczby(const MaksimumFluktuacji& m) {
     }
     if (m.NaBrzegu) {
         return NaBrzegu;
+    }
+    if (m.Sposob == SposobMaksimum::Przewazanie && m.PrzewazanieNieSiega) {
+        return m.Pominiete > 0 ? NieSiegaBezDryfu : NieSiega;
     }
     return m.Waskie ? Waskie : "";
 }

@@ -13,6 +13,7 @@ python3-dev pybind11-dev python3-numpy"
 if [ "${1:-}" = "--testy" ]; then
     PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb xauth unzip clang-format parallel
 python3-pytest python3-build python3-venv python3-setuptools python3-wheel
+python3-pandas python3-xarray python3-tqdm mypy node-typescript
 munge slurmctld slurmd slurm-client"
     # The metainfo's and the desktop entry's validators.
     PACKAGES="$PACKAGES appstream desktop-file-utils"

@@ -70,6 +70,91 @@ export function argumentyParametrow(parametry = {}, ziarno = 0) {
   ];
 }
 
+// A study's options by the plain names the Python module takes, on the batch
+// runner's scale (lambda in hundredths, up to 10^9 iterations): each becomes
+// the batch runner's option, so that every check and refusal is its own.
+const OPCJE_BADANIA = new Map([
+  ['siec', '--siec'], ['osie', '--osie'], ['tryb', '--tryb'], ['lambdy', '--lambda'],
+  ['koncentracja', '--koncentracja'], ['iteracje', '--iteracje'], ['co', '--co'],
+  ['uklad', '--uklad'], ['ziarno', '--ziarno'], ['generator', '--generator'],
+  ['stopien', '--stopien'], ['powtorzenia', '--powtorzenia'],
+]);
+const NAZWY_BADANIA = [...OPCJE_BADANIA.keys(), 'dwaStarty'];
+
+// Names a collaborator abroad may reach for first.
+const ANGIELSKIE = {
+  seed: 'ziarno', lattice: 'siec', size: 'osie', sizes: 'osie', axes: 'osie', mode: 'tryb',
+  lambda: 'lambdy', lambdas: 'lambdy', concentration: 'koncentracja', iterations: 'iteracje',
+  interval: 'co', every: 'co', start: 'uklad', degree: 'stopien', replicas: 'powtorzenia',
+  twoStarts: 'dwaStarty', rng: 'generator',
+};
+
+// The valid name nearest to a misspelt one (the English name's Polish one,
+// else the fewest edits, at most half its length), for the refusal's hint.
+function najblizsza(nazwa, nazwy) {
+  if (Object.hasOwn(ANGIELSKIE, nazwa)) {
+    return ANGIELSKIE[nazwa];
+  }
+  const odleglosc = (a, b) => {
+    let wiersz = Array.from({ length: b.length + 1 }, (_, j) => j);
+    for (let i = 1; i <= a.length; i += 1) {
+      const nowy = [i];
+      for (let j = 1; j <= b.length; j += 1) {
+        nowy[j] = Math.min(wiersz[j] + 1, nowy[j - 1] + 1, wiersz[j - 1] + (a[i - 1] === b[j - 1] ? 0 : 1));
+      }
+      wiersz = nowy;
+    }
+    return wiersz[b.length];
+  };
+  const [najlepsza] = nazwy.map((n) => [odleglosc(nazwa, n), n]).sort((a, b) => a[0] - b[0]);
+  return najlepsza && najlepsza[0] <= Math.ceil(nazwa.length / 2) ? najlepsza[1] : null;
+}
+
+// A list of lambdas as the series S:E:K it is: the engine runs a series as an
+// even grid of hundredths.
+function lambdyJakoSeria(lista) {
+  const pozycje = lista.map((l) => {
+    const p = Math.round(Number(l) * 100);
+    return Math.abs(p - Number(l) * 100) < 1e-6 ? p : NaN;
+  });
+  const tekst = (p) => (p / 100).toFixed(2);
+  if (pozycje.length === 1 && !Number.isNaN(pozycje[0])) {
+    return tekst(pozycje[0]);
+  }
+  const kroki = new Set(pozycje.slice(1).map((p, k) => p - pozycje[k]));
+  const [krok] = kroki;
+  if (pozycje.length < 2 || kroki.size !== 1 || !(krok > 0)) {
+    throw new BladFazolab('Lista lambd musi być rosnącym ciągiem o stałym kroku na siatce 0.01 '
+      + '(np. [0.80, 0.82, 0.84]): silnik liczy serię jako S:E:K w setnych, najwyżej 24 lambdy.');
+  }
+  return `${tekst(pozycje[0])}:${tekst(pozycje.at(-1))}:${tekst(krok)}`;
+}
+
+// The batch runner's options of a study given by plain names: {siec, osie,
+// tryb, lambdy, koncentracja, iteracje, co, uklad, ziarno, generator,
+// stopien, powtorzenia, dwaStarty}. `osie` as a list of sizes is the finite-size
+// study, `lambdy` as a list of lambdas a series.
+export function argumentyBadania(opcje = {}) {
+  const argumenty = [];
+  for (const [nazwa, wartosc] of Object.entries(opcje)) {
+    if (!NAZWY_BADANIA.includes(nazwa)) {
+      const blisko = najblizsza(nazwa, NAZWY_BADANIA);
+      throw new BladFazolab(`Nieznany parametr badania: ${nazwa}${blisko ? ` (czy chodziło o ${blisko}?)` : ''}.`);
+    }
+    if (wartosc === null || wartosc === undefined || wartosc === false) {
+      continue;
+    }
+    if (nazwa === 'dwaStarty') {
+      argumenty.push('--dwa-starty');
+    } else if (nazwa === 'lambdy' && Array.isArray(wartosc)) {
+      argumenty.push('--lambda', lambdyJakoSeria(wartosc));
+    } else {
+      argumenty.push(OPCJE_BADANIA.get(nazwa), Array.isArray(wartosc) ? wartosc.join(',') : String(wartosc));
+    }
+  }
+  return argumenty;
+}
+
 const TYPY_PLIKU = { csv: 1, txt: 2, xlsx: 3 };
 
 function typPliku(typ) {
@@ -180,6 +265,45 @@ class Fazolab {
       throw blad;
     }
     return new Replika(r);
+  }
+
+  // A replica of a study given by plain names on the batch runner's scale
+  // (argumentyBadania); its part merges with scalRepliki as nowaReplika's does.
+  nowaReplikaBadania(opcje, { nr = 0 } = {}) {
+    const r = new this.#m.ReplikaWeb();
+    try {
+      sprawdz(r.przygotuj(argumentyBadania(opcje), nr));
+    } catch (blad) {
+      r.delete();
+      throw blad;
+    }
+    return new Replika(r);
+  }
+
+  // A whole study given by plain names on the batch runner's scale
+  // (argumentyBadania), its replicas one after another: the summary, the
+  // results file of type `wyjscie` (with `fluktuacje` its columns) and the
+  // study's replica file (none for a finite-size study).
+  badanie(opcje, { wyjscie = null, fluktuacje = false } = {}) {
+    const argumenty = argumentyBadania(opcje);
+    const rozmiary = Array.isArray(opcje.osie) || String(opcje.osie ?? '').includes(',');
+    const plik = wyjscie ? `wyniki.${wyjscie}` : null;
+    if (plik) {
+      typPliku(wyjscie);
+      argumenty.push('--wyjscie', plik, ...(fluktuacje ? ['--fluktuacje'] : []));
+    }
+    if (!rozmiary) {
+      argumenty.push('--powtorzenia-plik', 'powtorzenia.txt');
+    }
+    const wynik = this.wsadowo(argumenty);
+    if (wynik.status !== 0) {
+      throw new BladFazolab(wynik.bledy.trim());
+    }
+    return {
+      podsumowanie: wynik.wyjscie,
+      plik: plik ? wynik.pliki[plik] : null,
+      powtorzenia: rozmiary ? null : new TextDecoder().decode(wynik.pliki['powtorzenia.txt']),
+    };
   }
 
   // fazolab-batch in a folder of its own in the module's file system: the

@@ -1,5 +1,7 @@
 // A small static server for the built page (the right type for .wasm and .mjs, no caching
-// surprises). Usage: node web/serwuj.mjs [folder] [port]; prints the address.
+// surprises, a folder's address without its slash redirected to it). Usage:
+// node web/serwuj.mjs [folder] [port]; prints the address. `odmow` (which paths get a 404) and
+// `typy` (other types by extension) stand for the hosts a school may have.
 import { createReadStream, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, normalize, resolve, sep } from 'node:path';
@@ -10,8 +12,9 @@ const TYPY = {
   '.json': 'application/json', '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml',
 };
 
-export function serwer(folder) {
+export function serwer(folder, { odmow = () => false, typy = {} } = {}) {
   const korzen = resolve(folder);
+  const typ = (plik) => typy[extname(plik)] ?? TYPY[extname(plik)] ?? 'application/octet-stream';
   return createServer((zad, odp) => {
     let sciezka;
     try {
@@ -26,13 +29,21 @@ export function serwer(folder) {
       return;
     }
     try {
-      if (statSync(plik).isDirectory()) plik = join(plik, 'index.html');
+      if (statSync(plik).isDirectory()) {
+        if (!sciezka.endsWith('/')) {
+          const url = new URL(zad.url, 'http://x');
+          odp.writeHead(301, { location: `${url.pathname}/${url.search}` }).end();
+          return;
+        }
+        plik = join(plik, 'index.html');
+      }
       statSync(plik);
+      if (odmow(sciezka)) throw new Error('odmowa');
     } catch {
       odp.writeHead(404, { 'content-type': 'text/plain; charset=utf-8' }).end('Nie ma takiego pliku.');
       return;
     }
-    odp.writeHead(200, { 'content-type': TYPY[extname(plik)] ?? 'application/octet-stream', 'cache-control': 'no-cache' });
+    odp.writeHead(200, { 'content-type': typ(plik), 'cache-control': 'no-cache' });
     createReadStream(plik).pipe(odp);
   });
 }

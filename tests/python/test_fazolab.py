@@ -2,10 +2,14 @@
 the same bytes; a refused value gives the batch runner's Polish message."""
 
 import csv
+import math
+import json
 import os
+import pickle
 import runpy
 import signal
 import subprocess
+import sys
 import threading
 import time
 
@@ -13,8 +17,7 @@ import numpy as np
 import pytest
 
 import fazolab
-
-BATCH = os.environ["FAZOLAB_BATCH"]
+from conftest import BATCH
 PRZYKLAD = os.path.join(os.path.dirname(__file__), "..", "..", "docs", "przyklad_przejscia.py")
 
 # Keywords and the options of fazolab-batch they stand for.
@@ -26,6 +29,8 @@ OPCJE = {"siec": "--siec", "osie": "--osie", "tryb": "--tryb", "lambdy": "--lamb
 
 
 def batch(argumenty, **slowa):
+    if BATCH is None:
+        pytest.skip("brak fazolab-batch")
     for slowo, wartosc in slowa.items():
         argumenty += ["--dwa-starty"] if slowo == "dwa_starty" else [OPCJE[slowo], str(wartosc)]
     return subprocess.run([BATCH] + argumenty, capture_output=True, text=True)
@@ -142,6 +147,26 @@ def test_generator_nazwany_w_wyniku_i_pliku():
         fazolab.uruchom(generator="mt19937", **slowa)
 
 
+def test_generator_badania_w_podsumowaniu_i_kopii(tmp_path):
+    # The research summary names the generator the study drew from, not the
+    # default one, and a study read back or unpickled keeps it.
+    slowa = dict(osie=6, iteracje=10000, lambdy="0.5:1.0:0.5", ziarno=4294967295, powtorzenia=2)
+    assert fazolab.GENERATOR == fazolab.GENERATORY["xoshiro"]
+    assert "xoshiro256++" in fazolab.GENERATORY["xoshiro"]
+    assert "Z + k" in fazolab.GENERATORY["okna"]
+    for nazwa, ziarna in (("okna", [4294967295, 0]), ("xoshiro", [4294967295, 4294967295])):
+        w = fazolab.uruchom(generator=nazwa, **slowa)
+        assert w.opis_generatora == fazolab.GENERATORY[nazwa]
+        assert w.parametry["generator"] == nazwa
+        w.zapisz(tmp_path / f"{nazwa}.json")
+        dane = json.loads((tmp_path / f"{nazwa}.json").read_text(encoding="utf-8"))
+        assert dane["generator"] == fazolab.GENERATORY[nazwa]
+        assert dane["ziarna_powtorzen"] == ziarna
+        for kopia in (fazolab.wczytaj(tmp_path / f"{nazwa}.json"),
+                      pickle.loads(pickle.dumps(w))):
+            assert kopia.generator == nazwa and kopia.bajty() == w.bajty()
+
+
 def test_pojedyncza_symulacja_nie_ma_pliku_wynikow(tmp_path):
     w = fazolab.uruchom(lambdy=1.2, iteracje=10000, ziarno=2)
     assert not w.seria and w.cvkn is None and w.przejscie_dopasowania is None
@@ -239,12 +264,67 @@ def test_obliczenia_nie_trzymaja_gil():
     assert w_trakcie > 20
 
 
+class _Wykres:
+    """Stands for matplotlib in the example: every drawing call is recorded."""
+
+    def __init__(self, wywolania):
+        self.wywolania = wywolania
+
+    def __getattr__(self, nazwa):
+        def wywolanie(*argumenty, **slowa):
+            self.wywolania.append((nazwa, argumenty, slowa))
+            return _Wykres(self.wywolania)
+        return wywolanie
+
+    def __iter__(self):
+        return iter((_Wykres(self.wywolania), _Wykres(self.wywolania)))
+
+
 def test_przyklad_z_docs_dziala(tmp_path, monkeypatch, capsys):
-    # The example's study, shortened.
+    # The example's study, shortened, with its drawing recorded.
+    prawdziwe = fazolab.uruchom
+    monkeypatch.setattr(fazolab, "uruchom",
+                        lambda **slowa: prawdziwe(**{**slowa, "iteracje": 10000, "co": 100}))
+    wywolania = []
+    wykres = _Wykres(wywolania)
+    wykres.__path__ = []
+    wykres.pyplot = wykres
+    monkeypatch.setitem(sys.modules, "matplotlib", wykres)
+    monkeypatch.setitem(sys.modules, "matplotlib.pyplot", wykres)
+    monkeypatch.chdir(tmp_path)
+    runpy.run_path(PRZYKLAD)
+    assert (tmp_path / "przejscie.csv").read_bytes().startswith(b"Siec: 2D Kwadratowa")
+    w = fazolab.wczytaj(tmp_path / "przejscie.json")
+    wyjscie = capsys.readouterr().out
+    assert "przejście fazowe (fluktuacje)" in wyjscie
+    p = w.przejscie
+    # What it got: the number, or the reason in words; never "nan".
+    if p["powod"]:
+        assert f"Przejście fazowe z fluktuacji: {p['powod']}" in wyjscie
+    else:
+        assert f"lambda = {p['lambda']:.3f}" in wyjscie
+    assert "nan" not in wyjscie
+    linie = [slowa.get("label") for nazwa, _, slowa in wywolania if nazwa == "axvline"]
+    assert linie == ([] if math.isnan(p["lambda"]) else ["przejście (fluktuacje)"])
+
+
+def test_przyklady_readme_dzialaja(tmp_path, monkeypatch):
+    # The README's Python examples as a reader runs them, at a small size.
+    with open(os.path.join(os.path.dirname(PRZYKLAD), "..", "README.md"), encoding="utf-8") as f:
+        rozdzial = f.read().split("\n## Python\n", 1)[1].split("\n## ", 1)[0]
+    bloki, blok = [], []
+    for linia in rozdzial.splitlines() + [""]:
+        if linia.startswith("    "):
+            blok.append(linia[4:])
+        elif blok:
+            bloki.append("\n".join(blok))
+            blok = []
+    kod = [b for b in bloki if b.startswith("import fazolab")]
+    assert len(kod) == 1
     prawdziwe = fazolab.uruchom
     monkeypatch.setattr(fazolab, "uruchom",
                         lambda **slowa: prawdziwe(**{**slowa, "iteracje": 10000, "co": 100}))
     monkeypatch.chdir(tmp_path)
-    runpy.run_path(PRZYKLAD)
-    assert (tmp_path / "przejscie.csv").read_bytes().startswith(b"Siec: 2D Kwadratowa")
-    assert "przejście fazowe (fluktuacje)" in capsys.readouterr().out
+    exec(compile(kod[0], "README.md", "exec"), {})
+    assert (tmp_path / "wyniki.csv").read_bytes().startswith(b"Siec: 2D Kwadratowa")
+    assert fazolab.wczytaj(tmp_path / "badanie.json").bajty() == (tmp_path / "wyniki.csv").read_bytes()

@@ -54,15 +54,25 @@ TEST(FluktuacjaSerii, ZnanaWariancjaIBladBlokowania) {
     }
 }
 
-TEST(FluktuacjaSerii, TylkoDrugaPolowaProbek) {
-    // A first half far from the second (the relaxation from the start) plays no part.
-    std::vector<double> x = Probki(200, 16.0, 0.5, 3);
+TEST(FluktuacjaSerii, RozbiegZCzasuAutokorelacji) {
+    // The burn-in: twenty autocorrelation times, within a quarter and a half.
+    EXPECT_EQ(ProbkiRozbiegu(1000, 0.5), 250);
+    EXPECT_EQ(ProbkiRozbiegu(1000, 15.0), 300);
+    EXPECT_EQ(ProbkiRozbiegu(1000, 100.0), 500);
+    EXPECT_EQ(ProbkiRozbiegu(1000, std::nan("")), 500);
+    // The samples of the burn-in (the relaxation from the start) play no part.
+    std::vector<double> x = Probki(2000, 16.0, 0.5, 3);
+    const int rozbieg = FluktuacjaZProbek(1.2, x, Atomow).Odrzucone;
+    ASSERT_GE(rozbieg, 500);
+    ASSERT_LE(rozbieg, 1000);
     std::vector<double> zPoczatkiem = x;
-    for (std::size_t i = 0; i < 100; ++i) {
+    for (std::size_t i = 0; i < 400; ++i) {
         zPoczatkiem[i] = 800.0 + 50.0 * (i % 2);
     }
-    EXPECT_EQ(FluktuacjaZProbek(1.2, zPoczatkiem, Atomow).CvkN.Srednia,
-              FluktuacjaZProbek(1.2, x, Atomow).CvkN.Srednia);
+    const FluktuacjaSerii f = FluktuacjaZProbek(1.2, zPoczatkiem, Atomow);
+    EXPECT_EQ(f.Odrzucone, rozbieg);
+    EXPECT_EQ(f.CvkN.Srednia, FluktuacjaZProbek(1.2, x, Atomow).CvkN.Srednia);
+    EXPECT_EQ(f.Pary.size(), x.size() - static_cast<std::size_t>(rozbieg));
     // Clustering: the negative lambda squared.
     EXPECT_EQ(FluktuacjaZProbek(-1.2, x, Atomow).CvkN.Srednia,
               FluktuacjaZProbek(1.2, x, Atomow).CvkN.Srednia);

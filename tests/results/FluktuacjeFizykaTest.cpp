@@ -31,26 +31,29 @@ FluktuacjeSerii SeriaKwadratowa20(std::uint32_t ziarno) {
 }
 } // namespace
 
-// Twenty independent series of 24 lambdas. A series whose drift test cannot
-// tell takes no part, so some runs give no position (and say so) rather than
-// a wrong one; those that give one find the peak of this lattice's size (the
-// exact finite-lattice peak at L = 20 is 0.8665, below lambda_c), and the
-// error they state matches their scatter about it.
+// Twenty independent series of 24 lambdas, each a single run of the window's
+// length. A series that drifted is left out; where that leaves the peak
+// between series too far apart to reweight across, or the series too short
+// for an error, the run says so instead of a number. The others place the
+// peak of this lattice's size (the exact peak at L = 20 and fixed composition
+// is 0.8637, below lambda_c), and the errors they state match their scatter
+// about it.
 TEST(FluktuacjeFizyka, PrzejscieSieciKwadratowej20x20) {
-    constexpr double MaksimumL20 = 0.8665;
+    constexpr double MaksimumL20 = 0.8637;
     std::vector<double> polozenia;
     std::vector<double> kwadratyBledow;
     for (std::uint32_t ziarno = 1; ziarno <= 20; ++ziarno) {
         const FluktuacjeSerii f = SeriaKwadratowa20(ziarno);
         ASSERT_FALSE(f.Przejscie.NaBrzegu) << ziarno;
-        if (f.Przejscie.Sposob == SposobMaksimum::BrakSerii) {
+        ASSERT_EQ(f.Przejscie.Sposob, SposobMaksimum::Przewazanie) << ziarno;
+        if (std::isnan(f.Przejscie.Blad)) {
+            EXPECT_TRUE(f.Przejscie.PrzewazanieNieSiega || f.Przejscie.MaloReplik) << ziarno;
             continue;
         }
-        ASSERT_EQ(f.Przejscie.Sposob, SposobMaksimum::Przewazanie) << ziarno;
         polozenia.push_back(f.Przejscie.Lambda);
         kwadratyBledow.push_back(f.Przejscie.Blad * f.Przejscie.Blad);
     }
-    ASSERT_GE(polozenia.size(), 5u);
+    ASSERT_GE(polozenia.size(), 12u);
     const double n = static_cast<double>(polozenia.size());
     const double srednia = SredniaNiezaleznych(polozenia).Srednia;
     double odchylenia = 0.0;
@@ -62,8 +65,8 @@ TEST(FluktuacjeFizyka, PrzejscieSieciKwadratowej20x20) {
     RecordProperty("srednia", std::to_string(srednia));
     RecordProperty("rozrzut", std::to_string(rozrzut));
     RecordProperty("podany_blad", std::to_string(podanyBlad));
-    EXPECT_NEAR(srednia, MaksimumL20, 0.03);
+    EXPECT_NEAR(srednia, MaksimumL20, 3 * rozrzut / std::sqrt(n));
     EXPECT_LT(srednia, LambdaKrytyczna);
-    EXPECT_GT(podanyBlad, 0.5 * rozrzut) << srednia;
-    EXPECT_LT(podanyBlad, 3.0 * rozrzut) << srednia;
+    EXPECT_GT(podanyBlad, 0.6 * rozrzut) << srednia;
+    EXPECT_LT(podanyBlad, 1.8 * rozrzut) << srednia;
 }

@@ -16,7 +16,7 @@
 namespace {
 FluktuacjaSerii Seria(double lambda, double cv, double blad,
                       Rownowaga stan = Rownowaga::Osiagnieta) {
-    return {lambda, {cv, blad}, stan, {}, 0};
+    return {lambda, {cv, blad}, stan, {}, {}, 0, {}, 0};
 }
 
 // A peak between 0.8 and 0.9 on the grid 0.5..1.2.

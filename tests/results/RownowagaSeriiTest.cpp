@@ -140,17 +140,22 @@ TEST(TestDwochStartow, FalszyweAlarmyIMoc) {
         const double przesuniecie = 6 * std::sqrt(2.0) * PrawdziwyBlad(Dlugosc, phi);
         int alarmy = 0;
         int wykryte = 0;
+        int niewinne = 0;
         for (std::uint32_t ziarno = 1; ziarno <= Par; ++ziarno) {
             const auto zero = [](int) { return 0.0; };
             const std::vector<double> a = Autoregresja(Dlugosc, phi, 2 * ziarno, zero);
             const std::vector<double> b = Autoregresja(Dlugosc, phi, 2 * ziarno + 1, zero);
-            alarmy += TestDwochStartow(a, b) == Rownowaga::Nieosiagnieta;
+            alarmy += TestDwochStartow(a, b, 1.0) == Rownowaga::Nieosiagnieta;
             const std::vector<double> c =
                 Autoregresja(Dlugosc, phi, 2 * ziarno + 1, [&](int) { return przesuniecie; });
-            wykryte += TestDwochStartow(a, c) == Rownowaga::Nieosiagnieta;
+            // c lies higher in P, lower in energy at lambda > 0: a is the one
+            // caught, and only a is flagged.
+            wykryte += TestDwochStartow(a, c, 1.0) == Rownowaga::Nieosiagnieta;
+            niewinne += TestDwochStartow(c, a, 1.0) == Rownowaga::Nieosiagnieta;
         }
         EXPECT_LE(alarmy, 0.01 * Par) << phi;
         EXPECT_GE(wykryte, moc * Par) << phi;
+        EXPECT_LE(niewinne, 0.01 * Par) << phi;
     }
 }
 
@@ -166,8 +171,8 @@ TEST(TestDwochStartow, FalszyweAlarmyNaKrotkich) {
         for (std::uint32_t ziarno = 1; ziarno <= Par; ++ziarno) {
             const auto zero = [](int) { return 0.0; };
             alarmy += TestDwochStartow(Autoregresja(dlugosc, phi, 2 * ziarno, zero),
-                                       Autoregresja(dlugosc, phi, 2 * ziarno + 1, zero)) ==
-                      Rownowaga::Nieosiagnieta;
+                                       Autoregresja(dlugosc, phi, 2 * ziarno + 1, zero),
+                                       1.0) == Rownowaga::Nieosiagnieta;
         }
         EXPECT_LE(alarmy, dopuszczalne * Par) << dlugosc << " " << phi << " " << alarmy;
     }
@@ -183,15 +188,25 @@ TEST(TestDwochStartow, BezPlateauIZamrozone) {
     const std::vector<double> daleki = Autoregresja(1024, 0.995, 4, [](int) { return 40.0; });
     const std::vector<double> bliski = Autoregresja(1024, 0.995, 4, [](int) { return 0.0; });
     ASSERT_TRUE(std::isnan(SredniaBlokowa(wolny).Blad));
-    EXPECT_EQ(TestDwochStartow(wolny, daleki), Rownowaga::Nieosiagnieta);
-    EXPECT_EQ(TestDwochStartow(daleki, wolny), Rownowaga::Nieosiagnieta);
-    EXPECT_EQ(TestDwochStartow(wolny, bliski), Rownowaga::Nieznana);
+    EXPECT_EQ(TestDwochStartow(wolny, daleki, 1.0), Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(TestDwochStartow(daleki, wolny, 1.0), Rownowaga::Osiagnieta);
+    // Clustering: the energy's sign turns, and so does the one caught.
+    EXPECT_EQ(TestDwochStartow(daleki, wolny, -1.0), Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(TestDwochStartow(wolny, bliski, 1.0), Rownowaga::Nieznana);
 
     const std::vector<double> zamrozony(64, 19000.0);
     const std::vector<double> idealny(64, 20000.0);
-    EXPECT_EQ(TestDwochStartow(zamrozony, idealny), Rownowaga::Nieosiagnieta);
-    EXPECT_EQ(TestDwochStartow(idealny, idealny), Rownowaga::Osiagnieta);
-    EXPECT_EQ(TestDwochStartow(std::vector<double>(3, 1.0), idealny), Rownowaga::Nieznana);
+    EXPECT_EQ(TestDwochStartow(zamrozony, idealny, 1.0), Rownowaga::Nieosiagnieta);
+    EXPECT_EQ(TestDwochStartow(idealny, idealny, 1.0), Rownowaga::Osiagnieta);
+    EXPECT_EQ(TestDwochStartow(std::vector<double>(3, 1.0), idealny, 1.0), Rownowaga::Nieznana);
+
+    // A start still relaxing towards the other is the one that lags, even
+    // at the lower energy.
+    const std::vector<double> stoi = Autoregresja(2048, 0.5, 7, [](int) { return 0.0; });
+    const std::vector<double> opada =
+        Autoregresja(2048, 0.5, 8, [](int i) { return 30.0 * std::exp(-i / 600.0); });
+    EXPECT_TRUE(PierwszyOpozniony(opada, stoi, 1.0));
+    EXPECT_FALSE(PierwszyOpozniony(stoi, opada, 1.0));
 
     EXPECT_EQ(Gorsza(Rownowaga::Osiagnieta, Rownowaga::Nieosiagnieta), Rownowaga::Nieosiagnieta);
     EXPECT_EQ(Gorsza(Rownowaga::Nieznana, Rownowaga::Nieosiagnieta), Rownowaga::Nieosiagnieta);

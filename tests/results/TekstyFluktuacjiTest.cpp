@@ -24,9 +24,19 @@ TEST(TekstyFluktuacji, PrzejscieNaStronieIWPliku) {
 
     // An edge, a peak narrower than the grid, no usable series: words, no number.
     const MaksimumFluktuacji brzeg{2.4, Nieznany, true};
-    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg), "λ: maksimum na brzegu zakresu");
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(brzeg), "λ: maksimum na brzegu zakresu: rozszerz zakres λ");
     EXPECT_EQ(PolaLiniiPrzejscia(brzeg),
-              (std::vector<std::string>{"Lambda (fluktuacje)=", "maksimum na brzegu zakresu", ""}));
+              (std::vector<std::string>{
+                  "Lambda (fluktuacje)=", "maksimum na brzegu zakresu: rozszerz zakres λ", ""}));
+    MaksimumFluktuacji przerwa{0.9, Nieznany, false};
+    przerwa.Sposob = SposobMaksimum::Przewazanie;
+    przerwa.PrzewazanieNieSiega = true;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(przerwa),
+              "λ: serie przy maksimum nie nakładają się: zmniejsz krok λ");
+    przerwa.Pominiete = 2;
+    EXPECT_EQ(TekstPrzejsciaFluktuacji(przerwa),
+              "λ: serie przy maksimum nie nakładają się po pominięciu serii z dryfem: zwiększ "
+              "ilość iteracji albo zmniejsz krok λ");
     MaksimumFluktuacji waskie{1.05, 0.001, false};
     waskie.Waskie = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(waskie),
@@ -50,12 +60,14 @@ TEST(TekstyFluktuacji, CyfraZnaczacaBleduIPodstawa) {
     MaksimumFluktuacji parabola{1.6049, 0.003, false};
     parabola.PrzewazanieNieSiega = true;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(parabola),
-              "λ = 1.605 ± 0.003 (parabola: przeważanie nie sięga)");
+              "λ = 1.605 ± 0.003 (parabola: brak próbek do przeważania)");
     MaksimumFluktuacji malo{0.8663, Nieznany, false};
     malo.Sposob = SposobMaksimum::Przewazanie;
     malo.MaloReplik = true;
+    malo.Pominiete = 3;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(malo),
-              "λ = 0.866 (przeważanie histogramów; błąd wymaga co najmniej 5 powtórzeń)");
+              "λ = 0.866 (przeważanie histogramów; błąd wymaga dłuższych serii albo więcej "
+              "powtórzeń; pominięte serie z dryfem: 3)");
 }
 
 // "Reached" only when every series was judged and passed; a series too short
@@ -64,9 +76,9 @@ TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
     const std::string nieznana = "Dla λ = 0.4 nie da się ocenić równowagi (za mało próbek): "
                                  "zwiększ ilość iteracji albo pobieraj dane częściej.";
     std::vector<FluktuacjaSerii> serie{
-        {0.1, {0.01, 0.001}, Rownowaga::Osiagnieta, {}, 0},
-        {0.4, {0.02, 0.002}, Rownowaga::Osiagnieta, {}, 0},
-        {0.7, {0.30, 0.010}, Rownowaga::Osiagnieta, {}, 0},
+        {0.1, {0.01, 0.001}, Rownowaga::Osiagnieta, {}, {}, 0, {}, 0},
+        {0.4, {0.02, 0.002}, Rownowaga::Osiagnieta, {}, {}, 0, {}, 0},
+        {0.7, {0.30, 0.010}, Rownowaga::Osiagnieta, {}, {}, 0, {}, 0},
     };
     EXPECT_EQ(TekstRownowagi(serie, 1), "");
     serie[1].Stan = Rownowaga::Nieznana;
@@ -92,8 +104,8 @@ TEST(TekstyFluktuacji, OstrzezenieORownowadze) {
 
 TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
     FluktuacjeSerii f;
-    f.Serie = {{0.5, {0.123456, 0.00234}, Rownowaga::Nieosiagnieta, {}, 0},
-               {0.6, {1.5, Nieznany}, Rownowaga::Nieznana, {}, 0}};
+    f.Serie = {{0.5, {0.123456, 0.00234}, Rownowaga::Nieosiagnieta, {}, {}, 0, {}, 0},
+               {0.6, {1.5, Nieznany}, Rownowaga::Nieznana, {}, {}, 0, {}, 0}};
     f.Przejscie = {0.6, Nieznany, true};
     const TekstyFluktuacji t = TekstyFluktuacjiZ(f, 1);
     EXPECT_EQ(t.MCvkN, (std::vector<std::string>{"0.1235", "1.5000"}));

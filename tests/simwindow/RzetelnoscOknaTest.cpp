@@ -45,7 +45,8 @@ FluktuacjeSerii Fluktuacje(std::initializer_list<Rownowaga> stany) {
     double lambda = 0.1;
     for (const Rownowaga stan : stany) {
         const bool znany = stan != Rownowaga::Nieznana;
-        f.Serie.push_back({lambda, {10.0 * lambda, znany ? 0.5 : std::nan("")}, stan, {}, 0});
+        f.Serie.push_back(
+            {lambda, {10.0 * lambda, znany ? 0.5 : std::nan("")}, stan, {}, {}, 0, {}, 0});
         lambda += 0.3;
     }
     f.Przejscie = {0.92, 0.05, false};
@@ -115,6 +116,9 @@ private slots:
                                {10.0 * lambda, znany ? 0.5 : std::nan("")},
                                static_cast<Rownowaga>(stan),
                                {},
+                               {},
+                               0,
+                               {},
                                0});
             lambda += 0.3;
         }
@@ -177,6 +181,9 @@ private slots:
             f.Serie.push_back({k / 10.0,
                                {1.0, std::nan("")},
                                k % 2 == 0 ? Rownowaga::Nieznana : Rownowaga::Nieosiagnieta,
+                               {},
+                               {},
+                               0,
                                {},
                                0});
         }

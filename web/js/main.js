@@ -5,6 +5,9 @@ import { Obliczenia } from './obliczenia.js';
 import { Wyniki } from './wyniki.js';
 import { zapytaj } from './pytanie.js';
 import { otworzPomoc, kontekstPomocy } from './pomoc.js';
+import { zarejestruj } from './wersja.js';
+import { czytajLink, linkUstawien } from './link.js';
+import { narysujWszystkie } from './wykres.js';
 
 const $ = (id) => document.getElementById(id);
 const WATKI = Math.max(1, navigator.hardwareConcurrency || 1);
@@ -32,7 +35,13 @@ const ETAPY = {
   zapis: { slowo: 'Wyniki', dalej: 'Zapisz wyniki', dalejWl: () => false, nowe: () => true, koniec: () => true, pomoc: 33000 },
 };
 
-const stan = { rodzaj: null, etap: null, bieg: null, s: null };
+const stan = { rodzaj: null, etap: null, bieg: null, s: null, niezapisane: false };
+
+// A finished series whose results were not saved is not dropped without a question, as on the
+// desktop; "Nie" is the answer Enter gives.
+async function mozna(pytanie) {
+  return !stan.niezapisane || zapytaj(`Wyniki serii nie zostały zapisane.\n${pytanie}`, { domyslnieNie: true });
+}
 
 function ogloszenie(tekst, alarm = false) {
   const el = $(alarm ? 'alarm' : 'ogloszenia');
@@ -46,13 +55,13 @@ const obliczenia = new Obliczenia({
     stan.bieg = b;
     if (stan.etap === 'obliczenia') pokazEtap('obliczenia', false);
   },
-  naKoniec: () => {},
+  naKoniec: (seria) => (stan.niezapisane = seria),
   naAwarie: (tekst) => {
     ogloszenie(tekst, true);
     zapytaj(tekst, { tylkoOk: true });
   },
 });
-const wyniki = new Wyniki({ ogloszenie });
+const wyniki = new Wyniki({ ogloszenie, naZapis: () => (stan.niezapisane = false) });
 
 function tytul(etap) {
   return `Symulacje - Sieć ${CZESC_TYTULU[stan.rodzaj]}  :  ${ETAPY[etap].slowo}`;
@@ -122,9 +131,9 @@ function pokazUstawienia(s) {
   if (w.LLambdaKoncowaMin) $('LLambdaKoncowaMin').textContent = w.LLambdaKoncowaMin;
   $('TBLambda').setAttribute('aria-valuetext', `λ = ${w.LLambda}`);
   $('TBLambdaKoncowa').setAttribute('aria-valuetext', `λ = ${w.LLambdaKoncowa}`);
-  $('TBKoncentracja').setAttribute('aria-valuetext', w.LKoncentracja);
-  $('TBLiczbaPrzeskokow').setAttribute('aria-valuetext', `${w.LPrzedzialCzasowy} iteracji`);
-  $('TBKrok').setAttribute('aria-valuetext', `${w.LKrok}, największy ${w.LKrokMax}`);
+  $('TBKoncentracja').setAttribute('aria-valuetext', `koncentracja ${w.LKoncentracja}`);
+  $('TBLiczbaPrzeskokow').setAttribute('aria-valuetext', `co ${w.LPrzedzialCzasowy} iteracji`);
+  $('TBKrok').setAttribute('aria-valuetext', `krok λ ${w.LKrok}, największy ${w.LKrokMax}`);
   for (const id of ['CBWylaczGrafike', 'TBLambdaKoncowa', 'TBKrok']) $(id).disabled = !w.seriaWlaczona;
   for (const id of ['LLambdaKoncowaText', 'LLambdaKoncowa', 'LKrokText', 'LKrok']) $(id).classList.toggle('wylaczony', !w.seriaWlaczona);
   $('SEIloscAtomowOsY').disabled = !w.osieWlaczone;
@@ -133,18 +142,50 @@ function pokazUstawienia(s) {
   $('SEPowtorzenia').disabled = !w.seriaWlaczona;
 }
 
+// The typed fields and their error lines.
+const BLEDY_POL = {
+  SEIloscAtomowOsX: ['osX', 'blad-osX'],
+  SEIloscAtomowOsY: ['osY', 'blad-osY'],
+  SEIloscAtomowOsZ: ['osZ', 'blad-osZ'],
+  SEMaxIloscCykli: ['iteracje', 'blad-iteracji'],
+  SEPowtorzenia: ['powtorzenia', 'blad-powtorzen'],
+};
+
+function bladPola(idPola, idBledu, blad) {
+  $(idBledu).hidden = !blad;
+  $(idBledu).textContent = blad ?? '';
+  $(idPola).setAttribute('aria-invalid', String(Boolean(blad)));
+}
+
+function wyczyscBledy() {
+  for (const [id, [, idBledu]] of Object.entries(BLEDY_POL)) bladPola(id, idBledu, null);
+  bladPola('EZiarno', 'blad-ziarna', null);
+}
+
 function odswiezParametry(zdarzenie) {
   const surowe = czytajFormularz();
-  const blad = U.ziarno(surowe.ziarno).blad;
-  $('blad-ziarna').hidden = !blad;
-  $('blad-ziarna').textContent = blad ?? '';
-  $('EZiarno').setAttribute('aria-invalid', String(Boolean(blad)));
-  // Typing in a number field is corrected when the field is left, not under the fingers.
-  const wpisywanie = zdarzenie?.type === 'input' && ['number', 'text'].includes(zdarzenie.target.type);
+  const cel = zdarzenie?.target;
+  // Typing in a number field is checked when the field is left, not under the fingers; what the
+  // field could not take is said on its error line.
+  const wpisywanie = zdarzenie?.type === 'input' && ['number', 'text'].includes(cel.type);
+  if (zdarzenie?.type === 'change' && BLEDY_POL[cel.id]) {
+    const [pole, idBledu] = BLEDY_POL[cel.id];
+    const { wartosc, blad } = U.sprawdzLiczbe(pole, cel.validity.badInput ? '' : cel.value, stan.s[pole]);
+    surowe[pole] = wartosc;
+    bladPola(cel.id, idBledu, blad);
+  }
+  const bladZiarna = U.ziarno(surowe.ziarno).blad;
+  bladPola('EZiarno', 'blad-ziarna', bladZiarna);
   const s = U.odswiez(surowe);
+  if (wpisywanie) {
+    // Only a preview: the value is taken (or refused) when the field is left.
+    $('LIloscAtomowWSieci').textContent = U.widok(s, stan.rodzaj).LIloscAtomowWSieci;
+    return;
+  }
   stan.s = s;
-  if (!wpisywanie) pokazUstawienia(s);
-  else $('LIloscAtomowWSieci').textContent = U.widok(s, stan.rodzaj).LIloscAtomowWSieci;
+  pokazUstawienia(s);
+  // A refused seed stays in its field, to be corrected, and is never run.
+  if (bladZiarna) $('EZiarno').value = surowe.ziarno;
   U.zapamietaj(localStorage, stan.rodzaj, s);
 }
 
@@ -159,12 +200,19 @@ function ustawSiec(rodzaj, domyslne = false) {
   stan.bieg = null;
   stan.s = domyslne ? U.odswiez(U.DOMYSLNE) : U.wczytaj(localStorage, rodzaj);
   stan.s.wylaczGrafike = false;
+  wyczyscBledy();
   pokazUstawienia(stan.s);
   U.zapamietaj(localStorage, rodzaj, stan.s);
 }
 
 async function dalej() {
   if (stan.etap === 'ustawienia') {
+    const blad = U.ziarno($('EZiarno').value).blad;
+    if (blad) {
+      ogloszenie(blad, true);
+      $('EZiarno').focus();
+      return;
+    }
     const s = U.odswiez(czytajFormularz());
     let rysowanie = !s.wylaczGrafike;
     if (U.duzaSiec(s, stan.rodzaj)) {
@@ -203,6 +251,8 @@ function stanKonca() {
 }
 
 async function powtorz() {
+  if (!(await mozna('Czy mimo to powtórzyć obliczenia ?'))) return;
+  stan.niezapisane = false;
   const tak = await zapytaj('Czy przywrócić ustawienia domyślne wszystkich parametrów ?');
   wyniki.zatrzymaj();
   obliczenia.porzuc();
@@ -217,7 +267,9 @@ async function powtorz() {
   pokazEtap('ustawienia');
 }
 
-function koniec() {
+async function koniec() {
+  if (!(await mozna('Czy mimo to zakończyć ?'))) return;
+  stan.niezapisane = false;
   wyniki.zatrzymaj();
   obliczenia.porzuc();
   stan.rodzaj = null;
@@ -228,6 +280,47 @@ function koniec() {
   document.querySelector('.siec').focus();
 }
 
+// ---- A setup by link, the defaults back, the printout ----
+
+async function kopiujLink() {
+  const s = U.odswiez(czytajFormularz());
+  const adres = `${location.origin}${location.pathname}?${linkUstawien(stan.rodzaj, s, $('CBLinkZZiarnem').checked)}`;
+  $('poleLinku').hidden = false;
+  $('ELinkUstawien').value = adres;
+  try {
+    await navigator.clipboard.writeText(adres);
+    ogloszenie('Skopiowano link z ustawieniami do schowka.');
+  } catch {
+    $('ELinkUstawien').focus();
+    $('ELinkUstawien').select();
+    ogloszenie('Link z ustawieniami jest zaznaczony: skopiuj go (Ctrl+C).');
+  }
+}
+
+function przywrocDomyslne() {
+  U.zapomnij(localStorage);
+  ustawSiec(stan.rodzaj, true);
+  $('poleLinku').hidden = true;
+  ogloszenie('Przywrócono ustawienia domyślne wszystkich sieci.');
+}
+
+function otworzSiec(rodzaj, s = null) {
+  $('start').hidden = true;
+  $('okno').hidden = false;
+  ustawSiec(rodzaj);
+  if (s) {
+    stan.s = s;
+    pokazUstawienia(s);
+    U.zapamietaj(localStorage, rodzaj, s);
+  }
+  pokazEtap('ustawienia');
+}
+
+$('BLinkUstawien').addEventListener('click', kopiujLink);
+$('BDomyslne').addEventListener('click', przywrocDomyslne);
+$('BDrukuj').addEventListener('click', () => window.print());
+window.addEventListener('beforeprint', narysujWszystkie);
+
 for (const b of document.querySelectorAll('button.siec')) {
   // The menu's picture buttons show their second picture under the mouse and, here, under focus.
   const obraz = b.querySelector('img');
@@ -236,12 +329,7 @@ for (const b of document.querySelectorAll('button.siec')) {
   for (const [zdarzenie, src] of [['mouseenter', podswietlony], ['focus', podswietlony], ['mouseleave', zwykly], ['blur', zwykly]]) {
     b.addEventListener(zdarzenie, () => obraz.setAttribute('src', src));
   }
-  b.addEventListener('click', () => {
-    $('start').hidden = true;
-    $('okno').hidden = false;
-    ustawSiec(b.dataset.siec);
-    pokazEtap('ustawienia');
-  });
+  b.addEventListener('click', () => otworzSiec(b.dataset.siec));
 }
 $('BSiecDalej').addEventListener('click', dalej);
 $('BSiecNowe').addEventListener('click', powtorz);
@@ -255,19 +343,27 @@ document.addEventListener('keydown', (e) => {
   otworzPomoc(kontekstPomocy(document.activeElement));
 });
 
-// Leaving the page during a run asks first.
+// Leaving the page during a run, or with a series' results unsaved, asks first.
 window.addEventListener('beforeunload', (e) => {
-  if (stan.bieg === 'biegnie') {
+  if (stan.bieg === 'biegnie' || stan.niezapisane) {
     e.preventDefault();
     e.returnValue = '';
   }
 });
 
-if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-  navigator.serviceWorker.register('sw.js').then(
-    () => ($('offline-info').textContent = 'Po pierwszej wizycie strona działa także bez połączenia z serwerem.'),
-    () => {},
-  );
+zarejestruj({ czyMoznaPorzucic: () => mozna('Czy mimo to odświeżyć stronę ?') });
+
+// A link with a setup opens it; the address then loses the query, so that a reload keeps what the
+// user changed since.
+const link = czytajLink(location.search);
+if (link) {
+  otworzSiec(link.rodzaj, link.s);
+  history.replaceState(null, '', location.pathname);
+  const tekst = link.bledy.length
+    ? `Ustawienia z linku; tych wartości nie można było przyjąć, mają wartości domyślne: ${link.bledy.join(', ')}.`
+    : 'Otwarto ustawienia z linku.';
+  ogloszenie(tekst, link.bledy.length > 0);
+  if (link.bledy.length) zapytaj(tekst, { tylkoOk: true });
 }
 
 // Tests and measurements read the page's state through this one object.

@@ -1,15 +1,18 @@
 // The computation stage: prepares a run in the engine Worker, starts and pauses it, and draws
 // what the Worker reports after each chunk (lattice, gauges, labels, the live charts).
 import { Silnik } from './klient.js';
-import { Wykres } from './wykres.js';
+import { Wykres, pobierz } from './wykres.js';
 import { RysunekSieci, podpisPlaszczyzny, skala } from './rysunek.js';
 import { Widok3D } from './widok3d.js';
 import { ogolny, iloscAtomow, liczbaSerii } from './ustawienia.js';
 import { Zakladki } from './zakladki.js';
 import { KOLORY_HISTOGRAMU, slupkiHistogramu } from './histogram.js';
 import { Powtorzenia } from './powtorzenia.js';
+import { opisUlozenia } from './opis.js';
 
 const $ = (id) => document.getElementById(id);
+// The words for the picture change at a pace a listener can follow.
+const OPIS_CO_MS = 10000;
 
 export function parametryRdzenia(rodzaj, s) {
   return {
@@ -40,7 +43,7 @@ export class Obliczenia {
     this.naZmianeBiegu = naZmianeBiegu;
     this.naKoniec = naKoniec;
     this.naAwarie = naAwarie;
-    this.zakladki = new Zakladki(document.querySelector('#etap-obliczenia [role=tablist]'));
+    this.zakladki = new Zakladki(document.querySelector('#etap-obliczenia [role=tablist]'), (nr) => nr === 0 && this.rysujZalegly());
     this.rysunek = new RysunekSieci($('ISiecXYZ'), new Image());
     this.rysunek.atomy.src = 'obrazy/ILAtomy.png';
     this.widok3d = new Widok3D($('RotSiec3D'));
@@ -76,6 +79,7 @@ export class Obliczenia {
     });
     for (const id of ['RBWidok2D', 'RBWidok3D', 'CBAtomySasiadujace']) $(id).addEventListener('change', () => this.zmianaWidoku(id));
     $('TBOsZ').addEventListener('input', () => this.wyslijWidok());
+    $('BZapiszObrazSieci').addEventListener('click', () => this.zapiszObraz());
     this.powtorzenia = new Powtorzenia({
       naPostep: (v, max, gotowe, n) => {
         for (const id of ['GSeriaSymulacji', 'GSeriaSymulacji2', 'GPojedynczaSymulacja', 'GPojedynczaSymulacja2']) {
@@ -108,6 +112,9 @@ export class Obliczenia {
     this.seriaWykresu = 1;
     this.ostatniPomiar = null;
     this.klatki = [];
+    this.zalegly = null;
+    this.opisano = 0;
+    $('opis-rysunku').textContent = '';
     this.ileSerii = liczbaSerii(s);
     const atomy = iloscAtomow(s, rodzaj);
     const seria = s.seria;
@@ -160,12 +167,27 @@ export class Obliczenia {
     this.ustawPrzyciski('przygotowany');
   }
 
+  // The picture as it is now, the flat drawing or the 3D view, as a PNG file.
+  zapiszObraz() {
+    const trzyD = $('RBWidok3D').checked;
+    const nazwa = `siec-${this.rodzaj}${trzyD ? '-3d' : ''}.png`;
+    ($(trzyD ? 'RotSiec3D' : 'ISiecXYZ')).toBlob((b) => {
+      if (!b) {
+        this.ogloszenie(`Nie udało się zapisać obrazu sieci: ${nazwa}`, true);
+        return;
+      }
+      pobierz(b, nazwa);
+      this.ogloszenie(`Zapisano obraz sieci: ${nazwa}`);
+    }, 'image/png');
+  }
+
   pokazPanel() {
     const trzyD = $('RBWidok3D').checked;
     $('PSeriaObliczen').hidden = this.rysowanie;
     $('P2D').hidden = !this.rysowanie || trzyD;
     $('P3D').hidden = !this.rysowanie || !trzyD;
     $('GBSposobWyswietlaniaSieci').hidden = !this.rysowanie;
+    $('BZapiszObrazSieci').hidden = !this.rysowanie;
     $('plaszczyzna').hidden = !this.rysowanie || trzyD || this.rodzaj !== '3DR';
     $('LTrwajaObliczenia').hidden = !(this.biegnie && !this.rysowanie);
     $('LProszeCzekac').hidden = !(this.biegnie && !this.rysowanie);
@@ -212,6 +234,8 @@ export class Obliczenia {
     this.stanBiegu = stan;
     $('TBLicz').disabled = !(stan === 'przygotowany' || stan === 'wstrzymany');
     $('TBZatrzymaj').disabled = stan !== 'biegnie';
+    // A slow computer or network keeps "Licz" disabled for seconds: it says why.
+    $('LWczytywanie').textContent = stan === 'przygotowanie' ? 'Wczytywanie silnika obliczeń…' : '';
     this.naZmianeBiegu(stan);
   }
 
@@ -242,6 +266,7 @@ export class Obliczenia {
         this.ustawPrzyciski('awaria');
         this.pokazPanel();
         this.ogloszenie('Obliczenia powtórzeń przerwane.');
+        this.fokusPoBiegu();
       } else {
         this.awaria(e.message);
       }
@@ -261,7 +286,8 @@ export class Obliczenia {
     if (this.zakonczony || !odp) return;
     this.ustawPrzyciski('wstrzymany');
     this.pokazPanel();
-    $('TBLicz').focus();
+    this.opisz();
+    if (document.activeElement === $('TBZatrzymaj') || document.activeElement === document.body) $('TBLicz').focus();
     this.ogloszenie('Obliczenia zatrzymane.');
   }
 
@@ -292,6 +318,8 @@ export class Obliczenia {
     const p = w.pomiar;
     this.chartLA.ustawDane(0, slupkiHistogramu(p.Histogram, p.LiczbaSasiadow));
     const st = w.stan;
+    this.ostatniStan = st;
+    if (!this.biegnie || performance.now() - this.opisano >= OPIS_CO_MS) this.opisz();
     $('LObliczeniaLambda').textContent = ogolny(st.Lambda);
     $('LObliczeniaSeria').textContent = `${st.NrSerii} z ${this.ileSerii}`;
     const postep = w.krok?.postep;
@@ -310,11 +338,28 @@ export class Obliczenia {
     if (w.obraz) this.rysuj(w.obraz, true);
     if (this.biegnie && this.licznikZakladki < 5 && performance.now() - this.startZakladki >= 5000) {
       this.licznikZakladki = 5;
-      const fokusNaStronie = $('ob0').contains(document.activeElement);
-      this.zakladki.wybierz(1, false);
-      if (fokusNaStronie) $('tab-ob1').focus();
-      this.ogloszenie('Pokazano stronę: Wykresy liczonych parametrów');
+      this.pokazWykresy();
     }
+  }
+
+  // The charts' page comes forward by itself, but never from under the user's focus: someone
+  // turning the 3D view or moving through the planes stays where they are.
+  pokazWykresy() {
+    if ($('ob0').contains(document.activeElement) || this.zakladki.wybrana === 1) return;
+    this.zakladki.wybierz(1, false);
+    this.ogloszenie('Pokazano stronę: Wykresy liczonych parametrów');
+  }
+
+  opisz() {
+    if (!this.ostatniStan) return;
+    this.opisano = performance.now();
+    $('opis-rysunku').textContent = opisUlozenia(this.ostatniStan);
+  }
+
+  rysujZalegly() {
+    const o = this.zalegly;
+    this.zalegly = null;
+    if (o) this.rysuj(o);
   }
 
   punktSerii() {
@@ -323,13 +368,15 @@ export class Obliczenia {
   }
 
   // Frames of a running run are counted; a redraw asked by the view's controls is not.
+  // A picture on a hidden page is kept, not drawn, until the page is shown.
   rysuj(o, klatkaBiegu = false) {
     if (!o) return;
-    if (o.trzyD) {
+    if ($('ob0').hidden || document.hidden) {
+      this.zalegly = o;
+    } else if (o.trzyD) {
       this.widok3d.ustaw(o.komorki, o.nx, o.ny, o.nz);
     } else {
-      const { atomyA, wszystkie } = this.rysunek.rysuj(o.komorki, o.nx, o.ny, $('CBAtomySasiadujace').checked);
-      $('opis-rysunku').textContent = `Atomów A: ${atomyA}, atomów B: ${wszystkie - atomyA}.`;
+      this.rysunek.rysuj(o.komorki, o.nx, o.ny, $('CBAtomySasiadujace').checked);
     }
     if (!klatkaBiegu) return;
     const teraz = performance.now();
@@ -348,9 +395,20 @@ export class Obliczenia {
     for (const id of ['GPojedynczaSymulacja', 'GPojedynczaSymulacja2', 'GSeriaSymulacji', 'GSeriaSymulacji2']) $(id).value = $(id).max;
     this.ustawPrzyciski(this.s.seria ? 'koniecSerii' : 'koniecPojedynczej');
     this.pokazPanel();
-    this.zakladki.wybierz(1, false);
+    this.opisz();
+    this.pokazWykresy();
     this.ogloszenie(this.s.seria ? 'Obliczenia zakończone. Przejdź do wyników.' : 'Obliczenia zakończone.');
     this.naKoniec(this.s.seria);
+    this.fokusPoBiegu();
+  }
+
+  // The stopped run's button is disabled under the focus: the focus goes to the next step instead
+  // of falling to the page's body.
+  fokusPoBiegu() {
+    const a = document.activeElement;
+    if (a && a !== document.body && !a.disabled && !a.closest('[hidden]')) return;
+    const cel = ['BSiecDalej', 'TBLicz', 'BSiecNowe'].map($).find((b) => !b.disabled);
+    cel?.focus();
   }
 
   awaria(tekst) {
@@ -358,6 +416,7 @@ export class Obliczenia {
     this.ustawPrzyciski('awaria');
     this.pokazPanel();
     this.naAwarie(tekst);
+    this.fokusPoBiegu();
   }
 
   porzuc() {

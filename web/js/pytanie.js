@@ -2,7 +2,7 @@
 // focus goes back where it was.
 const $ = (id) => document.getElementById(id);
 
-export function zapytaj(tekst, { tylkoOk = false } = {}) {
+export function zapytaj(tekst, { tylkoOk = false, domyslnieNie = false } = {}) {
   const d = $('pytanie');
   const powrot = document.activeElement;
   $('pytanie-tekst').textContent = tekst;
@@ -25,6 +25,6 @@ export function zapytaj(tekst, { tylkoOk = false } = {}) {
     $('pytanie-tak').onclick = () => odpowiedz(true);
     $('pytanie-nie').onclick = () => odpowiedz(false);
     d.showModal();
-    $('pytanie-tak').focus();
+    $(domyslnieNie ? 'pytanie-nie' : 'pytanie-tak').focus();
   });
 }

@@ -42,6 +42,10 @@ export function podpisPlaszczyzny(k, nz, sasiednie) {
   return `Płaszczyzna: (0,0,${k - 1})`;
 }
 
+// #00ff00 and #ff0000 as the canvas's RGBA bytes read as one little-endian word.
+const ZIELONY = 0xff00ff00;
+const CZERWONY = 0xff0000ff;
+
 export class RysunekSieci {
   constructor(canvas, obrazAtomow) {
     this.c = canvas;
@@ -57,6 +61,7 @@ export class RysunekSieci {
     this.g.fillRect(0, 0, this.c.width, this.c.height);
     this.g.strokeStyle = '#000';
     this.g.strokeRect(0.5, 0.5, this.c.width - 1, this.c.height - 1);
+    this.piksele = null;
   }
 
   // Paints every visited cell over the old picture, as the desktop does between clears.
@@ -69,17 +74,33 @@ export class RysunekSieci {
     const g = this.g;
     const szer = nx + 2;
     let a = 0;
+    // Squares are written into the picture's pixels and put once: ten thousand rectangles drawn
+    // one by one take a slow computer's frame.
+    if (s.p !== 16) {
+      if (!this.piksele) this.piksele = g.getImageData(0, 0, this.c.width, this.c.height);
+      const px32 = new Uint32Array(this.piksele.data.buffer);
+      const W = this.c.width;
+      const H = this.c.height;
+      for (let j = od; j <= doY; j++) {
+        for (let i = od; i <= doX; i++) {
+          const [x0, y0] = polozenie(this.rodzaj, s.p, nx, ny, i, j);
+          const atomA = plaszczyzna[j * szer + i] !== 0;
+          if (i >= 1 && i <= nx && j >= 1 && j <= ny && atomA) a++;
+          const kolor = atomA ? ZIELONY : CZERWONY;
+          for (let w = Math.max(0, y0); w < Math.min(H, y0 + s.p); w++) {
+            px32.fill(kolor, w * W + Math.max(0, x0), w * W + Math.min(W, x0 + s.p));
+          }
+        }
+      }
+      g.putImageData(this.piksele, 0, 0);
+      return { atomyA: a, wszystkie: nx * ny };
+    }
     for (let j = od; j <= doY; j++) {
       for (let i = od; i <= doX; i++) {
         const [px, py] = polozenie(this.rodzaj, s.p, nx, ny, i, j);
         const atomA = plaszczyzna[j * szer + i] !== 0;
         if (i >= 1 && i <= nx && j >= 1 && j <= ny && atomA) a++;
-        if (s.p === 16) {
-          g.drawImage(this.atomy, (atomA ? s.a : s.b) * 16, 0, 16, 16, px, py, 16, 16);
-        } else {
-          g.fillStyle = atomA ? '#00ff00' : '#ff0000';
-          g.fillRect(px, py, s.p, s.p);
-        }
+        g.drawImage(this.atomy, (atomA ? s.a : s.b) * 16, 0, 16, 16, px, py, 16, 16);
       }
     }
     return { atomyA: a, wszystkie: nx * ny };

@@ -17,8 +17,14 @@ let rysowanie = true;
 let widok = { z: 1, sasiednie: false, tryb3d: false };
 let ostatniaWysylka = 0;
 
+const BLAD_WCZYTANIA = 'Nie udało się wczytać silnika obliczeń (pliku .wasm strony). Sprawdź połączenie z serwerem i odśwież stronę.';
+
 async function modul() {
-  if (!fz) fz = await wczytajFazolab();
+  if (!fz) {
+    fz = await wczytajFazolab().catch((e) => {
+      throw e?.name === 'BladFazolab' || /pamięci/.test(e?.message) ? e : new Error(BLAD_WCZYTANIA);
+    });
+  }
   return fz;
 }
 
@@ -203,3 +209,6 @@ self.onmessage = (e) => {
     }
   });
 };
+
+// The page hears that this Worker's files arrived: a failure after this is not a failed download.
+self.postMessage({ typ: 'wczytany' });

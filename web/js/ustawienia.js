@@ -49,6 +49,34 @@ export function iteracje(tekst) {
   return calkowita(String(tekst).slice(0, 7), 10000, 1000000, 10000);
 }
 
+const OS = { min: 6, max: 100, parzysta: true, opis: 'ilość atomów na osi to liczba parzysta od 6 do 100' };
+
+// The typed fields, with the words their error lines use.
+export const POLA_LICZBOWE = {
+  osX: OS,
+  osY: OS,
+  osZ: OS,
+  iteracje: { min: 10000, max: 1000000, opis: 'ilość iteracji to liczba całkowita od 10000 do 1000000' },
+  powtorzenia: { min: 1, max: 64, opis: 'liczba niezależnych serii to liczba całkowita od 1 do 64' },
+};
+
+// A typed value as the field takes it: a whole number in range as it is (also written as 1e6), one
+// out of range or odd where even is needed brought to the nearest allowed and said so, anything
+// else refused with the previous value kept. Never a silent change.
+export function sprawdzLiczbe(pole, tekst, poprzednia) {
+  const z = POLA_LICZBOWE[pole];
+  const t = String(tekst ?? '').trim();
+  const n = t === '' ? Number.NaN : Number(t);
+  if (!Number.isInteger(n)) {
+    const co = t === '' ? 'To nie jest liczba' : `„${t}” nie jest liczbą całkowitą`;
+    return { wartosc: poprzednia, blad: `${co}: ${z.opis}. Pozostaje ${poprzednia}.` };
+  }
+  let v = Math.min(z.max, Math.max(z.min, n));
+  if (z.parzysta) v = Math.min(z.max, 2 * Math.round(v / 2));
+  if (v !== n) return { wartosc: v, blad: `Wpisano ${n}: ${z.opis}. Przyjęto ${v}.` };
+  return { wartosc: n };
+}
+
 export function ziarno(tekst) {
   const t = String(tekst ?? '').trim();
   if (t === '') return { ziarno: '' };
@@ -145,5 +173,14 @@ export function zapamietaj(magazyn, rodzaj, s) {
     magazyn?.setItem(KLUCZ + rodzaj, JSON.stringify(s));
   } catch {
     // Private windows may refuse storage; the settings then last for the visit.
+  }
+}
+
+// A shared computer's next user starts from the defaults on every lattice.
+export function zapomnij(magazyn) {
+  try {
+    for (const r of RODZAJE) magazyn?.removeItem(KLUCZ + r);
+  } catch {
+    // Nothing stored, nothing to forget.
   }
 }

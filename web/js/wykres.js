@@ -32,6 +32,12 @@ function podzialka(min, max) {
 }
 
 let licznik = 0;
+const wszystkie = [];
+
+// Every chart drawn now, seen or not (a printout shows every page).
+export function narysujWszystkie() {
+  for (const w of wszystkie) if (w.nieaktualny) w.rysuj();
+}
 
 export class Wykres {
   constructor(kontener, opcje) {
@@ -54,7 +60,14 @@ export class Wykres {
     this.tabela = f.querySelector('.tabela-przewijana');
     this.szczegoly.addEventListener('toggle', () => this.szczegoly.open && this.odswiezTabele());
     kontener.append(f);
-    this.rysuj();
+    // A chart out of sight (a hidden page, scrolled away) is drawn when it comes into sight.
+    this.widoczny = false;
+    this.nieaktualny = true;
+    wszystkie.push(this);
+    new IntersectionObserver((wpisy) => {
+      this.widoczny = wpisy[wpisy.length - 1].isIntersecting;
+      if (this.widoczny && this.nieaktualny) this.zaplanuj();
+    }).observe(f);
   }
 
   ustawOsie(osX, osY) {
@@ -79,7 +92,8 @@ export class Wykres {
   }
 
   zaplanuj() {
-    if (this.plan) return;
+    this.nieaktualny = true;
+    if (this.plan || !this.widoczny) return;
     this.plan = requestAnimationFrame(() => {
       this.plan = 0;
       this.rysuj();
@@ -181,6 +195,7 @@ export class Wykres {
   }
 
   rysuj() {
+    this.nieaktualny = false;
     this.obraz.innerHTML = this.tekstSvg();
     if (this.szczegoly.open) this.odswiezTabele();
   }

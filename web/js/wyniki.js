@@ -7,6 +7,7 @@ import { ogolny, iloscAtomow } from './ustawienia.js';
 
 const $ = (id) => document.getElementById(id);
 const LICZBA_SASIADOW = { '3DR': 6, '2DTrojkat': 6, '2DKwadrat': 4, '2DHeksagonalna': 3 };
+const POLA_STALE_POWTORZEN = ['CBWynikiOpis', 'CBWynikiLambda', 'CBWynikiSigma', 'CBWynikiCvkN', 'CBWynikiLambdaTc', 'CBWynikiCvkNTc'];
 const TYPY = { csv: 'text/csv', txt: 'text/plain', xlsx: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet' };
 
 // Points of a chart from the core: {x, y} objects or a flat array of x, y pairs.
@@ -31,8 +32,9 @@ function linie(t) {
 }
 
 export class Wyniki {
-  constructor({ ogloszenie }) {
+  constructor({ ogloszenie, naZapis = () => {} }) {
     this.ogloszenie = ogloszenie;
+    this.naZapis = naZapis;
     const zapowiedz = (t, alarm) => this.ogloszenie(t, alarm);
     this.zakladki = new Zakladki(document.querySelector('#etap-wyniki [role=tablist]'));
     const c = $('wykresy-ciepla');
@@ -100,7 +102,8 @@ export class Wyniki {
     this.chartCvkN.ustawDane(0, punkty(w.Series5));
     $('LWynikiLambdaTc').textContent = t.ELambdaTc;
     $('LWynikiTempTc').textContent = t.ECvkNTc;
-    $('LWynikiLambda').textContent = ogolny((s.klasteryzacja ? -s.lambda : s.lambda) / 10);
+    // Both ends without the sign of clustering, as the desktop shows them.
+    $('LWynikiLambda').textContent = ogolny(s.lambda / 10);
     $('LWynikiLambdaKoncowa').textContent = ogolny(s.lambdaKoncowa / 10);
     $('LWynikiKrok').textContent = ogolny(s.krok / 10);
     $('LWynikiKonceentracja').textContent = ogolny(s.koncentracja / 100);
@@ -115,6 +118,12 @@ export class Wyniki {
     // Every series in sight: the lists grow with the series instead of scrolling.
     for (const id of ['MLambda', 'MSigma', 'MCvkN']) $(id).rows = Math.max(4, $(id).value.split('\n').length);
     for (const id of ['CBWynikiOpis', 'CBWynikiLambda', 'CBWynikiSigma', 'CBWynikiCvkN', 'CBWynikiLambdaTc']) $(id).checked = true;
+    // The replicas' file has the batch runner's fixed fields: boxes it would not honour are not offered.
+    for (const id of POLA_STALE_POWTORZEN) {
+      $(id).disabled = Boolean(scalone);
+      if (scalone) $(id).checked = true;
+    }
+    $('LPolaPowtorzen').hidden = !scalone;
     $('podsumowanie-powtorzen').hidden = !scalone;
     $('PPodsumowanie').textContent = scalone?.podsumowanie ?? '';
     const f = odp.fluktuacje;
@@ -125,6 +134,7 @@ export class Wyniki {
     $('MRownowaga').value = linie(f?.Teksty?.ERownowaga);
     const odtwarzanie = !scalone;
     $('tab-wy1').hidden = !odtwarzanie;
+    $('wy1').classList.toggle('bez-wydruku', !odtwarzanie);
     if (odtwarzanie) {
       const serii = stan.NrSerii;
       $('TBNrSerii').max = serii;
@@ -222,6 +232,7 @@ export class Wyniki {
         bajty = (await this.silnik.zapytaj({ typ: 'plik', plik, pola: this.pola() }, 'plik')).bajty;
       }
       pobierz(new Blob([bajty], { type: TYPY[plik] }), nazwa);
+      this.naZapis();
       this.ogloszenie(`Zapisano wyniki do pliku ${nazwa}.`);
     } catch (e) {
       this.ogloszenie(`Nie udało się zapisać wyników do pliku ${nazwa}: ${e.message}`, true);

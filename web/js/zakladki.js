@@ -7,13 +7,17 @@ export class Zakladki {
     this.naZmiane = naZmiane;
     this.karty.forEach((k, i) => {
       k.addEventListener('click', () => this.wybierz(i));
+      // Arrows, Home and End go over the tabs in sight only (a page the run has not got is hidden).
       k.addEventListener('keydown', (e) => {
-        const n = this.karty.length;
-        const cel = { ArrowRight: i + 1, ArrowLeft: i - 1 + n, Home: 0, End: n - 1 }[e.key];
+        const widoczne = this.karty.filter((x) => !x.hidden);
+        const n = widoczne.length;
+        const j = widoczne.indexOf(k);
+        const cel = { ArrowRight: j + 1, ArrowLeft: j - 1 + n, Home: 0, End: n - 1 }[e.key];
         if (cel === undefined) return;
         e.preventDefault();
-        this.wybierz(cel % n);
-        this.karty[cel % n].focus();
+        const karta = widoczne[cel % n];
+        this.wybierz(this.karty.indexOf(karta));
+        karta.focus();
       });
     });
   }

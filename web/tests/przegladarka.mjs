@@ -21,10 +21,12 @@ export function brakSrodowiska() {
   return null;
 }
 
-export async function uruchom() {
-  const http = serwer(STRONA);
+// `folder` and `opcje` (what the server refuses, the types it sends) stand for other hosts; `adres`
+// replaces the local server altogether.
+export async function uruchom({ folder = STRONA, opcje = {}, adres: inny = null } = {}) {
+  const http = serwer(folder, opcje);
   await new Promise((ok) => http.listen(0, '127.0.0.1', ok));
-  const adres = `http://127.0.0.1:${http.address().port}/`;
+  const adres = inny ?? `http://127.0.0.1:${http.address().port}/`;
   const profil = mkdtempSync(join(tmpdir(), 'fazolab-chromium-'));
   const kontekst = await chromium.launchPersistentContext(profil, {
     executablePath: CHROMIUM,

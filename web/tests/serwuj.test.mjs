@@ -33,6 +33,10 @@ test('the static server gives the page with the right types and nothing outside 
     assert.equal((await pobierz(port, '/brak.js')).status, 404);
     assert.equal((await pobierz(port, '/%E0%A4%A')).status, 400);
     assert.equal((await pobierz(port, '/')).status, 200);
+    // A folder's address without its slash goes to the folder, its query kept.
+    mkdirSync(join(katalog, 'strona', 'fazolab'));
+    const bezUkosnika = await new Promise((ok) => request({ host: '127.0.0.1', port, path: '/fazolab?siec=3DR' }, ok).end());
+    assert.deepEqual([bezUkosnika.statusCode, bezUkosnika.headers.location], [301, '/fazolab/?siec=3DR']);
     for (const zla of ['/../tajne.txt', '/%2e%2e/tajne.txt', '/..%2ftajne.txt']) {
       const odp = await pobierz(port, zla);
       assert.notEqual(odp.status, 200, zla);

@@ -73,7 +73,7 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
       await Promise.all(['LLambda', 'LLambdaKoncowa', 'LKoncentracja', 'LPrzedzialCzasowy', 'LKrok', 'LIloscAtomowWSieci'].map(tekst)),
       ['0,1', '2,4', '0,5', '1000', '0,3', '100'],
     );
-    const start = s.getByLabel('początkowa wartość:');
+    const start = s.getByLabel('Lambda — wartość początkowa', { exact: true });
     await start.focus();
     await s.keyboard.press('End');
     assert.equal(await start.getAttribute('aria-valuetext'), 'λ = 2,4');
@@ -81,11 +81,11 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await s.keyboard.press('Home');
     assert.equal(await tekst('LLambdaKoncowaMin'), '0,1');
     await s.getByRole('radio', { name: 'Pojedyncza symulacja' }).check();
-    assert.equal(await s.getByLabel('końcowa wartość:').isDisabled(), true);
+    assert.equal(await s.getByLabel('Lambda — wartość końcowa', { exact: true }).isDisabled(), true);
     assert.equal(await s.getByLabel('Wyłącz wizualizację graficzną').isDisabled(), true);
     await s.getByRole('radio', { name: 'Seria symulacji' }).check();
     const [pomoc] = await Promise.all([b.kontekst.waitForEvent('page'), (async () => {
-      await s.getByLabel('wartość:', { exact: true }).first().focus();
+      await s.getByLabel('Koncentracja atomów — wartość', { exact: true }).focus();
       await s.keyboard.press('F1');
     })()]);
     await pomoc.waitForLoadState();
@@ -96,8 +96,8 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await ustawPole('Oś X:', 10);
     await ustawPole('Ilość iteracji:', 5000);
     assert.equal(await s.getByLabel('Ilość iteracji:').inputValue(), '10000');
-    await s.getByLabel('wartość:', { exact: true }).nth(1).fill('20');
-    await s.getByLabel('wartość:', { exact: true }).nth(2).fill('3');
+    await s.getByLabel('Pobierz dane co (iteracji) — wartość', { exact: true }).fill('20');
+    await s.getByLabel('Krok — wartość', { exact: true }).fill('3');
     assert.equal(await tekst('LKrok'), '0,3');
     await ustawPole('Ziarno generatora (puste: z zegara):', 7);
     await sprawdzEtap('ustawienia');
@@ -166,8 +166,8 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await s.getByLabel('Wyłącz wizualizację graficzną').check();
     await ustawPole('Oś X:', 100);
     await ustawPole('Ilość iteracji:', 1000000);
-    await s.getByLabel('wartość:', { exact: true }).nth(1).fill('1');
-    await s.getByLabel('wartość:', { exact: true }).nth(2).fill('1');
+    await s.getByLabel('Pobierz dane co (iteracji) — wartość', { exact: true }).fill('1');
+    await s.getByLabel('Krok — wartość', { exact: true }).fill('1');
     await przycisk('Obliczenia').click();
     await s.waitForFunction(() => !document.getElementById('TBLicz').disabled);
     assert.equal(await s.locator('#PSeriaObliczen').isVisible(), true);
@@ -196,8 +196,8 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     await s.getByLabel('Wyłącz wizualizację graficzną').uncheck();
     await ustawPole('Oś X:', 10);
     await ustawPole('Ilość iteracji:', 10000);
-    await s.getByLabel('wartość:', { exact: true }).nth(1).fill('20');
-    await s.getByLabel('wartość:', { exact: true }).nth(2).fill('3');
+    await s.getByLabel('Pobierz dane co (iteracji) — wartość', { exact: true }).fill('20');
+    await s.getByLabel('Krok — wartość', { exact: true }).fill('3');
     await ustawPole('Liczba niezależnych serii:', 3);
     await przycisk('Obliczenia').click();
     await przycisk('Licz').click();

@@ -1,6 +1,6 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { ogolny, DOMYSLNE, odswiez, widok, liczbaSerii, duzaSiec, iteracje, os, ziarno, wczytaj, zapamietaj } from '../js/ustawienia.js';
+import { ogolny, DOMYSLNE, odswiez, widok, liczbaSerii, duzaSiec, iteracje, os, ziarno, wczytaj, zapamietaj, sprawdzLiczbe } from '../js/ustawienia.js';
 
 test('defaults show the desktop labels under Polish settings', () => {
   const s = odswiez(DOMYSLNE);
@@ -87,4 +87,22 @@ test('settings are remembered per lattice and a damaged entry gives the defaults
 
 test('the general number format keeps 15 significant digits and the decimal comma', () => {
   assert.deepEqual([ogolny(1.9000000000000006), ogolny(0.30000000000000004), ogolny(-2.4), ogolny(1000), ogolny(0.05)], ['1,9', '0,3', '-2,4', '1000', '0,05']);
+});
+
+test('a typed value is taken, brought into range with a word, or refused with the old value kept', () => {
+  assert.deepEqual(sprawdzLiczbe('iteracje', '1e6', 100000), { wartosc: 1000000 });
+  assert.deepEqual(sprawdzLiczbe('iteracje', '5e5', 100000), { wartosc: 500000 });
+  assert.deepEqual(sprawdzLiczbe('iteracje', '250000.7', 100000), {
+    wartosc: 100000, blad: '„250000.7” nie jest liczbą całkowitą: ilość iteracji to liczba całkowita od 10000 do 1000000. Pozostaje 100000.',
+  });
+  assert.deepEqual(sprawdzLiczbe('iteracje', '5000', 100000), {
+    wartosc: 10000, blad: 'Wpisano 5000: ilość iteracji to liczba całkowita od 10000 do 1000000. Przyjęto 10000.',
+  });
+  assert.equal(sprawdzLiczbe('iteracje', '', 20000).blad, 'To nie jest liczba: ilość iteracji to liczba całkowita od 10000 do 1000000. Pozostaje 20000.');
+  assert.deepEqual([sprawdzLiczbe('osX', '7', 10).wartosc, sprawdzLiczbe('osX', '101', 10).wartosc, sprawdzLiczbe('osZ', '2', 10).wartosc], [8, 100, 6]);
+  assert.match(sprawdzLiczbe('osY', '7', 10).blad, /^Wpisano 7: ilość atomów na osi to liczba parzysta od 6 do 100\. Przyjęto 8\.$/);
+  assert.deepEqual(sprawdzLiczbe('osX', '40', 10), { wartosc: 40 });
+  assert.deepEqual(sprawdzLiczbe('powtorzenia', '65', 3), { wartosc: 64, blad: 'Wpisano 65: liczba niezależnych serii to liczba całkowita od 1 do 64. Przyjęto 64.' });
+  assert.equal(sprawdzLiczbe('powtorzenia', 'Infinity', 3).wartosc, 3);
+  assert.deepEqual(ziarno('12a'), { ziarno: '', blad: 'Ziarno musi być liczbą całkowitą od 0 do 4294967295.' });
 });
