@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParametrySymulacji.h"
+#include "RodzajGeneratora.h"
 #include "WynikRepliki.h"
 
 #include <cstdint>
@@ -12,9 +13,11 @@
 struct BadaniePowtorzen {
     ParametrySymulacji Parametry;
     std::optional<int> Stopien;        // of the results' fit; none: automatic
-    std::uint32_t Ziarno = 0;          // Z: replica k was seeded with Z + k
+    std::uint32_t Ziarno = 0;          // Z, of which replica k takes its stream (SilnikRepliki)
     bool ZiarnoZZegara = false;        // Z was read from the clock, so the summary names it
     int Powtorzenia = 1;               // N, the replicas of the whole study
     std::vector<WynikRepliki> Repliki; // those held here, in replica order
     bool DwaStarty = false;            // the verdicts include the two-start check
+    // The replicas' generator; a file that does not name one is the window's.
+    RodzajGeneratora Generator = RodzajGeneratora::Okna;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParametrySymulacji.h"
+#include "RodzajGeneratora.h"
 #include "ZakresyParametrow.h"
 
 #include <cstdint>
@@ -54,4 +55,7 @@ struct OpcjeWsadowe {
     std::vector<int> Rozmiary;
     bool Pomoc = false;
     bool Sprawdz = false; // --sprawdz: everything checked, nothing run or written
+
+    // A study's own 64-bit generator unless the window's is asked for (--generator okna).
+    RodzajGeneratora Generator = RodzajGeneratora::Xoshiro;
 };

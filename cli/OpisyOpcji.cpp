@@ -83,6 +83,12 @@ std::vector<OpisOpcji> Zbuduj() {
          "N",
          "stałe ziarno generatora, 0..4294967295: powtarzalny przebieg (bez niego ziarno "
          "z zegara, wypisane w pierwszym wierszu)"},
+        {{"--generator"},
+         "xoshiro|okna",
+         "generator liczb losowych (xoshiro): xoshiro to 64-bitowy xoshiro256++ z osobnym "
+         "strumieniem każdego powtórzenia, dłuższy od każdego badania; okna to 32-bitowy "
+         "generator okna symulacji, którego okres (2^32 liczb) długie badanie przekracza, "
+         "a powtórzenie k z ziarnem Z daje wtedy te same bajty co okno z ziarnem Z + k"},
         {{"--stopien"},
          "D",
          "stopień wielomianu dopasowania " + Od(ZakresStopnia) +
@@ -114,8 +120,8 @@ std::vector<OpisOpcji> Zbuduj() {
          "N",
          "N niezależnych powtórzeń, " + Od(ZakresPowtorzen) + " (" + Liczba(domyslne.Powtorzenia) +
              "): w podsumowaniu średnie z błędem standardowym i przejście fazowe z fluktuacji; "
-             "powtórzenie k (0..N-1) ma ziarno Z + k, gdzie Z to --ziarno albo wypisane ziarno "
-             "z zegara"},
+             "powtórzenie k (0..N-1) losuje z k-tego strumienia ziarna Z (przy --generator "
+             "okna: z ziarnem Z + k), gdzie Z to --ziarno albo wypisane ziarno z zegara"},
         {{"--watki"},
          "T",
          "powtórzenia liczone równolegle w T wątkach, " + Od(ZakresPowtorzen) +

@@ -265,6 +265,15 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
                  o_.Ziarno = static_cast<std::uint32_t>(*n);
                  return std::nullopt;
              }},
+            {"--generator",
+             [&](const std::string& w) -> std::optional<BladOpcji> {
+                 const auto rodzaj = GeneratorZNazwy(w);
+                 if (!rodzaj) {
+                     return Blad("--generator", "okna lub xoshiro");
+                 }
+                 o_.Generator = *rodzaj;
+                 return std::nullopt;
+             }},
             {"--stopien",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto n = Calkowita(w);

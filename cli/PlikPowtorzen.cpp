@@ -236,6 +236,14 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
         c.BladPoprzedniego("liczba powtórzeń poza zakresem " + std::to_string(ZakresPowtorzen.Min) +
                            ".." + std::to_string(ZakresPowtorzen.Max));
     }
+    if (!c.Koniec() && c.Surowy().starts_with("generator ")) {
+        const std::string nazwa = c.Nastepny("generator", 1)[0];
+        const auto generator = GeneratorZNazwy(nazwa);
+        if (!generator || *generator == RodzajGeneratora::Okna) {
+            c.Blad("nieznany generator „" + nazwa + "”");
+        }
+        b.Generator = *generator;
+    }
     if (!c.Koniec() && c.Surowy().starts_with("starty ")) {
         if (c.Nastepny("starty", 1)[0] != "2") {
             c.BladPoprzedniego("liczba startów inna niż 2");
@@ -380,6 +388,10 @@ std::vector<std::string> NaglowekPlikuPowtorzen(const BadaniePowtorzen& b) {
         Wiersz("ziarno", calk(b.Ziarno), calk(b.ZiarnoZZegara ? 1 : 0)),
         Wiersz("powtorzenia", calk(b.Powtorzenia)),
     };
+    // The window's generator is named by no line, as before there was a choice.
+    if (b.Generator != RodzajGeneratora::Okna) {
+        naglowek.push_back(Wiersz("generator", std::string(NazwaGeneratora(b.Generator))));
+    }
     if (b.DwaStarty) {
         naglowek.push_back(Wiersz("starty", calk(2)));
     }

@@ -25,6 +25,8 @@
 //   stopien D|-                     the degree of the fit, "-" automatic
 //   ziarno Z 0|1                    the seed base; 1 when read from the clock
 //   powtorzenia N                   replicas of the whole study
+//   generator xoshiro               the replicas' generator; a file without
+//                                   this line drew from the window's
 //   starty 2                        only with --dwa-starty: the verdicts below
 //                                   include the two-start check
 // then for each replica held, in replica order:

@@ -20,6 +20,10 @@ bool KonczySieNa(const std::string& nazwa, const std::string& rozszerzenie) {
 
 TekstyWynikow Teksty(const BadaniePowtorzen& b, const WynikiSerii& wyniki, bool fluktuacje) {
     TekstyWynikow teksty = wyniki.Teksty;
+    // The window's file names no generator; a study on another says which.
+    if (b.Generator != RodzajGeneratora::Okna) {
+        teksty.MOpisSieci.push_back("Generator liczb losowych: xoshiro256++ (64-bitowy)");
+    }
     if (fluktuacje) {
         teksty.Fluktuacje =
             TekstyFluktuacjiZ(FluktuacjeReplik(b.Repliki), MiejscaLambdy(b.Parametry));

@@ -311,6 +311,7 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     BadaniePowtorzen badanie{o.Parametry, o.Stopien, 0, !o.Ziarno, o.Powtorzenia, {}};
     badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
     badanie.DwaStarty = o.DwaStarty;
+    badanie.Generator = o.Generator;
     PasekPostepu pasek(bledy, bledyNaTerminalu);
     NadzorWsadowy nadzor(pasek, przerwanie);
     if (!o.Rozmiary.empty()) {

@@ -57,6 +57,12 @@ std::variant<BadaniePowtorzen, std::string> ScalPowtorzenia(const std::vector<st
             badanie.Repliki.clear();
             repliki.resize(static_cast<std::size_t>(std::max(czesc.Powtorzenia, 0)));
             skad.resize(repliki.size());
+        } else if (czesc.Generator != badanie.Generator) {
+            return "Pliki " + pliki[0] + " i " + pliki[i] +
+                   " zapisano z różnymi generatorami liczb losowych (" +
+                   std::string(NazwaGeneratora(badanie.Generator)) + " i " +
+                   std::string(NazwaGeneratora(czesc.Generator)) +
+                   "): ich powtórzeń nie można scalić w jedno badanie.";
         } else if (const auto roznica = Roznica(badanie, czesc)) {
             return "Pliki " + pliki[0] + " i " + pliki[i] +
                    " nie należą do jednego badania: " + *roznica + ".";

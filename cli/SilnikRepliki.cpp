@@ -13,11 +13,11 @@ WynikRepliki SilnikRepliki::Uruchom(const OpcjeWsadowe& opcje, int nr, std::uint
                                     bool zPrzebiegiem, std::string& przebieg,
                                     ObserwatorPomiarow* probki, PostepWatku& postep,
                                     const std::atomic<bool>& przerwij) {
-    Przygotuj(opcje, ziarno, zPrzebiegiem, probki);
+    Przygotuj(opcje, ziarno, nr, zPrzebiegiem, probki);
     const bool caly = Przebiegnij(postep, przerwij);
     WynikRepliki wynik = Zakoncz(nr, przebieg);
     if (caly && opcje.DwaStarty) {
-        DrugiStart(opcje, ziarno, wynik, postep, przerwij);
+        DrugiStart(opcje, ziarno, nr, wynik, postep, przerwij);
     }
     postep.UkonczoneRepliki.fetch_add(1, std::memory_order_relaxed);
     return wynik;
@@ -39,9 +39,10 @@ bool SilnikRepliki::Przebiegnij(PostepWatku& postep, const std::atomic<bool>& pr
     return true;
 }
 
-void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, WynikRepliki& wynik,
-                               PostepWatku& postep, const std::atomic<bool>& przerwij) {
-    PrzygotujDrugiStart(opcje, ziarno);
+void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int nr,
+                               WynikRepliki& wynik, PostepWatku& postep,
+                               const std::atomic<bool>& przerwij) {
+    PrzygotujDrugiStart(opcje, ziarno, nr);
     postep.DrugiStart.store(true, std::memory_order_relaxed);
     const bool caly = Przebiegnij(postep, przerwij);
     postep.DrugiStart.store(false, std::memory_order_relaxed);
@@ -54,10 +55,10 @@ void SilnikRepliki::DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, 
     drugie_.reset();
 }
 
-void SilnikRepliki::PrzygotujDrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno) {
+void SilnikRepliki::PrzygotujDrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int nr) {
     drugie_ = opcje;
     drugie_->Parametry.Uklad = UlozenieDrugiegoStartu(opcje.Parametry);
-    Przygotuj(*drugie_, ziarno, false);
+    Przygotuj(*drugie_, ziarno, nr, false);
 }
 
 void SilnikRepliki::ZakonczDrugiStart(WynikRepliki& wynik) {
@@ -71,10 +72,13 @@ void SilnikRepliki::ZakonczDrugiStart(WynikRepliki& wynik) {
     }
 }
 
-void SilnikRepliki::Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem,
-                              ObserwatorPomiarow* probki) {
+void SilnikRepliki::Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int nr,
+                              bool zPrzebiegiem, ObserwatorPomiarow* probki) {
     opcje_ = &opcje;
-    ziarno_.Ustaw(ziarno);
+    const auto k = static_cast<std::uint32_t>(nr);
+    const bool okna = opcje.Generator == RodzajGeneratora::Okna;
+    obliczenia_.UstawGenerator(opcje.Generator, okna ? 0 : k);
+    ziarno_.Ustaw(okna ? ziarno + k : ziarno);
     zapis_.emplace(zPrzebiegiem, probki);
     obliczenia_.UstawObserwatora(&*zapis_);
     obliczenia_.UstawParametrPorzadku(true);

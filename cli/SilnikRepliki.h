@@ -22,9 +22,12 @@ class alignas(64) SilnikRepliki {
 public:
     SilnikRepliki() : obliczenia_(ziarno_) {}
 
-    // Runs the series or the single run of the options as replica `nr` with
-    // the given seed, from the state a fresh engine starts in, so that the
-    // replica equals a plain run with that seed. With `zPrzebiegiem` leaves
+    // Runs the series or the single run of the options as replica `nr` of a
+    // study with the seed `ziarno`, from the state a fresh engine starts in.
+    // The options' generator decides the replica's stream: the 64-bit one's
+    // stream nr of the seed, or the window's generator seeded with
+    // ziarno + nr (modulo 2^32), which makes the replica a plain run of the
+    // window with that seed. With `zPrzebiegiem` leaves
     // the trace of every sample as CSV in `przebieg`; `probki`, when given,
     // sees every sample too. Reports its progress to `postep` between ticks,
     // and stops early, with a result of no use, once `przerwij` is set. With
@@ -39,7 +42,7 @@ public:
     // The same run a step at a time, for a caller that keeps its own loop
     // (a Web Worker answering between ticks): Przygotuj, then Krok until it
     // reports Koniec, then Zakoncz. The options must outlive the run.
-    void Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, bool zPrzebiegiem,
+    void Przygotuj(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int nr, bool zPrzebiegiem,
                    ObserwatorPomiarow* probki = nullptr);
     // One tick; a finished series is followed by the next at once.
     StanKroku Krok();
@@ -48,7 +51,7 @@ public:
     // The two-start check the same way, after Zakoncz: PrzygotujDrugiStart,
     // Krok until Koniec, then ZakonczDrugiStart adds the check to the first
     // start's verdicts in `wynik`.
-    void PrzygotujDrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno);
+    void PrzygotujDrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int nr);
     void ZakonczDrugiStart(WynikRepliki& wynik);
     const Obliczenia& Silnik() const { return obliczenia_; }
 
@@ -56,7 +59,7 @@ private:
     // Ticks the prepared run to its end, reporting to `postep`; false when
     // `przerwij` stopped it first.
     bool Przebiegnij(PostepWatku& postep, const std::atomic<bool>& przerwij);
-    void DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, WynikRepliki& wynik,
+    void DrugiStart(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int nr, WynikRepliki& wynik,
                     PostepWatku& postep, const std::atomic<bool>& przerwij);
 
     ZiarnoRepliki ziarno_;

@@ -64,8 +64,8 @@ void Pula::Pracuj(std::size_t watek, NadzorReplik& nadzor) {
             const auto miejsce = static_cast<std::size_t>(k - od_);
             const bool zPrzebiegiem = !opcje_.Przebieg.empty();
             wyniki_.Repliki[miejsce] =
-                silnik->Uruchom(opcje_, k, ziarno_ + static_cast<std::uint32_t>(k), zPrzebiegiem,
-                                przebieg, nadzor.ObserwatorProbek(k), postep_[watek], przerwij_);
+                silnik->Uruchom(opcje_, k, ziarno_, zPrzebiegiem, przebieg,
+                                nadzor.ObserwatorProbek(k), postep_[watek], przerwij_);
             // Written now, so that the traces of all replicas are never held
             // in memory at once; an interrupted replica's is of no use.
             if (zPrzebiegiem && !przerwij_.load(std::memory_order_relaxed)) {

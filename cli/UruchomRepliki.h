@@ -22,7 +22,7 @@ struct WynikiReplik {
 
 // Runs the replicas of the options' part of the study (all 0..N-1 of
 // N = Powtorzenia without --czesc) on `watki` threads, one engine per thread;
-// replica k is seeded with ziarno + k (modulo 2^32). The results come back in
+// replica k takes its stream of the seed `ziarno` (SilnikRepliki). The results come back in
 // replica order and do not depend on the number of threads. Each replica
 // prepares its own trace file (see NazwaPrzebiegu) when one is asked for.
 // Shows the progress to `nadzor` and hands it the samples it asks for. An

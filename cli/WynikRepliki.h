@@ -18,7 +18,7 @@ struct SeriaRepliki {
 // What a replica leaves when its engine goes on to the next one: every figure
 // the summary and the results file are made from (PlikPowtorzen keeps them).
 struct WynikRepliki {
-    int Nr = 0;       // the replica's number k in its study, seeded Z + k
+    int Nr = 0;       // the replica's number k in its study, which chose its stream
     DaneWynikow Dane; // the results inputs, with the offset J drawn from the replica's stream
     std::vector<SeriaRepliki> Serie;
 };

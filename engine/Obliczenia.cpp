@@ -12,8 +12,8 @@
 #include <limits>
 
 namespace {
-template <RodzajSieci R>
-long long Przeskoki(SposobLiczenia sposob, Siec& siec, Generator& g, const TablicaAkceptacji& t,
+template <RodzajSieci R, class G>
+long long Przeskoki(SposobLiczenia sposob, Siec& siec, G& g, const TablicaAkceptacji& t,
                     bool porzadkowanie, int proby, OstatniaProba& ostatnia) {
     if (sposob == SposobLiczenia::PrzyPomiarze) {
         return PetlaPrzeskokow<R, SposobLiczenia::PrzyPomiarze>(siec, g, t, porzadkowanie, proby,
@@ -22,9 +22,28 @@ long long Przeskoki(SposobLiczenia sposob, Siec& siec, Generator& g, const Tabli
     return PetlaPrzeskokow<R, SposobLiczenia::NaBiezaco>(siec, g, t, porzadkowanie, proby,
                                                          ostatnia);
 }
+
+template <RodzajSieci R>
+long long Przeskoki(SposobLiczenia sposob, Siec& siec, Generator& g, Generator64& g64, bool okna,
+                    const TablicaAkceptacji& t, bool porzadkowanie, int proby,
+                    OstatniaProba& ostatnia) {
+    return okna ? Przeskoki<R>(sposob, siec, g, t, porzadkowanie, proby, ostatnia)
+                : Przeskoki<R>(sposob, siec, g64, t, porzadkowanie, proby, ostatnia);
+}
 } // namespace
 
-Obliczenia::Obliczenia(ZrodloZiarna& zrodloZiarna) : generator_(zrodloZiarna) {}
+Obliczenia::Obliczenia(ZrodloZiarna& zrodloZiarna)
+    : generator_(zrodloZiarna), generator64_(zrodloZiarna) {}
+
+void Obliczenia::UstawGenerator(RodzajGeneratora rodzaj, std::uint32_t strumien) {
+    rodzajGeneratora_ = rodzaj;
+    generator64_.UstawStrumien(strumien);
+}
+
+int Obliczenia::Losuj(int n) {
+    return rodzajGeneratora_ == RodzajGeneratora::Okna ? generator_.Losuj(n)
+                                                       : generator64_.Losuj(n);
+}
 
 void Obliczenia::UstawSiec() {
     // The axis sizes and the per-series tables survive; the lattice and the
@@ -56,7 +75,11 @@ void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
     stan_.Parametry = p;
     // The run's one seed: reseeding per chunk from a clock would replay the
     // same stream whenever two chunks fall in the same millisecond.
-    generator_.Przelosuj();
+    if (rodzajGeneratora_ == RodzajGeneratora::Okna) {
+        generator_.Przelosuj();
+    } else {
+        generator64_.Przelosuj();
+    }
     UstawZakresy(p);
 
     stan_.Koncentracja = Iloraz(p.PozycjaKoncentracji, 100);
@@ -120,9 +143,9 @@ void Obliczenia::KonfiguracjaPoczatkowa(int seria, int iteracja) {
                                          static_cast<long double>(stan_.Koncentracja)));
         int umieszczone = 0;
         while (umieszczone < doUmieszczenia) {
-            const int x = generator_.Losuj(nx) + 1;
-            const int y = generator_.Losuj(ny) + 1;
-            const int z = generator_.Losuj(nz) + 1;
+            const int x = Losuj(nx) + 1;
+            const int y = Losuj(ny) + 1;
+            const int z = Losuj(nz) + 1;
             if (siec_.Wartosc(x, y, z) != 1) {
                 siec_.Ustaw(x, y, z, 1);
                 ++umieszczone;
@@ -183,23 +206,25 @@ void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
             sposob_ == SposobLiczenia::Samoczynny ? nastepnySposob_ : sposob_;
         const bool porzadkowanie = stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie;
         const int proby = stan_.PrzedzialCzasowy;
+        const bool okna = rodzajGeneratora_ == RodzajGeneratora::Okna;
         long long suma = 0;
         switch (siec_.Rodzaj()) {
         case RodzajSieci::Kubiczna3D:
-            suma = Przeskoki<RodzajSieci::Kubiczna3D>(sposob, siec_, generator_, tablica_,
-                                                      porzadkowanie, proby, ostatnia);
+            suma = Przeskoki<RodzajSieci::Kubiczna3D>(sposob, siec_, generator_, generator64_, okna,
+                                                      tablica_, porzadkowanie, proby, ostatnia);
             break;
         case RodzajSieci::Kwadratowa:
-            suma = Przeskoki<RodzajSieci::Kwadratowa>(sposob, siec_, generator_, tablica_,
-                                                      porzadkowanie, proby, ostatnia);
+            suma = Przeskoki<RodzajSieci::Kwadratowa>(sposob, siec_, generator_, generator64_, okna,
+                                                      tablica_, porzadkowanie, proby, ostatnia);
             break;
         case RodzajSieci::Trojkatna:
-            suma = Przeskoki<RodzajSieci::Trojkatna>(sposob, siec_, generator_, tablica_,
-                                                     porzadkowanie, proby, ostatnia);
+            suma = Przeskoki<RodzajSieci::Trojkatna>(sposob, siec_, generator_, generator64_, okna,
+                                                     tablica_, porzadkowanie, proby, ostatnia);
             break;
         case RodzajSieci::Heksagonalna:
-            suma = Przeskoki<RodzajSieci::Heksagonalna>(sposob, siec_, generator_, tablica_,
-                                                        porzadkowanie, proby, ostatnia);
+            suma =
+                Przeskoki<RodzajSieci::Heksagonalna>(sposob, siec_, generator_, generator64_, okna,
+                                                     tablica_, porzadkowanie, proby, ostatnia);
             break;
         }
         if (sposob == SposobLiczenia::PrzyPomiarze) {
@@ -312,7 +337,9 @@ void Obliczenia::RozpocznijNastepnaSerie() {
 }
 
 double Obliczenia::LosujPrzesuniecieTc() {
-    return PrzesuniecieTc(stan_.Parametry, generator_.LosujRzeczywista());
+    return PrzesuniecieTc(stan_.Parametry, rodzajGeneratora_ == RodzajGeneratora::Okna
+                                               ? generator_.LosujRzeczywista()
+                                               : generator64_.LosujRzeczywista());
 }
 
 void Obliczenia::PrzesunLambde() {

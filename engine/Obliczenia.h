@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Generator.h"
+#include "Generator64.h"
 #include "MagazynPomiarow.h"
 #include "ParametrySymulacji.h"
 #include "Pomiar.h"
+#include "RodzajGeneratora.h"
 #include "Siec.h"
 #include "SposobLiczenia.h"
 #include "StanObliczen.h"
@@ -31,6 +33,13 @@ public:
     // Every sample, the end of every series and every reset are reported here
     // (nullptr: nobody listens).
     void UstawObserwatora(ObserwatorPomiarow* obserwator) { obserwator_ = obserwator; }
+
+    // The generator of the runs prepared from now on: the window's (unless
+    // set) or the 64-bit one's stream `strumien` of the seed the source gives
+    // (replica k of a study takes stream k; the window's generator takes the
+    // seed alone).
+    void UstawGenerator(RodzajGeneratora rodzaj, std::uint32_t strumien = 0);
+    RodzajGeneratora UzywanyGenerator() const { return rodzajGeneratora_; }
 
     // How chunks keep what their samples read: Samoczynny unless set (the
     // samples are the same every way; only the time differs).
@@ -90,9 +99,12 @@ private:
     void PrzesunLambde();
     void ZbudujTabliceAkceptacji();
     double SigmaZPar(double pary) const;
+    int Losuj(int n);
 
     Siec siec_;
     Generator generator_;
+    Generator64 generator64_;
+    RodzajGeneratora rodzajGeneratora_ = RodzajGeneratora::Okna;
     MagazynPomiarow magazyn_;
     TablicaAkceptacji tablica_;
     StanObliczen stan_;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Generator.h"
+#include "Generator64.h"
+#include "Losowania64.h"
+#include "LosowaniaOkna.h"
 #include "PrzestawianieAtomow.h"
 #include "Sasiedztwo.h"
 #include "Siec.h"
@@ -28,17 +31,19 @@ struct OstatniaProba {
 // slower still (more multiplications than the mispredicted branches they save).
 inline constexpr int ProbyNaRaz = 3;
 
-// One chunk of exchange attempts on a lattice of kind R: returns the sum of
-// the accepted changes of unlike pairs. Per attempt: three integer draws for
-// the first site, three per try for the second until it holds the other kind,
-// then at most one real. In the way NaBiezaco the lattice's kept counts
+// One chunk of exchange attempts on a lattice of kind R with the draws of the
+// generator G (the window's Generator or Generator64): returns the sum of the
+// accepted changes of unlike pairs. Per attempt: the draws of the first site,
+// those of each try of the second until it holds the other kind, then at most
+// one real (a site takes three draws of the window's generator, one of the
+// 64-bit one). In the way NaBiezaco the lattice's kept counts
 // follow every accepted exchange, so a sample only reads them; in the way
 // PrzyPomiarze only the pair count and the atoms' bytes do, and the sample
 // calls Siec::UzupelnijLiczniki first. Both ways draw the same numbers.
 // Allocates nothing.
-template <RodzajSieci R, SposobLiczenia S = SposobLiczenia::NaBiezaco>
-long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tablica,
-                          bool porzadkowanie, int liczbaProb, OstatniaProba& ostatnia) {
+template <RodzajSieci R, SposobLiczenia S = SposobLiczenia::NaBiezaco, class G = Generator>
+long long PetlaPrzeskokow(Siec& siec, G& g, const TablicaAkceptacji& tablica, bool porzadkowanie,
+                          int liczbaProb, OstatniaProba& ostatnia) {
     constexpr bool Plaska = JestPlaska(R);
     const int nx = siec.Nx();
     const int ny = siec.Ny();
@@ -56,13 +61,9 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     };
     PrzestawianieAtomow<R, S> atomy(siec);
     const std::uint8_t* o = siec.Dane(); // kind in bit 0, A neighbours above
-    // The site whose three draws follow the state s, k draws after it. A flat
-    // lattice still spends its z draw (R(1) is always 0).
-    const auto losujWezel = [&](std::uint32_t s, int k, int& x, int& y, int& z) {
-        x = Generator::Calkowita(Generator::StanPo(s, k + 1), nx) + 1;
-        y = Generator::Calkowita(Generator::StanPo(s, k + 2), ny) + 1;
-        z = Plaska ? 1 : Generator::Calkowita(Generator::StanPo(s, k + 3), nz) + 1;
-    };
+    using Losowania = std::conditional_t<std::is_same_v<G, Generator64>, Losowania64<Plaska>,
+                                         LosowaniaOkna<Plaska>>;
+    const Losowania los(g, nx, ny, nz);
     long long suma = 0;
     int przyjete = 0;
     // What the latest attempt leaves for the run state, kept as few values
@@ -73,10 +74,12 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     std::size_t i1 = 0, i2 = 0;
     int bajty = 0;
     std::uint64_t ostatnieS = Brak;
-    std::uint32_t stan = g.Stan();
+    typename Losowania::Stan stan = los.Poczatek();
     for (int proba = 0; proba < liczbaProb; ++proba) {
         int x1, y1, z1, x2, y2, z2;
-        losujWezel(stan, 0, x1, y1, z1);
+        // Draws at hand for the first site, a round of tries and the real.
+        stan = los.Zapewnij(stan, K + 2);
+        los.Wezel(stan, 0, x1, y1, z1);
         i1 = indeks(x1, y1, z1);
         const int o1 = o[i1];
         const int v1 = o1 & 1;
@@ -88,23 +91,23 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         // are dropped unused.
         std::array<std::size_t, K> ik;
         std::array<int, K> xk, yk, zk, bk;
-        std::array<std::uint32_t, K> sk; // the state after each try
-        // K tries from the state b, the first of them p draws after it; a set
+        std::array<typename Losowania::Stan, K> sk; // the state after each try
+        // K tries from the state b, the first of them p sites after it; a set
         // bit for each try that holds the other kind.
-        const auto proby = [&](std::uint32_t b, auto p) {
+        const auto proby = [&](typename Losowania::Stan b, auto p) {
             unsigned inne = 0;
             for (int j = 0; j < K; ++j) {
-                losujWezel(b, p + 3 * j, xk[j], yk[j], zk[j]);
+                los.Wezel(b, p + j, xk[j], yk[j], zk[j]);
                 ik[j] = indeks(xk[j], yk[j], zk[j]);
                 bk[j] = o[ik[j]];
-                sk[j] = Generator::StanPo(b, p + 3 * j + 3);
+                sk[j] = los.Po(b, p + j + 1);
                 inne |= static_cast<unsigned>((bk[j] ^ v1) & 1) << j;
             }
             return inne;
         };
-        unsigned inne = proby(stan, std::integral_constant<int, 3>{});
+        unsigned inne = proby(stan, std::integral_constant<int, 1>{});
         while (inne == 0) {
-            inne = proby(sk[K - 1], std::integral_constant<int, 0>{});
+            inne = proby(los.Zapewnij(sk[K - 1], K + 1), std::integral_constant<int, 0>{});
         }
         const int t = std::countr_zero(inne);
         stan = sk[t];
@@ -126,9 +129,9 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
         // small lambda, so the state is chosen by a select, not a branch
         // (the table accepts a favoured change at any state).
         const bool korzystna = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
-        const std::uint32_t rzeczywista = Generator::StanPo(stan, 1);
+        const std::uint32_t rzeczywista = los.Rzeczywista(stan);
         const bool akceptuj = tab.Akceptuj(zmiana, rzeczywista);
-        stan = korzystna ? stan : rzeczywista;
+        stan = korzystna ? stan : los.PoRzeczywistej(stan);
         ostatnieS = korzystna ? ostatnieS : rzeczywista;
         if (akceptuj) {
             atomy.Przestaw(i1, x1, y1, z1);
@@ -139,7 +142,7 @@ long long PetlaPrzeskokow(Siec& siec, Generator& g, const TablicaAkceptacji& tab
     }
     atomy.Zakoncz();
     siec.Liczniki().ParyAB += static_cast<int>(suma);
-    g.UstawStan(stan);
+    los.Zakoncz(stan);
     if (liczbaProb > 0) {
         const auto wezel = [&](std::size_t i, int& x, int& y, int& z) {
             const auto d = static_cast<std::ptrdiff_t>(i - poczatek);

@@ -5,6 +5,7 @@
 #include "OpcjeWsadowe.h"
 #include "ParserOpcji.h"
 #include "PlikPowtorzen.h"
+#include "RodzajGeneratora.h"
 #include "ScalPowtorzenia.h"
 #include "UruchomRepliki.h"
 #include "WynikBadania.h"
@@ -18,6 +19,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 #include <sstream>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -25,14 +27,23 @@ namespace py = pybind11;
 
 namespace {
 // The options of fazolab-batch, in the order of uruchom's keywords that stand for them.
-constexpr std::array<const char*, 13> Opcje{
-    "--siec",  "--osie",   "--tryb",    "--lambda",      "--koncentracja", "--iteracje", "--co",
-    "--uklad", "--ziarno", "--stopien", "--powtorzenia", "--watki",        "--czesc"};
+constexpr std::array<const char*, 14> Opcje{
+    "--siec",  "--osie",   "--tryb",      "--lambda",  "--koncentracja", "--iteracje", "--co",
+    "--uklad", "--ziarno", "--generator", "--stopien", "--powtorzenia",  "--watki",    "--czesc"};
 using Wartosci = std::array<py::object, Opcje.size()>;
 
-// The generator every replica of a study draws from, as a file names it.
-constexpr const char* OpisGeneratora =
-    "LCG 32-bit s = 134775813 s + 1 (mod 2^32); powtórzenie k: ziarno Z + k";
+// The generator a study's replicas draw from and how their streams are
+// seeded, in words, as the research summary names it.
+const char* OpisGeneratora(RodzajGeneratora generator) {
+    switch (generator) {
+    case RodzajGeneratora::Okna:
+        return "LCG 32-bit s = 134775813 s + 1 (mod 2^32); powtórzenie k: ziarno Z + k";
+    case RodzajGeneratora::Xoshiro:
+        break;
+    }
+    return "xoshiro256++ 64-bit, stan z ziarna Z przez splitmix64; powtórzenie k: strumień k "
+           "(k skoków o 2^128)";
+}
 
 // The options as the batch runner reads them, each value written as Python
 // writes it (20, "20x10", 0.8, "0.8:1.0:0.01"), so that every check and
@@ -114,6 +125,7 @@ int Watki(const OpcjeWsadowe& o) {
 BadaniePowtorzen Badanie(const OpcjeWsadowe& o, std::uint32_t ziarno) {
     BadaniePowtorzen badanie{o.Parametry, o.Stopien, ziarno, !o.Ziarno, o.Powtorzenia, {}};
     badanie.DwaStarty = o.DwaStarty;
+    badanie.Generator = o.Generator;
     return badanie;
 }
 
@@ -195,7 +207,12 @@ WynikBadania ZPowtorzen(const std::string& tresc, bool fluktuacje, py::list prob
 PYBIND11_MODULE(_rdzen, m) {
     m.doc() = "Rdzeń modułu fazolab (C++): silnik, powtórzenia i wyniki fazolab-batch.";
     m.attr("WERSJA") = FAZOLAB_WERSJA;
-    m.attr("GENERATOR") = OpisGeneratora;
+    m.attr("GENERATOR") = OpisGeneratora(RodzajGeneratora::Xoshiro);
+    py::dict generatory;
+    for (const std::string_view nazwa : NazwyGeneratorow) {
+        generatory[py::str(std::string(nazwa))] = OpisGeneratora(*GeneratorZNazwy(nazwa));
+    }
+    m.attr("GENERATORY") = generatory;
 
     // Out of memory and a thread that could not start end in one Polish line.
     py::register_exception_translator([](std::exception_ptr p) {
@@ -219,19 +236,20 @@ PYBIND11_MODULE(_rdzen, m) {
         "uruchom",
         [](py::object siec, py::object osie, py::object tryb, py::object lambdy,
            py::object koncentracja, py::object iteracje, py::object co, py::object uklad,
-           py::object ziarno, py::object stopien, py::object powtorzenia, py::object watki,
-           py::object czesc, bool dwaStarty, bool fluktuacje, bool probki, const py::object& postep,
-           double limitProbek) {
+           py::object ziarno, py::object generator, py::object stopien, py::object powtorzenia,
+           py::object watki, py::object czesc, bool dwaStarty, bool fluktuacje, bool probki,
+           const py::object& postep, double limitProbek) {
             return Uruchom({siec, osie, tryb, lambdy, koncentracja, iteracje, co, uklad, ziarno,
-                            stopien, powtorzenia, watki, czesc},
+                            generator, stopien, powtorzenia, watki, czesc},
                            dwaStarty, fluktuacje, probki, postep, limitProbek);
         },
         py::kw_only(), py::arg("siec") = brak, py::arg("osie") = brak, py::arg("tryb") = brak,
         py::arg("lambdy") = brak, py::arg("koncentracja") = brak, py::arg("iteracje") = brak,
         py::arg("co") = brak, py::arg("uklad") = brak, py::arg("ziarno") = brak,
-        py::arg("stopien") = brak, py::arg("powtorzenia") = brak, py::arg("watki") = brak,
-        py::arg("czesc") = brak, py::arg("dwa_starty") = false, py::arg("fluktuacje") = false,
-        py::arg("probki") = true, py::arg("postep") = brak, py::arg("limit_probek") = 0.0,
+        py::arg("generator") = brak, py::arg("stopien") = brak, py::arg("powtorzenia") = brak,
+        py::arg("watki") = brak, py::arg("czesc") = brak, py::arg("dwa_starty") = false,
+        py::arg("fluktuacje") = false, py::arg("probki") = true, py::arg("postep") = brak,
+        py::arg("limit_probek") = 0.0,
         "Badanie jak fazolab-batch (opcje jako teksty); fazolab.uruchom opisuje argumenty.");
 
     m.def("z_powtorzen", &ZPowtorzen, py::arg("tresc"), py::arg("fluktuacje") = false,
@@ -259,7 +277,17 @@ PYBIND11_MODULE(_rdzen, m) {
     py::class_<WynikBadania>(m, "Wynik")
         .def_property_readonly(
             "ziarno", [](const WynikBadania& w) { return w.Badanie().Ziarno; },
-            "Ziarno Z badania (powtórzenie k: Z + k). / The seed base Z.")
+            "Ziarno Z badania (powtórzenie k: strumień k albo Z + k). / The seed base Z.")
+        .def_property_readonly(
+            "generator",
+            [](const WynikBadania& w) {
+                return std::string(NazwaGeneratora(w.Badanie().Generator));
+            },
+            "Generator badania: \"xoshiro\" albo \"okna\". / The study's random generator.")
+        .def_property_readonly(
+            "opis_generatora",
+            [](const WynikBadania& w) { return OpisGeneratora(w.Badanie().Generator); },
+            "Generator i ziarna powtórzeń słowami. / The generator and the replicas' streams.")
         .def_property_readonly(
             "powtorzenia", [](const WynikBadania& w) { return w.Badanie().Powtorzenia; },
             "Liczba powtórzeń całego badania. / Replicas of the whole study.")

@@ -306,6 +306,7 @@ py::dict WynikBadania::Parametry() const {
     d["uklad"] = naglowek["uklad"];
     d["ziarno"] = badanie_.Ziarno;
     d["ziarno_z_zegara"] = badanie_.ZiarnoZZegara;
+    d["generator"] = std::string(NazwaGeneratora(badanie_.Generator));
     d["stopien"] =
         badanie_.Stopien ? py::object(py::int_(*badanie_.Stopien)) : py::object(py::none());
     d["powtorzenia"] = badanie_.Powtorzenia;

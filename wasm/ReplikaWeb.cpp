@@ -19,7 +19,7 @@ std::string ReplikaWeb::Przygotuj(const std::vector<std::string>& argumenty, int
     nr_ = nr;
     silnik_ = std::make_unique<SilnikRepliki>();
     pierwszy_.reset();
-    silnik_->Przygotuj(opcje_, Ziarno(), false);
+    silnik_->Przygotuj(opcje_, opcje_.Ziarno.value_or(0), nr_, false);
     return {};
 }
 
@@ -31,7 +31,7 @@ StanKroku ReplikaWeb::Krok() {
     if (!pierwszy_) {
         std::string bezPrzebiegu;
         pierwszy_ = silnik_->Zakoncz(nr_, bezPrzebiegu);
-        silnik_->PrzygotujDrugiStart(opcje_, Ziarno());
+        silnik_->PrzygotujDrugiStart(opcje_, opcje_.Ziarno.value_or(0), nr_);
         return StanKroku::Trwa;
     }
     return StanKroku::Koniec;
@@ -47,14 +47,11 @@ StanKroku ReplikaWeb::Licz(double ms) {
     return stan;
 }
 
-std::uint32_t ReplikaWeb::Ziarno() const {
-    return opcje_.Ziarno.value_or(0) + static_cast<std::uint32_t>(nr_);
-}
-
 std::string ReplikaWeb::Wynik() {
     std::string przebieg;
     BadaniePowtorzen badanie{
         opcje_.Parametry, opcje_.Stopien, opcje_.Ziarno.value_or(0), false, opcje_.Powtorzenia, {}};
+    badanie.Generator = opcje_.Generator;
     if (pierwszy_) {
         silnik_->ZakonczDrugiStart(*pierwszy_);
         badanie.DwaStarty = true;

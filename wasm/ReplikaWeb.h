@@ -9,7 +9,7 @@
 #include <vector>
 
 // One replica of a study, run a tick at a time in its own Web Worker: the
-// batch runner's replica engine with seed Z + k, whose figures leave as the
+// batch runner's replica engine on replica k's stream of the seed Z, whose figures leave as the
 // batch runner's replica file, so that the parts of all Workers merge into
 // the study of one `fazolab-batch --powtorzenia N` (ScalPowtorzenia).
 class ReplikaWeb {
@@ -26,8 +26,6 @@ public:
     std::string Wynik();
 
 private:
-    std::uint32_t Ziarno() const;
-
     OpcjeWsadowe opcje_;
     int nr_ = 0;
     std::unique_ptr<SilnikRepliki> silnik_;

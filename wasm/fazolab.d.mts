@@ -10,6 +10,7 @@ export type Siec = '3DR' | '2DKwadrat' | '2DTrojkat' | '2DHeksagonalna';
 export type Uklad = 'przypadkowe' | 'uporzadkowane' | 'wydzielenie';
 export type Tryb = 'porzadkowanie' | 'klasteryzacja';
 export type TypPliku = 'csv' | 'txt' | 'xlsx';
+export type Generator = 'xoshiro' | 'okna';
 
 /** The settings page's values on the window's scale (API.md, "Parameters"). */
 export interface Parametry {
@@ -41,6 +42,8 @@ export interface OpcjeBadania {
   co?: number;
   uklad?: Uklad;
   ziarno?: number;
+  /** "xoshiro" (default: the 64-bit generator, replica k on stream k) or "okna" (the window's). */
+  generator?: Generator;
   stopien?: number | null;
   powtorzenia?: number;
   dwaStarty?: boolean;
@@ -131,6 +134,7 @@ export interface Replika {
 
 export interface OpcjeReplik {
   ziarno?: number; nr?: number; powtorzenia?: number; stopien?: number | null; dwaStarty?: boolean;
+  generator?: Generator;
 }
 
 export interface WynikWsadowy {

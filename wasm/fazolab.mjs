@@ -76,8 +76,8 @@ export function argumentyParametrow(parametry = {}, ziarno = 0) {
 const OPCJE_BADANIA = new Map([
   ['siec', '--siec'], ['osie', '--osie'], ['tryb', '--tryb'], ['lambdy', '--lambda'],
   ['koncentracja', '--koncentracja'], ['iteracje', '--iteracje'], ['co', '--co'],
-  ['uklad', '--uklad'], ['ziarno', '--ziarno'], ['stopien', '--stopien'],
-  ['powtorzenia', '--powtorzenia'],
+  ['uklad', '--uklad'], ['ziarno', '--ziarno'], ['generator', '--generator'],
+  ['stopien', '--stopien'], ['powtorzenia', '--powtorzenia'],
 ]);
 const NAZWY_BADANIA = [...OPCJE_BADANIA.keys(), 'dwaStarty'];
 
@@ -86,7 +86,7 @@ const ANGIELSKIE = {
   seed: 'ziarno', lattice: 'siec', size: 'osie', sizes: 'osie', axes: 'osie', mode: 'tryb',
   lambda: 'lambdy', lambdas: 'lambdy', concentration: 'koncentracja', iterations: 'iteracje',
   interval: 'co', every: 'co', start: 'uklad', degree: 'stopien', replicas: 'powtorzenia',
-  twoStarts: 'dwaStarty',
+  twoStarts: 'dwaStarty', rng: 'generator',
 };
 
 // The valid name nearest to a misspelt one (the English name's Polish one,
@@ -131,8 +131,8 @@ function lambdyJakoSeria(lista) {
 }
 
 // The batch runner's options of a study given by plain names: {siec, osie,
-// tryb, lambdy, koncentracja, iteracje, co, uklad, ziarno, stopien,
-// powtorzenia, dwaStarty}. `osie` as a list of sizes is the finite-size
+// tryb, lambdy, koncentracja, iteracje, co, uklad, ziarno, generator,
+// stopien, powtorzenia, dwaStarty}. `osie` as a list of sizes is the finite-size
 // study, `lambdy` as a list of lambdas a series.
 export function argumentyBadania(opcje = {}) {
   const argumenty = [];
@@ -243,9 +243,14 @@ class Fazolab {
     return new Sesja(s);
   }
 
-  nowaReplika(parametry, { ziarno = 0, nr = 0, powtorzenia = 1, stopien = null, dwaStarty = false } = {}) {
+  nowaReplika(parametry, {
+    ziarno = 0, nr = 0, powtorzenia = 1, stopien = null, dwaStarty = false, generator = null,
+  } = {}) {
     const argumenty = [...argumentyParametrow(parametry, ziarno),
       '--powtorzenia', String(powtorzenia)];
+    if (generator !== null && generator !== undefined) {
+      argumenty.push('--generator', String(generator));
+    }
     if (stopien !== null && stopien !== undefined) {
       argumenty.push('--stopien', String(stopien));
     }

@@ -1,5 +1,6 @@
 // Exchange attempts per second by lattice kind, size, lambda and way of
-// counting, next to a loop that makes only the random draws of the attempts:
+// counting, with the window's generator and with the 64-bit one (Przeskoki64),
+// next to a loop that makes only the random draws of the attempts:
 // the ratio of the two is the figure to watch. Beside it the same draws made
 // the loop's way, the cost of one tick with its sample on the largest lattice
 // next to the same chunk without the sample, and the count a sample makes
@@ -39,16 +40,15 @@ Siec PierwszeUlozenie(RodzajSieci rodzaj, int n) {
 // NaBiezaco) or only the atoms' bytes (1: PrzyPomiarze, without the count
 // of its samples, which are far apart). At 0.1 most exchanges are accepted,
 // at 2.4 few; the lattice is first brought near the equilibrium of that lambda.
-template <RodzajSieci R, SposobLiczenia S>
-long long Kawalek(Siec& siec, Generator& g, const TablicaAkceptacji& tablica,
-                  OstatniaProba& ostatnia) {
+template <RodzajSieci R, SposobLiczenia S, class G>
+long long Kawalek(Siec& siec, G& g, const TablicaAkceptacji& tablica, OstatniaProba& ostatnia) {
     return PetlaPrzeskokow<R, S>(siec, g, tablica, true, ProbyNaKawalek, ostatnia);
 }
 
-template <RodzajSieci R> void Przeskoki(benchmark::State& state) {
+template <RodzajSieci R, class G = Generator> void Przeskoki(benchmark::State& state) {
     Siec siec = PierwszeUlozenie(R, static_cast<int>(state.range(0)));
     StaleZiarno ziarno(1);
-    Generator g(ziarno);
+    G g(ziarno);
     g.Przelosuj();
     TablicaAkceptacji tablica;
     tablica.Zbuduj(static_cast<double>(state.range(1)) / 10, true);
@@ -57,8 +57,8 @@ template <RodzajSieci R> void Przeskoki(benchmark::State& state) {
     for (int i = 0; i < rozgrzewka; ++i) {
         PetlaPrzeskokow<R>(siec, g, tablica, true, ProbyNaKawalek, ostatnia);
     }
-    const auto kawalek = state.range(2) == 0 ? Kawalek<R, SposobLiczenia::NaBiezaco>
-                                             : Kawalek<R, SposobLiczenia::PrzyPomiarze>;
+    const auto kawalek = state.range(2) == 0 ? Kawalek<R, SposobLiczenia::NaBiezaco, G>
+                                             : Kawalek<R, SposobLiczenia::PrzyPomiarze, G>;
     long long przyjete = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(kawalek(siec, g, tablica, ostatnia));
@@ -146,6 +146,22 @@ template <RodzajSieci R> void LosowaniaPoTrzy(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * ProbyNaKawalek);
 }
 
+// The 64-bit generator's bare draws, through its buffer, beside the window's
+// generator's: per draw.
+template <class G> void Losowanie(benchmark::State& state) {
+    StaleZiarno ziarno(1);
+    G g(ziarno);
+    g.Przelosuj();
+    for (auto _ : state) {
+        std::uint64_t suma = 0;
+        for (int i = 0; i < ProbyNaKawalek; ++i) {
+            suma += g.Nastepny();
+        }
+        benchmark::DoNotOptimize(suma);
+    }
+    state.SetItemsProcessed(state.iterations() * ProbyNaKawalek);
+}
+
 // A tick of the shortest chunk (100 attempts) on the 100 x 100 x 100 lattice
 // at lambda 0.5. Less the same chunk without its sample (below), what is left
 // is the cost of the sample.
@@ -187,21 +203,27 @@ void Rozmiary(benchmark::internal::Benchmark* b) {
 } // namespace
 
 BENCHMARK(Przeskoki<RodzajSieci::Kwadratowa>)->Apply(Rozmiary);
+BENCHMARK(Przeskoki<RodzajSieci::Kwadratowa, Generator64>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
 BENCHMARK(LosowaniaPoTrzy<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
 BENCHMARK(Uzupelnienie<RodzajSieci::Kwadratowa>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Trojkatna>)->Apply(Rozmiary);
+BENCHMARK(Przeskoki<RodzajSieci::Trojkatna, Generator64>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
 BENCHMARK(LosowaniaPoTrzy<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
 BENCHMARK(Uzupelnienie<RodzajSieci::Trojkatna>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Heksagonalna>)->Apply(Rozmiary);
+BENCHMARK(Przeskoki<RodzajSieci::Heksagonalna, Generator64>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
 BENCHMARK(LosowaniaPoTrzy<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
 BENCHMARK(Uzupelnienie<RodzajSieci::Heksagonalna>)->Arg(10)->Arg(100);
 BENCHMARK(Przeskoki<RodzajSieci::Kubiczna3D>)->Apply(Rozmiary);
+BENCHMARK(Przeskoki<RodzajSieci::Kubiczna3D, Generator64>)->Apply(Rozmiary);
 BENCHMARK(Losowania<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
 BENCHMARK(LosowaniaPoTrzy<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
 BENCHMARK(Uzupelnienie<RodzajSieci::Kubiczna3D>)->Arg(10)->Arg(100);
+BENCHMARK(Losowanie<Generator>);
+BENCHMARK(Losowanie<Generator64>);
 BENCHMARK(KrokZPomiarem)->Unit(benchmark::kMicrosecond);
 BENCHMARK(KawalekBezPomiaru)->Unit(benchmark::kMicrosecond);
 

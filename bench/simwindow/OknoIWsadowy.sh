@@ -21,7 +21,7 @@ i=0
 while [ "$i" -lt "$runs" ]; do
     okno=$(bench/simwindow/fazolab_seria_okna)
     wsadowo=$( { /usr/bin/time -f '%e %U %S' cli/fazolab-batch --siec 2DKwadrat --osie 100 \
-        --lambda 0.1:2.4:0.1 --iteracje 1000000 --co 1000 --ziarno 1 >/dev/null; } 2>&1 | tail -n 1)
+        --lambda 0.1:2.4:0.1 --iteracje 1000000 --co 1000 --ziarno 1 --generator okna >/dev/null; } 2>&1 | tail -n 1)
     echo "$okno $wsadowo" | awk '{c = $4 + $5; printf "okno %.2f s (procesor %.2f s)  wsadowo %.2f s (procesor %.2f s)  stosunek %.2f (procesor %.2f)\n", $1, $2, $3, c, $1 / $3, $2 / c}'
     i=$((i + 1))
 done

@@ -16,6 +16,10 @@ from ._uruchom import uruchom
 from ._wynik import Wynik, WynikRozmiarow
 
 __version__: str = _rdzen.WERSJA
+# The default generator in words; each study names its own (Wynik.generator,
+# Wynik.opis_generatora), as described in GENERATORY.
 GENERATOR: str = _rdzen.GENERATOR
+GENERATORY: dict = dict(_rdzen.GENERATORY)
 
-__all__ = ["uruchom", "scal", "wczytaj", "Wynik", "WynikRozmiarow", "__version__", "GENERATOR"]
+__all__ = ["uruchom", "scal", "wczytaj", "Wynik", "WynikRozmiarow", "__version__", "GENERATOR",
+           "GENERATORY"]

@@ -10,11 +10,13 @@ import xarray
 
 __version__: str
 GENERATOR: str
+GENERATORY: Dict[str, str]
 
 Sciezka = Union[str, bytes, "os.PathLike[str]", "os.PathLike[bytes]"]
 Siec = Literal["3DR", "2DKwadrat", "2DTrojkat", "2DHeksagonalna"]
 Tryb = Literal["porzadkowanie", "klasteryzacja"]
 Uklad = Literal["przypadkowe", "uporzadkowane", "wydzielenie"]
+Generator = Literal["xoshiro", "okna"]
 Postep = Callable[[int, int], object]
 Tablica = npt.NDArray[np.float64]
 
@@ -46,6 +48,7 @@ class Parametry(TypedDict):
     uklad: Uklad
     ziarno: int
     ziarno_z_zegara: bool
+    generator: Generator
     stopien: Optional[int]
     powtorzenia: int
     dwa_starty: bool
@@ -57,6 +60,10 @@ class Wynik:
 
     @property
     def ziarno(self) -> int: ...
+    @property
+    def generator(self) -> Generator: ...
+    @property
+    def opis_generatora(self) -> str: ...
     @property
     def powtorzenia(self) -> int: ...
     @property
@@ -129,17 +136,17 @@ Osie = Union[int, str]
 def uruchom(*, osie: Rozmiary, siec: Optional[Siec] = ..., tryb: Optional[Tryb] = ...,
             lambdy: Optional[Lambdy] = ..., koncentracja: Optional[float] = ...,
             iteracje: Optional[int] = ..., co: Optional[int] = ..., uklad: Optional[Uklad] = ...,
-            ziarno: Optional[int] = ..., stopien: Optional[int] = ...,
-            powtorzenia: Optional[int] = ..., watki: Optional[int] = ...,
-            dwa_starty: bool = ..., fluktuacje: bool = ..., probki: bool = ...,
+            ziarno: Optional[int] = ..., generator: Optional[Generator] = ...,
+            stopien: Optional[int] = ..., powtorzenia: Optional[int] = ...,
+            watki: Optional[int] = ..., dwa_starty: bool = ..., fluktuacje: bool = ..., probki: bool = ...,
             postep: Optional[Postep] = ..., pasek: Optional[bool] = ...) -> WynikRozmiarow: ...
 @overload
 def uruchom(*, siec: Optional[Siec] = ..., osie: Optional[Osie] = ...,
             tryb: Optional[Tryb] = ..., lambdy: Optional[Lambdy] = ...,
             koncentracja: Optional[float] = ..., iteracje: Optional[int] = ...,
             co: Optional[int] = ..., uklad: Optional[Uklad] = ..., ziarno: Optional[int] = ...,
-            stopien: Optional[int] = ..., powtorzenia: Optional[int] = ...,
-            watki: Optional[int] = ..., czesc: Union[str, Tuple[int, int], None] = ...,
+            generator: Optional[Generator] = ..., stopien: Optional[int] = ...,
+            powtorzenia: Optional[int] = ..., watki: Optional[int] = ..., czesc: Union[str, Tuple[int, int], None] = ...,
             dwa_starty: bool = ..., fluktuacje: bool = ..., probki: bool = ...,
             postep: Optional[Postep] = ..., pasek: Optional[bool] = ...) -> Wynik: ...
 def scal(sciezki: Union[Sciezka, Sequence[Sciezka]], fluktuacje: bool = ...) -> Wynik: ...

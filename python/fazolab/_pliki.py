@@ -50,6 +50,14 @@ def _lista(tablica):
     return None if tablica is None else [_liczba(x) for x in tablica]
 
 
+def _ziarna_powtorzen(wynik):
+    """The seed each replica starts from: Z + k on the window's generator; on
+    the 64-bit one every replica is seeded Z and draws from its own stream k."""
+    if wynik.generator == "okna":
+        return [(wynik.ziarno + k) % 2 ** 32 for k in range(wynik.powtorzenia)]
+    return [wynik.ziarno] * wynik.powtorzenia
+
+
 def podsumowanie(wynik):
     """The research summary as a dict, in the order the file holds it."""
     p = wynik.parametry
@@ -59,9 +67,9 @@ def podsumowanie(wynik):
         "format": FORMAT,
         "wersja_formatu": WERSJA_FORMATU,
         "program": {"nazwa": "fazolab", "wersja": _rdzen.WERSJA},
-        "generator": _rdzen.GENERATOR,
+        "generator": wynik.opis_generatora,
         "ziarno": wynik.ziarno,
-        "ziarna_powtorzen": [(wynik.ziarno + k) % 2 ** 32 for k in range(wynik.powtorzenia)],
+        "ziarna_powtorzen": _ziarna_powtorzen(wynik),
         "parametry": p,
         "lambdy": _lista(wynik.lambdy),
         "wyniki": {

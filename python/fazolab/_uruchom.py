@@ -14,11 +14,11 @@ from ._wynik import WynikRozmiarow
 UDZIAL_PAMIECI_PROBEK = 0.5
 
 _ARGUMENTY = ("siec", "osie", "tryb", "lambdy", "koncentracja", "iteracje", "co", "uklad",
-              "ziarno", "stopien", "powtorzenia", "watki", "czesc", "dwa_starty", "fluktuacje",
+              "ziarno", "generator", "stopien", "powtorzenia", "watki", "czesc", "dwa_starty", "fluktuacje",
               "probki", "postep", "pasek")
 
 # Names a collaborator abroad may reach for first.
-_ANGIELSKIE = {"seed": "ziarno", "lattice": "siec", "size": "osie", "sizes": "osie", "l": "osie",
+_ANGIELSKIE = {"seed": "ziarno", "rng": "generator", "random": "generator", "lattice": "siec", "size": "osie", "sizes": "osie", "l": "osie",
                "axes": "osie", "mode": "tryb", "lambda": "lambdy", "lambdas": "lambdy",
                "lambda_": "lambdy", "concentration": "koncentracja", "iterations": "iteracje",
                "steps": "iteracje", "every": "co", "interval": "co", "start": "uklad",
@@ -148,8 +148,12 @@ def uruchom(**slowa):
     koncentracja: 0.10..0.50.   iteracje: na serię / per series.   co: co ile
         iteracji próbka (wielokrotność 100) / sampling interval.
     ziarno: 0..2**32-1; None: z zegara (Wynik.ziarno) / from the clock.
+    generator: "xoshiro" (domyślnie: 64-bitowy xoshiro256++, powtórzenie k na
+        strumieniu k ziarna Z) | "okna" (32-bitowy generator okna, powtórzenie k
+        z ziarnem Z + k, te same liczby co okno) / the 64-bit generator with a
+        stream per replica, or the window's 32-bit one.
     stopien: stopień dopasowania / degree of the fit; None: automatyczny.
-    powtorzenia: 1..64 powtórzeń (ziarna Z + k) / replicas seeded Z + k.
+    powtorzenia: 1..64 powtórzeń / replicas.
     watki: wątki (domyślnie procesory przydzielone procesowi: maska
         powinowactwa, SLURM_CPUS_PER_TASK) / threads (default: the processors
         this process may use).

@@ -70,7 +70,7 @@ def to_xarray(self):
                                              for r in rownowaga]))
     atrybuty = {k: (str(v) if v is None or isinstance(v, (list, bool)) else v)
                 for k, v in self.parametry.items()}
-    atrybuty.update(wersja=_rdzen.WERSJA, generator=_rdzen.GENERATOR)
+    atrybuty.update(wersja=_rdzen.WERSJA, opis_generatora=self.opis_generatora)
     return xr.Dataset(dane, coords={"lambda": lambdy}, attrs=atrybuty)
 
 

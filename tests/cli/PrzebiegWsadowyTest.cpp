@@ -37,8 +37,10 @@ TEST_F(PrzebiegWsadowy, TeSameZiarnoDajeTeSameBajty) {
 }
 
 TEST_F(PrzebiegWsadowy, PlikWynikowIPrzebiegJakZSilnikaOkna) {
-    ASSERT_EQ(
-        Uruchom(Z(MalaSeria, {"--wyjscie", Plik("w.txt"), "--przebieg", Plik("p.csv")})).status, 0);
+    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--generator", "okna", "--wyjscie", Plik("w.txt"), "--przebieg",
+                                    Plik("p.csv")}))
+                  .status,
+              0);
 
     // The window's engine on the same seed and parameters.
     StaleZiarno ziarno(4242);
@@ -109,6 +111,8 @@ TEST_F(PrzebiegWsadowy, BledneOpcjeOdrzuconeZanimCokolwiekRuszy) {
         {"--co", "150"},
         {"--uklad", "losowe"},
         {"--ziarno", "-1"},
+        {"--generator", "pcg64"},
+        {"--generator", "OKNA"},
         {"--stopien", "25"},
         {"--lambda", "0.5", "--wyjscie", "x.csv"},
         {"--fluktuacje=tak", "--wyjscie", "x.csv"},
@@ -168,7 +172,8 @@ TEST_F(PrzebiegWsadowy, BezZiarnaJedenOdczytZegaraIZiarnoWPodsumowaniu) {
 // --fluktuacje adds to the results file what the window's results core makes
 // of the samples its engine stores; the file without it stays as it was.
 TEST_F(PrzebiegWsadowy, FluktuacjeWPlikuJakZSilnikaOkna) {
-    const std::vector<std::string> dluzsza = Z(MalaSeria, {"--iteracje", "40000", "--co", "100"});
+    const std::vector<std::string> dluzsza =
+        Z(MalaSeria, {"--iteracje", "40000", "--co", "100", "--generator", "okna"});
     ASSERT_EQ(Uruchom(Z(dluzsza, {"--wyjscie", Plik("f.csv"), "--fluktuacje"})).status, 0);
     ASSERT_EQ(Uruchom(Z(dluzsza, {"--wyjscie", Plik("z.csv")})).status, 0);
 
@@ -201,10 +206,11 @@ TEST_F(PrzebiegWsadowy, FluktuacjeWPlikuJakZSilnikaOkna) {
 // The summary's last column, in words that claim no more than the drift test
 // shows: a lattice still ordering is flagged, a small one at a high
 // temperature passes, and a hundred samples of a large lattice that moved
-// one attempt per atom cannot tell.
+// one attempt per atom cannot tell. The verdicts are those of this seed's
+// stream of the window's generator.
 TEST_F(PrzebiegWsadowy, KolumnaRownowagi) {
     const auto kolumna = [&](const std::vector<std::string>& argumenty) {
-        const auto w = Uruchom(Z(argumenty, {"--ziarno", "8"}));
+        const auto w = Uruchom(Z(argumenty, {"--ziarno", "8", "--generator", "okna"}));
         EXPECT_EQ(w.status, 0) << w.bledy;
         EXPECT_NE(w.wyjscie.find("  równowaga\n"), std::string::npos);
         const std::string linia = w.wyjscie.substr(w.wyjscie.find('\n') + 1);
@@ -225,10 +231,12 @@ TEST_F(PrzebiegWsadowy, KolumnaRownowagi) {
 // runs with the ordered start reported find the random one lagging, and pass
 // the ordered one. The first start's figures stay those printed. A small
 // lattice in the disordered phase passes both, whatever the threads; the
-// replica file keeps the check, so the merge prints the same summary.
+// replica file keeps the check, so the merge prints the same summary. The
+// stuck series is this seed's of the window's generator.
 TEST_F(PrzebiegWsadowy, DwaStartyWykrywajaUtknietaSerie) {
-    const std::vector<std::string> utknieta = {"--osie",     "100",      "--lambda", "1.2",
-                                               "--iteracje", "10000000", "--ziarno", "500"};
+    const std::vector<std::string> utknieta = {"--osie",      "100",      "--lambda", "1.2",
+                                               "--iteracje",  "10000000", "--ziarno", "500",
+                                               "--generator", "okna"};
     const auto jeden = Uruchom(utknieta);
     const auto dwa = Uruchom(Z(utknieta, {"--dwa-starty"}));
     ASSERT_EQ(dwa.status, 0) << dwa.bledy;
@@ -252,8 +260,9 @@ TEST_F(PrzebiegWsadowy, DwaStartyWykrywajaUtknietaSerie) {
     ASSERT_EQ(watek.status, 0) << watek.bledy;
     EXPECT_NE(watek.wyjscie.find("  3/3 nie wykryto dryfu\n"), std::string::npos) << watek.wyjscie;
     EXPECT_EQ(watek.wyjscie, watki.wyjscie);
-    EXPECT_NE(Czytaj(Plik("p.txt")).find("\npowtorzenia 3\nstarty 2\nreplika 0\n"),
-              std::string::npos);
+    EXPECT_NE(
+        Czytaj(Plik("p.txt")).find("\npowtorzenia 3\ngenerator xoshiro\nstarty 2\nreplika 0\n"),
+        std::string::npos);
     EXPECT_EQ(Uruchom({"--scal", Plik("p.txt")}).wyjscie, watek.wyjscie);
     EXPECT_EQ(Uruchom({"--scal", Plik("p.txt"), "--dwa-starty"}).status, 2);
 }

@@ -61,11 +61,13 @@ TEST_F(ScalPowtorzen, CzesciScaloneDajaBajtyJednegoProcesu) {
 
 // Long enough series for the fluctuation's error and for the equilibrium to
 // be told: the merged summary's "równowaga" column (m/N passed, verdict) and the
-// --fluktuacje columns of the results file are those of one process.
+// --fluktuacje columns of the results file are those of one process. The
+// verdicts are those of this seed on the window's generator.
 TEST_F(ScalPowtorzen, FluktuacjeIRownowagaScaloneJakZJednegoProcesu) {
-    const std::vector<std::string> dlugie = {
-        "--osie", "10",       "--lambda", "0.4:2.4:0.4",   "--iteracje", "200000",  "--co",
-        "100",    "--ziarno", "5",        "--powtorzenia", "4",          "--watki", "1"};
+    const std::vector<std::string> dlugie = {"--osie",     "10",     "--lambda",      "0.4:2.4:0.4",
+                                             "--iteracje", "200000", "--co",          "100",
+                                             "--ziarno",   "5",      "--powtorzenia", "4",
+                                             "--watki",    "1",      "--generator",   "okna"};
     const auto jeden = Uruchom(Z(dlugie, {"--wyjscie", Plik("jeden.csv"), "--fluktuacje"}));
     ASSERT_EQ(jeden.status, 0) << jeden.bledy;
     EXPECT_NE(jeden.wyjscie.find(" 4/4 nie wykryto dryfu\n"), std::string::npos) << jeden.wyjscie;
@@ -100,6 +102,39 @@ TEST_F(ScalPowtorzen, ZiarnoZZegaraWypisaneJakPrzezJedenProces) {
     ASSERT_EQ(jeden.status, 0) << jeden.bledy;
     ASSERT_EQ(jeden.wyjscie.rfind("ziarno 90210\n", 0), 0u);
     EXPECT_EQ(Scal({Plik("p.txt")}).wyjscie, jeden.wyjscie);
+}
+
+// The parts name their generator: the 64-bit one by a header line, the
+// window's by none, as the files of the version before the choice, so that
+// parts of the window's generator merge with those whatever version wrote
+// them. The results file names a generator other than the window's and keeps
+// the window's bytes otherwise.
+TEST_F(ScalPowtorzen, GeneratorZapisanyWCzesciachIWynikach) {
+    const std::vector<std::string> okna = Z(Badanie, {"--generator", "okna"});
+    const auto jeden = Uruchom(Z(okna, {"--wyjscie", Plik("jeden.csv")}));
+    ASSERT_EQ(jeden.status, 0) << jeden.bledy;
+    const std::vector<std::string> pliki = Czesci(okna, 2);
+    EXPECT_EQ(Czytaj(pliki[0]).find("generator"), std::string::npos);
+    const auto scalone = Scal(pliki, {"--wyjscie", Plik("scalone.csv")});
+    ASSERT_EQ(scalone.status, 0) << scalone.bledy;
+    EXPECT_EQ(scalone.wyjscie, jeden.wyjscie);
+    EXPECT_EQ(Czytaj(Plik("scalone.csv")), Czytaj(Plik("jeden.csv")));
+    EXPECT_EQ(Czytaj(Plik("jeden.csv")).find("Generator"), std::string::npos);
+
+    ASSERT_EQ(Uruchom(Z(Badanie, {"--czesc", "0/1", "--powtorzenia-plik", Plik("x.txt"),
+                                  "--wyjscie", Plik("x.csv")}))
+                  .status,
+              0);
+    const std::string czesc = Czytaj(Plik("x.txt"));
+    EXPECT_NE(czesc.find("\npowtorzenia 5\ngenerator xoshiro\nreplika 0\n"), std::string::npos)
+        << czesc;
+    const std::string wyniki = Czytaj(Plik("x.csv"));
+    EXPECT_NE(wyniki.find("\r\nGenerator liczb losowych: xoshiro256++ (64-bitowy),\r\n"),
+              std::string::npos)
+        << wyniki;
+    auto przeczytane = CzytajPlikPowtorzen(czesc);
+    ASSERT_TRUE(std::holds_alternative<BadaniePowtorzen>(przeczytane));
+    EXPECT_EQ(std::get<BadaniePowtorzen>(przeczytane).Generator, RodzajGeneratora::Xoshiro);
 }
 
 TEST_F(ScalPowtorzen, SiatkaCoSetnaScalonaJakZJednegoProcesu) {
@@ -201,6 +236,14 @@ TEST_F(ScalPowtorzen, CzesciInnegoBadaniaLubNiepelneOdrzucone) {
     // equilibrium were kept.
     std::ofstream(Plik("wersja1.txt"))
         << "fazolab-batch powtorzenia 1" << dobry.substr(dobry.find('\n'));
+    // The same part drawn from the window's generator, and a generator line
+    // no version writes.
+    const auto okna = Uruchom(Z(Badanie, {"--czesc", "1/3", "--generator", "okna",
+                                          "--powtorzenia-plik", Plik("okna.txt")}));
+    ASSERT_EQ(okna.status, 0) << okna.bledy;
+    std::string nieznany = dobry;
+    nieznany.replace(nieznany.find("\ngenerator xoshiro\n"), 19, "\ngenerator pcg64\n");
+    std::ofstream(Plik("pcg.txt")) << nieznany;
 
     const std::vector<std::pair<std::vector<std::string>, std::string>> przypadki = {
         {{pliki[0], pliki[2]}, "Brak 2 z 5 powtórzeń badania (nr 1, 2)"},
@@ -215,6 +258,11 @@ TEST_F(ScalPowtorzen, CzesciInnegoBadaniaLubNiepelneOdrzucone) {
         {{pliki[0], Plik("starty.txt"), pliki[2]}, "różne „starty” (brak i 2)"},
         {{Plik("starty.txt"), pliki[0], pliki[2]}, "różne „starty” (2 i brak)"},
         {{Plik("starty3.txt")}, "liczba startów inna niż 2"},
+        {{pliki[0], Plik("okna.txt"), pliki[2]},
+         "zapisano z różnymi generatorami liczb losowych (xoshiro i okna)"},
+        {{Plik("okna.txt"), pliki[0], pliki[2]},
+         "zapisano z różnymi generatorami liczb losowych (okna i xoshiro)"},
+        {{Plik("pcg.txt")}, "nieznany generator „pcg64”"},
     };
     for (const auto& [zestaw, powod] : przypadki) {
         const auto w = Scal(zestaw, {"--wyjscie", Plik("w.csv")});

@@ -71,15 +71,19 @@ TEST_F(Powtorzenia, LiczbaWatkowNieZmieniaBajtow) {
 }
 
 TEST_F(Powtorzenia, ReplikaKToZwyklyPrzebiegZZiarnemPlusK) {
-    // One thread: its engine runs the three replicas one after another.
-    const auto r = Uruchom(Z(MalaSeria, {"--ziarno", "4242", "--powtorzenia", "3", "--watki", "1",
-                                         "--wyjscie", Plik("w.txt"), "--przebieg", Plik("p.csv")}));
+    // One thread: its engine runs the three replicas one after another. The
+    // window's generator: replica k is the window's run with seed Z + k.
+    const auto r = Uruchom(
+        Z(MalaSeria, {"--generator", "okna", "--ziarno", "4242", "--powtorzenia", "3", "--watki",
+                      "1", "--wyjscie", Plik("w.txt"), "--przebieg", Plik("p.csv")}));
     ASSERT_EQ(r.status, 0) << r.bledy;
     std::vector<std::unique_ptr<StaleZiarno>> ziarna;
     std::vector<std::unique_ptr<Obliczenia>> silniki;
     for (int k = 0; k < 3; ++k) {
         const std::string ziarno = std::to_string(4242 + k);
-        ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", ziarno, "--przebieg", Plik("z.csv")})).status,
+        ASSERT_EQ(Uruchom(Z(MalaSeria, {"--generator", "okna", "--ziarno", ziarno, "--przebieg",
+                                        Plik("z.csv")}))
+                      .status,
                   0);
         EXPECT_EQ(Czytaj(Plik("p." + std::to_string(k) + ".csv")), Czytaj(Plik("z.csv"))) << k;
         ziarna.push_back(std::make_unique<StaleZiarno>(4242 + k));
@@ -117,8 +121,8 @@ TEST_F(Powtorzenia, ReplikaKToZwyklyPrzebiegZZiarnemPlusK) {
 
     // With --fluktuacje: the means over the replicas of what the window's
     // results core makes of each engine's stores.
-    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "4242", "--powtorzenia", "3", "--wyjscie",
-                                    Plik("f.txt"), "--fluktuacje"}))
+    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--generator", "okna", "--ziarno", "4242", "--powtorzenia", "3",
+                                    "--wyjscie", Plik("f.txt"), "--fluktuacje"}))
                   .status,
               0);
     std::vector<FluktuacjeSerii> fluktuacje;
@@ -132,11 +136,14 @@ TEST_F(Powtorzenia, ReplikaKToZwyklyPrzebiegZZiarnemPlusK) {
     EXPECT_EQ(Czytaj(Plik("f.txt")), TrescPlikuWynikow(teksty, pola, '\t'));
 
     // The seeds wrap around past the largest one.
-    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "4294967295", "--powtorzenia", "2", "--przebieg",
-                                    Plik("g.csv")}))
+    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--generator", "okna", "--ziarno", "4294967295",
+                                    "--powtorzenia", "2", "--przebieg", Plik("g.csv")}))
                   .status,
               0);
-    ASSERT_EQ(Uruchom(Z(MalaSeria, {"--ziarno", "0", "--przebieg", Plik("z.csv")})).status, 0);
+    ASSERT_EQ(
+        Uruchom(Z(MalaSeria, {"--generator", "okna", "--ziarno", "0", "--przebieg", Plik("z.csv")}))
+            .status,
+        0);
     EXPECT_EQ(Czytaj(Plik("g.1.csv")), Czytaj(Plik("z.csv")));
 }
 
@@ -176,6 +183,64 @@ TEST_F(Powtorzenia, BledneOpcjeNicNieZapisuja) {
     EXPECT_NE(w.bledy.find("p.1.csv"), std::string::npos) << w.bledy;
     EXPECT_FALSE(fs::exists(Plik("p.0.csv")));
     EXPECT_FALSE(fs::exists(Plik("w.csv")));
+}
+
+// Replica k of the 64-bit generator is the engine on stream k of the study's
+// seed, so that studies on the neighbouring seeds Z and Z + 1 share no
+// replica; on the window's generator replica 1 of Z is replica 0 of Z + 1.
+TEST_F(Powtorzenia, ReplikaKToStrumienKZiarna) {
+    const auto przebiegi = [&](const std::string& ziarno, const std::string& generator) {
+        const std::string plik = Plik(ziarno + generator + ".csv");
+        const auto w = Uruchom(Z(MalaSeria, {"--ziarno", ziarno, "--powtorzenia", "2",
+                                             "--generator", generator, "--przebieg", plik}));
+        EXPECT_EQ(w.status, 0) << w.bledy;
+        return std::vector<std::string>{Czytaj(Plik(ziarno + generator + ".0.csv")),
+                                        Czytaj(Plik(ziarno + generator + ".1.csv"))};
+    };
+    const auto okna103 = przebiegi("103", "okna");
+    const auto okna104 = przebiegi("104", "okna");
+    EXPECT_EQ(okna103[1], okna104[0]);
+    const auto x103 = przebiegi("103", "xoshiro");
+    const auto x104 = przebiegi("104", "xoshiro");
+    for (const auto& a : {x103[0], x103[1]}) {
+        for (const auto& b : {x104[0], x104[1]}) {
+            EXPECT_NE(a, b);
+        }
+    }
+    EXPECT_NE(x103[0], x103[1]);
+
+    // The engine itself on stream 1 of seed 103 gives replica 1's trace.
+    const auto w = Uruchom(Z(MalaSeria, {"--ziarno", "103", "--powtorzenia", "2", "--wyjscie",
+                                         Plik("w.txt"), "--watki", "1"}));
+    ASSERT_EQ(w.status, 0) << w.bledy;
+    StaleZiarno ziarno(103);
+    Obliczenia obl(ziarno);
+    obl.UstawGenerator(RodzajGeneratora::Xoshiro, 1);
+    ParametrySymulacji p;
+    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
+    p.MaxIloscCykli = 10000;
+    p.PozycjaPrzedzialu = 20;
+    p.PozycjaLambdy = 3;
+    p.PozycjaLambdyKoncowej = 15;
+    p.PozycjaKroku = 4;
+    obl.PrzygotujObliczenia(p);
+    DoKonca(obl);
+    int wierszy = 0;
+    std::istringstream przebieg(x103[1]);
+    std::string linia;
+    std::getline(przebieg, linia);
+    while (std::getline(przebieg, linia)) {
+        std::vector<std::string> pola;
+        std::stringstream s(linia);
+        for (std::string pole; std::getline(s, pole, ',');) {
+            pola.push_back(pole);
+        }
+        ASSERT_EQ(std::stod(pola[4]),
+                  obl.Pomiary().SigmaCykli(std::stoi(pola[0]), std::stoi(pola[2])))
+            << linia;
+        ++wierszy;
+    }
+    EXPECT_EQ(wierszy, 4 * 7);
 }
 
 TEST_F(Powtorzenia, NazwyPlikowPrzebiegu) {

@@ -25,9 +25,15 @@ void operator delete(void* p, std::size_t) noexcept {
 }
 
 TEST(BezAlokacji, KrokiSeriiNieAlokuja) {
-    for (const RodzajSieci rodzaj : {RodzajSieci::Kubiczna3D, RodzajSieci::Kwadratowa,
-                                     RodzajSieci::Trojkatna, RodzajSieci::Heksagonalna}) {
+    for (const auto& [rodzaj, generator] :
+         {std::pair{RodzajSieci::Kubiczna3D, RodzajGeneratora::Okna},
+          std::pair{RodzajSieci::Kwadratowa, RodzajGeneratora::Okna},
+          std::pair{RodzajSieci::Trojkatna, RodzajGeneratora::Okna},
+          std::pair{RodzajSieci::Heksagonalna, RodzajGeneratora::Okna},
+          std::pair{RodzajSieci::Kubiczna3D, RodzajGeneratora::Xoshiro},
+          std::pair{RodzajSieci::Heksagonalna, RodzajGeneratora::Xoshiro}}) {
         SilnikTestowy t;
+        t.obl.UstawGenerator(generator, 7);
         ParametrySymulacji p = Parametry(rodzaj, 10, Ulozenie::Przypadkowe);
         p.MaxIloscCykli = 10000;
         p.PozycjaPrzedzialu = 1;
@@ -40,7 +46,7 @@ TEST(BezAlokacji, KrokiSeriiNieAlokuja) {
             krok = t.obl.KrokSymulacji();
             t.obl.RozpocznijNastepnaSerie();
         }
-        EXPECT_EQ(alokacje, przed) << KluczRodzaju(rodzaj);
+        EXPECT_EQ(alokacje, przed) << KluczRodzaju(rodzaj) << " " << NazwaGeneratora(generator);
         EXPECT_GT(kroki, 300);
     }
 }

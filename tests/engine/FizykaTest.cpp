@@ -36,8 +36,10 @@ struct SigmyZPar : ObserwatorPomiarow {
 };
 
 std::vector<double> Sigmy(int pozycjaLambdy, Oddzialywanie tryb, Ulozenie uklad, int iteracje,
-                          std::uint32_t ziarno) {
+                          std::uint32_t ziarno,
+                          RodzajGeneratora generator = RodzajGeneratora::Okna) {
     SilnikTestowy t(ziarno);
+    t.obl.UstawGenerator(generator, 5);
     SigmyZPar sigmy;
     sigmy.atomy = 40 * 40;
     t.obl.UstawObserwatora(&sigmy);
@@ -63,18 +65,24 @@ TEST(Fizyka, KorelacjaIsingaZnaneWartosci) {
     EXPECT_NEAR(KorelacjaIsinga(krytyczne + 1e-7), std::sqrt(0.5), 1e-4);
 }
 
+// Each case with the window's generator and with stream 5 of the 64-bit one.
 class WysokaTemperatura
-    : public testing::TestWithParam<std::tuple<int, Oddzialywanie, std::uint32_t>> {};
+    : public testing::TestWithParam<
+          std::tuple<std::tuple<int, Oddzialywanie, std::uint32_t>, RodzajGeneratora>> {};
 
 std::string NazwaPrzypadku(const testing::TestParamInfo<WysokaTemperatura::ParamType>& info) {
-    const bool porzadkowanie = std::get<1>(info.param) == Oddzialywanie::Porzadkowanie;
+    const auto& [przypadek, generator] = info.param;
+    const bool porzadkowanie = std::get<1>(przypadek) == Oddzialywanie::Porzadkowanie;
     return std::string(porzadkowanie ? "Porzadkowanie" : "Klasteryzacja") + "Lambda0" +
-           std::to_string(std::get<0>(info.param));
+           std::to_string(std::get<0>(przypadek)) +
+           (generator == RodzajGeneratora::Okna ? "Okna" : "Xoshiro");
 }
 
 TEST_P(WysokaTemperatura, SigmaZParToKorelacjaIsinga) {
-    const auto [pozycja, tryb, ziarno] = GetParam();
-    const std::vector<double> sigmy = Sigmy(pozycja, tryb, Ulozenie::Przypadkowe, 1000000, ziarno);
+    const auto& [przypadek, generator] = GetParam();
+    const auto [pozycja, tryb, ziarno] = przypadek;
+    const std::vector<double> sigmy =
+        Sigmy(pozycja, tryb, Ulozenie::Przypadkowe, 1000000, ziarno, generator);
     ASSERT_EQ(sigmy.size(), 502u); // samples 0, 2000, ..., 1002000
     // The first tenth lets the random start settle.
     const SredniaZBledem s = SredniaBlokowa(std::span(sigmy).subspan(50));
@@ -87,12 +95,14 @@ TEST_P(WysokaTemperatura, SigmaZParToKorelacjaIsinga) {
     EXPECT_LT(s.Blad, 0.01 * oczekiwana + 0.002) << "the estimate is informative";
 }
 
-INSTANTIATE_TEST_SUITE_P(Lambdy, WysokaTemperatura,
-                         testing::Values(std::make_tuple(1, Oddzialywanie::Porzadkowanie, 11u),
-                                         std::make_tuple(3, Oddzialywanie::Porzadkowanie, 12u),
-                                         std::make_tuple(1, Oddzialywanie::Klasteryzacja, 13u),
-                                         std::make_tuple(3, Oddzialywanie::Klasteryzacja, 14u)),
-                         NazwaPrzypadku);
+INSTANTIATE_TEST_SUITE_P(
+    Lambdy, WysokaTemperatura,
+    testing::Combine(testing::Values(std::make_tuple(1, Oddzialywanie::Porzadkowanie, 11u),
+                                     std::make_tuple(3, Oddzialywanie::Porzadkowanie, 12u),
+                                     std::make_tuple(1, Oddzialywanie::Klasteryzacja, 13u),
+                                     std::make_tuple(3, Oddzialywanie::Klasteryzacja, 14u)),
+                     testing::Values(RodzajGeneratora::Okna, RodzajGeneratora::Xoshiro)),
+    NazwaPrzypadku);
 
 TEST(Fizyka, UporzadkowanaSiecZostajeUporzadkowanaPrzyLambdzie24) {
     const std::vector<double> sigmy =

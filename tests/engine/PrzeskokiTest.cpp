@@ -1,9 +1,11 @@
 #include "PetlaPrzeskokow.h"
 #include "SilnikTestowy.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <type_traits>
 
 namespace {
 // The generator state after `ile` draws from `ziarno`.
@@ -163,7 +165,7 @@ TEST(Przeskoki, TablicaDecydujeJakWzor) {
 namespace {
 struct Wynik {
     long long suma = 0;
-    std::uint32_t stan = 0;
+    std::uint64_t stan = 0; // the window generator's state, or the 64-bit one's next draw
     OstatniaProba ostatnia;
     std::vector<int> rodzaje;
 };
@@ -180,17 +182,65 @@ std::vector<int> Rodzaje(const Siec& s) {
     return r;
 }
 
+// The window's generator, or stream 2 of the 64-bit one, on a seed, drawn
+// from one number after another as the attempts are defined: a site is
+// three draws of the window's generator (x, y, z) or the digits of one
+// 64-bit draw in the radices nx, ny, nz; a real is a 32-bit draw or the
+// upper half of a 64-bit one.
+// The exact product of a draw and a count, independent of the loop's own
+// 64-bit arithmetic.
+__extension__ typedef unsigned __int128 Iloczyn;
+
+template <class G> struct ZrodloProb {
+    static constexpr bool Okna = std::is_same_v<G, Generator>;
+    StaleZiarno ziarno;
+    G g;
+    explicit ZrodloProb(std::uint32_t z) : ziarno(z), g(ziarno) {
+        if constexpr (!Okna) {
+            g.UstawStrumien(2);
+        }
+        g.Przelosuj();
+    }
+    Wezel Losuj(const Siec& s) {
+        if constexpr (Okna) {
+            return Wezel{g.Losuj(s.Nx()) + 1, g.Losuj(s.Ny()) + 1, g.Losuj(s.Nz()) + 1};
+        } else {
+            std::uint64_t r = g.Nastepny();
+            std::array<int, 3> xyz{};
+            const std::array<int, 3> n{s.Nx(), s.Ny(), s.Nz()};
+            for (std::size_t i = 0; i < 3; ++i) {
+                const auto ni = static_cast<std::uint32_t>(n[i]);
+                const Iloczyn iloczyn = static_cast<Iloczyn>(r) * ni;
+                xyz[i] = static_cast<int>(iloczyn >> 64) + 1;
+                r = static_cast<std::uint64_t>(iloczyn);
+            }
+            return Wezel{xyz[0], xyz[1], xyz[2]};
+        }
+    }
+    std::uint32_t Rzeczywista() {
+        if constexpr (Okna) {
+            return g.Nastepny();
+        } else {
+            return static_cast<std::uint32_t>(g.Nastepny() >> 32);
+        }
+    }
+    std::uint64_t Stan() {
+        if constexpr (Okna) {
+            return g.Stan();
+        } else {
+            return g.Nastepny();
+        }
+    }
+};
+
 // The attempts as they read when drawn one number after another, the change
 // of pairs counted from the kinds around the two sites.
+template <class G>
 Wynik ProbyPoKolei(Siec s, std::uint32_t ziarno, const TablicaAkceptacji& tablica,
                    bool porzadkowanie, int proby) {
-    StaleZiarno zrodlo(ziarno);
-    Generator g(zrodlo);
-    g.Przelosuj();
+    ZrodloProb<G> z(ziarno);
     Wynik w;
-    const auto losuj = [&] {
-        return Wezel{g.Losuj(s.Nx()) + 1, g.Losuj(s.Ny()) + 1, g.Losuj(s.Nz()) + 1};
-    };
+    const auto losuj = [&] { return z.Losuj(s); };
     for (int i = 0; i < proby; ++i) {
         const Wezel a = losuj();
         const int rodzajA = s.Wartosc(a.x, a.y, a.z);
@@ -213,7 +263,7 @@ Wynik ProbyPoKolei(Siec s, std::uint32_t ziarno, const TablicaAkceptacji& tablic
         const int zmiana = 2 * (bB - bA + (sasiednie ? 1 : 0));
         bool akceptuj = porzadkowanie ? zmiana >= 0 : zmiana <= 0;
         if (!akceptuj) {
-            const std::uint32_t r = g.Nastepny();
+            const std::uint32_t r = z.Rzeczywista();
             w.ostatnia.liczbaLosowa = r / 4294967296.0;
             akceptuj = tablica.Akceptuj(zmiana, r);
         }
@@ -228,33 +278,31 @@ Wynik ProbyPoKolei(Siec s, std::uint32_t ziarno, const TablicaAkceptacji& tablic
             w.suma += zmiana;
         }
     }
-    w.stan = g.Stan();
+    w.stan = z.Stan();
     w.rodzaje = Rodzaje(s);
     return w;
 }
 
-template <RodzajSieci R, SposobLiczenia S>
+template <RodzajSieci R, SposobLiczenia S, class G>
 Wynik Petla(Siec s, std::uint32_t ziarno, const TablicaAkceptacji& tablica, bool porzadkowanie,
             int proby) {
-    StaleZiarno zrodlo(ziarno);
-    Generator g(zrodlo);
-    g.Przelosuj();
+    ZrodloProb<G> z(ziarno);
     Wynik w;
-    w.suma = PetlaPrzeskokow<R, S>(s, g, tablica, porzadkowanie, proby, w.ostatnia);
-    w.stan = g.Stan();
+    w.suma = PetlaPrzeskokow<R, S>(s, z.g, tablica, porzadkowanie, proby, w.ostatnia);
+    w.stan = z.Stan();
     w.rodzaje = Rodzaje(s);
     return w;
 }
 
-template <RodzajSieci R>
+template <RodzajSieci R, class G>
 void PorownajZPetla(const Siec& s, std::uint32_t ziarno, double lambda, bool porzadkowanie) {
     constexpr int Proby = 3000;
     TablicaAkceptacji tablica;
     tablica.Zbuduj(porzadkowanie ? lambda : -lambda, porzadkowanie); // as a run builds it
-    const Wynik wzor = ProbyPoKolei(s, ziarno, tablica, porzadkowanie, Proby);
+    const Wynik wzor = ProbyPoKolei<G>(s, ziarno, tablica, porzadkowanie, Proby);
     for (const Wynik& w :
-         {Petla<R, SposobLiczenia::NaBiezaco>(s, ziarno, tablica, porzadkowanie, Proby),
-          Petla<R, SposobLiczenia::PrzyPomiarze>(s, ziarno, tablica, porzadkowanie, Proby)}) {
+         {Petla<R, SposobLiczenia::NaBiezaco, G>(s, ziarno, tablica, porzadkowanie, Proby),
+          Petla<R, SposobLiczenia::PrzyPomiarze, G>(s, ziarno, tablica, porzadkowanie, Proby)}) {
         EXPECT_EQ(w.stan, wzor.stan) << "the stream";
         EXPECT_EQ(w.suma, wzor.suma);
         EXPECT_EQ(w.rodzaje, wzor.rodzaje);
@@ -272,7 +320,9 @@ class ProbyJakPoKolei
     : public testing::TestWithParam<std::tuple<RodzajSieci, int, double, Oddzialywanie>> {};
 
 // The loop draws the second site's tries several at a time; at a concentration
-// of 0.1 most attempts need more tries than one such round holds.
+// of 0.1 most attempts need more tries than one such round holds. With the
+// 64-bit generator the 3000 attempts refill its buffer many times, also in
+// the middle of an attempt's tries.
 TEST_P(ProbyJakPoKolei, TaSamaSiecStrumienIOstatniaProba) {
     const auto [rodzaj, koncentracja, lambda, tryb] = GetParam();
     SilnikTestowy t(4242);
@@ -284,13 +334,17 @@ TEST_P(ProbyJakPoKolei, TaSamaSiecStrumienIOstatniaProba) {
     const bool porzadkowanie = tryb == Oddzialywanie::Porzadkowanie;
     switch (rodzaj) {
     case RodzajSieci::Kubiczna3D:
-        return PorownajZPetla<RodzajSieci::Kubiczna3D>(s, 99, lambda, porzadkowanie);
+        PorownajZPetla<RodzajSieci::Kubiczna3D, Generator>(s, 99, lambda, porzadkowanie);
+        return PorownajZPetla<RodzajSieci::Kubiczna3D, Generator64>(s, 99, lambda, porzadkowanie);
     case RodzajSieci::Kwadratowa:
-        return PorownajZPetla<RodzajSieci::Kwadratowa>(s, 99, lambda, porzadkowanie);
+        PorownajZPetla<RodzajSieci::Kwadratowa, Generator>(s, 99, lambda, porzadkowanie);
+        return PorownajZPetla<RodzajSieci::Kwadratowa, Generator64>(s, 99, lambda, porzadkowanie);
     case RodzajSieci::Trojkatna:
-        return PorownajZPetla<RodzajSieci::Trojkatna>(s, 99, lambda, porzadkowanie);
+        PorownajZPetla<RodzajSieci::Trojkatna, Generator>(s, 99, lambda, porzadkowanie);
+        return PorownajZPetla<RodzajSieci::Trojkatna, Generator64>(s, 99, lambda, porzadkowanie);
     case RodzajSieci::Heksagonalna:
-        return PorownajZPetla<RodzajSieci::Heksagonalna>(s, 99, lambda, porzadkowanie);
+        PorownajZPetla<RodzajSieci::Heksagonalna, Generator>(s, 99, lambda, porzadkowanie);
+        return PorownajZPetla<RodzajSieci::Heksagonalna, Generator64>(s, 99, lambda, porzadkowanie);
     }
 }
 
@@ -300,3 +354,28 @@ INSTANTIATE_TEST_SUITE_P(
                                      RodzajSieci::Trojkatna, RodzajSieci::Heksagonalna),
                      testing::Values(10, 50), testing::Values(0.1, 2.4),
                      testing::Values(Oddzialywanie::Porzadkowanie, Oddzialywanie::Klasteryzacja)));
+
+// The 64-bit generator's draws come through a buffer that outlives a chunk:
+// a run split into chunks takes the same draws as one chunk of all its
+// attempts, whatever the split.
+TEST(Przeskoki, PodzialNaKawalkiNieZmieniaStrumienia64) {
+    SilnikTestowy t(4242);
+    t.obl.PrzygotujObliczenia(Parametry(RodzajSieci::Kubiczna3D, 6, Ulozenie::Przypadkowe, 30));
+    TablicaAkceptacji tablica;
+    tablica.Zbuduj(0.7, true);
+    const auto przebieg = [&](std::initializer_list<int> kawalki) {
+        ZrodloProb<Generator64> z(77);
+        Siec s = t.obl.SiecAtomow();
+        OstatniaProba ostatnia;
+        long long suma = 0;
+        for (const int proby : kawalki) {
+            suma +=
+                PetlaPrzeskokow<RodzajSieci::Kubiczna3D>(s, z.g, tablica, true, proby, ostatnia);
+        }
+        return std::make_tuple(suma, Rodzaje(s), z.Stan());
+    };
+    const auto caly = przebieg({1000});
+    EXPECT_EQ(przebieg({1, 2, 997}), caly);
+    EXPECT_EQ(przebieg({333, 333, 334}), caly);
+    EXPECT_NE(std::get<0>(caly), 0);
+}

@@ -3,7 +3,9 @@ the same bytes; a refused value gives the batch runner's Polish message."""
 
 import csv
 import math
+import json
 import os
+import pickle
 import runpy
 import signal
 import subprocess
@@ -21,7 +23,8 @@ PRZYKLAD = os.path.join(os.path.dirname(__file__), "..", "..", "docs", "przyklad
 # Keywords and the options of fazolab-batch they stand for.
 OPCJE = {"siec": "--siec", "osie": "--osie", "tryb": "--tryb", "lambdy": "--lambda",
          "koncentracja": "--koncentracja", "iteracje": "--iteracje", "co": "--co",
-         "uklad": "--uklad", "ziarno": "--ziarno", "stopien": "--stopien",
+         "uklad": "--uklad", "ziarno": "--ziarno", "generator": "--generator",
+         "stopien": "--stopien",
          "powtorzenia": "--powtorzenia", "watki": "--watki"}
 
 
@@ -34,8 +37,9 @@ def batch(argumenty, **slowa):
 
 
 BADANIA = [
-    # the window's default series
+    # the window's default series, on the 64-bit generator and on the window's
     dict(ziarno=7),
+    dict(ziarno=7, generator="okna", powtorzenia=2),
     # replicas on two threads, a finer lambda grid, the fluctuation columns
     dict(osie=20, iteracje=20000, co=100, lambdy="0.5:2.3:0.6", ziarno=31, powtorzenia=5,
          watki=2),
@@ -97,10 +101,14 @@ def test_powtorzenia_maja_wlasne_probki_a_liczby_nie_zaleza_od_watkow():
     for a, b in zip(jeden.probki, dwa.probki):
         np.testing.assert_array_equal(a["energia"], b["energia"])
     assert not np.array_equal(dwa.probki[0]["energia"], dwa.probki[1]["energia"])
-    # Replica k is a plain run seeded 5 + k.
-    druga = fazolab.uruchom(ziarno=6, **{k: v for k, v in slowa.items()
-                                         if k not in ("ziarno", "powtorzenia")})
-    np.testing.assert_array_equal(druga.probki[0]["sigma"], dwa.probki[1]["sigma"])
+    # With the window's generator replica k is a plain run seeded 5 + k; the
+    # 64-bit generator gives the neighbouring seed's run a stream of its own.
+    pojedyncza = {k: v for k, v in slowa.items() if k not in ("ziarno", "powtorzenia")}
+    okna = fazolab.uruchom(generator="okna", **slowa)
+    druga = fazolab.uruchom(ziarno=6, generator="okna", **pojedyncza)
+    np.testing.assert_array_equal(druga.probki[0]["sigma"], okna.probki[1]["sigma"])
+    sasiednia = fazolab.uruchom(ziarno=6, **pojedyncza)
+    assert not np.array_equal(sasiednia.probki[0]["sigma"], dwa.probki[1]["sigma"])
 
 
 def test_liczby_wyniku():
@@ -124,6 +132,39 @@ def test_liczby_wyniku():
     if "nie wyznaczono" not in w.podsumowanie:
         assert 0.5 < w.przejscie["lambda"] < 2.3 and w.przejscie["blad"] > 0
     assert w.teksty["ELambdaTc"] == f"{w.przejscie_dopasowania['lambda']:.2f}"
+
+
+def test_generator_nazwany_w_wyniku_i_pliku():
+    slowa = dict(osie=6, iteracje=10000, lambdy="0.5:1.0:0.5", ziarno=1)
+    domyslny = fazolab.uruchom(**slowa)
+    okna = fazolab.uruchom(generator="okna", **slowa)
+    assert domyslny.generator == "xoshiro"
+    assert okna.generator == "okna"
+    assert b"Generator liczb losowych: xoshiro256++" in domyslny.bajty()
+    assert b"Generator" not in okna.bajty()
+    assert fazolab.uruchom(generator="xoshiro", **slowa).bajty() == domyslny.bajty()
+    with pytest.raises(ValueError, match="--generator"):
+        fazolab.uruchom(generator="mt19937", **slowa)
+
+
+def test_generator_badania_w_podsumowaniu_i_kopii(tmp_path):
+    # The research summary names the generator the study drew from, not the
+    # default one, and a study read back or unpickled keeps it.
+    slowa = dict(osie=6, iteracje=10000, lambdy="0.5:1.0:0.5", ziarno=4294967295, powtorzenia=2)
+    assert fazolab.GENERATOR == fazolab.GENERATORY["xoshiro"]
+    assert "xoshiro256++" in fazolab.GENERATORY["xoshiro"]
+    assert "Z + k" in fazolab.GENERATORY["okna"]
+    for nazwa, ziarna in (("okna", [4294967295, 0]), ("xoshiro", [4294967295, 4294967295])):
+        w = fazolab.uruchom(generator=nazwa, **slowa)
+        assert w.opis_generatora == fazolab.GENERATORY[nazwa]
+        assert w.parametry["generator"] == nazwa
+        w.zapisz(tmp_path / f"{nazwa}.json")
+        dane = json.loads((tmp_path / f"{nazwa}.json").read_text(encoding="utf-8"))
+        assert dane["generator"] == fazolab.GENERATORY[nazwa]
+        assert dane["ziarna_powtorzen"] == ziarna
+        for kopia in (fazolab.wczytaj(tmp_path / f"{nazwa}.json"),
+                      pickle.loads(pickle.dumps(w))):
+            assert kopia.generator == nazwa and kopia.bajty() == w.bajty()
 
 
 def test_pojedyncza_symulacja_nie_ma_pliku_wynikow(tmp_path):

@@ -214,8 +214,9 @@ private slots:
                                                       << "w.csv" << 1 << true;
     }
 
-    // The window and the batch runner write one series with one seed into
-    // the same bytes: both write the results model, never what a page shows.
+    // The window and the batch runner on the window's generator write one
+    // series with one seed into the same bytes: both write the results model,
+    // never what a page shows.
     void PlikOknaToPlikWsadowy() {
         QFETCH(QString, siec);
         QFETCH(QString, nazwa);
@@ -233,9 +234,9 @@ private slots:
         z.BZapiszWynikiClick();
 
         const QString wsadowy = folder.filePath(QStringLiteral("wsadowy-") + nazwa);
-        std::vector<std::string> argumenty{"--siec",    siec.toStdString(),   "--iteracje",
-                                           "10000",     "--ziarno",           "777",
-                                           "--wyjscie", wsadowy.toStdString()};
+        std::vector<std::string> argumenty{
+            "--siec", siec.toStdString(), "--iteracje", "10000",     "--ziarno",
+            "777",    "--generator",      "okna",       "--wyjscie", wsadowy.toStdString()};
         if (fluktuacje) {
             argumenty.emplace_back("--fluktuacje");
         }

@@ -32,6 +32,9 @@ function opcje(p, ziarno) {
     String(d.SEMaxIloscCykli), '--uklad', d.uklad, '--tryb', d.tryb, '--ziarno', String(ziarno)];
 }
 
+// The same with the window's generator, which a session (the window's engine) draws from.
+const opcjeOkna = (p, ziarno) => [...opcje(p, ziarno), '--generator', 'okna'];
+
 // A whole run the way the window's driver takes it, the samples gathered.
 function przebieg(s, zRysowaniem) {
   const probki = [];
@@ -74,7 +77,7 @@ const PRZYPADKI = [
 describe('sesja jak okno', () => {
   for (const [p, ziarno] of PRZYPADKI) {
     test(`${p.siec}: próbki, model wyników i pliki jak fazolab-batch`, () => {
-      const argumenty = opcje(p, ziarno);
+      const argumenty = opcjeOkna(p, ziarno);
       const s = fz.nowaSesja(p, ziarno);
       try {
         const probki = przebieg(s, p.siec === '2DKwadrat');
@@ -161,7 +164,7 @@ describe('postęp i przerwanie', () => {
     assert.equal(koniec.stan, 'koniec');
     assert.equal(koniec.postep.seria, koniec.postep.seriaMax);
     s.wyniki();
-    const n = natywnie([...opcje(p, 8), '--wyjscie', 'w.csv']);
+    const n = natywnie([...opcjeOkna(p, 8), '--wyjscie', 'w.csv']);
     assert.ok(Buffer.from(s.plikWynikow('csv')).equals(n.pliki['w.csv']));
     s.usun();
   });
@@ -214,6 +217,30 @@ describe('powtórzenia w osobnych silnikach', () => {
       '--fluktuacje']);
     assert.equal(b.podsumowanie, n.wyjscie);
     assert.ok(Buffer.from(b.plik).equals(n.pliki['w.txt']));
+  });
+});
+
+describe('generator powtórzeń', () => {
+  test('domyślnie 64-bitowy ze strumieniem powtórzenia, na życzenie generator okna', () => {
+    const p = { TBLambda: 5, TBLambdaKoncowa: 11, TBKrok: 3, SEMaxIloscCykli: 10000 };
+    const czesci = (generator) => [0, 1].map((nr) => {
+      const r = fz.nowaReplika(p, { ziarno: 103, nr, powtorzenia: 2, generator });
+      while (r.licz(20).stan !== 'koniec');
+      const tekst = r.wynik();
+      r.usun();
+      return tekst;
+    });
+    const xoshiro = czesci(null);
+    const okna = czesci('okna');
+    assert.match(xoshiro[0], /\npowtorzenia 2\ngenerator xoshiro\n/);
+    assert.doesNotMatch(okna[0], /generator/);
+    const b = fz.scalRepliki(okna, { wyjscie: 'csv' });
+    const n = natywnie([...opcje(p, 103), '--powtorzenia', '2', '--generator', 'okna', '--wyjscie',
+      'w.csv']);
+    assert.equal(b.podsumowanie, n.wyjscie);
+    assert.ok(Buffer.from(b.plik).equals(n.pliki['w.csv']));
+    assert.throws(() => fz.scalRepliki([xoshiro[0], okna[1]]), /różnymi generatorami/);
+    assert.throws(() => fz.nowaReplika(p, { generator: 'mt' }), /--generator/);
   });
 });
 

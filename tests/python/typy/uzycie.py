@@ -2,7 +2,7 @@
 the stubs (the test runs it; nothing here is run)."""
 
 import pathlib
-from typing import List, Optional, assert_type
+from typing import List, Literal, Optional, assert_type
 
 import numpy as np
 import numpy.typing as npt
@@ -28,3 +28,6 @@ rozmiary = fazolab.uruchom(osie=[12, 16, 24, 32], lambdy=[0.80, 0.82, 0.84])
 assert_type(rozmiary, fazolab.WynikRozmiarow)
 assert_type(rozmiary.rozmiary[12], fazolab.Wynik)
 assert_type(fazolab.__version__, str)
+okna = fazolab.uruchom(lambdy=1.2, generator="okna")
+assert_type(okna.generator, Literal["xoshiro", "okna"])
+assert_type(fazolab.GENERATORY[okna.generator], str)

@@ -7,3 +7,4 @@ fz.nowaSesja({ TBLambda: '5' });
 fz.badanie({ seed: 7 });
 fz.nowaSesja().plikWynikow('ods');
 const s: number = fz.nowaSesja().stan().Sigma.length;
+fz.badanie({ generator: 'mt19937' });

@@ -26,6 +26,7 @@ const czesc: string = fz.nowaReplikaBadania(opcje, { nr: 3 }).wynik();
 const scalone = fz.scalRepliki([czesc], { wyjscie: 'txt' });
 const rozmiary = fz.badanie({ osie: [12, 16, 24, 32], lambdy: '0.80:1.00:0.02' });
 const argumenty: string[] = argumentyBadania(opcje);
+const okna: string[] = argumentyBadania({ ...opcje, generator: 'okna' });
 try {
   fz.nowaSesja({ TBLambda: 99 });
 } catch (blad) {
@@ -33,4 +34,4 @@ try {
     const komunikat: string = blad.message;
   }
 }
-export { sigma, teksty, plik, przerwane, podsumowanie, scalone, rozmiary, argumenty };
+export { sigma, teksty, plik, przerwane, podsumowanie, scalone, rozmiary, argumenty, okna };
