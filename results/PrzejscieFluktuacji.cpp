@@ -24,7 +24,7 @@ constexpr double MinNakladania = 0.01;
 constexpr double MinEfektywnych = 20.0;
 // The bootstrap: its resamples, and the units below which its spread says
 // nothing of the error.
-constexpr int Losowan = 200;
+constexpr int Losowan = 100;
 constexpr std::size_t MinJednostekDlaBledu = 4;
 // Any fixed value does; a fixed one keeps the printed error reproducible.
 constexpr std::uint64_t ZiarnoLosowania = 20261208;
@@ -279,6 +279,13 @@ MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial) {
         }
         MaksimumFluktuacji m = ZPrzewazenia(wycinek, podzial);
         if (!m.NaBrzegu) {
+            // Every series left out is told, not only those of the window.
+            m.Pominiete = 0;
+            for (const std::vector<FluktuacjaSerii>& r : repliki) {
+                for (const FluktuacjaSerii& s : r) {
+                    m.Pominiete += s.Stan == Rownowaga::Nieosiagnieta;
+                }
+            }
             return m;
         }
     }

@@ -27,7 +27,7 @@ constexpr const char* NieSiegaBezDryfu =
     "serie przy maksimum nie nakładają się po pominięciu "
     "serii z dryfem: zwiększ ilość iteracji albo zmniejsz krok lambda";
 constexpr const char* BezProbek = "parabola: brak próbek do przeważania";
-constexpr const char* MaloReplik = "błąd wymaga dłuższych serii albo więcej powtórzeń";
+constexpr const char* MaloReplik = "za mało danych na błąd";
 
 std::string Liczba(double v, int miejsca) {
     return std::isnan(v) ? std::string() : fixed(v, miejsca);

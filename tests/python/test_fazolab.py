@@ -129,7 +129,7 @@ def test_liczby_wyniku():
     # Too short a run to tell a drift by the peak: no position, and the
     # summary's last line says so in words.
     assert "maksimum Cv/kN (fluktuacje): lambda_max dla tej sieci (" in w.podsumowanie
-    if "nie wyznaczono" not in w.podsumowanie:
+    if all(s not in w.podsumowanie for s in ("nie wyznaczono", "brzegu", "nie nakładają")):
         assert 0.5 < w.przejscie["lambda"] < 2.3 and w.przejscie["blad"] > 0
     assert w.teksty["ELambdaTc"] == f"{w.przejscie_dopasowania['lambda']:.2f}"
 

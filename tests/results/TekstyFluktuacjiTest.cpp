@@ -88,8 +88,8 @@ TEST(TekstyFluktuacji, CyfraZnaczacaBleduIPodstawa) {
     malo.MaloReplik = true;
     malo.Pominiete = 3;
     EXPECT_EQ(TekstPrzejsciaFluktuacji(malo),
-              "λ = 0.866 (przeważanie histogramów; błąd wymaga dłuższych serii albo więcej "
-              "powtórzeń; pominięte serie z dryfem: 3)");
+              "λ = 0.866 (przeważanie histogramów; za mało danych na błąd; pominięte serie z "
+              "dryfem: 3)");
 }
 
 // "Reached" only when every series was judged and passed; a series too short
