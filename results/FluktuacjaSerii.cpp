@@ -17,7 +17,10 @@ constexpr double TauRozbiegu = 20.0;
 int ProbkiRozbiegu(std::size_t probek, double tau) {
     const double polowa = static_cast<double>(probek / 2);
     const double cwierc = static_cast<double>(probek / 4);
-    const double zTau = std::isfinite(tau) ? std::ceil(TauRozbiegu * tau) : polowa;
+    // Rounded off before the ceiling, so that the last bit of tau (which
+    // differs between the platforms' sums) never moves the burn-in.
+    const double zTau =
+        std::isfinite(tau) ? std::ceil(std::round(TauRozbiegu * tau * 1e6) / 1e6) : polowa;
     return static_cast<int>(std::clamp(zTau, cwierc, polowa));
 }
 

@@ -104,9 +104,9 @@ TEST(FluktuacjaSerii, DryfWykrytyAStacjonarnaRzadkoOznaczona) {
 }
 
 TEST(FluktuacjaSerii, ZaMaloProbekISkrajneSerie) {
-    // Fewer than sixteen samples in the half: neither an error nor a verdict;
-    // enough independent ones give both.
-    const FluktuacjaSerii krotka = FluktuacjaZProbek(0.5, Probki(30, 9.0, 0.0, 1), Atomow);
+    // Fewer than sixteen samples kept after the burn-in: neither an error nor
+    // a verdict; enough independent ones give both.
+    const FluktuacjaSerii krotka = FluktuacjaZProbek(0.5, Probki(20, 9.0, 0.0, 1), Atomow);
     EXPECT_EQ(krotka.Stan, Rownowaga::Nieznana);
     EXPECT_TRUE(std::isnan(krotka.CvkN.Blad));
     EXPECT_GT(krotka.CvkN.Srednia, 0.0);
