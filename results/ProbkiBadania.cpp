@@ -170,3 +170,12 @@ HistogramyPar ProbkiBadania::Histogramy(const std::vector<int>& krotnosci, std::
 HistogramyPar ProbkiBadania::Wszystkie() const {
     return Histogramy(std::vector<int>(jednostki_.size(), 1));
 }
+
+std::vector<int> ProbkiBadania::Losuj(std::mt19937_64& los) const {
+    // The remainder's bias is below 2^-50.
+    std::vector<int> krotnosci(jednostki_.size(), 0);
+    for (std::size_t u = 0; u < krotnosci.size(); ++u) {
+        ++krotnosci[static_cast<std::size_t>(los() % krotnosci.size())];
+    }
+    return krotnosci;
+}

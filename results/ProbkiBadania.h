@@ -4,6 +4,7 @@
 #include "Wielohistogram.h"
 
 #include <cstddef>
+#include <random>
 #include <vector>
 
 // The samples of every series of every replica of one study at one lattice
@@ -41,6 +42,10 @@ public:
     HistogramyPar Histogramy(const std::vector<int>& krotnosci, std::size_t od = 0,
                              std::size_t dokad = static_cast<std::size_t>(-1)) const;
     HistogramyPar Wszystkie() const;
+    // How many times each unit is taken in one bootstrap resample (drawn
+    // with replacement by hand: the library's distributions differ between
+    // implementations, and the error must be the same on every platform).
+    std::vector<int> Losuj(std::mt19937_64& los) const;
 
 private:
     struct Wpis {

@@ -1,6 +1,7 @@
 #include "PrzeciecieBindera.h"
 
 #include "ProbkiBadania.h"
+#include "StatystykaProbek.h"
 #include "Wielohistogram.h"
 
 #include <algorithm>
@@ -75,29 +76,6 @@ std::optional<Punkt> Przeciecie(const std::vector<double>& lambdy, const Krzywe&
     return najlepsze;
 }
 
-double Odchylenie(const std::vector<double>& x) {
-    if (x.size() < 2) {
-        return PrzeciecieBindera::Nan;
-    }
-    double s = 0.0;
-    for (const double v : x) {
-        s += v;
-    }
-    s /= static_cast<double>(x.size());
-    double q = 0.0;
-    for (const double v : x) {
-        q += (v - s) * (v - s);
-    }
-    return std::sqrt(q / static_cast<double>(x.size() - 1));
-}
-
-std::vector<int> Krotnosci(std::mt19937_64& los, std::size_t n) {
-    std::vector<int> k(n, 0);
-    for (std::size_t i = 0; i < n; ++i) {
-        ++k[static_cast<std::size_t>(los() % n)];
-    }
-    return k;
-}
 } // namespace
 
 PrzeciecieBindera ZnajdzPrzeciecie(const ProbkiBadania& a, int l1, const ProbkiBadania& b, int l2,
@@ -159,10 +137,8 @@ PrzeciecieBindera ZnajdzPrzeciecie(const ProbkiBadania& a, int l1, const ProbkiB
     std::mt19937_64 los(ZiarnoLosowania);
     std::vector<double> polozenia, nu, gammaNu;
     for (int r = 0; r < Losowan; ++r) {
-        const Wielohistogram ra(a.Histogramy(Krotnosci(los, a.Jednostki())), a.IloscAtomow(),
-                                wa.EnergieSwobodne());
-        const Wielohistogram rb(b.Histogramy(Krotnosci(los, b.Jednostki())), b.IloscAtomow(),
-                                wb.EnergieSwobodne());
+        const Wielohistogram ra(a.Histogramy(a.Losuj(los)), a.IloscAtomow(), wa.EnergieSwobodne());
+        const Wielohistogram rb(b.Histogramy(b.Losuj(los)), b.IloscAtomow(), wb.EnergieSwobodne());
         const double lo = std::max(od, p.Lambda - okno);
         const double hi = std::min(dokad, p.Lambda + okno);
         const Krzywe kra = Policz(ra, lambdy, znak, a.IloscAtomow(), lo, hi);
@@ -180,8 +156,8 @@ PrzeciecieBindera ZnajdzPrzeciecie(const ProbkiBadania& a, int l1, const ProbkiB
     }
     const double jednostek = static_cast<double>(std::min(a.Jednostki(), b.Jednostki()));
     const double poprawka = std::sqrt(jednostek / (jednostek - 1.0));
-    p.Blad = poprawka * Odchylenie(polozenia);
-    p.BladNu = poprawka * Odchylenie(nu);
-    p.BladGammaNu = poprawka * Odchylenie(gammaNu);
+    p.Blad = poprawka * OdchylenieProby(polozenia);
+    p.BladNu = poprawka * OdchylenieProby(nu);
+    p.BladGammaNu = poprawka * OdchylenieProby(gammaNu);
     return p;
 }

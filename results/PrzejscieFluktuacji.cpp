@@ -230,28 +230,6 @@ Szczyt SzczytKrzywej(const Siatka& s, const std::vector<double>& cv, std::size_t
     return w;
 }
 
-double OdchylenieStandardowe(const std::vector<double>& x) {
-    if (x.size() < 2) {
-        return Nan;
-    }
-    double srednia = 0.0;
-    for (const double v : x) {
-        srednia += v;
-    }
-    srednia /= static_cast<double>(x.size());
-    double suma = 0.0;
-    for (const double v : x) {
-        suma += (v - srednia) * (v - srednia);
-    }
-    return std::sqrt(suma / static_cast<double>(x.size() - 1));
-}
-
-// The index of a unit drawn with replacement, by hand: the library's
-// distributions differ between implementations, and the error must be the
-// same on every platform. The remainder's bias is below 2^-50.
-std::size_t Wylosuj(std::mt19937_64& los, std::size_t n) {
-    return static_cast<std::size_t>(los() % n);
-}
 } // namespace
 
 MaksimumFluktuacji ZnajdzPrzejscie(const Repliki& repliki, int podzial) {
@@ -371,12 +349,8 @@ MaksimumFluktuacji ZPrzewazenia(const Repliki& repliki, int podzial) {
     std::mt19937_64 los(ZiarnoLosowania);
     std::vector<double> polozenia;
     std::vector<double> wysokosci;
-    std::vector<int> krotnosci(dane.Jednostki());
     for (int b = 0; b < Losowan; ++b) {
-        std::fill(krotnosci.begin(), krotnosci.end(), 0);
-        for (std::size_t u = 0; u < krotnosci.size(); ++u) {
-            ++krotnosci[Wylosuj(los, krotnosci.size())];
-        }
+        const std::vector<int> krotnosci = dane.Losuj(los);
         const Wielohistogram w(dane.Histogramy(krotnosci, pierwsza, ostatnia), dane.IloscAtomow(),
                                start);
         const Szczyt s = SzczytKrzywej(siatka, Krzywa(w, siatka, od, dokad), od, dokad);
@@ -389,8 +363,8 @@ MaksimumFluktuacji ZPrzewazenia(const Repliki& repliki, int podzial) {
     // about sqrt((U - 1) / U).
     const double jednostek = static_cast<double>(dane.Jednostki());
     const double poprawka = std::sqrt(jednostek / (jednostek - 1.0));
-    m.Blad = poprawka * OdchylenieStandardowe(polozenia);
-    m.BladCvkN = poprawka * OdchylenieStandardowe(wysokosci);
+    m.Blad = poprawka * OdchylenieProby(polozenia);
+    m.BladCvkN = poprawka * OdchylenieProby(wysokosci);
     return m;
 }
 } // namespace

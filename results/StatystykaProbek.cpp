@@ -176,3 +176,19 @@ double KwantylStudenta(double z, int swobody) {
     return z + (z3 + z) / (4 * v) + (5 * z5 + 16 * z3 + 3 * z) / (96 * v * v) +
            (3 * z7 + 19 * z5 + 17 * z3 - 15 * z) / (384 * v * v * v);
 }
+
+double OdchylenieProby(const std::vector<double>& x) {
+    if (x.size() < 2) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    double s = 0.0;
+    for (const double v : x) {
+        s += v;
+    }
+    s /= static_cast<double>(x.size());
+    double q = 0.0;
+    for (const double v : x) {
+        q += (v - s) * (v - s);
+    }
+    return std::sqrt(q / static_cast<double>(x.size() - 1));
+}

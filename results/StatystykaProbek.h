@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <span>
+#include <vector>
 
 struct SredniaZBledem {
     double Srednia = 0.0;
@@ -35,6 +36,10 @@ BladBlokowy NajwiekszyBladPoziomow(std::span<const double> probki, std::size_t m
 // the sample standard deviation over the square root of their number. The
 // error is NaN for fewer than two values, the mean NaN for none.
 SredniaZBledem SredniaNiezaleznych(std::span<const double> wartosci);
+
+// The sample standard deviation of independent values (divided by n - 1):
+// the spread of bootstrap estimates. NaN for fewer than two.
+double OdchylenieProby(const std::vector<double>& wartosci);
 
 // The variance of the samples about their mean (divided by their number).
 double Wariancja(std::span<const double> probki);
