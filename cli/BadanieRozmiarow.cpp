@@ -6,6 +6,7 @@
 #include "PrzeciecieBindera.h"
 #include "PrzejscieFluktuacji.h"
 #include "RodzajSieci.h"
+#include "SiecNieskonczona.h"
 #include "TekstyFluktuacji.h"
 #include "UruchomRepliki.h"
 #include "WypiszPodsumowanie.h"
@@ -98,6 +99,11 @@ void Wypisz(std::ostream& wyjscie, const OpcjeWsadowe& o, const std::vector<Punk
         wyjscie << linia << Polozenie(m) << '\n';
     }
     WypiszPrzeciecia(wyjscie, przeciecia);
+    const std::string odniesienie = TekstLambdyKrytycznej(o.Parametry.Rodzaj, o.Parametry.Tryb,
+                                                          o.Parametry.PozycjaKoncentracji);
+    if (!odniesienie.empty()) {
+        wyjscie << odniesienie << '\n';
+    }
     // The smallest growth of the peak a transition of the Ising class gives:
     // logarithmic in two dimensions, L^(alpha/nu) with alpha/nu = 0.17 in
     // three, both about a sixth of the height per unit of ln L at the sizes a

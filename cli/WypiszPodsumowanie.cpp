@@ -1,6 +1,7 @@
 #include "WypiszPodsumowanie.h"
 
 #include "PrzejscieFluktuacji.h"
+#include "SiecNieskonczona.h"
 #include "TekstyFluktuacji.h"
 
 #include <cmath>
@@ -106,6 +107,11 @@ void Przejscie(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki) 
     wyjscie << "maksimum Cv/kN (fluktuacje): lambda_max dla tej sieci (" << osie << ") = " << tekst
             << '\n'
             << UwagaGranicySieci << '\n';
+    const std::string odniesienie =
+        TekstLambdyKrytycznej(o.Rodzaj, repliki.front().Dane.Tryb, o.PozycjaKoncentracji);
+    if (!odniesienie.empty()) {
+        wyjscie << odniesienie << '\n';
+    }
 }
 
 void WieleReplik(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,

@@ -26,6 +26,7 @@ const QColor Zolty(0x8C, 0x6A, 0x00);
 const QColor Zielony(0x00, 0x80, 0x00);
 const QColor Morski(0x00, 0x7C, 0x80);
 const QColor Limonkowy(0x1E, 0x8C, 0x00);
+const QColor Szary(0x70, 0x70, 0x70);
 
 constexpr int FormaIloscCykli = 100000;
 constexpr int FormaIloscAtomow = 100000;
@@ -202,6 +203,7 @@ WykresySymulacji::WykresySymulacji(const MiejscaWykresow& m)
       Series13(Punkty(ChartSigmaSeria, Czerwony, false)),
       Series2(ChartSigma->DodajSerie(Rodzaj::Linia, Zolty)),
       Series3(ChartLA->DodajSerie(Rodzaj::Slupki, Zielony)),
+      SeriaOnsagera(ChartSigmaLambda->DodajSerie(Rodzaj::Linia, Szary)),
       Series10(ChartSigmaLambda->DodajSerie(Rodzaj::Linia, Morski,
                                             QStringLiteral("Krzywa aproksymowana"))),
       Series9(Punkty(ChartSigmaLambda, Czerwony, true, QStringLiteral("Wart. doświadczalne"))),
@@ -213,6 +215,7 @@ WykresySymulacji::WykresySymulacji(const MiejscaWykresow& m)
       Series8(ChartSigma2->DodajSerie(Rodzaj::Linia, Zolty)) {
     Series2->UstawFormatWartosci(QStringLiteral("#0.##   (sigma śr)"));
     Series4->UstawAktywna(false);
+    SeriaOnsagera->UstawAktywna(false);
 }
 
 void WykresySymulacji::UstawZakresyOsi(Oddzialywanie tryb, int maxIloscCykli, int iloscAtomow) {
@@ -235,8 +238,8 @@ void WykresySymulacji::UstawZakresyOsi(Oddzialywanie tryb, int maxIloscCykli, in
 }
 
 void WykresySymulacji::WyczyscSerie() {
-    for (SeriaWykresu* s : {Series1, Series13, Series2, Series3, Series10, Series9, Series4,
-                            Series5, Series11, Series6, Series7, Series8}) {
+    for (SeriaWykresu* s : {Series1, Series13, Series2, Series3, SeriaOnsagera, Series10, Series9,
+                            Series4, Series5, Series11, Series6, Series7, Series8}) {
         s->Wyczysc();
     }
 }
@@ -256,7 +259,7 @@ void WykresySymulacji::KoniecSerii(double lambda, double sigma) {
 
 void WykresySymulacji::PrzebiegWyzerowany() {
     for (SeriaWykresu* s : {Series1, Series2, Series3, Series4, Series5, Series6, Series7, Series8,
-                            Series9, Series10, Series11}) {
+                            Series9, Series10, Series11, SeriaOnsagera}) {
         s->Wyczysc();
     }
 }

@@ -60,6 +60,9 @@ public:
     SeriaWykresu* const Series13; // ChartSigmaSeria: (lambda, sigma) per finished run
     SeriaWykresu* const Series2;  // ChartSigma: (iteration, sigma)
     SeriaWykresu* const Series3;  // ChartLA: the histogram of the latest sample
+    // ChartSigmaLambda: the infinite square lattice's sigma at c = 0.5
+    // (Onsager), a reference under the run's own curve; empty elsewhere.
+    SeriaWykresu* const SeriaOnsagera;
     SeriaWykresu* const Series10; // ChartSigmaLambda: fitted sigma
     SeriaWykresu* const Series9;  // ChartSigmaLambda: measured sigma per series
     SeriaWykresu* const Series4;  // ChartSigmaLambda: inactive, never filled

@@ -25,8 +25,8 @@ struct TekstyFluktuacji {
 
 // What the peak of one size is not: said beside it by every front end.
 inline constexpr const char* UwagaGranicySieci =
-    "λ_max zależy od rozmiaru sieci; λ_c sieci nieskończonej wymaga kilku rozmiarów: "
-    "fazolab-batch --osie 12,16,24,32";
+    "Maksimum skończonej sieci to nie λ_c: przesuwa się z rozmiarem. λ_c sieci "
+    "nieskończonej z kilku rozmiarów: fazolab-batch --osie 12,16,24,32";
 
 // `miejscaLambdy`: the decimals the run's lambdas are written with.
 TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejscaLambdy);

@@ -8,6 +8,7 @@
 #include "PrzyciskPrzezroczysty.h"
 #include "Rozklad.h"
 #include "SeriaWykresu.h"
+#include "SiecNieskonczona.h"
 #include "TekstyFluktuacji.h"
 #include "Wykres.h"
 
@@ -16,6 +17,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 
 namespace {
 // Point colours by the equilibrium verdict, each at least 3:1 against the
@@ -40,11 +43,11 @@ const char* const WszystkieWRownowadze = "Test nie wykrył dryfu w żadnej serii
 void Rozmiesc(StronaFluktuacji* strona) {
     // clang-format off
     Rozmiesc(strona, {
-        {"ChartFluktuacje", {0, 0, 360, 350}},
+        {"ChartFluktuacje", {0, 0, 360, 296}},
         {"GBPrzejscieFluktuacji", {364, 0, 218, 88}},
         {"LPrzejscieFluktuacjiPodpis", {8, 18, 202, 16}},
         {"LPrzejscieFluktuacji", {8, 34, 202, 50}},
-        {"LGranicaSieci", {6, 350, 350, 30}},
+        {"LGranicaSieci", {6, 296, 350, 84}},
         {"GBRownowaga", {364, 90, 218, 162}},
         {"LRownowaga", {8, 18, 202, 140}},
         {"GBDwaOszacowania", {364, 254, 218, 126}},
@@ -107,6 +110,9 @@ void StronaFluktuacji::ZbudujWykres() {
     for (SeriaWykresu*& blad : bledy_) {
         blad = ChartFluktuacje->DodajSerie(SeriaWykresu::Rodzaj::Linia, Szary);
     }
+    // Told under the chart with its value, so the legend keeps its room.
+    lambdaKrytyczna_ = ChartFluktuacje->DodajSerie(SeriaWykresu::Rodzaj::Linia, Szary);
+    lambdaKrytyczna_->UstawAktywna(false);
     punkty_[static_cast<int>(Rownowaga::Osiagnieta)] = ChartFluktuacje->DodajSerie(
         SeriaWykresu::Rodzaj::Punkty, Czerwony, QStringLiteral("czerwone: w równowadze"));
     punkty_[static_cast<int>(Rownowaga::Nieosiagnieta)] =
@@ -140,8 +146,9 @@ void StronaFluktuacji::ZbudujOpis() {
           static_cast<QWidget*>(LPrzejscieFluktuacji)}) {
         w->setStatusTip(QString::fromUtf8(UwagaGranicySieci));
     }
-    QLabel* granica = Etykieta(this, "LGranicaSieci", QString::fromUtf8(UwagaGranicySieci),
-                               Qt::AlignLeft | Qt::AlignTop);
+    LGranicaSieci = Etykieta(this, "LGranicaSieci", QString::fromUtf8(UwagaGranicySieci),
+                             Qt::AlignLeft | Qt::AlignTop);
+    QLabel* granica = LGranicaSieci;
     granica->setWordWrap(true);
     QFont drobna = granica->font();
     drobna.setPixelSize(11);
@@ -167,7 +174,8 @@ void StronaFluktuacji::ZbudujOpis() {
                  QStringLiteral("Otwiera pomoc o dwóch oszacowaniach..."), Kontekst, 11);
 }
 
-void StronaFluktuacji::Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluktuacji& teksty) {
+void StronaFluktuacji::Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluktuacji& teksty,
+                             const ParametrySymulacji& parametry) {
     for (SeriaWykresu* seria : punkty_) {
         seria->Wyczysc();
     }
@@ -195,7 +203,24 @@ void StronaFluktuacji::Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluk
     for (SeriaWykresu* seria : punkty_) {
         seria->UstawAktywna(seria->LiczbaPunktow() > 0);
     }
-    ChartFluktuacje->UstawOs(Wykres::Os::Lewa, ZakresCvkN(najwyzej));
+    const ZakresOsiWykresu zakres = ZakresCvkN(najwyzej);
+    ChartFluktuacje->UstawOs(Wykres::Os::Lewa, zakres);
+    const std::optional<double> lambdaC =
+        LambdaKrytyczna(parametry.Rodzaj, parametry.Tryb, parametry.PozycjaKoncentracji);
+    lambdaKrytyczna_->Wyczysc();
+    lambdaKrytyczna_->UstawAktywna(lambdaC.has_value());
+    if (lambdaC) {
+        lambdaKrytyczna_->DodajPunkty(
+            {QPointF(*lambdaC, 0.0), QPointF(*lambdaC, *zakres.Maksimum)});
+    }
+    const std::string odniesienie =
+        TekstLambdyKrytycznej(parametry.Rodzaj, parametry.Tryb, parametry.PozycjaKoncentracji);
+    QString granica = QString::fromUtf8(UwagaGranicySieci);
+    if (!odniesienie.empty()) {
+        granica += QStringLiteral("\n") + QString::fromStdString(odniesienie) +
+                   (lambdaC ? QStringLiteral(": szara pionowa linia") : QString());
+    }
+    LGranicaSieci->setText(granica);
     LPrzejscieFluktuacjiPodpis->setText(QString::fromStdString(teksty.EPodpisPrzejscia));
     LPrzejscieFluktuacji->setText(QString::fromStdString(teksty.EPrzejscie));
     DopasujCzcionke(LPrzejscieFluktuacji);

@@ -9,6 +9,7 @@ class QLabel;
 class SeriaWykresu;
 class Wykres;
 struct FluktuacjeSerii;
+struct ParametrySymulacji;
 struct TekstyFluktuacji;
 
 // The page "Fluktuacje" of the results stage: the specific heat of every
@@ -25,8 +26,10 @@ public:
 
     // The chart, for its picture menu.
     Wykres* WykresFluktuacji() const { return ChartFluktuacje; }
-    // Shows the figures of a finished series run, with the texts made of them.
-    void Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluktuacji& teksty);
+    // Shows the figures of a finished series run, with the texts made of them,
+    // and the infinite lattice's lambda_c where the run's parameters have one.
+    void Pokaz(const FluktuacjeSerii& fluktuacje, const TekstyFluktuacji& teksty,
+               const ParametrySymulacji& parametry);
 
 signals:
     // "Więcej w pomocy": the help at the section on the two estimates.
@@ -42,6 +45,9 @@ private:
     std::array<SeriaWykresu*, 3> punkty_{};
     // One short vertical line per series: Qt Charts draws no error bars.
     std::array<SeriaWykresu*, 24> bledy_{};
+    // The infinite lattice's lambda_c, a vertical line the peak is read against.
+    SeriaWykresu* lambdaKrytyczna_ = nullptr;
+    QLabel* LGranicaSieci;
     QLabel* LPrzejscieFluktuacjiPodpis;
     QLabel* LPrzejscieFluktuacji;
     QLabel* LRownowaga;

@@ -9,11 +9,13 @@
 #include "PunktyWykresu.h"
 #include "Rozklad.h"
 #include "SeriaWykresu.h"
+#include "SiecNieskonczona.h"
 #include "StanObliczen.h"
 #include "StronaFluktuacji.h"
 #include "StronaOdtwarzania.h"
 #include "StronaZapisu.h"
 #include "TekstyFluktuacji.h"
+#include "Wykres.h"
 #include "WykresySymulacji.h"
 #include "ZakresyParametrow.h"
 
@@ -28,6 +30,13 @@
 #include <cmath>
 
 namespace {
+// What the fitted curve's transition is, and where the other estimate is.
+const char* const ZDopasowania = "z krzywej dopasowanej, bez błędu";
+const char* const OpisDopasowania =
+    "Z krzywej dopasowanej do sigma: bez błędu, dla tej skończonej sieci. Maksimum "
+    "Cv/kN z fluktuacji energii, z błędem: strona „Fluktuacje”.";
+const char* const OpisSigmyOnsagera =
+    "Szara krzywa: sigma sieci nieskończonej przy c = 0.5 (dokładna, Onsager).";
 constexpr int Kontekst = 31000;
 constexpr int StopienDomyslny = 4;
 
@@ -170,6 +179,10 @@ void StronyWynikow::ZbudujPrzejscie(QWidget* strona) {
                                    QStringLiteral("Lambda dla temperatury przejścia fazowego"));
     DostepnaEtykieta::OpiszWartosc(LWynikiTempTc,
                                    QStringLiteral("Ciepło właściwe Cv/kN przy przejściu fazowym"));
+    for (QLabel* wartosc : {LWynikiLambdaTc, LWynikiTempTc}) {
+        wartosc->setToolTip(QString::fromUtf8(OpisDopasowania));
+        wartosc->setAccessibleDescription(QString::fromUtf8(OpisDopasowania));
+    }
     // Empty unless the fitted curve's Cv/kN cannot be a specific heat.
     LUwagaCvkNTc = Etykieta(przejscie, "LUwagaCvkNTc", QString());
     LUwagaCvkNTc->setWordWrap(true);
@@ -222,7 +235,7 @@ void StronyWynikow::Wejdz(int liczbaSerii) {
     const FluktuacjeSerii fluktuacje = FluktuacjeZ(obliczenia_);
     const TekstyFluktuacji teksty =
         TekstyFluktuacjiZ(fluktuacje, MiejscaLambdy(obliczenia_.Stan().Parametry));
-    fluktuacje_->Pokaz(fluktuacje, teksty);
+    fluktuacje_->Pokaz(fluktuacje, teksty, obliczenia_.Stan().Parametry);
     zapis_->UstawFluktuacje(teksty);
 }
 
@@ -251,6 +264,7 @@ void StronyWynikow::ObliczWyniki() {
     const double j = obliczenia_.LosujPrzesuniecieTc();
     const WynikiSerii wyniki = ::ObliczWyniki(obliczenia_, stopien, j);
     emit WynikiObliczone();
+    PokazSigmeOnsagera();
     wykresy_->Series9->DodajPunkty(PunktyWykresu(wyniki.Series9));
     wykresy_->Series10->DodajPunkty(PunktyWykresu(wyniki.Series10));
     wykresy_->Series5->DodajPunkty(PunktyWykresu(wyniki.Series5));
@@ -258,12 +272,15 @@ void StronyWynikow::ObliczWyniki() {
     LWynikiLambdaTc->setText(QString::fromStdString(wyniki.Teksty.ELambdaTc));
     if (wyniki.UstawCvkNTc) {
         LWynikiTempTc->setText(QString::fromStdString(wyniki.Teksty.ECvkNTc));
-        LUwagaCvkNTc->setText(QString::fromStdString(wyniki.Teksty.UwagaCvkNTc));
+        LUwagaCvkNTc->setText(wyniki.Teksty.UwagaCvkNTc.empty()
+                                  ? QString::fromUtf8(ZDopasowania)
+                                  : QString::fromStdString(wyniki.Teksty.UwagaCvkNTc));
     }
 }
 
 void StronyWynikow::SEStopienWielomianuChange() {
     if (wykresy_) {
+        wykresy_->SeriaOnsagera->Wyczysc();
         wykresy_->Series9->Wyczysc();
         wykresy_->Series10->Wyczysc();
         wykresy_->Series5->Wyczysc();
@@ -280,4 +297,28 @@ void StronyWynikow::CBStopienWielomianuClick() {
     SEStopienWielomianu->setValue(StopienDomyslny);
     SEStopienWielomianu->setEnabled(false);
     SEStopienWielomianuChange();
+}
+
+void StronyWynikow::PokazSigmeOnsagera() {
+    const ParametrySymulacji& p = obliczenia_.Stan().Parametry;
+    SeriaWykresu& seria = *wykresy_->SeriaOnsagera;
+    seria.Wyczysc();
+    const bool jest = MaSigmeOnsagera(p.Rodzaj, p.PozycjaKoncentracji);
+    seria.UstawAktywna(jest);
+    // The legend's two lines fill the room under the plot: the curve is named
+    // where the pointer and a screen reader find it.
+    const QString opis = jest ? QString::fromUtf8(OpisSigmyOnsagera) : QString();
+    wykresy_->ChartSigmaLambda->setToolTip(opis);
+    wykresy_->ChartSigmaLambda->setAccessibleDescription(opis);
+    if (!jest) {
+        return;
+    }
+    // Fine enough for the curve's bend at lambda_c to show at the chart's width.
+    const double znak = p.Tryb == Oddzialywanie::Klasteryzacja ? -1.0 : 1.0;
+    QList<QPointF> punkty;
+    for (int i = 1; i <= 240; ++i) {
+        const double lambda = znak * 0.01 * i;
+        punkty.append(QPointF(lambda, SigmaOnsagera(lambda)));
+    }
+    seria.DodajPunkty(punkty);
 }

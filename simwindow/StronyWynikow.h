@@ -71,6 +71,8 @@ private:
     void ZbudujPrzejscie(QWidget* strona);
     void SEStopienWielomianuChange();
     void CBStopienWielomianuClick();
+    // The infinite lattice's sigma beside the run's, where it is known.
+    void PokazSigmeOnsagera();
 
     Obliczenia& obliczenia_;
     WykresySymulacji* wykresy_ = nullptr;

@@ -3,11 +3,13 @@
 #include "OknoTestowe.h"
 #include "PlikWynikow.h"
 #include "SeriaWykresu.h"
+#include "SiecNieskonczona.h"
 #include "SrodowiskoOkna.h"
 #include "StronaZapisu.h"
 #include "TekstyFluktuacji.h"
 #include "TrescPliku.h"
 #include "Wykres.h"
+#include "WykresySymulacji.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -124,6 +126,51 @@ private slots:
         fluktuacje->click();
         t.okno->BSiecDalejClick();
         QVERIFY(!fluktuacje->isChecked());
+    }
+
+    // The infinite lattice beside the run: Onsager's sigma under the square
+    // lattice's points and lambda_c as a line on the fluctuations' chart, both
+    // gone on the triangular lattice, where ordering has no transition and
+    // the page says so.
+    void SiecNieskonczonaObokPrzebiegu() {
+        for (const char* rodzaj : {"2DKwadrat", "2DTrojkat"}) {
+            OknoTestowe t{QString::fromLatin1(rodzaj)};
+            DoZapisu(t);
+            const bool kwadrat = QByteArray(rodzaj) == "2DKwadrat";
+            const SeriaWykresu& onsager = *t.okno->Wykresy().SeriaOnsagera;
+            QCOMPARE(onsager.Aktywna(), kwadrat);
+            QCOMPARE(onsager.LiczbaPunktow() > 0, kwadrat);
+            QCOMPARE(
+                t.okno->Wykresy().ChartSigmaLambda->toolTip().contains(QStringLiteral("Onsager")),
+                kwadrat);
+            for (const QPointF& p : onsager.Punkty()) {
+                QCOMPARE(p.y(), SigmaOnsagera(p.x()));
+            }
+            const Wykres& wykres = *t.k<Wykres>("ChartFluktuacje");
+            // Before the three kinds of point: the upright line at lambda_c.
+            const SeriaWykresu& linia = *wykres.Serie()[wykres.Serie().size() - 4];
+            QCOMPARE(linia.Aktywna(), kwadrat);
+            if (kwadrat) {
+                QCOMPARE(linia.Punkty().front().x(), std::log(1.0 + std::sqrt(2.0)));
+                QCOMPARE(linia.Punkty().back().x(), linia.Punkty().front().x());
+            }
+            // The fitted curve's transition is labelled as the fit's.
+            QVERIFY(
+                t.k<QLabel>("LWynikiLambdaTc")->toolTip().contains(QStringLiteral("bez błędu")));
+            const ParametrySymulacji& p = t.okno->Silnik().Stan().Parametry;
+            QVERIFY(t.k<QLabel>("LGranicaSieci")
+                        ->text()
+                        .contains(QString::fromStdString(
+                            TekstLambdyKrytycznej(p.Rodzaj, p.Tryb, p.PozycjaKoncentracji))));
+            const QString katalog = qEnvironmentVariable("FAZOLAB_OBRAZKI");
+            for (int i = 0; !katalog.isEmpty() && i < t.w().count(); ++i) {
+                t.w().setCurrentIndex(i);
+                QTest::qWait(100);
+                QVERIFY(t.w().grab().save(QStringLiteral("%1/wyniki_%2_%3.png")
+                                              .arg(katalog, QString::fromLatin1(rodzaj))
+                                              .arg(i)));
+            }
+        }
     }
 
 private:

@@ -2,6 +2,7 @@
 #include "ILAtomy.h"
 #include "LegendaAtomow.h"
 #include "OknoTestowe.h"
+#include "ParametrySymulacji.h"
 #include "PoleBezPisania.h"
 #include "SeriaWykresu.h"
 #include "SrodowiskoOkna.h"
@@ -126,7 +127,7 @@ private slots:
         StronaFluktuacji strona;
         strona.resize(582, 380);
         strona.show();
-        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1), ParametrySymulacji{});
         QTEST(Kontrolka<QLabel>(strona, "LRownowaga")->text(), "tekst");
         const Wykres& wykres = *strona.WykresFluktuacji();
         const SeriaWykresu* bezOceny =
@@ -154,7 +155,7 @@ private slots:
         StronaFluktuacji strona;
         strona.resize(582, 380);
         strona.show();
-        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1), ParametrySymulacji{});
         Wykres& wykres = *strona.WykresFluktuacji();
         wykres.Odswiez();
         QVERIFY(wykres.Maksimum(Wykres::Os::Lewa) >= 0.47 + 0.04);
@@ -191,7 +192,7 @@ private slots:
         StronaFluktuacji strona;
         strona.resize(582, 380);
         strona.show();
-        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1), ParametrySymulacji{});
         const auto* etykieta = Kontrolka<QLabel>(strona, "LRownowaga");
         QVERIFY2(etykieta->heightForWidth(etykieta->width()) <= etykieta->height(),
                  qPrintable(QString::number(etykieta->heightForWidth(etykieta->width()))));
@@ -229,7 +230,7 @@ private slots:
         StronaFluktuacji strona;
         strona.resize(582, 380);
         strona.show();
-        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1), ParametrySymulacji{});
         const auto* przejscie = Kontrolka<QLabel>(strona, "LPrzejscieFluktuacji");
         QVERIFY(przejscie->text().size() > 45);
         QVERIFY2(przejscie->heightForWidth(przejscie->width()) <= przejscie->height(),
@@ -237,7 +238,7 @@ private slots:
         QVERIFY(przejscie->font().pixelSize() >= 11);
         // A plain number keeps the large print.
         f.Przejscie = {0.92, 0.05, false};
-        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1));
+        strona.Pokaz(f, TekstyFluktuacjiZ(f, 1), ParametrySymulacji{});
         QCOMPARE(przejscie->font().pixelSize(), 16);
     }
 
