@@ -2,7 +2,6 @@
 
 #include "Iloraz.h"
 #include "ObserwatorPomiarow.h"
-#include "ParametrPorzadku.h"
 #include "PetlaPrzeskokow.h"
 #include "PoprawnoscParametrow.h"
 #include "Rozszerzona.h"
@@ -68,6 +67,16 @@ void Obliczenia::UstawZakresy(const ParametrySymulacji& p) {
     stan_.IloscAtomowOsZ = nz;
     stan_.IloscAtomow = siec_.IloscAtomow();
     stan_.LiczbaSasiadow = siec_.LiczbaSasiadow();
+    if (parametrPorzadku_) {
+        miaraPorzadku_.Przygotuj(siec_, p.Tryb == Oddzialywanie::Porzadkowanie);
+    }
+}
+
+void Obliczenia::UstawParametrPorzadku(bool tak) {
+    parametrPorzadku_ = tak;
+    if (tak) {
+        miaraPorzadku_.Przygotuj(siec_, stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie);
+    }
 }
 
 void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
@@ -278,10 +287,8 @@ void Obliczenia::ZapiszPomiar(int seria, int iteracja, double energia,
         pomiar_.LiczbaParAB = stan_.LiczbaParAB;
         pomiar_.Sigma = stan_.Sigma;
         pomiar_.LiczbaSasiadow = stan_.LiczbaSasiadow;
-        pomiar_.Rzad =
-            parametrPorzadku_
-                ? ParametrPorzadku(siec_, stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie)
-                : std::numeric_limits<double>::quiet_NaN();
+        pomiar_.Rzad = parametrPorzadku_ ? miaraPorzadku_.Zmierz(siec_)
+                                         : std::numeric_limits<double>::quiet_NaN();
         obserwator_->NowyPomiar(pomiar_);
     }
 }

@@ -3,6 +3,7 @@
 #include "Generator.h"
 #include "Generator64.h"
 #include "MagazynPomiarow.h"
+#include "MiaraPorzadku.h"
 #include "ParametrySymulacji.h"
 #include "Pomiar.h"
 #include "RodzajGeneratora.h"
@@ -48,7 +49,7 @@ public:
     // Whether every sample carries the order parameter (Pomiar::Rzad): one
     // pass over the atoms a sample, which a study's Binder cumulant needs
     // and the window does not.
-    void UstawParametrPorzadku(bool tak) { parametrPorzadku_ = tak; }
+    void UstawParametrPorzadku(bool tak);
 
     // The engine's part of setting the window up for a lattice kind: clears
     // the run state (the lattice, the per-series tables and the stores stay).
@@ -115,6 +116,7 @@ private:
     SposobLiczenia nastepnySposob_ = SposobLiczenia::NaBiezaco;
     ObserwatorPomiarow* obserwator_ = nullptr;
     bool parametrPorzadku_ = false;
+    MiaraPorzadku miaraPorzadku_;
     bool zakonczone_ = true;
     bool seriaCzeka_ = false;
 };
