@@ -411,10 +411,13 @@ private slots:
         QCOMPARE(w.Series9->PolowaRozmiaruZnacznika(), 3);
         QVERIFY(w.Series9->ZnacznikiPlaskie());
         QCOMPARE(w.Series2->FormatWartosci(), QStringLiteral("#0.##   (sigma śr)"));
-        // The measured points are drawn over the fitted curve.
+        // The measured points are drawn over the fitted curve, both over the
+        // infinite lattice's reference, which is off until a run has one.
         const auto& naSigmaLambda = w.ChartSigmaLambda->Serie();
-        QCOMPARE(naSigmaLambda.at(0).get(), w.Series10);
-        QCOMPARE(naSigmaLambda.at(1).get(), w.Series9);
+        QCOMPARE(naSigmaLambda.at(0).get(), w.SeriaOnsagera);
+        QVERIFY(!w.SeriaOnsagera->Aktywna());
+        QCOMPARE(naSigmaLambda.at(1).get(), w.Series10);
+        QCOMPARE(naSigmaLambda.at(2).get(), w.Series9);
     }
 
     void kolorySlupkow() {
