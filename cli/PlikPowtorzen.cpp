@@ -295,6 +295,8 @@ void CzytajPary(Czytnik& c, const ParametrySymulacji& p, int wiazania, Fluktuacj
         }
         f.Pary.push_back(para);
     }
+    // Not written: the kept counts give it again, as the run measured it.
+    f.Tau = CzasAutokorelacjiSokala(f.Pary);
 }
 
 WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {

@@ -52,18 +52,36 @@ std::string Rownowagi(const std::vector<WynikRepliki>& repliki, std::size_t k) {
                                                                        : najgorsza);
 }
 
+// The autocorrelation time of series k's pair count in samples (the mean
+// over the replicas) and its independent samples after the burn-in, n / 2 tau
+// (summed over the replicas).
+std::string Autokorelacja(const std::vector<WynikRepliki>& repliki, std::size_t k) {
+    double tau = 0.0;
+    double niezalezne = 0.0;
+    for (const WynikRepliki& r : repliki) {
+        const FluktuacjaSerii& f = r.Serie[k - 1].Fluktuacje;
+        tau += f.Tau.Tau / static_cast<double>(repliki.size());
+        niezalezne += static_cast<double>(f.Pary.size()) / (2.0 * f.Tau.Tau);
+    }
+    char tekst[48];
+    std::snprintf(tekst, sizeof tekst, "%8s %9s", Liczba(tau, "%.1f").c_str(),
+                  Liczba(niezalezne, "%.0f").c_str());
+    return tekst;
+}
+
 void JednaReplika(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,
                   const std::optional<WynikiSerii>& wyniki) {
     wyjscie << "seria    lambda     sigma  sigma śr.  błąd std.  Cv/kN (fluktuacje)"
-               "  Cv/kN (dopasowanie)  równowaga\n";
+               "  Cv/kN (dopasowanie)  tau_int  niezależne  równowaga\n";
     const WynikRepliki& r = repliki.front();
     for (std::size_t k = 1; k <= r.Serie.size(); ++k) {
         const SeriaRepliki& s = r.Serie[k - 1];
         char linia[200];
-        std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %19s %20s  %s\n", k,
+        std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %19s %20s %s  %s\n", k,
                       L4(s.Lambda).c_str(), L4(s.Sigma).c_str(), L4(s.SigmaSrednia.Srednia).c_str(),
                       L4(s.SigmaSrednia.Blad).c_str(), L4(s.Fluktuacje.CvkN.Srednia).c_str(),
-                      Dopasowane(wyniki, k).c_str(), Rownowagi(repliki, k).c_str());
+                      Dopasowane(wyniki, k).c_str(), Autokorelacja(repliki, k).c_str(),
+                      Rownowagi(repliki, k).c_str());
         wyjscie << linia;
     }
 }
@@ -117,7 +135,7 @@ void Przejscie(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki) 
 void WieleReplik(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki,
                  const std::optional<WynikiSerii>& wyniki) {
     wyjscie << "seria    lambda     sigma  błąd std.  sigma śr.  błąd std.  Cv/kN (fluktuacje)"
-               "  błąd std.  Cv/kN (dopasowanie)   równowaga\n";
+               "  błąd std.  Cv/kN (dopasowanie)  tau_int  niezależne   równowaga\n";
     for (std::size_t k = 1; k <= repliki.front().Serie.size(); ++k) {
         SredniaZBledem sigma = Srednia(repliki, k, [](const SeriaRepliki& s) { return s.Sigma; });
         SredniaZBledem sigmaSrednia =
@@ -128,12 +146,13 @@ void WieleReplik(std::ostream& wyjscie, const std::vector<WynikRepliki>& repliki
         if (repliki.size() < static_cast<std::size_t>(MinReplikDlaBledu)) {
             sigma.Blad = sigmaSrednia.Blad = cv.Blad = std::nan("");
         }
-        char linia[260];
-        std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %10s %19s %10s %20s  %s\n", k,
+        char linia[300];
+        std::snprintf(linia, sizeof linia, "%5zu %9s %9s %10s %10s %10s %19s %10s %20s %s  %s\n", k,
                       L4(repliki.front().Serie[k - 1].Lambda).c_str(), L4(sigma.Srednia).c_str(),
                       L4(sigma.Blad).c_str(), L4(sigmaSrednia.Srednia).c_str(),
                       L4(sigmaSrednia.Blad).c_str(), L4(cv.Srednia).c_str(), L4(cv.Blad).c_str(),
-                      Dopasowane(wyniki, k).c_str(), Rownowagi(repliki, k).c_str());
+                      Dopasowane(wyniki, k).c_str(), Autokorelacja(repliki, k).c_str(),
+                      Rownowagi(repliki, k).c_str());
         wyjscie << linia;
     }
     if (repliki.size() < static_cast<std::size_t>(MinReplikDlaBledu)) {

@@ -93,6 +93,7 @@ FluktuacjeSerii FluktuacjeZ(const Obliczenia& obliczenia) {
     }
     FluktuacjeSerii wynik = ObliczFluktuacje(std::move(serie));
     wynik.Osie = {stan.IloscAtomowOsX, stan.IloscAtomowOsY};
+    wynik.IteracjeSerii = stan.MaxIloscCykli;
     // The flat lattices keep one plane.
     if (stan.IloscAtomowOsZ > 1) {
         wynik.Osie.push_back(stan.IloscAtomowOsZ);

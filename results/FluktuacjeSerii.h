@@ -20,6 +20,9 @@ struct FluktuacjeSerii {
     // The lattice's atoms per axis (two for the flat lattices, three for the
     // cubic one): the transition is that of this size. Empty when not known.
     std::vector<int> Osie;
+    // The iterations of each series, for the advice on the run's length; 0
+    // when not known.
+    long long IteracjeSerii = 0;
 };
 
 // The transition of the given series (ZnajdzPrzejscie). Throws

@@ -4,7 +4,9 @@
 #include "FluktuacjeSerii.h"
 #include "PrzejscieFluktuacji.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <utility>
 
 namespace {
@@ -119,6 +121,17 @@ std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie)
 }
 
 namespace {
+// "1 przebieg", "22 przebiegi", "420 przebiegów": sweeps of the lattice.
+std::string Przebiegi(long long n) {
+    const long long jednosci = n % 10;
+    const long long setne = n % 100;
+    const char* slowo = n == 1 ? " przebieg"
+                        : jednosci >= 2 && jednosci <= 4 && (setne < 12 || setne > 14)
+                            ? " przebiegi"
+                            : " przebiegów";
+    return std::to_string(n) + slowo;
+}
+
 // The lambdas of the series in the given state, "0.4; 0.5", and how many.
 std::pair<std::string, int> LambdySerii(const std::vector<FluktuacjaSerii>& serie, Rownowaga stan,
                                         int miejscaLambdy) {
@@ -133,7 +146,32 @@ std::pair<std::string, int> LambdySerii(const std::vector<FluktuacjaSerii>& seri
 }
 } // namespace
 
-std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy) {
+long long IteracjeDoRownowagi(const std::vector<FluktuacjaSerii>& serie, long long iteracjeSerii) {
+    if (iteracjeSerii <= 0) {
+        return 0;
+    }
+    double krotnosc = 0.0;
+    for (const FluktuacjaSerii& s : serie) {
+        if (s.Stan != Rownowaga::Nieosiagnieta) {
+            continue;
+        }
+        if (!std::isfinite(s.Tau.Tau) || s.Pary.empty()) {
+            return 0;
+        }
+        krotnosc = std::max(
+            {krotnosc, 2.0, ProbekNaCzas * s.Tau.Tau / static_cast<double>(s.Pary.size())});
+    }
+    if (krotnosc == 0.0) {
+        return 0;
+    }
+    // Two significant digits, rounded up: a figure to type, not to trust to the unit.
+    const double iteracje = krotnosc * static_cast<double>(iteracjeSerii);
+    const double rzad = std::pow(10.0, std::floor(std::log10(iteracje)) - 1.0);
+    return static_cast<long long>(std::ceil(iteracje / rzad) * rzad);
+}
+
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy,
+                           long long iteracjeSerii) {
     std::string tekst;
     const auto [nieosiagniete, ileNieosiagnietych] =
         LambdySerii(serie, Rownowaga::Nieosiagnieta, miejscaLambdy);
@@ -141,7 +179,16 @@ std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejsc
         tekst.append(ileNieosiagnietych == 1 ? "Seria dla λ = " : "Serie dla λ = ");
         tekst.append(nieosiagniete);
         tekst.append(ileNieosiagnietych == 1 ? " mogła" : " mogły");
-        tekst.append(" nie osiągnąć równowagi: zwiększ ilość iteracji.");
+        tekst.append(" nie osiągnąć równowagi: zwiększ ilość iteracji");
+        const long long potrzebne = IteracjeDoRownowagi(serie, iteracjeSerii);
+        if (potrzebne > 0) {
+            tekst.append(" do około " + std::to_string(potrzebne));
+            const int atomy = serie.front().IloscAtomow;
+            if (atomy > 0) {
+                tekst.append(" (" + Przebiegi(potrzebne / atomy) + " sieci)");
+            }
+        }
+        tekst.append(".");
     }
     const auto [nieznane, ileNieznanych] = LambdySerii(serie, Rownowaga::Nieznana, miejscaLambdy);
     if (ileNieznanych > 0) {
@@ -169,6 +216,6 @@ TekstyFluktuacji TekstyFluktuacjiZ(const FluktuacjeSerii& fluktuacje, int miejsc
         osie += (osie.empty() ? "" : " × ") + std::to_string(os);
     }
     t.EPodpisPrzejscia = "λ_max dla tej sieci" + (osie.empty() ? "" : " (" + osie + ")") + ":";
-    t.ERownowaga = TekstRownowagi(fluktuacje.Serie, miejscaLambdy);
+    t.ERownowaga = TekstRownowagi(fluktuacje.Serie, miejscaLambdy, fluktuacje.IteracjeSerii);
     return t;
 }

@@ -53,4 +53,20 @@ std::vector<std::string> PolaLiniiPrzejscia(const MaksimumFluktuacji& przejscie)
 // on a line of its own, the series too short to be judged: "Dla λ = 0.1; 0.4
 // nie da się ocenić równowagi (za mało próbek): zwiększ ilość iteracji albo
 // pobieraj dane częściej."; empty when every series was judged and reached it.
-std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy);
+// With the run's iterations a series known, the advice for the series that
+// may not have reached equilibrium names a length: "zwiększ ilość iteracji do
+// około 4200000 (420 przebiegów sieci)." (IteracjeDoRownowagi).
+std::string TekstRownowagi(const std::vector<FluktuacjaSerii>& serie, int miejscaLambdy,
+                           long long iteracjeSerii = 0);
+
+// The autocorrelation times of the pair count a series should hold after its
+// burn-in: enough for the time itself and the errors built on it to be
+// trusted.
+inline constexpr double ProbekNaCzas = 1000.0;
+
+// The iterations a series needs so that every series that may not have
+// reached equilibrium holds ProbekNaCzas of its autocorrelation times after
+// the burn-in, at least twice the run's `iteracjeSerii`, rounded up to two
+// significant digits; 0 when unknown (no run length, a time not measured) or
+// every series reached it.
+long long IteracjeDoRownowagi(const std::vector<FluktuacjaSerii>& serie, long long iteracjeSerii);

@@ -140,3 +140,31 @@ TEST(TekstyFluktuacji, KolumnyZCzteremaMiejscami) {
               "Dla λ = 0.6 nie da się ocenić równowagi (za mało próbek): zwiększ ilość iteracji "
               "albo pobieraj dane częściej.");
 }
+
+// The advice names a length from the series' own autocorrelation time: a
+// thousand times after the burn-in, at least twice the run, in iterations and
+// in sweeps of the lattice.
+TEST(TekstyFluktuacji, RadaDlugosciZCzasuAutokorelacji) {
+    FluktuacjaSerii s;
+    s.Lambda = 0.9;
+    s.Stan = Rownowaga::Nieosiagnieta;
+    s.IloscAtomow = 100;
+    s.Pary.assign(2000, 0.0);
+    s.Tau.Tau = 10.0;
+    EXPECT_EQ(IteracjeDoRownowagi({s}, 100000), 500000);
+    EXPECT_EQ(TekstRownowagi({s}, 2, 100000),
+              "Seria dla λ = 0.90 mogła nie osiągnąć równowagi: zwiększ ilość iteracji do około "
+              "500000 (5000 przebiegów sieci).");
+    s.Tau.Tau = 4.69; // 2.345 times the run: rounded up to two digits
+    EXPECT_EQ(IteracjeDoRownowagi({s}, 100000), 240000);
+    s.Tau.Tau = 1.0; // never less than twice the run
+    s.IloscAtomow = 100000;
+    EXPECT_EQ(TekstRownowagi({s}, 2, 110000),
+              "Seria dla λ = 0.90 mogła nie osiągnąć równowagi: zwiększ ilość iteracji do około "
+              "220000 (2 przebiegi sieci).");
+    s.Tau.Tau = std::nan("");
+    EXPECT_EQ(IteracjeDoRownowagi({s}, 100000), 0);
+    s.Tau.Tau = 10.0;
+    s.Stan = Rownowaga::Osiagnieta;
+    EXPECT_EQ(IteracjeDoRownowagi({s}, 100000), 0);
+}
