@@ -4,6 +4,7 @@
 #include "Opis.h"
 #include "PoleBezPisania.h"
 #include "PoleIteracji.h"
+#include "PrzedzialPomiarow.h"
 #include "Rozklad.h"
 #include "SiatkaLambdy.h"
 #include "SuwakZZaznaczeniem.h"
@@ -350,7 +351,8 @@ void StronaUstawien::OdswiezParametry() {
 
     TBLiczbaPrzeskokow->UstawZaznaczenie(TBLiczbaPrzeskokow->minimum(),
                                          TBLiczbaPrzeskokow->value());
-    LPrzedzialCzasowy->setText(FormatOgolny(TBLiczbaPrzeskokow->value() * 100.0));
+    LPrzedzialCzasowy->setText(FormatOgolny(
+        static_cast<double>(PrzedzialPomiarow(TBLiczbaPrzeskokow->value()).Iteracje())));
 
     TBKrok->setMaximum(
         SiatkaOkna.NajwiekszyKrok(TBLambdaKoncowa->minimum(), TBLambdaKoncowa->value()));
