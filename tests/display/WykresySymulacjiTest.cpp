@@ -2,6 +2,7 @@
 
 #include "DoKonca.h"
 #include "KoloryHistogramu.h"
+#include "MalaSiec.h"
 #include "Obliczenia.h"
 #include "Pomiar.h"
 #include "StaleZiarno.h"
@@ -598,10 +599,7 @@ private slots:
         WykresySymulacji& w = *o.wykresy;
         Silnik silnik(w, 99);
         Obliczenia& obliczenia = silnik.obliczenia;
-        ParametrySymulacji p;
-        p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
-        p.MaxIloscCykli = 10000;
-        p.PozycjaPrzedzialu = 20;
+        ParametrySymulacji p = mala::ParametrySerii();
         p.PozycjaLambdy = 20;
         p.PozycjaLambdyKoncowej = 24;
         p.PozycjaKroku = 2;
@@ -622,10 +620,7 @@ private slots:
         WykresySymulacji& w = *o.wykresy;
         Silnik silnik(w, 5);
         Obliczenia& obliczenia = silnik.obliczenia;
-        ParametrySymulacji p;
-        p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
-        p.MaxIloscCykli = 10000;
-        p.PozycjaPrzedzialu = 20;
+        ParametrySymulacji p = mala::ParametrySerii();
         p.PozycjaLambdy = 5;
         p.PozycjaLambdyKoncowej = 7;
         p.PozycjaKroku = 2;
