@@ -5,6 +5,7 @@
 #include "PoleBezPisania.h"
 #include "PoleIteracji.h"
 #include "PrzedzialPomiarow.h"
+#include "RegulyUstawien.h"
 #include "Rozklad.h"
 #include "SiatkaLambdy.h"
 #include "SuwakZZaznaczeniem.h"
@@ -330,37 +331,45 @@ void StronaUstawien::PolaczZmiany() {
     }
 }
 
+StanUstawien StronaUstawien::Stan() const {
+    StanUstawien stan;
+    stan.Parametry = Parametry();
+    stan.RowneOsie = CBXRowneYZ->isChecked();
+    stan.WylaczonaGrafika = CBWylaczGrafike->isChecked();
+    stan.MinLambdyKoncowej = TBLambdaKoncowa->minimum();
+    return stan;
+}
+
+// The values, bounds and states come from the rules (Widok); the selection
+// bands are drawn from the controls as they stand.
 void StronaUstawien::OdswiezParametry() {
+    const WidokUstawien w = Widok(Stan());
     TBKoncentracja->UstawZaznaczenie(TBKoncentracja->minimum(), TBKoncentracja->value());
-    LKoncentracja->setText(FormatOgolny(TBKoncentracja->value() / 100.0));
+    LKoncentracja->setText(FormatOgolny(w.WartoscKoncentracji));
 
     TBLambdaKoncowa->UstawZaznaczenie(SiatkaOkna.Zakres().Min,
                                       TBLambdaKoncowa->KoniecZaznaczenia());
 
     TBLambda->UstawZaznaczenie(SiatkaOkna.Zakres().Min, TBLambda->value());
-    LLambda->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambda->value())));
+    LLambda->setText(FormatOgolny(w.WartoscLambdy));
 
-    if (RBSeriaSymulacji->isChecked()) {
+    if (w.Seria) {
         TBLambdaKoncowa->UstawZaznaczenie(TBLambdaKoncowa->minimum(), TBLambdaKoncowa->value());
-        LLambdaKoncowa->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambdaKoncowa->value())));
-        // The end never stands below the start: the end thumb is pushed up,
-        // and its own change refreshes the labels again.
-        TBLambdaKoncowa->setMinimum(TBLambda->value());
-        LLambdaKoncowaMin->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambda->value())));
+        LLambdaKoncowa->setText(FormatOgolny(w.WartoscLambdyKoncowej));
+        // The end thumb pushed up by its new bound refreshes the page again.
+        TBLambdaKoncowa->setMinimum(w.MinLambdyKoncowej);
+        LLambdaKoncowaMin->setText(FormatOgolny(w.WartoscMinLambdyKoncowej));
     }
 
     TBLiczbaPrzeskokow->UstawZaznaczenie(TBLiczbaPrzeskokow->minimum(),
                                          TBLiczbaPrzeskokow->value());
-    LPrzedzialCzasowy->setText(FormatOgolny(
-        static_cast<double>(PrzedzialPomiarow(TBLiczbaPrzeskokow->value()).Iteracje())));
+    LPrzedzialCzasowy->setText(FormatOgolny(static_cast<double>(w.IteracjePrzedzialu)));
 
-    TBKrok->setMaximum(
-        SiatkaOkna.NajwiekszyKrok(TBLambdaKoncowa->minimum(), TBLambdaKoncowa->value()));
+    TBKrok->setMaximum(w.MaxKroku);
     TBKrok->UstawZaznaczenie(TBKrok->minimum(), TBKrok->value());
-    LKrokMax->setText(FormatOgolny(SiatkaOkna.Lambda(TBKrok->maximum())));
-    LKrok->setText(FormatOgolny(SiatkaOkna.Lambda(TBKrok->value())));
+    LKrokMax->setText(FormatOgolny(w.WartoscMaxKroku));
+    LKrok->setText(FormatOgolny(w.WartoscKroku));
 
-    const bool seria = RBSeriaSymulacji->isChecked();
     for (QWidget* kontrolka :
          {static_cast<QWidget*>(CBWylaczGrafike), static_cast<QWidget*>(TBLambdaKoncowa),
           static_cast<QWidget*>(LLambdaKoncowa), static_cast<QWidget*>(LLambdaKoncowaText),
@@ -368,64 +377,62 @@ void StronaUstawien::OdswiezParametry() {
           static_cast<QWidget*>(TBKrok), static_cast<QWidget*>(LKrok),
           static_cast<QWidget*>(LKrokText), static_cast<QWidget*>(LKrokMin),
           static_cast<QWidget*>(LKrokMax)}) {
-        kontrolka->setEnabled(seria);
+        kontrolka->setEnabled(w.Seria);
     }
     if (pokazGaugeSerii_) {
-        pokazGaugeSerii_(seria);
+        pokazGaugeSerii_(w.Seria);
     }
 
-    if (CBXRowneYZ->isChecked()) {
-        SEIloscAtomowOsY->setValue(SEIloscAtomowOsX->value());
-        SEIloscAtomowOsZ->setValue(SEIloscAtomowOsX->value());
-        SEIloscAtomowOsY->setEnabled(false);
-        SEIloscAtomowOsZ->setEnabled(false);
-    } else {
-        SEIloscAtomowOsY->setEnabled(true);
-        SEIloscAtomowOsZ->setEnabled(true);
-    }
-    PokazIloscAtomow();
-}
-
-// The count appears once a lattice kind is set; until then the label is empty.
-void StronaUstawien::PokazIloscAtomow() {
+    SEIloscAtomowOsY->setValue(w.OsY);
+    SEIloscAtomowOsZ->setValue(w.OsZ);
+    SEIloscAtomowOsY->setEnabled(w.OsieYZDostepne);
+    SEIloscAtomowOsZ->setEnabled(w.OsieYZDostepne);
+    // The count appears once a lattice kind is set; until then the label is empty.
     if (rodzaj_) {
-        LIloscAtomowWSieci->setText(QString::number(IloscAtomow(Parametry())));
+        LIloscAtomowWSieci->setText(QString::number(w.IloscAtomow));
     }
 }
 
-void StronaUstawien::UstawDomyslne(RodzajSieci rodzaj, int iloscAtomowNaOsi, int maxIloscCykli) {
+void StronaUstawien::UstawDomyslne(RodzajSieci rodzaj) {
+    const StanUstawien domyslne = DomyslneUstawienia(rodzaj);
+    const ParametrySymulacji& p = domyslne.Parametry;
     rodzaj_ = rodzaj;
-    for (QSpinBox* os : {SEIloscAtomowOsX, SEIloscAtomowOsY, SEIloscAtomowOsZ}) {
-        os->setValue(iloscAtomowNaOsi);
-    }
-    UstawTrackbaryDomyslne(maxIloscCykli);
-    Pokaz({LOsZ, SEIloscAtomowOsZ}, !JestPlaska(rodzaj));
-    UstawWyboryDomyslne();
+    SEIloscAtomowOsX->setValue(p.IloscAtomowOsX);
+    SEIloscAtomowOsY->setValue(p.IloscAtomowOsY);
+    SEIloscAtomowOsZ->setValue(p.IloscAtomowOsZ);
+    UstawTrackbaryDomyslne(p);
+    Pokaz({LOsZ, SEIloscAtomowOsZ}, Widok(domyslne).OsZWidoczna);
+    UstawWyboryDomyslne(domyslne);
     OdswiezParametry();
 }
 
-void StronaUstawien::UstawTrackbaryDomyslne(int maxIloscCykli) {
-    TBKoncentracja->setValue(50);
+void StronaUstawien::UstawTrackbaryDomyslne(const ParametrySymulacji& p) {
+    TBKoncentracja->setValue(p.PozycjaKoncentracji);
     const ZakresParametru& lambdy = SiatkaOkna.Zakres();
-    TBLambda->setValue(lambdy.Min);
-    TBLambda->UstawZaznaczenie(lambdy.Min, lambdy.Min);
-    TBLambdaKoncowa->setValue(lambdy.Max);
+    TBLambda->setValue(p.PozycjaLambdy);
+    TBLambda->UstawZaznaczenie(lambdy.Min, p.PozycjaLambdy);
+    TBLambdaKoncowa->setValue(p.PozycjaLambdyKoncowej);
     TBLambdaKoncowa->UstawZaznaczenie(lambdy.Min, TBLambdaKoncowa->value());
-    LLambdaKoncowa->setText(FormatOgolny(SiatkaOkna.Lambda(lambdy.Max)));
-    TBLiczbaPrzeskokow->setValue(10);
-    TBKrok->setValue(3);
-    SEMaxIloscCykli->setValue(maxIloscCykli);
+    LLambdaKoncowa->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambdaKoncowa->value())));
+    TBLiczbaPrzeskokow->setValue(p.PozycjaPrzedzialu);
+    TBKrok->setValue(p.PozycjaKroku);
+    SEMaxIloscCykli->setValue(p.MaxIloscCykli);
 }
 
-void StronaUstawien::UstawWyboryDomyslne() {
-    RBPrzypadkowe->setChecked(true);
-    RBPorzadkowanie->setChecked(true);
-    CBWylaczGrafike->setChecked(false);
+// The switch of the graphics stays off until the refresh offers it.
+void StronaUstawien::UstawWyboryDomyslne(const StanUstawien& stan) {
+    const ParametrySymulacji& p = stan.Parametry;
+    (p.Uklad == Ulozenie::Uporzadkowane              ? RBUporzadkowane
+     : p.Uklad == Ulozenie::UporzadkowaneWydzielenie ? RBUporzadkowaneWydzielenie
+                                                     : RBPrzypadkowe)
+        ->setChecked(true);
+    (p.Tryb == Oddzialywanie::Klasteryzacja ? RBKlasteryzacja : RBPorzadkowanie)->setChecked(true);
+    CBWylaczGrafike->setChecked(stan.WylaczonaGrafika);
     CBWylaczGrafike->setEnabled(false);
-    RBSeriaSymulacji->setChecked(true);
-    SEIloscAtomowOsY->setEnabled(false);
-    SEIloscAtomowOsZ->setEnabled(false);
-    CBXRowneYZ->setChecked(true);
+    (p.Seria ? RBSeriaSymulacji : RBPojedynczaSymulacja)->setChecked(true);
+    SEIloscAtomowOsY->setEnabled(!stan.RowneOsie);
+    SEIloscAtomowOsZ->setEnabled(!stan.RowneOsie);
+    CBXRowneYZ->setChecked(stan.RowneOsie);
 }
 
 void StronaUstawien::PokazDlaObliczen() {
