@@ -4,6 +4,7 @@
 #include "OpcjeWsadowe.h"
 #include "ProbkiBadania.h"
 #include "PrzeciecieBindera.h"
+#include "PrzedzialPomiarow.h"
 #include "PrzejscieFluktuacji.h"
 #include "RodzajSieci.h"
 #include "SiecNieskonczona.h"
@@ -153,7 +154,7 @@ IteracjeRozmiaru IteracjeDla(long long iteracje, long long co, long long atomowP
     const double skala =
         static_cast<double>(atomow) / static_cast<double>(atomowPierwszego) * wzgledny * wzgledny;
     const long long nowe =
-        std::max(1LL, std::llround(static_cast<double>(co) * skala / 100.0)) * 100;
+        PrzedzialPomiarow::Najblizszy(static_cast<double>(co) * skala).Iteracje();
     return {pomiarow * nowe, nowe};
 }
 
@@ -161,7 +162,7 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
                             NadzorReplik& nadzor, std::ostream& wyjscie, std::ostream& bledy,
                             std::vector<RozmiarBadania>* rozmiary) {
     const ParametrySymulacji& p = opcje.Parametry;
-    const long long co = static_cast<long long>(p.PozycjaPrzedzialu) * 100;
+    const long long co = Przedzial(p).Iteracje();
     const long long pierwszy = Atomow(p, opcje.Rozmiary.front());
     const IteracjeRozmiaru najwieksze =
         IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, opcje.Rozmiary.back()),
@@ -182,7 +183,8 @@ int UruchomBadanieRozmiarow(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
         const IteracjeRozmiaru r =
             IteracjeDla(p.MaxIloscCykli, co, pierwszy, Atomow(p, l), opcje.Rozmiary.front(), l);
         o.Parametry.MaxIloscCykli = static_cast<int>(r.Iteracje);
-        o.Parametry.PozycjaPrzedzialu = static_cast<int>(r.Co / 100);
+        o.Parametry.PozycjaPrzedzialu =
+            PrzedzialPomiarow::Najblizszy(static_cast<double>(r.Co)).Pozycja();
         WynikiReplik wyniki = UruchomRepliki(o, ziarno, watki, nadzor);
         if (wyniki.Sygnal != 0) {
             bledy << "Obliczenia przerwane sygnałem " << wyniki.Sygnal << ".\n";

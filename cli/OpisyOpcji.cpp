@@ -4,6 +4,7 @@
 #include "OpcjeWsadowe.h"
 #include "ParametrySymulacji.h"
 #include "Pojemnosci.h"
+#include "PrzedzialPomiarow.h"
 #include "RodzajSieci.h"
 #include "ZakresyParametrow.h"
 
@@ -19,8 +20,8 @@ std::string Liczba(long long n) {
     return std::to_string(n);
 }
 
-std::string Od(const ZakresParametru& z, long long mnoznik = 1) {
-    return Liczba(z.Min * mnoznik) + ".." + Liczba(z.Max * mnoznik);
+std::string Od(const ZakresParametru& z) {
+    return Liczba(z.Min) + ".." + Liczba(z.Max);
 }
 
 std::string RodzajeSieciTekst() {
@@ -73,9 +74,10 @@ std::vector<OpisOpcji> Zbuduj() {
              "czyli wykonuje N + P prób, gdy P dzieli N"},
         {{"--co"},
          "P",
-         "pobierz dane co P iteracji, " + Od(ZakresPrzedzialuWsadowego, 100) + " co 100 (" +
-             Liczba(okno.PozycjaPrzedzialu * 100) + "); najwyżej " + Liczba(MaxPomiarowSerii) +
-             " pomiarów w serii (N / P)"},
+         "pobierz dane co P iteracji, " +
+             Od(PrzedzialPomiarow::Iteracji(ZakresPrzedzialuWsadowego)) + " co " +
+             Liczba(PrzedzialPomiarow::Jednostka) + " (" + Liczba(Przedzial(okno).Iteracje()) +
+             "); najwyżej " + Liczba(MaxPomiarowSerii) + " pomiarów w serii (N / P)"},
         {{"--uklad"},
          "przypadkowe|uporzadkowane|wydzielenie",
          "ułożenie początkowe (przypadkowe); uporządkowane mają zawsze połowę atomów A"},

@@ -4,6 +4,7 @@
 #include "Obliczenia.h"
 #include "OpisyOpcji.h"
 #include "Pojemnosci.h"
+#include "PrzedzialPomiarow.h"
 #include "ZakresyParametrow.h"
 
 #include <charconv>
@@ -233,14 +234,16 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
             {"--co",
              [&](const std::string& w) -> std::optional<BladOpcji> {
                  const auto n = Calkowita(w);
-                 if (!n || *n % 100 != 0 || !NaSkaliZakresu(ZakresPrzedzialuWsadowego, *n / 100)) {
-                     return Blad("--co", "wartości od " +
-                                             std::to_string(ZakresPrzedzialuWsadowego.Min * 100) +
-                                             " do " +
-                                             std::to_string(ZakresPrzedzialuWsadowego.Max * 100) +
-                                             " co 100");
+                 const auto przedzial =
+                     n ? PrzedzialPomiarow::ZIteracji(*n, ZakresPrzedzialuWsadowego) : std::nullopt;
+                 if (!przedzial) {
+                     const ZakresParametru z =
+                         PrzedzialPomiarow::Iteracji(ZakresPrzedzialuWsadowego);
+                     return Blad("--co", "wartości od " + std::to_string(z.Min) + " do " +
+                                             std::to_string(z.Max) + " co " +
+                                             std::to_string(z.Krok));
                  }
-                 p.PozycjaPrzedzialu = static_cast<int>(*n / 100);
+                 p.PozycjaPrzedzialu = przedzial->Pozycja();
                  return std::nullopt;
              }},
             {"--uklad",
@@ -393,9 +396,9 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
         }
     }
     // The stores keep MaxPomiarowSerii samples of a series, whatever the order of the options.
-    if (p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) > MaxPomiarowSerii) {
+    if (Przedzial(p).Pomiarow(p.MaxIloscCykli) > MaxPomiarowSerii) {
         return BladOpcji{"Za dużo pomiarów w serii: --iteracje / --co wynosi " +
-                         std::to_string(p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100)) +
+                         std::to_string(Przedzial(p).Pomiarow(p.MaxIloscCykli)) +
                          ", dozwolone najwyżej " + std::to_string(MaxPomiarowSerii) +
                          " (zwiększ --co albo zmniejsz --iteracje)."};
     }

@@ -2,6 +2,7 @@
 
 #include "BadaniePowtorzen.h"
 #include "BadanieRozmiarow.h"
+#include "BadanieZOpcji.h"
 #include "BlokadaWyjsc.h"
 #include "DostepneProcesory.h"
 #include "KolizjaWyjsc.h"
@@ -12,6 +13,7 @@
 #include "PlikPowtorzen.h"
 #include "PlikWynikowBadania.h"
 #include "ScalPowtorzenia.h"
+#include "StaleZiarno.h"
 #include "UruchomRepliki.h"
 #include "WypiszPodsumowanie.h"
 #include "ZapiszPlik.h"
@@ -290,9 +292,9 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
         return status;
     }
     if (o.Sprawdz) {
-        BadaniePowtorzen b{o.Parametry, o.Stopien,     o.Ziarno.value_or(0),
-                           !o.Ziarno,   o.Powtorzenia, {}};
-        b.DwaStarty = o.DwaStarty;
+        // The check reads no clock: an unseeded study shows Z = 0.
+        StaleZiarno bezZegara(0);
+        const BadaniePowtorzen b = BadanieZOpcji(o, bezZegara);
         const int replik = o.Czesc.Do(o.Powtorzenia) - o.Czesc.Od(o.Powtorzenia);
         return WypiszSprawdzenie(b, ProbyNaReplike(o) * replik, wyjscie, bledy);
     }
@@ -308,10 +310,7 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
 
     // An unseeded run reads the clock once and then runs as if that seed had
     // been given, so it can be repeated with --ziarno.
-    BadaniePowtorzen badanie{o.Parametry, o.Stopien, 0, !o.Ziarno, o.Powtorzenia, {}};
-    badanie.Ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
-    badanie.DwaStarty = o.DwaStarty;
-    badanie.Generator = o.Generator;
+    BadaniePowtorzen badanie = BadanieZOpcji(o, zegar);
     PasekPostepu pasek(bledy, bledyNaTerminalu);
     NadzorWsadowy nadzor(pasek, przerwanie);
     if (!o.Rozmiary.empty()) {

@@ -183,7 +183,7 @@ long long ProbyNaReplike(const OpcjeWsadowe& opcje) {
         p.Seria
             ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku)
             : 1;
-    const long long przedzial = p.PozycjaPrzedzialu * 100LL;
+    const long long przedzial = Przedzial(p).Iteracje();
     // The two-start check runs every series twice.
     return serii * (p.MaxIloscCykli / przedzial + 1) * przedzial * (opcje.DwaStarty ? 2 : 1);
 }

@@ -1,5 +1,6 @@
 #include "RysunekSieci.h"
 
+#include "GeometriaSieci.h"
 #include "ObrazSieci.h"
 #include "Siec.h"
 #include "TRot3D.h"
@@ -176,24 +177,30 @@ void RysunekSieci::RysujSiecKwadratowa(const KontrolkiRysunku& kontrolki) {
     });
 }
 
-// Odd rows sit half a pitch to the left of the even ones, as the neighbour
-// rule of the triangular lattice pairs them.
+// A row whose diagonal neighbours lie at x + 1 sits half a pitch to the
+// right of the others, so that every neighbour is as near as the lattice's
+// steps make it.
 void RysunekSieci::RysujSiecTrojkatna(const KontrolkiRysunku& kontrolki) {
+    using G = GeometriaSieci<RodzajSieci::Trojkatna>;
     const auto [x0, y0] = Poczatek(false);
     const int p = rozmiarAtomu_;
     const int h = p / 2;
     RysujKomorki(kontrolki.AtomySasiadujace, 1, [&](int i, int j) {
-        return std::pair{x0 + p * i + (j % 2 == 0 ? h : 0), y0 + p * j};
+        const bool wPrawo = MaKrok<RodzajSieci::Trojkatna>(G::Parzystosc(i, j), 1, 1, 0);
+        return std::pair{x0 + p * i + (wPrawo ? h : 0), y0 + p * j};
     });
 }
 
 // The honeycomb in brick-wall form: a site and its horizontal neighbour touch,
-// pairs are three pitches apart, and each column takes two pitches.
+// pairs are three pitches apart, and each column takes two pitches; a site
+// whose horizontal bond goes to x + 1 sits a pitch to the right.
 void RysunekSieci::RysujSiecHeksagonalna(const KontrolkiRysunku& kontrolki) {
+    using G = GeometriaSieci<RodzajSieci::Heksagonalna>;
     const auto [x0, y0] = Poczatek(true);
     const int p = rozmiarAtomu_;
     RysujKomorki(kontrolki.AtomySasiadujace, 1, [&](int i, int j) {
-        return std::pair{x0 + 2 * p * i + ((i + j) % 2 == 0 ? p : 0), y0 + p * j};
+        const bool wPrawo = MaKrok<RodzajSieci::Heksagonalna>(G::Parzystosc(i, j), 1, 0, 0);
+        return std::pair{x0 + 2 * p * i + (wPrawo ? p : 0), y0 + p * j};
     });
 }
 

@@ -99,6 +99,46 @@ template <RodzajSieci R> constexpr std::array<std::uint32_t, 2> MaskiKrokow() {
     return maski;
 }
 
+// Whether a step of the kind's parity class `klasa` moves by (dx, dy, dz).
+template <RodzajSieci R> constexpr bool MaKrok(int klasa, int dx, int dy, int dz) {
+    const std::uint32_t maska = MaskiKrokow<R>()[static_cast<std::size_t>(klasa)];
+    return ((maska >> ((dx + 1) + 3 * (dy + 1) + 9 * (dz + 1))) & 1u) != 0;
+}
+
+// The corners of a flat lattice's block, numbered by bit 0 for x = nx (else 1)
+// and bit 1 for y = ny (else 1). A diagonal step out of the block from the
+// atom at one corner lands in the border's corner cell beyond it, which must
+// hold the periodic copy of the atom at the corner opposite.
+struct RogBloku {
+    int X, Y;           // the atom at this corner
+    int KopiaX, KopiaY; // the border cell that holds its copy, when one is read
+};
+constexpr RogBloku Rog(int rog, int nx, int ny) {
+    const bool prawy = (rog & 1) != 0;
+    const bool gorny = (rog & 2) != 0;
+    return {prawy ? nx : 1, gorny ? ny : 1, prawy ? 0 : nx + 1, gorny ? 0 : ny + 1};
+}
+
+// The block corners (bit r for Rog(r, ...)) whose atom has a copy in the
+// border, read from the steps: those that the atom at the opposite corner
+// reaches by its diagonal step across both faces. The parity class of that
+// atom, and so the answer, may depend on nx and ny. A solid kind's diagonal
+// steps would cross edges of its border too, which it does not copy.
+template <RodzajSieci R> constexpr unsigned KopieRogow(int nx, int ny) {
+    static_assert(JestPlaska(R) || !MaSkosy<R>(), "the solid lattice's border copies no edges");
+    unsigned rogi = 0;
+    for (int r = 0; r < 4; ++r) {
+        const RogBloku tu = Rog(r, nx, ny);
+        const RogBloku naprzeciw = Rog(3 - r, nx, ny);
+        const int dx = tu.KopiaX - naprzeciw.X;
+        const int dy = tu.KopiaY - naprzeciw.Y;
+        if (MaKrok<R>(GeometriaSieci<R>::Parzystosc(naprzeciw.X, naprzeciw.Y), dx, dy, 0)) {
+            rogi |= 1u << r;
+        }
+    }
+    return rogi;
+}
+
 // Step j of the kind as a cell offset for an atom of parity class `klasa`:
 // `os(axis, step)` gives the offset of one step (-1, 0 or 1) along an axis
 // (0 x, 1 y, 2 z). A step the same in both classes needs no choice, so the

@@ -98,7 +98,7 @@ void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
         stan_.Lambda = -stan_.Lambda;
     }
     stan_.LambdaKoncowa = siatka.Lambda(p.PozycjaLambdyKoncowej);
-    stan_.PrzedzialCzasowy = p.PozycjaPrzedzialu * 100;
+    stan_.PrzedzialCzasowy = static_cast<int>(Przedzial(p).Iteracje());
     stan_.Krok = siatka.Lambda(p.PozycjaKroku);
     stan_.LiczbaSerii =
         p.Seria ? LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku) : 1;
@@ -216,26 +216,10 @@ void Obliczenia::WykonajPrzeskoki(int seria, int iteracja) {
         const bool porzadkowanie = stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie;
         const int proby = stan_.PrzedzialCzasowy;
         const bool okna = rodzajGeneratora_ == RodzajGeneratora::Okna;
-        long long suma = 0;
-        switch (siec_.Rodzaj()) {
-        case RodzajSieci::Kubiczna3D:
-            suma = Przeskoki<RodzajSieci::Kubiczna3D>(sposob, siec_, generator_, generator64_, okna,
-                                                      tablica_, porzadkowanie, proby, ostatnia);
-            break;
-        case RodzajSieci::Kwadratowa:
-            suma = Przeskoki<RodzajSieci::Kwadratowa>(sposob, siec_, generator_, generator64_, okna,
-                                                      tablica_, porzadkowanie, proby, ostatnia);
-            break;
-        case RodzajSieci::Trojkatna:
-            suma = Przeskoki<RodzajSieci::Trojkatna>(sposob, siec_, generator_, generator64_, okna,
-                                                     tablica_, porzadkowanie, proby, ostatnia);
-            break;
-        case RodzajSieci::Heksagonalna:
-            suma =
-                Przeskoki<RodzajSieci::Heksagonalna>(sposob, siec_, generator_, generator64_, okna,
-                                                     tablica_, porzadkowanie, proby, ostatnia);
-            break;
-        }
+        const long long suma = NaRodzaju(siec_.Rodzaj(), [&](auto r) {
+            return Przeskoki<r()>(sposob, siec_, generator_, generator64_, okna, tablica_,
+                                  porzadkowanie, proby, ostatnia);
+        });
         if (sposob == SposobLiczenia::PrzyPomiarze) {
             siec_.UzupelnijLiczniki();
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PrzedzialPomiarow.h"
 #include "RodzajSieci.h"
 #include "SiatkaLambdy.h"
 
@@ -38,6 +39,11 @@ struct ParametrySymulacji {
 // hundredths on the batch runner's.
 constexpr const SiatkaLambdy& Siatka(const ParametrySymulacji& p) {
     return p.Skala == SkalaParametrow::Wsadowa ? SiatkaWsadowa : SiatkaOkna;
+}
+
+// The sampling interval of the run.
+constexpr PrzedzialPomiarow Przedzial(const ParametrySymulacji& p) {
+    return PrzedzialPomiarow(p.PozycjaPrzedzialu);
 }
 
 // The decimals the lambdas of the run are written with.

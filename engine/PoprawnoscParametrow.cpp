@@ -53,7 +53,7 @@ const char* NiepoprawnyParametr(const ParametrySymulacji& p) {
         return "PrzedzialCzasowy";
     }
     if (!WZakresie(iteracje, p.MaxIloscCykli) ||
-        p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) > MaxPomiarowSerii) {
+        Przedzial(p).Pomiarow(p.MaxIloscCykli) > MaxPomiarowSerii) {
         return "MaxIloscCykli";
     }
     return nullptr;
@@ -66,5 +66,5 @@ void SprawdzParametry(const ParametrySymulacji& p) {
 }
 
 int PomiarowSerii(const ParametrySymulacji& p) {
-    return p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) + 2;
+    return static_cast<int>(Przedzial(p).Pomiarow(p.MaxIloscCykli)) + 2;
 }

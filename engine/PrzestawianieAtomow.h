@@ -27,7 +27,8 @@ public:
 
     explicit PrzestawianieAtomow(Siec& siec)
         : siec_(siec), o_(siec.Dane()), nx_(siec.Nx()), ny_(siec.Ny()), nz_(siec.Nz()),
-          sx_(siec.KrokY()), sxy_(siec.KrokZ()), przejscia_{}, odwrocenia_{} {}
+          sx_(siec.KrokY()), sxy_(siec.KrokZ()),
+          kopieRogow_(KopieRogow<R>(nx_, ny_)), przejscia_{}, odwrocenia_{} {}
 
     // Gives the atom at cell i, (x, y, z), the other kind; its neighbours'
     // A counts follow. In the way NaBiezaco an atom on a face also writes its
@@ -147,8 +148,9 @@ private:
             (void)z;
         }
         if constexpr (MaSkosy<R>()) {
-            // The corners (0, 0) and (nx + 1, ny + 1) copy (nx, ny) and (1, 1).
-            const bool naroznik = (x == 1 && y == 1) || (x == nx_ && y == ny_);
+            // A corner atom whose copy the opposite corner reads (KopieRogow).
+            const unsigned rog = static_cast<unsigned>(x == nx_) + 2u * (y == ny_);
+            const bool naroznik = kx != 0 && ky != 0 && ((kopieRogow_ >> rog) & 1u) != 0;
             o[i + static_cast<std::size_t>(naroznik ? kx + ky : 0)] = bajt;
         }
     }
@@ -174,6 +176,7 @@ private:
     std::uint8_t* o_;
     int nx_, ny_, nz_;
     std::ptrdiff_t sx_, sxy_;
+    unsigned kopieRogow_; // KopieRogow of the lattice's size
     // Moves of the neighbours of atoms turned to kind `nowa`, by the
     // neighbour's otoczenie byte before the move.
     std::array<std::array<int, Stany>, 2> przejscia_;

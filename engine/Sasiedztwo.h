@@ -3,10 +3,6 @@
 #include "GeometriaSieci.h"
 #include "RodzajSieci.h"
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-
 // Whether two atoms are nearest neighbours on a periodic lattice of kind R,
 // also when they meet only through the border, such as (1, y) and (nx, y).
 // Shared by the exchange loop and by the lattice's own queries.
@@ -22,8 +18,5 @@ constexpr bool SasiednieOkresowo(int x1, int y1, int z1, int x2, int y2, int z2,
     if (!blisko(dx) || !blisko(dy) || !blisko(dz)) {
         return false;
     }
-    constexpr std::array<std::uint32_t, 2> maski = MaskiKrokow<R>();
-    const std::uint32_t maska =
-        maski[static_cast<std::size_t>(GeometriaSieci<R>::Parzystosc(x1, y1))];
-    return ((maska >> ((dx + 1) + 3 * (dy + 1) + 9 * (dz + 1))) & 1u) != 0;
+    return MaKrok<R>(GeometriaSieci<R>::Parzystosc(x1, y1), dx, dy, dz);
 }

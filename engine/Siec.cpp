@@ -48,9 +48,15 @@ void Siec::OdswiezBrzegi() {
             std::copy_n(&komorki_[Indeks(1, y, nz_)], nx_, &komorki_[Indeks(1, y, 0)]);
             std::copy_n(&komorki_[Indeks(1, y, 1)], nx_, &komorki_[Indeks(1, y, nz_ + 1)]);
         }
-    } else if (NaRodzaju(rodzaj_, [](auto r) { return MaSkosy<r()>(); })) {
-        komorki_[Indeks(0, 0, 1)] = komorki_[Indeks(nx_, ny_, 1)];
-        komorki_[Indeks(nx_ + 1, ny_ + 1, 1)] = komorki_[Indeks(1, 1, 1)];
+    } else {
+        const unsigned kopie =
+            NaRodzaju(rodzaj_, [&](auto r) { return KopieRogow<r()>(nx_, ny_); });
+        for (int r = 0; r < 4; ++r) {
+            if ((kopie >> r) & 1u) {
+                const RogBloku rog = Rog(r, nx_, ny_);
+                komorki_[Indeks(rog.KopiaX, rog.KopiaY, 1)] = komorki_[Indeks(rog.X, rog.Y, 1)];
+            }
+        }
     }
 }
 

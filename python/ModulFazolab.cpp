@@ -5,6 +5,7 @@
 #include "OpcjeWsadowe.h"
 #include "ParserOpcji.h"
 #include "PlikPowtorzen.h"
+#include "PoprawnoscParametrow.h"
 #include "RodzajGeneratora.h"
 #include "ScalPowtorzenia.h"
 #include "UruchomRepliki.h"
@@ -74,8 +75,7 @@ std::size_t PomiarowRepliki(const ParametrySymulacji& p) {
     const int serie = p.Seria ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej,
                                                            p.PozycjaKroku)
                               : 1;
-    return static_cast<std::size_t>(serie) *
-           static_cast<std::size_t>(p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) + 2);
+    return static_cast<std::size_t>(serie) * static_cast<std::size_t>(PomiarowSerii(p));
 }
 
 // The bytes the samples of the replicas held take: per sample the series

@@ -302,7 +302,7 @@ py::dict WynikBadania::Parametry() const {
     d["lambdy"] = lambdy;
     d["koncentracja"] = p.PozycjaKoncentracji / 100.0;
     d["iteracje"] = p.MaxIloscCykli;
-    d["co"] = p.PozycjaPrzedzialu * 100;
+    d["co"] = Przedzial(p).Iteracje();
     d["uklad"] = naglowek["uklad"];
     d["ziarno"] = badanie_.Ziarno;
     d["ziarno_z_zegara"] = badanie_.ZiarnoZZegara;

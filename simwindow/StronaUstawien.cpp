@@ -4,16 +4,20 @@
 #include "Opis.h"
 #include "PoleBezPisania.h"
 #include "PoleIteracji.h"
+#include "RegulyUstawien.h"
 #include "Rozklad.h"
 #include "SiatkaLambdy.h"
 #include "SuwakZZaznaczeniem.h"
 #include "ZakresyParametrow.h"
+#include "ZakresyUstawien.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
+
+#include <string_view>
 
 namespace {
 constexpr int KontekstStrony = 10000;
@@ -32,25 +36,24 @@ QSpinBox* PoleOsi(QWidget* rodzic, const char* nazwa, QLabel* etykieta, const QS
     // The arrows and the keyboard step by two; typing is not offered.
     auto* pole = new PoleBezPisania(rodzic);
     pole->setObjectName(QLatin1String(nazwa));
-    pole->setRange(ZakresOsi.Min, ZakresOsi.Max);
-    pole->setSingleStep(ZakresOsi.Krok);
-    pole->setValue(10);
+    const ZakresParametru osi = ZakresyStronyUstawien().Os.Zakres;
+    pole->setRange(osi.Min, osi.Max);
+    pole->setSingleStep(osi.Krok);
+    pole->setValue(DomyslneUstawienia(RodzajSieci::Kwadratowa).Parametry.IloscAtomowOsX);
     etykieta->setBuddy(pole);
     Opisz(pole, etykieta->text(), podpowiedz, kontekst);
     return pole;
 }
 
-// A track bar heard by a screen reader in the unit its label shows: the
-// position times `skala`, with `miejsca` decimals.
-SuwakZZaznaczeniem* Suwak(QWidget* rodzic, const char* nazwa, const ZakresParametru& zakres,
-                          int pozycja, const QString& nazwaDostepna, const QString& podpowiedz,
-                          int kontekst, double skala, int miejsca) {
+// A track bar heard by a screen reader in the unit its label shows.
+SuwakZZaznaczeniem* Suwak(QWidget* rodzic, const char* nazwa, const ZakresKontrolki& k, int pozycja,
+                          const QString& nazwaDostepna, const QString& podpowiedz, int kontekst) {
     auto* suwak = new SuwakZZaznaczeniem(Qt::Horizontal, rodzic);
     suwak->setObjectName(QLatin1String(nazwa));
-    suwak->UstawSkale(skala, miejsca);
-    suwak->setRange(zakres.Min, zakres.Max);
-    suwak->setSingleStep(zakres.Krok);
-    suwak->setPageStep(zakres.Krok);
+    suwak->UstawSkale(k.Jednostka, k.Miejsca);
+    suwak->setRange(k.Zakres.Min, k.Zakres.Max);
+    suwak->setSingleStep(k.Zakres.Krok);
+    suwak->setPageStep(k.Zakres.Krok);
     suwak->setTickInterval(1);
     suwak->setValue(pozycja);
     Opisz(suwak, nazwaDostepna, podpowiedz, kontekst);
@@ -75,23 +78,19 @@ struct NazwyParametru {
     const char* Max;
 };
 
-// How a parameter's position is shown: the scale and decimals of its value.
-struct Jednostka {
-    double Skala;
-    int Miejsca;
-};
+QString Napis(std::string_view napis) {
+    return QString::fromUtf8(napis.data(), static_cast<qsizetype>(napis.size()));
+}
 
 Parametr Suwak(QWidget* grupa, const NazwyParametru& nazwy, const QString& podpis,
-               const ZakresParametru& zakres, int pozycja, const QString& nazwaDostepna,
-               const QString& podpowiedz, int kontekst, Jednostka jednostka, const QString& min,
-               const QString& max) {
+               const ZakresKontrolki& k, int pozycja, const QString& nazwaDostepna,
+               const QString& podpowiedz, int kontekst) {
     Parametr p;
     p.Podpis = Etykieta(grupa, nazwy.Podpis, podpis);
     p.Wartosc = Wartosc(grupa, nazwy.Wartosc, nazwaDostepna);
-    p.Suwak = Suwak(grupa, nazwy.Suwak, zakres, pozycja, nazwaDostepna, podpowiedz, kontekst,
-                    jednostka.Skala, jednostka.Miejsca);
-    p.Min = Etykieta(grupa, nazwy.Min, min);
-    p.Max = Etykieta(grupa, nazwy.Max, max, Qt::AlignRight);
+    p.Suwak = Suwak(grupa, nazwy.Suwak, k, pozycja, nazwaDostepna, podpowiedz, kontekst);
+    p.Min = Etykieta(grupa, nazwy.Min, Napis(k.NapisMin));
+    p.Max = Etykieta(grupa, nazwy.Max, Napis(k.NapisMax), Qt::AlignRight);
     return p;
 }
 
@@ -211,9 +210,10 @@ void StronaUstawien::ZbudujIteracjeIUlozenie() {
     auto* iteracje = Grupa(this, "GBIloscIteracji", QStringLiteral(" Ilość iteracji: "), 10300);
     SEMaxIloscCykli = new PoleIteracji(iteracje);
     SEMaxIloscCykli->setObjectName(QStringLiteral("SEMaxIloscCykli"));
-    SEMaxIloscCykli->setRange(ZakresIteracji.Min, ZakresIteracji.Max);
-    SEMaxIloscCykli->setSingleStep(ZakresIteracji.Krok);
-    SEMaxIloscCykli->setValue(100000);
+    const ZakresParametru iteracji = ZakresyStronyUstawien().Iteracje.Zakres;
+    SEMaxIloscCykli->setRange(iteracji.Min, iteracji.Max);
+    SEMaxIloscCykli->setSingleStep(iteracji.Krok);
+    SEMaxIloscCykli->setValue(DomyslneUstawienia(RodzajSieci::Kwadratowa).Parametry.MaxIloscCykli);
     Opisz(SEMaxIloscCykli, QStringLiteral("Ilość iteracji:"),
           QStringLiteral("Ustawia ilość iteracji dla danej symulacji..."), 13010);
 
@@ -247,37 +247,39 @@ void StronaUstawien::ZbudujLambde(QWidget* parametry) {
     const QString poczatkowa = QStringLiteral("początkowa wartość:");
     Etykieta(lambda, "LLambdaText", poczatkowa);
     LLambda = Wartosc(lambda, "LLambda", QStringLiteral("Lambda, początkowa wartość"));
-    TBLambda =
-        Suwak(lambda, "TBLambda", SiatkaOkna.Zakres(), 1, QStringLiteral("Lambda, ") + poczatkowa,
-              QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."), 10413,
-              SiatkaOkna.Lambda(1), SiatkaOkna.Miejsca());
-    // A point at the low end and a comma at the high end: the page's captions
-    // as users know them, kept on purpose.
-    Etykieta(lambda, "LLambdaMin", QStringLiteral("0.1"));
-    Etykieta(lambda, "LLambdaMax", QStringLiteral("2,4"), Qt::AlignRight);
+    const ZakresKontrolki& lambdy = ZakresyStronyUstawien().Lambda;
+    const ParametrySymulacji domyslne = DomyslneUstawienia(RodzajSieci::Kwadratowa).Parametry;
+    TBLambda = Suwak(
+        lambda, "TBLambda", lambdy, domyslne.PozycjaLambdy, QStringLiteral("Lambda, ") + poczatkowa,
+        QStringLiteral("Ustawia początkową wartość parametru temperaturowego..."), 10413);
+    Etykieta(lambda, "LLambdaMin", Napis(lambdy.NapisMin));
+    Etykieta(lambda, "LLambdaMax", Napis(lambdy.NapisMax), Qt::AlignRight);
     const QString koncowa = QStringLiteral("końcowa wartość:");
     LLambdaKoncowaText = Etykieta(lambda, "LLambdaKoncowaText", koncowa);
     LLambdaKoncowa = Wartosc(lambda, "LLambdaKoncowa", QStringLiteral("Lambda, końcowa wartość"));
-    TBLambdaKoncowa = Suwak(lambda, "TBLambdaKoncowa", SiatkaOkna.Zakres(), SiatkaOkna.Zakres().Max,
-                            QStringLiteral("Lambda, ") + koncowa,
-                            QStringLiteral("Ustawia końcową wartość parametru temperaturowego..."),
-                            10414, SiatkaOkna.Lambda(1), SiatkaOkna.Miejsca());
-    LLambdaKoncowaMin = Etykieta(lambda, "LLambdaKoncowaMin", QStringLiteral("0.1"));
+    TBLambdaKoncowa =
+        Suwak(lambda, "TBLambdaKoncowa", lambdy, domyslne.PozycjaLambdyKoncowej,
+              QStringLiteral("Lambda, ") + koncowa,
+              QStringLiteral("Ustawia końcową wartość parametru temperaturowego..."), 10414);
+    LLambdaKoncowaMin = Etykieta(lambda, "LLambdaKoncowaMin", Napis(lambdy.NapisMin));
     LLambdaKoncowaMax =
-        Etykieta(lambda, "LLambdaKoncowaMax", QStringLiteral("2,4"), Qt::AlignRight);
+        Etykieta(lambda, "LLambdaKoncowaMax", Napis(lambdy.NapisMax), Qt::AlignRight);
 }
 
 // The three parameters whose value stands above their track bar.
 void StronaUstawien::ZbudujSuwakiWartosci(QWidget* parametry) {
+    const ZakresyUstawien zakresy = ZakresyStronyUstawien();
+    const ParametrySymulacji domyslne = DomyslneUstawienia(RodzajSieci::Kwadratowa).Parametry;
     const QString wartosc = QStringLiteral("wartość:");
     auto* koncentracja =
         Grupa(parametry, "GBKoncentracja", QStringLiteral(" Koncentracja atomów "), 10420);
-    const Parametr k = Suwak(koncentracja,
-                             {"LKoncentracjaText", "LKoncentracja", "TBKoncentracja",
-                              "LKoncentracjaMin", "LKoncentracjaMax"},
-                             wartosc, ZakresKoncentracji, 50, QStringLiteral("Koncentracja atomów"),
-                             QStringLiteral("Ustawia wartość koncentracji atomów A w sieci..."),
-                             10421, {0.01, 2}, QStringLiteral("0,1"), QStringLiteral("0,5"));
+    const Parametr k =
+        Suwak(koncentracja,
+              {"LKoncentracjaText", "LKoncentracja", "TBKoncentracja", "LKoncentracjaMin",
+               "LKoncentracjaMax"},
+              wartosc, zakresy.Koncentracja, domyslne.PozycjaKoncentracji,
+              QStringLiteral("Koncentracja atomów"),
+              QStringLiteral("Ustawia wartość koncentracji atomów A w sieci..."), 10421);
     LKoncentracja = k.Wartosc;
     TBKoncentracja = k.Suwak;
 
@@ -287,18 +289,17 @@ void StronaUstawien::ZbudujSuwakiWartosci(QWidget* parametry) {
         Suwak(przedzial,
               {"LPrzedzialCzasowyText", "LPrzedzialCzasowy", "TBLiczbaPrzeskokow",
                "LPrzedzialCzasowyMin", "LPrzedzialCzasowyMax"},
-              wartosc, ZakresPrzedzialu, 20, QStringLiteral("Pobierz dane co (iteracji)"),
-              QStringLiteral("Ustawia wyświetlanie i pobieranie danych do obliczeń..."), 10431,
-              {100, 0}, QStringLiteral("100"), QStringLiteral("2000"));
+              wartosc, zakresy.Przedzial, domyslne.PozycjaPrzedzialu,
+              QStringLiteral("Pobierz dane co (iteracji)"),
+              QStringLiteral("Ustawia wyświetlanie i pobieranie danych do obliczeń..."), 10431);
     LPrzedzialCzasowy = p.Wartosc;
     TBLiczbaPrzeskokow = p.Suwak;
 
     auto* krok = Grupa(parametry, "GBKrok", QStringLiteral(" Krok "), 10440);
-    const Parametr s = Suwak(
-        krok, {"LKrokText", "LKrok", "TBKrok", "LKrokMin", "LKrokMax"}, wartosc,
-        ZakresParametru{1, SiatkaOkna.Zakres().Max, 1}, 3, QStringLiteral("Krok"),
-        QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441,
-        {SiatkaOkna.Lambda(1), SiatkaOkna.Miejsca()}, QStringLiteral("0.1"), QStringLiteral("2,4"));
+    const Parametr s =
+        Suwak(krok, {"LKrokText", "LKrok", "TBKrok", "LKrokMin", "LKrokMax"}, wartosc, zakresy.Krok,
+              domyslne.PozycjaKroku, QStringLiteral("Krok"),
+              QStringLiteral("Ustawia krok (zmianę) parametru temperaturowego..."), 10441);
     LKrokText = s.Podpis;
     LKrok = s.Wartosc;
     TBKrok = s.Suwak;
@@ -329,36 +330,45 @@ void StronaUstawien::PolaczZmiany() {
     }
 }
 
+StanUstawien StronaUstawien::Stan() const {
+    StanUstawien stan;
+    stan.Parametry = Parametry();
+    stan.RowneOsie = CBXRowneYZ->isChecked();
+    stan.WylaczonaGrafika = CBWylaczGrafike->isChecked();
+    stan.MinLambdyKoncowej = TBLambdaKoncowa->minimum();
+    return stan;
+}
+
+// The values, bounds and states come from the rules (Widok); the selection
+// bands are drawn from the controls as they stand.
 void StronaUstawien::OdswiezParametry() {
+    const WidokUstawien w = Widok(Stan());
     TBKoncentracja->UstawZaznaczenie(TBKoncentracja->minimum(), TBKoncentracja->value());
-    LKoncentracja->setText(FormatOgolny(TBKoncentracja->value() / 100.0));
+    LKoncentracja->setText(FormatOgolny(w.WartoscKoncentracji));
 
     TBLambdaKoncowa->UstawZaznaczenie(SiatkaOkna.Zakres().Min,
                                       TBLambdaKoncowa->KoniecZaznaczenia());
 
     TBLambda->UstawZaznaczenie(SiatkaOkna.Zakres().Min, TBLambda->value());
-    LLambda->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambda->value())));
+    LLambda->setText(FormatOgolny(w.WartoscLambdy));
 
-    if (RBSeriaSymulacji->isChecked()) {
+    if (w.Seria) {
         TBLambdaKoncowa->UstawZaznaczenie(TBLambdaKoncowa->minimum(), TBLambdaKoncowa->value());
-        LLambdaKoncowa->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambdaKoncowa->value())));
-        // The end never stands below the start: the end thumb is pushed up,
-        // and its own change refreshes the labels again.
-        TBLambdaKoncowa->setMinimum(TBLambda->value());
-        LLambdaKoncowaMin->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambda->value())));
+        LLambdaKoncowa->setText(FormatOgolny(w.WartoscLambdyKoncowej));
+        // The end thumb pushed up by its new bound refreshes the page again.
+        TBLambdaKoncowa->setMinimum(w.MinLambdyKoncowej);
+        LLambdaKoncowaMin->setText(FormatOgolny(w.WartoscMinLambdyKoncowej));
     }
 
     TBLiczbaPrzeskokow->UstawZaznaczenie(TBLiczbaPrzeskokow->minimum(),
                                          TBLiczbaPrzeskokow->value());
-    LPrzedzialCzasowy->setText(FormatOgolny(TBLiczbaPrzeskokow->value() * 100.0));
+    LPrzedzialCzasowy->setText(FormatOgolny(static_cast<double>(w.IteracjePrzedzialu)));
 
-    TBKrok->setMaximum(
-        SiatkaOkna.NajwiekszyKrok(TBLambdaKoncowa->minimum(), TBLambdaKoncowa->value()));
+    TBKrok->setMaximum(w.MaxKroku);
     TBKrok->UstawZaznaczenie(TBKrok->minimum(), TBKrok->value());
-    LKrokMax->setText(FormatOgolny(SiatkaOkna.Lambda(TBKrok->maximum())));
-    LKrok->setText(FormatOgolny(SiatkaOkna.Lambda(TBKrok->value())));
+    LKrokMax->setText(FormatOgolny(w.WartoscMaxKroku));
+    LKrok->setText(FormatOgolny(w.WartoscKroku));
 
-    const bool seria = RBSeriaSymulacji->isChecked();
     for (QWidget* kontrolka :
          {static_cast<QWidget*>(CBWylaczGrafike), static_cast<QWidget*>(TBLambdaKoncowa),
           static_cast<QWidget*>(LLambdaKoncowa), static_cast<QWidget*>(LLambdaKoncowaText),
@@ -366,64 +376,62 @@ void StronaUstawien::OdswiezParametry() {
           static_cast<QWidget*>(TBKrok), static_cast<QWidget*>(LKrok),
           static_cast<QWidget*>(LKrokText), static_cast<QWidget*>(LKrokMin),
           static_cast<QWidget*>(LKrokMax)}) {
-        kontrolka->setEnabled(seria);
+        kontrolka->setEnabled(w.Seria);
     }
     if (pokazGaugeSerii_) {
-        pokazGaugeSerii_(seria);
+        pokazGaugeSerii_(w.Seria);
     }
 
-    if (CBXRowneYZ->isChecked()) {
-        SEIloscAtomowOsY->setValue(SEIloscAtomowOsX->value());
-        SEIloscAtomowOsZ->setValue(SEIloscAtomowOsX->value());
-        SEIloscAtomowOsY->setEnabled(false);
-        SEIloscAtomowOsZ->setEnabled(false);
-    } else {
-        SEIloscAtomowOsY->setEnabled(true);
-        SEIloscAtomowOsZ->setEnabled(true);
-    }
-    PokazIloscAtomow();
-}
-
-// The count appears once a lattice kind is set; until then the label is empty.
-void StronaUstawien::PokazIloscAtomow() {
+    SEIloscAtomowOsY->setValue(w.OsY);
+    SEIloscAtomowOsZ->setValue(w.OsZ);
+    SEIloscAtomowOsY->setEnabled(w.OsieYZDostepne);
+    SEIloscAtomowOsZ->setEnabled(w.OsieYZDostepne);
+    // The count appears once a lattice kind is set; until then the label is empty.
     if (rodzaj_) {
-        LIloscAtomowWSieci->setText(QString::number(IloscAtomow(Parametry())));
+        LIloscAtomowWSieci->setText(QString::number(w.IloscAtomow));
     }
 }
 
-void StronaUstawien::UstawDomyslne(RodzajSieci rodzaj, int iloscAtomowNaOsi, int maxIloscCykli) {
+void StronaUstawien::UstawDomyslne(RodzajSieci rodzaj) {
+    const StanUstawien domyslne = DomyslneUstawienia(rodzaj);
+    const ParametrySymulacji& p = domyslne.Parametry;
     rodzaj_ = rodzaj;
-    for (QSpinBox* os : {SEIloscAtomowOsX, SEIloscAtomowOsY, SEIloscAtomowOsZ}) {
-        os->setValue(iloscAtomowNaOsi);
-    }
-    UstawTrackbaryDomyslne(maxIloscCykli);
-    Pokaz({LOsZ, SEIloscAtomowOsZ}, !JestPlaska(rodzaj));
-    UstawWyboryDomyslne();
+    SEIloscAtomowOsX->setValue(p.IloscAtomowOsX);
+    SEIloscAtomowOsY->setValue(p.IloscAtomowOsY);
+    SEIloscAtomowOsZ->setValue(p.IloscAtomowOsZ);
+    UstawTrackbaryDomyslne(p);
+    Pokaz({LOsZ, SEIloscAtomowOsZ}, Widok(domyslne).OsZWidoczna);
+    UstawWyboryDomyslne(domyslne);
     OdswiezParametry();
 }
 
-void StronaUstawien::UstawTrackbaryDomyslne(int maxIloscCykli) {
-    TBKoncentracja->setValue(50);
+void StronaUstawien::UstawTrackbaryDomyslne(const ParametrySymulacji& p) {
+    TBKoncentracja->setValue(p.PozycjaKoncentracji);
     const ZakresParametru& lambdy = SiatkaOkna.Zakres();
-    TBLambda->setValue(lambdy.Min);
-    TBLambda->UstawZaznaczenie(lambdy.Min, lambdy.Min);
-    TBLambdaKoncowa->setValue(lambdy.Max);
+    TBLambda->setValue(p.PozycjaLambdy);
+    TBLambda->UstawZaznaczenie(lambdy.Min, p.PozycjaLambdy);
+    TBLambdaKoncowa->setValue(p.PozycjaLambdyKoncowej);
     TBLambdaKoncowa->UstawZaznaczenie(lambdy.Min, TBLambdaKoncowa->value());
-    LLambdaKoncowa->setText(FormatOgolny(SiatkaOkna.Lambda(lambdy.Max)));
-    TBLiczbaPrzeskokow->setValue(10);
-    TBKrok->setValue(3);
-    SEMaxIloscCykli->setValue(maxIloscCykli);
+    LLambdaKoncowa->setText(FormatOgolny(SiatkaOkna.Lambda(TBLambdaKoncowa->value())));
+    TBLiczbaPrzeskokow->setValue(p.PozycjaPrzedzialu);
+    TBKrok->setValue(p.PozycjaKroku);
+    SEMaxIloscCykli->setValue(p.MaxIloscCykli);
 }
 
-void StronaUstawien::UstawWyboryDomyslne() {
-    RBPrzypadkowe->setChecked(true);
-    RBPorzadkowanie->setChecked(true);
-    CBWylaczGrafike->setChecked(false);
+// The switch of the graphics stays off until the refresh offers it.
+void StronaUstawien::UstawWyboryDomyslne(const StanUstawien& stan) {
+    const ParametrySymulacji& p = stan.Parametry;
+    (p.Uklad == Ulozenie::Uporzadkowane              ? RBUporzadkowane
+     : p.Uklad == Ulozenie::UporzadkowaneWydzielenie ? RBUporzadkowaneWydzielenie
+                                                     : RBPrzypadkowe)
+        ->setChecked(true);
+    (p.Tryb == Oddzialywanie::Klasteryzacja ? RBKlasteryzacja : RBPorzadkowanie)->setChecked(true);
+    CBWylaczGrafike->setChecked(stan.WylaczonaGrafika);
     CBWylaczGrafike->setEnabled(false);
-    RBSeriaSymulacji->setChecked(true);
-    SEIloscAtomowOsY->setEnabled(false);
-    SEIloscAtomowOsZ->setEnabled(false);
-    CBXRowneYZ->setChecked(true);
+    (p.Seria ? RBSeriaSymulacji : RBPojedynczaSymulacja)->setChecked(true);
+    SEIloscAtomowOsY->setEnabled(!stan.RowneOsie);
+    SEIloscAtomowOsZ->setEnabled(!stan.RowneOsie);
+    CBXRowneYZ->setChecked(stan.RowneOsie);
 }
 
 void StronaUstawien::PokazDlaObliczen() {

@@ -13,12 +13,14 @@ class QLabel;
 class QRadioButton;
 class QSpinBox;
 class SuwakZZaznaczeniem;
+struct StanUstawien;
 
 // The page "Ustawienia": every parameter of a simulation, held by its
 // control until the computation stage copies it. Every change of a control
-// only calls OdswiezParametry, which recomputes the value labels and the
-// states of the dependent controls; setting a control from code raises the
-// same change, so a refresh may re-enter itself until nothing changes.
+// only calls OdswiezParametry, which shows what the page's rules
+// (RegulyUstawien) make of the controls: the value labels and the states of
+// the dependent controls; setting a control from code raises the same
+// change, so a refresh may re-enter itself until nothing changes.
 class StronaUstawien : public QWidget {
     Q_OBJECT
 public:
@@ -28,10 +30,10 @@ public:
     // hidden). Called by every refresh.
     void UstawPokazGaugeSerii(std::function<void(bool)> pokaz) { pokazGaugeSerii_ = pokaz; }
 
-    // Every default of a freshly set-up lattice kind: the axes, the
-    // trackbars, the iterations and the choices; the Z axis for the cubic
-    // lattice only.
-    void UstawDomyslne(RodzajSieci rodzaj, int iloscAtomowNaOsi, int maxIloscCykli);
+    // Every default of a freshly set-up lattice kind (DomyslneUstawienia):
+    // the axes, the trackbars, the iterations and the choices; the Z axis for
+    // the cubic lattice only.
+    void UstawDomyslne(RodzajSieci rodzaj);
     void OdswiezParametry();
     // What entering the computation stage shows here: the atom count of the
     // run, the step offered only where it can move.
@@ -53,9 +55,10 @@ private:
     void ZbudujLambde(QWidget* parametry);
     void ZbudujSuwakiWartosci(QWidget* parametry);
     void PolaczZmiany();
-    void UstawTrackbaryDomyslne(int maxIloscCykli);
-    void UstawWyboryDomyslne();
-    void PokazIloscAtomow();
+    void UstawTrackbaryDomyslne(const ParametrySymulacji& p);
+    void UstawWyboryDomyslne(const StanUstawien& stan);
+    // What the controls hold, as the rules of the page read it.
+    StanUstawien Stan() const;
 
     std::optional<RodzajSieci> rodzaj_;
     std::function<void(bool)> pokazGaugeSerii_;

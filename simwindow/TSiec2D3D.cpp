@@ -32,8 +32,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int DomyslnaIloscAtomowNaOsi = 10;
-constexpr int DomyslnaMaxIloscCykli = 100000;
 constexpr int ProgDuzejSieci = 5000;
 constexpr int MaxAtomowWidoku3D = 1000;
 constexpr const char* TrwajaObliczenia =
@@ -297,7 +295,7 @@ void TSiec2D3D::UstawRodzaj(RodzajSieci rodzaj) {
     TNWyniki->setCurrentIndex(0);
     PrzejdzDoEtapu(Etap::Ustawienia);
     TimerDalej->start();
-    Ustawienia->UstawDomyslne(*rodzaj_, DomyslnaIloscAtomowNaOsi, DomyslnaMaxIloscCykli);
+    Ustawienia->UstawDomyslne(*rodzaj_);
     Ustawienia->UstawFokus();
 }
 

@@ -1,8 +1,9 @@
 #include "ReplikaWeb.h"
 
-#include "BadaniePowtorzen.h"
+#include "BadanieZOpcji.h"
 #include "ParametryWeb.h"
 #include "PlikPowtorzen.h"
+#include "StaleZiarno.h"
 
 #include <chrono>
 
@@ -17,9 +18,13 @@ std::string ReplikaWeb::Przygotuj(const std::vector<std::string>& argumenty, int
                std::to_string(opcje_.Powtorzenia - 1) + ".";
     }
     nr_ = nr;
+    // The page always gives the seed; without one, every Worker takes Z = 0
+    // rather than a clock of its own, so that their parts still merge.
+    StaleZiarno bezZegara(0);
+    badanie_ = BadanieZOpcji(opcje_, bezZegara);
     silnik_ = std::make_unique<SilnikRepliki>();
     pierwszy_.reset();
-    silnik_->Przygotuj(opcje_, opcje_.Ziarno.value_or(0), nr_, false);
+    silnik_->Przygotuj(opcje_, badanie_.Ziarno, nr_, false);
     return {};
 }
 
@@ -31,7 +36,7 @@ StanKroku ReplikaWeb::Krok() {
     if (!pierwszy_) {
         std::string bezPrzebiegu;
         pierwszy_ = silnik_->Zakoncz(nr_, bezPrzebiegu);
-        silnik_->PrzygotujDrugiStart(opcje_, opcje_.Ziarno.value_or(0), nr_);
+        silnik_->PrzygotujDrugiStart(opcje_, badanie_.Ziarno, nr_);
         return StanKroku::Trwa;
     }
     return StanKroku::Koniec;
@@ -49,12 +54,9 @@ StanKroku ReplikaWeb::Licz(double ms) {
 
 std::string ReplikaWeb::Wynik() {
     std::string przebieg;
-    BadaniePowtorzen badanie{
-        opcje_.Parametry, opcje_.Stopien, opcje_.Ziarno.value_or(0), false, opcje_.Powtorzenia, {}};
-    badanie.Generator = opcje_.Generator;
+    BadaniePowtorzen badanie = badanie_;
     if (pierwszy_) {
         silnik_->ZakonczDrugiStart(*pierwszy_);
-        badanie.DwaStarty = true;
         badanie.Repliki.push_back(std::move(*pierwszy_));
         pierwszy_.reset();
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BadaniePowtorzen.h"
 #include "OpcjeWsadowe.h"
 #include "SilnikRepliki.h"
 
@@ -27,6 +28,7 @@ public:
 
 private:
     OpcjeWsadowe opcje_;
+    BadaniePowtorzen badanie_; // its header, without replicas
     int nr_ = 0;
     std::unique_ptr<SilnikRepliki> silnik_;
     // The first start's figures while the second start runs.

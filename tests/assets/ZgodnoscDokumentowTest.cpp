@@ -4,6 +4,7 @@
 #include "OpisyOpcji.h"
 #include "ParserOpcji.h"
 #include "Pojemnosci.h"
+#include "PrzedzialPomiarow.h"
 #include "SiatkaLambdy.h"
 #include "TekstyWynikow.h"
 #include "ZakresyParametrow.h"
@@ -251,7 +252,7 @@ TEST(ZgodnoscDokumentow, ZakresyIDomyslnePomocyOknaToTeZTabelProgramu) {
         {"k10000", "λ " + lambdy + " z krokiem " + PoPolsku(d.PozycjaKroku, 10) + " (" +
                        std::to_string(serie) + " symulacji)"},
         {"k10000", "koncentracja " + PoPolsku(d.PozycjaKoncentracji, 100)},
-        {"k10000", "pomiar co " + std::to_string(d.PozycjaPrzedzialu * 100) + " iteracji"},
+        {"k10000", "pomiar co " + std::to_string(Przedzial(d).Iteracje()) + " iteracji"},
         {"k10000", std::to_string(d.MaxIloscCykli) + " iteracji"},
         {"k11020", "od 1 do " + std::to_string(LiczbaWpisowSerii - 2)},
         {"k12010", "parzysta liczba " + od(ZakresOsi)},
@@ -265,7 +266,7 @@ TEST(ZgodnoscDokumentow, ZakresyIDomyslnePomocyOknaToTeZTabelProgramu) {
         {"k10430", od(ZakresPrzedzialu, 100) + " iteracji"},
         {"k10300", od(ZakresIteracji) + " prób wymiany"},
         {"k10300", "(przy ustawieniach domyślnych " + std::to_string(d.MaxIloscCykli) + " + " +
-                       std::to_string(d.PozycjaPrzedzialu * 100) + " prób)"},
+                       std::to_string(Przedzial(d).Iteracje()) + " prób)"},
         {"k31000", "stopień wielomianu " + od(ZakresStopnia)},
         {"brzeg", std::string("słowa „") + UwagaMaksimumNaBrzegu + "”"},
         {"liczby", std::string("słowami „") + UwagaCvkNUjemne + "”"},

@@ -147,3 +147,23 @@ TEST_F(PlikPowtorzen, KazdaLiczbaPomiarowCzytanaZPowrotem) {
             << iteracje << "/" << co << ": " << std::get<std::string>(przeczytane);
     }
 }
+
+// The check of a study prints the header its replica file will carry (a
+// cluster script names the study's folder after it): the same study by
+// either generator, the part's own lines included.
+TEST_F(PlikPowtorzen, SprawdzenieWypisujeNaglowekPlikuBadania) {
+    for (const std::vector<std::string>& generator :
+         {std::vector<std::string>{}, std::vector<std::string>{"--generator", "okna"},
+          std::vector<std::string>{"--generator", "xoshiro", "--dwa-starty"}}) {
+        std::vector<std::string> badanie = Badanie;
+        badanie.insert(badanie.end(), generator.begin(), generator.end());
+        const std::string plik = Czesc(badanie, std::to_string(badanie.size()).append(".txt"));
+        const auto sprawdzenie = Uruchom(Z(badanie, {"--sprawdz"}));
+        ASSERT_EQ(sprawdzenie.status, 0) << sprawdzenie.bledy;
+        const std::string naglowek =
+            sprawdzenie.wyjscie.substr(0, sprawdzenie.wyjscie.rfind("proby "));
+        // After the file's version line.
+        EXPECT_EQ(plik.substr(plik.find('\n') + 1, naglowek.size()), naglowek)
+            << (generator.empty() ? "domyślny" : generator[1]);
+    }
+}

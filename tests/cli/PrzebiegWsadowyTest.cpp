@@ -2,6 +2,7 @@
 #include "CzytnikSkoroszytu.h"
 #include "DoKonca.h"
 #include "FluktuacjeSerii.h"
+#include "MalaSiec.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
 #include "OpisyOpcji.h"
@@ -172,20 +173,14 @@ TEST_F(PrzebiegWsadowy, BezZiarnaJedenOdczytZegaraIZiarnoWPodsumowaniu) {
 // --fluktuacje adds to the results file what the window's results core makes
 // of the samples its engine stores; the file without it stays as it was.
 TEST_F(PrzebiegWsadowy, FluktuacjeWPlikuJakZSilnikaOkna) {
+    const ParametrySymulacji p = mala::ParametrySerii(40000, 100);
     const std::vector<std::string> dluzsza =
-        Z(MalaSeria, {"--iteracje", "40000", "--co", "100", "--generator", "okna"});
+        Z(mala::Opcje(p), {"--ziarno", "4242", "--generator", "okna"});
     ASSERT_EQ(Uruchom(Z(dluzsza, {"--wyjscie", Plik("f.csv"), "--fluktuacje"})).status, 0);
     ASSERT_EQ(Uruchom(Z(dluzsza, {"--wyjscie", Plik("z.csv")})).status, 0);
 
     StaleZiarno ziarno(4242);
     Obliczenia obl(ziarno);
-    ParametrySymulacji p;
-    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
-    p.MaxIloscCykli = 40000;
-    p.PozycjaPrzedzialu = 1;
-    p.PozycjaLambdy = 3;
-    p.PozycjaLambdyKoncowej = 15;
-    p.PozycjaKroku = 4;
     obl.PrzygotujObliczenia(p);
     DoKonca(obl);
     WynikiSerii wyniki = ObliczWyniki(obl, std::nullopt, obl.LosujPrzesuniecieTc());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DoKonca.h"
+#include "MalaSiec.h"
 #include "Obliczenia.h"
 #include "PrzebiegWsadowy.h"
 #include "StaleZiarno.h"
@@ -56,22 +57,14 @@ inline std::vector<std::string> Z(std::vector<std::string> a,
     return a;
 }
 
-// A small series as the batch runner is asked for it, and the same run of the
-// window's engine.
-inline const std::vector<std::string> MalaSeriaZZiarnem = {
-    "--osie", "6",        "--iteracje",  "10000",    "--co",
-    "2000",   "--lambda", "0.3:1.5:0.4", "--ziarno", "4242"};
+// The small series as the batch runner is asked for it (the seed last), and
+// the same run of the window's engine.
+inline const std::vector<std::string> MalaSeriaZZiarnem =
+    Z(mala::Opcje(mala::ParametrySerii()), {"--ziarno", "4242"});
 
 inline std::unique_ptr<Obliczenia> SilnikMalejSerii(StaleZiarno& ziarno) {
     auto obl = std::make_unique<Obliczenia>(ziarno);
-    ParametrySymulacji p;
-    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
-    p.MaxIloscCykli = 10000;
-    p.PozycjaPrzedzialu = 20;
-    p.PozycjaLambdy = 3;
-    p.PozycjaLambdyKoncowej = 15;
-    p.PozycjaKroku = 4;
-    obl->PrzygotujObliczenia(p);
+    obl->PrzygotujObliczenia(mala::ParametrySerii());
     DoKonca(*obl);
     return obl;
 }

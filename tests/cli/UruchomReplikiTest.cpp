@@ -1,6 +1,7 @@
 #include "UruchomRepliki.h"
 
 #include "FluktuacjeSerii.h"
+#include "MalaSiec.h"
 #include "ObliczWyniki.h"
 #include "Obliczenia.h"
 #include "PasekPostepu.h"
@@ -216,14 +217,7 @@ TEST_F(Powtorzenia, ReplikaKToStrumienKZiarna) {
     StaleZiarno ziarno(103);
     Obliczenia obl(ziarno);
     obl.UstawGenerator(RodzajGeneratora::Xoshiro, 1);
-    ParametrySymulacji p;
-    p.IloscAtomowOsX = p.IloscAtomowOsY = 6;
-    p.MaxIloscCykli = 10000;
-    p.PozycjaPrzedzialu = 20;
-    p.PozycjaLambdy = 3;
-    p.PozycjaLambdyKoncowej = 15;
-    p.PozycjaKroku = 4;
-    obl.PrzygotujObliczenia(p);
+    obl.PrzygotujObliczenia(mala::ParametrySerii());
     DoKonca(obl);
     int wierszy = 0;
     std::istringstream przebieg(x103[1]);

@@ -1,6 +1,8 @@
+#include "MalaSiec.h"
 #include "PetlaPrzeskokow.h"
 #include "SilnikTestowy.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -51,18 +53,10 @@ JednaProba Proba(Siec& siec, std::uint32_t ziarno, double lambda, bool porzadkow
 
 // A 6 x 6 square lattice of A atoms with B at the given sites, border and counts current.
 Siec SiecZAtomamiB(std::initializer_list<Wezel> b) {
-    Siec s;
-    s.UstawRozmiar(RodzajSieci::Kwadratowa, 6, 6, 1);
-    for (int y = 1; y <= 6; ++y) {
-        for (int x = 1; x <= 6; ++x) {
-            s.Ustaw(x, y, 1, 1);
-        }
-    }
-    for (const Wezel& w : b) {
-        s.Ustaw(w.x, w.y, 1, 0);
-    }
-    s.PoliczOdNowa();
-    return s;
+    return mala::Siec6(RodzajSieci::Kwadratowa, [&](int x, int y, int) {
+        return std::none_of(b.begin(), b.end(),
+                            [&](const Wezel& w) { return w.x == x && w.y == y; });
+    });
 }
 } // namespace
 

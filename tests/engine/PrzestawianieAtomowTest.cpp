@@ -1,6 +1,7 @@
 #include "PrzestawianieAtomow.h"
 
 #include "Generator.h"
+#include "MalaSiec.h"
 #include "StaleZiarno.h"
 
 #include <gtest/gtest.h>
@@ -81,14 +82,7 @@ TEST(PrzestawianieAtomow, PrzyPomiarzeKazdaZmianaJakPoliczonaOdNowa) {
 TEST(PrzestawianieAtomow, PrzyPomiarzeHistogramIBrzegCzekajaNaPomiar) {
     // The ordered 6 x 6 square lattice with (1, 1) changed: the bytes follow
     // at once, the border copy of (1, 1) and the histogram only at the count.
-    Siec s;
-    s.UstawRozmiar(RodzajSieci::Kwadratowa, 6, 6, 1);
-    for (int y = 1; y <= 6; ++y) {
-        for (int x = 1; x <= 6; ++x) {
-            s.Ustaw(x, y, 1, (x + y) % 2 == 0 ? 1 : 0);
-        }
-    }
-    s.PoliczOdNowa();
+    Siec s = mala::Szachownica();
     PrzestawianieAtomow<RodzajSieci::Kwadratowa, SposobLiczenia::PrzyPomiarze> atomy(s);
     atomy.Przestaw(s.Indeks(1, 1, 1), 1, 1, 1);
     atomy.Zakoncz();
@@ -103,14 +97,7 @@ TEST(PrzestawianieAtomow, PrzyPomiarzeHistogramIBrzegCzekajaNaPomiar) {
 TEST(PrzestawianieAtomow, HistogramCzekaNaZakonczenie) {
     // Ordered 6 x 6 square lattice: every atom has 4 unlike neighbours. One
     // atom changed: it has 0, its four neighbours 3 each.
-    Siec s;
-    s.UstawRozmiar(RodzajSieci::Kwadratowa, 6, 6, 1);
-    for (int y = 1; y <= 6; ++y) {
-        for (int x = 1; x <= 6; ++x) {
-            s.Ustaw(x, y, 1, (x + y) % 2 == 0 ? 1 : 0);
-        }
-    }
-    s.PoliczOdNowa();
+    Siec s = mala::Szachownica();
     PrzestawianieAtomow<RodzajSieci::Kwadratowa> atomy(s);
     atomy.Przestaw(s.Indeks(1, 1, 1), 1, 1, 1);
     EXPECT_EQ(s.Liczniki().Histogram[4], 36) << "the lattice's histogram moves at the end only";

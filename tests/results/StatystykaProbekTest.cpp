@@ -74,3 +74,36 @@ TEST(StatystykaProbek, NajwiekszyBladPoziomowBezPlateau) {
     EXPECT_TRUE(std::isnan(NajwiekszyBladPoziomow(std::vector<double>(7, 1.0), 8).Wynik.Blad));
     EXPECT_EQ(NajwiekszyBladPoziomow(std::vector<double>(8, 1.0), 8).Wynik.Blad, 0.0);
 }
+
+// Worked by hand on 32 samples 4 4 2 2 4 4 2 2 ...: mean 3, variance 1, a
+// lag-one autocovariance of 1/32, so the relative correlation of the samples
+// is (31/1024 + 1/32) = 63/1024. The pairs' means 4 2 4 2 ... are strongly
+// anticorrelated (-225/256), every coarser level constant; the chi-square
+// statistic 16 (225/256)^2 + 32 (63/1024)^2 = 12.48 is below the 99 % point
+// of five levels (15.09), so the samples' own level is taken: the error is
+// sqrt(1/31 (1 + 63/1024) / (1 - 63/1024)) from 32 blocks. Dividing by n
+// instead of n - 1 moves it by 1.6 %.
+TEST(StatystykaProbek, BladBlokowyLiczonyRecznie) {
+    std::vector<double> x;
+    for (int i = 0; i < 32; ++i) {
+        x.push_back(i % 4 < 2 ? 4.0 : 2.0);
+    }
+    const BladBlokowy w = SredniaBlokowaZBlokami(x);
+    EXPECT_EQ(w.Wynik.Srednia, 3.0);
+    EXPECT_NEAR(w.Wynik.Blad, std::sqrt(1087.0 / (31.0 * 961.0)), 1e-12);
+    EXPECT_EQ(w.Blokow, 32);
+
+    // The largest naive error over levels of two blocks or more: the pairs'
+    // level, variance 1 over 16 - 1 blocks; the samples' own gives sqrt(1/31).
+    const BladBlokowy najwiekszy = NajwiekszyBladPoziomow(x, 2);
+    EXPECT_NEAR(najwiekszy.Wynik.Blad, std::sqrt(1.0 / 15), 1e-12);
+    EXPECT_EQ(najwiekszy.Blokow, 16);
+    EXPECT_NEAR(NajwiekszyBladPoziomow(x, 32).Wynik.Blad, std::sqrt(1.0 / 31), 1e-12);
+}
+
+// The spread of bootstrap estimates: 1 2 3 4 have squared deviations summing
+// to 5, over n - 1 = 3.
+TEST(StatystykaProbek, OdchylenieProbyLiczoneRecznie) {
+    EXPECT_NEAR(OdchylenieProby({1, 2, 3, 4}), std::sqrt(5.0 / 3), 1e-15);
+    EXPECT_TRUE(std::isnan(OdchylenieProby({2})));
+}

@@ -4,7 +4,7 @@
 #include <QTest>
 
 // The stage table alone, without a window: the forward button always names
-// the stage it leads to, and only the settings stage has no way back.
+// the stage it leads to, and the buttons follow the stage and the run.
 class EtapTest : public QObject {
     Q_OBJECT
 private slots:
@@ -15,14 +15,6 @@ private slots:
                      QString::fromUtf8(OpisDlaEtapu(nastepny).Tytul));
         }
         QCOMPARE(QString::fromUtf8(OpisDlaEtapu(Etap::Wyniki).NapisDalej), "Zapisz wyniki");
-    }
-
-    void PowrotTylkoZObliczenIWynikow() {
-        QVERIFY(!OpisDlaEtapu(Etap::Ustawienia).NoweDostepne);
-        QVERIFY(OpisDlaEtapu(Etap::Obliczenia).NoweDostepne);
-        QVERIFY(OpisDlaEtapu(Etap::Wyniki).NoweDostepne);
-        // The way to the results opens only when a series has ended.
-        QVERIFY(!OpisDlaEtapu(Etap::Obliczenia).DalejDostepny);
     }
 
     void RzadPrzyciskowZTabeliIPrzebiegu() {
