@@ -2,6 +2,7 @@
 
 #include "GeometriaSieci.h"
 #include "Siec.h"
+#include "ZakresyParametrow.h"
 
 #include <cmath>
 #include <limits>
@@ -46,10 +47,12 @@ double Fala(const double* plaszczyzny, int n) {
 }
 
 double Skupienie(const Siec& s) {
-    // The planes of each axis hold at most Siec::MaxOs atoms' worth of counts.
-    double px[Siec::MaxOs] = {};
-    double py[Siec::MaxOs] = {};
-    double pz[Siec::MaxOs] = {};
+    // One count per plane of each axis, for the longest axis of any scale: on
+    // the stack, since a sample allocates nothing.
+    constexpr int Plaszczyzn = ZakresOsiWsadowych.Max;
+    double px[Plaszczyzn] = {};
+    double py[Plaszczyzn] = {};
+    double pz[Plaszczyzn] = {};
     for (int z = 1; z <= s.Nz(); ++z) {
         for (int y = 1; y <= s.Ny(); ++y) {
             for (int x = 1; x <= s.Nx(); ++x) {

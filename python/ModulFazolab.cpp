@@ -71,9 +71,7 @@ OpcjeWsadowe Przeczytaj(const Wartosci& wartosci, bool dwaStarty) {
 }
 
 std::size_t PomiarowRepliki(const ParametrySymulacji& p) {
-    const int serie = p.Seria ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej,
-                                                           p.PozycjaKroku)
-                              : 1;
+    const int serie = LiczbaSerii(p);
     return static_cast<std::size_t>(serie) *
            static_cast<std::size_t>(p.MaxIloscCykli / (p.PozycjaPrzedzialu * 100) + 2);
 }
