@@ -42,7 +42,9 @@ double PamiecBadania(const OpcjeWsadowe& o, int watki) {
 }
 
 double PamiecKomputera() {
-#if defined(_SC_PHYS_PAGES) && defined(_SC_PAGE_SIZE)
+    // WebAssembly's memory grows as it is used and ends in its own Polish line:
+    // its "physical pages" are only what it holds now.
+#if defined(_SC_PHYS_PAGES) && defined(_SC_PAGE_SIZE) && !defined(__EMSCRIPTEN__)
     const long strony = sysconf(_SC_PHYS_PAGES);
     const long strona = sysconf(_SC_PAGE_SIZE);
     if (strony > 0 && strona > 0) {
