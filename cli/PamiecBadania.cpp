@@ -15,6 +15,10 @@ namespace {
 // and its line of the trace (13 numbers of up to 24 characters).
 constexpr double BajtyProbki = 3 * sizeof(double);
 constexpr double BajtyLiniiPrzebiegu = 13 * 24.0;
+// The share of the machine's memory a study may take: the system, the other
+// programs and the results written at the end need the rest, and a study
+// that swaps would not end.
+constexpr double CzescPamieci = 0.8;
 
 double PamiecRozmiaru(const OpcjeWsadowe& o, const ParametrySymulacji& p, int watki) {
     const double probek = static_cast<double>(LiczbaSerii(p)) * PomiarowSerii(p);
@@ -66,11 +70,11 @@ std::string TekstBajtow(double bajty) {
 
 std::optional<std::string> OdmowaPamieci(const OpcjeWsadowe& o, int watki, double dostepna) {
     const double potrzebna = PamiecBadania(o, watki);
-    if (dostepna <= 0 || potrzebna <= dostepna) {
+    if (dostepna <= 0 || potrzebna <= CzescPamieci * dostepna) {
         return std::nullopt;
     }
     return "Za mało pamięci na to badanie: potrzebuje około " + TekstBajtow(potrzebna) +
            ", a komputer ma " + TekstBajtow(dostepna) +
-           " (zwiększ --co, zmniejsz --iteracje, liczbę wartości --lambda, --watki lub "
-           "--powtorzenia); nic nie zostało uruchomione.";
+           ", z czego badanie może zająć najwyżej 80 % (zwiększ --co, zmniejsz --iteracje, "
+           "liczbę wartości --lambda, --watki lub --powtorzenia); nic nie zostało uruchomione.";
 }

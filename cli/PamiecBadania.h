@@ -16,8 +16,9 @@ double PamiecBadania(const OpcjeWsadowe& o, int watki);
 // The machine's physical memory in bytes, or 0 where it cannot be told.
 double PamiecKomputera();
 
-// The one Polish line that refuses a study needing more than `dostepna` bytes
-// (naming both in MB or GB), or nothing when it fits or `dostepna` is 0.
+// The one Polish line that refuses a study needing more than 80 % of
+// `dostepna` bytes (naming both in MB or GB), or nothing when it fits or
+// `dostepna` is 0.
 std::optional<std::string> OdmowaPamieci(const OpcjeWsadowe& o, int watki, double dostepna);
 
 // Bytes as the refusal writes them: "850 MB", "12.3 GB".

@@ -158,9 +158,11 @@ TEST_F(SkalaBadania, OszacowaniePamieci) {
     ASSERT_TRUE(odmowa);
     EXPECT_EQ(*odmowa, "Za mało pamięci na to badanie: potrzebuje około " +
                            TekstBajtow(PamiecBadania(duze, 2)) +
-                           ", a komputer ma 8.0 GB (zwiększ --co, zmniejsz --iteracje, liczbę "
-                           "wartości --lambda, --watki lub --powtorzenia); nic nie zostało "
-                           "uruchomione.");
+                           ", a komputer ma 8.0 GB, z czego badanie może zająć najwyżej 80 % "
+                           "(zwiększ --co, zmniejsz --iteracje, liczbę wartości --lambda, "
+                           "--watki lub --powtorzenia); nic nie zostało uruchomione.");
+    EXPECT_FALSE(OdmowaPamieci(duze, 2, PamiecBadania(duze, 2) / 0.8 + 1));
+    EXPECT_TRUE(OdmowaPamieci(duze, 2, PamiecBadania(duze, 2) / 0.8 - 1e6));
     EXPECT_EQ(TekstBajtow(850e6), "850 MB");
     EXPECT_EQ(TekstBajtow(12.34e9), "12.3 GB");
     EXPECT_FALSE(OdmowaPamieci(duze, 2, 0)) << "a machine that does not tell";
