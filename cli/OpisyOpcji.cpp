@@ -53,7 +53,8 @@ std::vector<OpisOpcji> Zbuduj() {
              SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Min) + ".." +
              SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " + SiatkaWsadowa.Tekst(1) +
              ", K od " + SiatkaWsadowa.Tekst(1) + " do E - S + " + SiatkaOkna.Tekst(1) +
-             "; S, E i K co " + SiatkaListy.Tekst(1) + " (np. 0.86:0.87:0.0025) albo lista "
+             "; S, E i K co " + SiatkaListy.Tekst(1) +
+             " (np. 0.86:0.87:0.0025) albo lista "
              "wartości po przecinku z kropką dziesiętną (np. 0.86,0.8637,0.87) to seria "
              "dokładnie tych lambd, rosnąco; wartości w serii tyle, ile zmieści pamięć; "
              "ostatnia symulacja serii ma lambda = E, także gdy krok przeskakuje E (seria " +
@@ -75,7 +76,8 @@ std::vector<OpisOpcji> Zbuduj() {
         {{"--co"},
          "P",
          "pobierz dane co P iteracji, " + Od(ZakresPrzedzialuWsadowego, 100) + " co 100 (" +
-             Liczba(okno.PozycjaPrzedzialu * 100) + "); pomiarów w serii (N / P) tyle, ile "
+             Liczba(okno.PozycjaPrzedzialu * 100) +
+             "); pomiarów w serii (N / P) tyle, ile "
              "zmieści pamięć: badanie, które się nie zmieści, program odrzuca przed "
              "uruchomieniem, podając potrzebną pamięć"},
         {{"--uklad"},
