@@ -3,7 +3,6 @@
 #include "Dziesietne.h"
 #include "OpcjeWsadowe.h"
 #include "ParametrySymulacji.h"
-#include "Pojemnosci.h"
 #include "PrzedzialPomiarow.h"
 #include "RodzajSieci.h"
 #include "ZakresyParametrow.h"
@@ -38,25 +37,28 @@ std::string RodzajeSieciTekst() {
 std::vector<OpisOpcji> Zbuduj() {
     const ParametrySymulacji okno;
     const OpcjeWsadowe domyslne;
-    const int lambdy = LiczbaWpisowSerii - 2;
     return {
         {{"--siec"},
          RodzajeSieciTekst(),
          "rodzaj sieci (" + std::string(KluczRodzaju(okno.Rodzaj)) + ")"},
         {{"--osie"},
          "X | XxY | XxYxZ | L1,L2,...",
-         "ilość atomów na osiach, parzyste " + Od(ZakresOsi) + " (" + Liczba(okno.IloscAtomowOsX) +
+         "ilość atomów na osiach, parzyste " + Od(ZakresOsiWsadowych) + ", w 3DR " +
+             Od(ZakresOsiWsadowych3D) + " (" + Liczba(okno.IloscAtomowOsX) +
              "); XxY dla sieci 2D, XxYxZ dla 3DR; rosnące rozmiary po przecinku, np. "
              "12,16,24,32: badanie skończonych rozmiarów (L na każdej osi)"},
         {{"--tryb"}, "porzadkowanie|klasteryzacja", "znak oddziaływania (porzadkowanie)"},
         {{"--lambda"},
-         "S | S:E:K",
+         "S | S:E:K | L1,L2,...",
          "pojedyncza symulacja dla S albo seria od S do E co K, wartości " +
              SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Min) + ".." +
              SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " + SiatkaWsadowa.Tekst(1) +
              ", K od " + SiatkaWsadowa.Tekst(1) + " do E - S + " + SiatkaOkna.Tekst(1) +
-             ", najwyżej " + Liczba(lambdy) + " wartości w serii; ostatnia symulacja serii ma " +
-             "lambda = E, także gdy krok przeskakuje E (seria " +
+             "; S, E i K co " + SiatkaListy.Tekst(1) +
+             " (np. 0.86:0.87:0.0025) albo lista "
+             "wartości po przecinku z kropką dziesiętną (np. 0.86,0.8637,0.87) to seria "
+             "dokładnie tych lambd, rosnąco; wartości w serii tyle, ile zmieści pamięć; "
+             "ostatnia symulacja serii ma lambda = E, także gdy krok przeskakuje E (seria " +
              SiatkaOkna.Tekst(okno.PozycjaLambdy) + ":" +
              SiatkaOkna.Tekst(okno.PozycjaLambdyKoncowej) + ":" +
              SiatkaOkna.Tekst(okno.PozycjaKroku) + ")"},
@@ -77,7 +79,9 @@ std::vector<OpisOpcji> Zbuduj() {
          "pobierz dane co P iteracji, " +
              Od(PrzedzialPomiarow::Iteracji(ZakresPrzedzialuWsadowego)) + " co " +
              Liczba(PrzedzialPomiarow::Jednostka) + " (" + Liczba(Przedzial(okno).Iteracje()) +
-             "); najwyżej " + Liczba(MaxPomiarowSerii) + " pomiarów w serii (N / P)"},
+             "); pomiarów w serii (N / P) tyle, ile "
+             "zmieści pamięć: badanie, które się nie zmieści, program odrzuca przed "
+             "uruchomieniem, podając potrzebną pamięć"},
         {{"--uklad"},
          "przypadkowe|uporzadkowane|wydzielenie",
          "ułożenie początkowe (przypadkowe); uporządkowane mają zawsze połowę atomów A"},

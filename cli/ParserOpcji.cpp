@@ -1,12 +1,11 @@
 #include "ParserOpcji.h"
 
 #include "Dziesietne.h"
-#include "Obliczenia.h"
 #include "OpisyOpcji.h"
-#include "Pojemnosci.h"
 #include "PrzedzialPomiarow.h"
 #include "ZakresyParametrow.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
@@ -14,16 +13,16 @@
 #include <sstream>
 
 namespace {
-const std::string OpisOsi = "parzyste liczby od " + std::to_string(ZakresOsi.Min) + " do " +
-                            std::to_string(ZakresOsi.Max) + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
-// The series tables hold 24 lambdas.
-constexpr int MaxLambdSerii = LiczbaWpisowSerii - 2;
+const std::string ZakresyOsi = "parzyste liczby od " + std::to_string(ZakresOsiWsadowych.Min) +
+                               " do " + std::to_string(ZakresOsiWsadowych.Max) + " (3DR: do " +
+                               std::to_string(ZakresOsiWsadowych3D.Max) + ")";
+const std::string OpisOsi = ZakresyOsi + ": X, XxY (sieci 2D) lub XxYxZ (3DR)";
 
-const std::string OpisLambdy =
-    "S albo S:E:K, wartości od " + SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Min) + " do " +
-    SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " + SiatkaWsadowa.Tekst(1) +
-    ", E >= S, " + SiatkaWsadowa.Tekst(1) + " <= K <= E - S + " + SiatkaOkna.Tekst(1) + ", " +
-    "najwyżej " + std::to_string(MaxLambdSerii) + " wartości lambdy w serii";
+const std::string OpisLambdy = "S, S:E:K albo lista L1,L2,..., wartości od " +
+                               SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Min) + " do " +
+                               SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " +
+                               SiatkaListy.Tekst(1) + ", E >= S, K > 0 (w setnych K <= E - S + " +
+                               SiatkaOkna.Tekst(1) + "), lista bez powtórzeń";
 // The kinds' keys as the kinds table orders them: "3DR, 2DKwadrat, 2DTrojkat
 // lub 2DHeksagonalna".
 std::string KluczeRodzajow() {
@@ -63,9 +62,10 @@ BladOpcji Blad(const std::string& opcja, const std::string& dozwolone) {
     return {"Błędna wartość opcji " + opcja + ": dozwolone " + dozwolone + "."};
 }
 
-bool RozmiarOsi(const std::string& tekst, int& wynik) {
+// An axis of the batch scale: to 512 atoms on the flat lattices, to 128 on the cubic one.
+bool RozmiarOsi(const std::string& tekst, int& wynik, bool kubiczna) {
     const auto n = Calkowita(tekst);
-    if (!n || !NaSkaliZakresu(ZakresOsi, *n)) {
+    if (!n || !NaSkaliZakresu(kubiczna ? ZakresOsiWsadowych3D : ZakresOsiWsadowych, *n)) {
         return false;
     }
     wynik = static_cast<int>(*n);
@@ -95,6 +95,11 @@ public:
 private:
     std::optional<BladOpcji> Osie(const std::string& w);
     std::optional<BladOpcji> Lambda(const std::string& w);
+    // A range S:E:K off the hundredths, or a list: the series' lambdas on the
+    // list's grid (millionths).
+    std::optional<BladOpcji> ZakresWMilionowych(const std::vector<std::string>& czesci);
+    std::optional<BladOpcji> Lista(const std::vector<std::string>& wartosci);
+    std::optional<BladOpcji> UstawListe(std::vector<int> pozycje);
     std::optional<BladOpcji> Czesc() const;
     std::variant<OpcjeWsadowe, BladOpcji> Scalanie(const std::set<std::string>& podane) const;
 
@@ -103,14 +108,16 @@ private:
 
 std::optional<BladOpcji> Parser::Osie(const std::string& w) {
     ParametrySymulacji& p = o_.Parametry;
+    const bool kubiczna = p.Rodzaj == RodzajSieci::Kubiczna3D;
     if (w.find(',') != std::string::npos) {
         // A finite-size study: one size for every axis of each lattice.
         for (const std::string& rozmiar : Podziel(w, ',')) {
             int l = 0;
-            if (!RozmiarOsi(rozmiar, l) || (!o_.Rozmiary.empty() && l <= o_.Rozmiary.back())) {
+            if (!RozmiarOsi(rozmiar, l, kubiczna) ||
+                (!o_.Rozmiary.empty() && l <= o_.Rozmiary.back())) {
                 return BladOpcji{"Opcja --osie: lista rozmiarów badania skończonych rozmiarów to "
-                                 "co najmniej dwa rosnące rozmiary parzyste 6..100 po przecinku, "
-                                 "np. 12,16,24,32."};
+                                 "co najmniej dwa rosnące rozmiary, " +
+                                 ZakresyOsi + ", po przecinku, np. 12,16,24,32."};
             }
             o_.Rozmiary.push_back(l);
         }
@@ -121,16 +128,17 @@ std::optional<BladOpcji> Parser::Osie(const std::string& w) {
         return std::nullopt;
     }
     const std::vector<std::string> czesci = Podziel(w, 'x');
-    const bool kubiczna = p.Rodzaj == RodzajSieci::Kubiczna3D;
     bool dobre = false;
     if (czesci.size() == 1) {
-        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX);
+        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX, kubiczna);
         p.IloscAtomowOsY = p.IloscAtomowOsZ = p.IloscAtomowOsX;
     } else if (czesci.size() == 2 && !kubiczna) {
-        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX) && RozmiarOsi(czesci[1], p.IloscAtomowOsY);
+        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX, false) &&
+                RozmiarOsi(czesci[1], p.IloscAtomowOsY, false);
     } else if (czesci.size() == 3 && kubiczna) {
-        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX) &&
-                RozmiarOsi(czesci[1], p.IloscAtomowOsY) && RozmiarOsi(czesci[2], p.IloscAtomowOsZ);
+        dobre = RozmiarOsi(czesci[0], p.IloscAtomowOsX, true) &&
+                RozmiarOsi(czesci[1], p.IloscAtomowOsY, true) &&
+                RozmiarOsi(czesci[2], p.IloscAtomowOsZ, true);
     }
     if (!dobre) {
         return Blad("--osie", OpisOsi);
@@ -145,13 +153,18 @@ std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
         return poz && WZakresie(SiatkaWsadowa.Zakres(), *poz);
     };
     if (czesci.size() == 1) {
-        const auto s = SiatkaWsadowa.Pozycja(czesci[0]);
-        if (!wZakresie(s)) {
-            return Blad("--lambda", OpisLambdy);
+        // One decimal ("1,2" is 1.2, as the window writes it), else a list
+        // with decimal points; a lambda off the hundredths is a series of one.
+        const auto s = SiatkaWsadowa.Pozycja(w);
+        if (wZakresie(s)) {
+            p.Seria = false;
+            p.PozycjaLambdy = *s;
+            return std::nullopt;
         }
-        p.Seria = false;
-        p.PozycjaLambdy = *s;
-        return std::nullopt;
+        if (const auto jedna = SiatkaListy.Pozycja(w)) {
+            return UstawListe({*jedna});
+        }
+        return Lista(Podziel(w, ','));
     }
     if (czesci.size() != 3) {
         return Blad("--lambda", OpisLambdy);
@@ -159,15 +172,65 @@ std::optional<BladOpcji> Parser::Lambda(const std::string& w) {
     const auto s = SiatkaWsadowa.Pozycja(czesci[0]);
     const auto e = SiatkaWsadowa.Pozycja(czesci[1]);
     const auto k = SiatkaWsadowa.Pozycja(czesci[2]);
-    if (!wZakresie(s) || !wZakresie(e) || !k || *e < *s || *k < 1 ||
-        *k > SiatkaWsadowa.NajwiekszyKrok(*s, *e) ||
-        Obliczenia::LiczbaSeriiDla(*s, *e, *k) > MaxLambdSerii) {
+    if (!s || !e || !k) {
+        return ZakresWMilionowych(czesci);
+    }
+    if (!wZakresie(s) || !wZakresie(e) || *e < *s || *k < 1 ||
+        *k > SiatkaWsadowa.NajwiekszyKrok(*s, *e)) {
         return Blad("--lambda", OpisLambdy);
     }
     p.Seria = true;
     p.PozycjaLambdy = *s;
     p.PozycjaLambdyKoncowej = *e;
     p.PozycjaKroku = *k;
+    return std::nullopt;
+}
+
+std::optional<BladOpcji> Parser::ZakresWMilionowych(const std::vector<std::string>& czesci) {
+    const auto s = SiatkaListy.Pozycja(czesci[0]);
+    const auto e = SiatkaListy.Pozycja(czesci[1]);
+    const auto k = SiatkaListy.Pozycja(czesci[2]);
+    if (!s || !e || !k || *e < *s || *k < 1) {
+        return Blad("--lambda", OpisLambdy);
+    }
+    // From S in steps of K, the last at E also when the step passes it, as
+    // a series in hundredths runs.
+    std::vector<int> pozycje;
+    for (long long pozycja = *s; pozycja < *e; pozycja += *k) {
+        pozycje.push_back(static_cast<int>(pozycja));
+    }
+    pozycje.push_back(*e);
+    return UstawListe(std::move(pozycje));
+}
+
+std::optional<BladOpcji> Parser::Lista(const std::vector<std::string>& wartosci) {
+    std::vector<int> pozycje;
+    for (const std::string& wartosc : wartosci) {
+        const auto pozycja = SiatkaListy.Pozycja(wartosc);
+        if (!pozycja) {
+            return Blad("--lambda", OpisLambdy);
+        }
+        pozycje.push_back(*pozycja);
+    }
+    // In increasing order, as every series runs; a lambda twice is a mistake.
+    std::sort(pozycje.begin(), pozycje.end());
+    if (std::adjacent_find(pozycje.begin(), pozycje.end()) != pozycje.end()) {
+        return Blad("--lambda", OpisLambdy);
+    }
+    return UstawListe(std::move(pozycje));
+}
+
+std::optional<BladOpcji> Parser::UstawListe(std::vector<int> pozycje) {
+    ParametrySymulacji& p = o_.Parametry;
+    if (pozycje.empty() || !WZakresie(SiatkaListy.Zakres(), pozycje.front()) ||
+        !WZakresie(SiatkaListy.Zakres(), pozycje.back())) {
+        return Blad("--lambda", OpisLambdy);
+    }
+    p.Seria = true;
+    p.PozycjaLambdy = pozycje.front();
+    p.PozycjaLambdyKoncowej = pozycje.back();
+    p.PozycjaKroku = 1;
+    p.ListaLambd = std::move(pozycje);
     return std::nullopt;
 }
 
@@ -394,13 +457,6 @@ std::variant<OpcjeWsadowe, BladOpcji> Parser::Czytaj(const std::vector<std::stri
         if (auto blad = Lambda(*lambda)) {
             return *blad;
         }
-    }
-    // The stores keep MaxPomiarowSerii samples of a series, whatever the order of the options.
-    if (Przedzial(p).Pomiarow(p.MaxIloscCykli) > MaxPomiarowSerii) {
-        return BladOpcji{"Za dużo pomiarów w serii: --iteracje / --co wynosi " +
-                         std::to_string(Przedzial(p).Pomiarow(p.MaxIloscCykli)) +
-                         ", dozwolone najwyżej " + std::to_string(MaxPomiarowSerii) +
-                         " (zwiększ --co albo zmniejsz --iteracje)."};
     }
     if (!o_.Rozmiary.empty()) {
         for (const char* opcja :

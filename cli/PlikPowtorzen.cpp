@@ -35,11 +35,14 @@ template <class... Pola> std::string Wiersz(const char* klucz, const Pola&... po
     return wiersz;
 }
 
-std::string Tablica(const char* klucz, const TablicaPunktow& tablica) {
+// The window's 26 entries of a per-series table, or series 0..n + 1 where a
+// batch series has more.
+std::string Tablica(const char* klucz, const TablicaPunktow& tablica, int serii) {
     std::string wiersz = klucz;
-    for (const double v : tablica) {
+    const std::size_t wpisow = std::max<std::size_t>(RozmiarTablicyPunktow, serii + 2ULL);
+    for (std::size_t i = 0; i < wpisow; ++i) {
         wiersz += ' ';
-        wiersz += Rzeczywista(v);
+        wiersz += Rzeczywista(i < tablica.size() ? tablica[i] : 0.0);
     }
     return wiersz;
 }
@@ -214,6 +217,13 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     p.PozycjaLambdy = c.Liczba<int>(lambda[0]);
     p.PozycjaLambdyKoncowej = c.Liczba<int>(lambda[1]);
     p.PozycjaKroku = c.Liczba<int>(lambda[2]);
+    if (!c.Koniec() && c.Surowy().starts_with("lista ")) {
+        // A series over a list of lambdas, in millionths; the engine's check
+        // below finds a list out of order or out of range.
+        for (const std::string& pole : c.Nastepny("lista", 1, std::numeric_limits<int>::max())) {
+            p.ListaLambd.push_back(c.Liczba<int>(pole));
+        }
+    }
     p.Seria = c.Flaga(c.Nastepny("seria", 1)[0]);
     p.PozycjaPrzedzialu = c.Liczba<int>(c.Nastepny("co", 1)[0]);
     p.MaxIloscCykli = c.Liczba<int>(c.Nastepny("iteracje", 1)[0]);
@@ -264,17 +274,13 @@ void CzytajNaglowek(Czytnik& c, BadaniePowtorzen& b) {
     }
 }
 
-int LiczbaSerii(const ParametrySymulacji& p) {
-    return p.Seria ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej,
-                                                p.PozycjaKroku)
-                   : 1;
-}
-
 // The lambda series k of a run of these parameters is taken at (negative for
-// clustering): from the start in steps, never past the end.
+// clustering): the list's, or from the start in steps, never past the end.
 double LambdaSerii(const ParametrySymulacji& p, int k) {
-    const int pozycja = std::min(p.PozycjaLambdy + (k - 1) * p.PozycjaKroku,
-                                 p.Seria ? p.PozycjaLambdyKoncowej : p.PozycjaLambdy);
+    const int pozycja = !p.ListaLambd.empty()
+                            ? p.ListaLambd[static_cast<std::size_t>(k - 1)]
+                            : std::min(p.PozycjaLambdy + (k - 1) * p.PozycjaKroku,
+                                       p.Seria ? p.PozycjaLambdyKoncowej : p.PozycjaLambdy);
     const double lambda = Siatka(p).Lambda(pozycja);
     return p.Tryb == Oddzialywanie::Klasteryzacja ? -lambda : lambda;
 }
@@ -335,7 +341,10 @@ WynikRepliki CzytajReplike(Czytnik& c, const BadaniePowtorzen& b) {
     }
     for (const auto& [klucz, tablica] :
          {std::pair{"lambdy", &d.LambdaSerii}, std::pair{"sigmy", &d.SigmaSerii}}) {
-        const auto pola = c.Nastepny(klucz, RozmiarTablicyPunktow);
+        // The window's 26 entries, or one more than the series where they are more.
+        const auto pola =
+            c.Nastepny(klucz, std::max<std::size_t>(RozmiarTablicyPunktow, LiczbaSerii(p) + 2ULL));
+        *tablica = TablicaPunktow(pola.size());
         for (std::size_t i = 0; i < pola.size(); ++i) {
             (*tablica)[i] = c.Rzeczywista(pola[i], -Siatka(p).Najwieksza() - Tolerancja,
                                           Siatka(p).Najwieksza() + Tolerancja);
@@ -381,15 +390,27 @@ std::vector<std::string> NaglowekPlikuPowtorzen(const BadaniePowtorzen& b) {
         Wiersz("koncentracja", calk(p.PozycjaKoncentracji)),
         Wiersz("lambda", calk(p.PozycjaLambdy), calk(p.PozycjaLambdyKoncowej),
                calk(p.PozycjaKroku)),
-        Wiersz("seria", calk(p.Seria ? 1 : 0)),
-        Wiersz("co", calk(p.PozycjaPrzedzialu)),
-        Wiersz("iteracje", calk(p.MaxIloscCykli)),
-        Wiersz("uklad", std::string(NazwyUkladow.at(static_cast<std::size_t>(p.Uklad)))),
-        Wiersz("tryb", std::string(NazwyTrybow.at(static_cast<std::size_t>(p.Tryb)))),
-        Wiersz("stopien", b.Stopien ? calk(*b.Stopien) : std::string("-")),
-        Wiersz("ziarno", calk(b.Ziarno), calk(b.ZiarnoZZegara ? 1 : 0)),
-        Wiersz("powtorzenia", calk(b.Powtorzenia)),
     };
+    // A list of lambdas only where there is one, so that other files keep their bytes.
+    if (!p.ListaLambd.empty()) {
+        std::string lista = "lista";
+        for (const int pozycja : p.ListaLambd) {
+            lista += ' ' + calk(pozycja);
+        }
+        naglowek.push_back(lista);
+    }
+    naglowek.insert(
+        naglowek.end(),
+        {
+            Wiersz("seria", calk(p.Seria ? 1 : 0)),
+            Wiersz("co", calk(p.PozycjaPrzedzialu)),
+            Wiersz("iteracje", calk(p.MaxIloscCykli)),
+            Wiersz("uklad", std::string(NazwyUkladow.at(static_cast<std::size_t>(p.Uklad)))),
+            Wiersz("tryb", std::string(NazwyTrybow.at(static_cast<std::size_t>(p.Tryb)))),
+            Wiersz("stopien", b.Stopien ? calk(*b.Stopien) : std::string("-")),
+            Wiersz("ziarno", calk(b.Ziarno), calk(b.ZiarnoZZegara ? 1 : 0)),
+            Wiersz("powtorzenia", calk(b.Powtorzenia)),
+        });
     // The window's generator is named by no line, as before there was a choice.
     if (b.Generator != RodzajGeneratora::Okna) {
         naglowek.push_back(Wiersz("generator", std::string(NazwaGeneratora(b.Generator))));
@@ -415,8 +436,8 @@ std::string TrescPlikuPowtorzen(const BadaniePowtorzen& b) {
                    calk(d.LiczbaSasiadow), calk(d.Opis.IloscAtomow), calk(d.Opis.IloscAtomowOsX),
                    calk(d.Opis.IloscAtomowOsY), calk(d.Opis.IloscAtomowOsZ)) +
             '\n';
-        tresc += Tablica("lambdy", d.LambdaSerii) + '\n';
-        tresc += Tablica("sigmy", d.SigmaSerii) + '\n';
+        tresc += Tablica("lambdy", d.LambdaSerii, d.NrSerii) + '\n';
+        tresc += Tablica("sigmy", d.SigmaSerii, d.NrSerii) + '\n';
         for (const SeriaRepliki& s : r.Serie) {
             tresc +=
                 Wiersz(

@@ -8,6 +8,7 @@
 #include "KolizjaWyjsc.h"
 #include "NadzorWsadowy.h"
 #include "OpisyOpcji.h"
+#include "PamiecBadania.h"
 #include "ParserOpcji.h"
 #include "PasekPostepu.h"
 #include "PlikPowtorzen.h"
@@ -42,17 +43,21 @@ constexpr bool WatkiDostepne = true;
 #endif
 
 // More threads than the processors this process was given only multiply the
-// engines in memory; the output does not depend on their number.
-int LiczbaWatkow(const OpcjeWsadowe& o, std::ostream& bledy) {
+// engines in memory; the output does not depend on their number. The limit
+// is told on `bledy`, when given.
+int LiczbaWatkow(const OpcjeWsadowe& o, std::ostream* bledy) {
     const int sprzetowe = WatkiDostepne ? DostepneProcesory() : 1;
     if (!o.Watki) {
         return std::max(1, sprzetowe);
     }
     if (sprzetowe > 0 && *o.Watki > sprzetowe) {
-        bledy << "Opcja --watki: " << *o.Watki << " ograniczono do " << sprzetowe
-              << (WatkiDostepne ? " (tyle procesorów ma do dyspozycji; wynik jest ten sam).\n"
-                                : " (ta wersja programu liczy powtórzenia kolejno, w jednym "
-                                  "wątku; wynik jest ten sam).\n");
+        if (bledy == nullptr) {
+            return sprzetowe;
+        }
+        *bledy << "Opcja --watki: " << *o.Watki << " ograniczono do " << sprzetowe
+               << (WatkiDostepne ? " (tyle procesorów ma do dyspozycji; wynik jest ten sam).\n"
+                                 : " (ta wersja programu liczy powtórzenia kolejno, w jednym "
+                                   "wątku; wynik jest ten sam).\n");
         return sprzetowe;
     }
     return *o.Watki;
@@ -291,6 +296,12 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     if (const int status = SprawdzWyjscia(pliki, bledy)) {
         return status;
     }
+    // Refused before anything is taken: a study that cannot fit would end in
+    // swapping or in the middle of its run.
+    if (const auto odmowa = OdmowaPamieci(o, LiczbaWatkow(o, nullptr), PamiecKomputera())) {
+        bledy << *odmowa << '\n';
+        return 1;
+    }
     if (o.Sprawdz) {
         // The check reads no clock: an unseeded study shows Z = 0.
         StaleZiarno bezZegara(0);
@@ -306,7 +317,7 @@ int UruchomWsadowo(const std::vector<std::string>& argumenty, ZrodloZiarna& zega
     if (const int status = PrzygotujWyjscia(pliki, blokada, bledy)) {
         return status;
     }
-    const int watki = LiczbaWatkow(o, bledy);
+    const int watki = LiczbaWatkow(o, &bledy);
 
     // An unseeded run reads the clock once and then runs as if that seed had
     // been given, so it can be repeated with --ziarno.

@@ -87,10 +87,7 @@ PostepReplik Pula::Postep() const {
     const ParametrySymulacji& p = opcje_.Parametry;
     PostepReplik wynik;
     wynik.Replik = do_ - od_;
-    wynik.LiczbaSerii =
-        p.Seria
-            ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku)
-            : 1;
+    wynik.LiczbaSerii = LiczbaSerii(p);
     for (const PostepWatku& w : postep_) {
         wynik.Proby += w.Proby.load(std::memory_order_relaxed);
         wynik.Ukonczone += w.UkonczoneRepliki.load(std::memory_order_relaxed);
@@ -179,10 +176,7 @@ WynikiReplik UruchomRepliki(const OpcjeWsadowe& opcje, std::uint32_t ziarno, int
 
 long long ProbyNaReplike(const OpcjeWsadowe& opcje) {
     const ParametrySymulacji& p = opcje.Parametry;
-    const long long serii =
-        p.Seria
-            ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku)
-            : 1;
+    const long long serii = LiczbaSerii(p);
     const long long przedzial = Przedzial(p).Iteracje();
     // The two-start check runs every series twice.
     return serii * (p.MaxIloscCykli / przedzial + 1) * przedzial * (opcje.DwaStarty ? 2 : 1);

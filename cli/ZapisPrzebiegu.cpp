@@ -36,6 +36,13 @@ void ZapisPrzebiegu::NowyPomiar(const Pomiar& p) {
     if (dalej_ != nullptr) {
         dalej_->NowyPomiar(p);
     }
+    if (static_cast<std::size_t>(p.Seria) >= sigmy_.size()) {
+        // A batch series of more lambdas than the window's: a row per series.
+        const auto wierszy = static_cast<std::size_t>(p.Seria) + 1;
+        sigmy_.resize(wierszy);
+        pary_.resize(wierszy);
+        rzad_.resize(wierszy);
+    }
     sigmy_[p.Seria].push_back(p.Sigma);
     pary_[p.Seria].push_back(p.LiczbaParAB);
     if (!std::isnan(p.Rzad)) {

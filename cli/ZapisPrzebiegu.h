@@ -3,7 +3,6 @@
 #include "ObserwatorPomiarow.h"
 #include "Pojemnosci.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -32,8 +31,9 @@ public:
 private:
     bool zPrzebiegiem_;
     ObserwatorPomiarow* dalej_;
-    std::array<std::vector<double>, LiczbaWpisowSerii> sigmy_;
-    std::array<std::vector<double>, LiczbaWpisowSerii> pary_;
-    std::array<std::vector<double>, LiczbaWpisowSerii> rzad_;
+    // Rows 0..n of series 1..n, at least the window's.
+    std::vector<std::vector<double>> sigmy_ = std::vector<std::vector<double>>(LiczbaWpisowSerii);
+    std::vector<std::vector<double>> pary_ = std::vector<std::vector<double>>(LiczbaWpisowSerii);
+    std::vector<std::vector<double>> rzad_ = std::vector<std::vector<double>>(LiczbaWpisowSerii);
     std::string przebieg_;
 };

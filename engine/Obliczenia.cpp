@@ -93,15 +93,21 @@ void Obliczenia::PrzygotujObliczenia(const ParametrySymulacji& p) {
 
     stan_.Koncentracja = Iloraz(p.PozycjaKoncentracji, 100);
     const SiatkaLambdy& siatka = Siatka(p);
-    stan_.Lambda = siatka.Lambda(p.PozycjaLambdy);
+    stan_.Lambda = siatka.Lambda(p.ListaLambd.empty() ? p.PozycjaLambdy : p.ListaLambd.front());
     if (p.Tryb == Oddzialywanie::Klasteryzacja) {
         stan_.Lambda = -stan_.Lambda;
     }
     stan_.LambdaKoncowa = siatka.Lambda(p.PozycjaLambdyKoncowej);
     stan_.PrzedzialCzasowy = static_cast<int>(Przedzial(p).Iteracje());
     stan_.Krok = siatka.Lambda(p.PozycjaKroku);
-    stan_.LiczbaSerii =
-        p.Seria ? LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku) : 1;
+    stan_.LiczbaSerii = LiczbaSerii(p);
+    // Room for every series and sample of the run, taken now and never per tick.
+    const auto wpisow = static_cast<std::size_t>(stan_.LiczbaSerii) + 2;
+    if (stan_.LambdaSerii.size() < wpisow) {
+        stan_.LambdaSerii.resize(wpisow, 0.0);
+        stan_.SigmaSerii.resize(wpisow, 0.0);
+    }
+    magazyn_.Przygotuj(static_cast<int>(wpisow), PomiarowSerii(p));
     stan_.NrSerii = 1;
     stan_.ObliczoneSerie = 0;
     stan_.MaxIloscCykli = p.MaxIloscCykli;
@@ -338,6 +344,13 @@ void Obliczenia::PrzesunLambde() {
     // step; the end value and the grid's largest lambda are compared in
     // extended precision.
     const SiatkaLambdy& siatka = Siatka(stan_.Parametry);
+    const std::vector<int>& lista = stan_.Parametry.ListaLambd;
+    if (!lista.empty()) {
+        // The list's next lambda as its position gives it, not a sum of steps.
+        const double lambda = siatka.Lambda(lista.at(static_cast<std::size_t>(stan_.NrSerii)));
+        stan_.Lambda = stan_.Parametry.Tryb == Oddzialywanie::Porzadkowanie ? lambda : -lambda;
+        return;
+    }
     const long double krok = siatka.LambdaDokladna(stan_.Parametry.PozycjaKroku);
     const long double koniec = siatka.LambdaDokladna(stan_.Parametry.PozycjaLambdyKoncowej);
     const long double najwieksza = siatka.Najwieksza();

@@ -59,8 +59,10 @@ public:
     // one stream), builds the first arrangement and records its sample. The
     // count of finished series starts again at 0. Throws
     // std::invalid_argument when a parameter lies outside the ranges of its
-    // scale (the settings page's, or the batch runner's), a series would hold
-    // more than 24 lambdas or more than MaxPomiarowSerii samples.
+    // scale (the settings page's, or the batch runner's); on the window's a
+    // series holds at most 24 lambdas and MaxPomiarowSerii samples. The
+    // per-series tables and the stores grow here when a batch run needs more
+    // (std::bad_alloc when memory runs out).
     void PrzygotujObliczenia(const ParametrySymulacji& parametry);
     // One tick: one chunk and its sample, then the bookkeeping of the run.
     // After the end of a run it does nothing and reports Koniec again; while a

@@ -2,6 +2,7 @@
 
 #include "GeometriaSieci.h"
 #include "Siec.h"
+#include "ZakresyParametrow.h"
 
 #include <cmath>
 #include <cstdint>
@@ -62,10 +63,12 @@ double Fala(const double* plaszczyzny, int n) {
 }
 
 double Skupienie(const Siec& s) {
-    // The planes of each axis hold at most Siec::MaxOs atoms' worth of counts.
-    int px[Siec::MaxOs] = {};
-    double py[Siec::MaxOs] = {};
-    double pz[Siec::MaxOs] = {};
+    // One count per plane of each axis, for the longest axis of any scale: on
+    // the stack, since a sample allocates nothing.
+    constexpr int Plaszczyzn = ZakresOsiWsadowych.Max;
+    int px[Plaszczyzn] = {};
+    double py[Plaszczyzn] = {};
+    double pz[Plaszczyzn] = {};
     for (int z = 1; z <= s.Nz(); ++z) {
         for (int y = 1; y <= s.Ny(); ++y) {
             const std::uint8_t* w = Wiersz(s, y, z);
@@ -79,7 +82,7 @@ double Skupienie(const Siec& s) {
             pz[z - 1] += wiersz;
         }
     }
-    double plaszczyznyX[Siec::MaxOs];
+    double plaszczyznyX[Plaszczyzn];
     for (int i = 0; i < s.Nx(); ++i) {
         plaszczyznyX[i] = px[i];
     }

@@ -4,14 +4,17 @@
 #include "RodzajSieci.h"
 #include "SiatkaLambdy.h"
 
+#include <vector>
+
 enum class Ulozenie { Przypadkowe, Uporzadkowane, UporzadkowaneWydzielenie };
 enum class Oddzialywanie { Porzadkowanie, Klasteryzacja };
 
 // The scale the positions are read on. The window's: lambda in tenths within
 // the settings page's ranges. The batch runner's: lambda in hundredths (the
-// same 0.10..2.40, so a finer grid can resolve a peak), runs of up to 10^9
-// iterations sampled every 100..10^6 (positions up to 10 000), with at most
-// MaxPomiarowSerii samples and 24 lambdas per series.
+// same 0.10..2.40, so a finer grid can resolve a peak, or any list of lambdas
+// in millionths), runs of up to 10^9 iterations sampled every 100..10^6
+// (positions up to 10 000), axes up to 512 (128 on the cubic lattice), and as
+// many lambdas and samples per series as memory holds.
 enum class SkalaParametrow { Okna, Wsadowa };
 
 // The values that entering the computation stage copies from the settings
@@ -33,11 +36,19 @@ struct ParametrySymulacji {
     Oddzialywanie Tryb = Oddzialywanie::Porzadkowanie;
     bool Seria = true;
     SkalaParametrow Skala = SkalaParametrow::Okna;
+    // A batch series over these lambdas instead of start, end and step:
+    // increasing positions on SiatkaListy (millionths), the first and the last
+    // also in PozycjaLambdy and PozycjaLambdyKoncowej. Empty for a series in
+    // steps and on the window's scale.
+    std::vector<int> ListaLambd;
 };
 
 // The grid the lambda positions lie on: tenths on the window's scale,
-// hundredths on the batch runner's.
-constexpr const SiatkaLambdy& Siatka(const ParametrySymulacji& p) {
+// hundredths on the batch runner's, millionths for a list of lambdas.
+inline const SiatkaLambdy& Siatka(const ParametrySymulacji& p) {
+    if (!p.ListaLambd.empty()) {
+        return SiatkaListy;
+    }
     return p.Skala == SkalaParametrow::Wsadowa ? SiatkaWsadowa : SiatkaOkna;
 }
 
@@ -46,18 +57,17 @@ constexpr PrzedzialPomiarow Przedzial(const ParametrySymulacji& p) {
     return PrzedzialPomiarow(p.PozycjaPrzedzialu);
 }
 
-// The decimals the lambdas of the run are written with.
-inline int MiejscaLambdy(const ParametrySymulacji& p) {
-    return Siatka(p).MiejscaPrzebiegu(p.PozycjaLambdy, p.PozycjaLambdyKoncowej, p.PozycjaKroku,
-                                      p.Seria);
-}
+// The decimals the lambdas of the run are written with: for a list, as many as
+// its most precise lambda needs (at least one, as for tenths).
+int MiejscaLambdy(const ParametrySymulacji& p);
 
 // The offset of the transition lambda from a uniform u in [0, 1): below one
 // unit of the run's lambdas, a tenth unless a lambda falls between tenths.
-inline double PrzesuniecieTc(const ParametrySymulacji& p, double u) {
-    return MiejscaLambdy(p) == SiatkaOkna.Miejsca() ? SiatkaOkna.Przesuniecie(u)
-                                                    : Siatka(p).Przesuniecie(u);
-}
+double PrzesuniecieTc(const ParametrySymulacji& p, double u);
+
+// The series a run of these parameters holds: one for a single run, the
+// lambdas of the list, or the steps from start to end.
+int LiczbaSerii(const ParametrySymulacji& p);
 
 // The number of atoms of the lattice the parameters describe; the flat
 // lattices have no Z axis.

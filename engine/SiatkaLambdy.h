@@ -55,6 +55,10 @@ private:
     ZakresParametru zakres_;
 };
 
-// The settings page's grid, and the batch runner's finer one over the same range.
+// The settings page's grid, the batch runner's finer one over the same range,
+// and the millionths a batch run's list of lambdas is read on (0.8637 is
+// position 863 700): fine enough for any lambda a study asks for, coarse
+// enough that a position is a whole number and every real one division.
 inline constexpr SiatkaLambdy SiatkaOkna{10, 1, {1, 24, 1}};
 inline constexpr SiatkaLambdy SiatkaWsadowa{100, 2, {10, 240, 1}};
+inline constexpr SiatkaLambdy SiatkaListy{1000000, 6, {100000, 2400000, 1}};

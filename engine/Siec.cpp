@@ -22,6 +22,10 @@ void Siec::UstawRozmiar(RodzajSieci rodzaj, int nx, int ny, int nz) {
     sx_ = nx_ + 2;
     sxy_ = sx_ * (ny_ + 2);
     baza_ = JestPlaska(rodzaj) ? sxy_ : 0;
+    const std::size_t komorek = static_cast<std::size_t>(sxy_) * (nz_ + 2) - baza_;
+    if (komorek > komorki_.size()) {
+        komorki_.resize(komorek, 0);
+    }
 }
 
 void Siec::WyczyscRamke() {

@@ -12,9 +12,11 @@
 
 // The lattice: one byte per cell (1 = atom A, 0 = atom B) for the current
 // sizes, framed by a one-cell periodic border so that every neighbour of every
-// atom is a fixed offset away. The storage is taken once, for the largest
-// lattice (100 x 100 x 100 with its border); a change of size only changes the
-// strides. Cells outside the current frame are never read.
+// atom is a fixed offset away. The storage is taken at construction for the
+// window's largest lattice (100 x 100 x 100 with its border) and grows only
+// when a larger one is set (the batch runner's sizes), so a change of size
+// within it only changes the strides. Cells outside the current frame are
+// never read.
 //
 // The face cells of the border hold copies of the opposite faces; the edge and
 // corner cells hold B, except the two corners that the triangular rule reads,
@@ -27,13 +29,15 @@
 // all of them current; PoliczOdNowa counts them from the kinds.
 class Siec {
 public:
+    // The longest axis of the window's lattices, which the storage holds from the start.
     static constexpr int MaxOs = 100;
     static constexpr int MaxSasiadow = 6;
     using Sasiedzi = std::array<Wezel, MaxSasiadow>;
 
     Siec();
 
-    // Sets the kind and sizes (even, 6..100; nz is taken as 1 for the flat kinds).
+    // Sets the kind and sizes (even, from 6; nz is taken as 1 for the flat
+    // kinds), taking more storage only when the frame outgrows what it holds.
     void UstawRozmiar(RodzajSieci rodzaj, int nx, int ny, int nz);
 
     RodzajSieci Rodzaj() const { return rodzaj_; }

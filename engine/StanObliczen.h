@@ -3,11 +3,12 @@
 #include "ParametrySymulacji.h"
 #include "Pojemnosci.h"
 
-#include <array>
+#include <vector>
 
 // Everything the calculations keep between calls, under the names the window,
 // the results and the tests know them by. Reals are 8-byte; the per-series
-// tables are indexed by the 1-based series number (1..24 used).
+// tables are indexed by the 1-based series number (1..24 used by the window,
+// more by a batch series, for which they grow when the run is prepared).
 struct StanObliczen {
     // The run (set when the computation stage is entered, advanced by the driver).
     ParametrySymulacji Parametry;
@@ -21,8 +22,8 @@ struct StanObliczen {
     int NrCyklu = 0; // iteration count of the next chunk's sample
     int MaxIloscCykli = 100000;
     int PrzedzialCzasowy = 0;
-    std::array<double, LiczbaWpisowSerii> LambdaSerii{};
-    std::array<double, LiczbaWpisowSerii> SigmaSerii{};
+    std::vector<double> LambdaSerii = std::vector<double>(LiczbaWpisowSerii);
+    std::vector<double> SigmaSerii = std::vector<double>(LiczbaWpisowSerii);
 
     // Lattice extents.
     int IloscAtomowOsX = 0;

@@ -3,6 +3,7 @@
 #include "NadzorPythona.h"
 #include "Obliczenia.h"
 #include "OpcjeWsadowe.h"
+#include "PamiecBadania.h"
 #include "ParserOpcji.h"
 #include "PlikPowtorzen.h"
 #include "PoprawnoscParametrow.h"
@@ -72,9 +73,7 @@ OpcjeWsadowe Przeczytaj(const Wartosci& wartosci, bool dwaStarty) {
 }
 
 std::size_t PomiarowRepliki(const ParametrySymulacji& p) {
-    const int serie = p.Seria ? Obliczenia::LiczbaSeriiDla(p.PozycjaLambdy, p.PozycjaLambdyKoncowej,
-                                                           p.PozycjaKroku)
-                              : 1;
+    const int serie = LiczbaSerii(p);
     return static_cast<std::size_t>(serie) * static_cast<std::size_t>(PomiarowSerii(p));
 }
 
@@ -163,6 +162,11 @@ py::object Uruchom(const Wartosci& wartosci, bool dwaStarty, bool fluktuacje, bo
     const OpcjeWsadowe o = Przeczytaj(wartosci, dwaStarty);
     ZegarDoby zegar;
     const std::uint32_t ziarno = o.Ziarno ? *o.Ziarno : zegar.Ziarno().value_or(0);
+    // The engines' own memory, as the batch runner refuses it, before the samples' own check.
+    if (const auto odmowa = OdmowaPamieci(o, Watki(o), PamiecKomputera())) {
+        PyErr_SetString(PyExc_MemoryError, odmowa->c_str());
+        throw py::error_already_set();
+    }
     if (!o.Rozmiary.empty()) {
         return UruchomRozmiary(o, ziarno, fluktuacje, postep);
     }

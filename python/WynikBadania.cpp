@@ -1,5 +1,6 @@
 #include "WynikBadania.h"
 
+#include "Dziesietne.h"
 #include "LambdaNaSiatce.h"
 #include "PlikPowtorzen.h"
 #include "PlikWynikow.h"
@@ -291,10 +292,24 @@ py::dict WynikBadania::Parametry() const {
     if (!JestPlaska(p.Rodzaj)) {
         osie.append(p.IloscAtomowOsZ);
     }
-    const std::string lambdy = p.Seria ? siatka.Tekst(p.PozycjaLambdy) + ":" +
-                                             siatka.Tekst(p.PozycjaLambdyKoncowej) + ":" +
-                                             siatka.Tekst(p.PozycjaKroku)
-                                       : siatka.Tekst(p.PozycjaLambdy);
+    std::string lambdy = p.Seria ? siatka.Tekst(p.PozycjaLambdy) + ":" +
+                                       siatka.Tekst(p.PozycjaLambdyKoncowej) + ":" +
+                                       siatka.Tekst(p.PozycjaKroku)
+                                 : siatka.Tekst(p.PozycjaLambdy);
+    if (!p.ListaLambd.empty()) {
+        // A list as it is typed, each lambda with the decimals of the run.
+        lambdy.clear();
+        const int miejsca = MiejscaLambdy(p);
+        int mianownik = 1;
+        for (int i = 0; i < miejsca; ++i) {
+            mianownik *= 10;
+        }
+        for (const int pozycja : p.ListaLambd) {
+            lambdy +=
+                (lambdy.empty() ? "" : ",") +
+                TekstPozycji(pozycja / (SiatkaListy.Mianownik() / mianownik), mianownik, miejsca);
+        }
+    }
     py::dict d;
     d["siec"] = naglowek["siec"];
     d["osie"] = osie;

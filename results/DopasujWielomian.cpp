@@ -18,7 +18,7 @@ double Zaokraglij(long double v) {
 // sum y_i x_i^j. The lower triangle is never written nor read.
 void UlozRownania(int n, int d, const TablicaPunktow& x, const TablicaPunktow& y, Macierz& m,
                   TablicaPunktow& r) {
-    TablicaPunktow potegi{};
+    TablicaPunktow potegi(static_cast<std::size_t>(n) + 1);
     m[0][0] = n + 1;
     double sumaY = 0.0;
     for (int i = 0; i <= n; ++i) {
@@ -72,7 +72,8 @@ void PodstawWstecz(int d, const Macierz& m, const TablicaPunktow& r, TablicaPunk
 } // namespace
 
 TablicaPunktow DopasujWielomian(int n, int d, const TablicaPunktow& x, const TablicaPunktow& y) {
-    if (n < 0 || n >= RozmiarTablicyPunktow || d < 0 || d >= RozmiarTablicyPunktow) {
+    if (n < 0 || static_cast<std::size_t>(n) >= std::min(x.size(), y.size()) || d < 0 ||
+        d >= RozmiarTablicyPunktow) {
         throw std::invalid_argument("DopasujWielomian: n lub stopień poza zakresem");
     }
     TablicaPunktow a{};

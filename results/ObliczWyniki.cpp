@@ -8,6 +8,7 @@
 #include "PrzejscieFazowe.h"
 #include "Rozszerzona.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -46,7 +47,8 @@ int WybierzStopien(const DaneWynikow& dane) {
 }
 
 void SprawdzDane(const DaneWynikow& dane) {
-    if (dane.NrSerii < 1 || dane.NrSerii >= RozmiarTablicyPunktow) {
+    if (dane.NrSerii < 1 || static_cast<std::size_t>(dane.NrSerii) >=
+                                std::min(dane.LambdaSerii.size(), dane.SigmaSerii.size())) {
         throw std::invalid_argument("ObliczWyniki: liczba serii poza zakresem");
     }
     if (dane.Stopien && (*dane.Stopien < 0 || *dane.Stopien >= RozmiarTablicyPunktow)) {
@@ -62,6 +64,19 @@ double Wartosc(const TablicaPunktow& a, int d, double x) {
     return f;
 }
 
+// The derivative of the fitted curve itself, 10 f'(x): what the curve through
+// the fitted values gives, since n + 1 values of a polynomial of degree d <= n
+// lie on it alone. Series of more lambdas than the window runs take it so:
+// the curve through a hundred points would cost n^4 steps and lose every digit
+// to the differences of close lambdas.
+long double PochodnaKrzywej(const TablicaPunktow& a, int d, double x) {
+    long double f = 0.0L;
+    for (int j = d; j >= 1; --j) {
+        f = Rozszerzona(Rozszerzona(f * x) + Rozszerzona(static_cast<long double>(j) * a[j]));
+    }
+    return Rozszerzona(KrotnoscSigmy * f);
+}
+
 } // namespace
 
 WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
@@ -72,8 +87,9 @@ WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
     w.J = dane.J;
     w.Stopien = WybierzStopien(dane);
 
-    TablicaPunktow x{};
-    TablicaPunktow y{};
+    const auto punktow = static_cast<std::size_t>(n) + 1;
+    TablicaPunktow x(punktow);
+    TablicaPunktow y(punktow);
     for (int k = 1; k <= n; ++k) {
         x[k] = dane.LambdaSerii[k];
         y[k] = dane.SigmaSerii[k];
@@ -86,8 +102,8 @@ WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
 
     // Clustering flips both signs, so the derivative is that of ordering
     // taken at positive lambdas.
-    TablicaPunktow u{};
-    TablicaPunktow v{};
+    TablicaPunktow u(punktow);
+    TablicaPunktow v(punktow);
     for (int k = 1; k <= n; ++k) {
         const double f = Wartosc(w.Wspolczynniki, w.Stopien, x[k]);
         w.Series10.push_back({x[k], f});
@@ -101,10 +117,14 @@ WynikiSerii ObliczWyniki(const DaneWynikow& dane) {
     const long double czynnik =
         Rozszerzona(Rozszerzona(static_cast<long double>(dane.KoncentracjaB) * dane.KoncentracjaB) *
                     dane.LiczbaSasiadow);
+    w.CvkN = TablicaPunktow(punktow);
     w.CvkN[0] = CvkNPrzedPierwszaSeria;
+    const bool zKrzywej = n > RozmiarTablicyPunktow - 2;
     for (int k = 1; k <= n; ++k) {
         int blad = PochodnaBezBledu;
-        const double pochodna = static_cast<double>(Pochodna(n, u, v, blad, u[k]));
+        const double pochodna =
+            static_cast<double>(zKrzywej ? PochodnaKrzywej(w.Wspolczynniki, w.Stopien, x[k])
+                                         : Pochodna(n, u, v, blad, u[k]));
         const long double u2 = Rozszerzona(static_cast<long double>(u[k]) * u[k]);
         w.CvkN[k] = static_cast<double>(Rozszerzona(Rozszerzona(u2 * czynnik) * pochodna));
     }

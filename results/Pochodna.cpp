@@ -2,6 +2,7 @@
 
 #include "Rozszerzona.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -21,15 +22,15 @@ int SprawdzPunkty(int n, const TablicaPunktow& x) {
 } // namespace
 
 long double Pochodna(int n, const TablicaPunktow& x, const TablicaPunktow& y, int& blad, double t) {
-    if (n >= RozmiarTablicyPunktow) {
+    if (n < 0 || static_cast<std::size_t>(n) >= std::min(x.size(), y.size())) {
         throw std::invalid_argument("Pochodna: n poza zakresem");
     }
     blad = SprawdzPunkty(n, x);
     if (blad != PochodnaBezBledu) {
         return 0.0L;
     }
-    TablicaPunktow e{};
-    TablicaPunktow c{};
+    TablicaPunktow e(static_cast<std::size_t>(n) + 1);
+    TablicaPunktow c(static_cast<std::size_t>(n) + 1);
     for (int i = 0; i <= n; ++i) {
         e[i] = static_cast<double>(Rozszerzona(static_cast<long double>(t) - x[i]));
         c[i] = y[i];

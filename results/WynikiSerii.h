@@ -11,7 +11,7 @@
 struct WynikiSerii {
     int Stopien = 0;                // d
     TablicaPunktow Wspolczynniki{}; // a_0..a_d
-    TablicaPunktow CvkN{};          // C_0 = -1000, C_1..C_n as computed
+    TablicaPunktow CvkN{};          // C_0 = -1000, C_1..C_n as computed (room for n + 1)
     int IndeksPrzejscia = 0;        // p
     bool Spadek = false;            // Cv/kN falls somewhere after the origin
     double J = 0.0;

@@ -110,24 +110,30 @@ function najblizsza(nazwa, nazwy) {
   return najlepsza && najlepsza[0] <= Math.ceil(nazwa.length / 2) ? najlepsza[1] : null;
 }
 
-// A list of lambdas as the series S:E:K it is: the engine runs a series as an
-// even grid of hundredths.
+// A list of lambdas as the batch runner's --lambda: an even grid of hundredths
+// as the series S:E:K it is (the same run as typed so), any other list in
+// millionths as the list L1,L2,..., each lambda exactly as given.
 function lambdyJakoSeria(lista) {
-  const pozycje = lista.map((l) => {
-    const p = Math.round(Number(l) * 100);
-    return Math.abs(p - Number(l) * 100) < 1e-6 ? p : NaN;
+  const pozycjeW = (mianownik) => lista.map((l) => {
+    const p = Math.round(Number(l) * mianownik);
+    return Math.abs(p - Number(l) * mianownik) < 1e-6 ? p : NaN;
   });
+  const pozycje = pozycjeW(100);
   const tekst = (p) => (p / 100).toFixed(2);
   if (pozycje.length === 1 && !Number.isNaN(pozycje[0])) {
     return tekst(pozycje[0]);
   }
   const kroki = new Set(pozycje.slice(1).map((p, k) => p - pozycje[k]));
   const [krok] = kroki;
-  if (pozycje.length < 2 || kroki.size !== 1 || !(krok > 0)) {
-    throw new BladFazolab('Lista lambd musi być rosnącym ciągiem o stałym kroku na siatce 0.01 '
-      + '(np. [0.80, 0.82, 0.84]): silnik liczy serię jako S:E:K w setnych, najwyżej 24 lambdy.');
+  if (pozycje.length >= 2 && kroki.size === 1 && krok > 0) {
+    return `${tekst(pozycje[0])}:${tekst(pozycje.at(-1))}:${tekst(krok)}`;
   }
-  return `${tekst(pozycje[0])}:${tekst(pozycje.at(-1))}:${tekst(krok)}`;
+  const milionowe = pozycjeW(1000000);
+  if (milionowe.length === 0 || milionowe.some(Number.isNaN)) {
+    throw new BladFazolab('Lista lambd to liczby 0.10..2.40 z najwyżej sześcioma miejscami po '
+      + 'kropce, np. [0.86, 0.8637, 0.87].');
+  }
+  return milionowe.map((p) => `${Math.trunc(p / 1000000)}.${String(p % 1000000).padStart(6, '0')}`).join(',');
 }
 
 // The batch runner's options of a study given by plain names: {siec, osie,

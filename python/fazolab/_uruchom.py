@@ -27,8 +27,10 @@ _ANGIELSKIE = {"seed": "ziarno", "rng": "generator", "random": "generator", "lat
                "fluctuations": "fluktuacje", "samples": "probki", "progress": "postep",
                "callback": "postep", "bar": "pasek", "progress_bar": "pasek"}
 
-# The hundredths of the batch runner's lambda grid.
+# The hundredths of the batch runner's lambda grid, and the millionths a list
+# of lambdas is read in.
 _MIANOWNIK = 100
+_MIANOWNIK_LISTY = 1000000
 
 
 def _podpowiedz(nazwa):
@@ -56,16 +58,17 @@ def _osie(osie):
     return osie
 
 
-def _pozycja(lambda_):
+def _pozycja(lambda_, mianownik=_MIANOWNIK):
     if isinstance(lambda_, bool) or not isinstance(lambda_, numbers.Real):
         return None
-    pozycja = round(float(lambda_) * _MIANOWNIK)
-    return pozycja if math.isclose(pozycja, float(lambda_) * _MIANOWNIK, abs_tol=1e-6) else None
+    pozycja = round(float(lambda_) * mianownik)
+    return pozycja if math.isclose(pozycja, float(lambda_) * mianownik, abs_tol=1e-6) else None
 
 
 def _lambdy(lambdy):
-    """A list of lambdas as the series S:E:K it is; the engine runs a series as
-    an even grid of hundredths, so any other list is refused with the reason."""
+    """A list of lambdas: an even grid of hundredths as the series S:E:K it is
+    (the same run as typed so), any other list of lambdas in millionths as the
+    list --lambda L1,L2,... of fazolab-batch, each lambda exactly as given."""
     if not (isinstance(lambdy, (list, tuple)) or type(lambdy).__module__ == "numpy"):
         return lambdy
     wartosci = list(lambdy)
@@ -73,13 +76,17 @@ def _lambdy(lambdy):
     if len(wartosci) == 1 and pozycje[0] is not None:
         return f"{pozycje[0] / _MIANOWNIK:.2f}"
     kroki = {b - a for a, b in zip(pozycje, pozycje[1:])} if None not in pozycje else set()
-    if len(wartosci) < 2 or len(kroki) != 1 or min(kroki) <= 0:
+    if len(wartosci) >= 2 and len(kroki) == 1 and min(kroki) > 0:
+        krok = kroki.pop()
+        return (f"{pozycje[0] / _MIANOWNIK:.2f}:{pozycje[-1] / _MIANOWNIK:.2f}:"
+                f"{krok / _MIANOWNIK:.2f}")
+    milionowe = [_pozycja(l, _MIANOWNIK_LISTY) for l in wartosci]
+    if not wartosci or None in milionowe:
         raise ValueError(
-            "Lista lambd musi być rosnącym ciągiem o stałym kroku na siatce 0.01 "
-            "(np. [0.80, 0.82, 0.84]): silnik liczy serię jako S:E:K w setnych, najwyżej 24 "
-            "lambdy. / A lambda list must be an increasing, evenly spaced grid of hundredths.")
-    krok = kroki.pop()
-    return f"{pozycje[0] / _MIANOWNIK:.2f}:{pozycje[-1] / _MIANOWNIK:.2f}:{krok / _MIANOWNIK:.2f}"
+            "Lista lambd to liczby 0.10..2.40 z najwyżej sześcioma miejscami po kropce, "
+            "np. [0.86, 0.8637, 0.87]. / A lambda list holds numbers 0.10..2.40 with at "
+            "most six decimals.")
+    return ",".join(f"{p // _MIANOWNIK_LISTY}.{p % _MIANOWNIK_LISTY:06d}" for p in milionowe)
 
 
 def _czesc(czesc):
@@ -144,7 +151,9 @@ def uruchom(**slowa):
         skończonych rozmiarów / a list runs the finite-size study (WynikRozmiarow).
     tryb: "porzadkowanie" | "klasteryzacja".   uklad: "przypadkowe" |
         "uporzadkowane" | "wydzielenie".
-    lambdy: 1.2, "0.80:1.00:0.01" albo lista na siatce 0.01 o stałym kroku.
+    lambdy: 1.2, "0.80:1.00:0.01", "0.86:0.87:0.0025" albo lista lambd
+        [0.86, 0.8637, 0.87] (najwyżej 6 miejsc po kropce; każda dokładnie taka
+        w wynikach) / a range or any list of lambdas, each exactly as given.
     koncentracja: 0.10..0.50.   iteracje: na serię / per series.   co: co ile
         iteracji próbka (wielokrotność 100) / sampling interval.
     ziarno: 0..2**32-1; None: z zegara (Wynik.ziarno) / from the clock.

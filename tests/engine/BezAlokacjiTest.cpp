@@ -50,3 +50,38 @@ TEST(BezAlokacji, KrokiSeriiNieAlokuja) {
         EXPECT_GT(kroki, 300);
     }
 }
+
+TEST(BezAlokacji, SeriaBadaniaPonadOknoNieAlokujePoPrzygotowaniu) {
+    // The tables and stores grown for 30 lambdas of 10 100 samples on a
+    // 200 x 200 lattice, and a list of lambdas: all taken when the run is
+    // prepared, none per tick.
+    for (const bool lista : {false, true}) {
+        SilnikTestowy t;
+        t.obl.UstawGenerator(RodzajGeneratora::Xoshiro, 1);
+        ParametrySymulacji p = Parametry(RodzajSieci::Kwadratowa, 200, Ulozenie::Przypadkowe);
+        p.Skala = SkalaParametrow::Wsadowa;
+        p.PozycjaLambdy = 10;
+        p.PozycjaLambdyKoncowej = 39;
+        p.PozycjaKroku = 1;
+        p.MaxIloscCykli = 1010000;
+        p.PozycjaPrzedzialu = 1;
+        if (lista) {
+            p.ListaLambd = {860000, 863700, 870000};
+            p.PozycjaLambdy = 860000;
+            p.PozycjaLambdyKoncowej = 870000;
+            p.MaxIloscCykli = 20000;
+        }
+        t.obl.PrzygotujObliczenia(p);
+        const long long przed = alokacje;
+        int serie = 1;
+        for (StanKroku krok = StanKroku::Trwa; krok != StanKroku::Koniec;) {
+            krok = t.obl.KrokSymulacji();
+            if (krok == StanKroku::SeriaZakonczona) {
+                t.obl.RozpocznijNastepnaSerie();
+                ++serie;
+            }
+        }
+        EXPECT_EQ(alokacje, przed) << lista;
+        EXPECT_EQ(serie, lista ? 3 : 30);
+    }
+}

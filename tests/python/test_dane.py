@@ -208,9 +208,29 @@ def test_lista_lambd_to_seria_na_siatce():
     for lambdy in ([0.80, 0.82, 0.84], (0.8, 0.82, 0.84), np.arange(0.80, 0.845, 0.02)):
         assert fazolab.uruchom(lambdy=lambdy, **slowa).bajty() == wzor.bajty()
     assert fazolab.uruchom(lambdy=[1.2], **slowa).seria is False
-    for zle in ([0.86, 0.8637, 0.87], [0.8, 0.82, 0.86], [0.9, 0.8], []):
-        with pytest.raises(ValueError, match="^Lista lambd musi być"):
+    # Any other list runs its own lambdas, each exactly as given, in increasing order.
+    for lambdy, oczekiwane in (([0.86, 0.8637, 0.87], [0.86, 0.8637, 0.87]),
+                               ([0.8, 0.82, 0.86], [0.8, 0.82, 0.86]),
+                               ((0.9, 0.8), [0.8, 0.9]),
+                               (np.array([0.123456]), [0.123456])):
+        w = fazolab.uruchom(lambdy=lambdy, **slowa)
+        assert w.seria is True
+        assert list(w.lambdy) == oczekiwane
+    for zle in ([0.86, 0.12345678], [], [0.86, 0.86]):
+        with pytest.raises(ValueError, match="^(Lista lambd|Błędna wartość opcji --lambda)"):
             fazolab.uruchom(lambdy=zle, **slowa)
+
+
+def test_skala_badania():
+    slowa = dict(iteracje=10000, ziarno=1, pasek=False)
+    w = fazolab.uruchom(osie=8, lambdy=[0.86, 0.8637, 0.87], co=1000, **slowa)
+    assert w.parametry["lambdy"] == "0.8600,0.8637,0.8700"
+    assert list(w.lambdy) == [0.86, 0.8637, 0.87]
+    # More lambdas than the window's 24, and a lattice past its 100.
+    assert len(fazolab.uruchom(osie=6, lambdy="0.10:0.39:0.01", co=5000, **slowa).lambdy) == 30
+    assert fazolab.uruchom(osie=256, lambdy=0.9, co=10000, **slowa).parametry["osie"] == [256, 256]
+    with pytest.raises(MemoryError, match="^Za mało pamięci na to badanie: potrzebuje około .* GB"):
+        fazolab.uruchom(lambdy="0.1:2.4:0.0001", iteracje=10 ** 9, co=100, ziarno=1, pasek=False)
 
 
 def _watki_w_procesie(przedrostek, srodowisko=None):

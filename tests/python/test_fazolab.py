@@ -184,8 +184,8 @@ def test_ziarno_z_zegara_powtarza_przebieg():
 
 @pytest.mark.parametrize("slowa", [
     dict(osie=7), dict(osie="20x10x10"), dict(siec="3DR", osie="20x10"), dict(siec="2D"),
-    dict(lambdy=3), dict(lambdy="0.5:0.4:0.1"), dict(lambdy=0.125), dict(koncentracja=0.55),
-    dict(co=150), dict(iteracje=5), dict(iteracje=10 ** 9, co=100), dict(ziarno=-1),
+    dict(lambdy=3), dict(lambdy="0.5:0.4:0.1"), dict(lambdy=0.1255555), dict(koncentracja=0.55),
+    dict(co=150), dict(iteracje=5), dict(iteracje=10 ** 9 + 100, co=100), dict(ziarno=-1),
     dict(ziarno=True), dict(powtorzenia=0), dict(watki=65), dict(tryb="x"), dict(uklad=""),
     dict(stopien=25), dict(osie=20.0),
 ])

@@ -12,10 +12,12 @@ import { natywnie, sprawdzBudowy, WEB, wNode } from './pomocnicze.mjs';
 
 let fz;
 let BladFazolab;
+let argumentyBadania;
 before(async () => {
   sprawdzBudowy();
   const modul = await import(path.join(WEB, 'fazolab.mjs'));
   BladFazolab = modul.BladFazolab;
+  argumentyBadania = modul.argumentyBadania;
   fz = await modul.wczytajFazolab();
 });
 
@@ -61,7 +63,10 @@ describe('badanie po prostych nazwach jak fazolab-batch', () => {
       new BladFazolab('Nieznany parametr badania: iteracej (czy chodziło o iteracje?).'));
     assert.throws(() => fz.badanie({ seed: 7 }),
       new BladFazolab('Nieznany parametr badania: seed (czy chodziło o ziarno?).'));
-    assert.throws(() => fz.badanie({ lambdy: [0.86, 0.8637, 0.87] }), /^BladFazolab: Lista lambd musi być/);
+    assert.throws(() => fz.badanie({ lambdy: [0.86, 0.12345678] }), /^BladFazolab: Lista lambd to liczby/);
+    assert.deepEqual(argumentyBadania({ lambdy: [0.86, 0.8637, 0.87] }),
+      ['--lambda', '0.860000,0.863700,0.870000']);
+    assert.deepEqual(argumentyBadania({ lambdy: [0.8, 0.82, 0.84] }), ['--lambda', '0.80:0.84:0.02']);
     const n = natywnie(['--osie', '7']);
     assert.throws(() => fz.badanie({ osie: 7 }), new BladFazolab(n.bledy.trim()));
   });
