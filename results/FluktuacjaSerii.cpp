@@ -31,8 +31,23 @@ FluktuacjaSerii FluktuacjaZProbek(double lambda, std::span<const double> pary, i
     }
     FluktuacjaSerii wynik;
     wynik.Lambda = lambda;
-    wynik.Odrzucone =
-        ProbkiRozbiegu(pary.size(), CzasAutokorelacjiSokala(pary.subspan(pary.size() / 2)).Tau);
+    // The burn-in waits for the slowest figure the series recorded: from an
+    // ordered start the order itself relaxes far more slowly than the energy
+    // decorrelates, and a burn-in of the pair count's time alone leaves order
+    // behind that biases the peak.
+    double tau = CzasAutokorelacjiSokala(pary.subspan(pary.size() / 2)).Tau;
+    if (rzad.size() == pary.size()) {
+        std::vector<double> modul;
+        modul.reserve(rzad.size() - rzad.size() / 2);
+        for (const double m : rzad.subspan(rzad.size() / 2)) {
+            modul.push_back(std::abs(m));
+        }
+        const double tauRzedu = CzasAutokorelacjiSokala(modul).Tau;
+        if (std::isfinite(tauRzedu)) {
+            tau = std::isfinite(tau) ? std::max(tau, tauRzedu) : tauRzedu;
+        }
+    }
+    wynik.Odrzucone = ProbkiRozbiegu(pary.size(), tau);
     const std::span<const double> druga = pary.subspan(static_cast<std::size_t>(wynik.Odrzucone));
     // The variance is the mean of the squared deviations, so the blocking of
     // that mean gives its error with the correlation of the samples; the error

@@ -31,7 +31,8 @@ struct FluktuacjaSerii {
 // The figures of a series from the number of unlike pairs of every sample it
 // recorded, in order (the new arrangement's sample first), and the order
 // parameter of the same samples where it was recorded; `iloscAtomow` is N.
-// The burn-in is twenty autocorrelation times of the second half, at least a
+// The burn-in is twenty autocorrelation times of the second half (of the pair
+// count, or of |m| where it was recorded and is slower), at least a
 // quarter and at most half of the samples; the drift test of the rest tells
 // whether it was enough. Cv/kN is NaN for no samples; throws
 // std::invalid_argument when N < 1.

@@ -275,7 +275,10 @@ TEST_F(Powtorzenia, PrzejscieKwadratowejSieciBliskoDokladnego) {
                  "--iteracje", "2000000", "--co", "1000", "--ziarno", "1", "--powtorzenia", "5"});
     ASSERT_EQ(w.status, 0) << w.bledy;
     std::smatch dopasowanie;
-    const std::string ostatnia = Linie(w.wyjscie).end()[-2];
+    // The peak's line, then the note on the finite lattice and the infinite
+    // lattice's lambda_c.
+    const std::string ostatnia = Linie(w.wyjscie).end()[-3];
+    EXPECT_EQ(Linie(w.wyjscie).back(), "λ_c sieci nieskończonej (c = 0.5): 0.8814 (dokładnie)");
     ASSERT_TRUE(std::regex_search(ostatnia, dopasowanie,
                                   std::regex("lambda_max dla tej sieci \\(12 × 12\\) = ([0-9.]+) ± "
                                              "([0-9.]+) \\(przeważanie histogramów")))
