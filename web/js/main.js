@@ -8,16 +8,10 @@ import { otworzPomoc, kontekstPomocy } from './pomoc.js';
 import { zarejestruj } from './wersja.js';
 import { czytajLink, linkUstawien } from './link.js';
 import { narysujWszystkie } from './wykres.js';
+import { tytulOkna } from './sieci.js';
 
 const $ = (id) => document.getElementById(id);
 const WATKI = Math.max(1, navigator.hardwareConcurrency || 1);
-
-const CZESC_TYTULU = {
-  '3DR': '3D  (kubiczna prosta)',
-  '2DKwadrat': '2D  (kwadratowa)',
-  '2DTrojkat': '2D  (trójkątna)',
-  '2DHeksagonalna': '2D  (Heksagonalna)',
-};
 
 // What each stage shows in the button row: the forward button's caption and whether the three
 // buttons are enabled (the run's state decides during the computation stage).
@@ -64,7 +58,7 @@ const obliczenia = new Obliczenia({
 const wyniki = new Wyniki({ ogloszenie, naZapis: () => (stan.niezapisane = false) });
 
 function tytul(etap) {
-  return `Symulacje - Sieć ${CZESC_TYTULU[stan.rodzaj]}  :  ${ETAPY[etap].slowo}`;
+  return tytulOkna(stan.rodzaj, ETAPY[etap].slowo);
 }
 
 function pokazEtap(etap, zapowiedz = true) {
@@ -234,7 +228,7 @@ async function dalej() {
   } else if (stan.etap === 'obliczenia') {
     pokazEtap('wyniki');
     try {
-      await wyniki.pokazWyniki({ silnik: obliczenia.silnik, rodzaj: stan.rodzaj, s: stan.s, stan: stanKonca(), scalone: obliczenia.scalone });
+      await wyniki.pokazWyniki({ silnik: obliczenia.silnik, rodzaj: stan.rodzaj, s: stan.s, stan: { ...obliczenia.ostatniStan, ...stanKonca() }, scalone: obliczenia.scalone });
     } catch (e) {
       ogloszenie(e.message, true);
     }
