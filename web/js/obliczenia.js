@@ -11,6 +11,11 @@ import { Powtorzenia } from './powtorzenia.js';
 import { opisUlozenia } from './opis.js';
 
 const $ = (id) => document.getElementById(id);
+// A label rewritten after every chunk is touched only when its text changes: an unchanged text set
+// again still costs a slow computer a layout of the page.
+const napisz = (id, tekst) => {
+  if ($(id).textContent !== tekst) $(id).textContent = tekst;
+};
 // The words for the picture change at a pace a listener can follow.
 const OPIS_CO_MS = 10000;
 
@@ -101,6 +106,10 @@ export class Obliczenia {
 
   // The desktop's entry into the computation stage: layout, axes, labels, the first arrangement.
   async przygotuj(rodzaj, s, rysowanie, watki = 1) {
+    // The stage is shown in one task and filled in the next, and the Worker starts in a third: on a
+    // slow computer the three together hold the page for longer than a frame. "Licz" waits for all.
+    $('TBLicz').disabled = true;
+    await new Promise((ok) => setTimeout(ok, 0));
     this.rodzaj = rodzaj;
     this.s = s;
     this.watki = watki;
@@ -160,8 +169,6 @@ export class Obliczenia {
     }
     // "Licz" waits for the Worker's first arrangement: a click before it would be lost.
     this.ustawPrzyciski('przygotowanie');
-    // The Worker starts in a task of its own: on a slow computer the stage's layout and the Worker's
-    // start together hold the page for longer than a frame.
     await new Promise((ok) => setTimeout(ok, 0));
     this.nowySilnik();
     const w = await this.silnik.zapytaj(
@@ -337,8 +344,8 @@ export class Obliczenia {
     const st = w.stan;
     this.ostatniStan = st;
     if (!this.biegnie || performance.now() - this.opisano >= OPIS_CO_MS) this.opisz();
-    $('LObliczeniaLambda').textContent = ogolny(st.Lambda);
-    $('LObliczeniaSeria').textContent = `${st.NrSerii} z ${this.ileSerii}`;
+    napisz('LObliczeniaLambda', ogolny(st.Lambda));
+    napisz('LObliczeniaSeria', `${st.NrSerii} z ${this.ileSerii}`);
     const postep = w.krok?.postep;
     if (postep) {
       for (const id of ['GPojedynczaSymulacja', 'GPojedynczaSymulacja2']) {
@@ -405,7 +412,7 @@ export class Obliczenia {
     while (this.klatki[0] < teraz - 2000) this.klatki.shift();
     if (this.klatki.length > 1) {
       const fps = ((this.klatki.length - 1) * 1000) / (teraz - this.klatki[0]);
-      $('LKlatki').textContent = fps.toFixed(1).replace('.', ',');
+      napisz('LKlatki', fps.toFixed(1).replace('.', ','));
     }
   }
 

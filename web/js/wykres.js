@@ -177,7 +177,7 @@ export class Wykres {
 
   tekstSvg() {
     const c = this.czesci();
-    return c.poczatek + c.podzialka + c.srodek + c.dane + c.koniec;
+    return c.poczatek + c.znaczniki + c.srodek + c.dane + c.koniec;
   }
 
   // The picture in parts: what never changes (the title, the background, the frame and the axes'
@@ -218,7 +218,7 @@ export class Wykres {
         cz.push(`<line x1="${x}" x2="${x}" y1="${M.g + sy}" y2="${M.g + sy + 4}" stroke="#1a1a1a"/><text x="${x}" y="${M.g + sy + 15}" text-anchor="middle" fill="#1a1a1a">${liczbaOsi(v)}</text>`);
       }
     }
-    const podzialka = cz.join('');
+    const znaczniki = cz.join('');
     cz.length = 0;
     cz.push(`<rect x="${M.l}" y="${M.g}" width="${sx}" height="${sy}" fill="none" stroke="#1a1a1a"/>`);
     cz.push(`<text x="${M.l + sx / 2}" y="${WYS - 6}" text-anchor="middle" fill="#1a1a1a">${esc(this.o.osX?.tytul ?? '')}</text>`);
@@ -258,7 +258,7 @@ export class Wykres {
     });
     cz.push('</svg>');
     const etykiety = slupkowy ? slupki.map((p) => p[0]).join(' ') : '';
-    return { poczatek, podzialka, srodek, dane, koniec: cz.join(''), klucz: `${x0} ${x1} ${y0} ${y1} ${etykiety}` };
+    return { poczatek, znaczniki, srodek, dane, koniec: cz.join(''), klucz: `${x0} ${x1} ${y0} ${y1} ${etykiety}` };
   }
 
   // The picture shown keeps its elements: the ticks and the series sit in groups of their own,
@@ -268,11 +268,11 @@ export class Wykres {
     this.narysowano = performance.now();
     const c = this.czesci();
     if (!this.grupaDanych) {
-      this.obraz.innerHTML = `${c.poczatek}<g>${c.podzialka}</g>${c.srodek}${c.dane}${c.koniec}`;
+      this.obraz.innerHTML = `${c.poczatek}<g>${c.znaczniki}</g>${c.srodek}${c.dane}${c.koniec}`;
       this.grupaPodzialki = this.obraz.querySelector('svg > g');
       this.grupaDanych = this.obraz.querySelector('g[clip-path]');
     } else {
-      if (c.klucz !== this.klucz) this.grupaPodzialki.innerHTML = c.podzialka;
+      if (c.klucz !== this.klucz) this.grupaPodzialki.innerHTML = c.znaczniki;
       this.grupaDanych.innerHTML = c.dane;
     }
     this.klucz = c.klucz;

@@ -103,9 +103,13 @@ describe('strona w Chromium mówi to, co rdzeń', { skip: bezModulu || (brakSrod
       await przycisk('Wyniki').click();
       assert.equal(await s.locator('#okno-tytul').textContent(), fz.tytulOkna(klucz, 'Wyniki'));
       await s.getByRole('tab', { name: 'Liczba par AB i parametr Sigma' }).click();
-      const slupki = (tytul) => s.locator('figure.wykres', { hasText: tytul }).locator('g[clip-path] rect');
-      await s.waitForFunction(() => document.querySelectorAll('#wykresy-odtwarzania g[clip-path] rect').length > 0);
-      for (const tytul of ['(przed symulacją)', '(po symulacji)']) assert.equal(await slupki(tytul).count(), r.LiczbaSasiadow + 1, `${klucz} ${tytul}`);
+      for (const tytul of ['(przed symulacją)', '(po symulacji)']) {
+        // A chart is drawn once it is in sight.
+        const wykres = s.locator('figure.wykres', { hasText: tytul });
+        await wykres.scrollIntoViewIfNeeded();
+        await wykres.locator('g[clip-path] rect').first().waitFor();
+        assert.equal(await wykres.locator('g[clip-path] rect').count(), r.LiczbaSasiadow + 1, `${klucz} ${tytul}`);
+      }
       const sesja = fz.nowaSesja({ siec: klucz, IloscAtomowOsX: 6, IloscAtomowOsY: 6, IloscAtomowOsZ: 6, TBLambda: 24, TBLambdaKoncowa: 24, SEMaxIloscCykli: 10000, tryb: klasteryzacja ? 'klasteryzacja' : 'porzadkowanie' }, 1);
       const lambda = sesja.stan().Lambda;
       sesja.usun();
