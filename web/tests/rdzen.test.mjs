@@ -104,13 +104,14 @@ describe('strona w Chromium mówi to, co rdzeń', { skip: bezModulu || (brakSrod
       assert.equal(await s.locator('#okno-tytul').textContent(), fz.tytulOkna(klucz, 'Wyniki'));
       await s.getByRole('tab', { name: 'Liczba par AB i parametr Sigma' }).click();
       for (const tytul of ['(przed symulacją)', '(po symulacji)']) {
-        // A chart is drawn once it is in sight.
+        // A chart is drawn once it is in sight, the previous run's picture until then.
         const wykres = s.locator('figure.wykres', { hasText: tytul });
         await wykres.scrollIntoViewIfNeeded();
-        await wykres.locator('g[clip-path] rect').first().waitFor();
+        await s.waitForFunction(([t, n]) => [...document.querySelectorAll('figure.wykres')].find((f) => f.textContent.includes(t))
+          .querySelectorAll('g[clip-path] rect').length === n, [tytul, r.LiczbaSasiadow + 1], { timeout: 5000 }).catch(() => {});
         assert.equal(await wykres.locator('g[clip-path] rect').count(), r.LiczbaSasiadow + 1, `${klucz} ${tytul}`);
       }
-      const sesja = fz.nowaSesja({ siec: klucz, IloscAtomowOsX: 6, IloscAtomowOsY: 6, IloscAtomowOsZ: 6, TBLambda: 24, TBLambdaKoncowa: 24, SEMaxIloscCykli: 10000, tryb: klasteryzacja ? 'klasteryzacja' : 'porzadkowanie' }, 1);
+      const sesja = fz.nowaSesja({ siec: klucz, IloscAtomowOsX: 6, IloscAtomowOsY: 6, IloscAtomowOsZ: 6, TBLambda: 24, TBLambdaKoncowa: 24, TBKrok: 1, SEMaxIloscCykli: 10000, tryb: klasteryzacja ? 'klasteryzacja' : 'porzadkowanie' }, 1);
       const lambda = sesja.stan().Lambda;
       sesja.usun();
       // Both ends of the series without the sign of clustering, as the desktop shows them.
