@@ -213,6 +213,8 @@ async function dalej() {
       const tak = await zapytaj('Im większa ilość atomów do wyświetlenia w sieci,\ntym wolniej będą prowadzone obliczenia.\nCzy wyłączyć wyświetlanie sieci ?');
       rysowanie = !tak;
       if (s.seria) $('CBWylaczGrafike').checked = tak;
+      // The closed question and the new stage are laid out in two tasks, each short on a slow computer.
+      await new Promise((ok) => setTimeout(ok, 0));
     }
     stan.s = s;
     stan.bieg = 'przygotowany';
