@@ -78,7 +78,13 @@ function pokazEtap(etap, zapowiedz = true) {
   if (zapowiedz) {
     ogloszenie(`Etap: ${e.slowo}`);
     $('okno-tytul').tabIndex = -1;
-    $('okno-tytul').focus();
+    // The focus moves once the new stage is laid out by the browser's own frame: focused at once it
+    // would lay the stage out inside the click, which on a slow computer outlasts a frame. A focus
+    // put elsewhere meanwhile (a stage's own first field) stays where it is.
+    const przed = document.activeElement;
+    requestAnimationFrame(() => setTimeout(() => {
+      if (document.activeElement === przed || document.activeElement === document.body) $('okno-tytul').focus();
+    }, 0));
   }
 }
 
