@@ -4,6 +4,7 @@
 #include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Odtwarzanie.h"
+#include "ParametrySymulacji.h"
 #include "PlikWynikow.h"
 #include "PrzebiegWsadowy.h"
 #include "PunktyWidoczne.h"
@@ -217,6 +218,27 @@ val Zakresy() {
     return o;
 }
 
+// The parameters of a freshly set-up window, by the names of the page's
+// parameters (wasm/API.md); the start and the mode as their enums' indices.
+val DomyslneJs() {
+    const ParametrySymulacji p;
+    val o = val::object();
+    o.set("siec", std::string(KluczRodzaju(p.Rodzaj)));
+    o.set("IloscAtomowOsX", p.IloscAtomowOsX);
+    o.set("IloscAtomowOsY", p.IloscAtomowOsY);
+    o.set("IloscAtomowOsZ", p.IloscAtomowOsZ);
+    o.set("TBKoncentracja", p.PozycjaKoncentracji);
+    o.set("TBLambda", p.PozycjaLambdy);
+    o.set("TBLambdaKoncowa", p.PozycjaLambdyKoncowej);
+    o.set("TBKrok", p.PozycjaKroku);
+    o.set("TBLiczbaPrzeskokow", p.PozycjaPrzedzialu);
+    o.set("SEMaxIloscCykli", p.MaxIloscCykli);
+    o.set("uklad", static_cast<int>(p.Uklad));
+    o.set("tryb", static_cast<int>(p.Tryb));
+    o.set("seria", p.Seria);
+    return o;
+}
+
 // What the core says about each lattice kind, in the enum's order.
 val RodzajeSieciJs() {
     val lista = val::array();
@@ -278,6 +300,7 @@ EMSCRIPTEN_BINDINGS(fazolab) {
     emscripten::function("wsadowo", &Wsadowo);
     emscripten::function("zakresy", &Zakresy);
     emscripten::function("rodzajeSieci", &RodzajeSieciJs);
+    emscripten::function("domyslne", &DomyslneJs);
     emscripten::function("tytulOkna", &TytulOknaJs);
     emscripten::function("punktyWidoczne", &PunktyWidoczneJs);
 }

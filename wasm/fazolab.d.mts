@@ -148,6 +148,8 @@ export interface RodzajSieci {
 export interface Fazolab {
   readonly zakresy: Zakresy;
   readonly rodzajeSieci: RodzajSieci[];
+  /** The core's own defaults of a fresh window (`uklad`, `tryb` as their enums' indices). */
+  readonly domyslneRdzenia: Omit<Required<Parametry>, 'uklad' | 'tryb'> & { uklad: number; tryb: number };
   tytulOkna(klucz: string, etap: string): string;
   punktyWidoczne(punkty: [number, number][], xMin: number, xMax: number, kolumny: number): number[];
   domyslneParametry(): Required<Parametry>;

@@ -229,6 +229,7 @@ class Fazolab {
     this.#m = modul;
     this.zakresy = modul.zakresy();
     this.rodzajeSieci = modul.rodzajeSieci();
+    this.domyslneRdzenia = modul.domyslne();
   }
 
   // The simulation window's caption for a lattice key and a stage word.

@@ -10,6 +10,7 @@ import { pathToFileURL } from 'node:url';
 import { SIECI, RODZAJE, tytulOkna } from '../js/sieci.js';
 import { POLA_LICZBOWE, DOMYSLNE, odswiez, ogolny } from '../js/ustawienia.js';
 import { przerzedzLinie } from '../js/wykres.js';
+import { parametryRdzenia } from '../js/obliczenia.js';
 import { BUDOWA, WEB, brakSrodowiska, uruchom } from './przegladarka.mjs';
 
 const MODUL = join(BUDOWA, 'fazolab.mjs');
@@ -48,6 +49,15 @@ describe('strona mówi to, co rdzeń', { skip: bezModulu }, () => {
       TBLambda: z.lambdy, TBLambdaKoncowa: z.lambdy, TBKrok: z.lambdy, TBKoncentracja: z.koncentracji, TBLiczbaPrzeskokow: z.przedzialu,
     };
     for (const [id, zakres] of Object.entries(kontrolki)) assert.deepEqual(atrybuty(id), [zakres.Min, zakres.Max, zakres.Krok], id);
+  });
+
+  test('the page\'s defaults, as they reach the engine, are the core\'s fresh window', () => {
+    const { uklad, tryb, ...liczby } = fz.domyslneRdzenia;
+    const strony = parametryRdzenia(liczby.siec, odswiez(DOMYSLNE));
+    assert.deepEqual({ ...strony, uklad: undefined, tryb: undefined }, { ...liczby, uklad: undefined, tryb: undefined });
+    assert.equal(strony.uklad, ['przypadkowe', 'uporzadkowane', 'wydzielenie'][uklad]);
+    assert.equal(strony.tryb, ['porzadkowanie', 'klasteryzacja'][tryb]);
+    assert.deepEqual(fz.domyslneParametry(), strony);
   });
 
   test('a long line keeps the points the core keeps: every spike of 10 000 samples, the ends, the strays', () => {
