@@ -2,7 +2,7 @@
 # formatting, and the order of the includes within each group.
 find_program(CLANG_FORMAT clang-format REQUIRED)
 set(pliki)
-foreach(folder engine results cli wasm python settings widgets help charts display simwindow shell assets
+foreach(folder engine results model cli wasm python settings widgets help charts display simwindow shell assets
                tests bench)
     file(GLOB_RECURSE znalezione ${ZRODLA}/${folder}/*.cpp ${ZRODLA}/${folder}/*.h)
     list(APPEND pliki ${znalezione})

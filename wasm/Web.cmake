@@ -51,7 +51,7 @@ target_link_libraries(fazolab_xlsxwriter PUBLIC fazolab_zlib)
 set(FAZOLAB_PAMIEC -sINITIAL_MEMORY=33554432 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=2147483648)
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} --pre-js ${PROJECT_SOURCE_DIR}/wasm/BezFetchWNode.js")
 
-set(FAZOLAB_LAYERS engine results cli wasm)
+set(FAZOLAB_LAYERS engine results model cli wasm)
 foreach(layer IN LISTS FAZOLAB_LAYERS)
     add_subdirectory(${layer})
 endforeach()

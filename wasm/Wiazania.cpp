@@ -4,12 +4,16 @@
 #include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Odtwarzanie.h"
+#include "ParametrySymulacji.h"
 #include "PlikWynikow.h"
 #include "PrzebiegWsadowy.h"
+#include "PunktyWidoczne.h"
 #include "ReplikaWeb.h"
+#include "RodzajSieci.h"
 #include "ScalPowtorzenia.h"
 #include "SesjaWeb.h"
 #include "SiatkaLambdy.h"
+#include "TytulOknaSieci.h"
 #include "WartosciJs.h"
 #include "WynikRepliki.h"
 #include "ZakresyParametrow.h"
@@ -213,6 +217,61 @@ val Zakresy() {
     o.set("powtorzen", ZakresJs(ZakresPowtorzen));
     return o;
 }
+
+// The parameters of a freshly set-up window, by the names of the page's
+// parameters (wasm/API.md); the start and the mode as their enums' indices.
+val DomyslneJs() {
+    const ParametrySymulacji p;
+    val o = val::object();
+    o.set("siec", std::string(KluczRodzaju(p.Rodzaj)));
+    o.set("IloscAtomowOsX", p.IloscAtomowOsX);
+    o.set("IloscAtomowOsY", p.IloscAtomowOsY);
+    o.set("IloscAtomowOsZ", p.IloscAtomowOsZ);
+    o.set("TBKoncentracja", p.PozycjaKoncentracji);
+    o.set("TBLambda", p.PozycjaLambdy);
+    o.set("TBLambdaKoncowa", p.PozycjaLambdyKoncowej);
+    o.set("TBKrok", p.PozycjaKroku);
+    o.set("TBLiczbaPrzeskokow", p.PozycjaPrzedzialu);
+    o.set("SEMaxIloscCykli", p.MaxIloscCykli);
+    o.set("uklad", static_cast<int>(p.Uklad));
+    o.set("tryb", static_cast<int>(p.Tryb));
+    o.set("seria", p.Seria);
+    return o;
+}
+
+// What the core says about each lattice kind, in the enum's order.
+val RodzajeSieciJs() {
+    val lista = val::array();
+    for (const OpisRodzajuSieci& r : RodzajeSieci) {
+        val o = val::object();
+        o.set("Klucz", std::string(r.Klucz));
+        o.set("LiczbaSasiadow", r.LiczbaSasiadow);
+        o.set("Wymiary", r.Wymiary);
+        o.set("Nazwa", std::string(r.Nazwa));
+        o.set("NazwaPliku", std::string(r.NazwaPliku));
+        o.set("CzescTytulu", std::string(CzescTytuluOkna(r.Rodzaj)));
+        lista.call<void>("push", o);
+    }
+    return lista;
+}
+
+val TytulOknaJs(const std::string& klucz, const std::string& etap) {
+    const std::optional<RodzajSieci> rodzaj = RodzajZKlucza(klucz);
+    if (!rodzaj) {
+        return Blad("Nieznany rodzaj sieci: " + klucz + ".");
+    }
+    return val(TekstTytuluOkna(*rodzaj, etap));
+}
+
+// The indices of a line's points (x, y pairs in one array) that a chart
+// `kolumny` pixels wide draws.
+val PunktyWidoczneJs(const val& xy, double xMin, double xMax, int kolumny) {
+    const std::vector<double> p = emscripten::convertJSArrayToNumberVector<double>(xy);
+    const std::vector<std::size_t> wybrane = PunktyWidoczne(
+        p.size() / 2, [&](std::size_t i) { return p[2 * i]; },
+        [&](std::size_t i) { return p[2 * i + 1]; }, xMin, xMax, kolumny);
+    return LiczbyJs(std::vector<double>(wybrane.begin(), wybrane.end()));
+}
 } // namespace
 
 EMSCRIPTEN_BINDINGS(fazolab) {
@@ -240,4 +299,8 @@ EMSCRIPTEN_BINDINGS(fazolab) {
     emscripten::function("modelBadania", &ModelBadania);
     emscripten::function("wsadowo", &Wsadowo);
     emscripten::function("zakresy", &Zakresy);
+    emscripten::function("rodzajeSieci", &RodzajeSieciJs);
+    emscripten::function("domyslne", &DomyslneJs);
+    emscripten::function("tytulOkna", &TytulOknaJs);
+    emscripten::function("punktyWidoczne", &PunktyWidoczneJs);
 }

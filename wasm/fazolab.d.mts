@@ -141,8 +141,17 @@ export interface WynikWsadowy {
   status: number; wyjscie: string; bledy: string; pliki: Record<string, Uint8Array>;
 }
 
+export interface RodzajSieci {
+  Klucz: string; LiczbaSasiadow: number; Wymiary: number; Nazwa: string; NazwaPliku: string; CzescTytulu: string;
+}
+
 export interface Fazolab {
   readonly zakresy: Zakresy;
+  readonly rodzajeSieci: RodzajSieci[];
+  /** The core's own defaults of a fresh window (`uklad`, `tryb` as their enums' indices). */
+  readonly domyslneRdzenia: Omit<Required<Parametry>, 'uklad' | 'tryb'> & { uklad: number; tryb: number };
+  tytulOkna(klucz: string, etap: string): string;
+  punktyWidoczne(punkty: [number, number][], xMin: number, xMax: number, kolumny: number): number[];
   domyslneParametry(): Required<Parametry>;
   nowaSesja(parametry?: Parametry, ziarno?: number): Sesja;
   nowaReplika(parametry: Parametry, opcje?: OpcjeReplik): Replika;

@@ -234,6 +234,17 @@ class Fazolab {
   constructor(modul) {
     this.#m = modul;
     this.zakresy = modul.zakresy();
+    this.rodzajeSieci = modul.rodzajeSieci();
+    this.domyslneRdzenia = modul.domyslne();
+  }
+
+  // The simulation window's caption for a lattice key and a stage word.
+  tytulOkna(klucz, etap) { return sprawdz(this.#m.tytulOkna(klucz, etap)); }
+
+  // The indices of the points of a line ([x, y] pairs, x ascending) that a
+  // chart `kolumny` pixels wide over [xMin, xMax] draws.
+  punktyWidoczne(punkty, xMin, xMax, kolumny) {
+    return Array.from(this.#m.punktyWidoczne(punkty.flat(), xMin, xMax, kolumny));
   }
 
   domyslneParametry() { return { ...DOMYSLNE }; }

@@ -8,16 +8,10 @@ import { otworzPomoc, kontekstPomocy } from './pomoc.js';
 import { zarejestruj } from './wersja.js';
 import { czytajLink, linkUstawien } from './link.js';
 import { narysujWszystkie } from './wykres.js';
+import { tytulOkna } from './sieci.js';
 
 const $ = (id) => document.getElementById(id);
 const WATKI = Math.max(1, navigator.hardwareConcurrency || 1);
-
-const CZESC_TYTULU = {
-  '3DR': '3D  (kubiczna prosta)',
-  '2DKwadrat': '2D  (kwadratowa)',
-  '2DTrojkat': '2D  (trójkątna)',
-  '2DHeksagonalna': '2D  (Heksagonalna)',
-};
 
 // What each stage shows in the button row: the forward button's caption and whether the three
 // buttons are enabled (the run's state decides during the computation stage).
@@ -64,7 +58,7 @@ const obliczenia = new Obliczenia({
 const wyniki = new Wyniki({ ogloszenie, naZapis: () => (stan.niezapisane = false) });
 
 function tytul(etap) {
-  return `Symulacje - Sieć ${CZESC_TYTULU[stan.rodzaj]}  :  ${ETAPY[etap].slowo}`;
+  return tytulOkna(stan.rodzaj, ETAPY[etap].slowo);
 }
 
 function pokazEtap(etap, zapowiedz = true) {
@@ -84,7 +78,13 @@ function pokazEtap(etap, zapowiedz = true) {
   if (zapowiedz) {
     ogloszenie(`Etap: ${e.slowo}`);
     $('okno-tytul').tabIndex = -1;
-    $('okno-tytul').focus();
+    // The focus moves once the new stage is laid out by the browser's own frame: focused at once it
+    // would lay the stage out inside the click, which on a slow computer outlasts a frame. A focus
+    // put elsewhere meanwhile (a stage's own first field) stays where it is.
+    const przed = document.activeElement;
+    requestAnimationFrame(() => setTimeout(() => {
+      if (document.activeElement === przed || document.activeElement === document.body) $('okno-tytul').focus();
+    }, 0));
   }
 }
 
@@ -219,6 +219,8 @@ async function dalej() {
       const tak = await zapytaj('Im większa ilość atomów do wyświetlenia w sieci,\ntym wolniej będą prowadzone obliczenia.\nCzy wyłączyć wyświetlanie sieci ?');
       rysowanie = !tak;
       if (s.seria) $('CBWylaczGrafike').checked = tak;
+      // The closed question and the new stage are laid out in two tasks, each short on a slow computer.
+      await new Promise((ok) => setTimeout(ok, 0));
     }
     stan.s = s;
     stan.bieg = 'przygotowany';
@@ -234,7 +236,7 @@ async function dalej() {
   } else if (stan.etap === 'obliczenia') {
     pokazEtap('wyniki');
     try {
-      await wyniki.pokazWyniki({ silnik: obliczenia.silnik, rodzaj: stan.rodzaj, s: stan.s, stan: stanKonca(), scalone: obliczenia.scalone });
+      await wyniki.pokazWyniki({ silnik: obliczenia.silnik, rodzaj: stan.rodzaj, s: stan.s, stan: { ...obliczenia.ostatniStan, ...stanKonca() }, scalone: obliczenia.scalone });
     } catch (e) {
       ogloszenie(e.message, true);
     }

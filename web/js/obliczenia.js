@@ -11,6 +11,11 @@ import { Powtorzenia } from './powtorzenia.js';
 import { opisUlozenia } from './opis.js';
 
 const $ = (id) => document.getElementById(id);
+// A label rewritten after every chunk is touched only when its text changes: an unchanged text set
+// again still costs a slow computer a layout of the page.
+const napisz = (id, tekst) => {
+  if ($(id).textContent !== tekst) $(id).textContent = tekst;
+};
 // The words for the picture change at a pace a listener can follow.
 const OPIS_CO_MS = 10000;
 
@@ -43,7 +48,8 @@ export class Obliczenia {
     this.naZmianeBiegu = naZmianeBiegu;
     this.naKoniec = naKoniec;
     this.naAwarie = naAwarie;
-    this.zakladki = new Zakladki(document.querySelector('#etap-obliczenia [role=tablist]'), (nr) => nr === 0 && this.rysujZalegly());
+    this.zakladki = new Zakladki(document.querySelector('#etap-obliczenia [role=tablist]'), () => this.zmianaWidocznosci());
+    document.addEventListener('visibilitychange', () => this.zmianaWidocznosci());
     this.rysunek = new RysunekSieci($('ISiecXYZ'), new Image());
     this.rysunek.atomy.src = 'obrazy/ILAtomy.png';
     this.widok3d = new Widok3D($('RotSiec3D'));
@@ -100,6 +106,10 @@ export class Obliczenia {
 
   // The desktop's entry into the computation stage: layout, axes, labels, the first arrangement.
   async przygotuj(rodzaj, s, rysowanie, watki = 1) {
+    // The stage is shown in one task and filled in the next, and the Worker starts in a third: on a
+    // slow computer the three together hold the page for longer than a frame. "Licz" waits for all.
+    $('TBLicz').disabled = true;
+    await new Promise((ok) => setTimeout(ok, 0));
     this.rodzaj = rodzaj;
     this.s = s;
     this.watki = watki;
@@ -111,6 +121,7 @@ export class Obliczenia {
     this.zakonczony = false;
     this.seriaWykresu = 1;
     this.ostatniPomiar = null;
+    this.ostatniStan = null;
     this.klatki = [];
     this.zalegly = null;
     this.opisano = 0;
@@ -158,6 +169,7 @@ export class Obliczenia {
     }
     // "Licz" waits for the Worker's first arrangement: a click before it would be lost.
     this.ustawPrzyciski('przygotowanie');
+    await new Promise((ok) => setTimeout(ok, 0));
     this.nowySilnik();
     const w = await this.silnik.zapytaj(
       { typ: 'przygotuj', parametry: parametryRdzenia(rodzaj, s), ziarno: ziarnoBiegu(s), rysowanie, widok: this.widok() },
@@ -211,8 +223,20 @@ export class Obliczenia {
     else $('PPlaszczyzna').textContent = 'Płaszczyzna: (0,0,0)';
   }
 
+  // `obraz`: whether the picture is in sight; the Worker sends no lattice while it is not.
   widok() {
-    return { z: Number($('TBOsZ').value), sasiednie: $('CBAtomySasiadujace').checked, tryb3d: $('RBWidok3D').checked };
+    return { z: Number($('TBOsZ').value), sasiednie: $('CBAtomySasiadujace').checked, tryb3d: $('RBWidok3D').checked, obraz: this.obrazWidoczny() };
+  }
+
+  obrazWidoczny() {
+    return !$('ob0').hidden && !document.hidden && !$('etap-obliczenia').hidden;
+  }
+
+  // The lattice's page shown or hidden (its tab, the browser's tab): the Worker hears it, and a
+  // picture kept while hidden is drawn.
+  zmianaWidocznosci() {
+    if (this.obrazWidoczny()) this.rysujZalegly();
+    if (this.rysowanie) this.silnik?.wyslij({ typ: 'widok', widok: this.widok() });
   }
 
   zmianaWidoku(id) {
@@ -320,8 +344,8 @@ export class Obliczenia {
     const st = w.stan;
     this.ostatniStan = st;
     if (!this.biegnie || performance.now() - this.opisano >= OPIS_CO_MS) this.opisz();
-    $('LObliczeniaLambda').textContent = ogolny(st.Lambda);
-    $('LObliczeniaSeria').textContent = `${st.NrSerii} z ${this.ileSerii}`;
+    napisz('LObliczeniaLambda', ogolny(st.Lambda));
+    napisz('LObliczeniaSeria', `${st.NrSerii} z ${this.ileSerii}`);
     const postep = w.krok?.postep;
     if (postep) {
       for (const id of ['GPojedynczaSymulacja', 'GPojedynczaSymulacja2']) {
@@ -335,7 +359,8 @@ export class Obliczenia {
         $(id).setAttribute('aria-valuetext', `seria ${st.NrSerii} z ${this.ileSerii}, ${Math.floor((100 * postep.seria) / postep.seriaMax)}%`);
       }
     }
-    if (w.obraz) this.rysuj(w.obraz, true);
+    if (w.obraz) this.rysuj(w.obraz);
+    if (this.rysowanie) this.policzKlatke();
     if (this.biegnie && this.licznikZakladki < 5 && performance.now() - this.startZakladki >= 5000) {
       this.licznikZakladki = 5;
       this.pokazWykresy();
@@ -367,28 +392,32 @@ export class Obliczenia {
     this.ostatniPomiar = null;
   }
 
-  // Frames of a running run are counted; a redraw asked by the view's controls is not.
   // A picture on a hidden page is kept, not drawn, until the page is shown.
-  rysuj(o, klatkaBiegu = false) {
+  rysuj(o) {
     if (!o) return;
-    if ($('ob0').hidden || document.hidden) {
+    if (!this.obrazWidoczny()) {
       this.zalegly = o;
     } else if (o.trzyD) {
       this.widok3d.ustaw(o.komorki, o.nx, o.ny, o.nz);
     } else {
       this.rysunek.rysuj(o.komorki, o.nx, o.ny, $('CBAtomySasiadujace').checked);
     }
-    if (!klatkaBiegu) return;
+  }
+
+  // The frames of a run with drawing on, one per chunk's report: the pace at which the picture
+  // follows the run, whether the picture is in sight or not.
+  policzKlatke() {
     const teraz = performance.now();
     this.klatki.push(teraz);
     while (this.klatki[0] < teraz - 2000) this.klatki.shift();
     if (this.klatki.length > 1) {
       const fps = ((this.klatki.length - 1) * 1000) / (teraz - this.klatki[0]);
-      $('LKlatki').textContent = fps.toFixed(1).replace('.', ',');
+      napisz('LKlatki', fps.toFixed(1).replace('.', ','));
     }
   }
 
-  koniec() {
+  koniec(stan) {
+    if (stan) this.ostatniStan = stan;
     this.punktSerii();
     this.biegnie = false;
     this.zakonczony = true;

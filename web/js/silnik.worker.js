@@ -75,8 +75,10 @@ function chmura() {
   return { komorki: wynik, nx, ny, nz };
 }
 
+// No picture while the page cannot show it (another tab of the stage, the browser's tab hidden):
+// the page asks for one when it comes back into sight.
 function obraz() {
-  if (!rysowanie) return null;
+  if (!rysowanie || widok.obraz === false) return null;
   return widok.tryb3d ? { trzyD: true, ...chmura() } : plaszczyzna();
 }
 
@@ -144,7 +146,7 @@ const obsluga = {
     widok = w.widok;
     if (!sesja || !rysowanie) return;
     const o = obraz();
-    wyslij({ typ: 'obraz', obraz: o }, [o.komorki.buffer]);
+    if (o) wyslij({ typ: 'obraz', obraz: o }, [o.komorki.buffer]);
   },
   wyniki(w) {
     const wyniki = kopia(sesja.wyniki(w.stopien ?? null));

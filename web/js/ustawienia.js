@@ -2,7 +2,9 @@
 // dependent states. Pure functions over a plain object, so the same rules run in the page and in
 // the tests without a browser.
 
-export const RODZAJE = ['3DR', '2DTrojkat', '2DKwadrat', '2DHeksagonalna'];
+import { RODZAJE } from './sieci.js';
+
+export { RODZAJE };
 
 export const DOMYSLNE = Object.freeze({
   seria: true,

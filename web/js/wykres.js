@@ -34,6 +34,61 @@ function podzialka(min, max) {
 let licznik = 0;
 const wszystkie = [];
 
+// A chart fed after every chunk is redrawn at most this often, and charts waiting for a redraw
+// take turns, one per frame: on a slow computer four charts drawn in one task would hold the page
+// for longer than a frame.
+const ODSTEP_MS = 250;
+const kolejka = [];
+let ramka = 0;
+
+function kolejnyWykres() {
+  ramka = 0;
+  const teraz = performance.now();
+  const i = kolejka.findIndex((w) => teraz - w.narysowano >= ODSTEP_MS);
+  if (i >= 0) {
+    const [w] = kolejka.splice(i, 1);
+    if (w.nieaktualny && w.widoczny) w.rysuj();
+  }
+  if (kolejka.length) ramka = requestAnimationFrame(kolejnyWykres);
+}
+
+function doKolejki(w) {
+  if (!kolejka.includes(w)) kolejka.push(w);
+  if (!ramka) ramka = requestAnimationFrame(kolejnyWykres);
+}
+
+// The points of a line that draw the same picture `kolumny` pixels wide: of the points falling into
+// one pixel column (x ascending) the first, the lowest, the highest and the last, so that every
+// spike of a long run stays in sight. Points left or right of [xMin, xMax] share one column on each
+// side. A line with at most four points per column is returned as it is. The desktop's charts thin
+// their lines by the same rule, and the page's tests compare the two on the same points.
+export function przerzedzLinie(punkty, xMin, xMax, kolumny) {
+  if (kolumny < 1 || !(xMax > xMin) || punkty.length <= 4 * (kolumny + 2)) return punkty;
+  const naKolumne = kolumny / (xMax - xMin);
+  const kolumna = (x) => Math.min(Math.max(Math.floor((x - xMin) * naKolumne), -1), kolumny);
+  const wynik = [];
+  const n = punkty.length;
+  let i = 0;
+  while (i < n) {
+    const k = kolumna(punkty[i][0]);
+    let najnizszy = i;
+    let najwyzszy = i;
+    let j = i + 1;
+    for (; j < n && kolumna(punkty[j][0]) === k; j++) {
+      if (punkty[j][1] < punkty[najnizszy][1]) najnizszy = j;
+      if (punkty[j][1] > punkty[najwyzszy][1]) najwyzszy = j;
+    }
+    const wybrane = [i, najnizszy, najwyzszy, j - 1].sort((a, b) => a - b);
+    let poprzedni = -1;
+    for (const w of wybrane) {
+      if (w !== poprzedni) wynik.push(punkty[w]);
+      poprzedni = w;
+    }
+    i = j;
+  }
+  return wynik;
+}
+
 // Every chart drawn now, seen or not (a printout shows every page).
 export function narysujWszystkie() {
   for (const w of wszystkie) if (w.nieaktualny) w.rysuj();
@@ -63,6 +118,7 @@ export class Wykres {
     // A chart out of sight (a hidden page, scrolled away) is drawn when it comes into sight.
     this.widoczny = false;
     this.nieaktualny = true;
+    this.narysowano = -Infinity;
     wszystkie.push(this);
     new IntersectionObserver((wpisy) => {
       this.widoczny = wpisy[wpisy.length - 1].isIntersecting;
@@ -93,11 +149,7 @@ export class Wykres {
 
   zaplanuj() {
     this.nieaktualny = true;
-    if (this.plan || !this.widoczny) return;
-    this.plan = requestAnimationFrame(() => {
-      this.plan = 0;
-      this.rysuj();
-    });
+    if (this.widoczny) doKolejki(this);
   }
 
   zakres(os, wymiar) {
@@ -124,6 +176,14 @@ export class Wykres {
   }
 
   tekstSvg() {
+    const c = this.czesci();
+    return c.poczatek + c.znaczniki + c.srodek + c.dane + c.koniec;
+  }
+
+  // The picture in parts: what never changes (the title, the background, the frame and the axes'
+  // titles, the plot's clipped group, the legend), the ticks with their labels, and the series. A
+  // redraw replaces only the series, and the ticks when the axes' ends moved (`klucz`).
+  czesci() {
     const slupkowy = this.o.serie.some((s) => s.rodzaj === 'slupki');
     const [y0, y1] = this.zakres('osY', 1);
     const sx = SZER - M.l - M.p;
@@ -144,6 +204,8 @@ export class Wykres {
     cz.push(`<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${SZER} ${WYS}" width="${SZER}" height="${WYS}" font-family="DejaVu Sans, Arial, sans-serif" font-size="12">`);
     cz.push(`<title>${esc(this.o.tytul)}</title><rect width="${SZER}" height="${WYS}" fill="#fff"/>`);
     cz.push(`<defs><clipPath id="${this.id}-c"><rect x="${M.l}" y="${M.g}" width="${sx}" height="${sy}"/></clipPath></defs>`);
+    const poczatek = cz.join('');
+    cz.length = 0;
     for (const v of podzialka(y0, y1)) {
       const y = Y(v).toFixed(1);
       cz.push(`<line x1="${M.l}" x2="${M.l + sx}" y1="${y}" y2="${y}" stroke="#d0d0d0"/><text x="${M.l - 4}" y="${y}" text-anchor="end" dominant-baseline="middle" fill="#1a1a1a">${liczbaOsi(v)}</text>`);
@@ -156,16 +218,18 @@ export class Wykres {
         cz.push(`<line x1="${x}" x2="${x}" y1="${M.g + sy}" y2="${M.g + sy + 4}" stroke="#1a1a1a"/><text x="${x}" y="${M.g + sy + 15}" text-anchor="middle" fill="#1a1a1a">${liczbaOsi(v)}</text>`);
       }
     }
+    const znaczniki = cz.join('');
+    cz.length = 0;
     cz.push(`<rect x="${M.l}" y="${M.g}" width="${sx}" height="${sy}" fill="none" stroke="#1a1a1a"/>`);
     cz.push(`<text x="${M.l + sx / 2}" y="${WYS - 6}" text-anchor="middle" fill="#1a1a1a">${esc(this.o.osX?.tytul ?? '')}</text>`);
     cz.push(`<text transform="translate(13 ${M.g + sy / 2}) rotate(-90)" text-anchor="middle" fill="#1a1a1a">${esc(this.o.osY?.tytul ?? '')}</text>`);
     cz.push(`<g clip-path="url(#${this.id}-c)">`);
+    const srodek = cz.join('');
+    cz.length = 0;
     this.o.serie.forEach((s, i) => {
       const punkty = this.dane[i];
       if (s.rodzaj === 'linia' && punkty.length) {
-        // A 440-pixel chart shows no more than about a thousand points of a long run.
-        const co = Math.ceil(punkty.length / 1000);
-        const widoczne = co > 1 ? punkty.filter((_, k) => k % co === 0 || k === punkty.length - 1) : punkty;
+        const widoczne = przerzedzLinie(punkty, x0, x1, sx);
         const d = widoczne.map((p, k) => `${k ? 'L' : 'M'}${X(p[0]).toFixed(1)} ${Y(p[1]).toFixed(1)}`).join('');
         cz.push(`<path d="${d}" fill="none" stroke="${s.kolor}" stroke-width="2"/>`);
       } else if (s.rodzaj === 'punkty') {
@@ -184,6 +248,8 @@ export class Wykres {
         });
       }
     });
+    const dane = cz.join('');
+    cz.length = 0;
     cz.push('</g>');
     const legenda = this.o.serie.filter((s) => s.nazwa);
     legenda.forEach((s, k) => {
@@ -191,12 +257,25 @@ export class Wykres {
       cz.push(`<rect x="${x}" y="8" width="12" height="10" fill="${s.kolor}" stroke="#1a1a1a"/><text x="${x + 16}" y="17" fill="#1a1a1a">${esc(s.nazwa)}</text>`);
     });
     cz.push('</svg>');
-    return cz.join('');
+    const etykiety = slupkowy ? slupki.map((p) => p[0]).join(' ') : '';
+    return { poczatek, znaczniki, srodek, dane, koniec: cz.join(''), klucz: `${x0} ${x1} ${y0} ${y1} ${etykiety}` };
   }
 
+  // The picture shown keeps its elements: the ticks and the series sit in groups of their own,
+  // whose contents alone are replaced, so that a redraw during a run lays out only what changed.
   rysuj() {
     this.nieaktualny = false;
-    this.obraz.innerHTML = this.tekstSvg();
+    this.narysowano = performance.now();
+    const c = this.czesci();
+    if (!this.grupaDanych) {
+      this.obraz.innerHTML = `${c.poczatek}<g>${c.znaczniki}</g>${c.srodek}${c.dane}${c.koniec}`;
+      this.grupaPodzialki = this.obraz.querySelector('svg > g');
+      this.grupaDanych = this.obraz.querySelector('g[clip-path]');
+    } else {
+      if (c.klucz !== this.klucz) this.grupaPodzialki.innerHTML = c.znaczniki;
+      this.grupaDanych.innerHTML = c.dane;
+    }
+    this.klucz = c.klucz;
     if (this.szczegoly.open) this.odswiezTabele();
   }
 

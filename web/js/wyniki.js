@@ -4,9 +4,9 @@ import { Wykres, pobierz } from './wykres.js';
 import { Zakladki } from './zakladki.js';
 import { slupkiHistogramu } from './histogram.js';
 import { ogolny, iloscAtomow } from './ustawienia.js';
+import { SIECI } from './sieci.js';
 
 const $ = (id) => document.getElementById(id);
-const LICZBA_SASIADOW = { '3DR': 6, '2DTrojkat': 6, '2DKwadrat': 4, '2DHeksagonalna': 3 };
 const POLA_STALE_POWTORZEN = ['CBWynikiOpis', 'CBWynikiLambda', 'CBWynikiSigma', 'CBWynikiCvkN', 'CBWynikiLambdaTc', 'CBWynikiCvkNTc'];
 const TYPY = { csv: 'text/csv', txt: 'text/plain', xlsx: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet' };
 
@@ -90,7 +90,10 @@ export class Wyniki {
     this.scalone = scalone ?? null;
     this.zakladki.wybierz(0);
     const odp = scalone ? { wyniki: scalone.wyniki, fluktuacje: scalone.fluktuacje } : await silnik.zapytaj({ typ: 'wyniki', stopien: null }, 'wyniki');
-    this.nazwa = odp.nazwa ?? { '3DR': '3DKubiczna', '2DKwadrat': '2DKwadratowa', '2DTrojkat': '2DTrojkatna', '2DHeksagonalna': '2DHeksagonalna' }[rodzaj];
+    this.nazwa = odp.nazwa ?? SIECI[rodzaj].plik;
+    // The histogram's bars and their scale by the core's lattice: its coordination number and atoms.
+    this.liczbaSasiadow = stan.LiczbaSasiadow;
+    this.atomy = stan.IloscAtomow;
     const w = odp.wyniki;
     const t = w.Teksty;
     this.chartSigmaLambda.ustawOsie(
@@ -169,11 +172,9 @@ export class Wyniki {
     $('LWynikiLambdaInfo').textContent = ogolny(k.LambdaSerii);
     this.chartSigma2.ustawOsie({ min: 0, max: Number(c.max) }, { min: this.s.klasteryzacja ? -1.1 : -0.15, max: this.s.klasteryzacja ? 0.1 : 1.1 });
     this.chartSigma2.ustawDane(0, punkty(k.Series8));
-    const z = LICZBA_SASIADOW[this.rodzaj];
-    const atomy = iloscAtomow(this.s, this.rodzaj);
     for (const [wykres, seriaH] of [[this.chart5, k.Series6], [this.chart6, k.Series7]]) {
-      wykres.ustawOsie(null, { min: 0, max: atomy });
-      wykres.ustawDane(0, slupkiHistogramu(wysokosci(seriaH), z));
+      wykres.ustawOsie(null, { min: 0, max: this.atomy });
+      wykres.ustawDane(0, slupkiHistogramu(wysokosci(seriaH), this.liczbaSasiadow));
     }
   }
 

@@ -87,4 +87,6 @@ await krok('seria 10 × 10 × 10, 8 λ, rysowanie włączone, do wyników', asyn
 });
 console.log(`Chromium ${b.kontekst.browser()?.version() ?? ''}, procesor spowolniony ${SPOWOLNIENIE}×`);
 for (const w of wiersze) console.log(w);
+// A walk whose page failed measured less than it should: its errors are shown.
+for (const e of b.bledy) console.log(`błąd strony: ${e}`);
 await b.zamknij();
