@@ -1,14 +1,17 @@
 #include "WartosciJs.h"
 
 #include "FluktuacjeSerii.h"
+#include "ParametrySymulacji.h"
 #include "Pomiar.h"
 #include "Siec.h"
+#include "SiecNieskonczona.h"
 #include "StanObliczen.h"
 #include "TekstyFluktuacji.h"
 #include "WynikiSerii.h"
 
 #include <cstddef>
 #include <emscripten/val.h>
+#include <optional>
 
 using emscripten::val;
 
@@ -163,7 +166,8 @@ val WynikiJs(const WynikiSerii& w) {
     return o;
 }
 
-val FluktuacjeJs(const FluktuacjeSerii& f, int miejscaLambdy) {
+val FluktuacjeJs(const FluktuacjeSerii& f, const ParametrySymulacji& p) {
+    const int miejscaLambdy = MiejscaLambdy(p);
     val serie = val::array();
     for (const FluktuacjaSerii& s : f.Serie) {
         val o = val::object();
@@ -186,7 +190,24 @@ val FluktuacjeJs(const FluktuacjeSerii& f, int miejscaLambdy) {
     t.set("UwagaGranicySieci", std::string(UwagaGranicySieci));
     t.set("EPrzejscie", teksty.EPrzejscie);
     t.set("ERownowaga", teksty.ERownowaga);
+    t.set("OdniesienieSieci", TekstLambdyKrytycznej(p.Rodzaj, p.Tryb, p.PozycjaKoncentracji));
     val o = val::object();
+    // The infinite lattice beside the run, where it is known: lambda_c, and on
+    // the square lattice sigma(lambda) at the run's sign.
+    const std::optional<double> lambdaC = LambdaKrytyczna(p.Rodzaj, p.Tryb, p.PozycjaKoncentracji);
+    o.set("LambdaKrytyczna", lambdaC ? val(*lambdaC) : val::null());
+    val onsager = val::array();
+    if (MaSigmeOnsagera(p.Rodzaj, p.PozycjaKoncentracji)) {
+        const double znak = p.Tryb == Oddzialywanie::Klasteryzacja ? -1.0 : 1.0;
+        for (int i = 1; i <= 240; ++i) {
+            const double lambda = znak * 0.01 * i;
+            val punkt = val::array();
+            punkt.call<void>("push", lambda);
+            punkt.call<void>("push", SigmaOnsagera(lambda));
+            onsager.call<void>("push", punkt);
+        }
+    }
+    o.set("SigmaOnsagera", onsager);
     o.set("Serie", serie);
     o.set("Przejscie", przejscie);
     o.set("Teksty", t);

@@ -5,6 +5,7 @@
 #include <vector>
 
 struct FluktuacjeSerii;
+struct ParametrySymulacji;
 struct Pomiar;
 struct PostepObliczen;
 struct StanObliczen;
@@ -23,7 +24,8 @@ emscripten::val PomiarJs(const Pomiar& pomiar);
 emscripten::val SiecJs(const Siec& siec);
 emscripten::val WynikiJs(const WynikiSerii& wyniki);
 // `miejscaLambdy`: the decimals the run's lambdas are written with.
-emscripten::val FluktuacjeJs(const FluktuacjeSerii& fluktuacje, int miejscaLambdy);
+emscripten::val FluktuacjeJs(const FluktuacjeSerii& fluktuacje,
+                             const ParametrySymulacji& parametry);
 // A copy of the bytes, as a Uint8Array.
 emscripten::val BajtyJs(const std::string& bajty);
 // A copy of the doubles, as a Float64Array.

@@ -117,7 +117,7 @@ val WynikiSesji(SesjaWeb& s, const val& stopien) {
 
 val FluktuacjeSesji(SesjaWeb& s) {
     return Chronione(
-        [&] { return FluktuacjeJs(s.Fluktuacje(), MiejscaLambdy(s.Silnik().Stan().Parametry)); });
+        [&] { return FluktuacjeJs(s.Fluktuacje(), s.Silnik().Stan().Parametry); });
 }
 
 PolaWynikow Pola(const val& o) {
@@ -178,7 +178,7 @@ val ModelBadania(const val& pliki) {
                                                                       ? b.Repliki.front().Dane
                                                                       : SrednieReplik(b.Repliki)))
                                           : val::null());
-        o.set("fluktuacje", FluktuacjeJs(FluktuacjeReplik(b.Repliki), MiejscaLambdy(b.Parametry)));
+        o.set("fluktuacje", FluktuacjeJs(FluktuacjeReplik(b.Repliki), b.Parametry));
         return o;
     });
 }

@@ -251,7 +251,8 @@ export class Wykres {
     const dane = cz.join('');
     cz.length = 0;
     cz.push('</g>');
-    const legenda = this.o.serie.filter((s) => s.nazwa);
+    // A reference a run may not have is listed only when it is drawn.
+    const legenda = this.o.serie.filter((s, i) => s.nazwa && (!s.opcjonalna || this.dane[i].length));
     legenda.forEach((s, k) => {
       const x = M.l + 6 + k * 150;
       cz.push(`<rect x="${x}" y="8" width="12" height="10" fill="${s.kolor}" stroke="#1a1a1a"/><text x="${x + 16}" y="17" fill="#1a1a1a">${esc(s.nazwa)}</text>`);

@@ -44,6 +44,7 @@ export class Wyniki {
       serie: [
         { rodzaj: 'punkty', kolor: '#d01010', nazwa: 'Wart. doświadczalne' },
         { rodzaj: 'linia', kolor: '#0b6e6e', nazwa: 'Krzywa aproksymowana' },
+        { rodzaj: 'linia', kolor: '#707070', nazwa: 'Onsager (sieć nieskończona)', opcjonalna: true },
       ],
     });
     this.chartCvkN = new Wykres(c, {
@@ -70,7 +71,10 @@ export class Wyniki {
     this.chartFluktuacje = new Wykres($('wykresy-fluktuacji'), {
       tytul: 'Ciepło właściwe z fluktuacji energii', plik: 'fluktuacje', ogloszenie: zapowiedz,
       osX: { tytul: 'Lambda' }, osY: { tytul: 'Cv/kN' },
-      serie: [{ rodzaj: 'bledy', kolor: '#7a1fa2', nazwa: 'Cv/kN (fluktuacje)' }],
+      serie: [
+        { rodzaj: 'bledy', kolor: '#7a1fa2', nazwa: 'Cv/kN (fluktuacje)' },
+        { rodzaj: 'linia', kolor: '#707070', nazwa: 'λ_c sieci nieskończonej', opcjonalna: true },
+      ],
     });
     $('TBNrSerii').addEventListener('input', () => this.pokazCykl());
     $('SENrCyklu').addEventListener('change', () => this.pokazCykl());
@@ -130,7 +134,15 @@ export class Wyniki {
     $('podsumowanie-powtorzen').hidden = !scalone;
     $('PPodsumowanie').textContent = scalone?.podsumowanie ?? '';
     const f = odp.fluktuacje;
-    this.chartFluktuacje.ustawDane(0, (f?.Serie ?? []).filter((p) => Number.isFinite(p.CvkN)).map((p) => [p.Lambda, p.CvkN, Number.isFinite(p.Blad) ? p.Blad : 0]));
+    const cv = (f?.Serie ?? []).filter((p) => Number.isFinite(p.CvkN)).map((p) => [p.Lambda, p.CvkN, Number.isFinite(p.Blad) ? p.Blad : 0]);
+    this.chartFluktuacje.ustawDane(0, cv);
+    // The infinite lattice's lambda_c as an upright line over the points' height.
+    // Clustering runs at negative lambdas: the line stands on their side.
+    const lambdaC = (cv.some((p) => p[0] < 0) ? -1 : 1) * (f?.LambdaKrytyczna ?? NaN);
+    const gora = Math.max(0, ...cv.map((p) => p[1] + p[2]));
+    this.chartFluktuacje.ustawDane(1, Number.isFinite(lambdaC) && gora > 0 ? [[lambdaC, 0], [lambdaC, gora]] : []);
+    this.chartSigmaLambda.ustawDane(2, f?.SigmaOnsagera ?? []);
+    $('LOdniesienieSieci').textContent = f?.Teksty?.OdniesienieSieci ?? '';
     $('LPrzejscieFluktuacjiPodpis').textContent = f?.Teksty?.EPodpisPrzejscia ?? 'λ_max dla tej sieci:';
     $('LPrzejscieFluktuacji').textContent = f?.Teksty?.EPrzejscie ?? '';
     $('LGranicaSieci').textContent = f?.Teksty?.UwagaGranicySieci ?? '';

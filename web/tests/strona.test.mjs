@@ -129,6 +129,7 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     // The peak of this size, and what it is not, in the core's words.
     assert.match(await tekst('LPrzejscieFluktuacjiPodpis'), /^λ_max dla tej sieci \(10 × 10\):$/);
     assert.match(await tekst('LGranicaSieci'), /Maksimum skończonej sieci to nie λ_c/);
+    assert.equal(await tekst('LOdniesienieSieci'), 'λ_c sieci nieskończonej (c = 0.5): 0.8814 (dokładnie)');
     await s.getByRole('tab', { name: 'Ciepło właściwe i temperatura przejścia fazowego' }).click();
     await s.getByRole('navigation', { name: 'Etapy' }).getByRole('button', { name: 'Zapisz wyniki' }).click();
     assert.equal(await s.getByRole('tab', { name: 'Wyniki', exact: true }).getAttribute('aria-selected'), 'true');
