@@ -23,7 +23,12 @@ QString DostepnyWykres::text(QAccessible::Text rodzaj) const {
         return tytul.isEmpty() || nazwa.contains(tytul) ? nazwa
                                                         : QStringLiteral("WYKRES: ") + tytul;
     case QAccessible::Description: {
-        const QString dane = wykres->OpisDanych();
+        // What the chart's owner says of it (a curve the legend has no room
+        // for) comes before its data.
+        QString dane = wykres->OpisDanych();
+        if (!wykres->accessibleDescription().isEmpty()) {
+            dane = wykres->accessibleDescription() + QLatin1Char(' ') + dane;
+        }
         const QString podpowiedz = text(QAccessible::Name) == nazwa ? QString() : nazwa;
         return podpowiedz.isEmpty() ? dane : podpowiedz + QStringLiteral(". ") + dane;
     }

@@ -11,6 +11,7 @@
 #include "Wykres.h"
 #include "WykresySymulacji.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -157,6 +158,14 @@ private slots:
             // The fitted curve's transition is labelled as the fit's.
             QVERIFY(
                 t.k<QLabel>("LWynikiLambdaTc")->toolTip().contains(QStringLiteral("bez błędu")));
+            // What a screen reader hears of it, and of the reference curve.
+            QVERIFY(QAccessible::queryAccessibleInterface(t.k<QLabel>("LWynikiLambdaTc"))
+                        ->text(QAccessible::Description)
+                        .contains(QStringLiteral("z błędem: strona „Fluktuacje”")));
+            QCOMPARE(QAccessible::queryAccessibleInterface(t.okno->Wykresy().ChartSigmaLambda)
+                         ->text(QAccessible::Description)
+                         .contains(QStringLiteral("Onsager")),
+                     kwadrat);
             const ParametrySymulacji& p = t.okno->Silnik().Stan().Parametry;
             QVERIFY(t.k<QLabel>("LGranicaSieci")
                         ->text()
