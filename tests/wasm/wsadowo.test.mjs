@@ -104,7 +104,7 @@ describe('fazolab-batch w Node daje to samo co natywny', () => {
       ['--osie', '7'],
       ['--siec', '2DKwadrat', '--osie', '10x10x10'],
       ['--lambda', '0.05'],
-      ['--lambda', '0.1:2.4:0.001'],
+      ['--lambda', '0.1:2.4:0.0000001'],
       ['--koncentracja', '0,7'],
       ['--iteracje', '10'],
       ['--co', '150'],
