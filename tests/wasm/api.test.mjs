@@ -220,6 +220,36 @@ describe('powtórzenia w osobnych silnikach', () => {
   });
 });
 
+describe('parametry okna jednym obiektem', () => {
+  test('nazwy i wartości domyślne z jednej listy rdzenia, zgodne z oknem', () => {
+    const nazwy = fz.polaParametrow.map((p) => p.nazwa);
+    assert.deepEqual(Object.keys(fz.domyslneParametry()), nazwy);
+    const { uklad, tryb, ...liczby } = fz.domyslneRdzenia;
+    assert.deepEqual({ ...fz.domyslneParametry(), uklad: 'przypadkowe', tryb: 'porzadkowanie' },
+      { ...liczby, uklad: ['przypadkowe', 'uporzadkowane', 'wydzielenie'][uklad],
+        tryb: ['porzadkowanie', 'klasteryzacja'][tryb] });
+    // Every declared field is taken: the defaults handed back run as they are.
+    const s = fz.nowaSesja({ ...fz.domyslneParametry(), SEMaxIloscCykli: 10000, TBKrok: 12 }, 4);
+    assert.equal(s.stan().Krok, 1.2);
+    s.usun();
+  });
+
+  test('pojedyncza symulacja w powtórzeniu: ta sama część co fazolab-batch --lambda S', () => {
+    const p = { seria: false, TBLambda: 7, TBLambdaKoncowa: 9, TBKrok: 1, SEMaxIloscCykli: 10000 };
+    const czesci = [0, 1].map((nr) => {
+      const r = fz.nowaReplika(p, { ziarno: 11, nr, powtorzenia: 2 });
+      while (r.licz(20).stan !== 'koniec');
+      const tekst = r.wynik();
+      r.usun();
+      return tekst;
+    });
+    const n = natywnie(['--lambda', '0.7', '--iteracje', '10000', '--ziarno', '11', '--powtorzenia', '2',
+      '--powtorzenia-plik', 'p.txt']);
+    assert.equal(n.status, 0, n.bledy);
+    assert.equal(fz.scalRepliki(czesci).podsumowanie, n.wyjscie);
+  });
+});
+
 describe('generator powtórzeń', () => {
   test('domyślnie 64-bitowy ze strumieniem powtórzenia, na życzenie generator okna', () => {
     const p = { TBLambda: 5, TBLambdaKoncowa: 11, TBKrok: 3, SEMaxIloscCykli: 10000 };
