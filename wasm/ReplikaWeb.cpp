@@ -12,7 +12,11 @@ std::string ReplikaWeb::Przygotuj(const std::vector<std::string>& argumenty, int
     if (!wsadowe.Blad.empty()) {
         return wsadowe.Blad;
     }
-    opcje_ = std::move(wsadowe.Opcje);
+    return Przygotuj(std::move(wsadowe.Opcje), nr);
+}
+
+std::string ReplikaWeb::Przygotuj(OpcjeWsadowe opcje, int nr) {
+    opcje_ = std::move(opcje);
     if (nr < 0 || nr >= opcje_.Powtorzenia) {
         return "Błędny numer powtórzenia: dozwolone od 0 do " +
                std::to_string(opcje_.Powtorzenia - 1) + ".";

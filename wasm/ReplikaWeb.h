@@ -18,6 +18,8 @@ public:
     // Reads the batch runner's options (with --powtorzenia N and --ziarno Z)
     // and prepares replica `nr`. The Polish refusal, or an empty text.
     std::string Przygotuj(const std::vector<std::string>& argumenty, int nr);
+    // The same for options already read (the page's parameters, OpcjeReplikiZJs).
+    std::string Przygotuj(OpcjeWsadowe opcje, int nr);
     // One tick; with --dwa-starty the second start follows the first before
     // the replica reports Koniec.
     StanKroku Krok();

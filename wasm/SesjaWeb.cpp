@@ -2,7 +2,6 @@
 
 #include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
-#include "ParametryWeb.h"
 #include "PlikWynikow.h"
 #include "TekstyFluktuacji.h"
 #include "ZapiszWyniki.h"
@@ -10,17 +9,8 @@
 #include <chrono>
 #include <stdexcept>
 
-std::string SesjaWeb::Przygotuj(const std::vector<std::string>& argumenty) {
-    const ParametryWeb wsadowe = CzytajParametry(argumenty);
-    if (!wsadowe.Blad.empty()) {
-        return wsadowe.Blad;
-    }
-    std::string blad;
-    const ParametrySymulacji parametry = NaSkaliOkna(wsadowe.Opcje.Parametry, blad);
-    if (!blad.empty()) {
-        return blad;
-    }
-    ziarno_.emplace(wsadowe.Opcje.Ziarno.value_or(0));
+std::string SesjaWeb::Przygotuj(const ParametrySymulacji& parametry, std::uint32_t ziarno) {
+    ziarno_.emplace(ziarno);
     obliczenia_ = std::make_unique<Obliczenia>(*ziarno_);
     obliczenia_->UstawObserwatora(&probki_);
     obliczenia_->UstawSiec();

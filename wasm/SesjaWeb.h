@@ -5,10 +5,10 @@
 #include "StaleZiarno.h"
 #include "WynikiSerii.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 struct FluktuacjeSerii;
 
@@ -19,10 +19,10 @@ struct FluktuacjeSerii;
 // there, not thrown out of a constructor.
 class SesjaWeb {
 public:
-    // Reads the batch runner's options (they carry the seed), moves them to
-    // the window's scale and prepares the run. The Polish refusal, or an empty
-    // text when the run is ready.
-    std::string Przygotuj(const std::vector<std::string>& argumenty);
+    // Prepares the run of parameters on the window's scale, already checked
+    // (ParametryZJs), with the window's generator seeded by `ziarno`. The
+    // Polish refusal, or an empty text when the run is ready.
+    std::string Przygotuj(const ParametrySymulacji& parametry, std::uint32_t ziarno);
 
     StanKroku Krok();
     // Ticks back to back for at most `ms` milliseconds, starting each next

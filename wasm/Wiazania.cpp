@@ -4,6 +4,7 @@
 #include "FluktuacjeSerii.h"
 #include "ObliczWyniki.h"
 #include "Odtwarzanie.h"
+#include "ParametryJs.h"
 #include "ParametrySymulacji.h"
 #include "PlikWynikow.h"
 #include "PrzebiegWsadowy.h"
@@ -55,8 +56,18 @@ val Przygotowano(const std::string& blad) {
     return blad.empty() ? val::object() : Blad(blad);
 }
 
-val PrzygotujSesje(SesjaWeb& s, const val& argumenty) {
-    return Chronione([&] { return Przygotowano(s.Przygotuj(Argumenty(argumenty))); });
+// The page's parameters on the window's scale and the seed, read and checked
+// here, once.
+val PrzygotujSesje(SesjaWeb& s, const val& parametry, const val& ziarno) {
+    return Chronione([&] {
+        ParametrySymulacji p;
+        std::uint32_t z = 0;
+        std::string blad = ParametryZJs(parametry, p);
+        if (blad.empty()) {
+            blad = ZiarnoZJs(ziarno, z);
+        }
+        return Przygotowano(blad.empty() ? s.Przygotuj(p, z) : blad);
+    });
 }
 
 val KrokSesji(SesjaWeb& s) {
@@ -116,8 +127,7 @@ val WynikiSesji(SesjaWeb& s, const val& stopien) {
 }
 
 val FluktuacjeSesji(SesjaWeb& s) {
-    return Chronione(
-        [&] { return FluktuacjeJs(s.Fluktuacje(), s.Silnik().Stan().Parametry); });
+    return Chronione([&] { return FluktuacjeJs(s.Fluktuacje(), s.Silnik().Stan().Parametry); });
 }
 
 PolaWynikow Pola(const val& o) {
@@ -150,6 +160,15 @@ std::string NazwaPlikuSesji(SesjaWeb& s) {
 
 val PrzygotujReplike(ReplikaWeb& r, const val& argumenty, int nr) {
     return Chronione([&] { return Przygotowano(r.Przygotuj(Argumenty(argumenty), nr)); });
+}
+
+// A replica of the page's parameters: the same study as the batch runner's.
+val PrzygotujReplikeOkna(ReplikaWeb& r, const val& parametry, const val& opcje, int nr) {
+    return Chronione([&] {
+        OpcjeWsadowe o;
+        const std::string blad = OpcjeReplikiZJs(parametry, opcje, o);
+        return Przygotowano(blad.empty() ? r.Przygotuj(std::move(o), nr) : blad);
+    });
 }
 
 val KrokRepliki(ReplikaWeb& r) {
@@ -219,23 +238,16 @@ val Zakresy() {
 }
 
 // The parameters of a freshly set-up window, by the names of the page's
-// parameters (wasm/API.md); the start and the mode as their enums' indices.
+// parameters (PolaParametrow); the start and the mode as their enums' indices.
 val DomyslneJs() {
     const ParametrySymulacji p;
     val o = val::object();
-    o.set("siec", std::string(KluczRodzaju(p.Rodzaj)));
-    o.set("IloscAtomowOsX", p.IloscAtomowOsX);
-    o.set("IloscAtomowOsY", p.IloscAtomowOsY);
-    o.set("IloscAtomowOsZ", p.IloscAtomowOsZ);
-    o.set("TBKoncentracja", p.PozycjaKoncentracji);
-    o.set("TBLambda", p.PozycjaLambdy);
-    o.set("TBLambdaKoncowa", p.PozycjaLambdyKoncowej);
-    o.set("TBKrok", p.PozycjaKroku);
-    o.set("TBLiczbaPrzeskokow", p.PozycjaPrzedzialu);
-    o.set("SEMaxIloscCykli", p.MaxIloscCykli);
+    const val pola = PolaParametrowJs();
+    for (int i = 0; i < pola["length"].as<int>(); ++i) {
+        o.set(pola[i]["nazwa"], pola[i]["domyslna"]);
+    }
     o.set("uklad", static_cast<int>(p.Uklad));
     o.set("tryb", static_cast<int>(p.Tryb));
-    o.set("seria", p.Seria);
     return o;
 }
 
@@ -293,6 +305,7 @@ EMSCRIPTEN_BINDINGS(fazolab) {
     emscripten::class_<ReplikaWeb>("ReplikaWeb")
         .constructor<>()
         .function("przygotuj", &PrzygotujReplike)
+        .function("przygotujOkna", &PrzygotujReplikeOkna)
         .function("krok", &KrokRepliki)
         .function("licz", &LiczReplike)
         .function("wynik", &WynikReplikiJs);
@@ -301,6 +314,7 @@ EMSCRIPTEN_BINDINGS(fazolab) {
     emscripten::function("zakresy", &Zakresy);
     emscripten::function("rodzajeSieci", &RodzajeSieciJs);
     emscripten::function("domyslne", &DomyslneJs);
+    emscripten::function("polaParametrow", &PolaParametrowJs);
     emscripten::function("tytulOkna", &TytulOknaJs);
     emscripten::function("punktyWidoczne", &PunktyWidoczneJs);
 }

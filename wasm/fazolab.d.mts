@@ -152,6 +152,8 @@ export interface Fazolab {
   readonly domyslneRdzenia: Omit<Required<Parametry>, 'uklad' | 'tryb'> & { uklad: number; tryb: number };
   tytulOkna(klucz: string, etap: string): string;
   punktyWidoczne(punkty: [number, number][], xMin: number, xMax: number, kolumny: number): number[];
+  /** The fields of Parametry as the core declares them, with the window's defaults. */
+  readonly polaParametrow: readonly { readonly nazwa: keyof Parametry; readonly domyslna: number | string | boolean }[];
   domyslneParametry(): Required<Parametry>;
   nowaSesja(parametry?: Parametry, ziarno?: number): Sesja;
   nowaReplika(parametry: Parametry, opcje?: OpcjeReplik): Replika;
@@ -165,7 +167,6 @@ export interface Fazolab {
   };
 }
 
-export function argumentyParametrow(parametry?: Parametry, ziarno?: number): string[];
 export function argumentyBadania(opcje?: OpcjeBadania): string[];
 /** Loads the core once per thread (page, Worker or Node process). */
 export function wczytajFazolab(opcje?: Record<string, unknown>): Promise<Fazolab>;

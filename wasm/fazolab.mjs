@@ -19,57 +19,6 @@ function sprawdz(wynik) {
   return wynik;
 }
 
-const DOMYSLNE = Object.freeze({
-  siec: '2DKwadrat',
-  IloscAtomowOsX: 10,
-  IloscAtomowOsY: 10,
-  IloscAtomowOsZ: 10,
-  TBKoncentracja: 50,
-  TBLambda: 1,
-  TBLambdaKoncowa: 24,
-  TBKrok: 3,
-  TBLiczbaPrzeskokow: 10,
-  SEMaxIloscCykli: 100000,
-  uklad: 'przypadkowe',
-  tryb: 'porzadkowanie',
-  seria: true,
-});
-
-const POLA_PARAMETROW = new Set(Object.keys(DOMYSLNE));
-
-// Tenths (lambda) and hundredths (concentration) as the batch runner reads
-// them; a value that is not a whole position stays visible, so the core
-// refuses it.
-const ulamek = (pozycja, mianownik) => String(pozycja / mianownik);
-
-// The settings page's values as the batch runner's options: the core reads
-// and refuses them as fazolab-batch does.
-export function argumentyParametrow(parametry = {}, ziarno = 0) {
-  for (const nazwa of Object.keys(parametry)) {
-    if (!POLA_PARAMETROW.has(nazwa)) {
-      throw new BladFazolab(`Nieznany parametr: ${nazwa}.`);
-    }
-  }
-  const p = { ...DOMYSLNE, ...parametry };
-  const osie = p.siec === '3DR'
-    ? `${p.IloscAtomowOsX}x${p.IloscAtomowOsY}x${p.IloscAtomowOsZ}`
-    : `${p.IloscAtomowOsX}x${p.IloscAtomowOsY}`;
-  const lambda = p.seria
-    ? `${ulamek(p.TBLambda, 10)}:${ulamek(p.TBLambdaKoncowa, 10)}:${ulamek(p.TBKrok, 10)}`
-    : ulamek(p.TBLambda, 10);
-  return [
-    '--siec', String(p.siec),
-    '--osie', osie,
-    '--koncentracja', ulamek(p.TBKoncentracja, 100),
-    '--lambda', lambda,
-    '--co', String(p.TBLiczbaPrzeskokow * 100),
-    '--iteracje', String(p.SEMaxIloscCykli),
-    '--uklad', String(p.uklad),
-    '--tryb', String(p.tryb),
-    '--ziarno', String(ziarno),
-  ];
-}
-
 // A study's options by the plain names the Python module takes, on the batch
 // runner's scale (lambda in hundredths, up to 10^9 iterations): each becomes
 // the batch runner's option, so that every check and refusal is its own.
@@ -236,6 +185,8 @@ class Fazolab {
     this.zakresy = modul.zakresy();
     this.rodzajeSieci = modul.rodzajeSieci();
     this.domyslneRdzenia = modul.domyslne();
+    // The page's parameters as the core declares them: names and defaults.
+    this.polaParametrow = Object.freeze(modul.polaParametrow().map((p) => Object.freeze(p)));
   }
 
   // The simulation window's caption for a lattice key and a stage word.
@@ -247,12 +198,16 @@ class Fazolab {
     return Array.from(this.#m.punktyWidoczne(punkty.flat(), xMin, xMax, kolumny));
   }
 
-  domyslneParametry() { return { ...DOMYSLNE }; }
+  domyslneParametry() {
+    return Object.fromEntries(this.polaParametrow.map((p) => [p.nazwa, p.domyslna]));
+  }
 
+  // The parameters cross into the core as they are, on the window's scale:
+  // the core reads each field, checks the run and refuses a bad field.
   nowaSesja(parametry = {}, ziarno = 0) {
     const s = new this.#m.SesjaWeb();
     try {
-      sprawdz(s.przygotuj(argumentyParametrow(parametry, ziarno)));
+      sprawdz(s.przygotuj(parametry, ziarno));
     } catch (blad) {
       s.delete();
       throw blad;
@@ -263,20 +218,9 @@ class Fazolab {
   nowaReplika(parametry, {
     ziarno = 0, nr = 0, powtorzenia = 1, stopien = null, dwaStarty = false, generator = null,
   } = {}) {
-    const argumenty = [...argumentyParametrow(parametry, ziarno),
-      '--powtorzenia', String(powtorzenia)];
-    if (generator !== null && generator !== undefined) {
-      argumenty.push('--generator', String(generator));
-    }
-    if (stopien !== null && stopien !== undefined) {
-      argumenty.push('--stopien', String(stopien));
-    }
-    if (dwaStarty) {
-      argumenty.push('--dwa-starty');
-    }
     const r = new this.#m.ReplikaWeb();
     try {
-      sprawdz(r.przygotuj(argumenty, nr));
+      sprawdz(r.przygotujOkna(parametry, { ziarno, powtorzenia, stopien, dwaStarty, generator }, nr));
     } catch (blad) {
       r.delete();
       throw blad;

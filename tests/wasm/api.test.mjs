@@ -220,6 +220,36 @@ describe('powtórzenia w osobnych silnikach', () => {
   });
 });
 
+describe('parametry okna jednym obiektem', () => {
+  test('nazwy i wartości domyślne z jednej listy rdzenia, zgodne z oknem', () => {
+    const nazwy = fz.polaParametrow.map((p) => p.nazwa);
+    assert.deepEqual(Object.keys(fz.domyslneParametry()), nazwy);
+    const { uklad, tryb, ...liczby } = fz.domyslneRdzenia;
+    assert.deepEqual({ ...fz.domyslneParametry(), uklad: 'przypadkowe', tryb: 'porzadkowanie' },
+      { ...liczby, uklad: ['przypadkowe', 'uporzadkowane', 'wydzielenie'][uklad],
+        tryb: ['porzadkowanie', 'klasteryzacja'][tryb] });
+    // Every declared field is taken: the defaults handed back run as they are.
+    const s = fz.nowaSesja({ ...fz.domyslneParametry(), SEMaxIloscCykli: 10000, TBKrok: 12 }, 4);
+    assert.equal(s.stan().Krok, 1.2);
+    s.usun();
+  });
+
+  test('pojedyncza symulacja w powtórzeniu: ta sama część co fazolab-batch --lambda S', () => {
+    const p = { seria: false, TBLambda: 7, TBLambdaKoncowa: 9, TBKrok: 1, SEMaxIloscCykli: 10000 };
+    const czesci = [0, 1].map((nr) => {
+      const r = fz.nowaReplika(p, { ziarno: 11, nr, powtorzenia: 2 });
+      while (r.licz(20).stan !== 'koniec');
+      const tekst = r.wynik();
+      r.usun();
+      return tekst;
+    });
+    const n = natywnie(['--lambda', '0.7', '--iteracje', '10000', '--ziarno', '11', '--powtorzenia', '2',
+      '--powtorzenia-plik', 'p.txt']);
+    assert.equal(n.status, 0, n.bledy);
+    assert.equal(fz.scalRepliki(czesci).podsumowanie, n.wyjscie);
+  });
+});
+
 describe('generator powtórzeń', () => {
   test('domyślnie 64-bitowy ze strumieniem powtórzenia, na życzenie generator okna', () => {
     const p = { TBLambda: 5, TBLambdaKoncowa: 11, TBKrok: 3, SEMaxIloscCykli: 10000 };
@@ -240,27 +270,47 @@ describe('generator powtórzeń', () => {
     assert.equal(b.podsumowanie, n.wyjscie);
     assert.ok(Buffer.from(b.plik).equals(n.pliki['w.csv']));
     assert.throws(() => fz.scalRepliki([xoshiro[0], okna[1]]), /różnymi generatorami/);
-    assert.throws(() => fz.nowaReplika(p, { generator: 'mt' }), /--generator/);
+    assert.throws(() => fz.nowaReplika(p, { generator: 'mt' }), /Błędny generator: dozwolone okna, xoshiro/);
   });
 });
 
 describe('zły wybór i brak pamięci', () => {
-  test('odmowy po polsku, takie jak fazolab-batch', () => {
-    for (const [p, opcja] of [
-      [{ IloscAtomowOsX: 7 }, '--osie'],
-      [{ TBKoncentracja: 60 }, '--koncentracja'],
-      [{ siec: 'Kolo' }, '--siec'],
-      [{ TBLambda: 5, TBLambdaKoncowa: 3 }, '--lambda'],
-      [{ uklad: 'losowe' }, '--uklad'],
+  test('zły parametr okna: polskie zdanie z nazwą pola i tym, co dozwolone', () => {
+    for (const [p, tresc] of [
+      [{ IloscAtomowOsX: 7 }, 'Błędna wartość parametru IloscAtomowOsX: dozwolone parzyste liczby od 6 do 100.'],
+      [{ TBKoncentracja: 60 }, 'Błędna wartość parametru TBKoncentracja: dozwolone liczby całkowite od 10 do 50 (setne części atomów A).'],
+      [{ siec: 'Kolo' }, 'Błędna wartość parametru siec: dozwolone 3DR, 2DKwadrat, 2DTrojkat lub 2DHeksagonalna.'],
+      [{ TBLambda: 0 }, 'Błędna wartość parametru TBLambda: dozwolone liczby całkowite od 1 do 24 (dziesiąte części λ: 0.1..2.4).'],
+      [{ TBLambda: 5, TBLambdaKoncowa: 3 }, 'Błędna wartość parametru TBLambdaKoncowa: dozwolone liczby całkowite od 5 do 24 (dziesiąte części λ: 0.5..2.4), nie mniej niż TBLambda.'],
+      [{ TBLambda: 5, TBLambdaKoncowa: 9, TBKrok: 6 }, 'Błędna wartość parametru TBKrok: dozwolone liczby całkowite od 1 do 5 (TBLambdaKoncowa - TBLambda + 1).'],
+      [{ TBLiczbaPrzeskokow: 30 }, 'Błędna wartość parametru TBLiczbaPrzeskokow: dozwolone liczby całkowite od 1 do 20 (setki iteracji między próbkami).'],
+      [{ SEMaxIloscCykli: 2000000 }, 'Błędna wartość parametru SEMaxIloscCykli: dozwolone liczby całkowite od 10000 do 1000000.'],
+      [{ uklad: 'losowe' }, 'Błędna wartość parametru uklad: dozwolone przypadkowe, uporzadkowane lub wydzielenie.'],
+      [{ tryb: 'mieszanie' }, 'Błędna wartość parametru tryb: dozwolone porzadkowanie lub klasteryzacja.'],
+      // The positions are whole: a tenth and a half of lambda is a wrong type, not a rounded value.
+      [{ TBLambda: 1.5 }, 'Błędny typ parametru TBLambda: oczekiwano liczby całkowitej.'],
+      [{ TBLambda: '2' }, 'Błędny typ parametru TBLambda: oczekiwano liczby całkowitej.'],
+      [{ siec: 3 }, 'Błędny typ parametru siec: oczekiwano tekstu.'],
+      [{ seria: 1 }, 'Błędny typ parametru seria: oczekiwano wartości true lub false.'],
+      [{ Iteracje: 5 }, 'Nieznany parametr: Iteracje.'],
     ]) {
-      const n = natywnie(opcje(p, 1));
-      assert.throws(() => fz.nowaSesja(p, 1), (e) => e instanceof BladFazolab
-        && `${e.message}\n` === n.bledy && e.message.includes(opcja));
+      assert.throws(() => fz.nowaSesja(p, 1), (e) => e instanceof BladFazolab && e.message === tresc,
+        JSON.stringify(p));
+      assert.throws(() => fz.nowaReplika(p, { ziarno: 1 }), (e) => e.message === tresc, JSON.stringify(p));
     }
-    assert.throws(() => fz.nowaSesja({ SEMaxIloscCykli: 2000000 }), /iteracji/);
-    assert.throws(() => fz.nowaSesja({ TBLiczbaPrzeskokow: 30 }), /przedział/i);
-    assert.throws(() => fz.nowaSesja({ Iteracje: 5 }), /Nieznany parametr/);
+    assert.throws(() => fz.nowaSesja({}, -1), /Błędne ziarno: dozwolone liczby całkowite od 0 do 4294967295\.$/);
+    assert.throws(() => fz.nowaSesja({}, 2 ** 32), /Błędne ziarno/);
+    assert.throws(() => fz.nowaSesja(5), /Parametry to obiekt/);
     assert.throws(() => fz.nowaReplika({}, { nr: 3, powtorzenia: 3 }), /powtórzenia/);
+    assert.throws(() => fz.nowaReplika({}, { powtorzenia: 65 }), /Błędna liczba powtórzeń/);
+    assert.throws(() => fz.nowaReplika({}, { stopien: 25 }), /Błędny stopień/);
+    assert.throws(() => fz.nowaReplika({ TBKoncentracja: 30 }, { dwaStarty: true }),
+      /wymaga TBKoncentracja 50/);
+    // A single run does not use the end and the step: they are not checked.
+    const s = fz.nowaSesja({ seria: false, TBLambda: 7, TBLambdaKoncowa: 3, TBKrok: 90,
+      SEMaxIloscCykli: 10000 }, 2);
+    assert.equal(s.stan().Lambda, 0.7);
+    s.usun();
   });
 
   test('brak pamięci to błąd po polsku, a moduł działa dalej', () => {
