@@ -127,7 +127,7 @@ describe('fazolab-batch w Node daje to samo co natywny', () => {
     const jeden = porownaj(['--scal', 'p.txt', '--wyjscie', 'w.csv'], { 'p.txt': podrobiony });
     assert.equal(jeden.status, 2);
     assert.match(jeden.bledy,
-      /^Błędny plik powtórzeń p\.txt: nagłówek: „lambda” poza zakresem[^\n]*\n$/);
+      /^Błędny plik powtórzeń p\.txt: wiersz 16: wiersz „lambdy” ma 26 pól zamiast 233\.\n$/);
     const wspolne = ['--osie', '8', '--lambda', '0.5:1.7:0.6', '--iteracje', '10000', '--ziarno', '3',
       '--powtorzenia', '4'];
     const czesci = {};
