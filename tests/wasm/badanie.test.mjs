@@ -96,7 +96,7 @@ const fz = await wczytajFazolab();
       assert.ok(!p.stderr.includes('readyPromiseResolve'));
     }
     assert.match(nodeZ(`${wczytanie}fz.nowaSesja({ siec: "zla" });`).stderr,
-      /BladFazolab: Błędna wartość opcji --siec: dozwolone/);
+      /BladFazolab: Błędna wartość parametru siec: dozwolone/);
   });
 
   test('brak pliku rdzenia programu to jedna linia, ślad tylko z FAZOLAB_DEBUG', () => {
