@@ -33,3 +33,7 @@ bool MaSigmeOnsagera(RodzajSieci rodzaj, int pozycjaKoncentracji);
 // (numerycznie)", for triangular ordering that there is none; empty away from
 // c = 0.5.
 std::string TekstLambdyKrytycznej(RodzajSieci rodzaj, Oddzialywanie tryb, int pozycjaKoncentracji);
+
+// What the curve of SigmaOnsagera is, where a chart names it outside its legend.
+inline constexpr const char* OpisSigmyOnsagera =
+    "Szara krzywa: sigma sieci nieskończonej przy c = 0.5 (dokładna, Onsager).";

@@ -35,8 +35,6 @@ const char* const ZDopasowania = "z krzywej dopasowanej, bez błędu";
 const char* const OpisDopasowania =
     "Z krzywej dopasowanej do sigma: bez błędu, dla tej skończonej sieci. Maksimum "
     "Cv/kN z fluktuacji energii, z błędem: strona „Fluktuacje”.";
-const char* const OpisSigmyOnsagera =
-    "Szara krzywa: sigma sieci nieskończonej przy c = 0.5 (dokładna, Onsager).";
 constexpr int Kontekst = 31000;
 constexpr int StopienDomyslny = 4;
 

@@ -191,6 +191,7 @@ val FluktuacjeJs(const FluktuacjeSerii& f, const ParametrySymulacji& p) {
     t.set("EPrzejscie", teksty.EPrzejscie);
     t.set("ERownowaga", teksty.ERownowaga);
     t.set("OdniesienieSieci", TekstLambdyKrytycznej(p.Rodzaj, p.Tryb, p.PozycjaKoncentracji));
+    t.set("OpisSigmyOnsagera", std::string(OpisSigmyOnsagera));
     val o = val::object();
     // The infinite lattice beside the run, where it is known: lambda_c, and on
     // the square lattice sigma(lambda) at the run's sign.

@@ -231,7 +231,9 @@ export class Wykres {
       if (s.rodzaj === 'linia' && punkty.length) {
         const widoczne = przerzedzLinie(punkty, x0, x1, sx);
         const d = widoczne.map((p, k) => `${k ? 'L' : 'M'}${X(p[0]).toFixed(1)} ${Y(p[1]).toFixed(1)}`).join('');
-        cz.push(`<path d="${d}" fill="none" stroke="${s.kolor}" stroke-width="2"/>`);
+        // A reference kept out of a full legend is named where the pointer finds it.
+        const tytul = s.poza ? `<title>${esc(s.nazwa)}</title>` : '';
+        cz.push(`<path d="${d}" fill="none" stroke="${s.kolor}" stroke-width="2">${tytul}</path>`);
       } else if (s.rodzaj === 'punkty') {
         for (const p of punkty) cz.push(`<circle cx="${X(p[0]).toFixed(1)}" cy="${Y(p[1]).toFixed(1)}" r="3.5" fill="${s.kolor}" stroke="#1a1a1a" stroke-width=".7"/>`);
       } else if (s.rodzaj === 'bledy') {
@@ -252,7 +254,7 @@ export class Wykres {
     cz.length = 0;
     cz.push('</g>');
     // A reference a run may not have is listed only when it is drawn.
-    const legenda = this.o.serie.filter((s, i) => s.nazwa && (!s.opcjonalna || this.dane[i].length));
+    const legenda = this.o.serie.filter((s, i) => s.nazwa && !s.poza && (!s.opcjonalna || this.dane[i].length));
     legenda.forEach((s, k) => {
       const x = M.l + 6 + k * 150;
       cz.push(`<rect x="${x}" y="8" width="12" height="10" fill="${s.kolor}" stroke="#1a1a1a"/><text x="${x + 16}" y="17" fill="#1a1a1a">${esc(s.nazwa)}</text>`);
@@ -283,8 +285,9 @@ export class Wykres {
   odswiezTabele() {
     const kolumny = this.o.serie.map((s) => s.nazwa || s.kolumna || this.o.osY?.tytul || 'y');
     const rzedy = [];
+    // A reference curve is named, not listed point by point.
     this.o.serie.forEach((s, i) => {
-      for (const p of this.dane[i]) rzedy.push({ s: i, p });
+      if (!s.poza) for (const p of this.dane[i]) rzedy.push({ s: i, p });
     });
     const osX = this.o.osX?.tytul || 'x';
     const html = [`<table><caption class="sr-only">${esc(this.o.tytul)}</caption><thead><tr><th scope="col">Seria danych</th><th scope="col">${esc(osX)}</th><th scope="col">${esc(this.o.osY?.tytul || 'y')}</th></tr></thead><tbody>`];

@@ -44,7 +44,9 @@ export class Wyniki {
       serie: [
         { rodzaj: 'punkty', kolor: '#d01010', nazwa: 'Wart. doświadczalne' },
         { rodzaj: 'linia', kolor: '#0b6e6e', nazwa: 'Krzywa aproksymowana' },
-        { rodzaj: 'linia', kolor: '#707070', nazwa: 'Onsager (sieć nieskończona)', opcjonalna: true },
+        // The legend's two entries fill its width, as on the desktop: the curve is named by its
+        // title in the core's words, set with its points.
+        { rodzaj: 'linia', kolor: '#707070', nazwa: '', opcjonalna: true, poza: true },
       ],
     });
     this.chartCvkN = new Wykres(c, {
@@ -141,6 +143,7 @@ export class Wyniki {
     const lambdaC = (cv.some((p) => p[0] < 0) ? -1 : 1) * (f?.LambdaKrytyczna ?? NaN);
     const gora = Math.max(0, ...cv.map((p) => p[1] + p[2]));
     this.chartFluktuacje.ustawDane(1, Number.isFinite(lambdaC) && gora > 0 ? [[lambdaC, 0], [lambdaC, gora]] : []);
+    this.chartSigmaLambda.o.serie[2].nazwa = f?.Teksty?.OpisSigmyOnsagera ?? '';
     this.chartSigmaLambda.ustawDane(2, f?.SigmaOnsagera ?? []);
     $('LOdniesienieSieci').textContent = f?.Teksty?.OdniesienieSieci ?? '';
     $('LPrzejscieFluktuacjiPodpis').textContent = f?.Teksty?.EPodpisPrzejscia ?? 'λ_max dla tej sieci:';

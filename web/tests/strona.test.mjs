@@ -130,6 +130,8 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     assert.match(await tekst('LPrzejscieFluktuacjiPodpis'), /^λ_max dla tej sieci \(10 × 10\):$/);
     assert.match(await tekst('LGranicaSieci'), /Maksimum skończonej sieci to nie λ_c/);
     assert.equal(await tekst('LOdniesienieSieci'), 'λ_c sieci nieskończonej (c = 0.5): 0.8814 (dokładnie)');
+    // Onsager's curve on the sigma chart, named by its title in the core's words.
+    assert.equal(await s.locator('svg path > title').filter({ hasText: 'Onsager' }).count(), 1);
     await s.getByRole('tab', { name: 'Ciepło właściwe i temperatura przejścia fazowego' }).click();
     await s.getByRole('navigation', { name: 'Etapy' }).getByRole('button', { name: 'Zapisz wyniki' }).click();
     assert.equal(await s.getByRole('tab', { name: 'Wyniki', exact: true }).getAttribute('aria-selected'), 'true');
