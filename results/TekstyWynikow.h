@@ -25,6 +25,13 @@ struct TekstyWynikow {
 
 inline constexpr const char* UwagaCvkNUjemne = "wartość ujemna: dopasowanie niefizyczne";
 inline constexpr const char* UwagaMaksimumNaBrzegu = "maksimum na brzegu zakresu";
+// Beside the fitted curve's transition when no warning stands there, and what
+// a pointer or a screen reader is told of it: it is the fit's, not the
+// fluctuations' estimate with its error.
+inline constexpr const char* UwagaDopasowania = "z krzywej dopasowanej, bez błędu";
+inline constexpr const char* OpisDopasowania =
+    "Z krzywej dopasowanej do sigma: bez błędu, dla tej skończonej sieci. Maksimum Cv/kN z "
+    "fluktuacji energii, z błędem: strona „Fluktuacje”.";
 
 // The check boxes of " Zapis wyników do pliku ": the six of the fitted curve,
 // and the estimate from the fluctuations, off by default so that a file

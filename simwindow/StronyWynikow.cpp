@@ -30,11 +30,6 @@
 #include <cmath>
 
 namespace {
-// What the fitted curve's transition is, and where the other estimate is.
-const char* const ZDopasowania = "z krzywej dopasowanej, bez błędu";
-const char* const OpisDopasowania =
-    "Z krzywej dopasowanej do sigma: bez błędu, dla tej skończonej sieci. Maksimum "
-    "Cv/kN z fluktuacji energii, z błędem: strona „Fluktuacje”.";
 constexpr int Kontekst = 31000;
 constexpr int StopienDomyslny = 4;
 
@@ -271,7 +266,7 @@ void StronyWynikow::ObliczWyniki() {
     if (wyniki.UstawCvkNTc) {
         LWynikiTempTc->setText(QString::fromStdString(wyniki.Teksty.ECvkNTc));
         LUwagaCvkNTc->setText(wyniki.Teksty.UwagaCvkNTc.empty()
-                                  ? QString::fromUtf8(ZDopasowania)
+                                  ? QString::fromUtf8(UwagaDopasowania)
                                   : QString::fromStdString(wyniki.Teksty.UwagaCvkNTc));
     }
 }

@@ -162,6 +162,8 @@ val WynikiJs(const WynikiSerii& w) {
     t.set("ELambdaTc", w.Teksty.ELambdaTc);
     t.set("ECvkNTc", w.Teksty.ECvkNTc);
     t.set("UwagaCvkNTc", w.Teksty.UwagaCvkNTc);
+    t.set("UwagaDopasowania", std::string(UwagaDopasowania));
+    t.set("OpisDopasowania", std::string(OpisDopasowania));
     o.set("Teksty", t);
     return o;
 }

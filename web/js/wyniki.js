@@ -111,6 +111,9 @@ export class Wyniki {
     this.chartCvkN.ustawDane(0, punkty(w.Series5));
     $('LWynikiLambdaTc').textContent = t.ELambdaTc;
     $('LWynikiTempTc').textContent = t.ECvkNTc;
+    // The fit's transition, said to be the fit's, or the warning that stands in its place.
+    $('LUwagaCvkNTc').textContent = t.UwagaCvkNTc || t.UwagaDopasowania;
+    $('LUwagaCvkNTc').title = t.OpisDopasowania;
     // Both ends without the sign of clustering, as the desktop shows them.
     $('LWynikiLambda').textContent = ogolny(s.lambda / 10);
     $('LWynikiLambdaKoncowa').textContent = ogolny(s.lambdaKoncowa / 10);

@@ -130,6 +130,8 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     assert.match(await tekst('LPrzejscieFluktuacjiPodpis'), /^λ_max dla tej sieci \(10 × 10\):$/);
     assert.match(await tekst('LGranicaSieci'), /Maksimum skończonej sieci to nie λ_c/);
     assert.equal(await tekst('LOdniesienieSieci'), 'λ_c sieci nieskończonej (c = 0.5): 0.8814 (dokładnie)');
+    // The fitted curve's transition said to be the fit's, or its warning, in the core's words.
+    assert.match(await tekst('LUwagaCvkNTc'), /^(z krzywej dopasowanej, bez błędu|maksimum na brzegu zakresu|wartość ujemna: dopasowanie niefizyczne)$/);
     // Onsager's curve on the sigma chart, named by its title in the core's words.
     assert.equal(await s.locator('svg path > title').filter({ hasText: 'Onsager' }).count(), 1);
     await s.getByRole('tab', { name: 'Ciepło właściwe i temperatura przejścia fazowego' }).click();
