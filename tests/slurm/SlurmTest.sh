@@ -14,7 +14,7 @@ skrypt=$(realpath "$2")
 # What no task could run is refused before anything is submitted, fazolab-batch's
 # own checks of the whole study among them.
 for zle in "--czesci 0" "--watki=65" "--czesci 9 --powtorzenia 8" "--czesci 8 --powtorzenia=4" \
-    "--osie 41" "--lambda=0.1:2.4:0.01" "--wyjscie w.csv" "--scal a.txt"; do
+    "--osie 41" "--lambda=0.1:2.4:0.0000001" "--wyjscie w.csv" "--scal a.txt"; do
     status=0
     komunikat=$(FAZOLAB_BATCH=$batch "$skrypt" $zle 2>&1) || status=$?
     [ "$status" -eq 2 ] && [ "${komunikat#slurm-badanie.sh: }" != "$komunikat" ] || {
