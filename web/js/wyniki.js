@@ -148,6 +148,9 @@ export class Wyniki {
     this.chartFluktuacje.ustawDane(1, Number.isFinite(lambdaC) && gora > 0 ? [[lambdaC, 0], [lambdaC, gora]] : []);
     this.chartSigmaLambda.o.serie[2].nazwa = f?.Teksty?.OpisSigmyOnsagera ?? '';
     this.chartSigmaLambda.ustawDane(2, f?.SigmaOnsagera ?? []);
+    // The page has the room the desktop's chart lacks: the curve is named under the charts too.
+    $('LOpisSigmyOnsagera').textContent = f?.Teksty?.OpisSigmyOnsagera ?? '';
+    $('LOpisSigmyOnsagera').hidden = !f?.SigmaOnsagera?.length;
     $('LOdniesienieSieci').textContent = f?.Teksty?.OdniesienieSieci ?? '';
     $('LPrzejscieFluktuacjiPodpis').textContent = f?.Teksty?.EPodpisPrzejscia ?? 'λ_max dla tej sieci:';
     $('LPrzejscieFluktuacji').textContent = f?.Teksty?.EPrzejscie ?? '';

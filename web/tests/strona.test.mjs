@@ -134,6 +134,7 @@ describe('Fazolab w przeglądarce', { skip: brak ?? false }, () => {
     assert.match(await tekst('LUwagaCvkNTc'), /^(z krzywej dopasowanej, bez błędu|maksimum na brzegu zakresu|wartość ujemna: dopasowanie niefizyczne)$/);
     // Onsager's curve on the sigma chart, named by its title in the core's words.
     assert.equal(await s.locator('svg path > title').filter({ hasText: 'Onsager' }).count(), 1);
+    assert.match(await tekst('LOpisSigmyOnsagera'), /^Szara krzywa: sigma sieci nieskończonej/);
     await s.getByRole('tab', { name: 'Ciepło właściwe i temperatura przejścia fazowego' }).click();
     await s.getByRole('navigation', { name: 'Etapy' }).getByRole('button', { name: 'Zapisz wyniki' }).click();
     assert.equal(await s.getByRole('tab', { name: 'Wyniki', exact: true }).getAttribute('aria-selected'), 'true');
