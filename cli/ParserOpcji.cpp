@@ -23,17 +23,6 @@ const std::string OpisLambdy = "S, S:E:K albo lista L1,L2,..., wartości od " +
                                SiatkaWsadowa.Tekst(SiatkaWsadowa.Zakres().Max) + " co " +
                                SiatkaListy.Tekst(1) + ", E >= S, K > 0 (w setnych K <= E - S + " +
                                SiatkaOkna.Tekst(1) + "), lista bez powtórzeń";
-// The kinds' keys as the kinds table orders them: "3DR, 2DKwadrat, 2DTrojkat
-// lub 2DHeksagonalna".
-std::string KluczeRodzajow() {
-    std::string klucze;
-    for (std::size_t i = 0; i < RodzajeSieci.size(); ++i) {
-        klucze += (i == 0 ? "" : i + 1 == RodzajeSieci.size() ? " lub " : ", ");
-        klucze += RodzajeSieci[i].Klucz;
-    }
-    return klucze;
-}
-
 const std::string OpisCzesci = "K/M, liczby całkowite 0 <= K < M <= liczba powtórzeń";
 
 std::optional<long long> Calkowita(std::string_view tekst) {

@@ -51,7 +51,7 @@ double Podsieci(const Siec& s) {
 
 // The squared amplitude of the wave along one axis, from the A atoms' count
 // in each plane across it.
-double Fala(const double* plaszczyzny, int n) {
+template <class Liczba> double Fala(const Liczba* plaszczyzny, int n) {
     double re = 0.0;
     double im = 0.0;
     for (int i = 0; i < n; ++i) {
@@ -82,12 +82,8 @@ double Skupienie(const Siec& s) {
             pz[z - 1] += wiersz;
         }
     }
-    double plaszczyznyX[Plaszczyzn];
-    for (int i = 0; i < s.Nx(); ++i) {
-        plaszczyznyX[i] = px[i];
-    }
     const bool przestrzenna = s.Nz() > 1;
-    double suma = Fala(plaszczyznyX, s.Nx()) + Fala(py, s.Ny());
+    double suma = Fala(px, s.Nx()) + Fala(py, s.Ny());
     if (przestrzenna) {
         suma += Fala(pz, s.Nz());
     }

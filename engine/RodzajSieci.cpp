@@ -8,3 +8,12 @@ std::optional<RodzajSieci> RodzajZKlucza(std::string_view klucz) {
     }
     return std::nullopt;
 }
+
+std::string KluczeRodzajow() {
+    std::string klucze;
+    for (std::size_t i = 0; i < RodzajeSieci.size(); ++i) {
+        klucze += (i == 0 ? "" : i + 1 == RodzajeSieci.size() ? " lub " : ", ");
+        klucze += RodzajeSieci[i].Klucz;
+    }
+    return klucze;
+}

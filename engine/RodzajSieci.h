@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The four lattice kinds. The window and the files know them by their text key;
@@ -34,6 +35,10 @@ constexpr const OpisRodzajuSieci& OpisRodzaju(RodzajSieci rodzaj) {
 }
 
 std::optional<RodzajSieci> RodzajZKlucza(std::string_view klucz);
+
+// The kinds' keys as the table orders them, for a message naming what is
+// allowed: "3DR, 2DKwadrat, 2DTrojkat lub 2DHeksagonalna".
+std::string KluczeRodzajow();
 
 constexpr std::string_view KluczRodzaju(RodzajSieci rodzaj) {
     return OpisRodzaju(rodzaj).Klucz;

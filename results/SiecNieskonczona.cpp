@@ -64,6 +64,17 @@ double SigmaOnsagera(double lambda) {
     return lambda < 0.0 ? -korelacja : korelacja;
 }
 
+std::vector<std::pair<double, double>> KrzywaOnsagera(Oddzialywanie tryb) {
+    // Fine enough for the curve's bend at lambda_c to show at a chart's width.
+    const double znak = tryb == Oddzialywanie::Klasteryzacja ? -1.0 : 1.0;
+    std::vector<std::pair<double, double>> punkty;
+    for (int i = 1; i <= 240; ++i) {
+        const double lambda = znak * 0.01 * i;
+        punkty.emplace_back(lambda, SigmaOnsagera(lambda));
+    }
+    return punkty;
+}
+
 bool MaSigmeOnsagera(RodzajSieci rodzaj, int pozycjaKoncentracji) {
     return rodzaj == RodzajSieci::Kwadratowa && pozycjaKoncentracji == PolowaSkladu;
 }

@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // What the infinite lattice does at half composition, where it is known: the
 // reference a finite lattice's peak is read against. Away from c = 0.5 the
@@ -24,6 +26,10 @@ bool LambdaKrytycznaDokladna(RodzajSieci rodzaj);
 // Sigma of the infinite square lattice at c = 0.5 (Onsager's nearest-neighbour
 // correlation at K = |lambda| / 2), negative for clustering's negative lambdas.
 double SigmaOnsagera(double lambda);
+
+// SigmaOnsagera as a chart draws it: (lambda, sigma) every 0.01 up to the
+// window's largest lambda, at the sign of the interaction's lambdas.
+std::vector<std::pair<double, double>> KrzywaOnsagera(Oddzialywanie tryb);
 
 // Whether SigmaOnsagera describes a run of these parameters.
 bool MaSigmeOnsagera(RodzajSieci rodzaj, int pozycjaKoncentracji);

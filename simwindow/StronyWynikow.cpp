@@ -306,12 +306,9 @@ void StronyWynikow::PokazSigmeOnsagera() {
     if (!jest) {
         return;
     }
-    // Fine enough for the curve's bend at lambda_c to show at the chart's width.
-    const double znak = p.Tryb == Oddzialywanie::Klasteryzacja ? -1.0 : 1.0;
     QList<QPointF> punkty;
-    for (int i = 1; i <= 240; ++i) {
-        const double lambda = znak * 0.01 * i;
-        punkty.append(QPointF(lambda, SigmaOnsagera(lambda)));
+    for (const auto& [lambda, sigma] : KrzywaOnsagera(p.Tryb)) {
+        punkty.append(QPointF(lambda, sigma));
     }
     seria.DodajPunkty(punkty);
 }

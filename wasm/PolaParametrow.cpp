@@ -39,15 +39,6 @@ template <class Enum, std::size_t N> struct Slowa {
 constexpr Slowa<Ulozenie, 3> SlowaUkladu{{"przypadkowe", "uporzadkowane", "wydzielenie"}};
 constexpr Slowa<Oddzialywanie, 2> SlowaTrybu{{"porzadkowanie", "klasteryzacja"}};
 
-std::string KluczeRodzajow() {
-    std::string klucze;
-    for (std::size_t i = 0; i < RodzajeSieci.size(); ++i) {
-        klucze += (i == 0 ? "" : i + 1 == RodzajeSieci.size() ? " lub " : ", ");
-        klucze += RodzajeSieci[i].Klucz;
-    }
-    return klucze;
-}
-
 // A field holding a whole number of ParametrySymulacji.
 template <int ParametrySymulacji::*Pole> WartoscPola Liczba(const ParametrySymulacji& p) {
     return p.*Pole;

@@ -201,12 +201,10 @@ val FluktuacjeJs(const FluktuacjeSerii& f, const ParametrySymulacji& p) {
     o.set("LambdaKrytyczna", lambdaC ? val(*lambdaC) : val::null());
     val onsager = val::array();
     if (MaSigmeOnsagera(p.Rodzaj, p.PozycjaKoncentracji)) {
-        const double znak = p.Tryb == Oddzialywanie::Klasteryzacja ? -1.0 : 1.0;
-        for (int i = 1; i <= 240; ++i) {
-            const double lambda = znak * 0.01 * i;
+        for (const auto& [lambda, sigma] : KrzywaOnsagera(p.Tryb)) {
             val punkt = val::array();
             punkt.call<void>("push", lambda);
-            punkt.call<void>("push", SigmaOnsagera(lambda));
+            punkt.call<void>("push", sigma);
             onsager.call<void>("push", punkt);
         }
     }
